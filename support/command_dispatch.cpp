@@ -1,0 +1,67 @@
+#include "support/command_dispatch.h"
+
+#include <exception>
+#include <new>
+
+#include "support/runtime_errors.h"
+
+namespace murax {
+namespace {
+
+bool running = false;
+
+class RunningFlag {
+public:
+    RunningFlag() { running = true; }
+    ~RunningFlag() { running = false; }
+    RunningFlag(const RunningFlag&) = delete;
+    RunningFlag& operator=(const RunningFlag&) = delete;
+};
+
+ErrorRecord recordForEscapedException(const char* what, int gencode)
+{
+    ErrorRecord record;
+    record.GENCODE = gencode;
+    record.SUBSYSTEM = "BASE";
+    record.DESCRIPTION = what ? what : "Unexpected error";
+    record.OPERATION = "command";
+    return record;
+}
+
+// An exception that escaped a command becomes a record for the handler; if the handler abandons
+// it, the command simply stops here.
+void reportEscaped(const ErrorRecord& record)
+{
+    try {
+        raiseError(record);
+    } catch (const CommandAbandoned&) {
+    }
+}
+
+}  // namespace
+
+bool dispatchCommand(const std::function<void()>& command)
+{
+    if (running)
+        return false;
+    RunningFlag flag;
+    try {
+        command();
+    } catch (const CommandAbandoned&) {
+        // The handler has told the user; the command has unwound and comes to rest here.
+    } catch (const std::bad_alloc&) {
+        reportEscaped(recordForEscapedException("Memoria insufficiente", gencode::Memory));
+    } catch (const std::exception& e) {
+        reportEscaped(recordForEscapedException(e.what(), 0));
+    } catch (...) {
+        reportEscaped(recordForEscapedException(nullptr, 0));
+    }
+    return true;
+}
+
+bool commandRunning()
+{
+    return running;
+}
+
+}  // namespace murax

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <functional>
+
+namespace murax {
+
+// The one point through which every command starts, whatever started it (key, double-click,
+// toolbar button, menu entry). It runs no command while another is still running: message passes
+// inside a command (after a message box, during the hex editor's wait) would otherwise start a
+// second command that shifts the positions the first one holds. An abandoned command comes to
+// rest here quietly; any other exception is handed to the runtime-error handler as a record.
+// Returns false when the command was refused because another one is running.
+bool dispatchCommand(const std::function<void()>& command);
+
+// True while a command started through dispatchCommand is running.
+bool commandRunning();
+
+}  // namespace murax

@@ -1,0 +1,21 @@
+#include "support/desktop_services.h"
+
+#include <cassert>
+
+namespace murax {
+namespace {
+Desktop* installedDesktop = nullptr;
+}
+
+Desktop& desktop()
+{
+    assert(installedDesktop && "no desktop installed");
+    return *installedDesktop;
+}
+
+void setDesktop(Desktop* instance)
+{
+    installedDesktop = instance;
+}
+
+}  // namespace murax

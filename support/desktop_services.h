@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+
+namespace murax {
+
+// What the program needs from the desktop it runs on. The Qt implementation lives in app/; tests
+// install a scripted fake.
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    // Button numbers a message box answers with.
+    static constexpr int Ok = 1, Cancel = 2, Yes = 6, No = 7;
+
+    // Shows a modal message box of kind 1 to 6 (see POPMSG), owned by the active window, and
+    // returns the button chosen. `text` is UTF-8 with "\r\n" line breaks.
+    virtual int messageBox(const std::string& text, const std::string& title, int kind) = 0;
+    virtual void beep() = 0;  // 880 Hz for 55 ms where the platform can
+    // The open and save dialogs: "TAP files (*.tap)", starting in the current directory, no
+    // overwrite warning, no default suffix, a missing file accepted. Empty when cancelled.
+    virtual std::string openFileDialog(const std::string& title) = 0;
+    virtual std::string saveFileDialog(const std::string& title) = 0;
+    // Opens a file or a URI with the desktop's default program; does not wait, reports nothing.
+    virtual void openWithDefaultProgram(const std::string& fileOrUri) = 0;
+    // Whether the key with this Windows virtual-key code is down right now (17 is Ctrl).
+    virtual bool isKeyDown(int virtualKey) = 0;
+    // Dispatches the pending window events once.
+    virtual void processPendingEvents() = 0;
+    // Starts the command line (split by the platform's rules, no shell) and waits for it,
+    // dispatching events every 2 ms. The exit code, or -1 when it cannot be started.
+    virtual int runAndWait(const std::string& commandLine, int showMode) = 0;
+    // The folder of the running executable, with its trailing separator.
+    virtual std::string executableFolder() = 0;
+};
+
+// The desktop the program talks to; set once at start (tests set their fake).
+Desktop& desktop();
+void setDesktop(Desktop* instance);
+
+}  // namespace murax

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace murax {
+
+// The block list box as the commands use it. Positions count from 1. It follows the rules of a
+// standard extended-selection list box: a reload clears the selection and leaves no current row;
+// select adds a row to the selection, makes it current and scrolls it into view.
+class ListBox {
+public:
+    virtual ~ListBox() = default;
+    virtual int currentPosition() const = 0;               // 0 when there is no current row
+    virtual int count() const = 0;
+    virtual std::vector<int> selectedPositions() const = 0;  // ascending
+    virtual void reload(const std::vector<std::string>& lines) = 0;
+    virtual void select(int position) = 0;                 // does nothing on an empty list
+    virtual void suspendRedraw() = 0;
+    virtual void resumeRedraw() = 0;
+};
+
+// The main window as the commands see it.
+class Window {
+public:
+    virtual ~Window() = default;
+    // The first control with this name, or nullptr. The block list box is "cBlk".
+    virtual ListBox* control(std::string_view name) = 0;
+    virtual void setTitle(const std::string& title) = 0;
+    virtual void repaint() = 0;  // the whole window, without erasing its background first
+    virtual void setStatusText(const std::string& text) = 0;
+    // The "Edit properties" dialog, modal to this window: shows `fieldText` (bytes) fully
+    // selected in a field that takes at most `maxLength` characters. Returns the field's text as
+    // bytes when closed with "Save", nothing otherwise.
+    virtual std::optional<std::string> editName(const std::string& fieldText,
+                                                std::size_t maxLength) = 0;
+};
+
+// The control of `dialog` named `name` (first in creation order), or nullptr.
+inline ListBox* CTL(Window& dialog, std::string_view name)
+{
+    return dialog.control(name);
+}
+
+inline constexpr const char* kWindowTitle = "Murax 1.05";
+
+}  // namespace murax

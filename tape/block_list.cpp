@@ -1,0 +1,25 @@
+#include "tape/block_list.h"
+
+namespace murax {
+
+std::string currentFile;
+
+void BlockList::clear()
+{
+    lines.clear();
+    entries.clear();
+}
+
+std::string joinEntries(const BlockList& list)
+{
+    std::size_t total = 0;
+    for (const auto& entry : list.entries)
+        total += entry.size();
+    std::string joined;
+    joined.reserve(total);
+    for (const auto& entry : list.entries)
+        joined += entry;
+    return joined;
+}
+
+}  // namespace murax

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "support/window_services.h"
+#include "tape/block_list.h"
+
+namespace murax {
+
+// Hands the current entry's bytes to the hex editor named in MURAX.INI and takes them back.
+void MODHEX(Window& window, BlockList& list);
+
+}  // namespace murax

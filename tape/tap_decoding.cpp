@@ -1,0 +1,98 @@
+#include "tape/tap_decoding.h"
+
+#include <cstdio>
+
+#include "support/file_io.h"
+
+namespace murax {
+namespace {
+
+// A byte past the end of the data counts as 0: short and truncated blocks still decode.
+unsigned byteAt(std::string_view d, std::size_t i)
+{
+    return i < d.size() ? static_cast<unsigned char>(d[i]) : 0u;
+}
+
+unsigned wordAt(std::string_view d, std::size_t i)
+{
+    return byteAt(d, i) + 256u * byteAt(d, i + 1);
+}
+
+bool isHeader(std::string_view d)
+{
+    return d.size() > 2 && d[2] == '\0';
+}
+
+void appendPadded(std::string& line, std::string_view text, std::size_t width)
+{
+    line += text;
+    if (text.size() < width)
+        line.append(width - text.size(), ' ');
+}
+
+void appendNumber(std::string& line, long value)
+{
+    char field[16];
+    std::snprintf(field, sizeof field, "%5ld", value);
+    line += field;
+}
+
+}  // namespace
+
+std::string TIPO(std::string_view typeByte)
+{
+    if (typeByte.empty())
+        return {};
+    switch (static_cast<unsigned char>(typeByte[0])) {
+    case 0: return "Program";
+    case 1: return "Number array";
+    case 2: return "Character array";
+    case 3: return "Bytes";
+    default: return std::string(typeByte.substr(0, 1));
+    }
+}
+
+std::string BLKLINE(std::string_view d)
+{
+    std::string line;
+    line.reserve(52);
+    if (isHeader(d)) {
+        if (d.size() > 4)
+            line += d.substr(4, 10);
+        line.append(4, ' ');
+        appendPadded(line, TIPO(d.substr(3, 1)), 15);
+        line.append(7, ' ');
+        appendNumber(line, wordAt(d, 16));
+        line.append(6, ' ');
+        appendNumber(line, wordAt(d, 14));
+    } else {
+        line.append(14, ' ');
+        appendPadded(line, "Data block", 15);
+        line.append(7 + 5 + 6, ' ');
+        appendNumber(line, static_cast<long>(wordAt(d, 0)) - 2);
+    }
+    return line;
+}
+
+void splitIntoEntries(std::string_view data, BlockList& list)
+{
+    list.clear();
+    std::size_t offset = 0;
+    while (offset < data.size()) {
+        const std::string_view d = data.substr(offset);
+        std::size_t n = wordAt(d, 0) + 2u;
+        if (isHeader(d))
+            n += wordAt(d, n) + 2u;
+        list.lines.push_back(BLKLINE(d));
+        list.entries.emplace_back(d.substr(0, n));
+        offset += n < d.size() ? n : d.size();
+    }
+}
+
+void ABLOCKS(const std::string& fileName, BlockList& list)
+{
+    const std::string data = readFile(fileName);
+    splitIntoEntries(data, list);
+}
+
+}  // namespace murax

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "support/desktop_services.h"
+
+namespace murax::testing {
+
+// A scripted desktop: answers come from queues, and everything shown or asked is recorded in
+// `events`, in order, so a test can assert the whole conversation.
+class FakeDesktop : public Desktop {
+public:
+    struct Message {
+        std::string text;
+        std::string title;
+        int kind;
+    };
+    std::vector<Message> messages;
+    std::vector<std::string> events;  // "beep", "message K: text", "open: title", "save: title",
+                                      // "run: path", "refresh", "wait: command"
+    std::deque<int> messageAnswers;   // buttons; when empty: OK/Yes, the default
+    std::deque<std::string> openAnswers;   // when empty: "" (cancelled)
+    std::deque<std::string> saveAnswers;
+    std::vector<std::string> opened;       // openWithDefaultProgram
+    std::vector<std::string> commandLines; // runAndWait
+    std::function<int(const std::string&)> onRun;  // what the "process" does; -1 if unset
+    bool ctrlDown = false;
+    int refreshes = 0;
+    int beeps = 0;
+    std::string exeFolder = "./";
+
+    int messageBox(const std::string& text, const std::string& title, int kind) override
+    {
+        messages.push_back({text, title, kind});
+        events.push_back("message " + std::to_string(kind) + ": " + text);
+        if (!messageAnswers.empty()) {
+            const int answer = messageAnswers.front();
+            messageAnswers.pop_front();
+            return answer;
+        }
+        return (kind == 3 || kind == 4 || kind == 5) ? Yes : Ok;
+    }
+    void beep() override
+    {
+        ++beeps;
+        events.push_back("beep");
+    }
+    std::string openFileDialog(const std::string& title) override
+    {
+        events.push_back("open: " + title);
+        return take(openAnswers);
+    }
+    std::string saveFileDialog(const std::string& title) override
+    {
+        events.push_back("save: " + title);
+        return take(saveAnswers);
+    }
+    void openWithDefaultProgram(const std::string& fileOrUri) override
+    {
+        opened.push_back(fileOrUri);
+        events.push_back("run: " + fileOrUri);
+    }
+    bool isKeyDown(int virtualKey) override { return virtualKey == 17 && ctrlDown; }
+    void processPendingEvents() override
+    {
+        ++refreshes;
+        events.push_back("refresh");
+    }
+    int runAndWait(const std::string& commandLine, int) override
+    {
+        commandLines.push_back(commandLine);
+        events.push_back("wait: " + commandLine);
+        return onRun ? onRun(commandLine) : -1;
+    }
+    std::string executableFolder() override { return exeFolder; }
+
+private:
+    static std::string take(std::deque<std::string>& answers)
+    {
+        if (answers.empty())
+            return {};
+        std::string answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+}  // namespace murax::testing

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "support/window_services.h"
+#include "tests/fakes/fake_list_box.h"
+
+namespace murax::testing {
+
+// The main window for command tests: one list box named "cBlk", and a record of what the commands
+// asked of the window. editName answers come from a script.
+class FakeWindow : public Window {
+public:
+    FakeListBox list;
+    std::vector<std::string> titles;
+    std::vector<std::string> statusTexts;
+    int repaints = 0;
+    // Each call of editName takes the next answer; an empty optional is "Cancel".
+    std::deque<std::optional<std::string>> nameAnswers;
+    struct NameRequest {
+        std::string fieldText;
+        std::size_t maxLength;
+    };
+    std::vector<NameRequest> nameRequests;
+
+    ListBox* control(std::string_view name) override { return name == "cBlk" ? &list : nullptr; }
+    void setTitle(const std::string& title) override { titles.push_back(title); }
+    void repaint() override { ++repaints; }
+    void setStatusText(const std::string& text) override { statusTexts.push_back(text); }
+    std::optional<std::string> editName(const std::string& fieldText, std::size_t maxLength) override
+    {
+        nameRequests.push_back({fieldText, maxLength});
+        if (nameAnswers.empty())
+            return std::nullopt;
+        auto answer = nameAnswers.front();
+        nameAnswers.pop_front();
+        return answer;
+    }
+};
+
+}  // namespace murax::testing
