@@ -1,7 +1,6 @@
-#include <QApplication>
+#include "app/program.h"
 
 int main(int argc, char* argv[])
 {
-    QApplication application(argc, argv);
-    return 0;
+    return murax::runProgram(argc, argv);
 }

@@ -1,0 +1,57 @@
+#include "app/block_line_delegate.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QStyle>
+
+#include "app/window_layout.h"
+
+namespace murax {
+
+void BlockLineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const
+{
+    const bool selected = option.state & QStyle::State_Selected;
+    const QPalette& palette = option.palette;
+    painter->save();
+    painter->fillRect(option.rect,
+                      palette.color(selected ? QPalette::Highlight : QPalette::Base));
+    painter->setPen(palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->setFont(option.font);
+
+    const QFontMetrics metrics(option.font);
+    const int baseline = option.rect.top()
+                         + (option.rect.height() - metrics.height()) / 2 + metrics.ascent();
+    const QList<uint> characters = index.data(Qt::DisplayRole).toString().toUcs4();
+    int x = option.rect.left() + kLeftMargin;
+    const int clipRight = option.rect.right();
+    for (const uint c : characters) {
+        if (x > clipRight)
+            break;
+        if (c != ' ') {
+            const char32_t character = c;
+            painter->drawText(QPoint(x, baseline), QString::fromUcs4(&character, 1));
+        }
+        x += main_window::kCharacterCellWidth;
+    }
+
+    if (option.state & QStyle::State_HasFocus) {
+        QStyleOptionFocusRect focus;
+        focus.QStyleOption::operator=(option);
+        focus.backgroundColor = palette.color(selected ? QPalette::Highlight : QPalette::Base);
+        const QWidget* widget = option.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, widget);
+    }
+    painter->restore();
+}
+
+QSize BlockLineDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const
+{
+    // Every row has the same size (the view relies on it for a fast reset): a full line.
+    constexpr int kLineCharacters = 52;
+    return QSize(kLeftMargin + kLineCharacters * main_window::kCharacterCellWidth,
+                 main_window::kRowHeight);
+}
+
+}  // namespace murax

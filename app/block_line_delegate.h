@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+namespace murax {
+
+// Draws a list line one character per fixed cell, so that every field stays under its column of
+// the title band even where a character comes from a fallback font with another width (the block
+// graphics do). Rows have the fixed height of the window's font.
+class BlockLineDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    // The gap between the list's left edge and the first character cell.
+    static constexpr int kLeftMargin = 2;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    QWidget* createEditor(QWidget*, const QStyleOptionViewItem&, const QModelIndex&) const override
+    {
+        return nullptr;
+    }
+};
+
+}  // namespace murax

@@ -1,0 +1,63 @@
+#include "app/block_list_model.h"
+
+#include <limits>
+
+#include "tape/spectrum_charset.h"
+
+namespace murax {
+namespace {
+
+int clampedRowCount(std::size_t size)
+{
+    return size > static_cast<std::size_t>(std::numeric_limits<int>::max())
+               ? std::numeric_limits<int>::max()
+               : static_cast<int>(size);
+}
+
+}  // namespace
+
+BlockListModel::BlockListModel(const std::vector<std::string>& boundLines, QObject* parent)
+    : QAbstractListModel(parent),
+      boundLines_(boundLines),
+      shown_(&boundLines),
+      rows_(clampedRowCount(boundLines.size()))
+{
+}
+
+void BlockListModel::reload(const std::vector<std::string>& lines)
+{
+    beginResetModel();
+    if (&lines == &boundLines_) {
+        ownLines_.clear();
+        shown_ = &boundLines_;
+    } else {
+        ownLines_ = lines;
+        shown_ = &ownLines_;
+    }
+    rows_ = clampedRowCount(shown_->size());
+    endResetModel();
+}
+
+int BlockListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : rows_;
+}
+
+QVariant BlockListModel::data(const QModelIndex& index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rows_)
+        return {};
+    const auto row = static_cast<std::size_t>(index.row());
+    if (row >= shown_->size())
+        return {};
+    return QString::fromStdString(bytesToDisplayUtf8((*shown_)[row]));
+}
+
+Qt::ItemFlags BlockListModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+}
+
+}  // namespace murax

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QAbstractListModel>
+
+#include <string>
+#include <vector>
+
+namespace murax {
+
+// The rows of the block list box: the display lines of the open tape, read in place from the
+// BlockList's `lines` (a million-entry tape is not copied), shown through the Spectrum character
+// mapping. The model never edits them.
+class BlockListModel : public QAbstractListModel {
+public:
+    // `boundLines` is the BlockList's `lines`; it must outlive the model.
+    explicit BlockListModel(const std::vector<std::string>& boundLines, QObject* parent = nullptr);
+
+    // Shows `lines` from now on, in one reset. The bound lines are read in place; any other list
+    // is copied, so that a caller's temporary never leaves the model reading freed memory.
+    void reload(const std::vector<std::string>& lines);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+private:
+    const std::vector<std::string>& boundLines_;
+    std::vector<std::string> ownLines_;
+    const std::vector<std::string>* shown_;
+    // The row count as of the last reset: the commands change `lines` before they reload, and the
+    // view must not see rows appear or vanish in between.
+    int rows_ = 0;
+};
+
+}  // namespace murax

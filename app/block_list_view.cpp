@@ -1,0 +1,108 @@
+#include "app/block_list_view.h"
+
+#include <QMouseEvent>
+
+#include <algorithm>
+
+#include "app/block_line_delegate.h"
+#include "app/block_list_model.h"
+
+namespace murax {
+
+BlockListView::BlockListView(const std::vector<std::string>& lines, QWidget* parent)
+    : QListView(parent), model_(new BlockListModel(lines, this))
+{
+    setObjectName("cBlk");
+    setProperty("controlId", kControlId);
+    setModel(model_);
+    setItemDelegate(new BlockLineDelegate(this));
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Without uniform sizes a reset of a million rows asks every row for its size.
+    setUniformItemSizes(true);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFrameShape(QFrame::NoFrame);
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    setDragEnabled(false);
+    setTabKeyNavigation(false);
+}
+
+int BlockListView::currentPosition() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() + 1 : 0;
+}
+
+int BlockListView::count() const
+{
+    return model_->rowCount();
+}
+
+std::vector<int> BlockListView::selectedPositions() const
+{
+    // selectedIndexes() walks the selection ranges once; selectedRows() is quadratic in them.
+    const QModelIndexList indexes = selectionModel()->selectedIndexes();
+    std::vector<int> positions;
+    positions.reserve(static_cast<std::size_t>(indexes.size()));
+    for (const QModelIndex& index : indexes)
+        positions.push_back(index.row() + 1);
+    std::sort(positions.begin(), positions.end());
+    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+    return positions;
+}
+
+void BlockListView::reload(const std::vector<std::string>& lines)
+{
+    model_->reload(lines);
+    scrollToTop();
+}
+
+void BlockListView::select(int position)
+{
+    if (position < 1 || position > count())
+        return;
+    const QModelIndex index = model_->index(position - 1);
+    selectionModel()->select(index, QItemSelectionModel::Select);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    scrollTo(index, QAbstractItemView::EnsureVisible);
+}
+
+void BlockListView::suspendRedraw()
+{
+    setUpdatesEnabled(false);
+}
+
+void BlockListView::resumeRedraw()
+{
+    setUpdatesEnabled(true);
+}
+
+void BlockListView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    QListView::mousePressEvent(event);
+}
+
+void BlockListView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    QListView::mouseReleaseEvent(event);
+}
+
+void BlockListView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    QListView::mouseDoubleClickEvent(event);
+}
+
+}  // namespace murax

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+namespace murax {
+
+// The Windows virtual-key code of a Qt key, for the keys the block list routes to its commands
+// (Return and Enter 13, Delete 46, Up 38, Down 40, F2 113, F9 120, F11 122); 0 for any other.
+int virtualKeyCode(int qtKey);
+
+// Hands each key press of the watched list to `handler` before the list's own handling; a key
+// the handler consumes goes no further. Enter and Return never go further either: the list is the
+// window's only control, so the window's default action would be to close it.
+class ListKeyFilter : public QObject {
+public:
+    using Handler = std::function<bool(int virtualKey)>;
+
+    ListKeyFilter(Handler handler, QObject* parent);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    Handler handler_;
+};
+
+}  // namespace murax

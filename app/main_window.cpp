@@ -1,0 +1,149 @@
+#include "app/main_window.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+#include <QTimer>
+
+#include "app/block_list_view.h"
+#include "app/list_key_filter.h"
+#include "app/program_fonts.h"
+#include "app/program_icon.h"
+#include "app/properties_dialog.h"
+#include "app/status_bar.h"
+#include "app/title_band.h"
+#include "app/toolbar.h"
+#include "app/window_layout.h"
+#include "support/command_dispatch.h"
+#include "tape/file_commands.h"
+#include "tape/hex_editor_command.h"
+#include "tape/key_router.h"
+#include "tape/list_commands.h"
+#include "tape/rename_command.h"
+
+namespace murax {
+
+MainWindow::MainWindow(BlockList& list, QWidget* parent)
+    : QDialog(parent,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                  | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                  | Qt::WindowCloseButtonHint),
+      blocks_(list)
+{
+    using namespace main_window;
+    setObjectName("MURAX");
+    setWindowTitle(kWindowTitle);
+    setFont(mainWindowFont());
+    setFixedSize(kClientWidth, kClientHeight);
+    setSizeGripEnabled(false);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, background.color(QPalette::Button));
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    installProgramIcon();
+
+    toolbar_ = new Toolbar(
+        ToolbarCommands{
+            .open = [this] { runCommand(APRI); },
+            .add = [this] { dispatchCommand([this] { AGGIUNGI(*this, blocks_, false); }); },
+            .insert = [this] { dispatchCommand([this] { AGGIUNGI(*this, blocks_, true); }); },
+            .save = [this] { dispatchCommand([this] { SALVA(this, blocks_, false); }); },
+            .saveAs = [this] { dispatchCommand([this] { SALVA(this, blocks_, true); }); },
+            .remove = [this] { runCommand(ELIMINA); },
+            .moveUp = [this] { runCommand(SPOSTASU); },
+            .moveDown = [this] { runCommand(SPOSTAGIU); },
+            .editProperties = [this] { runCommand(MODIFICA); },
+            .editWithHexEditor = [this] { runCommand(MODHEX); },
+            .run = [] { dispatchCommand(RUN); },
+        },
+        this);
+
+    list_ = new BlockListView(blocks_.lines, this);
+    list_->setFont(mainWindowFont());
+    list_->setGeometry(kListRect);
+    list_->installEventFilter(new ListKeyFilter(
+        [this](int virtualKey) { return TASTI(*this, virtualKey, blocks_); }, list_));
+    // The first click of a double-click has already made the row current.
+    connect(list_, &QAbstractItemView::doubleClicked, this, [this] { runCommand(MODIFICA); });
+
+    statusBar_ = STATUSBAR(*this, blocks_);
+
+    list_->setFocus();
+}
+
+void MainWindow::runCommand(void (*command)(Window&, BlockList&))
+{
+    dispatchCommand([this, command] { command(*this, blocks_); });
+}
+
+ListBox* MainWindow::control(std::string_view name)
+{
+    const QString wanted = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    for (QWidget* child : findChildren<QWidget*>(wanted))
+        if (auto* box = dynamic_cast<ListBox*>(child))
+            return box;
+    return nullptr;
+}
+
+void MainWindow::setTitle(const std::string& title)
+{
+    setWindowTitle(QString::fromStdString(title));
+}
+
+void MainWindow::repaint()
+{
+    update();
+}
+
+void MainWindow::setStatusText(const std::string& text)
+{
+    statusBar_->setText(QString::fromStdString(text));
+}
+
+std::optional<std::string> MainWindow::editName(const std::string& fieldText,
+                                                std::size_t maxLength)
+{
+    PropertiesDialog dialog(fieldText, maxLength, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.nameBytes();
+}
+
+void MainWindow::reject()
+{
+    // While a command runs (the hex editor's wait among them) the window must stay: the command
+    // still holds its positions in the list and will write its result back.
+    if (commandRunning())
+        return;
+    QDialog::reject();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (commandRunning()) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    // QDialog centres a window without a parent on the screen by itself.
+    QDialog::showEvent(event);
+    list_->setFocus();
+}
+
+void MainWindow::paintEvent(QPaintEvent* event)
+{
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    TITOLI(*this, painter);
+    if (!painted_) {
+        painted_ = true;
+        // Once, right after the first paint: row 1 becomes selected and current.
+        QTimer::singleShot(0, list_, [list = list_] { list->select(1); });
+    }
+}
+
+}  // namespace murax

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QDialog>
+
+#include "support/window_services.h"
+#include "tape/block_list.h"
+
+namespace murax {
+
+class BlockListView;
+class StatusBar;
+class Toolbar;
+
+// The program's one top-level window: a fixed-size dialog with the toolbar along its top, the
+// column title band, the block list box and the status bar. Every command receives it as its
+// window. It closes at once on Esc or the close box, except while a command is still running
+// (the hex editor's wait keeps the window alive and painting).
+class MainWindow : public QDialog, public Window {
+public:
+    // `list` is the BlockList the commands work on; it must outlive the window.
+    explicit MainWindow(BlockList& list, QWidget* parent = nullptr);
+
+    ListBox* control(std::string_view name) override;
+    void setTitle(const std::string& title) override;
+    void repaint() override;
+    void setStatusText(const std::string& text) override;
+    std::optional<std::string> editName(const std::string& fieldText,
+                                        std::size_t maxLength) override;
+
+    BlockListView* blockList() const { return list_; }
+    StatusBar* statusBar() const { return statusBar_; }
+    Toolbar* toolbar() const { return toolbar_; }
+
+    void reject() override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void runCommand(void (*command)(Window&, BlockList&));
+
+    BlockList& blocks_;
+    Toolbar* toolbar_ = nullptr;
+    BlockListView* list_ = nullptr;
+    StatusBar* statusBar_ = nullptr;
+    bool painted_ = false;
+};
+
+}  // namespace murax

@@ -1,0 +1,86 @@
+#include "app/program.h"
+
+#include <QApplication>
+#include <QFile>
+
+#include "app/main_window.h"
+#include "app/program_fonts.h"
+#include "app/program_icon.h"
+#include "app/qt_desktop.h"
+#include "support/cleanup.h"
+#include "support/error_handler.h"
+#include "support/recovery_file.h"
+#include "support/runtime_errors.h"
+#include "tape/file_commands.h"
+
+namespace murax {
+namespace {
+
+// While MAIN holds a BlockList, a fatal error saves its unsaved edits before the program ends.
+class RecoveryOfUnsavedEdits {
+public:
+    explicit RecoveryOfUnsavedEdits(const BlockList& list)
+    {
+        setRecoveryHook([&list]() -> std::string {
+            if (currentFile.empty() || !CAMBIATO(list))
+                return {};
+            return writeRecoveryFile(currentFile, list.entries);
+        });
+    }
+    ~RecoveryOfUnsavedEdits() { setRecoveryHook({}); }
+    RecoveryOfUnsavedEdits(const RecoveryOfUnsavedEdits&) = delete;
+    RecoveryOfUnsavedEdits& operator=(const RecoveryOfUnsavedEdits&) = delete;
+};
+
+}  // namespace
+
+void MAIN(const std::string* argument)
+{
+    BlockList list;
+    RecoveryOfUnsavedEdits recovery(list);
+    try {
+        if (!startupLoad(argument, list))
+            return;
+    } catch (const CommandAbandoned&) {
+        // The handler has told the user why the file could not be loaded; there is no window yet
+        // to come back to.
+        return;
+    }
+    {
+        MainWindow window(list);
+        window.exec();
+    }
+    try {
+        exitQuestion(list);
+    } catch (const CommandAbandoned&) {
+        // A failed save at exit has been reported; nothing is left to return to.
+    }
+}
+
+int runProgram(int& argc, char** argv)
+{
+    QApplication application(argc, argv);
+    // The program never runs the application's own event loop: its window is a modal dialog, and
+    // the exit question comes after that window has gone. Closing the last window must therefore
+    // not post a quit, which would end the next modal loop (the main window after the open
+    // dialog) the moment it starts.
+    QApplication::setQuitOnLastWindowClosed(false);
+    installFontSubstitutions();
+    installProgramIcon();
+
+    QtDesktop qtDesktop;
+    setDesktop(&qtDesktop);
+    setExecutablePath(QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
+    ERRORSYS();
+    startupCleanup();
+
+    // Qt has taken its own options out of argv; the first one left is the tape to open.
+    const std::string argument = argc > 1 ? std::string(argv[1]) : std::string();
+    MAIN(argc > 1 ? &argument : nullptr);
+
+    exitCleanup();
+    setDesktop(nullptr);
+    return 0;
+}
+
+}  // namespace murax

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace murax {
+
+// Makes ICONA the icon of every window of the program, the main window and each later dialog
+// alike. Does nothing when the picture is missing.
+void installProgramIcon();
+
+}  // namespace murax

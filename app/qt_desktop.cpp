@@ -1,0 +1,126 @@
+#include "app/qt_desktop.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QProcess>
+#include <QUrl>
+
+#include "app/kind_message_box.h"
+
+namespace murax {
+namespace {
+
+constexpr int kPollMilliseconds = 2;
+constexpr int kVirtualKeyShift = 16, kVirtualKeyControl = 17, kVirtualKeyAlt = 18;
+
+// Paths are the file system's bytes; only the dialogs and QFile see them as text.
+std::string pathBytes(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+std::string runFileDialog(const std::string& title, QFileDialog::AcceptMode mode)
+{
+    // A dialog of our own rather than getOpenFileName: that one insists on an existing file, so a
+    // name typed without ".tap" could never be completed afterwards.
+    QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(title),
+                       QDir::currentPath(), "TAP files (*.tap)");
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QString());
+    if (mode == QFileDialog::AcceptSave)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const QStringList chosen = dialog.selectedFiles();
+    return chosen.isEmpty() ? std::string() : pathBytes(chosen.first());
+}
+
+}  // namespace
+
+int QtDesktop::messageBox(const std::string& text, const std::string& title, int kind)
+{
+    if (!KindMessageBox::isKnownKind(kind))
+        return Cancel;
+    return showKindMessageBox(kind, QString::fromStdString(title), QString::fromStdString(text));
+}
+
+void QtDesktop::beep()
+{
+    QApplication::beep();
+}
+
+std::string QtDesktop::openFileDialog(const std::string& title)
+{
+    return runFileDialog(title, QFileDialog::AcceptOpen);
+}
+
+std::string QtDesktop::saveFileDialog(const std::string& title)
+{
+    return runFileDialog(title, QFileDialog::AcceptSave);
+}
+
+void QtDesktop::openWithDefaultProgram(const std::string& fileOrUri)
+{
+    const QString text = QString::fromStdString(fileOrUri);
+    if (text.startsWith("mailto:", Qt::CaseInsensitive))
+        QDesktopServices::openUrl(QUrl(text, QUrl::TolerantMode));
+    else
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(fileOrUri.c_str())));
+}
+
+bool QtDesktop::isKeyDown(int virtualKey)
+{
+    // Asked of the platform now, not taken from the event being handled.
+    const Qt::KeyboardModifiers modifiers = QGuiApplication::queryKeyboardModifiers();
+    switch (virtualKey) {
+    case kVirtualKeyShift:
+        return modifiers & Qt::ShiftModifier;
+    case kVirtualKeyControl:
+        return modifiers & Qt::ControlModifier;
+    case kVirtualKeyAlt:
+        return modifiers & Qt::AltModifier;
+    default:
+        return false;
+    }
+}
+
+void QtDesktop::processPendingEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+int QtDesktop::runAndWait(const std::string& commandLine, int)
+{
+    QStringList arguments = QProcess::splitCommand(QString::fromStdString(commandLine));
+    if (arguments.isEmpty())
+        return -1;
+    QProcess process;
+    process.setProgram(arguments.takeFirst());
+    process.setArguments(arguments);
+    // Forwarded, not piped: a program that writes much would block once a pipe filled up, and a
+    // terminal editor reads the terminal the editor was started from.
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.setInputChannelMode(QProcess::ForwardedInputChannel);
+    process.start();
+    if (!process.waitForStarted(-1))
+        return -1;
+    // The event pass may itself notice the end of the process, so the state is what ends the
+    // loop (waitForFinished on a finished process reports false).
+    while (process.state() != QProcess::NotRunning) {
+        if (process.waitForFinished(kPollMilliseconds))
+            break;
+        processPendingEvents();
+    }
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+std::string QtDesktop::executableFolder()
+{
+    return pathBytes(QCoreApplication::applicationDirPath()) + "/";
+}
+
+}  // namespace murax

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+#include "support/desktop_services.h"
+
+namespace murax {
+
+// The desktop as Qt provides it: message boxes, the beep, the file dialogs, the default program
+// for a file or URI, the keyboard state, the event pass and the run-and-wait of a process.
+class QtDesktop : public Desktop {
+public:
+    int messageBox(const std::string& text, const std::string& title, int kind) override;
+    void beep() override;
+    std::string openFileDialog(const std::string& title) override;
+    std::string saveFileDialog(const std::string& title) override;
+    void openWithDefaultProgram(const std::string& fileOrUri) override;
+    bool isKeyDown(int virtualKey) override;
+    void processPendingEvents() override;
+    int runAndWait(const std::string& commandLine, int showMode) override;
+    std::string executableFolder() override;
+};
+
+}  // namespace murax

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include "tape/block_list.h"
+
+namespace murax {
+
+// The one-line strip along the bottom of the main window. It holds a single text, its default
+// text, and always shows it.
+class StatusBar : public QWidget {
+public:
+    explicit StatusBar(QWidget* parent);
+
+    void setText(const QString& text);
+    QString text() const { return text_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString text_;
+};
+
+// Creates the status bar along the bottom of `window`, with the block summary as its text.
+StatusBar* STATUSBAR(QWidget& window, const BlockList& list);
+
+}  // namespace murax

@@ -1,0 +1,67 @@
+#include "app/title_band.h"
+
+#include <QPainter>
+#include <QWidget>
+
+#include <array>
+
+#include "app/band_gradient.h"
+#include "app/window_layout.h"
+
+namespace murax {
+namespace {
+
+struct Column {
+    const char* title;
+    int width;
+};
+
+// The widths add up to the window's 446 pixels. "Length" keeps two trailing spaces, which move it
+// left of the centre, over the right-aligned numbers.
+constexpr std::array<Column, 4> kColumns{{
+    {"Name", 100},
+    {"Type", 150},
+    {"Start", 90},
+    {"Length  ", 106},
+}};
+
+// Coordinates below name pixel positions, edges included: a frame with left edge 0 and right edge
+// 100 covers the columns 0 to 100.
+void drawFrame(QPainter& painter, int left, int top, int right, int bottom,
+               const QColor& topLeft, const QColor& bottomRight)
+{
+    painter.fillRect(left, top, right - left + 1, 1, topLeft);
+    painter.fillRect(left, top, 1, bottom - top + 1, topLeft);
+    painter.fillRect(left, bottom, right - left + 1, 1, bottomRight);
+    painter.fillRect(right, top, 1, bottom - top + 1, bottomRight);
+}
+
+}  // namespace
+
+void TITOLI(const QWidget& window, QPainter& painter)
+{
+    using namespace main_window;
+    painter.save();
+    paintBandGradient(painter,
+                      QRect(0, kBandTop, window.width(), kBandBottom - kBandTop + 1));
+
+    painter.setFont(window.font());
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.setPen(Qt::black);
+    const QColor highlight = window.palette().color(QPalette::Light);
+    const QColor shadow = window.palette().color(QPalette::Dark);
+
+    int right = 0;
+    for (const Column& column : kColumns) {
+        const int left = right == 0 ? 0 : right + 1;
+        right += column.width;
+        drawFrame(painter, left - 1, kBandTop, right, kBandBottom, Qt::black, Qt::black);
+        drawFrame(painter, left, kBandTop + 1, right - 1, kBandBottom - 1, highlight, shadow);
+        // Drawn as plain text: an "&" shows as itself.
+        painter.drawText(QRect(left, kBandTop + 1, right - left, kBandBottom - kBandTop - 1),
+                         Qt::AlignCenter | Qt::TextSingleLine, QString::fromLatin1(column.title));
+    }
+    painter.restore();
+}
+
+}  // namespace murax
