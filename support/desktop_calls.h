@@ -1,0 +1,11 @@
+#pragma once
+
+namespace murax {
+
+// Whether the key with this Windows virtual-key code is down at this moment (17 is Ctrl).
+bool GETASYNCKEYSTATE(int virtualKey);
+
+// One pass over the pending window events.
+void SYSREFRESH();
+
+}  // namespace murax
