@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+namespace murax {
+
+// The absolute, lexically normalised path of `name` ("." and ".." resolved) against the current
+// directory. The file need not exist.
+std::string FULLNAME(const std::string& name);
+
+// `path` shortened for display to at most `maxLength` characters (UTF-8 characters, never bytes):
+// the drive or root and the end of the path, cut at a folder boundary, joined by "/...".
+std::string SHORTPATH(const std::string& path, std::size_t maxLength);
+
+}  // namespace murax

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+namespace murax {
+
+// The location prefix for temporary files; empty, so they land in the current directory.
+extern std::string ACS_TEMP;
+
+// A new temporary file name: the byte 0x7F, the local date as eight digits and the time of day in
+// hundredths of a second. Returns only after the clock has moved on, so two calls differ.
+std::string GETNEWFNAME();
+
+// A local date and time of day, as the clock gives it.
+struct LocalTime {
+    int year, month, day;
+    int hour, minute, second, millisecond;
+};
+
+LocalTime localTimeNow();
+
+// The temporary name for that moment: 0x7F, YYYYMMDD, then the hundredths since midnight
+// (milliseconds rounded to the nearest hundredth) without leading zeros.
+std::string temporaryNameAt(const LocalTime& time);
+
+}  // namespace murax
