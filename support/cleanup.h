@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+namespace murax {
+
+// Removes what earlier runs left behind: files of the current directory whose names begin with
+// 0x7F, and the 0x7F entries of the TEMP folder (files inside them first). Never follows a
+// symbolic link, and in the TEMP folder touches only what belongs to the running user. Never
+// reports anything.
+void startupCleanup();
+
+// Removes the 0x7F "VIEW" ... ".NTX" files of the current directory.
+void exitCleanup();
+
+// The TEMP folder: the TEMP variable where set and not empty, else the platform's temporary
+// folder; "" when there is none (the clean-up then skips it rather than look in the root).
+std::string tempFolder();
+
+}  // namespace murax
