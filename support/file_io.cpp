@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <system_error>
 
 #include <unistd.h>
@@ -123,8 +124,18 @@ std::string readFileQuietly(const std::string& path)
     return data;
 }
 
-void writeFileReplacing(const std::string& path, const std::vector<std::string>& parts,
-                        std::source_location where)
+namespace {
+
+struct ReplaceFailure {
+    int gencode;
+    const char* operation;
+    const char* description;
+    int err;
+};
+
+// The replacing write itself; on failure the old file is intact and no leftover stays.
+std::optional<ReplaceFailure> replaceFile(const std::string& path,
+                                          const std::vector<std::string>& parts)
 {
     std::error_code ec;
     fs::path target = fs::weakly_canonical(fs::path(path), ec);
@@ -135,26 +146,26 @@ void writeFileReplacing(const std::string& path, const std::vector<std::string>&
     int err = 0;
     FilePtr file = createSibling(target, sibling, err);
     if (!file)
-        raiseFileError(gencode::Create, "FCREATE", "Create error", err, path, where);
+        return ReplaceFailure{gencode::Create, "FCREATE", "Create error", err};
 
     auto fail = [&](int gencode, const char* operation, const char* description, int error) {
         file.reset();
         std::error_code ignored;
         fs::remove(sibling, ignored);
-        raiseFileError(gencode, operation, description, error, path, where);
+        return ReplaceFailure{gencode, operation, description, error};
     };
 
     for (const auto& part : parts) {
         errno = 0;
         if (!writeAll(file.get(), part))
-            fail(gencode::Write, "FWRITE", "Write error", errno);
+            return fail(gencode::Write, "FWRITE", "Write error", errno);
     }
     errno = 0;
     if (std::fflush(file.get()) != 0 || ::fsync(::fileno(file.get())) != 0)
-        fail(gencode::Write, "FWRITE", "Write error", errno);
+        return fail(gencode::Write, "FWRITE", "Write error", errno);
     errno = 0;
     if (std::fclose(file.release()) != 0)
-        fail(gencode::Write, "FCLOSE", "Close error", errno);
+        return fail(gencode::Write, "FCLOSE", "Close error", errno);
 
     // Keep the replaced file's permissions; a new file keeps those the umask gave it.
     const auto oldStatus = fs::status(target, ec);
@@ -163,7 +174,23 @@ void writeFileReplacing(const std::string& path, const std::vector<std::string>&
 
     fs::rename(sibling, target, ec);
     if (ec)
-        fail(gencode::Create, "FRENAME", "Create error", ec.value());
+        return fail(gencode::Create, "FRENAME", "Create error", ec.value());
+    return std::nullopt;
+}
+
+}  // namespace
+
+void writeFileReplacing(const std::string& path, const std::vector<std::string>& parts,
+                        std::source_location where)
+{
+    if (const auto failure = replaceFile(path, parts))
+        raiseFileError(failure->gencode, failure->operation, failure->description, failure->err,
+                       path, where);
+}
+
+bool replaceFileQuietly(const std::string& path, const std::vector<std::string>& parts)
+{
+    return !replaceFile(path, parts).has_value();
 }
 
 void writeFile(const std::string& path, std::string_view bytes, std::source_location where)

@@ -26,6 +26,10 @@ std::string readFileQuietly(const std::string& path);
 void writeFileReplacing(const std::string& path, const std::vector<std::string>& parts,
                         std::source_location where = std::source_location::current());
 
+// The same replacing write for files whose failed write the program does not report (a settings
+// file): false on failure, with the old file intact and no leftover.
+bool replaceFileQuietly(const std::string& path, const std::vector<std::string>& parts);
+
 // Creates or truncates `path` and writes `bytes` (for scratch files such as the hex editor's);
 // a failure is raised naming `path`.
 void writeFile(const std::string& path, std::string_view bytes,
