@@ -1,0 +1,52 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "support/error_record.h"
+#include "support/runtime_errors.h"
+
+namespace murax {
+
+// Installs DEFERROR as the program-wide handler of runtime errors; called once at start.
+void ERRORSYS();
+
+// Answers one runtime error: a quiet default (division by zero gives Zero; an open that met a
+// sharing violation, or an append lock that failed, where the operation may give up, gives False
+// and sets the network-error flag); or a short message, after which the running command is
+// abandoned (throws CommandAbandoned); or, for anything else, the full report with the offer to
+// send it by e-mail, after which the program ends. While it runs it is not entered again: a
+// record raised meanwhile gets its quiet default where it has one; raised by the recovery hook it
+// abandons the hook; any other ends the program at once (edits recovered first).
+ErrorResult DEFERROR(const ErrorRecord& record);
+
+// The text of the full report: the error line and the location line, separated by ";".
+std::string ERRORMESSAGE(const ErrorRecord& record);
+
+// Set when an operation was let go with its default after a sharing or lock failure.
+bool networkErrorFlag();
+void resetNetworkErrorFlag();
+
+// The running executable's full path, named in the e-mail report. Until it is set, the path the
+// system gives for the running process.
+void setExecutablePath(const std::string& path);
+std::string executablePath();
+
+// How the program ends after the report (exit status 0). The default flushes the standard streams
+// and ends the process at once, running no further code of the program: the report is for a state
+// that is not to be trusted. An empty function restores the default.
+void setProgramTerminator(std::function<void(int)> terminator);
+
+// Called before the program ends on an error: saves unsaved edits (see writeRecoveryFile) and
+// returns the recovery file's full path, or "" when nothing needed saving or it failed. An empty
+// function removes it.
+void setRecoveryHook(std::function<std::string()> hook);
+
+// "Le modifiche non salvate sono state scritte nel file " + recoveryFile + "."
+std::string recoveryNotice(const std::string& recoveryFile);
+
+// After the save at exit failed and the edits went to a recovery file: a box of kind 1 with the
+// recovery notice. Shows nothing when `recoveryFile` is empty.
+void tellRecoveredAfterFailedSave(const std::string& recoveryFile);
+
+}  // namespace murax
