@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "support/desktop_calls.h"
 #include "tests/fakes/fake_desktop.h"
 
 namespace murax {
@@ -105,16 +104,6 @@ TEST_F(MessageBoxTest, UnknownKindShowsNothing)
     EXPECT_EQ(POPMSG("Q", 7), 0);
     EXPECT_EQ(POPMSG("Q", -1), 0);
     EXPECT_TRUE(fake.events.empty());
-}
-
-TEST_F(MessageBoxTest, KeyStateAndEventPassGoToTheDesktop)
-{
-    EXPECT_FALSE(GETASYNCKEYSTATE(17));
-    fake.ctrlDown = true;
-    EXPECT_TRUE(GETASYNCKEYSTATE(17));
-    EXPECT_FALSE(GETASYNCKEYSTATE(16));
-    SYSREFRESH();
-    EXPECT_EQ(fake.refreshes, 1);
 }
 
 }  // namespace

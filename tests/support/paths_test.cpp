@@ -48,12 +48,6 @@ TEST(FullName, KeepsVeryLongPathsWhole)
     EXPECT_GT(full.size(), 2000u);
 }
 
-TEST(FullName, KeepsUtf8Names)
-{
-    EXPECT_EQ(FULLNAME("/nastri/\xC3\x85sa/gioco \xC3\xA8.tap"),
-              "/nastri/\xC3\x85sa/gioco \xC3\xA8.tap");
-}
-
 TEST(ShortPath, ShortPathsComeBackUnchanged)
 {
     EXPECT_EQ(SHORTPATH("/TAPES/game.tap", 53), "/TAPES/game.tap");

@@ -24,16 +24,6 @@ TEST(TemporaryName, MillisecondsRoundToTheNearestHundredth)
     EXPECT_EQ(temporaryNameAt({2024, 3, 15, 0, 0, 3, 75}), "\x7F" "20240315" "308");
 }
 
-TEST(TemporaryName, ClockGivesAPlausibleMoment)
-{
-    const LocalTime now = localTimeNow();
-    EXPECT_GE(now.year, 2000);
-    EXPECT_TRUE(now.month >= 1 && now.month <= 12);
-    EXPECT_TRUE(now.day >= 1 && now.day <= 31);
-    EXPECT_TRUE(now.hour >= 0 && now.hour <= 23);
-    EXPECT_TRUE(now.millisecond >= 0 && now.millisecond <= 999);
-}
-
 TEST(TemporaryName, ConsecutiveNamesDifferAndGrow)
 {
     EXPECT_TRUE(ACS_TEMP.empty());
