@@ -1,0 +1,11 @@
+#include "support/paths.h"
+#include "tape/file_commands.h"
+
+namespace murax {
+
+std::string BLKINFO(const BlockList& list)
+{
+    return "Blocks: " + std::to_string(list.count()) + "     File: " + SHORTPATH(currentFile, 53);
+}
+
+}  // namespace murax

@@ -1,0 +1,21 @@
+#include "tape/block_list_box.h"
+
+#include <stdexcept>
+
+namespace murax {
+
+ListBox& blockListBox(Window& window)
+{
+    ListBox* box = CTL(window, "cBlk");
+    if (!box)
+        throw std::logic_error("The main window has no block list box");
+    return *box;
+}
+
+void reloadAndSelect(ListBox& box, const std::vector<std::string>& lines, int position)
+{
+    box.reload(lines);
+    box.select(position);
+}
+
+}  // namespace murax

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "support/window_services.h"
+
+namespace murax {
+
+// The block list box of the main window ("cBlk"). Every command needs it; a window without it is a
+// programming error, reported through the command dispatch point.
+ListBox& blockListBox(Window& window);
+
+// Loads the list box with `lines` and selects `position` (nothing on an empty list).
+void reloadAndSelect(ListBox& box, const std::vector<std::string>& lines, int position);
+
+}  // namespace murax

@@ -1,0 +1,60 @@
+#include "support/desktop_services.h"
+#include "support/error_handler.h"
+#include "support/file_io.h"
+#include "support/message_box.h"
+#include "support/recovery_file.h"
+#include "support/runtime_errors.h"
+#include "tape/file_commands.h"
+
+namespace murax {
+namespace {
+
+// The Save As target: chosen, completed and, when it exists, agreed to be overwritten. Empty when
+// the user backs out.
+std::string chooseSaveAsTarget()
+{
+    const std::string chosen = desktop().saveFileDialog("TAP file to save");
+    if (chosen.empty())
+        return {};
+    std::string name = completeName(chosen);
+    if (fileExists(name) && !POPMSG("The existing file;;" + name + ";;will be overwritten.", 2))
+        return {};
+    return name;
+}
+
+}  // namespace
+
+void SALVA(Window* window, BlockList& list, bool saveAs)
+{
+    std::string target = currentFile;
+    if (saveAs) {
+        target = chooseSaveAsTarget();
+        if (target.empty())
+            return;
+    }
+    // A failure is raised and abandons the command here, before currentFile moves on: the status
+    // bar keeps naming the file that really holds the data.
+    writeFileReplacing(target, list.entries);
+    currentFile = target;
+    if (window) {
+        window->setTitle(kWindowTitle);
+        window->setStatusText(BLKINFO(list));
+    }
+}
+
+void exitQuestion(BlockList& list)
+{
+    if (!CAMBIATO(list) || !POPMSG("TAP has been changed. Save it?", 4))
+        return;
+    try {
+        SALVA(nullptr, list, false);
+    } catch (const CommandAbandoned&) {
+        // The handler has told the user why the save failed; the window is gone, so this is the
+        // last chance to keep the edits.
+        const std::string recovered = writeRecoveryFile(currentFile, list.entries);
+        if (!recovered.empty())
+            tellRecoveredAfterFailedSave(recovered);
+    }
+}
+
+}  // namespace murax

@@ -1,0 +1,19 @@
+#include "tape/tape_file_lookup.h"
+
+#include "support/file_io.h"
+#include "support/message_box.h"
+#include "tape/file_commands.h"
+
+namespace murax {
+
+std::optional<std::string> findTapeFile(const std::string& chosenName)
+{
+    std::string name = completeName(chosenName);
+    if (!fileExists(name)) {
+        POPMSG("File;;" + name + ";;not found.", 1);
+        return std::nullopt;
+    }
+    return name;
+}
+
+}  // namespace murax

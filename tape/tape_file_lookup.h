@@ -1,0 +1,13 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace murax {
+
+// The chosen name completed (".tap" appended when it has no extension, made absolute), when a
+// file of that name exists. Otherwise the user is told "File;;" + name + ";;not found." and the
+// result is empty.
+std::optional<std::string> findTapeFile(const std::string& chosenName);
+
+}  // namespace murax
