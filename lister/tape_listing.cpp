@@ -1,0 +1,23 @@
+#include "lister/tape_listing.h"
+
+#include <string>
+
+#include "tape/block_list.h"
+#include "tape/spectrum_charset.h"
+#include "tape/tap_decoding.h"
+
+namespace murax::lister {
+
+void writeListing(std::string_view tapeBytes, std::FILE* out)
+{
+    BlockList list;
+    splitIntoEntries(tapeBytes, list);
+    std::string text;
+    for (const std::string& line : list.lines) {
+        text = bytesToDisplayUtf8(line);
+        text += '\n';
+        std::fwrite(text.data(), 1, text.size(), out);
+    }
+}
+
+}  // namespace murax::lister
