@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that Murax needs and that are missing; installs nothing when all
+# are there. Runs apt-get as root, through sudo when started by another user.
+#
+# Usage: tools/setup-deps.sh run     what building and running the editor needs
+#        tools/setup-deps.sh test    that, plus everything the whole test suite uses
+set -euo pipefail
+
+# Building and running: the compiler and build tools, Qt 6 Widgets with its platform plugins
+# (xcb for a desktop, offscreen for the tests), the fonts the window is laid out for, GoogleTest
+# (the build configures the tests), and xdg-utils for Run.
+run_packages=(
+    g++ cmake ninja-build pkg-config
+    qt6-base-dev qt6-qpa-plugins
+    fonts-liberation fonts-dejavu-core
+    libgtest-dev
+    xdg-utils
+)
+
+# Testing: benchmarks, tapes made by other tools (zmakebas, pasmo, fuse-emulator-utils for tzxlist
+# and tapeconv), clang with its runtime for the fuzz target, the desktop and packaging checks, and
+# Xvfb for the screenshot.
+test_packages=(
+    libbenchmark-dev
+    zmakebas pasmo fuse-emulator-utils
+    clang libclang-rt-dev
+    desktop-file-utils shared-mime-info
+    dpkg-dev file
+    xvfb xauth x11-apps imagemagick
+)
+
+case "${1:-}" in
+    run) wanted=("${run_packages[@]}") ;;
+    test) wanted=("${run_packages[@]}" "${test_packages[@]}") ;;
+    *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+    [ "$status" = installed ] || missing+=("$package")
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    echo "setup-deps: every package is installed"
+    exit 0
+fi
+
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "setup-deps: run as root or install sudo; missing: ${missing[*]}" >&2; exit 1; }
+    as_root=(sudo)
+fi
+
+echo "setup-deps: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -q
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
