@@ -16,6 +16,9 @@ QFont mainWindowFont()
     QFont font("Courier New", 10);
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
+    // Hinted, as on Windows: a character of the substitute then advances a whole 8 pixels at
+    // 10 pt instead of 7.8, and the list's columns stay under the title band.
+    font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }
 

@@ -1,0 +1,219 @@
+#include <QAbstractItemModelTester>
+#include <QLineEdit>
+#include <QtTest>
+
+#include <string>
+#include <vector>
+
+#include "app/block_line_delegate.h"
+#include "app/block_list_model.h"
+#include "app/block_list_view.h"
+#include "app/program_fonts.h"
+
+using namespace murax;
+
+namespace {
+
+std::vector<std::string> numberedLines(int count)
+{
+    std::vector<std::string> lines;
+    for (int i = 1; i <= count; ++i)
+        lines.push_back("line " + std::to_string(i));
+    return lines;
+}
+
+}  // namespace
+
+// The list box rules the commands rely on, checked on the real Qt view.
+class BlockListViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installFontSubstitutions(); }
+    void modelPassesTheItemModelChecksAcrossReloads();
+    void modelReadsTheBoundLinesInPlaceAndCopiesOthers();
+    void modelKeepsItsRowCountUntilTheNextReload();
+    void reloadLeavesNoSelectionNoCurrentRowAndTheTopInView();
+    void selectAddsToTheSelectionAndMovesTheCurrentRow();
+    void selectScrollsTheRowIntoView();
+    void rowsCannotBeEdited();
+    void suspendAndResumeSwitchUpdates();
+    void eachCharacterSitsInItsOwnCell();
+    void selectedRowsAreHighlighted();
+
+private:
+    static QImage rowImage(BlockListView& view, int row)
+    {
+        const QRect rect = view.visualRect(view.model()->index(row, 0));
+        return view.viewport()->grab(rect).toImage();
+    }
+};
+
+void BlockListViewTest::modelPassesTheItemModelChecksAcrossReloads()
+{
+    std::vector<std::string> lines = numberedLines(5);
+    BlockListModel model(lines);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    lines.erase(lines.begin() + 1);
+    model.reload(lines);
+    lines.clear();
+    model.reload(lines);
+    model.reload(numberedLines(3));
+    QCOMPARE(model.rowCount(), 3);
+    QCOMPARE(model.index(2, 0).data().toString(), QString("line 3"));
+}
+
+void BlockListViewTest::modelReadsTheBoundLinesInPlaceAndCopiesOthers()
+{
+    std::vector<std::string> lines = {std::string("AB\x7F\x8F\x00", 5)};
+    BlockListModel model(lines);
+    // Each byte is one character, through the Spectrum mapping.
+    QCOMPARE(model.index(0, 0).data().toString(), QString::fromUtf8("AB\u00A9\u2588\u00C0"));
+    lines[0] = "changed";
+    QCOMPARE(model.index(0, 0).data().toString(), QString("changed"));
+
+    {
+        std::vector<std::string> temporary = {"kept"};
+        model.reload(temporary);
+    }
+    QCOMPARE(model.index(0, 0).data().toString(), QString("kept"));
+    model.reload(lines);
+    QCOMPARE(model.index(0, 0).data().toString(), QString("changed"));
+}
+
+void BlockListViewTest::modelKeepsItsRowCountUntilTheNextReload()
+{
+    // A command changes the lines first and reloads after; the view must not see rows appear or
+    // read past the end in between.
+    std::vector<std::string> lines = numberedLines(3);
+    BlockListModel model(lines);
+    lines.push_back("new");
+    QCOMPARE(model.rowCount(), 3);
+    lines.resize(1);
+    QCOMPARE(model.rowCount(), 3);
+    QVERIFY(!model.index(2, 0).data().isValid());
+    model.reload(lines);
+    QCOMPARE(model.rowCount(), 1);
+}
+
+void BlockListViewTest::reloadLeavesNoSelectionNoCurrentRowAndTheTopInView()
+{
+    std::vector<std::string> lines = numberedLines(200);
+    BlockListView view(lines, nullptr);
+    view.resize(446, 528);
+    view.show();
+    view.select(150);
+    QVERIFY(view.indexAt(QPoint(1, 1)).row() > 0);
+
+    view.reload(lines);
+    QCOMPARE(view.currentPosition(), 0);
+    QVERIFY(view.selectedPositions().empty());
+    QCOMPARE(view.indexAt(QPoint(1, 1)).row(), 0);
+    QCOMPARE(view.count(), 200);
+}
+
+void BlockListViewTest::selectAddsToTheSelectionAndMovesTheCurrentRow()
+{
+    std::vector<std::string> lines = numberedLines(6);
+    BlockListView view(lines, nullptr);
+    view.select(5);
+    view.select(2);
+    view.select(4);
+    QCOMPARE(view.selectedPositions(), (std::vector<int>{2, 4, 5}));
+    QCOMPARE(view.currentPosition(), 4);
+
+    view.select(0);
+    view.select(7);
+    QCOMPARE(view.selectedPositions(), (std::vector<int>{2, 4, 5}));
+    QCOMPARE(view.currentPosition(), 4);
+
+    std::vector<std::string> none;
+    view.reload(none);
+    view.select(1);
+    QCOMPARE(view.count(), 0);
+    QCOMPARE(view.currentPosition(), 0);
+    QVERIFY(view.selectedPositions().empty());
+}
+
+void BlockListViewTest::selectScrollsTheRowIntoView()
+{
+    std::vector<std::string> lines = numberedLines(1000);
+    BlockListView view(lines, nullptr);
+    view.resize(446, 528);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    view.select(900);
+    const QRect row = view.visualRect(view.model()->index(899, 0));
+    QVERIFY(view.viewport()->rect().contains(row));
+}
+
+void BlockListViewTest::rowsCannotBeEdited()
+{
+    std::vector<std::string> lines = numberedLines(2);
+    BlockListView view(lines, nullptr);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    view.select(1);
+    QVERIFY(!(view.model()->flags(view.model()->index(0, 0)) & Qt::ItemIsEditable));
+    QTest::keyClick(&view, Qt::Key_F2);
+    const QPoint row = view.visualRect(view.model()->index(0, 0)).center();
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, row);
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, row);
+    QVERIFY(view.findChildren<QLineEdit*>().isEmpty());
+}
+
+void BlockListViewTest::suspendAndResumeSwitchUpdates()
+{
+    std::vector<std::string> lines = numberedLines(2);
+    BlockListView view(lines, nullptr);
+    view.suspendRedraw();
+    QVERIFY(!view.updatesEnabled());
+    view.resumeRedraw();
+    QVERIFY(view.updatesEnabled());
+}
+
+void BlockListViewTest::eachCharacterSitsInItsOwnCell()
+{
+    // Two full blocks, in cells 0 and 9, and nothing else: ink only where those cells are.
+    std::vector<std::string> lines = {"\x8F" + std::string(8, ' ') + "\x8F"};
+    BlockListView view(lines, nullptr);
+    view.setFont(mainWindowFont());
+    view.resize(446, 100);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    const QImage image = rowImage(view, 0);
+    QCOMPARE(image.height(), 16);
+    const QRgb background = view.palette().color(QPalette::Base).rgb();
+    auto inked = [&](int x) {
+        for (int y = 0; y < image.height(); ++y)
+            if (image.pixel(x, y) != background)
+                return true;
+        return false;
+    };
+    constexpr int margin = BlockLineDelegate::kLeftMargin;
+    for (int x = 0; x < image.width(); ++x) {
+        const bool insideCell0 = x >= margin - 1 && x <= margin + 8;
+        const bool insideCell9 = x >= margin + 72 - 1 && x <= margin + 80;
+        if (!insideCell0 && !insideCell9)
+            QVERIFY2(!inked(x), qPrintable(QString("ink at x %1").arg(x)));
+    }
+    QVERIFY(inked(margin + 4));
+    QVERIFY(inked(margin + 76));
+}
+
+void BlockListViewTest::selectedRowsAreHighlighted()
+{
+    std::vector<std::string> lines = numberedLines(2);
+    BlockListView view(lines, nullptr);
+    view.resize(446, 100);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    view.select(2);
+    const QColor highlight = view.palette().color(QPalette::Highlight);
+    const QColor base = view.palette().color(QPalette::Base);
+    QCOMPARE(rowImage(view, 1).pixelColor(300, 8), highlight);
+    QCOMPARE(rowImage(view, 0).pixelColor(300, 8), base);
+}
+
+QTEST_MAIN(BlockListViewTest)
+#include "block_list_view_test.moc"

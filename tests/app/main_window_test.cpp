@@ -1,0 +1,307 @@
+#include <QDir>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+#include "app/block_list_view.h"
+#include "app/main_window.h"
+#include "app/program_fonts.h"
+#include "app/properties_dialog.h"
+#include "app/status_bar.h"
+#include "support/command_dispatch.h"
+#include "tape/file_commands.h"
+#include "tape/hex_editor_command.h"
+#include "tape/tap_decoding.h"
+#include "tests/app/app_test_support.h"
+#include "tests/fakes/fake_desktop.h"
+
+using namespace murax;
+using murax::testing::FakeDesktop;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void hasTheTemplatesFixedClientSizeAndCaption();
+    void showsOneRowPerLineWithRowOneSelectedAfterShowing();
+    void anEmptyTapeOpensWithNothingSelected();
+    void ctrlUpMovesTheEntryOnlyWhileCtrlIsReallyDown();
+    void deleteAsksAndRemovesTheSelectedEntries();
+    void rightClicksLeaveTheSelectionAlone();
+    void enterAndDoubleClickOpenTheRenameDialogWithoutClosing();
+    void escapeClosesTheWindow();
+    void nothingRunsAndNothingClosesWhileTheHexEditorWaits();
+    void listCharactersAdvanceEightPixels();
+
+private:
+    void openWindow(const std::string& tape);
+    BlockListView& view() { return *window_->blockList(); }
+    QPoint rowCentre(int position)
+    {
+        return view().visualRect(view().model()->index(position - 1, 0)).center();
+    }
+    // The events a real double-click delivers: press, release, double-click, release.
+    void doubleClick(Qt::MouseButton button, const QPoint& position)
+    {
+        QTest::mouseClick(view().viewport(), button, {}, position);
+        QTest::mouseDClick(view().viewport(), button, {}, position);
+        QTest::mouseRelease(view().viewport(), button, {}, position);
+    }
+
+    FakeDesktop fake_;
+    std::unique_ptr<QTemporaryDir> dir_;
+    BlockList list_;
+    std::unique_ptr<MainWindow> window_;
+    QString originalDirectory_;
+};
+
+void MainWindowTest::initTestCase()
+{
+    installFontSubstitutions();
+    setDesktop(&fake_);
+    originalDirectory_ = QDir::currentPath();
+}
+
+void MainWindowTest::init()
+{
+    fake_ = FakeDesktop();
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    QDir::setCurrent(dir_->path());
+}
+
+void MainWindowTest::cleanup()
+{
+    window_.reset();
+    list_.clear();
+    QDir::setCurrent(originalDirectory_);
+    dir_.reset();
+}
+
+void MainWindowTest::openWindow(const std::string& tape)
+{
+    const QString path = dir_->filePath("game.tap");
+    QVERIFY(testing::writeBytes(path, tape));
+    currentFile = QFile::encodeName(path).toStdString();
+    ABLOCKS(currentFile, list_);
+    window_ = std::make_unique<MainWindow>(list_);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    // The one-time selection after the first paint runs from the event loop.
+    QTest::qWait(20);
+}
+
+void MainWindowTest::hasTheTemplatesFixedClientSizeAndCaption()
+{
+    openWindow(testing::headerEntry("one"));
+    QCOMPARE(window_->size(), QSize(446, 602));
+    QCOMPARE(window_->minimumSize(), window_->maximumSize());
+    QCOMPARE(window_->windowTitle(), QString("Murax 1.05"));
+    const Qt::WindowFlags flags = window_->windowFlags();
+    QVERIFY(flags & Qt::WindowMinimizeButtonHint);
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!(flags & Qt::WindowContextHelpButtonHint));
+    QCOMPARE(view().geometry(), QRect(0, 50, 446, 528));
+    QCOMPARE(window_->statusBar()->geometry(), QRect(0, 578, 446, 24));
+    QCOMPARE(window_->control("cBlk"), static_cast<ListBox*>(&view()));
+    QCOMPARE(window_->control("cNam"), nullptr);
+    QCOMPARE(view().property("controlId").toInt(), 101);
+    QVERIFY(view().hasFocus());
+}
+
+void MainWindowTest::showsOneRowPerLineWithRowOneSelectedAfterShowing()
+{
+    openWindow(testing::headerEntry("first") + testing::dataEntry(5) + testing::headerEntry("last"));
+    QCOMPARE(view().count(), 3);
+    QCOMPARE(view().model()->rowCount(), static_cast<int>(list_.lines.size()));
+    QCOMPARE(view().model()->index(1, 0).data().toString(),
+             QString::fromStdString(list_.lines[1]));
+    QTRY_COMPARE(view().currentPosition(), 1);
+    QCOMPARE(view().selectedPositions(), std::vector<int>{1});
+    QCOMPARE(window_->statusBar()->text(), QString::fromStdString(BLKINFO(list_)));
+    QVERIFY(window_->statusBar()->text().startsWith("Blocks: 3     File: "));
+}
+
+void MainWindowTest::anEmptyTapeOpensWithNothingSelected()
+{
+    openWindow("");
+    QCOMPARE(view().count(), 0);
+    QCOMPARE(view().currentPosition(), 0);
+    QVERIFY(view().selectedPositions().empty());
+    QVERIFY(window_->statusBar()->text().startsWith("Blocks: 0     File: "));
+}
+
+void MainWindowTest::ctrlUpMovesTheEntryOnlyWhileCtrlIsReallyDown()
+{
+    openWindow(testing::headerEntry("one") + testing::headerEntry("two")
+               + testing::headerEntry("three"));
+    const std::vector<std::string> original = list_.lines;
+    QTRY_COMPARE(view().currentPosition(), 1);
+
+    // Row 1 cannot move up, and the key is consumed: not even the focus row moves.
+    fake_.ctrlDown = true;
+    QTest::keyClick(&view(), Qt::Key_Up, Qt::ControlModifier);
+    QCOMPARE(list_.lines, original);
+    QCOMPARE(view().currentPosition(), 1);
+    QCOMPARE(view().selectedPositions(), std::vector<int>{1});
+
+    // Up and Down without Ctrl move the focus row as usual.
+    fake_.ctrlDown = false;
+    QTest::keyClick(&view(), Qt::Key_Down);
+    QTest::keyClick(&view(), Qt::Key_Down);
+    QTest::keyClick(&view(), Qt::Key_Up);
+    QCOMPARE(view().currentPosition(), 2);
+    QCOMPARE(list_.lines, original);
+
+    // The event says Ctrl, but the key is not down now: the list only moves its focus row.
+    QTest::keyClick(&view(), Qt::Key_Down, Qt::ControlModifier);
+    QCOMPARE(view().currentPosition(), 3);
+    QCOMPARE(list_.lines, original);
+
+    fake_.ctrlDown = true;
+    QTest::keyClick(&view(), Qt::Key_Up, Qt::NoModifier);
+    QCOMPARE(list_.lines[1], original[2]);
+    QCOMPARE(list_.lines[2], original[1]);
+    QCOMPARE(view().currentPosition(), 2);
+    QCOMPARE(view().selectedPositions(), std::vector<int>{2});
+    QCOMPARE(view().model()->index(1, 0).data().toString(), QString::fromStdString(original[2]));
+}
+
+void MainWindowTest::deleteAsksAndRemovesTheSelectedEntries()
+{
+    openWindow(testing::headerEntry("a") + testing::dataEntry(1) + testing::headerEntry("c")
+               + testing::dataEntry(3));
+    const std::vector<std::string> original = list_.lines;
+    QTest::mouseClick(view().viewport(), Qt::LeftButton, {}, rowCentre(2));
+    QTest::mouseClick(view().viewport(), Qt::LeftButton, Qt::ControlModifier, rowCentre(4));
+    QCOMPARE(view().selectedPositions(), (std::vector<int>{2, 4}));
+
+    fake_.messageAnswers = {Desktop::No};
+    QTest::keyClick(&view(), Qt::Key_Delete);
+    QCOMPARE(fake_.messages.size(), std::size_t{1});
+    QCOMPARE(fake_.messages[0].kind, 4);
+    QCOMPARE(list_.lines, original);
+    QCOMPARE(view().selectedPositions(), (std::vector<int>{2, 4}));
+
+    fake_.messageAnswers = {Desktop::Yes};
+    QTest::keyClick(&view(), Qt::Key_Delete, Qt::ShiftModifier);
+    QCOMPARE(list_.lines, (std::vector<std::string>{original[0], original[2]}));
+    QCOMPARE(view().count(), 2);
+    QCOMPARE(view().selectedPositions(), std::vector<int>{2});
+    QCOMPARE(window_->statusBar()->text(), QString::fromStdString(BLKINFO(list_)));
+    QVERIFY(window_->statusBar()->text().startsWith("Blocks: 2 "));
+}
+
+void MainWindowTest::rightClicksLeaveTheSelectionAlone()
+{
+    openWindow(testing::headerEntry("a") + testing::headerEntry("b") + testing::headerEntry("c"));
+    QTRY_COMPARE(view().currentPosition(), 1);
+    QTest::mouseClick(view().viewport(), Qt::RightButton, {}, rowCentre(3));
+    doubleClick(Qt::RightButton, rowCentre(2));
+    QTest::mouseClick(view().viewport(), Qt::MiddleButton, {}, rowCentre(3));
+    QCOMPARE(view().currentPosition(), 1);
+    QCOMPARE(view().selectedPositions(), std::vector<int>{1});
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+void MainWindowTest::enterAndDoubleClickOpenTheRenameDialogWithoutClosing()
+{
+    openWindow(testing::headerEntry("hello") + testing::dataEntry(2));
+    QTRY_COMPARE(view().currentPosition(), 1);
+    int dialogsSeen = 0;
+    auto cancelNextDialog = [&dialogsSeen] {
+        QTimer::singleShot(0, [&dialogsSeen] {
+            if (auto* dialog = qobject_cast<PropertiesDialog*>(QApplication::activeModalWidget())) {
+                ++dialogsSeen;
+                dialog->reject();
+            }
+        });
+    };
+
+    cancelNextDialog();
+    QTest::keyClick(&view(), Qt::Key_Return);
+    QCOMPARE(dialogsSeen, 1);
+    cancelNextDialog();
+    QTest::keyClick(&view(), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(dialogsSeen, 2);
+    QVERIFY(window_->isVisible());
+
+    // On the data entry Enter has nothing to rename, and still does not close the window.
+    QTest::keyClick(&view(), Qt::Key_Down);
+    QTest::keyClick(&view(), Qt::Key_Return);
+    QVERIFY(window_->isVisible());
+
+    cancelNextDialog();
+    doubleClick(Qt::LeftButton, rowCentre(1));
+    QCOMPARE(dialogsSeen, 3);
+    QCOMPARE(view().currentPosition(), 1);
+    QVERIFY(window_->isVisible());
+}
+
+void MainWindowTest::escapeClosesTheWindow()
+{
+    openWindow(testing::headerEntry("x"));
+    QTest::keyClick(&view(), Qt::Key_Escape);
+    QVERIFY(!window_->isVisible());
+    QCOMPARE(window_->result(), int(QDialog::Rejected));
+
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    QVERIFY(window_->close());
+    QVERIFY(!window_->isVisible());
+}
+
+void MainWindowTest::nothingRunsAndNothingClosesWhileTheHexEditorWaits()
+{
+    openWindow(testing::headerEntry("one") + testing::headerEntry("two"));
+    QTRY_COMPARE(view().currentPosition(), 1);
+    QVERIFY(testing::writeBytes(dir_->filePath("MURAX.INI"), "[Edit]\nHex editor=hexed\n"));
+    fake_.exeFolder = QFile::encodeName(dir_->path()).toStdString() + "/";
+    const std::vector<std::string> original = list_.lines;
+
+    bool stayedOpen = false;
+    fake_.onRun = [&](const std::string&) {
+        // What the user does while the hex editor runs: none of it may start a command or close
+        // the window, which would leave the hand-off writing to a shifted or vanished entry.
+        QTest::keyClick(&view(), Qt::Key_Delete);
+        QTest::keyClick(&view(), Qt::Key_F2);
+        doubleClick(Qt::LeftButton, rowCentre(2));
+        QTest::keyClick(&view(), Qt::Key_Escape);
+        window_->close();
+        stayedOpen = window_->isVisible();
+        return 0;
+    };
+    QVERIFY(dispatchCommand([this] { MODHEX(*window_, list_); }));
+
+    QCOMPARE(fake_.commandLines.size(), std::size_t{1});
+    QVERIFY(stayedOpen);
+    QVERIFY(fake_.messages.empty());
+    QCOMPARE(std::count(fake_.events.begin(), fake_.events.end(), "open: Select a TAP file to open"),
+             0);
+    QCOMPARE(list_.lines, original);
+    QVERIFY(!commandRunning());
+
+    // Once the hand-off has ended the window closes again.
+    QTest::keyClick(&view(), Qt::Key_Escape);
+    QVERIFY(!window_->isVisible());
+}
+
+void MainWindowTest::listCharactersAdvanceEightPixels()
+{
+    openWindow(testing::headerEntry("x"));
+    const QFontMetrics metrics(view().font());
+    QCOMPARE(metrics.horizontalAdvance(QChar('M')), 8);
+    QCOMPARE(metrics.horizontalAdvance(QString(52, QChar('0'))), 416);
+    QCOMPARE(QFontMetrics(window_->font()).horizontalAdvance(QChar('i')), 8);
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
