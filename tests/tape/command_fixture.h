@@ -1,0 +1,164 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "support/desktop_services.h"
+#include "support/runtime_errors.h"
+#include "tape/block_list.h"
+#include "tape/tap_decoding.h"
+#include "tests/fakes/fake_desktop.h"
+#include "tests/fakes/fake_window.h"
+
+namespace murax::testing {
+
+// Tape pieces for building test files.
+inline std::string framed(const std::string& block)
+{
+    const auto n = block.size();
+    return std::string{static_cast<char>(n & 0xFF), static_cast<char>(n >> 8)} + block;
+}
+
+inline std::string xorOf(const std::string& bytes)
+{
+    unsigned char x = 0;
+    for (const char c : bytes)
+        x ^= static_cast<unsigned char>(c);
+    return std::string(1, static_cast<char>(x));
+}
+
+// A standard header block with a correct checksum, framed.
+inline std::string header(unsigned char type, const std::string& name, unsigned length = 3,
+                          unsigned param1 = 10)
+{
+    std::string block(1, '\0');
+    block += static_cast<char>(type);
+    std::string padded = name;
+    padded.resize(10, ' ');
+    block += padded;
+    for (unsigned word : {length, param1, 32768u}) {
+        block += static_cast<char>(word & 0xFF);
+        block += static_cast<char>(word >> 8);
+    }
+    return framed(block + xorOf(block));
+}
+
+// A data block with flag 0xFF and a correct checksum, framed.
+inline std::string data(const std::string& payload)
+{
+    const std::string block = "\xFF" + payload;
+    return framed(block + xorOf(block));
+}
+
+// A lone data block recognisable by its payload: one entry of its own.
+inline std::string lone(int tag)
+{
+    return data("entry" + std::to_string(tag));
+}
+
+// Every test runs in a scratch folder of its own, which is also the current directory, with the
+// fake desktop installed and an error handler that records each failure and abandons the command.
+class CommandTest : public ::testing::Test {
+protected:
+    FakeDesktop fake;
+    FakeWindow window;
+    BlockList list;
+    std::vector<ErrorRecord> errors;
+    std::filesystem::path folder;
+
+    void SetUp() override
+    {
+        previousDirectory_ = std::filesystem::current_path();
+        std::string pattern = (std::filesystem::temp_directory_path() / "murax-tape-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        folder = pattern;
+        std::filesystem::current_path(folder);
+        setDesktop(&fake);
+        previousHandler_ = installErrorHandler([this](const ErrorRecord& record) -> ErrorResult {
+            errors.push_back(record);
+            throw CommandAbandoned{};
+        });
+        currentFile.clear();
+    }
+
+    void TearDown() override
+    {
+        installErrorHandler(previousHandler_);
+        setDesktop(nullptr);
+        std::filesystem::current_path(previousDirectory_);
+        std::error_code ec;
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_all, ec);
+        std::filesystem::remove_all(folder, ec);
+        currentFile.clear();
+    }
+
+    std::string path(const std::string& name) const { return (folder / name).string(); }
+
+    std::string write(const std::string& name, const std::string& bytes) const
+    {
+        std::ofstream(path(name), std::ios::binary) << bytes;
+        return path(name);
+    }
+
+    // A file that exists but cannot be read: reading /proc/self/mem from its start fails with EIO,
+    // even for root.
+    std::string unreadable(const std::string& name) const
+    {
+        std::filesystem::create_symlink("/proc/self/mem", path(name));
+        return path(name);
+    }
+
+    std::string read(const std::string& fullPath) const
+    {
+        std::ifstream in(fullPath, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    // The list and the list box as after opening `bytes` saved as `name`, with the given rows
+    // selected and the focus on `current`.
+    void open(const std::string& name, const std::string& bytes, std::set<int> selected = {},
+              int current = 0)
+    {
+        currentFile = write(name, bytes);
+        splitIntoEntries(bytes, list);
+        window.list.setState(list.lines, std::move(selected), current);
+    }
+
+    // The entries as their tags ("entry3" gives 3), to read orders at a glance.
+    std::vector<int> tags() const
+    {
+        std::vector<int> result;
+        for (const auto& entry : list.entries)
+            result.push_back(std::stoi(entry.substr(8, entry.size() - 9)));
+        return result;
+    }
+
+    std::string tapeOf(std::initializer_list<int> tagList) const
+    {
+        std::string bytes;
+        for (const int tag : tagList)
+            bytes += lone(tag);
+        return bytes;
+    }
+
+    void expectListInStep() const
+    {
+        ASSERT_EQ(list.lines.size(), list.entries.size());
+        EXPECT_EQ(window.list.rows, list.lines);
+        for (std::size_t i = 0; i < list.count(); ++i)
+            EXPECT_EQ(list.lines[i], BLKLINE(list.entries[i])) << "line " << i + 1;
+    }
+
+private:
+    std::filesystem::path previousDirectory_;
+    ErrorHandler previousHandler_;
+};
+
+}  // namespace murax::testing
