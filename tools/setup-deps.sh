@@ -10,7 +10,7 @@ set -euo pipefail
 # (xcb for a desktop, offscreen for the tests), the fonts the window is laid out for, GoogleTest
 # (the build configures the tests), and xdg-utils for Run.
 run_packages=(
-    g++ cmake ninja-build pkg-config
+    g++ cmake ninja-build
     qt6-base-dev qt6-qpa-plugins
     fonts-liberation fonts-dejavu-core
     libgtest-dev
@@ -26,7 +26,8 @@ test_packages=(
     clang libclang-rt-dev
     desktop-file-utils shared-mime-info
     dpkg-dev file
-    xvfb xauth x11-apps imagemagick
+    man-db
+    xvfb xauth x11-utils imagemagick
 )
 
 case "${1:-}" in
