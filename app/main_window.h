@@ -16,6 +16,7 @@ class Toolbar;
 // window. It closes at once on Esc or the close box, except while a command is still running
 // (the hex editor's wait keeps the window alive and painting).
 class MainWindow : public QDialog, public Window {
+    Q_OBJECT
 public:
     // `list` is the BlockList the commands work on; it must outlive the window.
     explicit MainWindow(BlockList& list, QWidget* parent = nullptr);
