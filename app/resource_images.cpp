@@ -1,0 +1,28 @@
+#include "app/resource_images.h"
+
+// The pictures are compiled into the static murax_app library; a static library's resources are
+// only linked in when something names their initialiser, which must happen outside any namespace.
+static void registerCompiledResources()
+{
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(resources);
+        return true;
+    }();
+    (void)registered;
+}
+
+namespace murax {
+
+QPixmap toolbarBitmap(const QString& name)
+{
+    registerCompiledResources();
+    return QPixmap(QStringLiteral(":/bitmaps/%1.png").arg(name));
+}
+
+QIcon programIcon()
+{
+    registerCompiledResources();
+    return QIcon(QStringLiteral(":/icons/ICONA.png"));
+}
+
+}  // namespace murax

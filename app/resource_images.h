@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+namespace murax {
+
+// One of the toolbar's 28 x 25 pictures by its resource name ("APRI", "SALVA", ...), with a
+// transparent background. A null pixmap when there is no such picture.
+QPixmap toolbarBitmap(const QString& name);
+
+// The program icon ICONA (32 x 32), which every window and dialog carries.
+QIcon programIcon();
+
+}  // namespace murax

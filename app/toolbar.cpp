@@ -1,0 +1,216 @@
+#include "app/toolbar.h"
+
+#include <QCursor>
+#include <QHelpEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QToolTip>
+
+#include <utility>
+
+#include "app/resource_images.h"
+#include "app/toolbar_menus.h"
+
+namespace murax {
+namespace {
+
+constexpr int kCellWidth = 30;
+constexpr int kCellHeight = 31;
+constexpr int kDropDownWidth = 13;  // the part right of the bitmap on a button with a menu
+constexpr int kGroupGap = 8;
+// The bar's bottom border runs along the row below the cells; its top and left lines would lie
+// above and left of the window's client area, so they are never seen.
+constexpr int kBarHeight = kCellHeight + 1;
+constexpr QPoint kBitmapOffset{1, 4};
+// The drop-down triangle's upper-left corner, counted back from the button's right edge.
+constexpr int kArrowInsetFromRight = 9;
+constexpr int kArrowWidth = 5;
+constexpr int kArrowHeight = 3;
+
+const QColor kBackground(244, 244, 245);
+const QColor kHoverFill(145, 201, 247);
+const QColor kDivider(192, 192, 192);
+
+using MenuBuilder = QMenu* (*)(const ToolbarCommands&, QWidget*);
+
+struct ButtonSpec {
+    const char* bitmap;
+    const char* toolTip;
+    bool startsGroup;
+    std::function<void()> ToolbarCommands::*command;  // for a button without a menu
+    MenuBuilder menu;                                 // for a button with one
+};
+
+const std::array<ButtonSpec, Toolbar::kButtonCount> kButtons{{
+    {"APRI", "Open (F2)...", false, &ToolbarCommands::open, nullptr},
+    {"AGGIUNGI", "Add...", false, nullptr, &MENUAGGIUNGI},
+    {"SALVA", "Save...", false, nullptr, &MENUSALVA},
+    {"ELIMINA", "Delete (DEL)", false, &ToolbarCommands::remove, nullptr},
+    {"SPOSTASU", "Move up (CTRL+UP)", true, &ToolbarCommands::moveUp, nullptr},
+    {"SPOSTAGIU", "Move down (CTRL+DOWN)", false, &ToolbarCommands::moveDown, nullptr},
+    {"MODIFICA", "Edit...", false, nullptr, &MENUMODIFICA},
+    {"ESEGUI", "Run (F11)", true, &ToolbarCommands::run, nullptr},
+}};
+
+}  // namespace
+
+Toolbar::Toolbar(ToolbarCommands commands, QWidget* parent)
+    : QWidget(parent), commands_(std::move(commands))
+{
+    setFocusPolicy(Qt::NoFocus);
+    // Right clicks on the bar do nothing, and must not reach the window either.
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    for (std::size_t i = 0; i < kButtons.size(); ++i) {
+        bitmaps_[i] = toolbarBitmap(QString::fromLatin1(kButtons[i].bitmap));
+        if (kButtons[i].menu != nullptr)
+            menus_[i] = kButtons[i].menu(commands_, this);
+    }
+
+    setGeometry(0, 0, parent != nullptr ? parent->width() : 0, kBarHeight);
+    if (parent != nullptr)
+        parent->installEventFilter(this);
+}
+
+QRect Toolbar::buttonRect(int index) const
+{
+    int x = 0;
+    for (int i = 0; i < kButtonCount; ++i) {
+        if (kButtons[i].startsGroup)
+            x += kGroupGap;
+        const int width = kButtons[i].menu != nullptr ? kCellWidth + kDropDownWidth : kCellWidth;
+        if (i == index)
+            return QRect(x, 0, width, kCellHeight);
+        x += width;
+    }
+    return QRect();
+}
+
+int Toolbar::buttonAt(const QPoint& position) const
+{
+    for (int i = 0; i < kButtonCount; ++i)
+        if (buttonRect(i).contains(position))
+            return i;
+    return -1;
+}
+
+bool Toolbar::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const int index = buttonAt(help->pos());
+        if (index >= 0)
+            QToolTip::showText(help->globalPos(), QString::fromLatin1(kButtons[index].toolTip),
+                               this, buttonRect(index));
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+bool Toolbar::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == parent() && event->type() == QEvent::Resize)
+        resize(parentWidget()->width(), kBarHeight);
+    return QWidget::eventFilter(watched, event);
+}
+
+void Toolbar::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), kBackground);
+    painter.fillRect(0, kCellHeight, width(), 1, Qt::black);
+    for (int i = 0; i < kButtonCount; ++i)
+        paintButton(painter, i);
+}
+
+void Toolbar::paintButton(QPainter& painter, int index) const
+{
+    const QRect button = buttonRect(index);
+    const bool hasMenu = menus_[index] != nullptr;
+    if (index == hovered_) {
+        painter.fillRect(button, kHoverFill);
+        if (hasMenu) {
+            const int dropDownLeft = button.left() + kCellWidth;
+            painter.fillRect(dropDownLeft, button.top(), 1, button.height(), kDivider);
+            painter.fillRect(dropDownLeft + 1, button.top(), 1, button.height(), Qt::white);
+            painter.fillRect(button.right(), button.top(), 1, button.height(), kDivider);
+        }
+    }
+    painter.drawPixmap(button.topLeft() + kBitmapOffset, bitmaps_[index]);
+    if (hasMenu) {
+        const int left = button.left() + button.width() - kArrowInsetFromRight;
+        const int top = button.top() + button.height() / 2;
+        for (int row = 0; row < kArrowHeight; ++row)
+            painter.fillRect(left + row, top + row, kArrowWidth - 2 * row, 1, Qt::black);
+    }
+}
+
+void Toolbar::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        pressed_ = buttonAt(event->position().toPoint());
+    event->accept();
+}
+
+// A quick second click counts as a click of its own, as it does on the list's own buttons.
+void Toolbar::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    mousePressEvent(event);
+}
+
+void Toolbar::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (event->button() != Qt::LeftButton)
+        return;
+    const int index = std::exchange(pressed_, -1);
+    if (index >= 0 && buttonAt(event->position().toPoint()) == index)
+        activate(index);
+}
+
+void Toolbar::mouseMoveEvent(QMouseEvent* event)
+{
+    setHovered(buttonAt(event->position().toPoint()));
+}
+
+void Toolbar::leaveEvent(QEvent*)
+{
+    setHovered(-1);
+}
+
+void Toolbar::activate(int index)
+{
+    // A command may run a dialog or a menu of its own for as long as the user likes; the bar must
+    // not assume it is still there, nor that the pointer is where it was, when it returns.
+    const QPointer<Toolbar> alive(this);
+    if (QMenu* menu = menus_[index]) {
+        const QRect button = buttonRect(index);
+        showPopupMenu(*menu, mapToGlobal(QPoint(button.left(), button.top() + button.height())));
+    } else if (const auto& command = commands_.*kButtons[index].command) {
+        command();
+    }
+    if (alive)
+        followPointer();
+}
+
+void Toolbar::followPointer()
+{
+    const QPoint position = mapFromGlobal(QCursor::pos());
+    setHovered(rect().contains(position) ? buttonAt(position) : -1);
+}
+
+void Toolbar::setHovered(int index)
+{
+    if (index == hovered_)
+        return;
+    hovered_ = index;
+    update();
+}
+
+}  // namespace murax
