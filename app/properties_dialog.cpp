@@ -1,0 +1,106 @@
+#include "app/properties_dialog.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/spectrum_text_validator.h"
+#include "app/window_layout.h"
+#include "tape/spectrum_charset.h"
+
+namespace murax {
+namespace {
+
+// The dialog is laid out in dialog units of its font, "MS Sans Serif" 8 pt, whose base units on
+// a standard display are 6 x 13 pixels. They are constants: the substitute font would measure
+// differently and shift the controls.
+constexpr DialogBaseUnits kBaseUnits{6, 13};
+constexpr QRect kDialogSize = dialogUnitsToPixels(0, 0, 105, 55, kBaseUnits);
+constexpr QRect kLabelRect = dialogUnitsToPixels(10, 10, 20, 13, kBaseUnits);
+constexpr QRect kFieldRect = dialogUnitsToPixels(30, 10, 65, 13, kBaseUnits);
+constexpr QRect kSaveRect = dialogUnitsToPixels(10, 35, 40, 15, kBaseUnits);
+constexpr QRect kCancelRect = dialogUnitsToPixels(55, 35, 40, 15, kBaseUnits);
+
+constexpr int kFieldId = 101;
+constexpr int kSaveId = 201;
+constexpr int kCancelId = 202;
+
+// "MS Sans Serif" 8 pt, or the font standing in for it. The stand-ins are a little wider, and the
+// template leaves "Name:" no room to spare, so they are narrowed until that label fits again.
+QFont dialogFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"), 8);
+    const QString widest = QStringLiteral("Name:");
+    for (int stretch = 100; stretch > 70; --stretch) {
+        font.setStretch(stretch);
+        const QFontMetrics metrics(font);
+        if (metrics.horizontalAdvance(widest) <= kLabelRect.width() &&
+            metrics.boundingRect(widest).right() < kLabelRect.width())
+            break;
+    }
+    return font;
+}
+
+QString fieldTextForBytes(const std::string& bytes)
+{
+    QString text;
+    text.reserve(static_cast<qsizetype>(bytes.size()));
+    for (const char byte : bytes) {
+        const char32_t c = displayCharForByte(static_cast<unsigned char>(byte));
+        text += QString::fromUcs4(&c, 1);
+    }
+    return text;
+}
+
+}  // namespace
+
+PropertiesDialog::PropertiesDialog(const std::string& fieldBytes, std::size_t maxLength,
+                                   QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setWindowTitle(QStringLiteral("Edit properties"));
+    setModal(true);
+    setFont(dialogFont());
+    setFixedSize(kDialogSize.size());
+
+    auto* label = new QLabel(QStringLiteral("Name:"), this);
+    label->setGeometry(kLabelRect);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    field_ = new QLineEdit(this);
+    field_->setObjectName(QStringLiteral("cNam"));
+    field_->setProperty("controlId", kFieldId);
+    field_->setGeometry(kFieldRect);
+    field_->setMaxLength(static_cast<int>(maxLength));
+    field_->setValidator(new SpectrumTextValidator(field_));
+    field_->setText(fieldTextForBytes(fieldBytes));
+    field_->selectAll();
+
+    auto* save = new QPushButton(QStringLiteral("Save"), this);
+    save->setProperty("controlId", kSaveId);
+    save->setGeometry(kSaveRect);
+    save->setDefault(true);
+    connect(save, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setProperty("controlId", kCancelId);
+    cancel->setGeometry(kCancelRect);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    setTabOrder(field_, save);
+    setTabOrder(save, cancel);
+    field_->setFocus();
+}
+
+std::string PropertiesDialog::nameBytes() const
+{
+    std::string bytes;
+    for (const char32_t c : field_->text().toUcs4())
+        if (const auto byte = byteForDisplayChar(c))
+            bytes += static_cast<char>(*byte);
+    return bytes;
+}
+
+}  // namespace murax
