@@ -38,6 +38,13 @@ void BlockListModel::reload(const std::vector<std::string>& lines)
     endResetModel();
 }
 
+QModelIndex BlockListModel::index(int row, int column, const QModelIndex& parent) const
+{
+    if (parent.isValid() || column != 0 || row < 0 || row >= rows_)
+        return {};
+    return createIndex(row, 0);
+}
+
 int BlockListModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : rows_;

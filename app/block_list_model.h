@@ -19,6 +19,10 @@ public:
     // is copied, so that a caller's temporary never leaves the model reading freed memory.
     void reload(const std::vector<std::string>& lines);
 
+    // The list view asks for the index of every row when it lays a reset list out; the base
+    // class's checks through the virtual row and column counts double that cost.
+    QModelIndex index(int row, int column = 0,
+                      const QModelIndex& parent = QModelIndex()) const override;
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
