@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/toolbar.h"
+#include "support/command_dispatch.h"
 
 using murax::Toolbar;
 using murax::ToolbarCommands;
@@ -158,19 +159,15 @@ private slots:
         QCOMPARE(image.pixelColor(150, 10), kBackground);
         for (int x : {0, 200, 445})
             QCOMPARE(image.pixelColor(x, 31), QColor(Qt::black));
+        // The drop-down triangle, its upper-left corner 9 pixels left of the right edge on row 15.
+        const char* arrow[] = {".......", ".#####.", "..###..", "...#...", "......."};
         for (int button : {Add, Save, Edit}) {
             const QRect r = bar_->buttonRect(button);
-            const int left = r.left() + r.width() - 9, top = 15;
-            for (int dx = 0; dx < 5; ++dx)
-                QCOMPARE(image.pixelColor(left + dx, top), QColor(Qt::black));
-            QCOMPARE(image.pixelColor(left + 1, top + 1), QColor(Qt::black));
-            QCOMPARE(image.pixelColor(left + 3, top + 1), QColor(Qt::black));
-            QCOMPARE(image.pixelColor(left + 2, top + 2), QColor(Qt::black));
-            QCOMPARE(image.pixelColor(left, top + 1), kBackground);
-            QCOMPARE(image.pixelColor(left + 1, top + 2), kBackground);
-            QCOMPARE(image.pixelColor(left - 1, top), kBackground);
-            QCOMPARE(image.pixelColor(left + 5, top), kBackground);
-            QCOMPARE(image.pixelColor(left + 2, top - 1), kBackground);
+            const QPoint corner(r.left() + r.width() - 9 - 1, 15 - 1);
+            for (int y = 0; y < 5; ++y)
+                for (int x = 0; x < 7; ++x)
+                    QCOMPARE(image.pixelColor(corner + QPoint(x, y)),
+                             arrow[y][x] == '#' ? QColor(Qt::black) : kBackground);
         }
         // Every button shows a picture, drawn at (1, 4) and transparently: the cell's corners
         // keep the background, some pixels inside differ from it.
@@ -330,6 +327,25 @@ private slots:
         });
         QVERIFY(first != nullptr);
         QCOMPARE(second, first);
+        QVERIFY(ran_.empty());
+    }
+
+    void startsNothingWhileACommandIsUnderWay()
+    {
+        int menusOpened = 0;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&menusOpened] {
+            if (QWidget* popup = QApplication::activePopupWidget()) {
+                ++menusOpened;
+                popup->close();
+            }
+        });
+        closer.start(5);
+        murax::dispatchCommand([this] {
+            for (int button = 0; button < Toolbar::kButtonCount; ++button)
+                QTest::mouseClick(bar_, Qt::LeftButton, {}, centreOf(button));
+        });
+        QCOMPARE(menusOpened, 0);
         QVERIFY(ran_.empty());
     }
 
