@@ -37,7 +37,6 @@ private slots:
     void selectAddsToTheSelectionAndMovesTheCurrentRow();
     void selectScrollsTheRowIntoView();
     void rowsCannotBeEdited();
-    void suspendAndResumeSwitchUpdates();
     void eachCharacterSitsInItsOwnCell();
     void selectedRowsAreHighlighted();
 
@@ -160,16 +159,6 @@ void BlockListViewTest::rowsCannotBeEdited()
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, row);
     QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, row);
     QVERIFY(view.findChildren<QLineEdit*>().isEmpty());
-}
-
-void BlockListViewTest::suspendAndResumeSwitchUpdates()
-{
-    std::vector<std::string> lines = numberedLines(2);
-    BlockListView view(lines, nullptr);
-    view.suspendRedraw();
-    QVERIFY(!view.updatesEnabled());
-    view.resumeRedraw();
-    QVERIFY(view.updatesEnabled());
 }
 
 void BlockListViewTest::eachCharacterSitsInItsOwnCell()

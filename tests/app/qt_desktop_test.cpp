@@ -25,7 +25,6 @@ private slots:
     void runAndWaitSplitsTheCommandWithoutAShell();
     void runAndWaitKeepsDispatchingEvents();
     void runAndWaitGivesMinusOneWhenNothingStarts();
-    void executableFolderEndsWithASeparator();
 
 private:
     // Runs `answer` on the box once it is showing, then returns what messageBox returned.
@@ -179,12 +178,6 @@ void QtDesktopTest::runAndWaitGivesMinusOneWhenNothingStarts()
     QCOMPARE(desktop_.runAndWait("/nonexistent/hex-editor file", 5), -1);
     QCOMPARE(desktop_.runAndWait("", 5), -1);
     QCOMPARE(desktop_.runAndWait("   ", 5), -1);
-}
-
-void QtDesktopTest::executableFolderEndsWithASeparator()
-{
-    QCOMPARE(QString::fromStdString(desktop_.executableFolder()),
-             QCoreApplication::applicationDirPath() + "/");
 }
 
 QTEST_MAIN(QtDesktopTest)
