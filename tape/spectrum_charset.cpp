@@ -50,23 +50,47 @@ std::optional<unsigned char> byteForDisplayChar(char32_t c)
     return std::nullopt;
 }
 
-std::string bytesToDisplayUtf8(std::string_view bytes)
+namespace {
+
+// The UTF-8 form of every byte's character, worked out once: the lister turns a million lines
+// into text, and encoding each character afresh showed in its time.
+struct EncodedChar {
+    char bytes[3];
+    unsigned char length;
+};
+
+std::array<EncodedChar, 256> encodeAllBytes()
 {
-    std::string text;
-    text.reserve(bytes.size());
-    for (const char b : bytes) {
-        const char32_t c = displayCharForByte(static_cast<unsigned char>(b));
+    std::array<EncodedChar, 256> table{};
+    for (unsigned byte = 0; byte < table.size(); ++byte) {
+        const char32_t c = displayCharForByte(static_cast<unsigned char>(byte));
+        EncodedChar& e = table[byte];
         if (c < 0x80) {
-            text += static_cast<char>(c);
+            e = {{static_cast<char>(c)}, 1};
         } else if (c < 0x800) {
-            text += static_cast<char>(0xC0 | (c >> 6));
-            text += static_cast<char>(0x80 | (c & 0x3F));
+            e = {{static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F))}, 2};
         } else {
-            text += static_cast<char>(0xE0 | (c >> 12));
-            text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            text += static_cast<char>(0x80 | (c & 0x3F));
+            e = {{static_cast<char>(0xE0 | (c >> 12)), static_cast<char>(0x80 | ((c >> 6) & 0x3F)),
+                  static_cast<char>(0x80 | (c & 0x3F))},
+                 3};
         }
     }
+    return table;
+}
+
+}  // namespace
+
+std::string bytesToDisplayUtf8(std::string_view bytes)
+{
+    static const std::array<EncodedChar, 256> table = encodeAllBytes();
+    std::string text(bytes.size() * 3, '\0');
+    char* out = text.data();
+    for (const char b : bytes) {
+        const EncodedChar& e = table[static_cast<unsigned char>(b)];
+        for (unsigned i = 0; i < e.length; ++i)
+            *out++ = e.bytes[i];
+    }
+    text.resize(static_cast<std::size_t>(out - text.data()));
     return text;
 }
 
