@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 
 #include <algorithm>
+#include <functional>
 
 #include "app/block_line_delegate.h"
 #include "app/block_list_model.h"
@@ -41,14 +42,20 @@ int BlockListView::count() const
 
 std::vector<int> BlockListView::selectedPositions() const
 {
-    // selectedIndexes() walks the selection ranges once; selectedRows() is quadratic in them.
-    const QModelIndexList indexes = selectionModel()->selectedIndexes();
+    // Read from the selection's ranges: selectedIndexes() builds an index per row and asks each
+    // for its flags, and selectedRows() is quadratic in the number of ranges.
+    const QItemSelection selection = selectionModel()->selection();
     std::vector<int> positions;
-    positions.reserve(static_cast<std::size_t>(indexes.size()));
-    for (const QModelIndex& index : indexes)
-        positions.push_back(index.row() + 1);
-    std::sort(positions.begin(), positions.end());
-    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+    for (const QItemSelectionRange& range : selection)
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            positions.push_back(row + 1);
+    const bool strictlyAscending =
+        std::adjacent_find(positions.begin(), positions.end(), std::greater_equal<int>())
+        == positions.end();
+    if (!strictlyAscending) {
+        std::sort(positions.begin(), positions.end());
+        positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+    }
     return positions;
 }
 
