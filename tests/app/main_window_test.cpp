@@ -116,6 +116,8 @@ void MainWindowTest::hasTheTemplatesFixedClientSizeAndCaption()
     QCOMPARE(window_->control("cNam"), nullptr);
     QCOMPARE(view().property("controlId").toInt(), 101);
     QVERIFY(view().hasFocus());
+    // The program icon is every window's, dialogs included.
+    QCOMPARE(QApplication::windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
 }
 
 void MainWindowTest::showsOneRowPerLineWithRowOneSelectedAfterShowing()
