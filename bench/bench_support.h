@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+
+namespace murax::bench {
+
+// A folder of its own under the system's temporary folder, removed with everything in it.
+class ScratchFolder {
+public:
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    std::string path(const std::string& name) const { return (folder_ / name).string(); }
+    std::string write(const std::string& name, const std::string& bytes) const;
+
+private:
+    std::filesystem::path folder_;
+};
+
+// A tape of ordinary blocks about `bytes` long: header entries with their data (a few hundred
+// bytes to 16 KiB) and now and then a lone data block, as real tapes hold them.
+std::string ordinaryTape(std::size_t bytes);
+
+// A file of zero bytes: each group of four is a header entry of its own (a block of length 0
+// whose flag byte is 0, followed by another empty block), so `entries` entries take 4 bytes each.
+std::string zeroTape(std::size_t entries);
+
+// Bytes the heap holds for the program right now (what malloc has handed out and not got back).
+std::size_t heapInUse();
+
+// The resident set size of this process, in bytes.
+std::size_t residentBytes();
+
+// Runs the registered benchmarks with the console report; 1 when one of them met an error (a
+// command that did not do what it should), so a smoke run fails on it, 0 otherwise.
+int runBenchmarks(int argc, char** argv);
+
+}  // namespace murax::bench

@@ -1,0 +1,177 @@
+// Delete, Insert and Move on a tape of a million entries, through the commands alone: the scripted
+// fake window and desktop stand in for the real ones (the real list view has its own benchmark).
+// The fake window's own list box copies every row on a reload and keeps the selection in a tree,
+// bookkeeping for tests that would swamp the commands' figures here; the window below shows a
+// list box that reads the rows in place, as the real list model does.
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "bench/bench_support.h"
+#include "support/desktop_services.h"
+#include "support/runtime_errors.h"
+#include "tape/block_list.h"
+#include "tape/list_commands.h"
+#include "tape/tap_decoding.h"
+#include "tests/fakes/fake_desktop.h"
+#include "tests/fakes/fake_window.h"
+
+namespace murax::bench {
+namespace {
+
+using testing::FakeDesktop;
+using testing::FakeWindow;
+
+constexpr std::size_t kMillion = 1u << 20;
+
+struct Setting {
+    ScratchFolder folder;
+    std::string tape = folder.write("million.tap", zeroTape(kMillion));
+    BlockList loaded;
+    FakeDesktop fake;
+    Setting()
+    {
+        setDesktop(&fake);
+        installErrorHandler([](const ErrorRecord&) -> ErrorResult { throw CommandAbandoned{}; });
+        currentFile = tape;
+        ABLOCKS(tape, loaded);
+    }
+};
+
+Setting& setting()
+{
+    static const auto made = std::make_unique<Setting>();
+    return *made;
+}
+
+// Keeps the standard list box rules with the rows read in place and the selection as a sorted
+// vector.
+class InPlaceListBox : public ListBox {
+public:
+    const std::vector<std::string>* rows = nullptr;
+    std::vector<int> selected;
+    int focus = 0;
+
+    int currentPosition() const override { return focus; }
+    int count() const override { return rows ? static_cast<int>(rows->size()) : 0; }
+    std::vector<int> selectedPositions() const override { return selected; }
+    void reload(const std::vector<std::string>& lines) override
+    {
+        rows = &lines;
+        selected.clear();
+        focus = 0;
+    }
+    void select(int position) override
+    {
+        if (position < 1 || position > count())
+            return;
+        const auto at = std::lower_bound(selected.begin(), selected.end(), position);
+        if (at == selected.end() || *at != position)
+            selected.insert(at, position);
+        focus = position;
+    }
+    void suspendRedraw() override {}
+    void resumeRedraw() override {}
+};
+
+class BenchWindow : public FakeWindow {
+public:
+    InPlaceListBox box;
+    ListBox* control(std::string_view name) override { return name == "cBlk" ? &box : nullptr; }
+};
+
+// A fresh copy of the million-entry list with its window, the rows as loaded.
+struct Scene {
+    BlockList list = setting().loaded;
+    BenchWindow window;
+    Scene(std::vector<int> selected, int current)
+    {
+        window.box.rows = &list.lines;
+        window.box.selected = std::move(selected);
+        window.box.focus = current;
+    }
+};
+
+void DeleteEveryOtherEntry(benchmark::State& state)
+{
+    std::vector<int> everyOther;
+    for (int p = 1; p <= static_cast<int>(kMillion); p += 2)
+        everyOther.push_back(p);
+    std::size_t left = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto scene = std::make_unique<Scene>(everyOther, 1);
+        setting().fake.messageAnswers = {Desktop::Yes};
+        state.ResumeTiming();
+
+        ELIMINA(scene->window, scene->list);
+
+        state.PauseTiming();
+        left = scene->list.count();
+        scene.reset();
+        state.ResumeTiming();
+    }
+    if (left != kMillion / 2)
+        state.SkipWithError("the selected entries were not deleted");
+    state.counters["entries_left"] = static_cast<double>(left);
+    state.SetLabel("target: well under 100 ms");
+}
+BENCHMARK(DeleteEveryOtherEntry)->Unit(benchmark::kMillisecond);
+
+// Insert in the middle of the million entries; the argument is the size of the chosen file.
+void InsertLargeFile(benchmark::State& state, std::string chosenTape)
+{
+    const std::string chosen = setting().folder.write("chosen.tap", chosenTape);
+    BlockList inserted;
+    splitIntoEntries(chosenTape, inserted);
+    std::size_t count = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto scene = std::make_unique<Scene>(std::vector<int>{int(kMillion / 2)}, kMillion / 2);
+        setting().fake.openAnswers = {chosen};
+        state.ResumeTiming();
+
+        AGGIUNGI(scene->window, scene->list, true);
+
+        state.PauseTiming();
+        count = scene->list.count();
+        scene.reset();
+        state.ResumeTiming();
+    }
+    if (count != kMillion + inserted.count())
+        state.SkipWithError("the file was not inserted");
+    state.counters["entries_inserted"] = static_cast<double>(inserted.count());
+    state.counters["file_MiB"] = static_cast<double>(chosenTape.size()) / (1 << 20);
+    state.SetLabel("target: well under 100 ms");
+}
+BENCHMARK_CAPTURE(InsertLargeFile, ordinary_8MiB, ordinaryTape(8u << 20))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(InsertLargeFile, entries_128k, zeroTape(1u << 17))
+    ->Unit(benchmark::kMillisecond);
+
+void MoveDownInTheMiddle(benchmark::State& state)
+{
+    auto scene = std::make_unique<Scene>(std::vector<int>{int(kMillion / 2)}, kMillion / 2);
+    const std::string moved = scene->list.entries[kMillion / 2 - 1];
+    for (auto _ : state) {
+        // Down and back up again, so every iteration starts from the same state.
+        SPOSTAGIU(scene->window, scene->list);
+        SPOSTASU(scene->window, scene->list);
+    }
+    if (scene->list.entries[kMillion / 2 - 1] != moved || scene->window.box.focus != int(kMillion / 2))
+        state.SkipWithError("the entry did not move back and forth");
+    state.counters["moves"] = benchmark::Counter(2, benchmark::Counter::kIsIterationInvariant);
+    state.SetLabel("two moves per iteration; target: well under 100 ms each");
+}
+BENCHMARK(MoveDownInTheMiddle)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace murax::bench
+
+int main(int argc, char** argv)
+{
+    return murax::bench::runBenchmarks(argc, argv);
+}

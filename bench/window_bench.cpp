@@ -1,0 +1,236 @@
+// The real window on the offscreen platform: a million entries from loading to the first paint,
+// and Delete, Insert and Move on the real list view.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QItemSelection>
+#include <QPointer>
+
+#include <memory>
+
+#include "app/block_list_view.h"
+#include "app/main_window.h"
+#include "app/program_fonts.h"
+#include "bench/bench_support.h"
+#include "support/desktop_services.h"
+#include "support/runtime_errors.h"
+#include "tape/block_list.h"
+#include "tape/list_commands.h"
+#include "tape/tap_decoding.h"
+#include "tests/fakes/fake_desktop.h"
+
+namespace murax::bench {
+namespace {
+
+using testing::FakeDesktop;
+
+constexpr std::size_t kMillion = 1u << 20;
+
+// Notes when a widget has been painted.
+class PaintWatch : public QObject {
+public:
+    explicit PaintWatch(QWidget* widget) : widget_(widget) { widget->installEventFilter(this); }
+    ~PaintWatch() override
+    {
+        if (widget_)
+            widget_->removeEventFilter(this);
+    }
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == widget_ && event->type() == QEvent::Paint)
+            painted = true;
+        return false;
+    }
+
+private:
+    QPointer<QWidget> widget_;
+};
+
+struct Setting {
+    ScratchFolder folder;
+    std::string tape = folder.write("million.tap", zeroTape(kMillion));
+    std::string chosen = folder.write("chosen.tap", ordinaryTape(8u << 20));
+    FakeDesktop fake;
+    Setting()
+    {
+        setDesktop(&fake);
+        installErrorHandler([](const ErrorRecord&) -> ErrorResult { throw CommandAbandoned{}; });
+        currentFile = tape;
+    }
+};
+
+Setting& setting()
+{
+    static const auto made = std::make_unique<Setting>();
+    return *made;
+}
+
+void processUntil(const bool& done)
+{
+    while (!done)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+// From reading the file to the first paint of the list in the real window, and the memory the
+// loaded tape and its window hold per entry.
+void FirstPaintOfMillionEntries(benchmark::State& state)
+{
+    double heapPerEntry = 0, residentPerEntry = 0, rowOneMs = 0;
+    for (auto _ : state) {
+        const std::size_t heapBefore = heapInUse();
+        const std::size_t residentBefore = residentBytes();
+        QElapsedTimer clock;
+        clock.start();
+
+        auto list = std::make_unique<BlockList>();
+        ABLOCKS(setting().tape, *list);
+        auto window = std::make_unique<MainWindow>(*list);
+        PaintWatch watch(window->blockList()->viewport());
+        window->show();
+        processUntil(watch.painted);
+
+        state.PauseTiming();
+        // Row 1 is selected once the first paint is through.
+        while (window->blockList()->selectedPositions().empty())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        rowOneMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+        heapPerEntry = static_cast<double>(heapInUse() - heapBefore) / kMillion;
+        residentPerEntry = static_cast<double>(residentBytes() - residentBefore) / kMillion;
+        window.reset();
+        list.reset();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["row_one_selected_ms"] = rowOneMs;
+    state.counters["heap_bytes_per_entry"] = heapPerEntry;
+    state.counters["rss_bytes_per_entry"] = residentPerEntry;
+    state.SetLabel("target: < 1 s, <= 150 bytes per entry");
+}
+BENCHMARK(FirstPaintOfMillionEntries)->Unit(benchmark::kMillisecond);
+
+// The window showing a million entries; each benchmark restores the list it needs.
+struct Shown {
+    BlockList loaded;
+    BlockList list;
+    std::unique_ptr<MainWindow> window;
+    Shown()
+    {
+        ABLOCKS(setting().tape, loaded);
+        list = loaded;
+        window = std::make_unique<MainWindow>(list);
+        PaintWatch watch(window->blockList()->viewport());
+        window->show();
+        processUntil(watch.painted);
+        QCoreApplication::processEvents();
+    }
+    BlockListView& view() { return *window->blockList(); }
+
+    // The loaded entries back in the list and the view, with the rows first, first + step, ...
+    // selected (a selection holds persistent indexes, which a reload invalidates, so it is made
+    // afresh).
+    void restore(int first, int step, int current)
+    {
+        list = loaded;
+        view().reload(list.lines);
+        QItemSelection selection;
+        for (int row = first - 1; row < static_cast<int>(list.count()); row += step) {
+            const QModelIndex index = view().model()->index(row, 0);
+            selection.select(index, index);
+        }
+        view().selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+        view().selectionModel()->setCurrentIndex(view().model()->index(current - 1, 0),
+                                                 QItemSelectionModel::NoUpdate);
+        QCoreApplication::processEvents();
+    }
+    // The command, then the events it left behind (the repaint of the list among them).
+    template <typename Command>
+    void run(Command command)
+    {
+        command(*window, list);
+        QCoreApplication::processEvents();
+    }
+};
+
+// Made on first use and closed before the application object goes.
+std::unique_ptr<Shown> shownWindow;
+
+Shown& shown()
+{
+    if (!shownWindow)
+        shownWindow = std::make_unique<Shown>();
+    return *shownWindow;
+}
+
+void DeleteEveryOtherEntryInTheView(benchmark::State& state)
+{
+    Shown& s = shown();
+    bool everyOtherSelected = true;
+    for (auto _ : state) {
+        state.PauseTiming();
+        s.restore(1, 2, 1);
+        everyOtherSelected = everyOtherSelected && s.view().selectedPositions().size() == kMillion / 2;
+        setting().fake.messageAnswers = {Desktop::Yes};
+        state.ResumeTiming();
+
+        s.run(ELIMINA);
+    }
+    if (!everyOtherSelected || s.list.count() != kMillion / 2
+        || s.view().count() != static_cast<int>(kMillion / 2))
+        state.SkipWithError("the selected entries were not deleted");
+    state.SetLabel("target: well under 100 ms");
+}
+BENCHMARK(DeleteEveryOtherEntryInTheView)->Unit(benchmark::kMillisecond);
+
+void InsertLargeFileInTheView(benchmark::State& state)
+{
+    Shown& s = shown();
+    const int middle = static_cast<int>(kMillion / 2);
+    for (auto _ : state) {
+        state.PauseTiming();
+        s.restore(middle, static_cast<int>(kMillion), middle);
+        setting().fake.openAnswers = {setting().chosen};
+        state.ResumeTiming();
+
+        s.run([](Window& w, BlockList& l) { AGGIUNGI(w, l, true); });
+    }
+    if (s.list.count() <= kMillion || s.view().currentPosition() != middle)
+        state.SkipWithError("the file was not inserted");
+    state.counters["entries_inserted"] = static_cast<double>(s.list.count() - kMillion);
+    state.SetLabel("8 MiB of ordinary blocks; target: well under 100 ms");
+}
+BENCHMARK(InsertLargeFileInTheView)->Unit(benchmark::kMillisecond);
+
+void MoveInTheView(benchmark::State& state)
+{
+    Shown& s = shown();
+    const int middle = static_cast<int>(kMillion / 2);
+    s.restore(middle, static_cast<int>(kMillion), middle);
+    for (auto _ : state) {
+        // Down and back up again, so every iteration starts from the same state.
+        s.run(SPOSTAGIU);
+        s.run(SPOSTASU);
+    }
+    if (s.view().currentPosition() != middle || s.list.entries != s.loaded.entries)
+        state.SkipWithError("the entry did not move back and forth");
+    state.SetLabel("two moves per iteration; target: well under 100 ms each");
+}
+BENCHMARK(MoveInTheView)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace murax::bench
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    murax::installFontSubstitutions();
+    const int status = murax::bench::runBenchmarks(argc, argv);
+    murax::bench::shownWindow.reset();
+    return status;
+}
