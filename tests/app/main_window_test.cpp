@@ -11,6 +11,7 @@
 #include "app/program_fonts.h"
 #include "app/properties_dialog.h"
 #include "app/status_bar.h"
+#include "app/toolbar.h"
 #include "support/command_dispatch.h"
 #include "tape/file_commands.h"
 #include "tape/hex_editor_command.h"
@@ -37,6 +38,7 @@ private slots:
     void rightClicksLeaveTheSelectionAlone();
     void enterAndDoubleClickOpenTheRenameDialogWithoutClosing();
     void escapeClosesTheWindow();
+    void toolbarButtonsRunTheirCommandsOnThisWindow();
     void nothingRunsAndNothingClosesWhileTheHexEditorWaits();
     void listCharactersAdvanceEightPixels();
 
@@ -260,6 +262,30 @@ void MainWindowTest::escapeClosesTheWindow()
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     QVERIFY(window_->close());
     QVERIFY(!window_->isVisible());
+}
+
+void MainWindowTest::toolbarButtonsRunTheirCommandsOnThisWindow()
+{
+    openWindow(testing::headerEntry("a") + testing::headerEntry("b") + testing::headerEntry("c"));
+    const std::vector<std::string> original = list_.lines;
+    Toolbar& toolbar = *window_->toolbar();
+    auto click = [&toolbar](int button) {
+        QTest::mouseClick(&toolbar, Qt::LeftButton, {}, toolbar.buttonRect(button).center());
+    };
+    constexpr int kDelete = 3, kMoveDown = 5, kRun = 7;
+
+    click(kMoveDown);
+    QCOMPARE(list_.lines, (std::vector<std::string>{original[1], original[0], original[2]}));
+    QCOMPARE(view().selectedPositions(), std::vector<int>{2});
+
+    fake_.messageAnswers = {Desktop::Yes};
+    click(kDelete);
+    QCOMPARE(list_.lines, (std::vector<std::string>{original[1], original[2]}));
+    QVERIFY(window_->statusBar()->text().startsWith("Blocks: 2 "));
+
+    click(kRun);
+    QCOMPARE(fake_.opened, std::vector<std::string>{currentFile});
+    QVERIFY(view().hasFocus());
 }
 
 void MainWindowTest::nothingRunsAndNothingClosesWhileTheHexEditorWaits()
