@@ -17,7 +17,9 @@ trap 'rm -rf "$scratch"' EXIT
 export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/home/.config" XDG_DATA_HOME="$scratch/home/.local/share"
 export XDG_DATA_DIRS="$scratch/none"
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
-unset XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION GNOME_DESKTOP_SESSION_ID
+# No desktop session either: xdg-mime then reads the freedesktop files under the folders above.
+unset XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION KDE_SESSION_VERSION GNOME_DESKTOP_SESSION_ID \
+      DISPLAY WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS
 
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
@@ -69,7 +71,8 @@ tree)
             || fail "icon $size x $size has the wrong size ($dims)"
     done
     for page in murax murax-list; do
-        man -l "$prefix/share/man/man1/$page.1" >/dev/null 2>"$scratch/man.err" || fail "man page $page does not format"
+        LC_ALL=C.UTF-8 man --warnings -l "$prefix/share/man/man1/$page.1" >/dev/null 2>"$scratch/man.err" \
+            || fail "man page $page does not format"
         [ ! -s "$scratch/man.err" ] || fail "man page $page warns: $(cat "$scratch/man.err")"
     done
     check_lister_in "$prefix"
@@ -105,14 +108,12 @@ mime)
     if [ "$own_type" = ON ]; then
         cp "$prefix/share/mime/packages/murax.xml" "$XDG_DATA_HOME/mime/packages/"
         update-mime-database "$XDG_DATA_HOME/mime" || fail "update-mime-database rejects the definition"
-        export XDG_DATA_DIRS="$scratch/none"
-    else
-        export XDG_DATA_DIRS=/usr/share
     fi
     cp "$prefix/share/applications/murax.desktop" "$XDG_DATA_HOME/applications/"
     update-desktop-database "$XDG_DATA_HOME/applications" || fail "update-desktop-database failed"
 
-    "$probe" game.tap GAME.TAP "my game.tap" game.tzx >"$scratch/types"
+    # The system's types are there too, as on a desktop; the programs below are only the scratch ones.
+    XDG_DATA_DIRS=/usr/share "$probe" game.tap GAME.TAP "my game.tap" game.tzx >"$scratch/types"
     printf '%s\n' "$tap_type" "$tap_type" "$tap_type" >"$scratch/expected"
     head -n 3 "$scratch/types" | diff -u "$scratch/expected" - >&2 || fail "a .tap file is not of type $tap_type"
     [ "$(sed -n 4p "$scratch/types")" != "$tap_type" ] || fail "a .tzx file was taken for a TAP file"
