@@ -1,0 +1,40 @@
+#pragma once
+
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "fuzz/reference_tape.h"
+
+// What the block list and its list box must hold after each editing command, worked out step by
+// step from the commands' rules, independently of the editor's code.
+namespace murax::fuzz {
+
+struct ExpectedList {
+    std::vector<ReferenceEntry> entries;
+    std::set<int> selected;  // positions, from 1
+    int focus = 0;           // the current row, 0 when there is none
+
+    int count() const { return static_cast<int>(entries.size()); }
+    std::string joined() const;
+
+    // A reload (no selection, no current row), then row p selected where it exists.
+    void reloadAndSelect(int p);
+
+    // Delete after the question was answered Yes.
+    void deleteSelected();
+    // Move up (step -1) or down (+1); false when nothing at all happens.
+    bool move(int step);
+    // Add (at the end) or Insert (at the current row) of a file's entries.
+    void add(const std::vector<ReferenceEntry>& added, bool insert);
+    // Rename of the current entry, which must be a standard header; `typed` is the dialog's text.
+    void rename(const std::string& typed);
+    // The current entry replaced by the hex editor's bytes (not empty).
+    void replaceCurrent(const std::string& bytes);
+};
+
+// The name field's opening text: the name up to its first 0x00 byte, trailing spaces removed.
+std::string expectedFieldText(const std::string& name);
+
+}  // namespace murax::fuzz

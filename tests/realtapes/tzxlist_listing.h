@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace murax::testing {
+
+// One block as fuse-emulator-utils' tzxlist describes it.
+struct ListedBlock {
+    int blockLength = -1;        // the TAP block length (flag, payload and checksum)
+    bool header = false;         // tzxlist decoded it as a standard header
+    int typeByte = -1;           // headers: the type byte
+    std::string name;            // headers: the ten name bytes
+    std::string typeWord;        // headers: "Program", "Bytes", "Number Array", ... or "Unknown"
+    int zxLength = -1;           // headers: the data length
+    int parameter1 = -1;         // headers: the first parameter (autostart line, start address)
+    int dataLength = -1;         // data blocks: the length less flag and checksum
+};
+
+// The blocks of a tzxlist listing, in tape order.
+std::vector<ListedBlock> parseTzxlist(const std::string& listing);
+
+// Runs a shell command and returns what it wrote to standard output; `status` gets its exit
+// status (-1 when it could not be started).
+std::string runCommand(const std::string& command, int& status);
+
+bool toolInstalled(const std::string& name);
+
+}  // namespace murax::testing
