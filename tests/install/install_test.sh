@@ -70,6 +70,10 @@ tree)
         [ "$dims" = "0 0 $((size >> 8)) $((size & 255)) 0 0 $((size >> 8)) $((size & 255))" ] \
             || fail "icon $size x $size has the wrong size ($dims)"
     done
+    # The desktop icons are rendered from the window icon's drawing; at its own size they are the
+    # same picture, so a changed drawing with stale desktop icons shows here.
+    cmp -s "$source_dir/resources/icons/ICONA.png" "$prefix/share/icons/hicolor/32x32/apps/murax.png" \
+        || fail "the desktop icons are older than the window icon: run tools/make_hicolor_icons.py"
     for page in murax murax-list; do
         LC_ALL=C.UTF-8 man --warnings -l "$prefix/share/man/man1/$page.1" >/dev/null 2>"$scratch/man.err" \
             || fail "man page $page does not format"
