@@ -66,10 +66,16 @@ std::string QtDesktop::saveFileDialog(const std::string& title)
 void QtDesktop::openWithDefaultProgram(const std::string& fileOrUri)
 {
     const QString text = QString::fromStdString(fileOrUri);
-    if (text.startsWith("mailto:", Qt::CaseInsensitive))
-        QDesktopServices::openUrl(QUrl(text, QUrl::TolerantMode));
-    else
-        QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(fileOrUri.c_str())));
+    const bool isUri = text.startsWith("mailto:", Qt::CaseInsensitive);
+    const QString localPath = QFile::decodeName(fileOrUri.c_str());
+    const QUrl url = isUri ? QUrl(text, QUrl::TolerantMode) : QUrl::fromLocalFile(localPath);
+    if (QDesktopServices::openUrl(url))
+        return;
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    // Platforms without desktop services (offscreen, framebuffer) refuse before starting anything,
+    // yet the desktop's own opener still knows the default program. Its result is not examined.
+    QProcess::startDetached("xdg-open", {isUri ? QString::fromUtf8(url.toEncoded()) : localPath});
+#endif
 }
 
 bool QtDesktop::isKeyDown(int virtualKey)
