@@ -18,12 +18,12 @@ run_packages=(
 )
 
 # Testing: benchmarks, tapes made by other tools (zmakebas, pasmo, fuse-emulator-utils for tzxlist
-# and tapeconv), clang with its runtime for the fuzz target, the desktop and packaging checks, and
-# Xvfb for the screenshot.
+# and tapeconv), clang 16 with its runtime for the fuzz target (clang 14 lacks
+# std::source_location), the desktop and packaging checks, and Xvfb for the screenshot.
 test_packages=(
     libbenchmark-dev
     zmakebas pasmo fuse-emulator-utils
-    clang libclang-rt-dev
+    clang-16 libclang-rt-16-dev
     desktop-file-utils shared-mime-info
     dpkg-dev file
     man-db

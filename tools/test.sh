@@ -13,13 +13,7 @@ source "$(dirname "$0")/build-common.sh"
 unset DISPLAY WAYLAND_DISPLAY
 
 if [ "${MURAX_SKIP_SANITIZERS:-0}" != 1 ]; then
-    # Every test but the install and package ones, which check packaging rather than code.
-    sanitize_build="$MURAX_BUILD-sanitize"
-    echo "== the tests with AddressSanitizer and UndefinedBehaviorSanitizer ($sanitize_build)"
-    murax_configure "$sanitize_build" -DMURAX_SANITIZE=ON -DMURAX_BUILD_BENCHMARKS=OFF
-    murax_build "$sanitize_build"
-    ASAN_OPTIONS=abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-        ctest --test-dir "$sanitize_build" --output-on-failure --parallel "$MURAX_JOBS" -LE install
+    "$MURAX_ROOT/tools/test-sanitized.sh" "$MURAX_BUILD-sanitize"
 fi
 
 echo "== build and every test ($MURAX_BUILD)"
