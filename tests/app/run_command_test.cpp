@@ -248,7 +248,8 @@ void RunCommandTest::runFollowsTheCurrentFileThroughOpenAndSaveAs()
 void RunCommandTest::keysReachTheListAfterToolbarCommandsWithoutAClick()
 {
     const QString path = dir_->filePath("game.tap");
-    openWindow(path, testing::headerEntry("a") + testing::headerEntry("b") + testing::headerEntry("c"));
+    openWindow(path,
+               testing::headerEntry("a") + testing::headerEntry("b") + testing::headerEntry("c"));
     const std::vector<std::string> original = list_.lines;
     const std::vector<std::string> entries = list_.entries;
     fake_.ctrlDown = true;

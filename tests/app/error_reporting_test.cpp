@@ -1,0 +1,455 @@
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+#include "app/block_list_view.h"
+#include "app/main_window.h"
+#include "app/program.h"
+#include "app/program_fonts.h"
+#include "app/status_bar.h"
+#include "app/toolbar.h"
+#include "support/command_dispatch.h"
+#include "support/error_handler.h"
+#include "tape/file_commands.h"
+#include "tape/tap_decoding.h"
+#include "tests/app/app_test_support.h"
+#include "tests/fakes/fake_desktop.h"
+
+using namespace murax;
+
+namespace {
+
+// Names the tape that the test program, started again as a child, runs MAIN on.
+constexpr const char* kChildTapeVariable = "MURAX_ERROR_REPORTING_CHILD_TAPE";
+
+constexpr int kSaveButton = 2;
+constexpr int kSaveAsEntry = 1;
+
+// The scripted desktop, with an open dialog that can be made to fail the way no command expects,
+// and, in the child, every box and hand-over written to standard output as it happens (the
+// program's end leaves no other way to tell what it showed).
+class BreakableDesktop : public testing::FakeDesktop {
+public:
+    bool openDialogBreaks = false;
+    bool echo = false;
+
+    std::string openFileDialog(const std::string& title) override
+    {
+        if (openDialogBreaks)
+            throw std::runtime_error("dialog broke");
+        return FakeDesktop::openFileDialog(title);
+    }
+    int messageBox(const std::string& text, const std::string& title, int kind) override
+    {
+        const int answer = FakeDesktop::messageBox(text, title, kind);
+        say(events.back());
+        return answer;
+    }
+    void openWithDefaultProgram(const std::string& fileOrUri) override
+    {
+        FakeDesktop::openWithDefaultProgram(fileOrUri);
+        say(events.back());
+    }
+
+private:
+    void say(const std::string& event) const
+    {
+        if (!echo)
+            return;
+        std::printf("%s\n", event.c_str());
+        std::fflush(stdout);
+    }
+};
+
+std::string bytesOf(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+std::string upperAscii(std::string text)
+{
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return text;
+}
+
+QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Runs `act` on the popup menu as soon as one is open: the click that opens it does not return
+// until the menu has closed.
+void whenMenuOpens(std::function<void(QMenu&)> act, int triesLeft = 400)
+{
+    QTimer::singleShot(5, [act = std::move(act), triesLeft]() mutable {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+            act(*menu);
+        else if (triesLeft > 0)
+            whenMenuOpens(std::move(act), triesLeft - 1);
+    });
+}
+
+// Polls for MAIN's window and runs `act` on it once, from inside the window's own loop.
+QTimer* watchForTheMainWindow(QObject* owner, std::function<void(MainWindow&)> act)
+{
+    auto* watch = new QTimer(owner);
+    watch->setInterval(10);
+    QObject::connect(watch, &QTimer::timeout, [watch, act = std::move(act)] {
+        auto* window = qobject_cast<MainWindow*>(QApplication::activeModalWidget());
+        if (!window)
+            return;
+        watch->stop();
+        BlockListView& list = *window->blockList();
+        if (!QTest::qWaitFor([&list] { return list.selectedPositions() == std::vector<int>{1}; },
+                             2000)) {
+            window->reject();  // leaves `act` undone, which the test notices, and hangs nothing
+            return;
+        }
+        act(*window);
+    });
+    watch->start();
+    return watch;
+}
+
+// In MAIN's window: an edit (row 1 deleted; or two entries moved and moved back, which is no
+// change), then F2 with an open dialog that throws.
+void editThenBreakACommand(MainWindow& window, BreakableDesktop& desktop, bool undoTheEdit)
+{
+    BlockListView& list = *window.blockList();
+    if (undoTheEdit) {
+        desktop.ctrlDown = true;
+        QTest::keyClick(&list, Qt::Key_Down, Qt::ControlModifier);
+        QTest::keyClick(&list, Qt::Key_Up, Qt::ControlModifier);
+        desktop.ctrlDown = false;
+    } else {
+        QTest::keyClick(&list, Qt::Key_Delete);
+    }
+    desktop.openDialogBreaks = true;
+    QTest::keyClick(&list, Qt::Key_F2);
+    // Reached only where the end of the program is a test's stand-in, or did not come: the window
+    // goes, so that MAIN returns instead of waiting for a user.
+    window.reject();
+}
+
+const std::string kTape =
+    testing::headerEntry("first") + testing::headerEntry("second") + testing::dataEntry(3);
+// kTape with its first entry deleted.
+const std::string kEditedTape = testing::headerEntry("second") + testing::dataEntry(3);
+
+// The child: MAIN with the program's own end after the report, as the installed program has it.
+int runProgramThatBreaks(const std::string& tape)
+{
+    installFontSubstitutions();
+    BreakableDesktop desktop;
+    desktop.echo = true;
+    setDesktop(&desktop);
+    ERRORSYS();
+    QObject owner;
+    watchForTheMainWindow(&owner, [&desktop](MainWindow& window) {
+        editThenBreakACommand(window, desktop, false);
+    });
+    MAIN(&tape);
+    std::printf("MAIN returned\n");
+    return 3;
+}
+
+}  // namespace
+
+// Runtime errors met in the real window, with the program-wide handler installed: messages that
+// abandon a command and leave the window usable, and the report that ends the program without
+// losing the edits.
+class ErrorReportingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void aSaveOverAFolderIsReportedAndTheWindowCarriesOn();
+    void aSaveAsIntoAVanishedFolderIsReportedAndNothingMoves();
+    void anExceptionInACommandEndsTheProgramWithTheReport_data();
+    void anExceptionInACommandEndsTheProgramWithTheReport();
+    void theRealProgramEndsWithStatusZeroAndAsksNothingMore();
+    void aFailedSaveAtExitTellsWhereTheEditsWent();
+
+private:
+    void openWindow(const QString& path, const std::string& tape);
+    BlockListView& view() { return *window_->blockList(); }
+    QString tapePath() const { return dir_->filePath("game.tap"); }
+    QString recoveryPath() const { return dir_->filePath("game.recovered.tap"); }
+
+    BreakableDesktop fake_;
+    std::unique_ptr<QTemporaryDir> dir_;
+    BlockList list_;
+    std::unique_ptr<MainWindow> window_;
+    QTimer* windowWatch_ = nullptr;
+    QString originalDirectory_;
+    std::vector<int> exitStatuses_;
+    std::vector<testing::FakeDesktop::Message> messagesAtEnd_;
+};
+
+void ErrorReportingTest::initTestCase()
+{
+    installFontSubstitutions();
+    setDesktop(&fake_);
+    ERRORSYS();
+    originalDirectory_ = QDir::currentPath();
+    setProgramTerminator([this](int status) {
+        exitStatuses_.push_back(status);
+        messagesAtEnd_ = fake_.messages;
+    });
+}
+
+void ErrorReportingTest::init()
+{
+    fake_ = BreakableDesktop();
+    exitStatuses_.clear();
+    messagesAtEnd_.clear();
+    currentFile.clear();
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    QDir::setCurrent(dir_->path());
+}
+
+void ErrorReportingTest::cleanup()
+{
+    delete windowWatch_;
+    windowWatch_ = nullptr;
+    if (auto* window = qobject_cast<MainWindow*>(QApplication::activeModalWidget()))
+        window->reject();
+    window_.reset();
+    list_.clear();
+    currentFile.clear();
+    QDir::setCurrent(originalDirectory_);
+    dir_.reset();
+}
+
+void ErrorReportingTest::openWindow(const QString& path, const std::string& tape)
+{
+    QVERIFY(testing::writeBytes(path, tape));
+    currentFile = bytesOf(path);
+    ABLOCKS(currentFile, list_);
+    window_ = std::make_unique<MainWindow>(list_);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    QTRY_COMPARE(view().selectedPositions(), std::vector<int>{1});
+}
+
+void ErrorReportingTest::aSaveOverAFolderIsReportedAndTheWindowCarriesOn()
+{
+    const QString path = tapePath();
+    openWindow(path, kTape);
+    const std::vector<std::string> original = list_.lines;
+    fake_.ctrlDown = true;
+    QTest::keyClick(&view(), Qt::Key_Down, Qt::ControlModifier);
+    const QString status = window_->statusBar()->text();
+
+    // The file gave way to a folder of the same name since it was opened.
+    QVERIFY(QFile::remove(path));
+    QVERIFY(QDir(dir_->path()).mkdir("game.tap"));
+    QTest::keyClick(&view(), Qt::Key_F9);
+
+    QCOMPARE(fake_.messages.size(), std::size_t{1});
+    QCOMPARE(fake_.messages[0].text,
+             "Impossibile accedere al file " + upperAscii(bytesOf(path)) + ".");
+    QCOMPARE(fake_.messages[0].kind, 1);
+    QCOMPARE(fake_.messages[0].title, std::string("Attenzione"));
+    QVERIFY(exitStatuses_.empty());
+    QVERIFY(!commandRunning());
+    QVERIFY(window_->isVisible());
+    QCOMPARE(currentFile, bytesOf(path));
+    QCOMPARE(window_->statusBar()->text(), status);
+    // The folder is untouched and nothing was left beside it.
+    QVERIFY(QFileInfo(path).isDir());
+    QCOMPARE(QDir(dir_->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"game.tap"});
+
+    // The window carries on: keys still run their commands, and a second try is reported again.
+    window_->activateWindow();
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&view()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up, Qt::ControlModifier);
+    QCOMPARE(list_.lines, original);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F9);
+    QCOMPARE(fake_.messages.size(), std::size_t{2});
+    QCOMPARE(fake_.messages[1].text, fake_.messages[0].text);
+}
+
+void ErrorReportingTest::aSaveAsIntoAVanishedFolderIsReportedAndNothingMoves()
+{
+    const QString path = tapePath();
+    openWindow(path, kTape);
+    const QString status = window_->statusBar()->text();
+    QDir root(dir_->path());
+    QVERIFY(root.mkdir("gone") && root.rmdir("gone"));
+    fake_.saveAnswers = {bytesOf(root.filePath("gone/copy"))};
+
+    // Chosen from the Save button's menu, as the user would.
+    bool chosen = false;
+    whenMenuOpens([&chosen](QMenu& menu) {
+        QAction* action = menu.actions().at(kSaveAsEntry);
+        QTest::mouseClick(&menu, Qt::LeftButton, {}, menu.actionGeometry(action).center());
+        chosen = true;
+    });
+    Toolbar& bar = *window_->toolbar();
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.buttonRect(kSaveButton).center());
+    QVERIFY(chosen);
+
+    QCOMPARE(fake_.messages.size(), std::size_t{1});
+    QCOMPARE(fake_.messages[0].text,
+             "Percorso " + upperAscii(bytesOf(root.filePath("gone/copy.tap"))) + " non trovato.");
+    QCOMPARE(fake_.messages[0].kind, 1);
+    QVERIFY(exitStatuses_.empty());
+    QVERIFY(!root.exists("gone"));
+    QCOMPARE(currentFile, bytesOf(path));
+    QCOMPARE(window_->statusBar()->text(), status);
+
+    // Run still hands over the file that holds the tape.
+    QTest::keyClick(&view(), Qt::Key_F11);
+    QCOMPARE(fake_.opened, std::vector<std::string>{bytesOf(path)});
+    QVERIFY(window_->isVisible());
+}
+
+void ErrorReportingTest::anExceptionInACommandEndsTheProgramWithTheReport_data()
+{
+    QTest::addColumn<bool>("undoTheEdit");
+    QTest::newRow("unsaved edit") << false;
+    QTest::newRow("edit moved back") << true;
+}
+
+void ErrorReportingTest::anExceptionInACommandEndsTheProgramWithTheReport()
+{
+    QFETCH(bool, undoTheEdit);
+    const QString path = tapePath();
+    QVERIFY(testing::writeBytes(path, kTape));
+    // Delete: Yes; the report: OK (send it); the exit question that follows the stand-in end: No.
+    fake_.messageAnswers = undoTheEdit ? std::deque<int>{Desktop::Ok}
+                                       : std::deque<int>{Desktop::Yes, Desktop::Ok, Desktop::No};
+    bool reached = false;
+    windowWatch_ = watchForTheMainWindow(this, [this, undoTheEdit, &reached](MainWindow& window) {
+        reached = true;
+        editThenBreakACommand(window, fake_, undoTheEdit);
+    });
+    const std::string argument = bytesOf(path);
+    MAIN(&argument);
+
+    QVERIFY(reached);
+    QCOMPARE(exitStatuses_, std::vector<int>{0});
+    QCOMPARE(messagesAtEnd_.size(), std::size_t{undoTheEdit ? 1u : 2u});
+    const auto& report = messagesAtEnd_.back();
+    QCOMPARE(report.kind, 2);
+    QCOMPARE(report.title, std::string("Attenzione"));
+    const QString text = QString::fromStdString(report.text);
+    QVERIFY2(text.startsWith("Error BASE/???  dialog broke: command\r\nFunction: "),
+             report.text.c_str());
+    QVERIFY(text.endsWith("\r\n\r\nInviare rapporto di errore via email?"));
+
+    if (undoTheEdit) {
+        // Nothing differs from the file: nothing to recover and no line about it.
+        QVERIFY(!QFile::exists(recoveryPath()));
+        QCOMPARE(text.count("\r\n"), 3);
+    } else {
+        QCOMPARE(contentsOf(recoveryPath()).toStdString(), kEditedTape);
+        const std::string notice = "\r\nLe modifiche non salvate sono state scritte nel file "
+                                   + bytesOf(recoveryPath()) + ".\r\n\r\n";
+        QVERIFY2(report.text.find(notice) != std::string::npos, report.text.c_str());
+        QCOMPARE(text.count("\r\n"), 4);
+    }
+    QCOMPARE(contentsOf(path).toStdString(), kTape);
+
+    // OK sends the report by mail: the report's lines, with no recipient.
+    QCOMPARE(fake_.opened.size(), std::size_t{1});
+    const std::string mail = fake_.opened[0];
+    QVERIFY(mail.starts_with("mailto:?subject=Rapporto di errore&body=Applicazione: "
+                             + executablePath() + "%0d%0a%0d%0a"
+                             + "Error BASE/???  dialog broke: command%0d%0aFunction: "));
+}
+
+// The same end without a stand-in: the process itself ends, with status 0, before anything else
+// of the program runs (no exit question), and the edits are in the recovery file.
+void ErrorReportingTest::theRealProgramEndsWithStatusZeroAndAsksNothingMore()
+{
+    const QString path = tapePath();
+    QVERIFY(testing::writeBytes(path, kTape));
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(kChildTapeVariable, path);
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    QVERIFY(child.waitForFinished(10000));
+    const QByteArray output = child.readAllStandardOutput();
+
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(child.exitCode(), 0);
+    QVERIFY2(output.contains("message 2: Error BASE/???  dialog broke: command"),
+             output.constData());
+    QVERIFY(output.contains("run: mailto:?subject=Rapporto di errore"));
+    QVERIFY(output.contains(("Le modifiche non salvate sono state scritte nel file "
+                             + bytesOf(recoveryPath()) + ".").c_str()));
+    QVERIFY(!output.contains("TAP has been changed"));
+    QVERIFY(!output.contains("MAIN returned"));
+    QCOMPARE(contentsOf(recoveryPath()).toStdString(), kEditedTape);
+    QCOMPARE(contentsOf(path).toStdString(), kTape);
+}
+
+void ErrorReportingTest::aFailedSaveAtExitTellsWhereTheEditsWent()
+{
+    const QString path = tapePath();
+    QVERIFY(testing::writeBytes(path, kTape));
+    bool reached = false;
+    windowWatch_ = watchForTheMainWindow(this, [this, &reached, path](MainWindow& window) {
+        reached = true;
+        QTest::keyClick(window.blockList(), Qt::Key_Delete);
+        QFile::remove(path);
+        QDir(dir_->path()).mkdir("game.tap");
+        QTest::keyClick(window.blockList(), Qt::Key_Escape);
+    });
+    // Delete: Yes; save at exit: Yes; both messages: OK.
+    const std::string argument = bytesOf(path);
+    MAIN(&argument);
+
+    QVERIFY(reached);
+    QVERIFY(exitStatuses_.empty());
+    const std::vector<std::string> expected{
+        "message 4: Delete the selected blocks?",
+        "message 4: TAP has been changed. Save it?",
+        "message 1: Impossibile accedere al file " + upperAscii(bytesOf(path)) + ".",
+        "message 1: Le modifiche non salvate sono state scritte nel file " + bytesOf(recoveryPath())
+            + ".",
+    };
+    std::vector<std::string> shown;
+    for (const auto& event : fake_.events)
+        if (event.starts_with("message "))
+            shown.push_back(event);
+    QCOMPARE(shown, expected);
+    QCOMPARE(contentsOf(recoveryPath()).toStdString(), kEditedTape);
+    QVERIFY(QFileInfo(path).isDir());
+}
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    application.setAttribute(Qt::AA_Use96Dpi, true);
+    if (qEnvironmentVariableIsSet(kChildTapeVariable))
+        return runProgramThatBreaks(bytesOf(qEnvironmentVariable(kChildTapeVariable)));
+    ErrorReportingTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "error_reporting_test.moc"
