@@ -7,7 +7,6 @@
 #include <stdexcept>
 
 #include <malloc.h>
-#include <unistd.h>
 
 namespace murax::bench {
 
@@ -94,14 +93,6 @@ std::size_t heapInUse()
 {
     const struct mallinfo2 info = ::mallinfo2();
     return info.uordblks + info.hblkhd;
-}
-
-std::size_t residentBytes()
-{
-    std::ifstream statm("/proc/self/statm");
-    std::size_t pages = 0, resident = 0;
-    statm >> pages >> resident;
-    return resident * static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
 }
 
 namespace {

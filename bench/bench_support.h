@@ -32,9 +32,6 @@ std::string zeroTape(std::size_t entries);
 // Bytes the heap holds for the program right now (what malloc has handed out and not got back).
 std::size_t heapInUse();
 
-// The resident set size of this process, in bytes.
-std::size_t residentBytes();
-
 // Runs the registered benchmarks with the console report; 1 when one of them met an error (a
 // command that did not do what it should), so a smoke run fails on it, 0 otherwise.
 int runBenchmarks(int argc, char** argv);
