@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "tape/spectrum_charset.h"
+#include "tape/zx_charset.h"
 
 namespace murax {
 namespace {

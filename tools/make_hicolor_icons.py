@@ -14,10 +14,10 @@ SIZES = (16, 32, 48, 64, 128, 256)
 DESIGN_SIZE = 32
 
 root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-spec = importlib.util.spec_from_file_location(
+picture_source = importlib.util.spec_from_file_location(
     "make_bitmaps", os.path.join(root, "resources", "make_bitmaps.py"))
-pictures = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(pictures)
+pictures = importlib.util.module_from_spec(picture_source)
+picture_source.loader.exec_module(pictures)
 
 DesignCanvas = pictures.Canvas
 design_samples = pictures.SAMPLES

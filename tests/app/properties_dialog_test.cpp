@@ -10,7 +10,7 @@
 
 #include "app/program_fonts.h"
 #include "app/properties_dialog.h"
-#include "tape/spectrum_charset.h"
+#include "tape/zx_charset.h"
 
 using murax::PropertiesDialog;
 

@@ -1,10 +1,10 @@
-#include "app/spectrum_text_validator.h"
+#include "app/zx_text_validator.h"
 
-#include "tape/spectrum_charset.h"
+#include "tape/zx_charset.h"
 
 namespace murax {
 
-QValidator::State SpectrumTextValidator::validate(QString& input, int&) const
+QValidator::State ZxTextValidator::validate(QString& input, int&) const
 {
     for (const char32_t c : input.toUcs4())
         if (!byteForDisplayChar(c))

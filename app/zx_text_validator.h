@@ -6,7 +6,7 @@ namespace murax {
 
 // Accepts only text made of characters that stand for a tape byte, so a name typed or pasted into
 // a field can always be taken back as bytes.
-class SpectrumTextValidator : public QValidator {
+class ZxTextValidator : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString& input, int& position) const override;

@@ -1,4 +1,4 @@
-#include "tape/spectrum_charset.h"
+#include "tape/zx_charset.h"
 
 #include <array>
 
