@@ -1,6 +1,7 @@
 #include "app/block_list_view.h"
 
 #include <QMouseEvent>
+#include <QSignalBlocker>
 
 #include <algorithm>
 #include <functional>
@@ -61,6 +62,13 @@ std::vector<int> BlockListView::selectedPositions() const
 
 void BlockListView::reload(const std::vector<std::string>& lines)
 {
+    // The reset clears the selection anyway; clearing it first without telling the view spares it
+    // working out the screen area of every selected range (half a million after selecting every
+    // other row), which it would only repaint in full after the reset.
+    {
+        const QSignalBlocker quiet(selectionModel());
+        selectionModel()->clear();
+    }
     model_->reload(lines);
     scrollToTop();
 }
