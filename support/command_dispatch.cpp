@@ -18,9 +18,11 @@ public:
     RunningFlag& operator=(const RunningFlag&) = delete;
 };
 
-ErrorRecord recordForEscapedException(const char* what, int gencode)
+ErrorRecord recordForEscapedException(const char* what, int gencode,
+                                      const std::source_location& where)
 {
     ErrorRecord record;
+    stampLocation(record, where);
     record.GENCODE = gencode;
     record.SUBSYSTEM = "BASE";
     record.DESCRIPTION = what ? what : "Unexpected error";
@@ -40,7 +42,7 @@ void reportEscaped(const ErrorRecord& record)
 
 }  // namespace
 
-bool dispatchCommand(const std::function<void()>& command)
+bool dispatchCommand(const std::function<void()>& command, std::source_location where)
 {
     if (running)
         return false;
@@ -50,11 +52,11 @@ bool dispatchCommand(const std::function<void()>& command)
     } catch (const CommandAbandoned&) {
         // The handler has told the user; the command has unwound and comes to rest here.
     } catch (const std::bad_alloc&) {
-        reportEscaped(recordForEscapedException("Memoria insufficiente", gencode::Memory));
+        reportEscaped(recordForEscapedException("Memoria insufficiente", gencode::Memory, where));
     } catch (const std::exception& e) {
-        reportEscaped(recordForEscapedException(e.what(), 0));
+        reportEscaped(recordForEscapedException(e.what(), 0, where));
     } catch (...) {
-        reportEscaped(recordForEscapedException(nullptr, 0));
+        reportEscaped(recordForEscapedException(nullptr, 0, where));
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <source_location>
 
 namespace murax {
 
@@ -9,8 +10,11 @@ namespace murax {
 // inside a command (after a message box, during the hex editor's wait) would otherwise start a
 // second command that shifts the positions the first one holds. An abandoned command comes to
 // rest here quietly; any other exception is handed to the runtime-error handler as a record.
+// An exception that escapes is reported as arising where the command was started, the innermost
+// place of the editor's own code that is known for it.
 // Returns false when the command was refused because another one is running.
-bool dispatchCommand(const std::function<void()>& command);
+bool dispatchCommand(const std::function<void()>& command,
+                     std::source_location where = std::source_location::current());
 
 // True while a command started through dispatchCommand is running.
 bool commandRunning();

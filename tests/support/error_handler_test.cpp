@@ -386,9 +386,13 @@ TEST_F(ErrorHandlerTest, FileFailuresReachTheHandlerThroughTheDispatchPoint)
 TEST_F(ErrorHandlerTest, ExceptionEscapingACommandIsReported)
 {
     ERRORSYS();
+    const auto startedAt = std::source_location::current().line() + 1;
     EXPECT_THROW(dispatchCommand([] { throw std::runtime_error("boom; & bust"); }), ProgramEnded);
     ASSERT_EQ(fake.messages.size(), 1u);
     EXPECT_EQ(fake.messages[0].text.substr(0, 40), "Error BASE/???  boom\r\n & bust: command\r\n");
+    // Where the command was started is the innermost place of ours known for it.
+    EXPECT_NE(fake.messages[0].text.find("Function: TestBody  Line: " + std::to_string(startedAt)),
+              std::string::npos);
     EXPECT_NE(fake.opened.at(0).find("boom%0d%0a %26 bust"), std::string::npos);
     EXPECT_FALSE(commandRunning());
 }
