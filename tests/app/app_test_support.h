@@ -2,9 +2,21 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QMenu>
 #include <QString>
+#include <QTest>
+#include <QTimer>
 
+#include <functional>
+#include <memory>
 #include <string>
+#include <utility>
+#include <vector>
+
+#include "app/block_list_view.h"
+#include "app/main_window.h"
+#include "tape/block_list.h"
+#include "tape/tap_decoding.h"
 
 // Small tapes for the window tests, built byte by byte.
 namespace murax::testing {
@@ -41,6 +53,50 @@ inline bool writeBytes(const QString& path, const std::string& bytes)
         return false;
     return file.write(bytes.data(), static_cast<qint64>(bytes.size()))
            == static_cast<qint64>(bytes.size());
+}
+
+// A path as the program holds it: the file system's bytes.
+inline std::string bytesOf(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+inline QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Runs `act` on the popup menu as soon as one is open: the click that opens it does not return
+// until the menu has closed.
+inline void whenMenuOpens(std::function<void(QMenu&)> act, int triesLeft = 400)
+{
+    QTimer::singleShot(5, [act = std::move(act), triesLeft]() mutable {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+            act(*menu);
+        else if (triesLeft > 0)
+            whenMenuOpens(std::move(act), triesLeft - 1);
+    });
+}
+
+// Writes `tape` to `path`, loads it as the current file into `list` and shows it in a real main
+// window, as the start-up load leaves things. True once the window is up and the one-time
+// selection after the first paint has selected row 1 (focus alone can make row 1 current, but only
+// that selection selects it).
+inline bool showTapeInWindow(const QString& path, const std::string& tape, BlockList& list,
+                             std::unique_ptr<MainWindow>& window)
+{
+    if (!writeBytes(path, tape))
+        return false;
+    currentFile = bytesOf(path);
+    ABLOCKS(currentFile, list);
+    window = std::make_unique<MainWindow>(list);
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        return false;
+    return QTest::qWaitFor([&] {
+        return list.lines.empty() || window->blockList()->selectedPositions() == std::vector<int>{1};
+    });
 }
 
 }  // namespace murax::testing

@@ -24,10 +24,14 @@
 #include "support/error_handler.h"
 #include "tape/file_commands.h"
 #include "tape/tap_decoding.h"
+#include "support/ascii_case.h"
 #include "tests/app/app_test_support.h"
 #include "tests/fakes/fake_desktop.h"
 
 using namespace murax;
+using murax::testing::bytesOf;
+using murax::testing::contentsOf;
+using murax::testing::whenMenuOpens;
 
 namespace {
 
@@ -72,37 +76,6 @@ private:
         std::fflush(stdout);
     }
 };
-
-std::string bytesOf(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
-
-std::string upperAscii(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return text;
-}
-
-QByteArray contentsOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Runs `act` on the popup menu as soon as one is open: the click that opens it does not return
-// until the menu has closed.
-void whenMenuOpens(std::function<void(QMenu&)> act, int triesLeft = 400)
-{
-    QTimer::singleShot(5, [act = std::move(act), triesLeft]() mutable {
-        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
-            act(*menu);
-        else if (triesLeft > 0)
-            whenMenuOpens(std::move(act), triesLeft - 1);
-    });
-}
 
 // Polls for MAIN's window and runs `act` on it once, from inside the window's own loop.
 QTimer* watchForTheMainWindow(QObject* owner, std::function<void(MainWindow&)> act)
@@ -242,13 +215,7 @@ void ErrorReportingTest::cleanup()
 
 void ErrorReportingTest::openWindow(const QString& path, const std::string& tape)
 {
-    QVERIFY(testing::writeBytes(path, tape));
-    currentFile = bytesOf(path);
-    ABLOCKS(currentFile, list_);
-    window_ = std::make_unique<MainWindow>(list_);
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    QTRY_COMPARE(view().selectedPositions(), std::vector<int>{1});
+    QVERIFY(testing::showTapeInWindow(path, tape, list_, window_));
 }
 
 void ErrorReportingTest::aSaveOverAFolderIsReportedAndTheWindowCarriesOn()
@@ -267,7 +234,7 @@ void ErrorReportingTest::aSaveOverAFolderIsReportedAndTheWindowCarriesOn()
 
     QCOMPARE(fake_.messages.size(), std::size_t{1});
     QCOMPARE(fake_.messages[0].text,
-             "Impossibile accedere al file " + upperAscii(bytesOf(path)) + ".");
+             "Impossibile accedere al file " + asciiUpper(bytesOf(path)) + ".");
     QCOMPARE(fake_.messages[0].kind, 1);
     QCOMPARE(fake_.messages[0].title, std::string("Attenzione"));
     QVERIFY(exitStatuses_.empty());
@@ -312,7 +279,7 @@ void ErrorReportingTest::aSaveAsIntoAVanishedFolderIsReportedAndNothingMoves()
 
     QCOMPARE(fake_.messages.size(), std::size_t{1});
     QCOMPARE(fake_.messages[0].text,
-             "Percorso " + upperAscii(bytesOf(root.filePath("gone/copy.tap"))) + " non trovato.");
+             "Percorso " + asciiUpper(bytesOf(root.filePath("gone/copy.tap"))) + " non trovato.");
     QCOMPARE(fake_.messages[0].kind, 1);
     QVERIFY(exitStatuses_.empty());
     QVERIFY(!root.exists("gone"));
@@ -429,7 +396,7 @@ void ErrorReportingTest::aFailedSaveAtExitTellsWhereTheEditsWent()
     const std::vector<std::string> expected{
         "message 4: Delete the selected blocks?",
         "message 4: TAP has been changed. Save it?",
-        "message 1: Impossibile accedere al file " + upperAscii(bytesOf(path)) + ".",
+        "message 1: Impossibile accedere al file " + asciiUpper(bytesOf(path)) + ".",
         "message 1: Le modifiche non salvate sono state scritte nel file " + bytesOf(recoveryPath())
             + ".",
     };

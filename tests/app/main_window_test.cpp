@@ -89,16 +89,7 @@ void MainWindowTest::cleanup()
 
 void MainWindowTest::openWindow(const std::string& tape)
 {
-    const QString path = dir_->filePath("game.tap");
-    QVERIFY(testing::writeBytes(path, tape));
-    currentFile = QFile::encodeName(path).toStdString();
-    ABLOCKS(currentFile, list_);
-    window_ = std::make_unique<MainWindow>(list_);
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    // The one-time selection after the first paint runs from the event loop. (Focus alone can
-    // make row 1 current, but only that selection selects it.)
-    QTRY_VERIFY(list_.lines.empty() || view().selectedPositions() == std::vector<int>{1});
+    QVERIFY(testing::showTapeInWindow(dir_->filePath("game.tap"), tape, list_, window_));
 }
 
 void MainWindowTest::hasTheTemplatesFixedClientSizeAndCaption()

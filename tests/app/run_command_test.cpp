@@ -27,34 +27,14 @@
 
 using namespace murax;
 using murax::testing::FakeDesktop;
+using murax::testing::bytesOf;
+using murax::testing::contentsOf;
+using murax::testing::whenMenuOpens;
 
 namespace {
 
 enum Button { OpenButton, AddButton, SaveButton, DeleteButton, MoveUpButton, MoveDownButton,
               EditButton, RunButton };
-
-QByteArray contentsOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-std::string bytesOf(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
-
-// Runs `act` on the popup menu as soon as one is open: the click that opens it does not return
-// until the menu has closed.
-void whenMenuOpens(std::function<void(QMenu&)> act, int triesLeft = 400)
-{
-    QTimer::singleShot(5, [act = std::move(act), triesLeft]() mutable {
-        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
-            act(*menu);
-        else if (triesLeft > 0)
-            whenMenuOpens(std::move(act), triesLeft - 1);
-    });
-}
 
 // Sets environment variables for the processes the test starts and puts the old values back.
 class EnvironmentChange {
@@ -168,13 +148,7 @@ void RunCommandTest::cleanup()
 
 void RunCommandTest::openWindow(const QString& path, const std::string& tape)
 {
-    QVERIFY(testing::writeBytes(path, tape));
-    currentFile = bytesOf(path);
-    ABLOCKS(currentFile, list_);
-    window_ = std::make_unique<MainWindow>(list_);
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    QTRY_COMPARE(view().selectedPositions(), std::vector<int>{1});
+    QVERIFY(testing::showTapeInWindow(path, tape, list_, window_));
 }
 
 void RunCommandTest::chooseFromMenu(Button button, int entry)

@@ -14,9 +14,11 @@
 
 #include "app/toolbar.h"
 #include "support/command_dispatch.h"
+#include "tests/app/app_test_support.h"
 
 using murax::Toolbar;
 using murax::ToolbarCommands;
+using murax::testing::whenMenuOpens;
 
 namespace {
 
@@ -25,18 +27,6 @@ const QColor kHoverFill(145, 201, 247);
 const QColor kDivider(192, 192, 192);
 
 enum Button { Open, Add, Save, Delete, MoveUp, MoveDown, Edit, Run };
-
-// Runs `act` on the popup menu as soon as one is open: the click that opens it does not return
-// until the menu has closed.
-void whenMenuOpens(std::function<void(QMenu&)> act, int triesLeft = 200)
-{
-    QTimer::singleShot(5, [act = std::move(act), triesLeft]() mutable {
-        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
-            act(*menu);
-        else if (triesLeft > 0)
-            whenMenuOpens(std::move(act), triesLeft - 1);
-    });
-}
 
 }  // namespace
 
