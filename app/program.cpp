@@ -38,14 +38,9 @@ void MAIN(const std::string* argument)
 {
     BlockList list;
     RecoveryOfUnsavedEdits recovery(list);
-    try {
-        if (!startupLoad(argument, list))
-            return;
-    } catch (const CommandAbandoned&) {
-        // The handler has told the user why the file could not be loaded; there is no window yet
-        // to come back to.
+    // An unreadable file has already been reported by the handler; startupLoad then says no.
+    if (!startupLoad(argument, list))
         return;
-    }
     {
         MainWindow window(list);
         window.exec();
