@@ -11,7 +11,7 @@ namespace murax {
 void BlockLineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const
 {
-    const bool selected = option.state & QStyle::State_Selected;
+    const bool selected = isRowSelected_(index.row());
     const QPalette& palette = option.palette;
     painter->save();
     painter->fillRect(option.rect,

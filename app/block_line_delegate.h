@@ -2,14 +2,22 @@
 
 #include <QStyledItemDelegate>
 
+#include <functional>
+
 namespace murax {
 
 // Draws a list line one character per fixed cell, so that every field stays under its column of
 // the title band even where a character comes from a fallback font with another width (the block
-// graphics do). Rows have the fixed height of the window's font.
+// graphics do). Rows have the fixed height of the window's font. Whether a row is drawn selected
+// comes from the list, which keeps its selection itself.
 class BlockLineDelegate : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using IsRowSelected = std::function<bool(int row)>;
+
+    BlockLineDelegate(IsRowSelected isRowSelected, QObject* parent)
+        : QStyledItemDelegate(parent), isRowSelected_(std::move(isRowSelected))
+    {
+    }
 
     // The gap between the list's left edge and the first character cell.
     static constexpr int kLeftMargin = 2;
@@ -21,6 +29,9 @@ public:
     {
         return nullptr;
     }
+
+private:
+    IsRowSelected isRowSelected_;
 };
 
 }  // namespace murax

@@ -1,15 +1,36 @@
 #include "app/block_list_view.h"
 
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QMouseEvent>
-#include <QSignalBlocker>
 
 #include <algorithm>
-#include <functional>
 
 #include "app/block_line_delegate.h"
 #include "app/block_list_model.h"
 
 namespace murax {
+
+namespace {
+
+bool isCursorKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
 
 BlockListView::BlockListView(const std::vector<std::string>& lines, QWidget* parent)
     : QListView(parent), model_(new BlockListModel(lines, this))
@@ -17,8 +38,10 @@ BlockListView::BlockListView(const std::vector<std::string>& lines, QWidget* par
     setObjectName("cBlk");
     setProperty("controlId", kControlId);
     setModel(model_);
-    setItemDelegate(new BlockLineDelegate(this));
-    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    selection_.reset(model_->rowCount());
+    setItemDelegate(new BlockLineDelegate([this](int row) { return isRowSelected(row); }, this));
+    // Qt's own selection stays empty: the view moves the current row and this class selects.
+    setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Without uniform sizes a reset of a million rows asks every row for its size.
     setUniformItemSizes(true);
@@ -43,33 +66,17 @@ int BlockListView::count() const
 
 std::vector<int> BlockListView::selectedPositions() const
 {
-    // Read from the selection's ranges: selectedIndexes() builds an index per row and asks each
-    // for its flags, and selectedRows() is quadratic in the number of ranges.
-    const QItemSelection selection = selectionModel()->selection();
-    std::vector<int> positions;
-    for (const QItemSelectionRange& range : selection)
-        for (int row = range.top(); row <= range.bottom(); ++row)
-            positions.push_back(row + 1);
-    const bool strictlyAscending =
-        std::adjacent_find(positions.begin(), positions.end(), std::greater_equal<int>())
-        == positions.end();
-    if (!strictlyAscending) {
-        std::sort(positions.begin(), positions.end());
-        positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
-    }
+    std::vector<int> positions = selection_.selectedRows();
+    for (int& position : positions)
+        ++position;
     return positions;
 }
 
 void BlockListView::reload(const std::vector<std::string>& lines)
 {
-    // The reset clears the selection anyway; clearing it first without telling the view spares it
-    // working out the screen area of every selected range (half a million after selecting every
-    // other row), which it would only repaint in full after the reset.
-    {
-        const QSignalBlocker quiet(selectionModel());
-        selectionModel()->clear();
-    }
+    dragging_ = false;
     model_->reload(lines);
+    selection_.reset(model_->rowCount());
     scrollToTop();
 }
 
@@ -77,10 +84,10 @@ void BlockListView::select(int position)
 {
     if (position < 1 || position > count())
         return;
-    const QModelIndex index = model_->index(position - 1);
-    selectionModel()->select(index, QItemSelectionModel::Select);
-    selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
-    scrollTo(index, QAbstractItemView::EnsureVisible);
+    selection_.add(position - 1);
+    setCurrentRow(position - 1);
+    scrollTo(model_->index(position - 1), QAbstractItemView::EnsureVisible);
+    showSelectionChange();
 }
 
 void BlockListView::suspendRedraw()
@@ -93,13 +100,81 @@ void BlockListView::resumeRedraw()
     setUpdatesEnabled(true);
 }
 
+void BlockListView::keyPressEvent(QKeyEvent* event)
+{
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    const int row = currentIndex().row();
+    if (event->matches(QKeySequence::SelectAll)) {
+        selection_.selectAll();
+        event->accept();
+    } else if (event->key() == Qt::Key_Space && row >= 0) {
+        if (ctrl) {
+            selection_.toggle(row);
+        } else {
+            selection_.add(row);
+            // A space may also be part of the start of a line being typed.
+            keyboardSearch(event->text());
+        }
+        event->accept();
+    } else {
+        QListView::keyPressEvent(event);
+    }
+    const int now = currentIndex().row();
+    if (now >= 0 && now != row) {
+        // Shift extends from the anchor, Ctrl alone moves the focus row only, and any other move
+        // (a plain cursor key, or typing the start of a line) selects the new row alone.
+        if (isCursorKey(event->key()) && shift)
+            selection_.extendTo(now, ctrl);
+        else if (!(isCursorKey(event->key()) && ctrl))
+            selection_.selectOnly(now);
+    }
+    showSelectionChange();
+}
+
 void BlockListView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton) {
         event->accept();
         return;
     }
+    // The view gives the focus and moves the current row; the selection is this class's.
     QListView::mousePressEvent(event);
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    const int row = indexAt(event->position().toPoint()).row();
+    if (row < 0) {
+        if (!ctrl && !shift)
+            selection_.clear();
+        showSelectionChange();
+        return;
+    }
+    dragging_ = true;
+    dragKeepsOthers_ = ctrl;
+    dragSelects_ = true;
+    if (shift)
+        selection_.extendTo(row, ctrl);
+    else if (ctrl)
+        dragSelects_ = selection_.toggle(row);
+    else
+        selection_.selectOnly(row);
+    showSelectionChange();
+}
+
+void BlockListView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!dragging_ || !(event->buttons() & Qt::LeftButton)) {
+        QListView::mouseMoveEvent(event);
+        return;
+    }
+    // Let the view scroll when the pointer leaves it; then select up to the row under it.
+    QListView::mouseMoveEvent(event);
+    const int row = rowForDrag(event->position().toPoint());
+    if (row < 0)
+        return;
+    selection_.extendTo(row, dragKeepsOthers_, dragSelects_);
+    setCurrentRow(row);
+    showSelectionChange();
 }
 
 void BlockListView::mouseReleaseEvent(QMouseEvent* event)
@@ -108,6 +183,7 @@ void BlockListView::mouseReleaseEvent(QMouseEvent* event)
         event->accept();
         return;
     }
+    dragging_ = false;
     QListView::mouseReleaseEvent(event);
 }
 
@@ -118,6 +194,30 @@ void BlockListView::mouseDoubleClickEvent(QMouseEvent* event)
         return;
     }
     QListView::mouseDoubleClickEvent(event);
+}
+
+int BlockListView::rowForDrag(const QPoint& position) const
+{
+    if (count() == 0)
+        return -1;
+    const int y = std::clamp(position.y(), 0, std::max(viewport()->height() - 1, 0));
+    const QModelIndex index = indexAt(QPoint(1, y));
+    // Below the last row there is no index: the drag has reached the end of the list.
+    return index.isValid() ? index.row() : count() - 1;
+}
+
+void BlockListView::setCurrentRow(int row)
+{
+    const QModelIndex index = model_->index(row);
+    if (index != currentIndex())
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+}
+
+void BlockListView::showSelectionChange()
+{
+    // Only the rows in sight are painted, so repainting them all costs no more than working out
+    // which of them changed.
+    viewport()->update();
 }
 
 }  // namespace murax

@@ -39,8 +39,14 @@ private slots:
     void rowsCannotBeEdited();
     void eachCharacterSitsInItsOwnCell();
     void selectedRowsAreHighlighted();
+    void clicksAndDragsSelectAsOnAnyDesktop();
+    void keysSelectAsOnAnyDesktop();
 
 private:
+    static QPoint rowCentre(BlockListView& view, int position)
+    {
+        return view.visualRect(view.model()->index(position - 1, 0)).center();
+    }
     static QImage rowImage(BlockListView& view, int row)
     {
         const QRect rect = view.visualRect(view.model()->index(row, 0));
@@ -202,6 +208,93 @@ void BlockListViewTest::selectedRowsAreHighlighted()
     const QColor base = view.palette().color(QPalette::Base);
     QCOMPARE(rowImage(view, 1).pixelColor(300, 8), highlight);
     QCOMPARE(rowImage(view, 0).pixelColor(300, 8), base);
+}
+
+void BlockListViewTest::clicksAndDragsSelectAsOnAnyDesktop()
+{
+    std::vector<std::string> lines = numberedLines(8);
+    BlockListView view(lines, nullptr);
+    view.resize(446, 300);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QWidget* area = view.viewport();
+    using Rows = std::vector<int>;
+
+    QTest::mouseClick(area, Qt::LeftButton, {}, rowCentre(view, 2));
+    QTest::mouseClick(area, Qt::LeftButton, Qt::ShiftModifier, rowCentre(view, 4));
+    QCOMPARE(view.selectedPositions(), (Rows{2, 3, 4}));
+    QCOMPARE(view.currentPosition(), 4);
+    QTest::mouseClick(area, Qt::LeftButton, Qt::ControlModifier, rowCentre(view, 7));
+    QTest::mouseClick(area, Qt::LeftButton, Qt::ControlModifier, rowCentre(view, 3));
+    QCOMPARE(view.selectedPositions(), (Rows{2, 4, 7}));
+    QTest::mouseClick(area, Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier,
+                      rowCentre(view, 1));
+    QCOMPARE(view.selectedPositions(), (Rows{1, 2, 3, 4, 7}));
+    QTest::mouseClick(area, Qt::LeftButton, {}, rowCentre(view, 6));
+    QCOMPARE(view.selectedPositions(), Rows{6});
+
+    // A drag selects from where it began to the row under the pointer, and back again.
+    QTest::mousePress(area, Qt::LeftButton, {}, rowCentre(view, 2));
+    QMouseEvent move(QEvent::MouseMove, rowCentre(view, 5), area->mapToGlobal(rowCentre(view, 5)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(area, &move);
+    QCOMPARE(view.selectedPositions(), (Rows{2, 3, 4, 5}));
+    QMouseEvent back(QEvent::MouseMove, rowCentre(view, 3), area->mapToGlobal(rowCentre(view, 3)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(area, &back);
+    QTest::mouseRelease(area, Qt::LeftButton, {}, rowCentre(view, 3));
+    QCOMPARE(view.selectedPositions(), (Rows{2, 3}));
+    QCOMPARE(view.currentPosition(), 3);
+
+    // Below the last row: a plain click clears the selection, a Ctrl+click leaves it.
+    const QPoint belowTheRows(100, view.visualRect(view.model()->index(7, 0)).bottom() + 20);
+    QTest::mouseClick(area, Qt::LeftButton, Qt::ControlModifier, belowTheRows);
+    QCOMPARE(view.selectedPositions(), (Rows{2, 3}));
+    QTest::mouseClick(area, Qt::LeftButton, {}, belowTheRows);
+    QVERIFY(view.selectedPositions().empty());
+}
+
+void BlockListViewTest::keysSelectAsOnAnyDesktop()
+{
+    std::vector<std::string> lines = numberedLines(8);
+    BlockListView view(lines, nullptr);
+    view.resize(446, 300);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    using Rows = std::vector<int>;
+    view.select(3);
+
+    QTest::keyClick(&view, Qt::Key_Down);
+    QCOMPARE(view.selectedPositions(), Rows{4});
+    QTest::keyClick(&view, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(&view, Qt::Key_Down, Qt::ShiftModifier);
+    QCOMPARE(view.selectedPositions(), (Rows{4, 5, 6}));
+    QTest::keyClick(&view, Qt::Key_Up, Qt::ShiftModifier);
+    QCOMPARE(view.selectedPositions(), (Rows{4, 5}));
+    QCOMPARE(view.currentPosition(), 5);
+
+    // Ctrl moves the focus row alone; Ctrl+Space toggles it, Space adds it.
+    QTest::keyClick(&view, Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(view.currentPosition(), 8);
+    QCOMPARE(view.selectedPositions(), (Rows{4, 5}));
+    QTest::keyClick(&view, Qt::Key_Space, Qt::ControlModifier);
+    QCOMPARE(view.selectedPositions(), (Rows{4, 5, 8}));
+    QTest::keyClick(&view, Qt::Key_Space, Qt::ControlModifier);
+    QCOMPARE(view.selectedPositions(), (Rows{4, 5}));
+    QTest::keyClick(&view, Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(&view, Qt::Key_Space);
+    QCOMPARE(view.selectedPositions(), (Rows{1, 4, 5}));
+
+    QTest::keyClick(&view, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(view.selectedPositions().size(), std::size_t{8});
+    QTest::keyClick(&view, Qt::Key_End);
+    QCOMPARE(view.selectedPositions(), Rows{8});
+    // Typing the start of a line, after a pause that ends the earlier typing (the Space), selects
+    // that line alone.
+    QTest::qWait(QApplication::keyboardInputInterval() + 50);
+    QTest::keyClicks(&view, "line 2");
+    QCOMPARE(view.currentPosition(), 2);
+    QCOMPARE(view.selectedPositions(), Rows{2});
 }
 
 QTEST_MAIN(BlockListViewTest)
