@@ -16,7 +16,7 @@ int clampedRowCount(std::size_t size)
 
 }  // namespace
 
-BlockListModel::BlockListModel(const std::vector<std::string>& boundLines, QObject* parent)
+BlockListModel::BlockListModel(const DisplayLines& boundLines, QObject* parent)
     : QAbstractListModel(parent),
       boundLines_(boundLines),
       shown_(&boundLines),
@@ -24,7 +24,7 @@ BlockListModel::BlockListModel(const std::vector<std::string>& boundLines, QObje
 {
 }
 
-void BlockListModel::reload(const std::vector<std::string>& lines)
+void BlockListModel::reload(const DisplayLines& lines)
 {
     beginResetModel();
     if (&lines == &boundLines_) {
@@ -57,7 +57,7 @@ QVariant BlockListModel::data(const QModelIndex& index, int role) const
     const auto row = static_cast<std::size_t>(index.row());
     if (row >= shown_->size())
         return {};
-    return QString::fromStdString(bytesToDisplayUtf8((*shown_)[row]));
+    return QString::fromStdString(bytesToDisplayUtf8((*shown_)[row].view()));
 }
 
 Qt::ItemFlags BlockListModel::flags(const QModelIndex& index) const

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "support/display_line.h"
+
 namespace murax {
 
 // The rows of the block list box: the display lines of the open tape, read in place from the
@@ -13,11 +15,11 @@ namespace murax {
 class BlockListModel : public QAbstractListModel {
 public:
     // `boundLines` is the BlockList's `lines`; it must outlive the model.
-    explicit BlockListModel(const std::vector<std::string>& boundLines, QObject* parent = nullptr);
+    explicit BlockListModel(const DisplayLines& boundLines, QObject* parent = nullptr);
 
     // Shows `lines` from now on, in one reset. The bound lines are read in place; any other list
     // is copied, so that a caller's temporary never leaves the model reading freed memory.
-    void reload(const std::vector<std::string>& lines);
+    void reload(const DisplayLines& lines);
 
     // The list view asks for the index of every row when it lays a reset list out; the base
     // class's checks through the virtual row and column counts double that cost.
@@ -28,9 +30,9 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
-    const std::vector<std::string>& boundLines_;
-    std::vector<std::string> ownLines_;
-    const std::vector<std::string>* shown_;
+    const DisplayLines& boundLines_;
+    DisplayLines ownLines_;
+    const DisplayLines* shown_;
     // The row count as of the last reset: the commands change `lines` before they reload, and the
     // view must not see rows appear or vanish in between.
     int rows_ = 0;

@@ -32,7 +32,7 @@ bool isCursorKey(int key)
 
 }  // namespace
 
-BlockListView::BlockListView(const std::vector<std::string>& lines, QWidget* parent)
+BlockListView::BlockListView(const DisplayLines& lines, QWidget* parent)
     : QListView(parent), model_(new BlockListModel(lines, this))
 {
     setObjectName("cBlk");
@@ -72,7 +72,7 @@ std::vector<int> BlockListView::selectedPositions() const
     return positions;
 }
 
-void BlockListView::reload(const std::vector<std::string>& lines)
+void BlockListView::reload(const DisplayLines& lines)
 {
     dragging_ = false;
     model_->reload(lines);

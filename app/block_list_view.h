@@ -27,12 +27,12 @@ class BlockListView : public QListView, public ListBox {
 public:
     static constexpr int kControlId = 101;
 
-    BlockListView(const std::vector<std::string>& lines, QWidget* parent);
+    BlockListView(const DisplayLines& lines, QWidget* parent);
 
     int currentPosition() const override;
     int count() const override;
     std::vector<int> selectedPositions() const override;
-    void reload(const std::vector<std::string>& lines) override;
+    void reload(const DisplayLines& lines) override;
     void select(int position) override;
     void suspendRedraw() override;
     void resumeRedraw() override;

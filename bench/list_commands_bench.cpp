@@ -51,14 +51,14 @@ Setting& setting()
 // vector.
 class InPlaceListBox : public ListBox {
 public:
-    const std::vector<std::string>* rows = nullptr;
+    const DisplayLines* rows = nullptr;
     std::vector<int> selected;
     int focus = 0;
 
     int currentPosition() const override { return focus; }
     int count() const override { return rows ? static_cast<int>(rows->size()) : 0; }
     std::vector<int> selectedPositions() const override { return selected; }
-    void reload(const std::vector<std::string>& lines) override
+    void reload(const DisplayLines& lines) override
     {
         rows = &lines;
         selected.clear();

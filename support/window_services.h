@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "support/display_line.h"
+
 namespace murax {
 
 // The block list box as the commands use it. Positions count from 1. It follows the rules of a
@@ -16,7 +18,7 @@ public:
     virtual int currentPosition() const = 0;               // 0 when there is no current row
     virtual int count() const = 0;
     virtual std::vector<int> selectedPositions() const = 0;  // ascending
-    virtual void reload(const std::vector<std::string>& lines) = 0;
+    virtual void reload(const DisplayLines& lines) = 0;
     virtual void select(int position) = 0;                 // does nothing on an empty list
     virtual void suspendRedraw() = 0;
     virtual void resumeRedraw() = 0;

@@ -10,8 +10,8 @@
 namespace murax {
 namespace {
 
-template <typename T>
-void insertInOrder(std::vector<T>& into, std::size_t at, std::vector<T>& from)
+template <typename Items>
+void insertInOrder(Items& into, std::size_t at, Items& from)
 {
     into.insert(into.begin() + static_cast<std::ptrdiff_t>(at), std::make_move_iterator(from.begin()),
                 std::make_move_iterator(from.end()));

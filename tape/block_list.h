@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "support/display_line.h"
+
 namespace murax {
 
 // The open tape in memory: two parallel lists of equal length. Item i of `lines` is the display
@@ -11,7 +13,7 @@ namespace murax {
 // together with the framed block after it (a header entry), length prefixes included, so joining
 // the entries in order gives the whole TAP file back.
 struct BlockList {
-    std::vector<std::string> lines;
+    DisplayLines lines;
     std::vector<std::string> entries;
 
     std::size_t count() const { return entries.size(); }

@@ -12,7 +12,7 @@ ListBox& blockListBox(Window& window)
     return *box;
 }
 
-void reloadAndSelect(ListBox& box, const std::vector<std::string>& lines, int position)
+void reloadAndSelect(ListBox& box, const DisplayLines& lines, int position)
 {
     box.reload(lines);
     box.select(position);

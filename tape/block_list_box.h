@@ -9,6 +9,6 @@ namespace murax {
 ListBox& blockListBox(Window& window);
 
 // Loads the list box with `lines` and selects `position` (nothing on an empty list).
-void reloadAndSelect(ListBox& box, const std::vector<std::string>& lines, int position);
+void reloadAndSelect(ListBox& box, const DisplayLines& lines, int position);
 
 }  // namespace murax

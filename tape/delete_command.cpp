@@ -9,8 +9,8 @@ namespace murax {
 namespace {
 
 // Removes the items at the marked indexes in one pass, keeping the others in order.
-template <typename T>
-void removeMarked(std::vector<T>& items, const std::vector<bool>& marked)
+template <typename Items>
+void removeMarked(Items& items, const std::vector<bool>& marked)
 {
     std::size_t kept = 0;
     for (std::size_t i = 0; i < items.size(); ++i)

@@ -58,7 +58,7 @@ void MODHEX(Window& window, BlockList& list)
     // An empty entry would show a length of -2 and vanish from the tape on its next load.
     if (edited.empty() || index >= list.count())
         return;
-    list.lines[index] = BLKLINE(edited);
+    list.lines[index] = DisplayLine(BLKLINE(edited));
     list.entries[index] = std::move(edited);
     reloadAndSelect(box, list.lines, n);
 }

@@ -49,8 +49,8 @@ void MODIFICA(Window& window, BlockList& list)
         checksum ^= static_cast<unsigned char>(entry[i]);
     entry[kChecksumOffset] = static_cast<char>(checksum);
 
-    std::string& line = list.lines[n - 1];
-    line = name + line.substr(std::min(line.size(), kNameLength));
+    DisplayLine& line = list.lines[n - 1];
+    line = DisplayLine(name + std::string(line.view().substr(std::min(line.size(), kNameLength))));
     list.entries[n - 1] = std::move(entry);
     reloadAndSelect(box, list.lines, n);
 }

@@ -95,7 +95,7 @@ void splitIntoEntries(std::string_view data, BlockList& list)
         std::size_t n = wordAt(d, 0) + 2u;
         if (isHeader(d))
             n += wordAt(d, n) + 2u;
-        list.lines.push_back(BLKLINE(d));
+        list.lines.emplace_back(BLKLINE(d));
         list.entries.emplace_back(d.substr(0, n));
         offset += n < d.size() ? n : d.size();
     }

@@ -14,11 +14,11 @@ using namespace murax;
 
 namespace {
 
-std::vector<std::string> numberedLines(int count)
+DisplayLines numberedLines(int count)
 {
-    std::vector<std::string> lines;
+    DisplayLines lines;
     for (int i = 1; i <= count; ++i)
-        lines.push_back("line " + std::to_string(i));
+        lines.emplace_back("line " + std::to_string(i));
     return lines;
 }
 
@@ -56,7 +56,7 @@ private:
 
 void BlockListViewTest::modelPassesTheItemModelChecksAcrossReloads()
 {
-    std::vector<std::string> lines = numberedLines(5);
+    DisplayLines lines = numberedLines(5);
     BlockListModel model(lines);
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     lines.erase(lines.begin() + 1);
@@ -70,15 +70,15 @@ void BlockListViewTest::modelPassesTheItemModelChecksAcrossReloads()
 
 void BlockListViewTest::modelReadsTheBoundLinesInPlaceAndCopiesOthers()
 {
-    std::vector<std::string> lines = {std::string("AB\x7F\x8F\x00", 5)};
+    DisplayLines lines = {DisplayLine(std::string_view("AB\x7F\x8F\x00", 5))};
     BlockListModel model(lines);
     // Each byte is one character, through the Spectrum mapping.
     QCOMPARE(model.index(0, 0).data().toString(), QString::fromUtf8("AB\u00A9\u2588\u00C0"));
-    lines[0] = "changed";
+    lines[0] = DisplayLine("changed");
     QCOMPARE(model.index(0, 0).data().toString(), QString("changed"));
 
     {
-        std::vector<std::string> temporary = {"kept"};
+        DisplayLines temporary = {DisplayLine("kept")};
         model.reload(temporary);
     }
     QCOMPARE(model.index(0, 0).data().toString(), QString("kept"));
@@ -90,9 +90,9 @@ void BlockListViewTest::modelKeepsItsRowCountUntilTheNextReload()
 {
     // A command changes the lines first and reloads after; the view must not see rows appear or
     // read past the end in between.
-    std::vector<std::string> lines = numberedLines(3);
+    DisplayLines lines = numberedLines(3);
     BlockListModel model(lines);
-    lines.push_back("new");
+    lines.emplace_back("new");
     QCOMPARE(model.rowCount(), 3);
     lines.resize(1);
     QCOMPARE(model.rowCount(), 3);
@@ -103,7 +103,7 @@ void BlockListViewTest::modelKeepsItsRowCountUntilTheNextReload()
 
 void BlockListViewTest::reloadLeavesNoSelectionNoCurrentRowAndTheTopInView()
 {
-    std::vector<std::string> lines = numberedLines(200);
+    DisplayLines lines = numberedLines(200);
     BlockListView view(lines, nullptr);
     view.resize(446, 528);
     view.show();
@@ -119,7 +119,7 @@ void BlockListViewTest::reloadLeavesNoSelectionNoCurrentRowAndTheTopInView()
 
 void BlockListViewTest::selectAddsToTheSelectionAndMovesTheCurrentRow()
 {
-    std::vector<std::string> lines = numberedLines(6);
+    DisplayLines lines = numberedLines(6);
     BlockListView view(lines, nullptr);
     view.select(5);
     view.select(2);
@@ -132,7 +132,7 @@ void BlockListViewTest::selectAddsToTheSelectionAndMovesTheCurrentRow()
     QCOMPARE(view.selectedPositions(), (std::vector<int>{2, 4, 5}));
     QCOMPARE(view.currentPosition(), 4);
 
-    std::vector<std::string> none;
+    DisplayLines none;
     view.reload(none);
     view.select(1);
     QCOMPARE(view.count(), 0);
@@ -142,7 +142,7 @@ void BlockListViewTest::selectAddsToTheSelectionAndMovesTheCurrentRow()
 
 void BlockListViewTest::selectScrollsTheRowIntoView()
 {
-    std::vector<std::string> lines = numberedLines(1000);
+    DisplayLines lines = numberedLines(1000);
     BlockListView view(lines, nullptr);
     view.resize(446, 528);
     view.show();
@@ -154,7 +154,7 @@ void BlockListViewTest::selectScrollsTheRowIntoView()
 
 void BlockListViewTest::rowsCannotBeEdited()
 {
-    std::vector<std::string> lines = numberedLines(2);
+    DisplayLines lines = numberedLines(2);
     BlockListView view(lines, nullptr);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
@@ -170,7 +170,7 @@ void BlockListViewTest::rowsCannotBeEdited()
 void BlockListViewTest::eachCharacterSitsInItsOwnCell()
 {
     // Two full blocks, in cells 0 and 9, and nothing else: ink only where those cells are.
-    std::vector<std::string> lines = {"\x8F" + std::string(8, ' ') + "\x8F"};
+    DisplayLines lines = {DisplayLine("\x8F" + std::string(8, ' ') + "\x8F")};
     BlockListView view(lines, nullptr);
     view.setFont(mainWindowFont());
     view.resize(446, 100);
@@ -198,7 +198,7 @@ void BlockListViewTest::eachCharacterSitsInItsOwnCell()
 
 void BlockListViewTest::selectedRowsAreHighlighted()
 {
-    std::vector<std::string> lines = numberedLines(2);
+    DisplayLines lines = numberedLines(2);
     BlockListView view(lines, nullptr);
     view.resize(446, 100);
     view.show();
@@ -212,7 +212,7 @@ void BlockListViewTest::selectedRowsAreHighlighted()
 
 void BlockListViewTest::clicksAndDragsSelectAsOnAnyDesktop()
 {
-    std::vector<std::string> lines = numberedLines(8);
+    DisplayLines lines = numberedLines(8);
     BlockListView view(lines, nullptr);
     view.resize(446, 300);
     view.show();
@@ -256,7 +256,7 @@ void BlockListViewTest::clicksAndDragsSelectAsOnAnyDesktop()
 
 void BlockListViewTest::keysSelectAsOnAnyDesktop()
 {
-    std::vector<std::string> lines = numberedLines(8);
+    DisplayLines lines = numberedLines(8);
     BlockListView view(lines, nullptr);
     view.resize(446, 300);
     view.show();

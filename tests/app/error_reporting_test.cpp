@@ -222,7 +222,7 @@ void ErrorReportingTest::aSaveOverAFolderIsReportedAndTheWindowCarriesOn()
 {
     const QString path = tapePath();
     openWindow(path, kTape);
-    const std::vector<std::string> original = list_.lines;
+    const DisplayLines original = list_.lines;
     fake_.ctrlDown = true;
     QTest::keyClick(&view(), Qt::Key_Down, Qt::ControlModifier);
     const QString status = window_->statusBar()->text();

@@ -119,7 +119,7 @@ void MainWindowTest::showsOneRowPerLineWithRowOneSelectedAfterShowing()
     QCOMPARE(view().count(), 3);
     QCOMPARE(view().model()->rowCount(), static_cast<int>(list_.lines.size()));
     QCOMPARE(view().model()->index(1, 0).data().toString(),
-             QString::fromStdString(list_.lines[1]));
+             QString::fromStdString(list_.lines[1].str()));
     QCOMPARE(view().currentPosition(), 1);
     QCOMPARE(view().selectedPositions(), std::vector<int>{1});
     QCOMPARE(window_->statusBar()->text(), QString::fromStdString(BLKINFO(list_)));
@@ -139,7 +139,7 @@ void MainWindowTest::ctrlUpMovesTheEntryOnlyWhileCtrlIsReallyDown()
 {
     openWindow(testing::headerEntry("one") + testing::headerEntry("two")
                + testing::headerEntry("three"));
-    const std::vector<std::string> original = list_.lines;
+    const DisplayLines original = list_.lines;
     QCOMPARE(view().currentPosition(), 1);
 
     // Row 1 cannot move up, and the key is consumed: not even the focus row moves.
@@ -168,14 +168,14 @@ void MainWindowTest::ctrlUpMovesTheEntryOnlyWhileCtrlIsReallyDown()
     QCOMPARE(list_.lines[2], original[1]);
     QCOMPARE(view().currentPosition(), 2);
     QCOMPARE(view().selectedPositions(), std::vector<int>{2});
-    QCOMPARE(view().model()->index(1, 0).data().toString(), QString::fromStdString(original[2]));
+    QCOMPARE(view().model()->index(1, 0).data().toString(), QString::fromStdString(original[2].str()));
 }
 
 void MainWindowTest::deleteAsksAndRemovesTheSelectedEntries()
 {
     openWindow(testing::headerEntry("a") + testing::dataEntry(1) + testing::headerEntry("c")
                + testing::dataEntry(3));
-    const std::vector<std::string> original = list_.lines;
+    const DisplayLines original = list_.lines;
     QTest::mouseClick(view().viewport(), Qt::LeftButton, {}, rowCentre(2));
     QTest::mouseClick(view().viewport(), Qt::LeftButton, Qt::ControlModifier, rowCentre(4));
     QCOMPARE(view().selectedPositions(), (std::vector<int>{2, 4}));
@@ -189,7 +189,7 @@ void MainWindowTest::deleteAsksAndRemovesTheSelectedEntries()
 
     fake_.messageAnswers = {Desktop::Yes};
     QTest::keyClick(&view(), Qt::Key_Delete, Qt::ShiftModifier);
-    QCOMPARE(list_.lines, (std::vector<std::string>{original[0], original[2]}));
+    QCOMPARE(list_.lines, (DisplayLines{original[0], original[2]}));
     QCOMPARE(view().count(), 2);
     QCOMPARE(view().selectedPositions(), std::vector<int>{2});
     QCOMPARE(window_->statusBar()->text(), QString::fromStdString(BLKINFO(list_)));
@@ -258,7 +258,7 @@ void MainWindowTest::escapeClosesTheWindow()
 void MainWindowTest::toolbarButtonsRunTheirCommandsOnThisWindow()
 {
     openWindow(testing::headerEntry("a") + testing::headerEntry("b") + testing::headerEntry("c"));
-    const std::vector<std::string> original = list_.lines;
+    const DisplayLines original = list_.lines;
     Toolbar& toolbar = *window_->toolbar();
     auto click = [&toolbar](int button) {
         QTest::mouseClick(&toolbar, Qt::LeftButton, {}, toolbar.buttonRect(button).center());
@@ -266,12 +266,12 @@ void MainWindowTest::toolbarButtonsRunTheirCommandsOnThisWindow()
     constexpr int kDelete = 3, kMoveDown = 5, kRun = 7;
 
     click(kMoveDown);
-    QCOMPARE(list_.lines, (std::vector<std::string>{original[1], original[0], original[2]}));
+    QCOMPARE(list_.lines, (DisplayLines{original[1], original[0], original[2]}));
     QCOMPARE(view().selectedPositions(), std::vector<int>{2});
 
     fake_.messageAnswers = {Desktop::Yes};
     click(kDelete);
-    QCOMPARE(list_.lines, (std::vector<std::string>{original[1], original[2]}));
+    QCOMPARE(list_.lines, (DisplayLines{original[1], original[2]}));
     QVERIFY(window_->statusBar()->text().startsWith("Blocks: 2 "));
 
     click(kRun);
@@ -285,7 +285,7 @@ void MainWindowTest::nothingRunsAndNothingClosesWhileTheHexEditorWaits()
     QCOMPARE(view().currentPosition(), 1);
     QVERIFY(testing::writeBytes(dir_->filePath("MURAX.INI"), "[Edit]\nHex editor=hexed\n"));
     fake_.exeFolder = QFile::encodeName(dir_->path()).toStdString() + "/";
-    const std::vector<std::string> original = list_.lines;
+    const DisplayLines original = list_.lines;
 
     bool stayedOpen = false;
     fake_.onRun = [&](const std::string&) {

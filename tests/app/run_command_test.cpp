@@ -224,15 +224,15 @@ void RunCommandTest::keysReachTheListAfterToolbarCommandsWithoutAClick()
     const QString path = dir_->filePath("game.tap");
     openWindow(path,
                testing::headerEntry("a") + testing::headerEntry("b") + testing::headerEntry("c"));
-    const std::vector<std::string> original = list_.lines;
+    const DisplayLines original = list_.lines;
     const std::vector<std::string> entries = list_.entries;
     fake_.ctrlDown = true;
 
     // After a plain button.
     click(MoveDownButton);
-    QCOMPARE(list_.lines, (std::vector<std::string>{original[1], original[0], original[2]}));
+    QCOMPARE(list_.lines, (DisplayLines{original[1], original[0], original[2]}));
     typeKey(Qt::Key_Down, Qt::ControlModifier);
-    QCOMPARE(list_.lines, (std::vector<std::string>{original[1], original[2], original[0]}));
+    QCOMPARE(list_.lines, (DisplayLines{original[1], original[2], original[0]}));
     QCOMPARE(view().selectedPositions(), std::vector<int>{3});
 
     // After a menu entry.
@@ -240,7 +240,7 @@ void RunCommandTest::keysReachTheListAfterToolbarCommandsWithoutAClick()
     chooseFromMenu(SaveButton, kSaveEntry);
     QCOMPARE(contentsOf(path).toStdString(), entries[1] + entries[2] + entries[0]);
     typeKey(Qt::Key_Up, Qt::ControlModifier);
-    QCOMPARE(list_.lines, (std::vector<std::string>{original[1], original[0], original[2]}));
+    QCOMPARE(list_.lines, (DisplayLines{original[1], original[0], original[2]}));
 
     // After Run.
     click(RunButton);

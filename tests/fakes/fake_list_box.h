@@ -13,7 +13,7 @@ namespace murax::testing {
 // focus row.
 class FakeListBox : public ListBox {
 public:
-    std::vector<std::string> rows;
+    DisplayLines rows;
     std::set<int> selected;       // 1-based
     int focus = 0;                // 1-based, 0 when none
     int reloads = 0;
@@ -26,7 +26,7 @@ public:
     {
         return {selected.begin(), selected.end()};
     }
-    void reload(const std::vector<std::string>& lines) override
+    void reload(const DisplayLines& lines) override
     {
         rows = lines;
         selected.clear();
@@ -54,7 +54,7 @@ public:
     }
 
     // Test set-up: the rows as loaded, with these positions selected and the focus on `current`.
-    void setState(const std::vector<std::string>& lines, std::set<int> sel, int current)
+    void setState(const DisplayLines& lines, std::set<int> sel, int current)
     {
         rows = lines;
         selected = std::move(sel);

@@ -173,7 +173,7 @@ protected:
         std::size_t entry = 0;
         for (std::size_t b = 0; b < blocks.size(); ++b, ++entry) {
             ASSERT_LT(entry, list.count()) << "tzxlist lists more blocks than the editor's entries";
-            const std::string& line = list.lines[entry];
+            const std::string line = list.lines[entry].str();
             const ListedBlock& block = blocks[b];
             SCOPED_TRACE("entry " + std::to_string(entry + 1) + ": " + line);
             ASSERT_EQ(line.size(), 52u);
@@ -241,7 +241,7 @@ TEST_F(ToolTapes, EditedTapeReadsBackInTzxlistInTheNewOrder)
     const std::string argument = path("tape.tap");
     ASSERT_TRUE(startupLoad(&argument, list));
     ASSERT_EQ(list.count(), 4u);
-    const std::vector<std::string> loaded = list.lines;
+    const DisplayLines loaded = list.lines;
 
     window.list.setState(list.lines, {3}, 3);
     SPOSTASU(window, list);

@@ -103,7 +103,7 @@ void ToolTapesWindowTest::openThenSaveInTheWindowGivesTheFileBack()
         QCOMPARE(view.count(), 2);
         for (int row = 0; row < 2; ++row) {
             const QString shown = view.model()->index(row, 0).data().toString();
-            QCOMPARE(shown, QString::fromStdString(bytesToDisplayUtf8(list.lines[row])));
+            QCOMPARE(shown, QString::fromStdString(bytesToDisplayUtf8(list.lines[row].view())));
             const testing::ListedBlock& header = blocks[static_cast<std::size_t>(row) * 2];
             QCOMPARE(shown.left(10), QString::fromStdString(header.name));
             QCOMPARE(shown.mid(36, 5).trimmed().toInt(), header.parameter1);

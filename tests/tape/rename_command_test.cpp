@@ -40,7 +40,7 @@ TEST_F(Rename, NewNameIsPaddedAndTheChecksumRecomputed)
 {
     const std::string payload = data("\x01\x02\x1A");
     open("game.tap", lone(1) + header(0, "OLDNAME", 3) + payload + lone(2), {2}, 2);
-    const std::string oldLine = list.lines[1];
+    const std::string oldLine = list.lines[1].str();
     window.nameAnswers.push_back("AB");
 
     MODIFICA(window, list);

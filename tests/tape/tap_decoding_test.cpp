@@ -79,6 +79,15 @@ TEST(TapDecoding, OddTypeAndHighStartValue)
     EXPECT_EQ(list.lines[0].substr(36, 5), "40000");
 }
 
+TEST(TapDecoding, TheLongestLinesAre52Characters)
+{
+    // A full name and the largest numbers; the list keeps lines in place, up to a fixed length.
+    const std::string wide = BLKLINE(header(2, "ABCDEFGHIJ", 65535, 65535));
+    EXPECT_EQ(wide.size(), 52u);
+    EXPECT_EQ(BLKLINE(std::string("\xFF\xFF", 2)).size(), 52u);
+    EXPECT_LE(wide.size(), DisplayLine::kMaxLength);
+}
+
 TEST(TapDecoding, TwoHeadersInARowPairTheSecondWithTheFirst)
 {
     const std::string file = header(0, "one", 5, 10) + header(3, "two", 3, 0) + dataBlock(3);
