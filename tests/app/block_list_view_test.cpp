@@ -43,6 +43,20 @@ private slots:
     void keysSelectAsOnAnyDesktop();
 
 private:
+    // Shows the view at the window's list width and `height`; false if it never appears.
+    static bool shown(BlockListView& view, int height)
+    {
+        view.resize(446, height);
+        view.show();
+        return QTest::qWaitForWindowExposed(&view);
+    }
+    // A move of the mouse with the left button held down.
+    static void dragTo(QWidget* area, QPoint point)
+    {
+        QMouseEvent move(QEvent::MouseMove, point, area->mapToGlobal(point), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(area, &move);
+    }
     static QPoint rowCentre(BlockListView& view, int position)
     {
         return view.visualRect(view.model()->index(position - 1, 0)).center();
@@ -144,9 +158,7 @@ void BlockListViewTest::selectScrollsTheRowIntoView()
 {
     DisplayLines lines = numberedLines(1000);
     BlockListView view(lines, nullptr);
-    view.resize(446, 528);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(shown(view, 528));
     view.select(900);
     const QRect row = view.visualRect(view.model()->index(899, 0));
     QVERIFY(view.viewport()->rect().contains(row));
@@ -173,9 +185,7 @@ void BlockListViewTest::eachCharacterSitsInItsOwnCell()
     DisplayLines lines = {DisplayLine("\x8F" + std::string(8, ' ') + "\x8F")};
     BlockListView view(lines, nullptr);
     view.setFont(mainWindowFont());
-    view.resize(446, 100);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(shown(view, 100));
     const QImage image = rowImage(view, 0);
     QCOMPARE(image.height(), 16);
     const QRgb background = view.palette().color(QPalette::Base).rgb();
@@ -200,9 +210,7 @@ void BlockListViewTest::selectedRowsAreHighlighted()
 {
     DisplayLines lines = numberedLines(2);
     BlockListView view(lines, nullptr);
-    view.resize(446, 100);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(shown(view, 100));
     view.select(2);
     const QColor highlight = view.palette().color(QPalette::Highlight);
     const QColor base = view.palette().color(QPalette::Base);
@@ -214,9 +222,7 @@ void BlockListViewTest::clicksAndDragsSelectAsOnAnyDesktop()
 {
     DisplayLines lines = numberedLines(8);
     BlockListView view(lines, nullptr);
-    view.resize(446, 300);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(shown(view, 300));
     QWidget* area = view.viewport();
     using Rows = std::vector<int>;
 
@@ -235,13 +241,9 @@ void BlockListViewTest::clicksAndDragsSelectAsOnAnyDesktop()
 
     // A drag selects from where it began to the row under the pointer, and back again.
     QTest::mousePress(area, Qt::LeftButton, {}, rowCentre(view, 2));
-    QMouseEvent move(QEvent::MouseMove, rowCentre(view, 5), area->mapToGlobal(rowCentre(view, 5)),
-                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(area, &move);
+    dragTo(area, rowCentre(view, 5));
     QCOMPARE(view.selectedPositions(), (Rows{2, 3, 4, 5}));
-    QMouseEvent back(QEvent::MouseMove, rowCentre(view, 3), area->mapToGlobal(rowCentre(view, 3)),
-                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(area, &back);
+    dragTo(area, rowCentre(view, 3));
     QTest::mouseRelease(area, Qt::LeftButton, {}, rowCentre(view, 3));
     QCOMPARE(view.selectedPositions(), (Rows{2, 3}));
     QCOMPARE(view.currentPosition(), 3);
@@ -258,9 +260,7 @@ void BlockListViewTest::keysSelectAsOnAnyDesktop()
 {
     DisplayLines lines = numberedLines(8);
     BlockListView view(lines, nullptr);
-    view.resize(446, 300);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(shown(view, 300));
     using Rows = std::vector<int>;
     view.select(3);
 
