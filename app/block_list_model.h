@@ -2,9 +2,6 @@
 
 #include <QAbstractListModel>
 
-#include <string>
-#include <vector>
-
 #include "support/display_line.h"
 
 namespace murax {

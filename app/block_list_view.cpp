@@ -39,7 +39,7 @@ BlockListView::BlockListView(const DisplayLines& lines, QWidget* parent)
     setProperty("controlId", kControlId);
     setModel(model_);
     selection_.reset(model_->rowCount());
-    setItemDelegate(new BlockLineDelegate([this](int row) { return isRowSelected(row); }, this));
+    setItemDelegate(new BlockLineDelegate([this](int row) { return selection_.contains(row); }, this));
     // Qt's own selection stays empty: the view moves the current row and this class selects.
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -2,8 +2,6 @@
 
 #include <QListView>
 
-#include <functional>
-#include <string>
 #include <vector>
 
 #include "support/list_selection.h"
@@ -48,7 +46,6 @@ protected:
     void setSelection(const QRect&, QItemSelectionModel::SelectionFlags) override {}
 
 private:
-    bool isRowSelected(int row) const { return selection_.contains(row); }
     // The row under the pointer while dragging, kept within the list when it leaves the view.
     int rowForDrag(const QPoint& position) const;
     void setCurrentRow(int row);

@@ -50,7 +50,7 @@ void MODIFICA(Window& window, BlockList& list)
     entry[kChecksumOffset] = static_cast<char>(checksum);
 
     DisplayLine& line = list.lines[n - 1];
-    line = DisplayLine(name + std::string(line.view().substr(std::min(line.size(), kNameLength))));
+    line = DisplayLine(name + std::string(line.substr(std::min(line.size(), kNameLength))));
     list.entries[n - 1] = std::move(entry);
     reloadAndSelect(box, list.lines, n);
 }
