@@ -9,6 +9,7 @@
 #include <QUrl>
 
 #include "app/kind_message_box.h"
+#include "support/child_process.h"
 
 namespace murax {
 namespace {
@@ -101,27 +102,11 @@ void QtDesktop::processPendingEvents()
 
 int QtDesktop::runAndWait(const std::string& commandLine, int)
 {
-    QStringList arguments = QProcess::splitCommand(QString::fromStdString(commandLine));
-    if (arguments.isEmpty())
-        return -1;
-    QProcess process;
-    process.setProgram(arguments.takeFirst());
-    process.setArguments(arguments);
-    // Forwarded, not piped: a program that writes much would block once a pipe filled up, and a
-    // terminal editor reads the terminal the editor was started from.
-    process.setProcessChannelMode(QProcess::ForwardedChannels);
-    process.setInputChannelMode(QProcess::ForwardedInputChannel);
-    process.start();
-    if (!process.waitForStarted(-1))
-        return -1;
-    // The event pass may itself notice the end of the process, so the state is what ends the
-    // loop (waitForFinished on a finished process reports false).
-    while (process.state() != QProcess::NotRunning) {
-        if (process.waitForFinished(kPollMilliseconds))
-            break;
-        processPendingEvents();
-    }
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    // Started by the core rather than QProcess, which takes the program as text: a hex editor
+    // whose path is not valid UTF-8 could never be found.
+    const std::optional<int> exitCode = runAndWaitFor(
+        splitCommandLine(commandLine), kPollMilliseconds, [this] { processPendingEvents(); });
+    return exitCode.value_or(NotStarted);
 }
 
 std::string QtDesktop::executableFolder()

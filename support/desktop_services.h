@@ -28,7 +28,9 @@ public:
     // Dispatches the pending window events once.
     virtual void processPendingEvents() = 0;
     // Starts the command line (split by the platform's rules, no shell) and waits for it,
-    // dispatching events every 2 ms. The exit code, or -1 when it cannot be started.
+    // dispatching events every 2 ms. The exit code (above 128 for a program that crashed), or
+    // NotStarted when it cannot be started.
+    static constexpr int NotStarted = -1;
     virtual int runAndWait(const std::string& commandLine, int showMode) = 0;
     // The folder of the running executable, with its trailing separator.
     virtual std::string executableFolder() = 0;
