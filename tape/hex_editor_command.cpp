@@ -1,7 +1,10 @@
 #include "tape/hex_editor_command.h"
 
+#include <optional>
+#include <utility>
+
 #include "support/desktop_services.h"
-#include "support/file_io.h"
+#include "support/scratch_file.h"
 #include "support/message_box.h"
 #include "support/temp_names.h"
 #include "tape/block_list_box.h"
@@ -10,19 +13,6 @@
 
 namespace murax {
 namespace {
-
-// The hex editor's scratch file goes away however the hand-off ends, abandoned ones included.
-class ScratchFile {
-public:
-    explicit ScratchFile(std::string path) : path_(std::move(path)) {}
-    ~ScratchFile() { deleteFileQuietly(path_); }
-    ScratchFile(const ScratchFile&) = delete;
-    ScratchFile& operator=(const ScratchFile&) = delete;
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
 
 bool isBlankSetting(const std::string& value)
 {
@@ -49,17 +39,31 @@ void MODHEX(Window& window, BlockList& list)
         return;
 
     const std::size_t index = static_cast<std::size_t>(n) - 1;
-    ScratchFile scratch(tempPath);
-    // A failed write is raised: the hex editor is not started on a file that does not hold the entry.
-    writeFile(scratch.path(), list.entries[index]);
-    desktop().runAndWait(editor + " " + scratch.path(), kShowNormal);
-    std::string edited = readFile(scratch.path());
+    // The name made above is the first tried; one that is taken meanwhile gives way to the next.
+    bool firstName = true;
+    const ScratchFile scratch(
+        [&] { return std::exchange(firstName, false) ? tempPath : ACS_TEMP + GETNEWFNAME(); },
+        list.entries[index]);
+    // A failed write was raised: the hex editor is not started on a file that does not hold the
+    // entry.
+    if (desktop().runAndWait(editor + " " + scratch.path(), kShowNormal) == Desktop::NotStarted) {
+        // Silence here would leave the user wondering why nothing happened.
+        POPMSG("The hex editor command;;" + editor + ";;could not be started.", 1);
+        return;
+    }
+    std::optional<std::string> edited = scratch.readBack();
+    if (!edited) {
+        POPMSG("The hex editor's file was replaced by a link and was not read.;"
+               "The entry is kept as it was.",
+               1);
+        return;
+    }
 
     // An empty entry would show a length of -2 and vanish from the tape on its next load.
-    if (edited.empty() || index >= list.count())
+    if (edited->empty() || index >= list.count())
         return;
-    list.lines[index] = DisplayLine(BLKLINE(edited));
-    list.entries[index] = std::move(edited);
+    list.lines[index] = DisplayLine(BLKLINE(*edited));
+    list.entries[index] = std::move(*edited);
     reloadAndSelect(box, list.lines, n);
 }
 

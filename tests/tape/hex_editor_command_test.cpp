@@ -147,17 +147,40 @@ TEST_F(HexEditor, UnchangedOrEmptiedFileLeavesTheEntryAsItWas)
     EXPECT_FALSE(scratchFilesLeft());
 }
 
-TEST_F(HexEditor, EditorThatCannotStartChangesNothing)
+TEST_F(HexEditor, EditorThatCannotStartChangesNothingAndTheUserIsTold)
 {
     configure("[Edit]\nHex editor=no-such-editor --flag\n");
     open("game.tap", lone(1) + lone(2), {2}, 2);
     MODHEX(window, list);  // the fake answers -1: nothing ran
     ASSERT_EQ(fake.commandLines.size(), 1u);
     EXPECT_EQ(fake.commandLines[0].rfind("no-such-editor --flag \x7F", 0), 0u);
+    ASSERT_EQ(fake.messages.size(), 1u);
+    EXPECT_EQ(fake.messages[0].text,
+              "The hex editor command\r\n\r\nno-such-editor --flag\r\n\r\ncould not be started.");
+    EXPECT_EQ(fake.messages[0].kind, 1);
     EXPECT_EQ(tags(), (std::vector<int>{1, 2}));
-    expectListInStep();
+    EXPECT_EQ(window.list.reloads, 0);
     EXPECT_FALSE(scratchFilesLeft());
     EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(HexEditor, ALinkLeftInTheScratchFilesPlaceIsNotReadAndTheEntryKept)
+{
+    configure("[Edit]\nHex editor=hexed\n");
+    open("game.tap", lone(1), {1}, 1);
+    write("victim", lone(7));
+    fake.onRun = [this](const std::string& commandLine) {
+        const std::string scratch = commandLine.substr(6);
+        fs::remove(scratch);
+        fs::create_symlink(path("victim"), scratch);
+        return 0;
+    };
+    MODHEX(window, list);
+    ASSERT_EQ(fake.messages.size(), 1u);
+    EXPECT_EQ(fake.messages[0].text.rfind("The hex editor's file was replaced by a link", 0), 0u);
+    EXPECT_EQ(tags(), std::vector<int>{1});
+    EXPECT_EQ(read(path("victim")), lone(7));
+    EXPECT_FALSE(scratchFilesLeft());
 }
 
 TEST_F(HexEditor, ScratchFileGoesAwayWhenTheHandOffFails)
@@ -239,6 +262,18 @@ TEST_F(HexEditor, BlankValueCountsAsMissingAndTheWriteKeepsOtherSections)
     EXPECT_EQ(tags(), std::vector<int>{1});
 }
 
+TEST_F(HexEditor, AnIniLinkPlantedHereIsNotWrittenThrough)
+{
+    write("victim", "precious\n");
+    fs::create_symlink(path("victim"), path("MURAX.INI"));
+    open("game.tap", lone(1), {1}, 1);
+    MODHEX(window, list);
+    ASSERT_EQ(fake.messages.size(), 1u);
+    EXPECT_EQ(fake.messages[0].text, kMissing);
+    EXPECT_EQ(read(path("victim")), "precious\n");
+    EXPECT_TRUE(fs::is_symlink(path("MURAX.INI")));
+}
+
 TEST_F(HexEditor, QuotedValueLosesItsQuotes)
 {
     configure("[edit]\nHEX EDITOR=\"hexed -w\"\n");
@@ -255,6 +290,7 @@ TEST_F(HexEditor, UserConfigurationIsUsedWhenTheProgramFolderHasNoIni)
     configure("[Edit]\nHex editor=from-home\n", "home/.config/murax/MURAX.INI");
     EnvironmentVariable home("HOME", path("home"));
     open("game.tap", lone(1), {1}, 1);
+    fake.onRun = [](const std::string&) { return 0; };
 
     MODHEX(window, list);
     {

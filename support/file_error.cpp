@@ -1,0 +1,50 @@
+#include "support/file_error.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include "support/file_io.h"
+#include "support/runtime_errors.h"
+
+namespace murax {
+namespace {
+
+ErrorRecord recordFor(const FileFailure& failure, const std::string& path,
+                      const std::source_location& where)
+{
+    ErrorRecord record;
+    record.GENCODE = failure.gencode;
+    record.SUBSYSTEM = "BASE";
+    record.OSCODE = osCodeFromErrno(failure.err, path);
+    if (failure.err == ENOSPC || failure.err == EDQUOT)
+        record.SUBCODE = kDiskFullSubcode;
+    record.DESCRIPTION = failure.description;
+    record.OPERATION = failure.operation;
+    record.FILENAME = path;
+    stampLocation(record, where);
+    return record;
+}
+
+}  // namespace
+
+void raiseFileError(const FileFailure& failure, const std::string& path,
+                    const std::source_location& where)
+{
+    raiseError(recordFor(failure, path, where));
+    throw CommandAbandoned{};
+}
+
+void raiseSaveError(const FileFailure& failure, const std::string& path,
+                    const std::source_location& where)
+{
+    ErrorRecord record = recordFor(failure, path, where);
+    if (record.OSCODE == 0 && !record.SUBCODE) {
+        record.GENCODE = gencode::ShowOnly;
+        record.DESCRIPTION = std::string(failure.description) + " (" +
+                             (failure.err ? std::strerror(failure.err) : "unknown cause") + ")";
+    }
+    raiseError(record);
+    throw CommandAbandoned{};
+}
+
+}  // namespace murax
