@@ -8,9 +8,9 @@
 #include "app/program_icon.h"
 #include "app/qt_desktop.h"
 #include "support/cleanup.h"
+#include "support/command_dispatch.h"
 #include "support/error_handler.h"
 #include "support/recovery_file.h"
-#include "support/runtime_errors.h"
 #include "tape/file_commands.h"
 
 namespace murax {
@@ -39,17 +39,16 @@ void MAIN(const std::string* argument)
     BlockList list;
     RecoveryOfUnsavedEdits recovery(list);
     // An unreadable file has already been reported by the handler; startupLoad then says no.
-    if (!startupLoad(argument, list))
+    // Errors of the load and of the exit question reach the handler like those of any command.
+    bool loaded = false;
+    runReportingErrors([&] { loaded = startupLoad(argument, list); });
+    if (!loaded)
         return;
     {
         MainWindow window(list);
         window.exec();
     }
-    try {
-        exitQuestion(list);
-    } catch (const CommandAbandoned&) {
-        // A failed save at exit has been reported; nothing is left to return to.
-    }
+    runReportingErrors([&] { exitQuestion(list); });
 }
 
 int runProgram(int& argc, char** argv)

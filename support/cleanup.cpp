@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "support/ascii_case.h"
+#include "support/save_leftovers.h"
 
 namespace fs = std::filesystem;
 
@@ -32,20 +33,24 @@ bool isIndexFileName(std::string_view name)
            equalsIgnoringAsciiCase(name.substr(name.size() - extension.size()), extension);
 }
 
-// Whether the entry of the current directory counts as a file to delete. A folder is never one,
-// and neither is a link that leads to a folder; any other link is deleted as a link, so its
-// target is never touched.
-bool isDeletableFile(const char* name)
+// Deletes one entry of the current directory if it is a file of the running user's: a folder is
+// never one, and neither is a link that leads to a folder; any other link is deleted as a link,
+// so its target is never touched. A file that a running program holds locked (the scratch file of
+// a hex-editor hand-off in progress) is left alone, and so is anything another user owns.
+void deleteOwnFile(int folderFd, const char* name)
 {
     struct stat entry {};
-    if (::lstat(name, &entry) != 0 || S_ISDIR(entry.st_mode))
-        return false;
-    if (S_ISLNK(entry.st_mode)) {
-        struct stat target {};
-        if (::stat(name, &target) == 0 && S_ISDIR(target.st_mode))
-            return false;
+    if (::fstatat(folderFd, name, &entry, AT_SYMLINK_NOFOLLOW) != 0 || S_ISDIR(entry.st_mode) ||
+        entry.st_uid != ::geteuid())
+        return;
+    if (!S_ISLNK(entry.st_mode)) {
+        removeIfOwnedAndUnlocked(folderFd, name);
+        return;
     }
-    return true;
+    struct stat target {};
+    if (::fstatat(folderFd, name, &target, 0) == 0 && S_ISDIR(target.st_mode))
+        return;
+    ::unlinkat(folderFd, name, 0);
 }
 
 template <typename Wanted>
@@ -55,8 +60,8 @@ void deleteFilesOfCurrentDirectory(Wanted wanted)
     if (!folder)
         return;
     while (const dirent* entry = ::readdir(folder)) {
-        if (wanted(std::string_view(entry->d_name)) && isDeletableFile(entry->d_name))
-            ::unlink(entry->d_name);
+        if (wanted(std::string_view(entry->d_name)))
+            deleteOwnFile(::dirfd(folder), entry->d_name);
     }
     ::closedir(folder);
 }
@@ -135,6 +140,7 @@ std::string tempFolder()
 void startupCleanup()
 {
     deleteFilesOfCurrentDirectory(isTemporaryName);
+    removeSaveLeftovers(".");
     cleanTemporaryFolders(tempFolder());
 }
 

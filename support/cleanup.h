@@ -5,8 +5,9 @@
 namespace murax {
 
 // Removes what earlier runs left behind: files of the current directory whose names begin with
-// 0x7F, and the 0x7F entries of the TEMP folder (files inside them first). Never follows a
-// symbolic link, and in the TEMP folder touches only what belongs to the running user. Never
+// 0x7F, the half-written files of saves that were killed there, and the 0x7F entries of the TEMP
+// folder (files inside them first). Never follows a symbolic link, touches only what belongs to
+// the running user, and leaves alone a file that a running program still holds locked. Never
 // reports anything.
 void startupCleanup();
 

@@ -47,8 +47,14 @@ bool dispatchCommand(const std::function<void()>& command, std::source_location 
     if (running)
         return false;
     RunningFlag flag;
+    runReportingErrors(command, where);
+    return true;
+}
+
+void runReportingErrors(const std::function<void()>& work, std::source_location where)
+{
     try {
-        command();
+        work();
     } catch (const CommandAbandoned&) {
         // The handler has told the user; the command has unwound and comes to rest here.
     } catch (const std::bad_alloc&) {
@@ -58,7 +64,6 @@ bool dispatchCommand(const std::function<void()>& command, std::source_location 
     } catch (...) {
         reportEscaped(recordForEscapedException(nullptr, 0, where));
     }
-    return true;
 }
 
 bool commandRunning()

@@ -16,6 +16,12 @@ namespace murax {
 bool dispatchCommand(const std::function<void()>& command,
                      std::source_location where = std::source_location::current());
 
+// The catch of the dispatch point alone, for the work that runs outside the window's commands
+// (the start-up load, the question at exit): an abandonment comes to rest quietly, anything else
+// reaches the handler as a record.
+void runReportingErrors(const std::function<void()>& work,
+                        std::source_location where = std::source_location::current());
+
 // True while a command started through dispatchCommand is running.
 bool commandRunning();
 

@@ -1,14 +1,18 @@
 #include "support/file_io.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdio>
+#include <cstring>
 #include <filesystem>
-#include <memory>
-#include <optional>
 #include <system_error>
 
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include "support/file_error.h"
+#include "support/posix_file.h"
 #include "support/runtime_errors.h"
 
 namespace fs = std::filesystem;
@@ -16,67 +20,33 @@ namespace fs = std::filesystem;
 namespace murax {
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
-
-// Builds the record for a failed file operation and hands it to the handler. Whatever the handler
-// answers, the operation has failed and its caller must not go on as if it had succeeded.
-[[noreturn]] void raiseFileError(int gencode, const char* operation, const char* description,
-                                 int err, const std::string& path,
-                                 const std::source_location& where)
+// The most memory this process can be given: the machine's memory, or less where a limit is set.
+std::uint64_t memoryTheProcessMayHave()
 {
-    ErrorRecord record;
-    record.GENCODE = gencode;
-    record.SUBSYSTEM = "BASE";
-    record.OSCODE = osCodeFromErrno(err, path);
-    if (err == ENOSPC || err == EDQUOT)
-        record.SUBCODE = kDiskFullSubcode;
-    record.DESCRIPTION = description;
-    record.OPERATION = operation;
-    record.FILENAME = path;
-    stampLocation(record, where);
-    raiseError(record);
-    throw CommandAbandoned{};
-}
-
-// Reads an open file to its end; false (with errno set) on a read error.
-bool readAll(std::FILE* file, const std::string& path, std::string& data)
-{
-    std::error_code ec;
-    const auto size = fs::file_size(path, ec);
-    if (!ec)
-        data.reserve(static_cast<std::size_t>(size));
-    char buffer[1 << 16];
-    for (;;) {
-        const std::size_t got = std::fread(buffer, 1, sizeof buffer, file);
-        data.append(buffer, got);
-        if (got < sizeof buffer)
-            return !std::ferror(file);
+    const long pages = ::sysconf(_SC_PHYS_PAGES), pageSize = ::sysconf(_SC_PAGESIZE);
+    std::uint64_t limit = pages > 0 && pageSize > 0
+                              ? static_cast<std::uint64_t>(pages) * static_cast<std::uint64_t>(pageSize)
+                              : UINT64_MAX;
+    for (const int resource : {RLIMIT_AS, RLIMIT_DATA}) {
+        rlimit set {};
+        if (::getrlimit(resource, &set) == 0 && set.rlim_cur != RLIM_INFINITY)
+            limit = std::min<std::uint64_t>(limit, set.rlim_cur);
     }
+    return limit;
 }
 
-bool writeAll(std::FILE* file, std::string_view bytes)
+UniqueFd openForReading(const std::string& path)
 {
-    return bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    return UniqueFd(::open(path.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC));
 }
 
-// A name for the new file beside the target, unique in its folder.
-FilePtr createSibling(const fs::path& target, fs::path& sibling, int& err)
+// Reads an open file whole; false (errno set) on a read error.
+bool readWhole(int fd, std::string& data)
 {
-    for (int attempt = 0; attempt < 1000; ++attempt) {
-        sibling = target.parent_path() /
-                  ("." + target.filename().string() + ".murax-" + std::to_string(::getpid()) +
-                   "-" + std::to_string(attempt));
-        errno = 0;
-        if (std::FILE* f = std::fopen(sibling.c_str(), "wbx"))
-            return FilePtr(f);
-        err = errno;
-        if (err != EEXIST)
-            return nullptr;
-    }
-    return nullptr;
+    struct stat status {};
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode))
+        data.reserve(static_cast<std::size_t>(status.st_size));
+    return readAllFrom(fd, data);
 }
 
 }  // namespace
@@ -89,7 +59,9 @@ int osCodeFromErrno(int err, const std::string& path)
         const fs::path parent = fs::path(path).parent_path();
         return parent.empty() || fs::is_directory(parent, ec) ? 2 : 3;
     }
-    case ENOTDIR: return 3;
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case ELOOP: return 3;
     case EACCES:
     case EPERM:
     case EISDIR: return 5;
@@ -106,102 +78,74 @@ int osCodeFromErrno(int err, const std::string& path)
 std::string readFile(const std::string& path, std::source_location where)
 {
     errno = 0;
-    FilePtr file(std::fopen(path.c_str(), "rb"));
+    const UniqueFd file = openForReading(path);
     if (!file)
-        raiseFileError(gencode::Open, "FOPEN", "Open error", errno, path, where);
+        raiseFileError({gencode::Open, "FOPEN", "Open error", errno}, path, where);
+    // A file the process could never hold is refused before any of it is read.
+    struct stat status {};
+    if (::fstat(file.get(), &status) == 0 && S_ISREG(status.st_mode) &&
+        static_cast<std::uint64_t>(status.st_size) > memoryTheProcessMayHave())
+        raiseFileError({gencode::ShowOnly, "FREAD", "File larger than the memory available", 0},
+                       path, where);
     std::string data;
-    if (!readAll(file.get(), path, data))
-        raiseFileError(gencode::Read, "FREAD", "Read error", errno, path, where);
+    if (!readWhole(file.get(), data))
+        raiseFileError({gencode::Read, "FREAD", "Read error", errno}, path, where);
     return data;
 }
 
 std::string readFileQuietly(const std::string& path)
 {
-    FilePtr file(std::fopen(path.c_str(), "rb"));
+    const UniqueFd file = openForReading(path);
     std::string data;
-    if (!file || !readAll(file.get(), path, data))
+    if (!file || !readWhole(file.get(), data))
         return {};
     return data;
 }
 
-namespace {
-
-struct ReplaceFailure {
-    int gencode;
-    const char* operation;
-    const char* description;
-    int err;
-};
-
-// The replacing write itself; on failure the old file is intact and no leftover stays.
-std::optional<ReplaceFailure> replaceFile(const std::string& path,
-                                          const std::vector<std::string>& parts)
+bool fileDiffersFrom(const std::string& path, const std::vector<std::string>& parts)
 {
-    std::error_code ec;
-    fs::path target = fs::weakly_canonical(fs::path(path), ec);
-    if (ec)
-        target = fs::path(path);
-
-    fs::path sibling;
-    int err = 0;
-    FilePtr file = createSibling(target, sibling, err);
+    std::size_t total = 0;
+    for (const auto& part : parts)
+        total += part.size();
+    // A file that cannot be read counts as empty, also when the failure comes half-way.
+    const UniqueFd file = openForReading(path);
     if (!file)
-        return ReplaceFailure{gencode::Create, "FCREATE", "Create error", err};
+        return total != 0;
 
-    auto fail = [&](int gencode, const char* operation, const char* description, int error) {
-        file.reset();
-        std::error_code ignored;
-        fs::remove(sibling, ignored);
-        return ReplaceFailure{gencode, operation, description, error};
+    char chunk[1 << 16];
+    std::size_t chunkSize = 0, chunkOffset = 0;
+    // Fetches the next chunk when the current one is used up; false at the end or on an error.
+    bool readFailed = false;
+    auto refill = [&]() {
+        while (chunkOffset == chunkSize) {
+            const ssize_t got = ::read(file.get(), chunk, sizeof chunk);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0)
+                readFailed = true;
+            if (got <= 0)
+                return false;
+            chunkSize = static_cast<std::size_t>(got);
+            chunkOffset = 0;
+        }
+        return true;
     };
-
     for (const auto& part : parts) {
-        errno = 0;
-        if (!writeAll(file.get(), part))
-            return fail(gencode::Write, "FWRITE", "Write error", errno);
+        std::size_t done = 0;
+        while (done < part.size()) {
+            if (!refill())
+                return readFailed ? total != 0 : true;
+            const std::size_t n = std::min(part.size() - done, chunkSize - chunkOffset);
+            if (std::memcmp(part.data() + done, chunk + chunkOffset, n) != 0)
+                return true;
+            done += n;
+            chunkOffset += n;
+        }
     }
-    errno = 0;
-    if (std::fflush(file.get()) != 0 || ::fsync(::fileno(file.get())) != 0)
-        return fail(gencode::Write, "FWRITE", "Write error", errno);
-    errno = 0;
-    if (std::fclose(file.release()) != 0)
-        return fail(gencode::Write, "FCLOSE", "Close error", errno);
-
-    // Keep the replaced file's permissions; a new file keeps those the umask gave it.
-    const auto oldStatus = fs::status(target, ec);
-    if (!ec && fs::is_regular_file(oldStatus))
-        fs::permissions(sibling, oldStatus.permissions(), ec);
-
-    fs::rename(sibling, target, ec);
-    if (ec)
-        return fail(gencode::Create, "FRENAME", "Create error", ec.value());
-    return std::nullopt;
-}
-
-}  // namespace
-
-void writeFileReplacing(const std::string& path, const std::vector<std::string>& parts,
-                        std::source_location where)
-{
-    if (const auto failure = replaceFile(path, parts))
-        raiseFileError(failure->gencode, failure->operation, failure->description, failure->err,
-                       path, where);
-}
-
-bool replaceFileQuietly(const std::string& path, const std::vector<std::string>& parts)
-{
-    return !replaceFile(path, parts).has_value();
-}
-
-void writeFile(const std::string& path, std::string_view bytes, std::source_location where)
-{
-    errno = 0;
-    FilePtr file(std::fopen(path.c_str(), "wb"));
-    if (!file)
-        raiseFileError(gencode::Create, "FCREATE", "Create error", errno, path, where);
-    errno = 0;
-    if (!writeAll(file.get(), bytes) || std::fflush(file.get()) != 0)
-        raiseFileError(gencode::Write, "FWRITE", "Write error", errno, path, where);
+    // Equal so far: the file must end here.
+    if (refill())
+        return true;
+    return readFailed && total != 0;
 }
 
 bool fileExists(const std::string& path)

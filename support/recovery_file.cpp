@@ -8,50 +8,69 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "support/posix_file.h"
+
 namespace fs = std::filesystem;
 
 namespace murax {
 namespace {
 
-bool writeAll(int fd, const std::string& bytes)
-{
-    const char* data = bytes.data();
-    std::size_t left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, left);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += written;
-        left -= static_cast<std::size_t>(written);
-    }
-    return true;
-}
+// The longest extension a short fallback name keeps; a longer one is not a tape's.
+constexpr std::size_t kLongestKeptExtension = 16;
 
-enum class Attempt { Written, NameTaken, Failed };
+enum class Attempt { Written, NameTaken, NameTooLong, Failed };
+
+bool finishWriting(UniqueFd& file, const std::vector<std::string>& entries)
+{
+    const bool written = writePartsTo(file.get(), entries) && ::fsync(file.get()) == 0;
+    return file.close() && written;
+}
 
 // Creates the file only if no file of that name exists, so nothing is ever written over.
 Attempt writeNewFile(const fs::path& path, const std::vector<std::string>& entries)
 {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return errno == EEXIST ? Attempt::NameTaken : Attempt::Failed;
-    bool ok = true;
-    for (const auto& entry : entries) {
-        if (!writeAll(fd, entry)) {
-            ok = false;
-            break;
+    UniqueFd file(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (!file) {
+        switch (errno) {
+        case EEXIST: return Attempt::NameTaken;
+        case ENAMETOOLONG: return Attempt::NameTooLong;
+        default: return Attempt::Failed;
         }
     }
-    ok = ok && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    if (!ok) {
+    if (!finishWriting(file, entries)) {
+        const int err = errno;
         ::unlink(path.c_str());
+        errno = err;
         return Attempt::Failed;
     }
     return Attempt::Written;
+}
+
+std::string fullPath(const fs::path& path)
+{
+    std::error_code ec;
+    const fs::path full = fs::absolute(path, ec);
+    return (ec ? path : full).lexically_normal().string();
+}
+
+// A name too long for the folder's file system: "murax-XXXXXX.recovered" + the extension, unique
+// by creation, readable by the user only like the tape it may stand for.
+std::string writeUnderShortName(const fs::path& folder, const std::string& extension,
+                                const std::vector<std::string>& entries)
+{
+    const std::string suffix =
+        ".recovered" + (extension.size() <= kLongestKeptExtension ? extension : ".tap");
+    std::string name = (folder / ("murax-XXXXXX" + suffix)).string();
+    UniqueFd file(::mkostemps(name.data(), static_cast<int>(suffix.size()), O_CLOEXEC));
+    if (!file)
+        return {};
+    if (!finishWriting(file, entries)) {
+        const int err = errno;
+        ::unlink(name.c_str());
+        errno = err;
+        return {};
+    }
+    return fullPath(name);
 }
 
 // Tries game.recovered.tap, game.recovered-2.tap, ... in one folder.
@@ -63,16 +82,37 @@ std::string writeInFolder(const fs::path& folder, const std::string& stem,
         const std::string suffix = number == 1 ? "" : "-" + std::to_string(number);
         const fs::path candidate = folder / (stem + ".recovered" + suffix + extension);
         switch (writeNewFile(candidate, entries)) {
-        case Attempt::Written: {
-            std::error_code ec;
-            const fs::path full = fs::absolute(candidate, ec);
-            return (ec ? candidate : full).lexically_normal().string();
-        }
+        case Attempt::Written: return fullPath(candidate);
         case Attempt::NameTaken: continue;
+        case Attempt::NameTooLong: return writeUnderShortName(folder, extension, entries);
         case Attempt::Failed: return {};
         }
     }
     return {};
+}
+
+struct NameParts {
+    std::string stem, extension;
+};
+
+NameParts namePartsOf(const std::string& file)
+{
+    const fs::path current(file);
+    const fs::path name =
+        file.empty() || !current.has_filename() ? fs::path("murax.tap") : current.filename();
+    return {name.stem().string(), name.extension().string()};
+}
+
+std::string writeInDataFolder(const NameParts& name, const std::vector<std::string>& entries)
+{
+    const std::string dataFolder = userDataFolder();
+    if (dataFolder.empty()) {
+        errno = ENOENT;
+        return {};
+    }
+    std::error_code ec;
+    fs::create_directories(dataFolder, ec);
+    return writeInFolder(dataFolder, name.stem, name.extension, entries);
 }
 
 }  // namespace
@@ -90,23 +130,20 @@ std::string userDataFolder()
 std::string writeRecoveryFile(const std::string& currentFile,
                               const std::vector<std::string>& entries)
 {
-    const fs::path current(currentFile);
-    const fs::path name = currentFile.empty() || !current.has_filename() ? fs::path("murax.tap")
-                                                                          : current.filename();
-    const std::string stem = name.stem().string();
-    const std::string extension = name.extension().string();
-
+    const NameParts name = namePartsOf(currentFile);
     if (!currentFile.empty()) {
+        const fs::path current(currentFile);
         const fs::path folder = current.has_parent_path() ? current.parent_path() : fs::path(".");
-        if (std::string written = writeInFolder(folder, stem, extension, entries); !written.empty())
+        if (std::string written = writeInFolder(folder, name.stem, name.extension, entries);
+            !written.empty())
             return written;
     }
-    const std::string dataFolder = userDataFolder();
-    if (dataFolder.empty())
-        return {};
-    std::error_code ec;
-    fs::create_directories(dataFolder, ec);
-    return writeInFolder(dataFolder, stem, extension, entries);
+    return writeInDataFolder(name, entries);
+}
+
+std::string writeSafetyCopy(const std::string& target, const std::vector<std::string>& parts)
+{
+    return writeInDataFolder(namePartsOf(target), parts);
 }
 
 }  // namespace murax

@@ -160,6 +160,8 @@ private slots:
     void anExceptionInACommandEndsTheProgramWithTheReport();
     void theRealProgramEndsWithStatusZeroAndAsksNothingMore();
     void aFailedSaveAtExitTellsWhereTheEditsWent();
+    void aTapeWithTheLongestNamesIsSavedAndTheWindowStays();
+    void aTapeLargerThanMemoryIsRefusedWithAMessageAtStart();
 
 private:
     void openWindow(const QString& path, const std::string& tape);
@@ -407,6 +409,46 @@ void ErrorReportingTest::aFailedSaveAtExitTellsWhereTheEditsWent()
     QCOMPARE(shown, expected);
     QCOMPARE(contentsOf(recoveryPath()).toStdString(), kEditedTape);
     QVERIFY(QFileInfo(path).isDir());
+}
+
+// The replacing write's own file beside such a tape once made the name too long for the file
+// system, and the save ended the program.
+void ErrorReportingTest::aTapeWithTheLongestNamesIsSavedAndTheWindowStays()
+{
+    for (const int length : {241, 247, 255}) {
+        const QString path = dir_->filePath(QString(length - 4, QChar('g')) + ".tap");
+        openWindow(path, kTape);
+        fake_.messages.clear();
+        QTest::keyClick(&view(), Qt::Key_Delete);  // answered Yes
+        QTest::keyClick(&view(), Qt::Key_F9);
+        QCOMPARE(fake_.messages.size(), std::size_t{1});  // the question, nothing else
+        QCOMPARE(contentsOf(path).toStdString(), kEditedTape);
+        QVERIFY(exitStatuses_.empty());
+        QVERIFY(window_->isVisible());
+        QCOMPARE(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+        window_.reset();
+        QVERIFY(QFile::remove(path));
+    }
+}
+
+// A sparse file of 1 TiB: refused with the report's text before anything is read, and the
+// program ends as after any start-up file that cannot be loaded.
+void ErrorReportingTest::aTapeLargerThanMemoryIsRefusedWithAMessageAtStart()
+{
+    const QString path = dir_->filePath("huge.tap");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    if (!file.resize(qint64(1) << 40))
+        QSKIP("this file system takes no sparse file of 1 TiB");
+    file.close();
+    const std::string argument = bytesOf(path);
+    MAIN(&argument);
+    QVERIFY(exitStatuses_.empty());
+    QCOMPARE(fake_.messages.size(), std::size_t{1});
+    QCOMPARE(fake_.messages[0].kind, 1);
+    QVERIFY2(fake_.messages[0].text.starts_with(
+                 "Error BASE/???  File larger than the memory available: " + argument),
+             fake_.messages[0].text.c_str());
 }
 
 int main(int argc, char** argv)

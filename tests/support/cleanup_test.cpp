@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 
+#include <fcntl.h>
 #include <unistd.h>
 
+#include "support/posix_file.h"
 #include "tests/support/helpers/scratch_folder.h"
+#include "tests/support/helpers/unprivileged.h"
 
 namespace fs = std::filesystem;
 
@@ -134,6 +138,45 @@ TEST_F(CleanupTest, StartupLeavesOtherUsersTempFoldersAlone)
 
     EXPECT_TRUE(present(theirs / "their.tap"));
     EXPECT_TRUE(present(mixed / "their.tap"));
+}
+
+// In the current directory: another user's marked file, and a marked file that a running Murax
+// holds locked (its hex-editor hand-off), stay; the user's own leftovers, and the half-written
+// files of killed saves, go. Run as an unprivileged user, for whom the folder's permissions would
+// allow deleting all of them.
+TEST_F(CleanupTest, StartupInTheCurrentDirectoryLeavesOthersFilesAndBusyScratchFilesAlone)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to make a file that belongs to someone else";
+    fs::permissions(cwdPath, fs::perms::all);
+    writeText(cwdPath / (mark + "roots"), "another user's");
+    ASSERT_TRUE(testing::handToUnprivileged(scratch.path().string()));
+    ASSERT_TRUE(testing::handToUnprivileged(tempPath.string()));
+
+    const std::optional<std::string> report = testing::runUnprivileged([&]() -> std::string {
+        writeText(cwdPath / (mark + "busy"), "being edited");
+        writeText(cwdPath / (mark + "old"), "left behind");
+        writeText(cwdPath / ".murax-a1b2c3", "a killed save's");
+        const int busy = ::open((cwdPath / (mark + "busy")).c_str(), O_RDONLY);
+        if (busy < 0 || !tryLockExclusively(busy))
+            return "could not hold the lock";
+        {
+            EnvironmentVariable temp("TEMP", tempPath.string());
+            CurrentDirectory cwd(cwdPath);
+            startupCleanup();
+        }
+        ::close(busy);
+        std::set<std::string> left;
+        for (const auto& item : fs::directory_iterator(cwdPath))
+            left.insert(item.path().filename().string());
+        std::string listed;
+        for (const auto& name : left)
+            listed += name + " ";
+        return listed;
+    });
+    if (!report)
+        GTEST_SKIP() << "no unprivileged user to run the clean-up as";
+    EXPECT_EQ(*report, mark + "busy " + mark + "roots ");
 }
 
 TEST_F(CleanupTest, TempFolderFallsBackToThePlatformsNeverTheRoot)

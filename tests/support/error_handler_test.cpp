@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <filesystem>
 #include <stdexcept>
 #include <utility>
@@ -372,10 +374,23 @@ TEST_F(ErrorHandlerTest, FileFailuresReachTheHandlerThroughTheDispatchPoint)
               "Percorso " + asciiUpper(scratch / "no/such.tap") + " non trovato.");
     EXPECT_FALSE(commandRunning());
 
-    // A failure no row names: the report, naming the function and line that called the read.
+    // A name longer than the system takes: the path message, and the program goes on.
     fake.messages.clear();
     const std::string tooLong = "/" + std::string(5000, 'n');
-    EXPECT_THROW(dispatchCommand([&] { loadTheTape(tooLong); }), ProgramEnded);
+    EXPECT_TRUE(dispatchCommand([&] { loadTheTape(tooLong); }));
+    EXPECT_EQ(fake.messages.at(0).text, "Percorso " + asciiUpper(tooLong) + " non trovato.");
+
+    // A failure no row names (no descriptor left to open with): the report, naming the function
+    // and line that called the read.
+    fake.messages.clear();
+    rlimit saved {};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
+    rlimit none = saved;
+    none.rlim_cur = 0;
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &none), 0);
+    const std::string tape = scratch / "game.tap";
+    EXPECT_THROW(dispatchCommand([&] { loadTheTape(tape); }), ProgramEnded);
+    ::setrlimit(RLIMIT_NOFILE, &saved);
     EXPECT_EQ(fake.messages.at(0).text.substr(0, 25), "Error BASE/???  Open erro");
     EXPECT_NE(fake.messages.at(0).text.find("\r\nFunction: loadTheTape  Line: " +
                                             std::to_string(lineOfRead) + "\r\n"),

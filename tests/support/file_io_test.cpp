@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "support/runtime_errors.h"
 #include "tests/support/helpers/scratch_folder.h"
@@ -60,6 +65,23 @@ TEST_F(FileIoTest, ReplacingKeepsPermissionsAndLinks)
     EXPECT_TRUE(raised.empty());
 }
 
+TEST_F(FileIoTest, OwnerAndGroupOfTheReplacedTapeAreKept)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to save a tape that belongs to someone else";
+    const fs::path target = scratch.path() / "theirs.tap";
+    writeText(target, "old");
+    ASSERT_EQ(::chown(target.c_str(), 65534, 65534), 0);
+    fs::permissions(target, fs::perms(0640));
+    writeFileReplacing(target.string(), {kTape});
+    struct stat status {};
+    ASSERT_EQ(::stat(target.c_str(), &status), 0);
+    EXPECT_EQ(status.st_uid, 65534u);
+    EXPECT_EQ(status.st_gid, 65534u);
+    EXPECT_EQ(status.st_mode & 07777, 0640u);
+    EXPECT_EQ(readText(target), kTape);
+}
+
 TEST_F(FileIoTest, FailedReplaceLeavesNothingBehindAndNamesTheCaller)
 {
     const fs::path folder = scratch.path() / "folder.tap";
@@ -99,11 +121,79 @@ TEST_F(FileIoTest, ReadsAreWholeOrRaised)
     EXPECT_EQ(raised.size(), 2u);
 }
 
-TEST_F(FileIoTest, QuietReplaceTellsFailureWithoutRaising)
+TEST_F(FileIoTest, QuietReplaceTellsFailureWithoutRaisingAndNeverWritesThroughALink)
 {
     EXPECT_TRUE(replaceFileQuietly(scratch / "a.ini", {"x"}));
     EXPECT_EQ(readText(scratch.path() / "a.ini"), "x");
     EXPECT_FALSE(replaceFileQuietly(scratch / "gone/a.ini", {"x"}));
+
+    writeText(scratch.path() / "victim", "keep");
+    fs::create_symlink(scratch.path() / "victim", scratch.path() / "planted.ini");
+    EXPECT_FALSE(replaceFileQuietly(scratch / "planted.ini", {"x"}));
+    EXPECT_EQ(readText(scratch.path() / "victim"), "keep");
+    EXPECT_TRUE(fs::is_symlink(scratch.path() / "planted.ini"));
+    EXPECT_TRUE(raised.empty());
+}
+
+TEST(OsCodeFromErrno, EachErrnoGivesTheCodeTheHandlerKnows)
+{
+    ScratchFolder scratch;
+    const std::string inExistingFolder = scratch / "missing.tap";
+    const std::string inMissingFolder = scratch / "gone/missing.tap";
+    const struct {
+        int err;
+        std::string path;
+        int code;
+    } table[] = {
+        {ENOENT, inExistingFolder, 2}, {ENOENT, inMissingFolder, 3}, {ENOTDIR, inExistingFolder, 3},
+        {ENAMETOOLONG, inExistingFolder, 3}, {ELOOP, inExistingFolder, 3},
+        {EACCES, inExistingFolder, 5}, {EPERM, inExistingFolder, 5}, {EISDIR, inExistingFolder, 5},
+        {EROFS, inExistingFolder, 19}, {EBUSY, inExistingFolder, 32},
+        {ETXTBSY, inExistingFolder, 32}, {EIO, inExistingFolder, 31},
+        {ENXIO, inExistingFolder, 21}, {ENODEV, inExistingFolder, 21},
+        // Told by the disk-full subcode instead, and anything else by no code at all.
+        {ENOSPC, inExistingFolder, 0}, {EDQUOT, inExistingFolder, 0}, {EMFILE, inExistingFolder, 0},
+    };
+    for (const auto& row : table)
+        EXPECT_EQ(osCodeFromErrno(row.err, row.path), row.code) << std::strerror(row.err);
+}
+
+TEST_F(FileIoTest, AFileLargerThanMemoryIsRefusedBeforeItIsRead)
+{
+    const fs::path huge = scratch.path() / "huge.tap";
+    writeText(huge, "");
+    std::error_code ec;
+    fs::resize_file(huge, std::uintmax_t(1) << 40, ec);  // sparse: no disk space taken
+    if (ec)
+        GTEST_SKIP() << "this file system takes no 1 TiB sparse file: " << ec.message();
+    EXPECT_THROW(readFile(huge.string()), CommandAbandoned);
+    ASSERT_EQ(raised.size(), 1u);
+    EXPECT_EQ(raised[0].GENCODE, gencode::ShowOnly);
+    EXPECT_EQ(raised[0].DESCRIPTION, "File larger than the memory available");
+    EXPECT_EQ(raised[0].FILENAME, huge.string());
+    // The change test streams it rather than loading it.
+    EXPECT_TRUE(fileDiffersFrom(huge.string(), {std::string(10, '\0')}));
+}
+
+TEST_F(FileIoTest, ComparisonStreamsAcrossChunksLikeAWholeRead)
+{
+    std::string bytes(200000, '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>(i * 7);
+    writeText(scratch.path() / "t.tap", bytes);
+    const std::string path = scratch / "t.tap";
+    // Parts that straddle the chunk boundaries, the same bytes in one piece, and an empty part.
+    EXPECT_FALSE(fileDiffersFrom(path, {bytes.substr(0, 65535), "", bytes.substr(65535)}));
+    EXPECT_FALSE(fileDiffersFrom(path, {bytes}));
+    std::string changed = bytes;
+    changed[65536] ^= 1;
+    EXPECT_TRUE(fileDiffersFrom(path, {changed}));
+    EXPECT_TRUE(fileDiffersFrom(path, {bytes.substr(0, bytes.size() - 1)}));
+    EXPECT_TRUE(fileDiffersFrom(path, {bytes, "x"}));
+    // A missing file counts as empty.
+    EXPECT_FALSE(fileDiffersFrom(scratch / "missing.tap", {}));
+    EXPECT_FALSE(fileDiffersFrom(scratch / "missing.tap", {"", ""}));
+    EXPECT_TRUE(fileDiffersFrom(scratch / "missing.tap", {"x"}));
     EXPECT_TRUE(raised.empty());
 }
 

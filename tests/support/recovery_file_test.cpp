@@ -56,6 +56,25 @@ TEST(RecoveryFile, NameKeepsWhateverExtensionThereIs)
               scratch / "my.game.recovered.TAP");
 }
 
+TEST(RecoveryFile, ANameTooLongForTheFileSystemBecomesAShortOne)
+{
+    ScratchFolder scratch;
+    const std::string tape = scratch / (std::string(246, 'g') + ".tap");
+    const std::string written = writeRecoveryFile(tape, kEntries);
+    ASSERT_EQ(written.rfind(scratch / "murax-", 0), 0u) << written;
+    EXPECT_EQ(fs::path(written).filename().string().size(), 26u);  // murax-XXXXXX.recovered.tap
+    EXPECT_EQ(readText(written), kJoined);
+}
+
+TEST(RecoveryFile, SafetyCopyGoesToTheDataFolderOnly)
+{
+    ScratchFolder scratch;
+    EnvironmentVariable data("XDG_DATA_HOME", (scratch.path() / "data").string());
+    const std::string copy = writeSafetyCopy(scratch / "game.tap", kEntries);
+    EXPECT_EQ(copy, (scratch.path() / "data" / "murax" / "game.recovered.tap").string());
+    EXPECT_EQ(readText(copy), kJoined);
+}
+
 TEST(RecoveryFile, FallsBackToTheUserDataFolder)
 {
     ScratchFolder scratch;

@@ -1,0 +1,106 @@
+#include "support/save_leftovers.h"
+
+#include <cctype>
+#include <cerrno>
+#include <charconv>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "support/posix_file.h"
+
+namespace murax {
+namespace {
+
+constexpr std::size_t kUniquePartLength = 6;
+
+bool isCurrentSaveFileName(std::string_view name)
+{
+    return name.size() == kSaveFilePrefix.size() + kUniquePartLength &&
+           name.substr(0, kSaveFilePrefix.size()) == kSaveFilePrefix;
+}
+
+bool allDigits(std::string_view text)
+{
+    if (text.empty())
+        return false;
+    for (const char c : text) {
+        if (!std::isdigit(static_cast<unsigned char>(c)))
+            return false;
+    }
+    return true;
+}
+
+// The writer's PID of an earlier version's save file ("." + name + ".murax-PID-N"), or 0.
+pid_t writerOfOlderSaveFile(std::string_view name)
+{
+    if (name.empty() || name.front() != '.')
+        return 0;
+    const auto marker = name.rfind(kSaveFilePrefix);
+    if (marker == std::string_view::npos || marker == 0)
+        return 0;
+    const std::string_view tail = name.substr(marker + kSaveFilePrefix.size());
+    const auto dash = tail.find('-');
+    if (dash == std::string_view::npos || !allDigits(tail.substr(0, dash)) ||
+        !allDigits(tail.substr(dash + 1)))
+        return 0;
+    pid_t pid = 0;
+    const auto [end, error] = std::from_chars(tail.data(), tail.data() + dash, pid);
+    return error == std::errc() && end == tail.data() + dash ? pid : 0;
+}
+
+bool processIsGone(pid_t pid)
+{
+    return ::kill(pid, 0) != 0 && errno == ESRCH;
+}
+
+}  // namespace
+
+bool removeIfOwnedAndUnlocked(int folderFd, const char* name)
+{
+    const UniqueFd file(
+        ::openat(folderFd, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!file)
+        return false;
+    struct stat opened {};
+    if (::fstat(file.get(), &opened) != 0 || !S_ISREG(opened.st_mode) ||
+        opened.st_uid != ::geteuid() || !tryLockExclusively(file.get()))
+        return false;
+    // The name may have been given to another file since it was opened: remove only ours.
+    struct stat named {};
+    if (::fstatat(folderFd, name, &named, AT_SYMLINK_NOFOLLOW) != 0 ||
+        named.st_dev != opened.st_dev || named.st_ino != opened.st_ino)
+        return false;
+    return ::unlinkat(folderFd, name, 0) == 0;
+}
+
+void removeSaveLeftovers(const std::string& folder)
+{
+    const UniqueFd folderFd(
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!folderFd)
+        return;
+    const int listFd = ::dup(folderFd.get());
+    if (listFd < 0)
+        return;
+    DIR* listing = ::fdopendir(listFd);
+    if (!listing) {
+        ::close(listFd);
+        return;
+    }
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string_view name = entry->d_name;
+        if (isCurrentSaveFileName(name)) {
+            removeIfOwnedAndUnlocked(folderFd.get(), entry->d_name);
+        } else if (const pid_t writer = writerOfOlderSaveFile(name);
+                   writer > 0 && processIsGone(writer)) {
+            removeIfOwnedAndUnlocked(folderFd.get(), entry->d_name);
+        }
+    }
+    ::closedir(listing);
+}
+
+}  // namespace murax

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdio>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace murax::testing {
+
+// The user that permission tests run as when the suite runs as root (root ignores permissions).
+inline constexpr uid_t kUnprivilegedId = 65534;
+
+// Runs `body` where file permissions hold: as it is for an ordinary user; as root, in a child
+// process switched to the unprivileged user and group, with no other groups. Returns what `body`
+// returned (by convention "" when all was as expected, else what was not), or nothing when root
+// cannot become the unprivileged user.
+inline std::optional<std::string> runUnprivileged(const std::function<std::string()>& body)
+{
+    if (::geteuid() != 0)
+        return body();
+    int channel[2];
+    if (::pipe(channel) != 0)
+        return std::nullopt;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        std::string report;
+        if (::setgroups(0, nullptr) != 0 || ::setgid(kUnprivilegedId) != 0 ||
+            ::setuid(kUnprivilegedId) != 0) {
+            report = "\x01";  // could not switch
+        } else {
+            ::umask(022);
+            try {
+                report = body();
+            } catch (...) {
+                report = "an exception escaped the unprivileged part";
+            }
+        }
+        [[maybe_unused]] const auto written = ::write(channel[1], report.data(), report.size());
+        ::_exit(0);
+    }
+    ::close(channel[1]);
+    std::string report;
+    char buffer[4096];
+    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+        report.append(buffer, static_cast<std::size_t>(got));
+    ::close(channel[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (report == "\x01")
+        return std::nullopt;
+    if (!WIFEXITED(status))
+        return "the unprivileged part died";
+    return report;
+}
+
+// Gives a folder made by root to the unprivileged user, so that its tests can work in it.
+inline bool handToUnprivileged(const std::string& folder)
+{
+    return ::geteuid() != 0 || ::chown(folder.c_str(), kUnprivilegedId, kUnprivilegedId) == 0;
+}
+
+}  // namespace murax::testing
