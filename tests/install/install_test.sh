@@ -129,6 +129,7 @@ mime)
     require update-mime-database
     require update-desktop-database
     require xdg-mime
+    require mimetype
     [ -x "$probe" ] || { echo "FAIL: no MIME probe" >&2; exit 1; }
     prefix="$scratch/prefix"
     install_into "$prefix" || exit 1
@@ -146,6 +147,13 @@ mime)
     printf '%s\n' "$tap_type" "$tap_type" "$tap_type" >"$scratch/expected"
     head -n 3 "$scratch/types" | diff -u "$scratch/expected" - >&2 || fail "a .tap file is not of type $tap_type"
     [ "$(sed -n 4p "$scratch/types")" != "$tap_type" ] || fail "a .tzx file was taken for a TAP file"
+
+    # Without a desktop environment xdg-open takes the type xdg-mime tells, which comes from the MIME
+    # database only through libfile-mimeinfo-perl's mimetype (file(1) says application/octet-stream).
+    cp "$prefix/share/murax/murax-demo.tap" "$scratch/game.tap"
+    [ "$(XDG_DATA_DIRS=/usr/share xdg-mime query filetype "$scratch/game.tap")" = "$tap_type" ] \
+        || fail "with no desktop environment xdg-mime says a .tap file is of type" \
+                "$(XDG_DATA_DIRS=/usr/share xdg-mime query filetype "$scratch/game.tap")"
 
     # Murax is offered for the type; an emulator made the default takes Run and the double-click.
     [ "$(xdg-mime query default "$tap_type")" = "murax.desktop" ] \
