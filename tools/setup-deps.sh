@@ -8,24 +8,27 @@ set -euo pipefail
 
 # Building and running: the compiler and build tools, Qt 6 Widgets with its platform plugins
 # (xcb for a desktop, offscreen for the tests), the fonts the window is laid out for, GoogleTest
-# (the build configures the tests), and xdg-utils for Run.
+# (the build configures the tests), and xdg-utils for Run, with libfile-mimeinfo-perl so that
+# xdg-open knows a TAP file by its MIME type even without a desktop environment (otherwise it asks
+# `file`, which calls it application/octet-stream, and the tape goes to a web browser).
 run_packages=(
     g++ cmake ninja-build
     qt6-base-dev qt6-qpa-plugins
     fonts-liberation fonts-dejavu-core
     libgtest-dev
-    xdg-utils
+    xdg-utils libfile-mimeinfo-perl
 )
 
 # Testing: benchmarks, tapes made by other tools (zmakebas, pasmo, fuse-emulator-utils for tzxlist
 # and tapeconv), clang 16 with its runtime for the fuzz target (clang 14 lacks
-# std::source_location), the desktop and packaging checks, and Xvfb for the screenshot.
+# std::source_location), the desktop, AppStream and packaging checks (lintian), and Xvfb for the
+# screenshot.
 test_packages=(
     libbenchmark-dev
     zmakebas pasmo fuse-emulator-utils
     clang-16 libclang-rt-16-dev
-    desktop-file-utils shared-mime-info
-    dpkg-dev file
+    desktop-file-utils shared-mime-info appstream
+    dpkg-dev file lintian
     man-db
     xvfb xauth x11-utils imagemagick
 )

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs Murax into scratch folders (never into the system) and checks what a desktop sees:
-# the installed files, the desktop entry, the MIME database and the Debian package.
+# the installed files, the desktop entry, the software centres' metadata, the MIME database and
+# the Debian package.
 # Usage: install_test.sh CASE BUILD_DIR SOURCE_DIR TAP_MIME_TYPE OWN_MIME_TYPE(ON|OFF) [MIME_PROBE]
 set -uo pipefail
 
@@ -75,11 +76,35 @@ tree)
     cmp -s "$source_dir/resources/icons/ICONA.png" "$prefix/share/icons/hicolor/32x32/apps/murax.png" \
         || fail "the desktop icons are older than the window icon: run tools/make_hicolor_icons.py"
     for page in murax murax-list; do
-        LC_ALL=C.UTF-8 man --warnings -l "$prefix/share/man/man1/$page.1" >/dev/null 2>"$scratch/man.err" \
+        LC_ALL=C.UTF-8 man --warnings -l "$prefix/share/man/man1/$page.1.gz" >/dev/null 2>"$scratch/man.err" \
             || fail "man page $page does not format"
         [ ! -s "$scratch/man.err" ] || fail "man page $page warns: $(cat "$scratch/man.err")"
     done
+    cmp -s "$source_dir/packaging/copyright" "$prefix/share/doc/murax/copyright" \
+        || fail "the installed copyright file differs from packaging/copyright"
     check_lister_in "$prefix"
+    ;;
+
+metainfo)
+    require appstreamcli
+    prefix="$scratch/prefix"
+    install_into "$prefix" || exit 1
+    metainfo="$prefix/share/metainfo/murax.metainfo.xml"
+    # Offline: the screenshot's address is checked as an address, not fetched.
+    appstreamcli validate --no-net --explain "$metainfo" >"$scratch/validate" 2>&1 \
+        || fail "appstreamcli validate: $(cat "$scratch/validate")"
+    # The element's text, for elements that stand on one line.
+    element() { sed -n "s|.*<$1\( [^>]*\)\{0,1\}>\([^<]*\)</$1>.*|\2|p" "$metainfo"; }
+    [ "$(element binary | LC_ALL=C sort)" = "$(ls "$prefix/bin" | LC_ALL=C sort)" ] \
+        || fail "the binaries provided ($(element binary | tr '\n' ' ')) are not the installed programs"
+    [ "$(element mediatype)" = "$tap_type" ] || fail "the media type is '$(element mediatype)', expected $tap_type"
+    [ -f "$prefix/share/applications/$(element launchable)" ] \
+        || fail "the launchable '$(element launchable)' names no installed desktop entry"
+    [ "$(element project_license)" = GPL-3.0-or-later ] || fail "the licence is '$(element project_license)'"
+    [ "$(element image | sed 's|.*/||')" = screenshot.png ] || fail "the screenshot is '$(element image)'"
+    release=$(sed -n 's|.*<release version="\([^"]*\)".*|\1|p' "$metainfo" | head -n 1)
+    version=$("$prefix/bin/murax" --version) || fail "murax --version failed"
+    [ "Murax $release" = "$version" ] || fail "the release is '$release' but murax --version says '$version'"
     ;;
 
 desktop_entry)
@@ -104,6 +129,7 @@ mime)
     require update-mime-database
     require update-desktop-database
     require xdg-mime
+    require mimetype
     [ -x "$probe" ] || { echo "FAIL: no MIME probe" >&2; exit 1; }
     prefix="$scratch/prefix"
     install_into "$prefix" || exit 1
@@ -121,6 +147,13 @@ mime)
     printf '%s\n' "$tap_type" "$tap_type" "$tap_type" >"$scratch/expected"
     head -n 3 "$scratch/types" | diff -u "$scratch/expected" - >&2 || fail "a .tap file is not of type $tap_type"
     [ "$(sed -n 4p "$scratch/types")" != "$tap_type" ] || fail "a .tzx file was taken for a TAP file"
+
+    # Without a desktop environment xdg-open takes the type xdg-mime tells, which comes from the MIME
+    # database only through libfile-mimeinfo-perl's mimetype (file(1) says application/octet-stream).
+    cp "$prefix/share/murax/murax-demo.tap" "$scratch/game.tap"
+    [ "$(XDG_DATA_DIRS=/usr/share xdg-mime query filetype "$scratch/game.tap")" = "$tap_type" ] \
+        || fail "with no desktop environment xdg-mime says a .tap file is of type" \
+                "$(XDG_DATA_DIRS=/usr/share xdg-mime query filetype "$scratch/game.tap")"
 
     # Murax is offered for the type; an emulator made the default takes Run and the double-click.
     [ "$(xdg-mime query default "$tap_type")" = "murax.desktop" ] \
@@ -143,6 +176,8 @@ EOF
 package)
     require cpack
     require dpkg-deb
+    require dpkg-parsechangelog
+    require lintian
     (cd "$scratch" && cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1) \
         || { cat "$scratch/cpack.log" >&2; fail "cpack failed"; exit 1; }
     deb=$(ls "$scratch"/out/murax_*.deb 2>/dev/null | head -n 1)
@@ -161,8 +196,26 @@ package)
     expected_files >"$scratch/expected"
     diff -u "$scratch/expected" "$scratch/contents" >&2 || fail "package contents differ from the expected list"
 
+    # Run without a desktop environment needs xdg-open to read the shared MIME database.
+    echo "$(field Recommends)" | tr ',' '\n' | sed 's/^ *//; s/ .*//' | grep -Fxq libfile-mimeinfo-perl \
+        || fail "Recommends lacks libfile-mimeinfo-perl: $(field Recommends)"
+
     dpkg-deb -x "$deb" "$scratch/root" || fail "the package does not unpack"
     check_lister_in "$scratch/root/usr"
+
+    # The changelog's latest entry is this version (lintian checks its form, not its version).
+    zcat "$scratch/root/usr/share/doc/murax/changelog.gz" >"$scratch/changelog" || fail "changelog.gz does not unpack"
+    logged=$(dpkg-parsechangelog -l "$scratch/changelog" -S Version 2>&1)
+    [ "$logged" = "$(field Version)" ] || fail "the changelog's latest version is '$logged', the package's $(field Version)"
+
+    # lintian: no error and no warning. Tags overridden by the package's own override file
+    # (usr/share/lintian/overrides/murax, a comment saying why before each) do not count; the
+    # package needs none today.
+    lintian --fail-on error,warning "$deb" >"$scratch/lintian" 2>"$scratch/lintian.err"
+    status=$?
+    if [ "$status" -ne 0 ] || grep -q '^[EW]: ' "$scratch/lintian"; then
+        fail "lintian (status $status): $(cat "$scratch/lintian" "$scratch/lintian.err")"
+    fi
 
     # Whether apt would install it here: the dependencies resolve, and nothing is installed.
     if command -v apt-get >/dev/null; then

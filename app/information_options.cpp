@@ -1,0 +1,65 @@
+#include "app/information_options.h"
+
+#include <string_view>
+
+namespace murax {
+namespace {
+
+constexpr std::string_view kUsage =
+    "Usage: murax [FILE]\n"
+    "       murax --help | --version\n"
+    "\n"
+    "Edits the ZX Spectrum tape image FILE (\".tap\" is added to a name without an extension);\n"
+    "without FILE the open dialog asks for one. Further arguments are ignored.\n"
+    "\"murax -- --help\" opens a file named --help.\n"
+    "\n"
+    "Keys of the list:\n"
+    "  Enter, double-click  rename the current header entry\n"
+    "  Delete               delete the selected entries\n"
+    "  Ctrl+Up, Ctrl+Down   move the current entry up or down\n"
+    "  F2                   open another file\n"
+    "  F9                   save\n"
+    "  F11                  run the saved file in the program the desktop associates with it\n"
+    "  Esc                  close; unsaved changes are offered for saving\n"
+    "\n"
+    "The hex editor's command is the value \"Hex editor\" in the section [Edit] of MURAX.INI,\n"
+    "read from the folder of the murax executable, else from $XDG_CONFIG_HOME/murax/MURAX.INI\n"
+    "(~/.config/murax/MURAX.INI when XDG_CONFIG_HOME is not set).\n";
+
+void dropFirstArgument(int& argc, char** argv)
+{
+    // argv[argc] is the terminating null pointer, which moves down with the rest.
+    for (int i = 1; i < argc; ++i)
+        argv[i] = argv[i + 1];
+    --argc;
+}
+
+int finish(std::ostream& out)
+{
+    out.flush();
+    return out ? 0 : 1;
+}
+
+}  // namespace
+
+std::optional<int> answerInformationOption(int& argc, char** argv, std::ostream& out)
+{
+    if (argc < 2)
+        return std::nullopt;
+    const std::string_view first = argv[1];
+    if (first == "--") {
+        dropFirstArgument(argc, argv);
+        return std::nullopt;
+    }
+    if (first == "--help") {
+        out << kUsage;
+        return finish(out);
+    }
+    if (first == "--version") {
+        out << "Murax " << MURAX_VERSION << '\n';
+        return finish(out);
+    }
+    return std::nullopt;
+}
+
+}  // namespace murax
