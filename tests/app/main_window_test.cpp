@@ -1,11 +1,13 @@
 #include <QDir>
 #include <QPointer>
+#include <QRawFont>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
 #include <memory>
 
+#include "app/block_line_delegate.h"
 #include "app/block_list_view.h"
 #include "app/main_window.h"
 #include "app/program_fonts.h"
@@ -15,6 +17,7 @@
 #include "support/command_dispatch.h"
 #include "tape/file_commands.h"
 #include "tape/hex_editor_command.h"
+#include "tape/display_charset.h"
 #include "tape/tap_decoding.h"
 #include "tests/app/app_test_support.h"
 #include "tests/fakes/fake_desktop.h"
@@ -41,6 +44,7 @@ private slots:
     void toolbarButtonsRunTheirCommandsOnThisWindow();
     void nothingRunsAndNothingClosesWhileTheHexEditorWaits();
     void listCharactersAdvanceEightPixels();
+    void everyByteShowsInOneCellOfTheListFont();
 
 private:
     void openWindow(const std::string& tape);
@@ -321,6 +325,49 @@ void MainWindowTest::listCharactersAdvanceEightPixels()
     QCOMPARE(metrics.horizontalAdvance(QChar('M')), 8);
     QCOMPARE(metrics.horizontalAdvance(QString(52, QChar('0'))), 416);
     QCOMPARE(QFontMetrics(window_->font()).horizontalAdvance(QChar('i')), 8);
+}
+
+void MainWindowTest::everyByteShowsInOneCellOfTheListFont()
+{
+    // 26 headers whose names hold the 256 byte values in order, ten to a name.
+    std::string tape;
+    for (int start = 0; start < 256; start += 10) {
+        std::string name;
+        for (int b = start; b < std::min(start + 10, 256); ++b)
+            name += static_cast<char>(b);
+        tape += testing::headerEntry(name);
+    }
+    openWindow(tape);
+    const QRawFont raw = QRawFont::fromFont(view().font());
+    QCOMPARE(raw.familyName().toLower(), QString("liberation mono"));
+    for (int b = 0; b < 256; ++b) {
+        const int row = b / 10;
+        const QString shown = view().model()->index(row, 0).data().toString();
+        const QList<uint> characters = shown.toUcs4();
+        const uint c = characters.at(b % 10);
+        QCOMPARE(c, uint(displayCharForByte(static_cast<unsigned char>(b))));
+        // Drawn by the list font itself, one 8-pixel cell wide: no fallback font, no column shift.
+        QVERIFY2(raw.supportsCharacter(c), qPrintable(QString::number(b, 16)));
+        const QList<quint32> glyph = raw.glyphIndexesForString(QString::fromUcs4(
+            reinterpret_cast<const char32_t*>(&c), 1));
+        QCOMPARE(glyph.size(), 1);
+        QCOMPARE(raw.advancesForGlyphIndexes(glyph, QRawFont::KernedAdvances).first().x(), 8.0);
+    }
+
+    // The soft hyphen (0xAD) is drawn too, though text layout would hide it: its cell has ink.
+    const QImage image = view().viewport()->grab().toImage();
+    const QColor base = view().palette().color(QPalette::Base);
+    auto inkOf = [&](int byte) {
+        const QRect row = view().visualRect(view().model()->index(byte / 10, 0));
+        const int left = row.left() + BlockLineDelegate::kLeftMargin + byte % 10 * 8;
+        int ink = 0;
+        for (int y = row.top(); y <= row.bottom(); ++y)
+            for (int x = left; x < left + 8; ++x)
+                ink += image.pixelColor(x, y) != base;
+        return ink;
+    };
+    QVERIFY(inkOf(0xAD) > 0);
+    QCOMPARE(inkOf(0xA0), 0);  // the no-break space is blank, as a space is  // the no-break space is blank, as a space is
 }
 
 QTEST_MAIN(MainWindowTest)
