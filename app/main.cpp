@@ -1,6 +1,12 @@
+#include <string>
+
 #include "app/program.h"
 
 int main(int argc, char* argv[])
 {
-    return murax::runProgram(argc, argv);
+    // Qt sees none of the user's arguments: "-reverse" would mirror the window, and a tape named
+    // like one of Qt's options would be taken away. The first argument is the tape; the rest are
+    // ignored.
+    const std::string argument = argc > 1 ? std::string(argv[1]) : std::string();
+    return murax::runProgram(argv[0], argc > 1 ? &argument : nullptr);
 }
