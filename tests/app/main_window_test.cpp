@@ -25,6 +25,21 @@
 using namespace murax;
 using murax::testing::FakeDesktop;
 
+// What a widget itself repaints from now on (its children's paints do not reach it).
+class PaintRecorder : public QObject {
+public:
+    explicit PaintRecorder(QWidget* widget) { widget->installEventFilter(this); }
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
 class MainWindowTest : public QObject {
     Q_OBJECT
 
@@ -198,6 +213,20 @@ void MainWindowTest::deleteAsksAndRemovesTheSelectedEntries()
     QCOMPARE(view().selectedPositions(), std::vector<int>{2});
     QCOMPARE(window_->statusBar()->text(), QString::fromStdString(BLKINFO(list_)));
     QVERIFY(window_->statusBar()->text().startsWith("Blocks: 2 "));
+
+    // With no row selected nothing goes, yet the list is reloaded with the current row selected,
+    // and the window repainted.
+    QTest::mouseClick(view().viewport(), Qt::LeftButton, Qt::ControlModifier, rowCentre(2));
+    QVERIFY(view().selectedPositions().empty());
+    QCOMPARE(view().currentPosition(), 2);
+    PaintRecorder paints(window_.get());
+    fake_.messageAnswers = {Desktop::Yes};
+    QTest::keyClick(&view(), Qt::Key_Delete);
+    QCOMPARE(list_.lines, (DisplayLines{original[0], original[2]}));
+    QCOMPARE(view().selectedPositions(), std::vector<int>{2});
+    // The window itself, its title band with it, not only the strips its children left bare.
+    const QRegion band(0, 33, 446, 14);
+    QTRY_VERIFY((band - paints.painted).isEmpty());
 }
 
 void MainWindowTest::rightClicksLeaveTheSelectionAlone()
