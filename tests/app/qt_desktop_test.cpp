@@ -247,11 +247,14 @@ void QtDesktopTest::fileDialogsKeepTheirSettingsAndRequireAnExistingFolder()
     });
     const std::string chosen = save ? desktop_.saveFileDialog(title.toStdString())
                                     : desktop_.openFileDialog(title.toStdString());
+    const QString folderAfter = QDir::currentPath();
     QDir::setCurrent(original);
 
     QCOMPARE(shownTitle, title);
     QCOMPARE(filters, QStringList{"TAP files (*.tap)"});
     QCOMPARE(startFolder, QDir(dir.path()).absolutePath());
+    // The dialog leaves the current directory where it was.
+    QCOMPARE(QFileInfo(folderAfter).canonicalFilePath(), QFileInfo(dir.path()).canonicalFilePath());
     QVERIFY(anyFile);
     QCOMPARE(defaultSuffix, QString());
     QVERIFY(openAfterMissingFolder);
