@@ -1,12 +1,37 @@
 #include "app/block_line_delegate.h"
 
 #include <QApplication>
+#include <QGlyphRun>
 #include <QPainter>
+#include <QRawFont>
 #include <QStyle>
 
 #include "app/window_layout.h"
 
 namespace murax {
+namespace {
+
+// Byte 0xAD is the soft hyphen, which text layout hides everywhere but at a line break. A list
+// row has no line breaks, and the code page's list box shows the byte as its hyphen glyph; so
+// does this one, drawn from the font as it is.
+constexpr char16_t kSoftHyphen = 0x00AD;
+
+void drawGlyphUnshaped(QPainter& painter, const QFont& font, QPoint baselineStart, QChar c)
+{
+    const QRawFont raw = QRawFont::fromFont(font);
+    const QList<quint32> glyphs = raw.glyphIndexesForString(QString(c));
+    if (glyphs.isEmpty() || glyphs.first() == 0) {
+        painter.drawText(baselineStart, QStringLiteral("-"));
+        return;
+    }
+    QGlyphRun run;
+    run.setRawFont(raw);
+    run.setGlyphIndexes(glyphs);
+    run.setPositions({QPointF(0, 0)});
+    painter.drawGlyphRun(baselineStart, run);
+}
+
+}  // namespace
 
 void BlockLineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const
@@ -28,7 +53,9 @@ void BlockLineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     for (const uint c : characters) {
         if (x > clipRight)
             break;
-        if (c != ' ') {
+        if (c == kSoftHyphen)
+            drawGlyphUnshaped(*painter, option.font, QPoint(x, baseline), QChar(kSoftHyphen));
+        else if (c != ' ') {
             const char32_t character = c;
             painter->drawText(QPoint(x, baseline), QString::fromUcs4(&character, 1));
         }

@@ -7,9 +7,9 @@
 namespace murax {
 
 // Draws a list line one character per fixed cell, so that every field stays under its column of
-// the title band even where a character comes from a fallback font with another width (the block
-// graphics do). Rows have the fixed height of the window's font. Whether a row is drawn selected
-// comes from the list, which keeps its selection itself.
+// the title band even where a character comes from a fallback font with another width (on a
+// system without Liberation Mono). Rows have the fixed height of the window's font. Whether a row
+// is drawn selected comes from the list, which keeps its selection itself.
 class BlockLineDelegate : public QStyledItemDelegate {
 public:
     using IsRowSelected = std::function<bool(int row)>;

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "tape/zx_charset.h"
+#include "tape/display_charset.h"
 
 namespace murax {
 namespace {

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -46,6 +47,11 @@ BlockListView::BlockListView(const DisplayLines& lines, QWidget* parent)
     // Without uniform sizes a reset of a million rows asks every row for its size.
     setUniformItemSizes(true);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Always there, but disabled while every row fits, as the list box shows it.
+    QScrollBar* bar = verticalScrollBar();
+    bar->setEnabled(bar->maximum() > bar->minimum());
+    connect(bar, &QScrollBar::rangeChanged, bar,
+            [bar](int minimum, int maximum) { bar->setEnabled(maximum > minimum); });
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameShape(QFrame::NoFrame);
     setContextMenuPolicy(Qt::PreventContextMenu);

@@ -12,10 +12,10 @@ namespace murax {
 class BlockListModel;
 
 // The block list box (control name "cBlk", id 101): the open tape's lines in the window's fixed
-// font, with extended selection, a vertical scroll bar that is always there, no frame and no
-// inline editing. It keeps the standard list box rules the commands rely on: a reload leaves no
-// selection and no current row; select adds a row to the selection and makes it current. Right
-// and middle clicks change nothing.
+// font, with extended selection, a vertical scroll bar that is always there (disabled while every
+// row fits), no frame and no inline editing. It keeps the standard list box rules the commands
+// rely on: a reload leaves no selection and no current row; select adds a row to the selection
+// and makes it current. Right and middle clicks change nothing.
 //
 // The view keeps the selection itself, a bit per row, and leaves Qt's selection model empty: Qt
 // holds each selected range as a pair of persistent indexes, and after every other row of a

@@ -1,4 +1,5 @@
 #include <iostream>
+#include <string>
 
 #include "app/information_options.h"
 #include "app/program.h"
@@ -7,5 +8,9 @@ int main(int argc, char* argv[])
 {
     if (const auto status = murax::answerInformationOption(argc, argv, std::cout))
         return *status;
-    return murax::runProgram(argc, argv);
+    // Qt sees none of the user's arguments: "-reverse" would mirror the window, and a tape named
+    // like one of Qt's options would be taken away. The first argument is the tape; the rest are
+    // ignored.
+    const std::string argument = argc > 1 ? std::string(argv[1]) : std::string();
+    return murax::runProgram(argv[0], argc > 1 ? &argument : nullptr);
 }

@@ -14,6 +14,7 @@
 #include "app/toolbar.h"
 #include "app/window_layout.h"
 #include "support/command_dispatch.h"
+#include "support/desktop_services.h"
 #include "tape/file_commands.h"
 #include "tape/hex_editor_command.h"
 #include "tape/key_router.h"
@@ -112,15 +113,18 @@ std::optional<std::string> MainWindow::editName(const std::string& fieldText,
 void MainWindow::reject()
 {
     // While a command runs (the hex editor's wait among them) the window must stay: the command
-    // still holds its positions in the list and will write its result back.
-    if (commandRunning())
+    // still holds its positions in the list and will write its result back. The refusal beeps.
+    if (commandRunning()) {
+        desktop().beep();
         return;
+    }
     QDialog::reject();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (commandRunning()) {
+        desktop().beep();
         event->ignore();
         return;
     }

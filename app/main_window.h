@@ -14,7 +14,7 @@ class Toolbar;
 // The program's one top-level window: a fixed-size dialog with the toolbar along its top, the
 // column title band, the block list box and the status bar. Every command receives it as its
 // window. It closes at once on Esc or the close box, except while a command is still running
-// (the hex editor's wait keeps the window alive and painting).
+// (the hex editor's wait keeps the window alive and painting): then it beeps.
 class MainWindow : public QDialog, public Window {
     Q_OBJECT
 public:

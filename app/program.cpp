@@ -51,9 +51,12 @@ void MAIN(const std::string* argument)
     runReportingErrors([&] { exitQuestion(list); });
 }
 
-int runProgram(int& argc, char** argv)
+int runProgram(char* programPath, const std::string* argument)
 {
-    QApplication application(argc, argv);
+    // QApplication keeps argc and argv for its whole life.
+    int qtArgc = 1;
+    char* qtArgv[] = {programPath, nullptr};
+    QApplication application(qtArgc, qtArgv);
     // The program never runs the application's own event loop: its window is a modal dialog, and
     // the exit question comes after that window has gone. Closing the last window must therefore
     // not post a quit, which would end the next modal loop (the main window after the open
@@ -68,9 +71,7 @@ int runProgram(int& argc, char** argv)
     ERRORSYS();
     startupCleanup();
 
-    // Qt has taken its own options out of argv; the first one left is the tape to open.
-    const std::string argument = argc > 1 ? std::string(argv[1]) : std::string();
-    MAIN(argc > 1 ? &argument : nullptr);
+    MAIN(argument);
 
     exitCleanup();
     setDesktop(nullptr);

@@ -10,7 +10,8 @@ namespace murax {
 void MAIN(const std::string* argument);
 
 // The whole run: the Qt application, fonts, icon, desktop, error handler and start-up clean-up,
-// then MAIN, then the exit clean-up. Returns the process's exit status.
-int runProgram(int& argc, char** argv);
+// then MAIN with `argument`, then the exit clean-up. The application is given `programPath`
+// (argv[0]) alone. Returns the process's exit status.
+int runProgram(char* programPath, const std::string* argument);
 
 }  // namespace murax

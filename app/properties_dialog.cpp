@@ -5,9 +5,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/zx_text_validator.h"
+#include "app/byte_text_validator.h"
 #include "app/window_layout.h"
-#include "tape/zx_charset.h"
+#include "tape/display_charset.h"
 
 namespace murax {
 namespace {
@@ -74,7 +74,7 @@ PropertiesDialog::PropertiesDialog(const std::string& fieldBytes, std::size_t ma
     field_->setProperty("controlId", kFieldId);
     field_->setGeometry(kFieldRect);
     field_->setMaxLength(static_cast<int>(maxLength));
-    field_->setValidator(new ZxTextValidator(field_));
+    field_->setValidator(new ByteTextValidator(field_));
     field_->setText(fieldTextForBytes(fieldBytes));
     field_->selectAll();
 

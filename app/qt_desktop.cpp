@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QProcess>
 #include <QUrl>
 
@@ -23,12 +25,38 @@ std::string pathBytes(const QString& path)
     return QFile::encodeName(path).toStdString();
 }
 
+// The file dialog with the one rule Qt's own dialog lacks: the folder of the chosen name must
+// exist. Qt's dialog in AnyFile mode would return "/nonexistent/game", and the command would then
+// report a missing file (at start-up: end the program) instead of letting the user correct it.
+// Native dialogs check the folder themselves and have closed already when accept() comes.
+class TapeFileDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override
+    {
+        const QStringList chosen = selectedFiles();
+        if (!testAttribute(Qt::WA_DontShowOnScreen) && !chosen.isEmpty()) {
+            const QFileInfo file(chosen.first());
+            if (!file.isDir() && !QFileInfo(file.absolutePath()).isDir()) {
+                // Qt's own notice for a folder that is not there.
+                QMessageBox::warning(this, windowTitle(),
+                                     QFileDialog::tr("%1\nDirectory not found.\nPlease verify the "
+                                                     "correct directory name was given.")
+                                         .arg(file.absolutePath()));
+                return;
+            }
+        }
+        QFileDialog::accept();
+    }
+};
+
 std::string runFileDialog(const std::string& title, QFileDialog::AcceptMode mode)
 {
     // A dialog of our own rather than getOpenFileName: that one insists on an existing file, so a
     // name typed without ".tap" could never be completed afterwards.
-    QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(title),
-                       QDir::currentPath(), "TAP files (*.tap)");
+    TapeFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(title),
+                          QDir::currentPath(), "TAP files (*.tap)");
     dialog.setAcceptMode(mode);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QString());

@@ -13,6 +13,7 @@
 #include "app/resource_images.h"
 #include "app/toolbar_menus.h"
 #include "support/command_dispatch.h"
+#include "support/desktop_services.h"
 
 namespace murax {
 namespace {
@@ -189,8 +190,10 @@ void Toolbar::activate(int index)
 {
     // While a command is still under way (the hex editor's wait keeps the window responsive), a
     // click starts nothing, and a menu whose entries could not run does not open either.
-    if (commandRunning())
+    if (commandRunning()) {
+        desktop().beep();
         return;
+    }
     // A command may run a dialog or a menu of its own for as long as the user likes; the bar must
     // not assume it is still there, nor that the pointer is where it was, when it returns.
     const QPointer<Toolbar> alive(this);

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "tape/block_list.h"
-#include "tape/zx_charset.h"
+#include "tape/display_charset.h"
 #include "tape/tap_decoding.h"
 
 namespace murax::lister {

@@ -3,6 +3,7 @@
 #include <exception>
 #include <new>
 
+#include "support/desktop_services.h"
 #include "support/runtime_errors.h"
 
 namespace murax {
@@ -44,8 +45,11 @@ void reportEscaped(const ErrorRecord& record)
 
 bool dispatchCommand(const std::function<void()>& command, std::source_location where)
 {
-    if (running)
+    if (running) {
+        // Refused, but not in silence: the user pressed something and nothing happens.
+        desktop().beep();
         return false;
+    }
     RunningFlag flag;
     runReportingErrors(command, where);
     return true;

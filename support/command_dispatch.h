@@ -12,7 +12,7 @@ namespace murax {
 // rest here quietly; any other exception is handed to the runtime-error handler as a record.
 // An exception that escapes is reported as arising where the command was started, the innermost
 // place of the editor's own code that is known for it.
-// Returns false when the command was refused because another one is running.
+// Returns false, with a beep, when the command was refused because another one is running.
 bool dispatchCommand(const std::function<void()>& command,
                      std::source_location where = std::source_location::current());
 

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QString>
+#include <QStringList>
 #include <QTest>
 #include <QTimer>
 
@@ -78,6 +79,31 @@ inline void whenMenuOpens(std::function<void(QMenu&)> act, int triesLeft = 400)
             whenMenuOpens(std::move(act), triesLeft - 1);
     });
 }
+
+// While it lives, records and closes every popup menu or modal window that opens, so that a test
+// of actions that must open nothing fails on `seen` instead of blocking in the opened loop until
+// its timeout.
+class UnexpectedWindowWatch {
+public:
+    UnexpectedWindowWatch()
+    {
+        timer_.callOnTimeout([this] {
+            QWidget* opened = QApplication::activePopupWidget();
+            if (!opened)
+                opened = QApplication::activeModalWidget();
+            if (!opened)
+                return;
+            seen << opened->metaObject()->className();
+            opened->close();
+        });
+        timer_.start(5);
+    }
+
+    QStringList seen;
+
+private:
+    QTimer timer_;
+};
 
 // Writes `tape` to `path`, loads it as the current file into `list` and shows it in a real main
 // window, as the start-up load leaves things. True once the window is up and the one-time

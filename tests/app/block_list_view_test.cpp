@@ -1,5 +1,6 @@
 #include <QAbstractItemModelTester>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QtTest>
 
 #include <string>
@@ -36,6 +37,7 @@ private slots:
     void reloadLeavesNoSelectionNoCurrentRowAndTheTopInView();
     void selectAddsToTheSelectionAndMovesTheCurrentRow();
     void selectScrollsTheRowIntoView();
+    void scrollBarIsDisabledWhileEveryRowFits();
     void rowsCannotBeEdited();
     void eachCharacterSitsInItsOwnCell();
     void selectedRowsAreHighlighted();
@@ -84,10 +86,11 @@ void BlockListViewTest::modelPassesTheItemModelChecksAcrossReloads()
 
 void BlockListViewTest::modelReadsTheBoundLinesInPlaceAndCopiesOthers()
 {
-    DisplayLines lines = {DisplayLine(std::string_view("AB\x7F\x8F\x00", 5))};
+    DisplayLines lines = {DisplayLine(std::string_view("AB\x7F\x8F\x00\xE9\x80", 7))};
     BlockListModel model(lines);
-    // Each byte is one character, through the Spectrum mapping.
-    QCOMPARE(model.index(0, 0).data().toString(), QString::fromUtf8("AB\u00A9\u2588\u00C0"));
+    // Each byte is one character: the code page's own, or a stand-in where it has none.
+    QCOMPARE(model.index(0, 0).data().toString(),
+             QString::fromUtf8("AB\u2302\u2593\u25A1\u00E9\u20AC"));
     lines[0] = DisplayLine("changed");
     QCOMPARE(model.index(0, 0).data().toString(), QString("changed"));
 
@@ -162,6 +165,25 @@ void BlockListViewTest::selectScrollsTheRowIntoView()
     view.select(900);
     const QRect row = view.visualRect(view.model()->index(899, 0));
     QVERIFY(view.viewport()->rect().contains(row));
+}
+
+void BlockListViewTest::scrollBarIsDisabledWhileEveryRowFits()
+{
+    DisplayLines lines = numberedLines(3);
+    BlockListView view(lines, nullptr);
+    QVERIFY(shown(view, 528));
+    QScrollBar* bar = view.verticalScrollBar();
+    QVERIFY(bar->isVisible());
+    QVERIFY(!bar->isEnabled());
+
+    // 33 rows of 16 pixels fill the 528 exactly; one more needs the bar.
+    for (const auto& [rows, enabled] : {std::pair{34, true}, {33, false}, {200, true}, {0, false}}) {
+        lines = numberedLines(rows);
+        view.reload(lines);
+        QCoreApplication::processEvents();
+        QVERIFY(bar->isVisible());
+        QVERIFY2(bar->isEnabled() == enabled, qPrintable(QString::number(rows)));
+    }
 }
 
 void BlockListViewTest::rowsCannotBeEdited()

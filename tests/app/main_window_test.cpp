@@ -1,11 +1,13 @@
 #include <QDir>
 #include <QPointer>
+#include <QRawFont>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
 #include <memory>
 
+#include "app/block_line_delegate.h"
 #include "app/block_list_view.h"
 #include "app/main_window.h"
 #include "app/program_fonts.h"
@@ -15,12 +17,28 @@
 #include "support/command_dispatch.h"
 #include "tape/file_commands.h"
 #include "tape/hex_editor_command.h"
+#include "tape/display_charset.h"
 #include "tape/tap_decoding.h"
 #include "tests/app/app_test_support.h"
 #include "tests/fakes/fake_desktop.h"
 
 using namespace murax;
 using murax::testing::FakeDesktop;
+
+// What a widget itself repaints from now on (its children's paints do not reach it).
+class PaintRecorder : public QObject {
+public:
+    explicit PaintRecorder(QWidget* widget) { widget->installEventFilter(this); }
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -41,6 +59,7 @@ private slots:
     void toolbarButtonsRunTheirCommandsOnThisWindow();
     void nothingRunsAndNothingClosesWhileTheHexEditorWaits();
     void listCharactersAdvanceEightPixels();
+    void everyByteShowsInOneCellOfTheListFont();
 
 private:
     void openWindow(const std::string& tape);
@@ -194,18 +213,34 @@ void MainWindowTest::deleteAsksAndRemovesTheSelectedEntries()
     QCOMPARE(view().selectedPositions(), std::vector<int>{2});
     QCOMPARE(window_->statusBar()->text(), QString::fromStdString(BLKINFO(list_)));
     QVERIFY(window_->statusBar()->text().startsWith("Blocks: 2 "));
+
+    // With no row selected nothing goes, yet the list is reloaded with the current row selected,
+    // and the window repainted.
+    QTest::mouseClick(view().viewport(), Qt::LeftButton, Qt::ControlModifier, rowCentre(2));
+    QVERIFY(view().selectedPositions().empty());
+    QCOMPARE(view().currentPosition(), 2);
+    PaintRecorder paints(window_.get());
+    fake_.messageAnswers = {Desktop::Yes};
+    QTest::keyClick(&view(), Qt::Key_Delete);
+    QCOMPARE(list_.lines, (DisplayLines{original[0], original[2]}));
+    QCOMPARE(view().selectedPositions(), std::vector<int>{2});
+    // The window itself, its title band with it, not only the strips its children left bare.
+    const QRegion band(0, 33, 446, 14);
+    QTRY_VERIFY((band - paints.painted).isEmpty());
 }
 
 void MainWindowTest::rightClicksLeaveTheSelectionAlone()
 {
     openWindow(testing::headerEntry("a") + testing::headerEntry("b") + testing::headerEntry("c"));
     QCOMPARE(view().currentPosition(), 1);
+    // A dialog or menu wrongly opened by these clicks fails the test instead of blocking it.
+    testing::UnexpectedWindowWatch watch;
     QTest::mouseClick(view().viewport(), Qt::RightButton, {}, rowCentre(3));
     doubleClick(Qt::RightButton, rowCentre(2));
     QTest::mouseClick(view().viewport(), Qt::MiddleButton, {}, rowCentre(3));
     QCOMPARE(view().currentPosition(), 1);
     QCOMPARE(view().selectedPositions(), std::vector<int>{1});
-    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(watch.seen, QStringList());
 }
 
 void MainWindowTest::enterAndDoubleClickOpenTheRenameDialogWithoutClosing()
@@ -288,21 +323,28 @@ void MainWindowTest::nothingRunsAndNothingClosesWhileTheHexEditorWaits()
     const DisplayLines original = list_.lines;
 
     bool stayedOpen = false;
+    int beepsWhileWaiting = 0;
     fake_.onRun = [&](const std::string&) {
         // What the user does while the hex editor runs: none of it may start a command or close
         // the window, which would leave the hand-off writing to a shifted or vanished entry.
+        // Each refusal beeps.
+        const int beepsBefore = fake_.beeps;
         QTest::keyClick(&view(), Qt::Key_Delete);
         QTest::keyClick(&view(), Qt::Key_F2);
         doubleClick(Qt::LeftButton, rowCentre(2));
         QTest::keyClick(&view(), Qt::Key_Escape);
         window_->close();
+        Toolbar& toolbar = *window_->toolbar();
+        QTest::mouseClick(&toolbar, Qt::LeftButton, {}, toolbar.buttonRect(0).center());
         stayedOpen = window_->isVisible();
+        beepsWhileWaiting = fake_.beeps - beepsBefore;
         return 0;
     };
     QVERIFY(dispatchCommand([this] { MODHEX(*window_, list_); }));
 
     QCOMPARE(fake_.commandLines.size(), std::size_t{1});
     QVERIFY(stayedOpen);
+    QCOMPARE(beepsWhileWaiting, 6);
     QVERIFY(fake_.messages.empty());
     QCOMPARE(std::count(fake_.events.begin(), fake_.events.end(), "open: Select a TAP file to open"),
              0);
@@ -321,6 +363,49 @@ void MainWindowTest::listCharactersAdvanceEightPixels()
     QCOMPARE(metrics.horizontalAdvance(QChar('M')), 8);
     QCOMPARE(metrics.horizontalAdvance(QString(52, QChar('0'))), 416);
     QCOMPARE(QFontMetrics(window_->font()).horizontalAdvance(QChar('i')), 8);
+}
+
+void MainWindowTest::everyByteShowsInOneCellOfTheListFont()
+{
+    // 26 headers whose names hold the 256 byte values in order, ten to a name.
+    std::string tape;
+    for (int start = 0; start < 256; start += 10) {
+        std::string name;
+        for (int b = start; b < std::min(start + 10, 256); ++b)
+            name += static_cast<char>(b);
+        tape += testing::headerEntry(name);
+    }
+    openWindow(tape);
+    const QRawFont raw = QRawFont::fromFont(view().font());
+    QCOMPARE(raw.familyName().toLower(), QString("liberation mono"));
+    for (int b = 0; b < 256; ++b) {
+        const int row = b / 10;
+        const QString shown = view().model()->index(row, 0).data().toString();
+        const QList<uint> characters = shown.toUcs4();
+        const uint c = characters.at(b % 10);
+        QCOMPARE(c, uint(displayCharForByte(static_cast<unsigned char>(b))));
+        // Drawn by the list font itself, one 8-pixel cell wide: no fallback font, no column shift.
+        QVERIFY2(raw.supportsCharacter(c), qPrintable(QString::number(b, 16)));
+        const QList<quint32> glyph = raw.glyphIndexesForString(QString::fromUcs4(
+            reinterpret_cast<const char32_t*>(&c), 1));
+        QCOMPARE(glyph.size(), 1);
+        QCOMPARE(raw.advancesForGlyphIndexes(glyph, QRawFont::KernedAdvances).first().x(), 8.0);
+    }
+
+    // The soft hyphen (0xAD) is drawn too, though text layout would hide it: its cell has ink.
+    const QImage image = view().viewport()->grab().toImage();
+    const QColor base = view().palette().color(QPalette::Base);
+    auto inkOf = [&](int byte) {
+        const QRect row = view().visualRect(view().model()->index(byte / 10, 0));
+        const int left = row.left() + BlockLineDelegate::kLeftMargin + byte % 10 * 8;
+        int ink = 0;
+        for (int y = row.top(); y <= row.bottom(); ++y)
+            for (int x = left; x < left + 8; ++x)
+                ink += image.pixelColor(x, y) != base;
+        return ink;
+    };
+    QVERIFY(inkOf(0xAD) > 0);
+    QCOMPARE(inkOf(0xA0), 0);  // the no-break space is blank, as a space is  // the no-break space is blank, as a space is
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -10,7 +10,8 @@
 
 #include "app/program_fonts.h"
 #include "app/properties_dialog.h"
-#include "tape/zx_charset.h"
+#include "tape/display_charset.h"
+#include "tests/fakes/fake_desktop.h"
 
 using murax::PropertiesDialog;
 
@@ -52,6 +53,7 @@ class PropertiesDialogTest : public QObject {
     Q_OBJECT
 
     QWidget* owner_ = nullptr;
+    murax::testing::FakeDesktop fake_;
 
     // Runs the dialog modally, as the rename command does, with `act` done to it once it is up.
     int runWith(PropertiesDialog& dialog, std::function<void()> act)
@@ -66,10 +68,15 @@ class PropertiesDialogTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { murax::installFontSubstitutions(); }
+    void initTestCase()
+    {
+        murax::installFontSubstitutions();
+        murax::setDesktop(&fake_);
+    }
 
     void init()
     {
+        fake_ = murax::testing::FakeDesktop();
         owner_ = new QWidget;
         owner_->setFixedSize(446, 602);
         owner_->move(120, 80);
@@ -152,20 +159,23 @@ private slots:
         QCOMPARE(shortName.nameBytes(), std::string("ABC"));
     }
 
-    void refusesCharactersThatStandForNoByte()
+    void takesWindows1252CharactersAndStandInsAndBeepsAtTheRest()
     {
         PropertiesDialog dialog("", 10, owner_);
         QLineEdit* field = nameField(dialog);
-        typeText(field, QString::fromUtf8("A\u00e9B\u20ac\u4e2d\u00c0\u2590"));
-        QCOMPARE(field->text(), QString::fromUtf8("AB\u00c0\u2590"));
-        QCOMPARE(dialog.nameBytes(), std::string("AB\x00\x85", 4));
+        typeText(field, QString::fromUtf8("A\u00e9B\u20ac\u4e2d\u00c0\u25a1\u2590"));
+        QCOMPARE(field->text(), QString::fromUtf8("A\u00e9B\u20ac\u00c0\u25a1"));
+        QCOMPARE(dialog.nameBytes(), std::string("A\xE9" "B\x80\xC0\x00", 6));
+        QCOMPARE(fake_.beeps, 2);
 
         // Text put in whole (a paste) is refused whole when any character of it stands for no byte.
         field->clear();
-        field->insert(QString::fromUtf8("OK\u00e9"));
+        field->insert(QString::fromUtf8("OK\u4e2d"));
         QCOMPARE(field->text(), QString());
-        field->insert(QStringLiteral("OK"));
-        QCOMPARE(field->text(), QString("OK"));
+        QCOMPARE(fake_.beeps, 3);
+        field->insert(QString::fromUtf8("OK\u00e9"));
+        QCOMPARE(field->text(), QString::fromUtf8("OK\u00e9"));
+        QCOMPARE(fake_.beeps, 3);
     }
 
     void enterChoosesSave()
@@ -233,6 +243,7 @@ private slots:
             typeText(nameField(dialog), displayText(byte));
             QCOMPARE(dialog.nameBytes(), byte);
         }
+        QCOMPARE(fake_.beeps, 0);
     }
 };
 

@@ -1,3 +1,5 @@
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -5,8 +7,13 @@
 
 #include <functional>
 
+#include "app/block_list_view.h"
 #include "app/kind_message_box.h"
+#include "app/main_window.h"
+#include "app/program_fonts.h"
 #include "app/qt_desktop.h"
+#include "tape/file_commands.h"
+#include "tests/app/app_test_support.h"
 
 using namespace murax;
 
@@ -25,6 +32,9 @@ private slots:
     void runAndWaitSplitsTheCommandWithoutAShell();
     void runAndWaitKeepsDispatchingEvents();
     void runAndWaitGivesMinusOneWhenNothingStarts();
+    void fileDialogsKeepTheirSettingsAndRequireAnExistingFolder_data();
+    void fileDialogsKeepTheirSettingsAndRequireAnExistingFolder();
+    void openCompletesANameTypedInTheRealDialog();
 
 private:
     // Runs `answer` on the box once it is showing, then returns what messageBox returned.
@@ -178,6 +188,111 @@ void QtDesktopTest::runAndWaitGivesMinusOneWhenNothingStarts()
     QCOMPARE(desktop_.runAndWait("/nonexistent/hex-editor file", 5), -1);
     QCOMPARE(desktop_.runAndWait("", 5), -1);
     QCOMPARE(desktop_.runAndWait("   ", 5), -1);
+}
+
+void QtDesktopTest::fileDialogsKeepTheirSettingsAndRequireAnExistingFolder_data()
+{
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("open") << false << "Select a TAP file to open";
+    QTest::newRow("add") << false << "Select a TAP file to add";
+    QTest::newRow("save as") << true << "TAP file to save";
+}
+
+void QtDesktopTest::fileDialogsKeepTheirSettingsAndRequireAnExistingFolder()
+{
+    QFETCH(bool, save);
+    QFETCH(QString, title);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(testing::writeBytes(dir.filePath("game.tap"), "old"));
+    const QString original = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+
+    QString shownTitle, notice, startFolder;
+    QStringList filters;
+    bool overwriteAsked = true, openAfterMissingFolder = false, anyFile = false;
+    QString defaultSuffix = "unset";
+    QStringList unexpected;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        auto* name = dialog ? dialog->findChild<QLineEdit*>("fileNameEdit") : nullptr;
+        if (!name)
+            return;
+        shownTitle = dialog->windowTitle();
+        filters = dialog->nameFilters();
+        startFolder = dialog->directory().absolutePath();
+        overwriteAsked = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        anyFile = dialog->fileMode() == QFileDialog::AnyFile;
+        defaultSuffix = dialog->defaultSuffix();
+
+        // A name in a folder that does not exist: the dialog's notice, and it stays open.
+        QTimer::singleShot(0, [&notice] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                notice = box->text();
+                box->close();
+            }
+        });
+        name->setText("/nonexistent/game");
+        QTest::keyClick(name, Qt::Key_Return);
+        openAfterMissingFolder = dialog->isVisible();
+
+        // A name without extension, or for Save As the existing file: taken as it is, without a
+        // question from the dialog itself.
+        testing::UnexpectedWindowWatch watch;
+        name->setText(save ? "game.tap" : "game");
+        QTest::keyClick(name, Qt::Key_Return);
+        QTRY_VERIFY(!dialog->isVisible());
+        unexpected = watch.seen;
+    });
+    const std::string chosen = save ? desktop_.saveFileDialog(title.toStdString())
+                                    : desktop_.openFileDialog(title.toStdString());
+    const QString folderAfter = QDir::currentPath();
+    QDir::setCurrent(original);
+
+    QCOMPARE(shownTitle, title);
+    QCOMPARE(filters, QStringList{"TAP files (*.tap)"});
+    QCOMPARE(startFolder, QDir(dir.path()).absolutePath());
+    // The dialog leaves the current directory where it was.
+    QCOMPARE(QFileInfo(folderAfter).canonicalFilePath(), QFileInfo(dir.path()).canonicalFilePath());
+    QVERIFY(anyFile);
+    QCOMPARE(defaultSuffix, QString());
+    QVERIFY(openAfterMissingFolder);
+    QVERIFY2(notice.contains("/nonexistent"), qPrintable(notice));
+    QCOMPARE(unexpected, QStringList());
+    QCOMPARE(chosen, testing::bytesOf(QDir(dir.path()).filePath(save ? "game.tap" : "game")));
+    if (save)
+        QVERIFY(!overwriteAsked);
+}
+
+void QtDesktopTest::openCompletesANameTypedInTheRealDialog()
+{
+    installFontSubstitutions();
+    setDesktop(&desktop_);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString original = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    QVERIFY(testing::writeBytes(dir.filePath("game.tap"),
+                                testing::headerEntry("one") + testing::headerEntry("two")));
+    BlockList list;
+    std::unique_ptr<MainWindow> window;
+    QVERIFY(testing::showTapeInWindow(dir.filePath("first.tap"), testing::dataEntry(1), list, window));
+
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (auto* name = dialog ? dialog->findChild<QLineEdit*>("fileNameEdit") : nullptr) {
+            name->setText("game");
+            QTest::keyClick(name, Qt::Key_Return);
+        }
+    });
+    QTest::keyClick(window->blockList(), Qt::Key_F2);
+    QDir::setCurrent(original);
+    setDesktop(nullptr);
+
+    QCOMPARE(currentFile, testing::bytesOf(QDir(dir.path()).filePath("game.tap")));
+    QCOMPARE(list.count(), std::size_t{2});
+    QCOMPARE(window->blockList()->count(), 2);
 }
 
 QTEST_MAIN(QtDesktopTest)

@@ -18,7 +18,7 @@
 #include "support/runtime_errors.h"
 #include "tape/block_list.h"
 #include "tape/file_commands.h"
-#include "tape/zx_charset.h"
+#include "tape/display_charset.h"
 #include "tests/fakes/fake_desktop.h"
 #include "tests/realtapes/tzxlist_listing.h"
 

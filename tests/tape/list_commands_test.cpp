@@ -94,12 +94,17 @@ TEST_F(ListCommands, DeleteSelectsWhereTheTopmostDeletedEntryStood)
                           Case{{}, 2, {1, 2, 3, 4, 5, 6}, 2}}) {
         open("main.tap", tapeOf({1, 2, 3, 4, 5, 6}), c.selected, c.current);
         fake.messages.clear();
+        const int reloadsBefore = window.list.reloads;
+        const int repaintsBefore = window.repaints;
 
         ELIMINA(window, list);
 
         EXPECT_EQ(tags(), c.left);
         EXPECT_EQ(window.list.selectedPositions(), Tags{c.selectedAfter});
         expectListInStep();
+        // Reloaded and repainted once, even when no row was selected and nothing went.
+        EXPECT_EQ(window.list.reloads, reloadsBefore + 1) << c.selected.size() << " selected";
+        EXPECT_EQ(window.repaints, repaintsBefore + 1) << c.selected.size() << " selected";
         ASSERT_EQ(fake.messages.size(), 1u);
         EXPECT_EQ(fake.messages[0].text, "Delete the selected blocks?");
         EXPECT_EQ(fake.messages[0].kind, 4);

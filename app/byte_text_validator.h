@@ -5,8 +5,9 @@
 namespace murax {
 
 // Accepts only text made of characters that stand for a tape byte, so a name typed or pasted into
-// a field can always be taken back as bytes.
-class ZxTextValidator : public QValidator {
+// a field can always be taken back as bytes. A refused character beeps, as the program does
+// wherever it refuses something the user asked for.
+class ByteTextValidator : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString& input, int& position) const override;

@@ -1,0 +1,19 @@
+#include "app/byte_text_validator.h"
+
+#include "support/desktop_services.h"
+#include "tape/display_charset.h"
+
+namespace murax {
+
+QValidator::State ByteTextValidator::validate(QString& input, int&) const
+{
+    for (const char32_t c : input.toUcs4()) {
+        if (!byteForDisplayChar(c)) {
+            desktop().beep();
+            return Invalid;
+        }
+    }
+    return Acceptable;
+}
+
+}  // namespace murax
