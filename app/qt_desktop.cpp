@@ -132,8 +132,8 @@ int QtDesktop::runAndWait(const std::string& commandLine, int)
 {
     // Started by the core rather than QProcess, which takes the program as text: a hex editor
     // whose path is not valid UTF-8 could never be found.
-    const std::optional<int> exitCode = runAndWaitFor(
-        splitCommandLine(commandLine), kPollMilliseconds, [this] { processPendingEvents(); });
+    const std::optional<int> exitCode =
+        runAndWaitFor(commandLine, kPollMilliseconds, [this] { processPendingEvents(); });
     return exitCode.value_or(NotStarted);
 }
 

@@ -7,8 +7,10 @@
 #include <string_view>
 #include <vector>
 
+#include "lister/console.h"
 #include "lister/tape_listing.h"
 #include "lister/whole_file_reader.h"
+#include "support/os_error.h"
 
 namespace {
 
@@ -42,10 +44,12 @@ int usageError(const char* what, const char* argument)
 
 int main(int argc, char** argv)
 {
+    murax::lister::prepareStandardOutput();
+    const std::vector<std::string> arguments = murax::lister::programArguments(argc, argv);
     std::vector<std::string> files;
     bool optionsEnded = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const std::string_view arg = arguments[i];
         if (!optionsEnded && arg == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && arg == "--help") {
@@ -55,7 +59,7 @@ int main(int argc, char** argv)
             std::printf("%s %s\n", kProgram, MURAX_VERSION);
             return 0;
         } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
-            return usageError("unknown option ", argv[i]);
+            return usageError("unknown option ", arguments[i].c_str());
         } else {
             files.emplace_back(arg);
         }
@@ -75,7 +79,7 @@ int main(int argc, char** argv)
             // Keep what was listed so far in order with the message.
             std::fflush(stdout);
             std::fprintf(stderr, "%s: cannot read %s: %s\n", kProgram, file.c_str(),
-                         std::strerror(error));
+                         murax::systemErrorText(error).c_str());
             status = 1;
             continue;
         }

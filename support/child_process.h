@@ -12,11 +12,13 @@ namespace murax {
 // literal quote. The words stay bytes: a program path that is not valid text still works.
 std::vector<std::string> splitCommandLine(const std::string& commandLine);
 
-// Starts `words` (the program is looked up in PATH when it names no folder) with the caller's
-// standard streams, environment and current directory, and waits for it, calling `betweenPolls`
-// every `pollMilliseconds` until it has ended. The exit code, 128 + the signal for a program that
-// was killed, or nothing when the program could not be started.
-std::optional<int> runAndWaitFor(const std::vector<std::string>& words, int pollMilliseconds,
+// Starts the command line as a new process and waits for it, calling `betweenPolls` every
+// `pollMilliseconds` until it has ended. On POSIX the line is split by splitCommandLine and the
+// program looked up in PATH when it names no folder; on Windows the system splits it (the
+// program is the line's first token) and a console program gets a console of its own. The
+// process has the caller's environment and current directory. The exit code (128 + the signal
+// for a POSIX program that was killed), or nothing when the program could not be started.
+std::optional<int> runAndWaitFor(const std::string& commandLine, int pollMilliseconds,
                                  const std::function<void()>& betweenPolls);
 
 }  // namespace murax

@@ -15,7 +15,8 @@ void startupCleanup();
 void exitCleanup();
 
 // The TEMP folder: the TEMP variable where set and not empty, else the platform's temporary
-// folder; "" when there is none (the clean-up then skips it rather than look in the root).
+// folder (on Windows, what GetTempPathW gives); "" when there is none (the clean-up then skips it
+// rather than look in the root).
 std::string tempFolder();
 
 }  // namespace murax

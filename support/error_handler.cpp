@@ -4,11 +4,10 @@
 #include <cstdlib>
 #include <optional>
 
-#include <unistd.h>
-
 #include "support/ascii_case.h"
 #include "support/desktop_services.h"
 #include "support/message_box.h"
+#include "support/running_executable.h"
 
 namespace murax {
 namespace {
@@ -216,9 +215,7 @@ std::string executablePath()
 {
     if (!state().executablePath.empty())
         return state().executablePath;
-    char buffer[4096];
-    const ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer);
-    return length > 0 ? std::string(buffer, static_cast<std::size_t>(length)) : std::string();
+    return runningExecutablePath();
 }
 
 void setProgramTerminator(std::function<void(int)> terminator)

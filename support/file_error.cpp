@@ -1,9 +1,6 @@
 #include "support/file_error.h"
 
-#include <cerrno>
-#include <cstring>
-
-#include "support/file_io.h"
+#include "support/os_error.h"
 #include "support/runtime_errors.h"
 
 namespace murax {
@@ -15,8 +12,8 @@ ErrorRecord recordFor(const FileFailure& failure, const std::string& path,
     ErrorRecord record;
     record.GENCODE = failure.gencode;
     record.SUBSYSTEM = "BASE";
-    record.OSCODE = osCodeFromErrno(failure.err, path);
-    if (failure.err == ENOSPC || failure.err == EDQUOT)
+    record.OSCODE = osCodeOf(failure.err, path);
+    if (isDiskFull(failure.err))
         record.SUBCODE = kDiskFullSubcode;
     record.DESCRIPTION = failure.description;
     record.OPERATION = failure.operation;
@@ -41,7 +38,7 @@ void raiseSaveError(const FileFailure& failure, const std::string& path,
     if (record.OSCODE == 0 && !record.SUBCODE) {
         record.GENCODE = gencode::ShowOnly;
         record.DESCRIPTION = std::string(failure.description) + " (" +
-                             (failure.err ? std::strerror(failure.err) : "unknown cause") + ")";
+                             systemErrorText(failure.err) + ")";
     }
     raiseError(record);
     throw CommandAbandoned{};

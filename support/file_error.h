@@ -10,7 +10,7 @@ struct FileFailure {
     int gencode;
     const char* operation;    // "FOPEN", "FCREATE", ...
     const char* description;  // "Open error", "Create error", ...
-    int err;                  // the errno met
+    int err;                  // the system's error (errno, or GetLastError on Windows)
 };
 
 // Builds the record for a failed file operation on `path` (the file the user knows) and hands it

@@ -47,9 +47,4 @@ bool fileDiffersFrom(const std::string& path, const std::vector<std::string>& pa
 bool fileExists(const std::string& path);  // a regular file (or a link to one) exists at `path`
 void deleteFileQuietly(const std::string& path);
 
-// The system error code for an errno value met on `path`: ENOENT gives 2, or 3 when a folder of
-// the path is missing; ENOTDIR, ENAMETOOLONG and ELOOP 3; EACCES, EPERM, EISDIR 5; EROFS 19; EBUSY, ETXTBSY 32; EIO 31;
-// ENXIO, ENODEV 21. ENOSPC and EDQUOT give 0 here: they are told by the disk-full subcode.
-int osCodeFromErrno(int err, const std::string& path);
-
 }  // namespace murax

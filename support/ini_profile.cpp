@@ -1,13 +1,13 @@
 #include "support/ini_profile.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <optional>
 #include <string_view>
 #include <vector>
 
 #include "support/ascii_case.h"
 #include "support/file_io.h"
+#include "support/native_file.h"
+#include "support/os_error.h"
 
 namespace murax {
 namespace {
@@ -31,18 +31,12 @@ std::string_view trim(std::string_view text)
 // (a write must then leave it alone rather than replace it by a file that lost every other line).
 std::optional<std::string> loadFile(const std::string& path)
 {
-    errno = 0;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return errno == ENOENT ? std::optional<std::string>(std::string()) : std::nullopt;
+    NativeFile file = NativeFile::openForReading(path);
+    if (!file.isOpen())
+        return isMissingFile(file.error()) ? std::optional<std::string>(std::string())
+                                           : std::nullopt;
     std::string data;
-    char buffer[4096];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        data.append(buffer, got);
-    const bool failed = std::ferror(file);
-    std::fclose(file);
-    if (failed)
+    if (!file.readAll(data))
         return std::nullopt;
     return data;
 }

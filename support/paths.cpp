@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "support/native_path.h"
 #include "support/utf8_text.h"
 
 namespace fs = std::filesystem;
@@ -17,14 +18,14 @@ std::string FULLNAME(const std::string& name)
     if (name.empty())
         return {};
     std::error_code ec;
-    fs::path full = fs::absolute(fs::path(name), ec);
+    fs::path full = fs::absolute(nativePath(name), ec);
     if (ec)
         return name;
     full = full.lexically_normal();
     // "/a/b/.." normalises to "/a/": the folder is named without its trailing separator.
     if (full.has_relative_path() && !full.has_filename())
         full = full.parent_path();
-    return full.string();
+    return pathText(full);
 }
 
 std::string SHORTPATH(const std::string& path, std::size_t maxLength)

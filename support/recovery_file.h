@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "support/user_folders.h"
+
 namespace murax {
 
 // Saves unsaved edits when the program has to end without the user's own save: the entries are
@@ -17,10 +19,7 @@ std::string writeRecoveryFile(const std::string& currentFile,
 
 // Before a tape is overwritten in place: a full copy of its new bytes in the user's data folder,
 // named like a recovery file, so that a write that fails half-way loses nothing. Returns the
-// copy's full path, or "" (errno set) when it could not be written.
+// copy's full path, or "" (the system's error set) when it could not be written.
 std::string writeSafetyCopy(const std::string& target, const std::vector<std::string>& parts);
-
-// $XDG_DATA_HOME/murax, else ~/.local/share/murax; "" when neither can be told.
-std::string userDataFolder();
 
 }  // namespace murax

@@ -1,19 +1,20 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <source_location>
 #include <string>
 #include <string_view>
 
-#include "support/posix_file.h"
 
 namespace murax {
 
 // A file made to hand bytes to another program (the hex editor) and take them back. It is created
 // new under the first free name that `nextName` gives (never through a link, never over a file
-// that is there), readable by the user only, and locked while it lives so that another running
-// copy's start-up clean-up leaves it alone. It is deleted when it goes, and only when this
+// that is there). On POSIX it is readable by the user only and locked while it lives, so that
+// another running copy's start-up clean-up leaves it alone; on Windows it is not held, so that
+// the hex editor may save it in whatever way it likes. It is deleted when it goes, and only when this
 // program created it.
 class ScratchFile {
 public:
@@ -33,7 +34,7 @@ public:
 
 private:
     std::string path_;
-    UniqueFd file_;
+    std::intptr_t handle_ = -1;  // the locked file's descriptor (POSIX)
 };
 
 }  // namespace murax

@@ -5,6 +5,8 @@
 #include <ctime>
 #include <thread>
 
+#include "support/local_time.h"
+
 namespace murax {
 
 std::string ACS_TEMP;
@@ -14,8 +16,7 @@ LocalTime localTimeNow()
     using namespace std::chrono;
     const auto now = system_clock::now();
     const std::time_t seconds = system_clock::to_time_t(now);
-    std::tm local{};
-    localtime_r(&seconds, &local);
+    const std::tm local = localCalendarTime(seconds);
     const auto sinceEpoch = duration_cast<milliseconds>(now.time_since_epoch()).count();
     int millisecond = static_cast<int>(sinceEpoch % 1000);
     if (millisecond < 0)

@@ -1,10 +1,9 @@
 #include "tape/hex_editor_setting.h"
 
-#include <cstdlib>
-
 #include "support/desktop_services.h"
 #include "support/file_io.h"
 #include "support/ini_profile.h"
+#include "support/user_folders.h"
 
 namespace murax {
 namespace {
@@ -13,23 +12,15 @@ constexpr const char* kIniName = "MURAX.INI";
 constexpr const char* kSection = "Edit";
 constexpr const char* kKey = "Hex editor";
 
-std::string userConfigFolder()
-{
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    if (xdg && *xdg == '/')
-        return std::string(xdg) + "/murax/";
-    const char* home = std::getenv("HOME");
-    return std::string(home ? home : "") + "/.config/murax/";
-}
-
 }  // namespace
 
 std::string hexEditorIniPath()
 {
     const std::string beside = desktop().executableFolder() + kIniName;
-    if (fileExists(beside))
+    const std::string config = userConfigFolder();
+    if (fileExists(beside) || config.empty())
         return beside;
-    return userConfigFolder() + kIniName;
+    return config + kIniName;
 }
 
 std::string configuredHexEditor()

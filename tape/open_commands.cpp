@@ -2,6 +2,7 @@
 
 #include "support/desktop_services.h"
 #include "support/message_box.h"
+#include "support/native_path.h"
 #include "support/runtime_errors.h"
 #include "tape/block_list_box.h"
 #include "tape/file_commands.h"
@@ -21,7 +22,7 @@ bool isBlank(const std::string& text)
 bool sameFile(const std::string& a, const std::string& b)
 {
     std::error_code ec;
-    return a == b || std::filesystem::equivalent(a, b, ec);
+    return a == b || std::filesystem::equivalent(nativePath(a), nativePath(b), ec);
 }
 
 // Offers to save unsaved edits before they are replaced. False when the user cancels; a failed

@@ -2,8 +2,9 @@
 # Installs the Debian packages that Murax needs and that are missing; installs nothing when all
 # are there. Runs apt-get as root, through sudo when started by another user.
 #
-# Usage: tools/setup-deps.sh run     what building and running the editor needs
-#        tools/setup-deps.sh test    that, plus everything the whole test suite uses
+# Usage: tools/setup-deps.sh run      what building and running the editor needs
+#        tools/setup-deps.sh test     that, plus everything the whole test suite uses
+#        tools/setup-deps.sh windows  what the Windows build and its tests under Wine use
 set -euo pipefail
 
 # Building and running: the compiler and build tools, Qt 6 Widgets with its platform plugins
@@ -33,10 +34,19 @@ test_packages=(
     xvfb xauth x11-utils imagemagick
 )
 
+# Windows: the mingw-w64 cross compiler, GoogleTest's sources to build for it, and Wine to run
+# what it builds; zmakebas and pasmo make tapes for murax-list.exe's comparison.
+windows_packages=(
+    g++-mingw-w64-x86-64-posix googletest
+    wine wine64
+    zmakebas pasmo
+)
+
 case "${1:-}" in
     run) wanted=("${run_packages[@]}") ;;
     test) wanted=("${run_packages[@]}" "${test_packages[@]}") ;;
-    *) echo "usage: $0 run|test" >&2; exit 2 ;;
+    windows) wanted=("${windows_packages[@]}") ;;
+    *) echo "usage: $0 run|test|windows" >&2; exit 2 ;;
 esac
 
 missing=()

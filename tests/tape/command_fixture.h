@@ -16,6 +16,8 @@
 #include "tape/tap_decoding.h"
 #include "tests/fakes/fake_desktop.h"
 #include "tests/fakes/fake_window.h"
+#include "tests/support/helpers/scratch_folder.h"
+#include "tests/support/helpers/unreadable_file.h"
 
 namespace murax::testing {
 
@@ -76,9 +78,7 @@ protected:
     void SetUp() override
     {
         previousDirectory_ = std::filesystem::current_path();
-        std::string pattern = (std::filesystem::temp_directory_path() / "murax-tape-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder = pattern;
+        folder = scratch_.path();
         std::filesystem::current_path(folder);
         setDesktop(&fake);
         previousHandler_ = installErrorHandler([this](const ErrorRecord& record) -> ErrorResult {
@@ -95,11 +95,14 @@ protected:
         std::filesystem::current_path(previousDirectory_);
         std::error_code ec;
         std::filesystem::permissions(folder, std::filesystem::perms::owner_all, ec);
-        std::filesystem::remove_all(folder, ec);
+        held_.clear();
         currentFile.clear();
     }
 
-    std::string path(const std::string& name) const { return (folder / name).string(); }
+    std::string path(const std::string& name) const
+    {
+        return (folder / name).make_preferred().string();
+    }
 
     std::string write(const std::string& name, const std::string& bytes) const
     {
@@ -107,11 +110,10 @@ protected:
         return path(name);
     }
 
-    // A file that exists but cannot be read: reading /proc/self/mem from its start fails with EIO,
-    // even for root.
-    std::string unreadable(const std::string& name) const
+    // A file that exists but cannot be read, even by root, until the test ends.
+    std::string unreadable(const std::string& name)
     {
-        std::filesystem::create_symlink("/proc/self/mem", path(name));
+        held_.push_back(makeUnreadableFile(path(name)));
         return path(name);
     }
 
@@ -157,6 +159,8 @@ protected:
     }
 
 private:
+    ScratchFolder scratch_;
+    std::vector<std::shared_ptr<void>> held_;
     std::filesystem::path previousDirectory_;
     ErrorHandler previousHandler_;
 };

@@ -1,32 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <iconv.h>
-
-#include <cstdint>
 #include <set>
 #include <string>
 
 #include "tape/display_charset.h"
+#include "tests/support/helpers/system_windows1252.h"
 
 namespace murax {
 namespace {
-
-// The character the C library's own Windows-1252 table gives `byte`, or 0 where it has none:
-// a table written apart from ours to check ours against.
-char32_t libraryWindows1252(unsigned char byte)
-{
-    const iconv_t converter = iconv_open("UTF-32LE", "CP1252");
-    if (converter == reinterpret_cast<iconv_t>(-1))
-        return 0;
-    char in = static_cast<char>(byte);
-    std::uint32_t out = 0;
-    char* inPointer = &in;
-    char* outPointer = reinterpret_cast<char*>(&out);
-    std::size_t inLeft = 1, outLeft = sizeof out;
-    const std::size_t converted = iconv(converter, &inPointer, &inLeft, &outPointer, &outLeft);
-    iconv_close(converter);
-    return converted == static_cast<std::size_t>(-1) ? 0 : static_cast<char32_t>(out);
-}
 
 bool windows1252Prints(unsigned byte)
 {
@@ -37,12 +18,12 @@ bool windows1252Prints(unsigned byte)
 
 TEST(DisplayCharset, BytesThatWindows1252PrintsShowAsItsCharacters)
 {
-    ASSERT_EQ(libraryWindows1252(0x80), U'\u20AC') << "the C library has no Windows-1252 table";
+    ASSERT_EQ(testing::systemWindows1252(0x80), U'\u20AC') << "the system has no Windows-1252 table";
     for (unsigned byte = 0; byte < 256; ++byte) {
         if (!windows1252Prints(byte))
             continue;
         EXPECT_EQ(displayCharForByte(static_cast<unsigned char>(byte)),
-                  libraryWindows1252(static_cast<unsigned char>(byte)))
+                  testing::systemWindows1252(static_cast<unsigned char>(byte)))
             << "byte " << byte;
     }
     EXPECT_EQ(displayCharForByte(0xE9), U'\u00E9');

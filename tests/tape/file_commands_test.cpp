@@ -38,11 +38,12 @@ TEST_F(FileCommands, NamesGetTheTapExtensionOnlyWhenTheyHaveNone)
 
 TEST_F(FileCommands, StatusTextGivesTheCountAndTheShortenedFile)
 {
-    currentFile = "/t/game.tap";
+    const std::string root(1, static_cast<char>(std::filesystem::path::preferred_separator));
+    currentFile = root + "t" + root + "game.tap";
     splitIntoEntries(tapeOf({1, 2, 3}), list);
-    EXPECT_EQ(BLKINFO(list), "Blocks: 3     File: /t/game.tap");
-    currentFile = "/" + std::string(80, 'a') + "/game.tap";
-    EXPECT_EQ(BLKINFO(list), "Blocks: 3     File: /.../game.tap");
+    EXPECT_EQ(BLKINFO(list), "Blocks: 3     File: " + currentFile);
+    currentFile = root + std::string(80, 'a') + root + "game.tap";
+    EXPECT_EQ(BLKINFO(list), "Blocks: 3     File: " + root + "..." + root + "game.tap");
 }
 
 // --- Start-up load --------------------------------------------------------------------------

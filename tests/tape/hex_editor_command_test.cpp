@@ -1,88 +1,16 @@
 #include "tape/hex_editor_command.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <optional>
 
 #include "support/temp_names.h"
 #include "tape/file_commands.h"
-#include "tests/tape/command_fixture.h"
+#include "tests/tape/hex_editor_fixture.h"
 
 namespace murax::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-const std::string kMissing = "Missing Hex editor value in the Edit section of MURAX.INI file.";
-
-// Sets an environment variable (or unsets it, given nothing) for the life of the object.
-class EnvironmentVariable {
-public:
-    EnvironmentVariable(const char* name, std::optional<std::string> value) : name_(name)
-    {
-        if (const char* old = std::getenv(name))
-            old_ = old;
-        if (value)
-            ::setenv(name, value->c_str(), 1);
-        else
-            ::unsetenv(name);
-    }
-    ~EnvironmentVariable()
-    {
-        if (old_)
-            ::setenv(name_, old_->c_str(), 1);
-        else
-            ::unsetenv(name_);
-    }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
-class HexEditor : public CommandTest {
-protected:
-    std::optional<EnvironmentVariable> config;
-    std::vector<std::string> tempSeen;  // the scratch file's name, as each run saw it
-    std::vector<std::string> bytesSeen; // and its content when the hex editor started
-
-    void SetUp() override
-    {
-        CommandTest::SetUp();
-        fs::create_directory(path("bin"));
-        fake.exeFolder = path("bin") + "/";
-        config.emplace("XDG_CONFIG_HOME", path("config"));
-    }
-
-    void configure(const std::string& iniText, const std::string& where = "bin/MURAX.INI")
-    {
-        fs::create_directories(fs::path(path(where)).parent_path());
-        write(where, iniText);
-    }
-
-    // The hex editor stand-in: records what it was given, then edits the file with `edit`.
-    void editWith(std::function<void(std::string&)> edit, const std::string& command = "hexed")
-    {
-        fake.onRun = [this, edit, command](const std::string& commandLine) {
-            EXPECT_EQ(commandLine.rfind(command + " ", 0), 0u) << commandLine;
-            const std::string temp = commandLine.substr(command.size() + 1);
-            tempSeen.push_back(temp);
-            std::string bytes = read(temp);
-            bytesSeen.push_back(bytes);
-            edit(bytes);
-            std::ofstream(temp, std::ios::binary | std::ios::trunc) << bytes;
-            return 0;
-        };
-    }
-
-    bool scratchFilesLeft() const
-    {
-        for (const auto& item : fs::directory_iterator(folder))
-            if (item.path().filename().string().front() == '\x7F')
-                return true;
-        return false;
-    }
-};
 
 TEST_F(HexEditor, NameChangedWithoutANewChecksumIsTakenAsItIs)
 {
@@ -164,25 +92,6 @@ TEST_F(HexEditor, EditorThatCannotStartChangesNothingAndTheUserIsTold)
     EXPECT_TRUE(errors.empty());
 }
 
-TEST_F(HexEditor, ALinkLeftInTheScratchFilesPlaceIsNotReadAndTheEntryKept)
-{
-    configure("[Edit]\nHex editor=hexed\n");
-    open("game.tap", lone(1), {1}, 1);
-    write("victim", lone(7));
-    fake.onRun = [this](const std::string& commandLine) {
-        const std::string scratch = commandLine.substr(6);
-        fs::remove(scratch);
-        fs::create_symlink(path("victim"), scratch);
-        return 0;
-    };
-    MODHEX(window, list);
-    ASSERT_EQ(fake.messages.size(), 1u);
-    EXPECT_EQ(fake.messages[0].text.rfind("The hex editor's file was replaced by a link", 0), 0u);
-    EXPECT_EQ(tags(), std::vector<int>{1});
-    EXPECT_EQ(read(path("victim")), lone(7));
-    EXPECT_FALSE(scratchFilesLeft());
-}
-
 TEST_F(HexEditor, ScratchFileGoesAwayWhenTheHandOffFails)
 {
     configure("[Edit]\nHex editor=hexed\n");
@@ -261,18 +170,6 @@ TEST_F(HexEditor, BlankValueCountsAsMissingAndTheWriteKeepsOtherSections)
     EXPECT_EQ(tags(), std::vector<int>{1});
 }
 
-TEST_F(HexEditor, AnIniLinkPlantedHereIsNotWrittenThrough)
-{
-    write("victim", "precious\n");
-    fs::create_symlink(path("victim"), path("MURAX.INI"));
-    open("game.tap", lone(1), {1}, 1);
-    MODHEX(window, list);
-    ASSERT_EQ(fake.messages.size(), 1u);
-    EXPECT_EQ(fake.messages[0].text, kMissing);
-    EXPECT_EQ(read(path("victim")), "precious\n");
-    EXPECT_TRUE(fs::is_symlink(path("MURAX.INI")));
-}
-
 TEST_F(HexEditor, QuotedValueLosesItsQuotes)
 {
     configure("[edit]\nHEX EDITOR=\"hexed -w\"\n");
@@ -285,27 +182,19 @@ TEST_F(HexEditor, QuotedValueLosesItsQuotes)
 
 TEST_F(HexEditor, UserConfigurationIsUsedWhenTheProgramFolderHasNoIni)
 {
-    configure("[Edit]\nHex editor=from-xdg\n", "config/murax/MURAX.INI");
-    configure("[Edit]\nHex editor=from-home\n", "home/.config/murax/MURAX.INI");
-    EnvironmentVariable home("HOME", path("home"));
+    configure("[Edit]\nHex editor=from-user\n", "config/murax/MURAX.INI");
     open("game.tap", lone(1), {1}, 1);
     fake.onRun = [](const std::string&) { return 0; };
 
     MODHEX(window, list);
-    {
-        EnvironmentVariable noXdg("XDG_CONFIG_HOME", std::nullopt);
-        MODHEX(window, list);
-    }
     configure("[Edit]\nHex editor=from-bin\n");
     MODHEX(window, list);
-
     configure("[Edit]\n");  // an INI beside the program is not passed over
     MODHEX(window, list);
 
-    ASSERT_EQ(fake.commandLines.size(), 3u);
-    EXPECT_EQ(fake.commandLines[0].rfind("from-xdg ", 0), 0u);
-    EXPECT_EQ(fake.commandLines[1].rfind("from-home ", 0), 0u);
-    EXPECT_EQ(fake.commandLines[2].rfind("from-bin ", 0), 0u);
+    ASSERT_EQ(fake.commandLines.size(), 2u);
+    EXPECT_EQ(fake.commandLines[0].rfind("from-user ", 0), 0u);
+    EXPECT_EQ(fake.commandLines[1].rfind("from-bin ", 0), 0u);
     ASSERT_EQ(fake.messages.size(), 1u);
     EXPECT_EQ(fake.messages[0].text, kMissing);
 }

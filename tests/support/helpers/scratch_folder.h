@@ -5,10 +5,11 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <random>
 #include <stdexcept>
 #include <string>
 
-#include <unistd.h>
+#include <stdlib.h>
 
 namespace murax::testing {
 
@@ -17,10 +18,16 @@ class ScratchFolder {
 public:
     ScratchFolder()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "murax-test-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("no scratch folder");
-        path_ = pattern;
+        static std::mt19937 generator{std::random_device{}()};
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const auto candidate = std::filesystem::temp_directory_path() /
+                                   ("murax-test-" + std::to_string(generator()));
+            if (std::filesystem::create_directory(candidate)) {
+                path_ = candidate;
+                return;
+            }
+        }
+        throw std::runtime_error("no scratch folder");
     }
     ~ScratchFolder()
     {
@@ -53,6 +60,15 @@ private:
     std::filesystem::path saved_;
 };
 
+// The variables that name the folders for the user's data and settings (see user_folders.h).
+#ifdef _WIN32
+inline constexpr const char* kDataFolderVariable = "LOCALAPPDATA";
+inline constexpr const char* kConfigFolderVariable = "APPDATA";
+#else
+inline constexpr const char* kDataFolderVariable = "XDG_DATA_HOME";
+inline constexpr const char* kConfigFolderVariable = "XDG_CONFIG_HOME";
+#endif
+
 // Sets (or, with nothing, unsets) an environment variable for the lifetime of the object.
 class EnvironmentVariable {
 public:
@@ -61,22 +77,25 @@ public:
     {
         if (const char* old = std::getenv(name_.c_str()))
             saved_ = old;
-        if (value)
-            ::setenv(name_.c_str(), value->c_str(), 1);
-        else
-            ::unsetenv(name_.c_str());
+        set(value);
     }
-    ~EnvironmentVariable()
-    {
-        if (saved_)
-            ::setenv(name_.c_str(), saved_->c_str(), 1);
-        else
-            ::unsetenv(name_.c_str());
-    }
+    ~EnvironmentVariable() { set(saved_); }
     EnvironmentVariable(const EnvironmentVariable&) = delete;
     EnvironmentVariable& operator=(const EnvironmentVariable&) = delete;
 
 private:
+    void set(const std::optional<std::string>& value) const
+    {
+#ifdef _WIN32
+        ::_putenv_s(name_.c_str(), value ? value->c_str() : "");
+#else
+        if (value)
+            ::setenv(name_.c_str(), value->c_str(), 1);
+        else
+            ::unsetenv(name_.c_str());
+#endif
+    }
+
     std::string name_;
     std::optional<std::string> saved_;
 };

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "support/error_record.h"
+#include "support/file_descriptor_posix.h"
 #include "support/file_error.h"
 
 namespace murax {
@@ -21,30 +22,33 @@ ScratchFile::ScratchFile(const std::function<std::string()>& nextName, std::stri
                          std::source_location where)
 {
     int err = EEXIST;
-    for (int attempt = 0; attempt < kNameAttempts && !file_; ++attempt) {
+    UniqueFd file;
+    for (int attempt = 0; attempt < kNameAttempts && !file; ++attempt) {
         path_ = nextName();
-        file_.reset(::open(path_.c_str(),
-                           O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0600));
+        file.reset(::open(path_.c_str(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0600));
         err = errno;
-        if (!file_ && err != EEXIST)
+        if (!file && err != EEXIST)
             break;
     }
-    if (!file_)
+    if (!file)
         raiseFileError({gencode::Create, "FCREATE", "Create error", err}, path_, where);
-    tryLockExclusively(file_.get());
+    tryLockExclusively(file.get());
     errno = 0;
-    if (!writeAllTo(file_.get(), bytes)) {
+    if (!writeAllTo(file.get(), bytes)) {
         // No destructor runs for an object whose construction failed.
         const int writeErr = errno;
         ::unlink(path_.c_str());
         raiseFileError({gencode::Write, "FWRITE", "Write error", writeErr}, path_, where);
     }
+    handle_ = file.release();
 }
 
 ScratchFile::~ScratchFile()
 {
     // Only a file this program created gets here: a failed creation raised before.
     ::unlink(path_.c_str());
+    ::close(static_cast<int>(handle_));
 }
 
 std::optional<std::string> ScratchFile::readBack(std::source_location where) const

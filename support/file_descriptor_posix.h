@@ -42,6 +42,11 @@ bool readAllFrom(int fd, std::string& data);
 // knows that a running program is still using the file.
 bool tryLockExclusively(int fd);
 
+// Whether a regular file in the folder open as `folderFd` is owned by the effective user and not
+// locked by a running program (see tryLockExclusively), so that a clean-up may remove it. When
+// true, the file is removed by name if it is still the file that was checked.
+bool removeIfOwnedAndUnlocked(int folderFd, const char* name);
+
 // The permission bits a new file gets from the process's umask.
 mode_t modeForNewFile();
 

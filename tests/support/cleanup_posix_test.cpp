@@ -8,7 +8,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "support/posix_file.h"
+#include "support/file_descriptor_posix.h"
 #include "tests/support/helpers/scratch_folder.h"
 #include "tests/support/helpers/unprivileged.h"
 

@@ -1,4 +1,4 @@
-#include "support/posix_file.h"
+#include "support/file_descriptor_posix.h"
 
 #include <cerrno>
 #include <utility>

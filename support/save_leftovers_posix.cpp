@@ -10,7 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "support/posix_file.h"
+#include "support/file_descriptor_posix.h"
 
 namespace murax {
 namespace {

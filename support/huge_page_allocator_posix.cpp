@@ -33,7 +33,7 @@ void* allocateLargeBlock(std::size_t bytes)
     return block;
 }
 
-void freeLargeBlock(void* block) noexcept
+void freeLargeBlock(void* block, std::size_t) noexcept
 {
     std::free(block);
 }

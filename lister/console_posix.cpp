@@ -1,0 +1,14 @@
+#include "lister/console.h"
+
+namespace murax::lister {
+
+std::vector<std::string> programArguments(int argc, char** argv)
+{
+    return std::vector<std::string>(argv, argv + argc);
+}
+
+void prepareStandardOutput()
+{
+}
+
+}  // namespace murax::lister

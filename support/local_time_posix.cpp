@@ -1,0 +1,12 @@
+#include "support/local_time.h"
+
+namespace murax {
+
+std::tm localCalendarTime(std::time_t seconds)
+{
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    return local;
+}
+
+}  // namespace murax

@@ -1,0 +1,12 @@
+#include "support/local_time.h"
+
+namespace murax {
+
+std::tm localCalendarTime(std::time_t seconds)
+{
+    std::tm local{};
+    localtime_s(&local, &seconds);
+    return local;
+}
+
+}  // namespace murax

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+namespace murax {
+
+// A Windows handle, closed when it goes.
+class NativeHandle {
+public:
+    NativeHandle() = default;
+    explicit NativeHandle(HANDLE handle) : handle_(handle) {}
+    ~NativeHandle() { close(); }
+    NativeHandle(NativeHandle&& other) noexcept : handle_(other.handle_)
+    {
+        other.handle_ = INVALID_HANDLE_VALUE;
+    }
+    NativeHandle& operator=(NativeHandle&& other) noexcept
+    {
+        if (this != &other) {
+            close();
+            handle_ = other.handle_;
+            other.handle_ = INVALID_HANDLE_VALUE;
+        }
+        return *this;
+    }
+    NativeHandle(const NativeHandle&) = delete;
+    NativeHandle& operator=(const NativeHandle&) = delete;
+
+    HANDLE get() const { return handle_; }
+    explicit operator bool() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
+    // Closes now; false (GetLastError set) when the close failed.
+    bool close()
+    {
+        if (!*this)
+            return true;
+        const HANDLE handle = handle_;
+        handle_ = INVALID_HANDLE_VALUE;
+        return CloseHandle(handle) != 0;
+    }
+
+private:
+    HANDLE handle_ = INVALID_HANDLE_VALUE;
+};
+
+// Writes every byte; false (GetLastError set) on failure.
+bool writeAllTo(HANDLE file, const char* data, std::size_t size);
+bool writePartsTo(HANDLE file, const std::vector<std::string>& parts);
+
+// Six characters that make a file name unique in its folder, as mkstemp's do.
+std::wstring uniqueNamePart();
+
+// The folder part of a path (what comes before its last separator), "." when there is none.
+std::wstring folderOf(const std::wstring& path);
+
+}  // namespace murax

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+namespace murax {
+
+// The errors the system reports (errno on POSIX, GetLastError on Windows) as the runtime-error
+// handler's table knows them: that table is written in the Windows system error codes.
+
+// The system error code for an error met on `path`. On Windows the error itself; on POSIX the
+// errno mapped: ENOENT gives 2, or 3 when a folder of the path is missing; ENOTDIR, ENAMETOOLONG
+// and ELOOP 3; EACCES, EPERM, EISDIR 5; EROFS 19; EBUSY, ETXTBSY 32; EIO 31; ENXIO, ENODEV 21;
+// anything else 0 (the disk being full is told by the disk-full subcode instead).
+int osCodeOf(int systemError, const std::string& path);
+
+// Whether the error says that the disk or the user's quota is full.
+bool isDiskFull(int systemError);
+
+// Whether the error says that the file, or a folder on its path, does not exist.
+bool isMissingFile(int systemError);
+
+// The system's own words for the error.
+std::string systemErrorText(int systemError);
+
+// The error of the last system call that failed on this thread.
+int lastSystemError();
+
+}  // namespace murax

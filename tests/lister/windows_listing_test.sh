@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# murax-list.exe under Wine against the Linux murax-list: the same listing, byte for byte, and the
+# same exit status on every tape of the corpus, one file at a time and all together; a name that
+# is not ASCII works; and the program stands alone (no DLL of the compiler's beside it).
+# Usage: windows_listing_test.sh MURAX_LIST_EXE LINUX_MURAX_LIST SOURCE_DIR
+set -uo pipefail
+
+windows_lister=$1
+linux_lister=$2
+source_dir=$3
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+export LC_ALL=C.UTF-8 WINEDEBUG=-all
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+
+# The corpus: the sample tape, tapes made by zmakebas and pasmo, and crafted ones: an empty
+# file, a lone data block, a block cut short, and headers whose names hold every byte value.
+corpus="$scratch/corpus"
+mkdir "$corpus"
+cp "$source_dir/resources/sample/murax-demo.tap" "$corpus/"
+printf '10 PRINT "HELLO"\n20 GO TO 10\n' >"$scratch/loader.bas"
+zmakebas -a 10 -n loader -o "$corpus/zmakebas.tap" "$scratch/loader.bas"
+printf 'org 32768\nld a,2\nret\nend 32768\n' >"$scratch/code.asm"
+pasmo --tap "$scratch/code.asm" "$corpus/pasmo.tap" >/dev/null
+: >"$corpus/empty.tap"
+printf '\x05\x00\xff\x01\x02\x03\xff' >"$corpus/lone.tap"
+printf '\x13\x00\x00\x03abc' >"$corpus/cut-short.tap"
+perl -e '
+    for my $n (0 .. 25) {
+        my $name = join "", map { chr(($n * 10 + $_) % 256) } 0 .. 9;
+        my $header = pack("CC", 0, $n % 5) . $name . pack("vvv", 3, 10 + $n, 32768);
+        my $x = 0; $x ^= ord($_) for split //, $header;
+        print pack("v", length($header) + 1), $header, chr($x);
+        print pack("v", 5), "\xff\x01\x02\x03\xff";
+    }' >"$corpus/every-byte.tap"
+cp "$corpus/lone.tap" "$corpus/tapé €.tap"
+
+# Runs both listers in the corpus folder on the given names; compares what they print.
+compare() {
+    (cd "$corpus" && "$linux_lister" "$@" >"$scratch/linux.out" 2>"$scratch/linux.err")
+    linux_status=$?
+    (cd "$corpus" && wine "$windows_lister" "$@" >"$scratch/windows.out" 2>"$scratch/windows.err")
+    windows_status=$?
+    cmp -s "$scratch/linux.out" "$scratch/windows.out" ||
+        fail "listing of $* differs: $(diff <(od -c "$scratch/linux.out") <(od -c "$scratch/windows.out") | head -5)"
+    [ "$linux_status" -eq "$windows_status" ] ||
+        fail "exit status of $*: Linux $linux_status, Windows $windows_status"
+}
+
+names=()
+for tape in "$corpus"/*; do
+    name=$(basename "$tape")
+    names+=("$name")
+    compare "$name"
+done
+compare "${names[@]}"
+compare --version
+compare --help
+
+# A file that is missing: the same listing of the others and status, and one message.
+compare murax-demo.tap missing.tap
+[ "$(wc -l <"$scratch/windows.err")" -eq 1 ] && grep -q "cannot read missing.tap: " "$scratch/windows.err" ||
+    fail "no message naming the missing file: $(cat "$scratch/windows.err")"
+
+# Standing alone: only the system's own DLLs are imported.
+imports=$(x86_64-w64-mingw32-objdump -p "$windows_lister" | sed -n 's/.*DLL Name: //p')
+for dll in $imports; do
+    case "${dll,,}" in
+    kernel32.dll | msvcrt.dll | shell32.dll | user32.dll | advapi32.dll | api-ms-win-*) ;;
+    *) fail "murax-list.exe needs $dll beside it" ;;
+    esac
+done
+
+echo "$((${#names[@]} + 4)) comparisons, $failures failed"
+[ "$failures" -eq 0 ]

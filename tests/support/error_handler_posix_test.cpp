@@ -1,0 +1,28 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/ascii_case.h"
+#include "support/command_dispatch.h"
+#include "support/error_handler.h"
+#include "support/file_io.h"
+#include "tests/support/helpers/error_handler_fixture.h"
+
+namespace murax {
+namespace {
+
+using testing::ErrorHandlerTest;
+
+// Linux refuses a path longer than it takes (ENAMETOOLONG): the user gets the path message, and
+// the program goes on.
+TEST_F(ErrorHandlerTest, ANameLongerThanTheSystemTakesIsAPathNotFound)
+{
+    ERRORSYS();
+    const std::string tooLong = "/" + std::string(5000, 'n');
+    EXPECT_TRUE(dispatchCommand([&] { readFile(tooLong); }));
+    ASSERT_EQ(fake.messages.size(), 1u);
+    EXPECT_EQ(fake.messages[0].text, "Percorso " + asciiUpper(tooLong) + " non trovato.");
+}
+
+}  // namespace
+}  // namespace murax

@@ -1,0 +1,13 @@
+#include "tests/support/helpers/unreadable_file.h"
+
+#include <filesystem>
+
+namespace murax::testing {
+
+std::shared_ptr<void> makeUnreadableFile(const std::string& path)
+{
+    std::filesystem::create_symlink("/proc/self/mem", path);
+    return nullptr;
+}
+
+}  // namespace murax::testing
