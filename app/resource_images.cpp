@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/resource_images.h"
 
 // The pictures are compiled into the static murax_app library; a static library's resources are

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Delete, Insert and Move on a tape of a million entries, through the commands alone: the scripted
 // fake window and desktop stand in for the real ones (the real list view has its own benchmark).
 // The fake window's own list box copies every row on a reload and keeps the selection in a tree,

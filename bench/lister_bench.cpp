@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // murax-list's path on a tape of a million entries: read the file, split it, write every line.
 
 #include <benchmark/benchmark.h>

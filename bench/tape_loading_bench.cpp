@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading, lines and joining at sizes far beyond real tapes.
 
 #include <benchmark/benchmark.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real window on the offscreen platform: a million entries from loading to the first paint,
 // and Delete, Insert and Move on the real list view.
 

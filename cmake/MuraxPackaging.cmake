@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Murax developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What `cmake --install` puts beside the two programs so that Murax is a desktop program like any
 # other (menu entry, icon, file type, man pages, the sample tape), and the Debian package built
 # from the same install with `cpack -G DEB`.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Murax developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Decides the MIME type that names TAP files on the desktop. When the system's shared-mime-info
 # already defines a type for "*.tap", Murax reuses it and installs no definition of its own, so the
 # file manager does not see two competing types; otherwise it installs application/x-spectrum-tap.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Murax developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-building the Windows programs on Debian with mingw-w64 (package g++-mingw-w64-x86-64-posix),
 # and running them under Wine (package wine64): CTest starts each test program through Wine.
 set(CMAKE_SYSTEM_NAME Windows)

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Murax developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The fuzz test: fuzz/run_fuzzer.sh builds the fuzz target with clang in a folder of this build and
 # runs it for a bounded time; it is skipped where no suitable clang is installed. Included from
 # the tests' CMakeLists.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Murax developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the fuzzer's seed corpus, fuzz/corpus/: small tapes of every shape the loader meets, made
 # here byte by byte or by Debian's zmakebas and pasmo. The output is deterministic; the files are
 # kept in the repository so the fuzz test needs neither tool.

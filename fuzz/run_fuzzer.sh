@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Murax developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz target with clang in BUILD-DIR (later runs rebuild only what changed) and runs
 # it for SECONDS over the seed corpus and what earlier runs found. Fails when the fuzzer finds an
 # input that breaks the editor; that input is left in BUILD-DIR/artifacts/ (replay it with

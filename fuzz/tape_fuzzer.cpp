@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes loaded as a tape, then a run of editing commands chosen by the
 // input (select rows, Delete, Move up and down, Add, Insert, rename, hand-off to a hex editor),
 // each applied through the scripted fake window and desktop. After loading and after every

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // murax-list: prints the entries of TAP files the way the Murax editor lists them.
 
 #include <cerrno>

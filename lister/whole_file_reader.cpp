@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lister/whole_file_reader.h"
 
 #include "support/native_file.h"

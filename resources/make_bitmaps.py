@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Murax developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws Murax's toolbar bitmaps (28 x 25) and program icon (32 x 32) and writes them as PNG.
 
 Every picture is built here from simple shapes (polygons, discs, strokes) painted one over the

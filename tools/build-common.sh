@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Murax developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by run.sh, test.sh and screenshot.sh (sourced, not run): where the tree and the build
 # are, and how to configure and build it.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Murax developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Renders the program icon for the desktop's hicolor theme at 16, 32, 48, 64, 128 and 256 pixels.
 
 The icon is the window icon ICONA, drawn from shapes by resources/make_bitmaps.py on a 32 x 32

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Murax developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the bundled sample tape resources/sample/murax-demo.tap from the sources beside it:
 #   loader.bas  -> a program header + its BASIC data         (zmakebas)
 #   stripes.asm -> a bytes header + its machine code at 32768 (pasmo --tap)

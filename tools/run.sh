@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Murax developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the missing Debian packages, builds the editor and opens it on the given TAP file, or on
 # the bundled sample tape when none is given.
 # Usage: tools/run.sh [file.tap]      (MURAX_BUILD_DIR chooses the build folder; default build/)

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Murax developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the README's screenshot: the real editor window on the sample tape, shown on a virtual X
 # server at 96 dpi and cut out of the screen at the window's own position and size.
 # Usage: tools/screenshot.sh [output.png]   (default docs/screenshot.png; MURAX_BUILD_DIR as for run.sh)

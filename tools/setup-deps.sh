@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Murax developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that Murax needs and that are missing; installs nothing when all
 # are there. Runs apt-get as root, through sudo when started by another user.
 #

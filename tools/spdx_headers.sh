@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Murax developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every source file (C++, CMake, shell and Python) names its licence in its first lines, after the
 # shebang line when there is one, in the SPDX form that packaging and licence scanners read.
 #

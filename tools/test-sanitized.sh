@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Murax developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the program and its tests with AddressSanitizer and UndefinedBehaviorSanitizer and runs
 # the tests once under them: the unit tests, the window tests, the lister and the tool-made tapes.
 # Left out: the install and package tests (they check packaging, not code), the benchmarks (not

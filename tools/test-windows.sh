@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Murax developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the core library, murax-list.exe and the core tests for Windows with mingw-w64, and runs
 # them under Wine, headless: the core tests, and murax-list.exe against the Linux murax-list on a
 # corpus of tapes. The Linux build (MURAX_BUILD_DIR, default build/) must exist: its murax-list is

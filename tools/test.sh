@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Murax developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the missing Debian packages, builds everything and runs every test under CTest: first
 # the tests once in a build with the address and undefined-behaviour sanitizers, then the whole
 # suite in the ordinary build, then the Windows build of the core and murax-list under Wine,

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Murax developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program started with arguments that Qt would take for its own options: none of them may
 # reach Qt. "-platform nonexistent" would end a Qt program at once, before anything of its own ran;
 # here it must be the tape name and an ignored extra. The program's own start-up shows it got that

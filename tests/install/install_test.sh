@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Murax developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs Murax into scratch folders (never into the system) and checks what a desktop sees:
 # the installed files, the desktop entry, the software centres' metadata, the MIME database and
 # the Debian package.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the MIME type that the desktop's shared MIME database gives each file name, as a file
 // manager built on Qt sees it. The files need not exist: only the name is matched.
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Murax developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks how the build picks the MIME type for TAP files from a system's definitions: a type that
 # the system already gives "*.tap" is reused (not the first type of the file, not our own), and
 # without one Murax installs its own. Run with cmake -DSCRATCH=<empty folder> -P this-file.

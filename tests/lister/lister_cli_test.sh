@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Murax developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Drives the murax-list program as a user would and checks its output, messages and exit status.
 # Usage: lister_cli_test.sh CASE MURAX_LIST SOURCE_DIR VERSION
 set -uo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Murax developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # murax-list.exe under Wine against the Linux murax-list: the same listing, byte for byte, and the
 # same exit status on every tape of the corpus, one file at a time and all together; a name that
 # is not ASCII works; and the program stands alone (no DLL of the compiler's beside it).

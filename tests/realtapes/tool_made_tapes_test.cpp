@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tapes made by tools we did not write (Debian's zmakebas, pasmo and fuse-emulator-utils'
 // tapeconv), loaded by the editor's own start-up load and saved by its own Save: what the lines
 // show must agree with what fuse-emulator-utils' tzxlist reads in the same file, and Open then

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A tape made by zmakebas and pasmo, opened by the program's start-up load into the real window
 // (offscreen) and saved with F9: the window shows the lines tzxlist agrees with, and the file
 // written is the file read, byte for byte.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/realtapes/tzxlist_listing.h"
 
 #include <cstdio>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The replacing write, the scratch file and the clean-up through the Windows calls.
 #include <gtest/gtest.h>
 

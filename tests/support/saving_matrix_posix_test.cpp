@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a save does to the disk in each situation a user's folder can be in, with the message the
 // user gets. The cases run as an unprivileged user so that permissions hold under a root CI too.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tapes made by tools we did not write, taken through the editor's own Open, rename and Save.
 
 #include <cstdio>
