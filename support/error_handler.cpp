@@ -169,6 +169,11 @@ void ERRORSYS()
     installErrorHandler(DEFERROR);
 }
 
+bool hasShortMessage(const ErrorRecord& record)
+{
+    return shortMessage(record).has_value();
+}
+
 ErrorResult DEFERROR(const ErrorRecord& record)
 {
     if (state().active)

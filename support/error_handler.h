@@ -22,6 +22,10 @@ void ERRORSYS();
 // abandons the hook; any other ends the program at once (edits recovered first).
 ErrorResult DEFERROR(const ErrorRecord& record);
 
+// Whether DEFERROR answers the record with a short message (after which the command is abandoned
+// and the program goes on) rather than a quiet default or the end of the program.
+bool hasShortMessage(const ErrorRecord& record);
+
 // The text of the full report: the error line and the location line, separated by ";".
 std::string ERRORMESSAGE(const ErrorRecord& record);
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/file_error.h"
 
+#include "support/error_handler.h"
 #include "support/os_error.h"
 #include "support/runtime_errors.h"
 
@@ -37,7 +38,7 @@ void raiseSaveError(const FileFailure& failure, const std::string& path,
                     const std::source_location& where)
 {
     ErrorRecord record = recordFor(failure, path, where);
-    if (record.OSCODE == 0 && !record.SUBCODE) {
+    if (!hasShortMessage(record)) {
         record.GENCODE = gencode::ShowOnly;
         record.DESCRIPTION = std::string(failure.description) + " (" +
                              systemErrorText(failure.err) + ")";

@@ -22,8 +22,9 @@ struct FileFailure {
                                  const std::source_location& where);
 
 // The same for a failure that must not end the program, because what failed is a save and the
-// edits are still only in memory: a failure that no row of the handler names is shown as a report
-// (with the system's own words for it) and abandons the command, instead of ending the program.
+// edits are still only in memory: a failure that the handler has no short message for is shown
+// as a report (with the system's own words for it) and abandons the command, instead of ending
+// the program.
 [[noreturn]] void raiseSaveError(const FileFailure& failure, const std::string& path,
                                  const std::source_location& where);
 

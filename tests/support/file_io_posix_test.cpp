@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "support/file_error.h"
 #include "support/file_io.h"
 #include "support/os_error.h"
 #include "support/runtime_errors.h"
@@ -103,6 +104,28 @@ TEST(OsCodeOf, EachErrnoGivesTheCodeTheHandlerKnows)
     };
     for (const auto& row : table)
         EXPECT_EQ(osCodeOf(row.err, row.path), row.code) << std::strerror(row.err);
+}
+
+// A save met by an error that the handler would end the program for (a busy file, no descriptor
+// left) is shown as a report that abandons the command: the edits are still only in memory.
+TEST_F(FileIoTest, SaveFailuresWithoutAShortMessageAreShownNotFatal)
+{
+    for (const int err : {EBUSY, EMFILE, EFBIG}) {
+        raised.clear();
+        EXPECT_THROW(raiseSaveError({gencode::Create, "FCREATE", "Create error", err}, "/t/g.tap",
+                                    std::source_location::current()),
+                     CommandAbandoned);
+        ASSERT_EQ(raised.size(), 1u);
+        EXPECT_EQ(raised[0].GENCODE, gencode::ShowOnly) << std::strerror(err);
+        EXPECT_EQ(raised[0].DESCRIPTION, std::string("Create error (") + std::strerror(err) + ")");
+    }
+    // One the handler has a message for keeps its own row.
+    raised.clear();
+    EXPECT_THROW(raiseSaveError({gencode::Create, "FCREATE", "Create error", EACCES}, "/t/g.tap",
+                                std::source_location::current()),
+                 CommandAbandoned);
+    EXPECT_EQ(raised.at(0).GENCODE, gencode::Create);
+    EXPECT_EQ(raised.at(0).OSCODE, 5);
 }
 
 }  // namespace
