@@ -12,7 +12,7 @@ namespace murax {
 // error record through the runtime-error handler, naming `path` (the file the user knows) and the
 // editor code that called them; the handler then usually abandons the running command.
 
-// Reads the file whole. A failure is raised (open failure, the OS code from errno); a file larger
+// Reads the file whole. A failure is raised (open failure, the system's error); a file larger
 // than the memory the process can have is refused before anything is read.
 std::string readFile(const std::string& path,
                      std::source_location where = std::source_location::current());

@@ -121,12 +121,13 @@ Outcome writeSiblingAndRename(UniqueFd file, const fs::path& sibling, const fs::
     } else if (::fchmod(file.get(), modeForNewFile()) != 0) {
         return fail(writeFailed(errno));
     }
-    // The lock goes with the close: from here on the file is complete.
-    if (!file.close())
-        return fail(failed(gencode::Write, "FCLOSE", "Close error", errno));
+    // Renamed while still locked, so that no clean-up can take the finished file before it has
+    // taken the target's place.
     if (::rename(sibling.c_str(), target.c_str()) != 0)
         return fail(failed(gencode::Create, "FRENAME", "Create error", errno));
     syncFolder(target.parent_path());
+    if (!file.close())
+        return failed(gencode::Write, "FCLOSE", "Close error", errno);
     return std::nullopt;
 }
 

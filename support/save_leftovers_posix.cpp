@@ -61,24 +61,6 @@ bool processIsGone(pid_t pid)
 
 }  // namespace
 
-bool removeIfOwnedAndUnlocked(int folderFd, const char* name)
-{
-    const UniqueFd file(
-        ::openat(folderFd, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (!file)
-        return false;
-    struct stat opened {};
-    if (::fstat(file.get(), &opened) != 0 || !S_ISREG(opened.st_mode) ||
-        opened.st_uid != ::geteuid() || !tryLockExclusively(file.get()))
-        return false;
-    // The name may have been given to another file since it was opened: remove only ours.
-    struct stat named {};
-    if (::fstatat(folderFd, name, &named, AT_SYMLINK_NOFOLLOW) != 0 ||
-        named.st_dev != opened.st_dev || named.st_ino != opened.st_ino)
-        return false;
-    return ::unlinkat(folderFd, name, 0) == 0;
-}
-
 void removeSaveLeftovers(const std::string& folder)
 {
     const UniqueFd folderFd(

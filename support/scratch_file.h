@@ -35,6 +35,9 @@ public:
         std::source_location where = std::source_location::current()) const;
 
 private:
+    // Names come from the clock; a few taken in a row are someone's trap or a very busy folder.
+    static constexpr int kNameAttempts = 50;
+
     std::string path_;
     std::intptr_t handle_ = -1;  // the locked file's descriptor (POSIX)
 };

@@ -13,13 +13,6 @@
 #include "support/file_error.h"
 
 namespace murax {
-namespace {
-
-// Names come from the clock; a few taken in a row are someone's trap or a very busy folder.
-constexpr int kNameAttempts = 50;
-
-}  // namespace
-
 ScratchFile::ScratchFile(const std::function<std::string()>& nextName, std::string_view bytes,
                          std::source_location where)
 {

@@ -11,13 +11,6 @@
 #include "support/wide_text_windows.h"
 
 namespace murax {
-namespace {
-
-// Names come from the clock; a few taken in a row are someone's trap or a very busy folder.
-constexpr int kNameAttempts = 50;
-
-}  // namespace
-
 ScratchFile::ScratchFile(const std::function<std::string()>& nextName, std::string_view bytes,
                          std::source_location where)
 {
