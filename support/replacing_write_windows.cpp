@@ -33,6 +33,21 @@ Outcome writeFailed(DWORD error)
     return failed(gencode::Write, "FWRITE", "Write error", error);
 }
 
+// The path made absolute: the folder of a bare name is otherwise "." and some implementations of
+// ReplaceFileW take no relative names.
+std::wstring absolutePathOf(const std::wstring& path)
+{
+    const DWORD length = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (length == 0)
+        return path;
+    std::wstring full(length, L'\0');
+    const DWORD written = GetFullPathNameW(path.c_str(), length, full.data(), nullptr);
+    if (written == 0 || written >= length)
+        return path;
+    full.resize(written);
+    return full;
+}
+
 // The file a link leads to, for a target that is a link.
 std::optional<std::wstring> finalPathOf(const std::wstring& path)
 {
@@ -103,7 +118,7 @@ std::optional<ReplaceFailure> replaceFileContents(const std::string& path,
                                                   const std::vector<std::string>& parts,
                                                   LinksInTheWay links)
 {
-    std::wstring target = wideText(path);
+    std::wstring target = absolutePathOf(wideText(path));
     DWORD attributes = GetFileAttributesW(target.c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     if (!exists && GetLastError() != ERROR_FILE_NOT_FOUND)
