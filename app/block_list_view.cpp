@@ -39,7 +39,6 @@ BlockListView::BlockListView(const DisplayLines& lines, QWidget* parent)
     : QListView(parent), model_(new BlockListModel(lines, this))
 {
     setObjectName("cBlk");
-    setProperty("controlId", kControlId);
     setModel(model_);
     selection_.reset(model_->rowCount());
     setItemDelegate(new BlockLineDelegate([this](int row) { return selection_.contains(row); }, this));

@@ -25,7 +25,6 @@ class BlockListModel;
 // several times as long as the command itself.
 class BlockListView : public QListView, public ListBox {
 public:
-    static constexpr int kControlId = 101;
 
     BlockListView(const DisplayLines& lines, QWidget* parent);
 

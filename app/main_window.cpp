@@ -93,7 +93,7 @@ void MainWindow::setTitle(const std::string& title)
     setWindowTitle(QString::fromStdString(title));
 }
 
-void MainWindow::repaint()
+void MainWindow::repaintWithoutErasing()
 {
     update();
 }

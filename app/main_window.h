@@ -25,7 +25,7 @@ public:
 
     ListBox* control(std::string_view name) override;
     void setTitle(const std::string& title) override;
-    void repaint() override;
+    void repaintWithoutErasing() override;
     void setStatusText(const std::string& text) override;
     std::optional<std::string> editName(const std::string& fieldText,
                                         std::size_t maxLength) override;

@@ -24,10 +24,6 @@ constexpr QRect kFieldRect = dialogUnitsToPixels(30, 10, 65, 13, kBaseUnits);
 constexpr QRect kSaveRect = dialogUnitsToPixels(10, 35, 40, 15, kBaseUnits);
 constexpr QRect kCancelRect = dialogUnitsToPixels(55, 35, 40, 15, kBaseUnits);
 
-constexpr int kFieldId = 101;
-constexpr int kSaveId = 201;
-constexpr int kCancelId = 202;
-
 // "MS Sans Serif" 8 pt, or the font standing in for it. The stand-ins are a little wider, and the
 // template leaves "Name:" no room to spare, so they are narrowed until that label fits again.
 QFont dialogFont()
@@ -73,7 +69,6 @@ PropertiesDialog::PropertiesDialog(const std::string& fieldBytes, std::size_t ma
 
     field_ = new QLineEdit(this);
     field_->setObjectName(QStringLiteral("cNam"));
-    field_->setProperty("controlId", kFieldId);
     field_->setGeometry(kFieldRect);
     field_->setMaxLength(static_cast<int>(maxLength));
     field_->setValidator(new ByteTextValidator(field_));
@@ -81,13 +76,11 @@ PropertiesDialog::PropertiesDialog(const std::string& fieldBytes, std::size_t ma
     field_->selectAll();
 
     auto* save = new QPushButton(QStringLiteral("Save"), this);
-    save->setProperty("controlId", kSaveId);
     save->setGeometry(kSaveRect);
     save->setDefault(true);
     connect(save, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setProperty("controlId", kCancelId);
     cancel->setGeometry(kCancelRect);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 

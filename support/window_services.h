@@ -33,7 +33,8 @@ public:
     // The first control with this name, or nullptr. The block list box is "cBlk".
     virtual ListBox* control(std::string_view name) = 0;
     virtual void setTitle(const std::string& title) = 0;
-    virtual void repaint() = 0;  // the whole window, without erasing its background first
+    // Schedules a repaint of the whole window, without erasing its background first.
+    virtual void repaintWithoutErasing() = 0;
     virtual void setStatusText(const std::string& text) = 0;
     // The "Edit properties" dialog, modal to this window: shows `fieldText` (bytes) fully
     // selected in a field that takes at most `maxLength` characters. Returns the field's text as
@@ -48,6 +49,7 @@ inline ListBox* CTL(Window& dialog, std::string_view name)
     return dialog.control(name);
 }
 
-inline constexpr const char* kWindowTitle = "Murax 1.05";
+// The window title: the program's name and the project's version, which the build gives.
+inline constexpr const char* kWindowTitle = "Murax " MURAX_VERSION;
 
 }  // namespace murax

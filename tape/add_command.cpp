@@ -44,7 +44,7 @@ void AGGIUNGI(Window& window, BlockList& list, bool insert)
     insertInOrder(list.entries, at, added.entries);
 
     reloadAndSelect(box, list.lines, p);
-    window.repaint();
+    window.repaintWithoutErasing();
     window.setStatusText(BLKINFO(list));
 }
 

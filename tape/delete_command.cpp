@@ -50,7 +50,7 @@ void ELIMINA(Window& window, BlockList& list)
     int p = lowest != 0 ? lowest : current;
     p = std::min(p, static_cast<int>(list.count()));
     reloadAndSelect(box, list.lines, p);
-    window.repaint();
+    window.repaintWithoutErasing();
     window.setStatusText(BLKINFO(list));
 }
 

@@ -97,7 +97,7 @@ void APRI(Window& window, BlockList& list)
     currentFile = *name;
     reloadAndSelect(box, list.lines, 1);
     window.setTitle(kWindowTitle);
-    window.repaint();
+    window.repaintWithoutErasing();
     window.setStatusText(BLKINFO(list));
 }
 

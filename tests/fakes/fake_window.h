@@ -30,7 +30,7 @@ public:
 
     ListBox* control(std::string_view name) override { return name == "cBlk" ? &list : nullptr; }
     void setTitle(const std::string& title) override { titles.push_back(title); }
-    void repaint() override { ++repaints; }
+    void repaintWithoutErasing() override { ++repaints; }
     void setStatusText(const std::string& text) override { statusTexts.push_back(text); }
     std::optional<std::string> editName(const std::string& fieldText, std::size_t maxLength) override
     {
