@@ -8,28 +8,23 @@
 #include <filesystem>
 
 #include "support/runtime_errors.h"
-#include "tests/support/helpers/scratch_folder.h"
+#include "tests/support/helpers/file_io_fixture.h"
 
 namespace fs = std::filesystem;
 
 namespace murax {
 namespace {
 
-using testing::ScratchFolder;
 using testing::readText;
 using testing::writeText;
 
-class ScratchFileTest : public ::testing::Test {
+class ScratchFileTest : public testing::FileIoTest {
 protected:
     void SetUp() override
     {
-        installErrorHandler([this](const ErrorRecord& r) {
-            raised.push_back(r);
-            return ErrorResult::Zero;
-        });
+        FileIoTest::SetUp();
         writeText(scratch.path() / "victim", "another user's file");
     }
-    void TearDown() override { installErrorHandler(nullptr); }
 
     // Hands out the given names in turn, then "last" for ever.
     std::function<std::string()> names(std::deque<std::string> list)
@@ -42,9 +37,6 @@ protected:
             return next;
         };
     }
-
-    ScratchFolder scratch;
-    std::vector<ErrorRecord> raised;
 };
 
 TEST_F(ScratchFileTest, TakenNamesAndPlantedLinksAreSteppedOver)
