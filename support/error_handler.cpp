@@ -137,7 +137,7 @@ std::string mailBody(const std::string& report)
     if (!recovered.empty())
         question += ";" + recoveryNotice(recovered);
     question += ";;Inviare rapporto di errore via email?";
-    if (POPMSG(question, 2)) {
+    if (POPMSG(question, MessageKind::Confirm)) {
         desktop().openWithDefaultProgram(
             "mailto:?subject=Rapporto di errore&body=Applicazione: " + executablePath() +
             "%0d%0a%0d%0a" + mailBody(report));
@@ -180,7 +180,7 @@ ErrorResult DEFERROR(const ErrorRecord& record)
         return answerNested(record);
     ActiveHandling handling;
     if (const auto message = shortMessage(record)) {
-        POPMSG(*message, 1);
+        POPMSG(*message, MessageKind::Inform);
         throw CommandAbandoned{};
     }
     if (const auto quiet = quietDefault(record))
@@ -243,7 +243,7 @@ std::string recoveryNotice(const std::string& recoveryFile)
 void tellRecoveredAfterFailedSave(const std::string& recoveryFile)
 {
     if (!recoveryFile.empty())
-        POPMSG(recoveryNotice(recoveryFile), 1);
+        POPMSG(recoveryNotice(recoveryFile), MessageKind::Inform);
 }
 
 }  // namespace murax

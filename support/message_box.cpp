@@ -50,27 +50,34 @@ std::string prepareMessageText(std::string_view text)
     return prepared;
 }
 
-int POPMSG(std::string_view text, int kind, std::string_view title)
+int POPMSG(std::string_view text, MessageKind kind, std::string_view title)
 {
-    if (kind < 1 || kind > 6)
-        return 0;
     const std::string prepared = prepareMessageText(text);
     Desktop& screen = desktop();
-    if (kind != 1)
+    if (kind != MessageKind::Inform)
         screen.beep();
-    const int button = screen.messageBox(prepared, std::string(title), kind);
+    const int button = screen.messageBox(prepared, std::string(title), static_cast<int>(kind));
     // What queued up while the box was open (the repaint of the windows it covered) is handled
     // before the caller goes on.
     screen.processPendingEvents();
     switch (kind) {
-    case 2:
-    case 6: return button == Desktop::Ok ? 1 : 0;
-    case 3:  // a box closed any other way counts as Cancel
+    case MessageKind::Confirm:
+    case MessageKind::ConfirmStop: return button == Desktop::Ok ? 1 : 0;
+    case MessageKind::AskOrCancel:  // a box closed any other way counts as Cancel
         return (button == Desktop::Yes || button == Desktop::No) ? button : Desktop::Cancel;
-    case 4:
-    case 5: return button == Desktop::Yes ? 1 : 0;
-    default: return 0;
+    case MessageKind::Ask:
+    case MessageKind::AskDefaultNo: return button == Desktop::Yes ? 1 : 0;
+    case MessageKind::Inform: return 0;
     }
+    return 0;
+}
+
+int POPMSG(std::string_view text, int kind, std::string_view title)
+{
+    if (kind < static_cast<int>(MessageKind::Inform) ||
+        kind > static_cast<int>(MessageKind::ConfirmStop))
+        return 0;
+    return POPMSG(text, static_cast<MessageKind>(kind), title);
 }
 
 }  // namespace murax

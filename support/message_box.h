@@ -12,11 +12,22 @@ namespace murax {
 // then every ";" becomes a line break ("\r\n").
 std::string prepareMessageText(std::string_view text);
 
+// The kinds of message box, by the numbers the program has always given them.
+enum class MessageKind : int {
+    Inform = 1,        // OK; returns 0
+    Confirm = 2,       // OK/Cancel; 1 on OK, else 0
+    AskOrCancel = 3,   // Yes/No/Cancel; the button (Desktop::Yes, No or Cancel)
+    Ask = 4,           // Yes/No, Yes the default; 1 on Yes, else 0
+    AskDefaultNo = 5,  // Yes/No, No the default; 1 on Yes, else 0
+    ConfirmStop = 6,   // OK/Cancel with a stop icon; 1 on OK, else 0
+};
+
 // The modal message box, titled "Attenzione" unless a title is given, with a beep first for
-// kinds 2 to 6, and one pass over the pending events after it closes. Kind 1 informs (returns 0);
-// 2 OK/Cancel and 6 OK/Cancel with a stop icon (1 on OK, else 0); 3 Yes/No/Cancel (6, 7 or 2);
-// 4 Yes/No with Yes the default and 5 with No the default (1 on Yes, else 0). Any other kind shows
-// nothing and returns 0.
+// every kind but Inform, and one pass over the pending events after it closes. Returns as the
+// kind says.
+int POPMSG(std::string_view text, MessageKind kind, std::string_view title = "Attenzione");
+
+// The same by the kind's number; a number that is no kind shows nothing and returns 0.
 int POPMSG(std::string_view text, int kind, std::string_view title = "Attenzione");
 
 }  // namespace murax

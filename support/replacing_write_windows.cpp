@@ -51,18 +51,20 @@ std::wstring absolutePathOf(const std::wstring& path)
 // The file a link leads to, for a target that is a link.
 std::optional<std::wstring> finalPathOf(const std::wstring& path)
 {
-    const NativeHandle file(CreateFileW(path.c_str(), 0,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    const NativeHandle file(CreateFileW(path.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
+                                        FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!file)
         return std::nullopt;
     std::wstring final(MAX_PATH, L'\0');
-    DWORD length = GetFinalPathNameByHandleW(file.get(), final.data(),
-                                             static_cast<DWORD>(final.size()), FILE_NAME_NORMALIZED);
+    const auto finalPath = [&] {
+        return GetFinalPathNameByHandleW(file.get(), final.data(),
+                                         static_cast<DWORD>(final.size()), FILE_NAME_NORMALIZED);
+    };
+    DWORD length = finalPath();
     if (length >= final.size()) {
         final.resize(length);
-        length = GetFinalPathNameByHandleW(file.get(), final.data(),
-                                           static_cast<DWORD>(final.size()), FILE_NAME_NORMALIZED);
+        length = finalPath();
     }
     if (length == 0 || length >= final.size())
         return std::nullopt;
@@ -138,9 +140,9 @@ std::optional<ReplaceFailure> replaceFileContents(const std::string& path,
         // A folder, or a tape marked read-only: refused, nothing changed.
         if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))
             return createFailed(ERROR_ACCESS_DENIED);
-        const NativeHandle probe(CreateFileW(target.c_str(), GENERIC_WRITE,
-                                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+        const NativeHandle probe(CreateFileW(target.c_str(), GENERIC_WRITE, kShareAll, nullptr,
+                                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!probe)
             return createFailed(GetLastError());
         BY_HANDLE_FILE_INFORMATION information{};

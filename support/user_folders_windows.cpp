@@ -12,7 +12,8 @@ namespace {
 std::string folderIn(const wchar_t* variable)
 {
     wchar_t value[MAX_PATH * 4];
-    const DWORD length = GetEnvironmentVariableW(variable, value, static_cast<DWORD>(std::size(value)));
+    const DWORD length =
+        GetEnvironmentVariableW(variable, value, static_cast<DWORD>(std::size(value)));
     if (length == 0 || length >= std::size(value))
         return {};
     return utf8Text(value, length) + "\\murax";

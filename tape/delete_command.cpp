@@ -33,7 +33,7 @@ void ELIMINA(Window& window, BlockList& list)
     const int current = box.currentPosition();
     if (list.empty())
         return;
-    if (!POPMSG("Delete the selected blocks?", 4))
+    if (!POPMSG("Delete the selected blocks?", MessageKind::Ask))
         return;
 
     std::vector<bool> marked(list.count(), false);

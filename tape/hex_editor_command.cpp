@@ -34,7 +34,8 @@ void MODHEX(Window& window, BlockList& list)
 
     if (isBlankSetting(editor)) {
         writeEmptyHexEditorSetting();
-        POPMSG("Missing Hex editor value in the Edit section of MURAX.INI file.", 1);
+        POPMSG("Missing Hex editor value in the Edit section of MURAX.INI file.",
+               MessageKind::Inform);
         return;
     }
     if (n < 1 || static_cast<std::size_t>(n) > list.count())
@@ -50,14 +51,15 @@ void MODHEX(Window& window, BlockList& list)
     // entry.
     if (desktop().runAndWait(editor + " " + scratch.path(), kShowNormal) == Desktop::NotStarted) {
         // Silence here would leave the user wondering why nothing happened.
-        POPMSG("The hex editor command;;" + editor + ";;could not be started.", 1);
+        POPMSG("The hex editor command;;" + editor + ";;could not be started.",
+               MessageKind::Inform);
         return;
     }
     std::optional<std::string> edited = scratch.readBack();
     if (!edited) {
         POPMSG("The hex editor's file was replaced by a link and was not read.;"
                "The entry is kept as it was.",
-               1);
+               MessageKind::Inform);
         return;
     }
 

@@ -34,7 +34,7 @@ bool unsavedEditsSettled(Window& window, BlockList& list, bool& saved)
     saved = false;
     if (!CAMBIATO(list))
         return true;
-    switch (POPMSG("TAP has been changed. Save it?", 3)) {
+    switch (POPMSG("TAP has been changed. Save it?", MessageKind::AskOrCancel)) {
     case Desktop::Yes:
         SALVA(&window, list, false);
         saved = true;

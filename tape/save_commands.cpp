@@ -19,7 +19,8 @@ std::string chooseSaveAsTarget()
     if (chosen.empty())
         return {};
     std::string name = completeName(chosen);
-    if (fileExists(name) && !POPMSG("The existing file;;" + name + ";;will be overwritten.", 2))
+    if (fileExists(name) &&
+        !POPMSG("The existing file;;" + name + ";;will be overwritten.", MessageKind::Confirm))
         return {};
     return name;
 }
@@ -46,7 +47,7 @@ void SALVA(Window* window, BlockList& list, bool saveAs)
 
 void exitQuestion(BlockList& list)
 {
-    if (!CAMBIATO(list) || !POPMSG("TAP has been changed. Save it?", 4))
+    if (!CAMBIATO(list) || !POPMSG("TAP has been changed. Save it?", MessageKind::Ask))
         return;
     try {
         SALVA(nullptr, list, false);

@@ -12,7 +12,7 @@ std::optional<std::string> findTapeFile(const std::string& chosenName)
 {
     std::string name = completeName(chosenName);
     if (!fileExists(name)) {
-        POPMSG("File;;" + name + ";;not found.", 1);
+        POPMSG("File;;" + name + ";;not found.", MessageKind::Inform);
         return std::nullopt;
     }
     return name;

@@ -79,7 +79,9 @@ TEST_F(FileIoTest, ScratchFilesAreMadeNewAndOnlyOursAreDeleted)
 {
     writeText(scratch.path() / "taken", "someone's");
     int calls = 0;
-    const auto names = [&] { return (scratch.path() / (calls++ == 0 ? "taken" : "mine")).string(); };
+    const auto names = [&] {
+        return (scratch.path() / (calls++ == 0 ? "taken" : "mine")).string();
+    };
     {
         ScratchFile file(names, "entry\x1A");
         EXPECT_EQ(file.path(), (scratch.path() / "mine").string());

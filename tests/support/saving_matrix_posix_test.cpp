@@ -123,7 +123,9 @@ const std::vector<SaveCase>& saveCases()
              fs::permissions(d / "locked", fs::perms(0555));
          },
          "Impossibile accedere al file @.",
-         [](const fs::path& d) { return expect(namesIn(d / "locked").empty(), "a file was made"); }},
+         [](const fs::path& d) {
+             return expect(namesIn(d / "locked").empty(), "a file was made");
+         }},
         {"a tape with a second name", "game.tap",
          [](const fs::path& d) {
              writeText(d / "game.tap", kOld);

@@ -14,7 +14,8 @@
 
 namespace murax::testing {
 
-inline const std::string kMissing = "Missing Hex editor value in the Edit section of MURAX.INI file.";
+inline const std::string kMissing =
+    "Missing Hex editor value in the Edit section of MURAX.INI file.";
 
 class HexEditor : public CommandTest {
 protected:

@@ -31,7 +31,8 @@ protected:
     std::size_t entriesIn(const std::filesystem::path& folder)
     {
         return static_cast<std::size_t>(
-            std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()));
+            std::distance(std::filesystem::directory_iterator(folder),
+                          std::filesystem::directory_iterator()));
     }
 
     ScratchFolder scratch;
