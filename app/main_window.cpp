@@ -79,13 +79,9 @@ void MainWindow::runCommand(void (*command)(Window&, BlockList&))
     dispatchCommand([this, command] { command(*this, blocks_); });
 }
 
-ListBox* MainWindow::control(std::string_view name)
+ListBox& MainWindow::listBox()
 {
-    const QString wanted = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-    for (QWidget* child : findChildren<QWidget*>(wanted))
-        if (auto* box = dynamic_cast<ListBox*>(child))
-            return box;
-    return nullptr;
+    return *list_;
 }
 
 void MainWindow::setTitle(const std::string& title)

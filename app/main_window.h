@@ -23,7 +23,7 @@ public:
     // `list` is the BlockList the commands work on; it must outlive the window.
     explicit MainWindow(BlockList& list, QWidget* parent = nullptr);
 
-    ListBox* control(std::string_view name) override;
+    ListBox& listBox() override;
     void setTitle(const std::string& title) override;
     void repaintWithoutErasing() override;
     void setStatusText(const std::string& text) override;

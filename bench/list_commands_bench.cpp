@@ -82,7 +82,7 @@ public:
 class BenchWindow : public FakeWindow {
 public:
     InPlaceListBox box;
-    ListBox* control(std::string_view name) override { return name == "cBlk" ? &box : nullptr; }
+    ListBox& listBox() override { return box; }
 };
 
 // A fresh copy of the million-entry list with its window, the rows as loaded.

@@ -4,7 +4,6 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "support/display_line.h"
@@ -30,8 +29,8 @@ public:
 class Window {
 public:
     virtual ~Window() = default;
-    // The first control with this name, or nullptr. The block list box is "cBlk".
-    virtual ListBox* control(std::string_view name) = 0;
+    // The block list box ("cBlk"), which every command works on.
+    virtual ListBox& listBox() = 0;
     virtual void setTitle(const std::string& title) = 0;
     // Schedules a repaint of the whole window, without erasing its background first.
     virtual void repaintWithoutErasing() = 0;
@@ -42,12 +41,6 @@ public:
     virtual std::optional<std::string> editName(const std::string& fieldText,
                                                 std::size_t maxLength) = 0;
 };
-
-// The control of `dialog` named `name` (first in creation order), or nullptr.
-inline ListBox* CTL(Window& dialog, std::string_view name)
-{
-    return dialog.control(name);
-}
 
 // The window title: the program's name and the project's version, which the build gives.
 inline constexpr const char* kWindowTitle = "Murax " MURAX_VERSION;

@@ -2,16 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tape/block_list_box.h"
 
-#include <stdexcept>
-
 namespace murax {
 
 ListBox& blockListBox(Window& window)
 {
-    ListBox* box = CTL(window, "cBlk");
-    if (!box)
-        throw std::logic_error("The main window has no block list box");
-    return *box;
+    return window.listBox();
 }
 
 void reloadAndSelect(ListBox& box, const DisplayLines& lines, int position)

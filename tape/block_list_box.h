@@ -6,8 +6,7 @@
 
 namespace murax {
 
-// The block list box of the main window ("cBlk"). Every command needs it; a window without it is a
-// programming error, reported through the command dispatch point.
+// The block list box of the main window ("cBlk").
 ListBox& blockListBox(Window& window);
 
 // Loads the list box with `lines` and selects `position` (nothing on an empty list).

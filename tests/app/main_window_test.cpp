@@ -126,8 +126,7 @@ void MainWindowTest::hasTheTemplatesFixedClientSizeAndCaption()
     QVERIFY(!(flags & Qt::WindowContextHelpButtonHint));
     QCOMPARE(view().geometry(), QRect(0, 50, 446, 528));
     QCOMPARE(window_->statusBar()->geometry(), QRect(0, 578, 446, 24));
-    QCOMPARE(window_->control("cBlk"), static_cast<ListBox*>(&view()));
-    QCOMPARE(window_->control("cNam"), nullptr);
+    QCOMPARE(&window_->listBox(), static_cast<ListBox*>(&view()));
     QVERIFY(view().hasFocus());
     // The program icon is every window's, dialogs included.
     QCOMPARE(QApplication::windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});

@@ -28,7 +28,7 @@ public:
     };
     std::vector<NameRequest> nameRequests;
 
-    ListBox* control(std::string_view name) override { return name == "cBlk" ? &list : nullptr; }
+    ListBox& listBox() override { return list; }
     void setTitle(const std::string& title) override { titles.push_back(title); }
     void repaintWithoutErasing() override { ++repaints; }
     void setStatusText(const std::string& text) override { statusTexts.push_back(text); }
