@@ -90,10 +90,4 @@ bool fileExists(const std::string& path)
     return fs::is_regular_file(nativePath(path), ec);
 }
 
-void deleteFileQuietly(const std::string& path)
-{
-    std::error_code ec;
-    fs::remove(nativePath(path), ec);
-}
-
 }  // namespace murax

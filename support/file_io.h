@@ -47,6 +47,5 @@ bool replaceFileQuietly(const std::string& path, const std::vector<std::string>&
 bool fileDiffersFrom(const std::string& path, const std::vector<std::string>& parts);
 
 bool fileExists(const std::string& path);  // a regular file (or a link to one) exists at `path`
-void deleteFileQuietly(const std::string& path);
 
 }  // namespace murax

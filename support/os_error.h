@@ -24,7 +24,4 @@ bool isMissingFile(int systemError);
 // The system's own words for the error.
 std::string systemErrorText(int systemError);
 
-// The error of the last system call that failed on this thread.
-int lastSystemError();
-
 }  // namespace murax

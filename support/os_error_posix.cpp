@@ -50,9 +50,4 @@ std::string systemErrorText(int err)
     return err ? std::strerror(err) : "unknown cause";
 }
 
-int lastSystemError()
-{
-    return errno;
-}
-
 }  // namespace murax

@@ -38,9 +38,4 @@ std::string systemErrorText(int error)
     return result.empty() ? "error " + std::to_string(error) : result;
 }
 
-int lastSystemError()
-{
-    return static_cast<int>(GetLastError());
-}
-
 }  // namespace murax

@@ -7,6 +7,7 @@
 
 #include "support/native_path.h"
 #include "support/new_file.h"
+#include "support/paths.h"
 
 namespace fs = std::filesystem;
 
@@ -15,14 +16,6 @@ namespace {
 
 // The longest extension a short fallback name keeps; a longer one is not a tape's.
 constexpr std::size_t kLongestKeptExtension = 16;
-
-std::string fullPath(const std::string& path)
-{
-    std::error_code ec;
-    const fs::path native = nativePath(path);
-    const fs::path full = fs::absolute(native, ec);
-    return pathText((ec ? native : full).lexically_normal());
-}
 
 // Tries game.recovered.tap, game.recovered-2.tap, ... in one folder; a name too long for the
 // file system becomes a short unique one.
@@ -35,14 +28,14 @@ std::string writeInFolder(const fs::path& folder, const std::string& stem,
         const std::string candidate =
             pathText(folder / nativePath(stem + ".recovered" + suffix + extension));
         switch (writeNewFile(candidate, entries)) {
-        case NewFileResult::Written: return fullPath(candidate);
+        case NewFileResult::Written: return FULLNAME(candidate);
         case NewFileResult::NameTaken: continue;
         case NewFileResult::NameTooLong: {
             const std::string shortSuffix =
                 ".recovered" + (extension.size() <= kLongestKeptExtension ? extension : ".tap");
             const std::string written =
                 writeNewFileUnderShortName(pathText(folder), shortSuffix, entries);
-            return written.empty() ? written : fullPath(written);
+            return FULLNAME(written);
         }
         case NewFileResult::Failed: return {};
         }
