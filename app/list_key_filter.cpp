@@ -10,22 +10,40 @@ namespace murax {
 
 int virtualKeyCode(int qtKey)
 {
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
+        return 'A' + (qtKey - Qt::Key_A);
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+        return '0' + (qtKey - Qt::Key_0);
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
+        return vk::F1 + (qtKey - Qt::Key_F1);
     switch (qtKey) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
         return vk::Return;
+    case Qt::Key_Backspace:
+        return vk::Backspace;
+    case Qt::Key_Space:
+        return vk::Space;
+    case Qt::Key_Insert:
+        return vk::Insert;
     case Qt::Key_Delete:
         return vk::Delete;
+    case Qt::Key_Home:
+        return vk::Home;
+    case Qt::Key_End:
+        return vk::End;
+    case Qt::Key_PageUp:
+        return vk::PageUp;
+    case Qt::Key_PageDown:
+        return vk::PageDown;
+    case Qt::Key_Left:
+        return vk::Left;
     case Qt::Key_Up:
         return vk::Up;
+    case Qt::Key_Right:
+        return vk::Right;
     case Qt::Key_Down:
         return vk::Down;
-    case Qt::Key_F2:
-        return vk::F2;
-    case Qt::Key_F9:
-        return vk::F9;
-    case Qt::Key_F11:
-        return vk::F11;
     default:
         return 0;
     }

@@ -8,8 +8,9 @@
 
 namespace murax {
 
-// The Windows virtual-key code of a Qt key, for the keys the block list routes to its commands
-// (Return and Enter 13, Delete 46, Up 38, Down 40, F2 113, F9 120, F11 122); 0 for any other.
+// The Windows virtual-key code of a Qt key: letters, digits, F1 to F24, Return and Enter (both
+// 13), and the editing and arrow keys, so that any of them can be bound in the command table;
+// 0 for any other key.
 int virtualKeyCode(int qtKey);
 
 // Hands each key press of the watched list to `handler` before the list's own handling; a key

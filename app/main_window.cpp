@@ -17,19 +17,16 @@
 #include "app/window_layout.h"
 #include "support/command_dispatch.h"
 #include "support/desktop_services.h"
-#include "tape/file_commands.h"
-#include "tape/hex_editor_command.h"
 #include "tape/key_router.h"
-#include "tape/list_commands.h"
-#include "tape/rename_command.h"
 
 namespace murax {
 
-MainWindow::MainWindow(BlockList& list, QWidget* parent)
+MainWindow::MainWindow(AppContext& app, BlockList& list, QWidget* parent)
     : QDialog(parent,
               Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                   | Qt::WindowCloseButtonHint),
+      app_(app),
       blocks_(list)
 {
     using namespace main_window;
@@ -45,38 +42,27 @@ MainWindow::MainWindow(BlockList& list, QWidget* parent)
 
     installProgramIcon();
 
-    toolbar_ = new Toolbar(
-        ToolbarCommands{
-            .open = [this] { runCommand(APRI); },
-            .add = [this] { dispatchCommand([this] { AGGIUNGI(*this, blocks_, false); }); },
-            .insert = [this] { dispatchCommand([this] { AGGIUNGI(*this, blocks_, true); }); },
-            .save = [this] { dispatchCommand([this] { SALVA(this, blocks_, false); }); },
-            .saveAs = [this] { dispatchCommand([this] { SALVA(this, blocks_, true); }); },
-            .remove = [this] { runCommand(ELIMINA); },
-            .moveUp = [this] { runCommand(SPOSTASU); },
-            .moveDown = [this] { runCommand(SPOSTAGIU); },
-            .editProperties = [this] { runCommand(MODIFICA); },
-            .editWithHexEditor = [this] { runCommand(MODHEX); },
-            .run = [] { dispatchCommand(RUN); },
-        },
-        this);
+    toolbar_ = new Toolbar(app_, [this](const Command& command) { runCommand(command); }, this);
 
-    list_ = new BlockListView(blocks_.lines, this);
+    list_ = new BlockListView(blocks_.lines(), this);
     list_->setFont(mainWindowFont());
     list_->setGeometry(kListRect);
     list_->installEventFilter(new ListKeyFilter(
         [this](int virtualKey) { return TASTI(*this, virtualKey, blocks_); }, list_));
     // The first click of a double-click has already made the row current.
-    connect(list_, &QAbstractItemView::doubleClicked, this, [this] { runCommand(MODIFICA); });
+    connect(list_, &QAbstractItemView::doubleClicked, this, [this] {
+        if (const Command* command = doubleClickCommand())
+            runCommand(*command);
+    });
 
     statusBar_ = STATUSBAR(*this, blocks_);
 
     list_->setFocus();
 }
 
-void MainWindow::runCommand(void (*command)(Window&, BlockList&))
+void MainWindow::runCommand(const Command& command)
 {
-    dispatchCommand([this, command] { command(*this, blocks_); });
+    dispatchCommand(app_, [this, &command] { command.routine(*this, blocks_); });
 }
 
 ListBox& MainWindow::listBox()
@@ -112,8 +98,8 @@ void MainWindow::reject()
 {
     // While a command runs (the hex editor's wait among them) the window must stay: the command
     // still holds its positions in the list and will write its result back. The refusal beeps.
-    if (commandRunning()) {
-        desktop().beep();
+    if (app_.commandRunning()) {
+        app_.desktop().beep();
         return;
     }
     QDialog::reject();
@@ -121,8 +107,8 @@ void MainWindow::reject()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (commandRunning()) {
-        desktop().beep();
+    if (app_.commandRunning()) {
+        app_.desktop().beep();
         event->ignore();
         return;
     }

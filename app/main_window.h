@@ -6,6 +6,7 @@
 
 #include "support/window_services.h"
 #include "tape/block_list.h"
+#include "tape/command_table.h"
 
 namespace murax {
 
@@ -20,9 +21,11 @@ class Toolbar;
 class MainWindow : public QDialog, public Window {
     Q_OBJECT
 public:
-    // `list` is the BlockList the commands work on; it must outlive the window.
-    explicit MainWindow(BlockList& list, QWidget* parent = nullptr);
+    // `list` is the BlockList the commands work on and `app` the run's services they use; both
+    // must outlive the window.
+    MainWindow(AppContext& app, BlockList& list, QWidget* parent = nullptr);
 
+    AppContext& app() override { return app_; }
     ListBox& listBox() override;
     void setTitle(const std::string& title) override;
     void repaintWithoutErasing() override;
@@ -42,8 +45,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void runCommand(void (*command)(Window&, BlockList&));
+    void runCommand(const Command& command);
 
+    AppContext& app_;
     BlockList& blocks_;
     Toolbar* toolbar_ = nullptr;
     BlockListView* list_ = nullptr;

@@ -13,7 +13,9 @@
 #include "support/command_dispatch.h"
 #include "support/error_handler.h"
 #include "support/recovery_file.h"
-#include "tape/file_commands.h"
+#include "tape/change_detection.h"
+#include "tape/open_commands.h"
+#include "tape/save_commands.h"
 
 namespace murax {
 namespace {
@@ -24,9 +26,9 @@ public:
     explicit RecoveryOfUnsavedEdits(const BlockList& list)
     {
         setRecoveryHook([&list]() -> std::string {
-            if (currentFile.empty() || !CAMBIATO(list))
+            if (list.currentFile.empty() || !CAMBIATO(list))
                 return {};
-            return writeRecoveryFile(currentFile, list.entries);
+            return writeRecoveryFile(list.currentFile, list.entries());
         });
     }
     ~RecoveryOfUnsavedEdits() { setRecoveryHook({}); }
@@ -36,18 +38,18 @@ public:
 
 }  // namespace
 
-void MAIN(const std::string* argument)
+void MAIN(AppContext& app, const std::string* argument)
 {
     BlockList list;
     RecoveryOfUnsavedEdits recovery(list);
     // An unreadable file has already been reported by the handler; startupLoad then says no.
     // Errors of the load and of the exit question reach the handler like those of any command.
     bool loaded = false;
-    runReportingErrors([&] { loaded = startupLoad(argument, list); });
+    runReportingErrors([&] { loaded = startupLoad(app, argument, list); });
     if (!loaded)
         return;
     {
-        MainWindow window(list);
+        MainWindow window(app, list);
         window.exec();
     }
     runReportingErrors([&] { exitQuestion(list); });
@@ -68,15 +70,14 @@ int runProgram(char* programPath, const std::string* argument)
     installProgramIcon();
 
     QtDesktop qtDesktop;
-    setDesktop(&qtDesktop);
+    AppContext app(qtDesktop);
     setExecutablePath(QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
     ERRORSYS();
     startupCleanup();
 
-    MAIN(argument);
+    MAIN(app, argument);
 
     exitCleanup();
-    setDesktop(nullptr);
     return 0;
 }
 

@@ -14,7 +14,6 @@
 
 #include "app/resource_images.h"
 #include "app/toolbar_menus.h"
-#include "support/command_dispatch.h"
 #include "support/desktop_services.h"
 
 namespace murax {
@@ -37,31 +36,15 @@ const QColor kBackground(244, 244, 245);
 const QColor kHoverFill(145, 201, 247);
 const QColor kDivider(192, 192, 192);
 
-using MenuBuilder = QMenu* (*)(const ToolbarCommands&, QWidget*);
-
-struct ButtonSpec {
-    const char* bitmap;
-    const char* toolTip;
-    bool startsGroup;
-    std::function<void()> ToolbarCommands::*command;  // for a button without a menu
-    MenuBuilder menu;                                 // for a button with one
-};
-
-const std::array<ButtonSpec, Toolbar::kButtonCount> kButtons{{
-    {"APRI", "Open (F2)...", false, &ToolbarCommands::open, nullptr},
-    {"AGGIUNGI", "Add...", false, nullptr, &MENUAGGIUNGI},
-    {"SALVA", "Save...", false, nullptr, &MENUSALVA},
-    {"ELIMINA", "Delete (DEL)", false, &ToolbarCommands::remove, nullptr},
-    {"SPOSTASU", "Move up (CTRL+UP)", true, &ToolbarCommands::moveUp, nullptr},
-    {"SPOSTAGIU", "Move down (CTRL+DOWN)", false, &ToolbarCommands::moveDown, nullptr},
-    {"MODIFICA", "Edit...", false, nullptr, &MENUMODIFICA},
-    {"ESEGUI", "Run (F11)", true, &ToolbarCommands::run, nullptr},
-}};
+const ToolbarButtonLook& look(int index)
+{
+    return toolbarButtonLooks()[static_cast<std::size_t>(index)];
+}
 
 }  // namespace
 
-Toolbar::Toolbar(ToolbarCommands commands, QWidget* parent)
-    : QWidget(parent), commands_(std::move(commands))
+Toolbar::Toolbar(AppContext& app, CommandRunner run, QWidget* parent)
+    : QWidget(parent), app_(app), run_(std::move(run))
 {
     setFocusPolicy(Qt::NoFocus);
     // Right clicks on the bar do nothing, and must not reach the window either.
@@ -69,10 +52,9 @@ Toolbar::Toolbar(ToolbarCommands commands, QWidget* parent)
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-    for (std::size_t i = 0; i < kButtons.size(); ++i) {
-        bitmaps_[i] = toolbarBitmap(QString::fromLatin1(kButtons[i].bitmap));
-        if (kButtons[i].menu != nullptr)
-            menus_[i] = kButtons[i].menu(commands_, this);
+    for (const ToolbarButtonLook& button : toolbarButtonLooks()) {
+        bitmaps_.push_back(toolbarBitmap(QString::fromLatin1(button.bitmap)));
+        menus_.push_back(toolbarMenu(button.button, run_, this));
     }
 
     setGeometry(0, 0, parent != nullptr ? parent->width() : 0, kBarHeight);
@@ -83,10 +65,10 @@ Toolbar::Toolbar(ToolbarCommands commands, QWidget* parent)
 QRect Toolbar::buttonRect(int index) const
 {
     int x = 0;
-    for (int i = 0; i < kButtonCount; ++i) {
-        if (kButtons[i].startsGroup)
+    for (int i = 0; i < buttonCount(); ++i) {
+        if (look(i).startsGroup)
             x += kGroupGap;
-        const int width = kButtons[i].menu != nullptr ? kCellWidth + kDropDownWidth : kCellWidth;
+        const int width = menus_[i] != nullptr ? kCellWidth + kDropDownWidth : kCellWidth;
         if (i == index)
             return QRect(x, 0, width, kCellHeight);
         x += width;
@@ -96,7 +78,7 @@ QRect Toolbar::buttonRect(int index) const
 
 int Toolbar::buttonAt(const QPoint& position) const
 {
-    for (int i = 0; i < kButtonCount; ++i)
+    for (int i = 0; i < buttonCount(); ++i)
         if (buttonRect(i).contains(position))
             return i;
     return -1;
@@ -108,7 +90,7 @@ bool Toolbar::event(QEvent* event)
         const auto* help = static_cast<QHelpEvent*>(event);
         const int index = buttonAt(help->pos());
         if (index >= 0)
-            QToolTip::showText(help->globalPos(), QString::fromLatin1(kButtons[index].toolTip),
+            QToolTip::showText(help->globalPos(), QString::fromLatin1(look(index).toolTip),
                                this, buttonRect(index));
         else
             QToolTip::hideText();
@@ -129,7 +111,7 @@ void Toolbar::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), kBackground);
     painter.fillRect(0, kCellHeight, width(), 1, Qt::black);
-    for (int i = 0; i < kButtonCount; ++i)
+    for (int i = 0; i < buttonCount(); ++i)
         paintButton(painter, i);
 }
 
@@ -192,8 +174,8 @@ void Toolbar::activate(int index)
 {
     // While a command is still under way (the hex editor's wait keeps the window responsive), a
     // click starts nothing, and a menu whose entries could not run does not open either.
-    if (commandRunning()) {
-        desktop().beep();
+    if (app_.commandRunning()) {
+        app_.desktop().beep();
         return;
     }
     // A command may run a dialog or a menu of its own for as long as the user likes; the bar must
@@ -202,8 +184,8 @@ void Toolbar::activate(int index)
     if (QMenu* menu = menus_[index]) {
         const QRect button = buttonRect(index);
         showPopupMenu(*menu, mapToGlobal(QPoint(button.left(), button.top() + button.height())));
-    } else if (const auto& command = commands_.*kButtons[index].command) {
-        command();
+    } else if (const Command* command = directCommandOf(look(index).button)) {
+        run_(*command);
     }
     if (alive)
         followPointer();

@@ -6,26 +6,28 @@
 #include <QRect>
 #include <QWidget>
 
-#include <array>
+#include <vector>
 
-#include "app/toolbar_commands.h"
+#include "app/toolbar_menus.h"
+#include "support/app_context.h"
 
 class QMenu;
 
 namespace murax {
 
-// The main window's command bar: eight painted bitmap buttons in three groups along the top of
-// the client area. Five run their command when clicked; Add, Save and Edit show a popup menu,
-// wherever on the button the click falls. The buttons never take the focus, which stays in the
+// The main window's command bar: the painted bitmap buttons of the command table, in groups along
+// the top of the client area. A button runs its command when clicked, or, when its commands are
+// menu entries (Add, Save and Edit), shows their popup menu wherever on the button the click falls. The buttons never take the focus, which stays in the
 // block list.
 class Toolbar : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kButtonCount = 8;
+    // Builds the bar and its menus from the command table on `parent`, across its full width.
+    // A click or a menu entry hands its command to `run`; while `app` runs a command, a click
+    // only beeps.
+    Toolbar(AppContext& app, CommandRunner run, QWidget* parent);
 
-    // Builds the bar and its three menus on `parent`, across its full width.
-    Toolbar(ToolbarCommands commands, QWidget* parent);
-
+    int buttonCount() const { return static_cast<int>(bitmaps_.size()); }
     // The button's rectangle in the bar's coordinates; index 0 is the leftmost.
     QRect buttonRect(int index) const;
     // The button at `position`, or -1 over the bar beside the buttons.
@@ -49,9 +51,10 @@ private:
     void followPointer();
     void paintButton(QPainter& painter, int index) const;
 
-    ToolbarCommands commands_;
-    std::array<QPixmap, kButtonCount> bitmaps_;
-    std::array<QMenu*, kButtonCount> menus_{};  // null for a button without a menu
+    AppContext& app_;
+    CommandRunner run_;
+    std::vector<QPixmap> bitmaps_;
+    std::vector<QMenu*> menus_;  // null for a button without a menu
     int hovered_ = -1;
     int pressed_ = -1;
 };

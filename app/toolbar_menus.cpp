@@ -8,40 +8,21 @@
 
 namespace murax {
 namespace {
+using Action = std::function<void()>;
+}
 
-using Command = std::function<void()>;
-
-struct Entry {
-    const char* text;  // a tab separates the label from the key hint shown at the right
-    Command command;
-};
-
-QMenu* buildMenu(QWidget* parent, const Entry& first, const Entry& second)
+QMenu* toolbarMenu(ToolbarButton button, const CommandRunner& run, QWidget* parent)
 {
-    auto* menu = new QMenu(parent);
-    for (const Entry* entry : {&first, &second}) {
-        QAction* action = menu->addAction(QString::fromLatin1(entry->text));
-        action->setData(QVariant::fromValue(entry->command));
+    QMenu* menu = nullptr;
+    for (const Command& command : commandTable()) {
+        if (command.button != button || command.menuEntry == nullptr)
+            continue;
+        if (menu == nullptr)
+            menu = new QMenu(parent);
+        QAction* action = menu->addAction(QString::fromLatin1(command.menuEntry));
+        action->setData(QVariant::fromValue(Action([run, &command] { run(command); })));
     }
     return menu;
-}
-
-}  // namespace
-
-QMenu* MENUAGGIUNGI(const ToolbarCommands& commands, QWidget* parent)
-{
-    return buildMenu(parent, {"Add...", commands.add}, {"Insert...", commands.insert});
-}
-
-QMenu* MENUSALVA(const ToolbarCommands& commands, QWidget* parent)
-{
-    return buildMenu(parent, {"Save\tF9", commands.save}, {"Save as...", commands.saveAs});
-}
-
-QMenu* MENUMODIFICA(const ToolbarCommands& commands, QWidget* parent)
-{
-    return buildMenu(parent, {"Edit properties...\tEnter", commands.editProperties},
-                     {"Edit with hex editor...", commands.editWithHexEditor});
 }
 
 void showPopupMenu(QMenu& menu, const QPoint& globalPosition)
@@ -49,9 +30,9 @@ void showPopupMenu(QMenu& menu, const QPoint& globalPosition)
     const QAction* chosen = menu.exec(globalPosition);
     if (chosen == nullptr)
         return;
-    const Command command = chosen->data().value<Command>();
-    if (command)
-        command();
+    const Action action = chosen->data().value<Action>();
+    if (action)
+        action();
 }
 
 }  // namespace murax

@@ -4,18 +4,23 @@
 
 #include <QPoint>
 
-#include "app/toolbar_commands.h"
+#include <functional>
+
+#include "tape/command_table.h"
 
 class QMenu;
 class QWidget;
 
 namespace murax {
 
-// The toolbar's three popup menus, two entries each. Every entry carries the command it runs, so
-// the menu can be built once and shown again on every click.
-QMenu* MENUAGGIUNGI(const ToolbarCommands& commands, QWidget* parent);  // "Add...", "Insert..."
-QMenu* MENUSALVA(const ToolbarCommands& commands, QWidget* parent);     // "Save", "Save as..."
-QMenu* MENUMODIFICA(const ToolbarCommands& commands, QWidget* parent);  // properties, hex editor
+// Starts a command of the table; the toolbar's owner binds it to its window and BlockList.
+using CommandRunner = std::function<void(const Command&)>;
+
+// The popup menu of a toolbar button (the add, save and edit menus): an entry for each command of
+// the table that names the button and a menu entry, in table order; nullptr for a button whose
+// click runs its command directly. Every entry carries its command, so the menu can be built once
+// and shown again on every click.
+QMenu* toolbarMenu(ToolbarButton button, const CommandRunner& run, QWidget* parent);
 
 // Shows `menu` with its top-left corner at `globalPosition` and waits until it closes. The chosen
 // entry's command runs only then, once the menu is off the screen: a command that opens a dialog

@@ -16,7 +16,9 @@
 #include "support/desktop_services.h"
 #include "support/runtime_errors.h"
 #include "tape/block_list.h"
-#include "tape/list_commands.h"
+#include "tape/add_command.h"
+#include "tape/delete_command.h"
+#include "tape/move_commands.h"
 #include "tape/tap_decoding.h"
 #include "tests/fakes/fake_desktop.h"
 #include "tests/fakes/fake_window.h"
@@ -34,12 +36,12 @@ struct Setting {
     std::string tape = folder.write("million.tap", zeroTape(kMillion));
     BlockList loaded;
     FakeDesktop fake;
+    AppContext app{fake};
     Setting()
     {
-        setDesktop(&fake);
         installErrorHandler([](const ErrorRecord&) -> ErrorResult { throw CommandAbandoned{}; });
-        currentFile = tape;
         ABLOCKS(tape, loaded);
+        loaded.currentFile = tape;
     }
 };
 
@@ -81,6 +83,7 @@ public:
 
 class BenchWindow : public FakeWindow {
 public:
+    BenchWindow() : FakeWindow(setting().app) {}
     InPlaceListBox box;
     ListBox& listBox() override { return box; }
 };
@@ -91,7 +94,7 @@ struct Scene {
     BenchWindow window;
     Scene(std::vector<int> selected, int current)
     {
-        window.box.rows = &list.lines;
+        window.box.rows = &list.lines();
         window.box.selected = std::move(selected);
         window.box.focus = current;
     }
@@ -157,13 +160,13 @@ BENCHMARK_CAPTURE(InsertLargeFile, entries_128k, zeroTape(1u << 17))
 void MoveDownInTheMiddle(benchmark::State& state)
 {
     auto scene = std::make_unique<Scene>(std::vector<int>{int(kMillion / 2)}, kMillion / 2);
-    const std::string moved = scene->list.entries[kMillion / 2 - 1];
+    const std::string moved = scene->list.entries()[kMillion / 2 - 1];
     for (auto _ : state) {
         // Down and back up again, so every iteration starts from the same state.
         SPOSTAGIU(scene->window, scene->list);
         SPOSTASU(scene->window, scene->list);
     }
-    if (scene->list.entries[kMillion / 2 - 1] != moved || scene->window.box.focus != int(kMillion / 2))
+    if (scene->list.entries()[kMillion / 2 - 1] != moved || scene->window.box.focus != int(kMillion / 2))
         state.SkipWithError("the entry did not move back and forth");
     state.counters["moves"] = benchmark::Counter(2, benchmark::Counter::kIsIterationInvariant);
     state.SetLabel("two moves per iteration; target: well under 100 ms each");

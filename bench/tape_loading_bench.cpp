@@ -149,7 +149,7 @@ void BuildAllLines(benchmark::State& state)
     for (auto _ : state) {
         std::vector<std::string> lines;
         lines.reserve(list.count());
-        for (const std::string& entry : list.entries)
+        for (const std::string& entry : list.entries())
             lines.push_back(BLKLINE(entry));
         benchmark::DoNotOptimize(lines.data());
     }

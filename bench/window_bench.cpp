@@ -15,10 +15,13 @@
 #include "app/main_window.h"
 #include "app/program_fonts.h"
 #include "bench/bench_support.h"
+#include "support/app_context.h"
 #include "support/desktop_services.h"
 #include "support/runtime_errors.h"
 #include "tape/block_list.h"
-#include "tape/list_commands.h"
+#include "tape/add_command.h"
+#include "tape/delete_command.h"
+#include "tape/move_commands.h"
 #include "tape/tap_decoding.h"
 #include "tests/fakes/fake_desktop.h"
 
@@ -57,11 +60,10 @@ struct Setting {
     std::string tape = folder.write("million.tap", zeroTape(kMillion));
     std::string chosen = folder.write("chosen.tap", ordinaryTape(8u << 20));
     FakeDesktop fake;
+    AppContext app{fake};
     Setting()
     {
-        setDesktop(&fake);
         installErrorHandler([](const ErrorRecord&) -> ErrorResult { throw CommandAbandoned{}; });
-        currentFile = tape;
     }
 };
 
@@ -91,7 +93,7 @@ void FirstPaintOfMillionEntries(benchmark::State& state)
 
         auto list = std::make_unique<BlockList>();
         ABLOCKS(tape, *list);
-        auto window = std::make_unique<MainWindow>(*list);
+        auto window = std::make_unique<MainWindow>(setting().app, *list);
         PaintWatch watch(window->blockList()->viewport());
         window->show();
         processUntil(watch.painted);
@@ -121,8 +123,9 @@ struct Shown {
     Shown()
     {
         ABLOCKS(setting().tape, loaded);
+        loaded.currentFile = setting().tape;
         list = loaded;
-        window = std::make_unique<MainWindow>(list);
+        window = std::make_unique<MainWindow>(setting().app, list);
         PaintWatch watch(window->blockList()->viewport());
         window->show();
         processUntil(watch.painted);
@@ -135,7 +138,7 @@ struct Shown {
     void restore(int first, int step, int current, int block = 1)
     {
         list = loaded;
-        view().reload(list.lines);
+        view().reload(list.lines());
         const int rows = static_cast<int>(list.count());
         // Without repainting, or the view would scroll its image for every row it brings in.
         view().suspendRedraw();
@@ -235,7 +238,7 @@ void MoveInTheView(benchmark::State& state)
         s.run(SPOSTAGIU);
         s.run(SPOSTASU);
     }
-    if (s.view().currentPosition() != middle || s.list.entries != s.loaded.entries)
+    if (s.view().currentPosition() != middle || s.list.entries() != s.loaded.entries())
         state.SkipWithError("the entry did not move back and forth");
     state.SetLabel("two moves per iteration; target: well under 100 ms each");
 }

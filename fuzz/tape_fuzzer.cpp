@@ -17,11 +17,14 @@
 
 #include "fuzz/expected_list.h"
 #include "fuzz/reference_tape.h"
+#include "support/app_context.h"
 #include "support/desktop_services.h"
 #include "support/runtime_errors.h"
 #include "tape/block_list.h"
 #include "tape/hex_editor_command.h"
-#include "tape/list_commands.h"
+#include "tape/add_command.h"
+#include "tape/delete_command.h"
+#include "tape/move_commands.h"
 #include "tape/rename_command.h"
 #include "tape/tap_decoding.h"
 #include "tests/fakes/fake_desktop.h"
@@ -120,7 +123,6 @@ public:
     Session(const Workspace& workspace, FuzzedDataProvider& in) : workspace_(workspace), in_(in)
     {
         fake_.exeFolder = workspace.exeFolder();
-        setDesktop(&fake_);
         installErrorHandler([this](const ErrorRecord&) -> ErrorResult {
             ++errors_;
             throw CommandAbandoned{};
@@ -129,7 +131,6 @@ public:
     ~Session()
     {
         installErrorHandler({});
-        setDesktop(nullptr);
     }
 
     void run()
@@ -148,7 +149,8 @@ private:
     const Workspace& workspace_;
     FuzzedDataProvider& in_;
     testing::FakeDesktop fake_;
-    testing::FakeWindow window_;
+    AppContext app_{fake_};
+    testing::FakeWindow window_{app_};
     BlockList list_;
     ExpectedList expected_;
     int errors_ = 0;
@@ -158,12 +160,12 @@ private:
 
     void load(const std::string& tape)
     {
-        currentFile = workspace_.path("current.tap");
-        writeBytes(currentFile, tape);
-        ABLOCKS(currentFile, list_);
+        list_.currentFile = workspace_.path("current.tap");
+        writeBytes(list_.currentFile, tape);
+        ABLOCKS(list_.currentFile, list_);
         expect(joinEntries(list_) == tape, "the loaded entries do not join to the file");
         expected_.entries = referenceSplit(tape);
-        window_.list.reload(list_.lines);
+        window_.list.reload(list_.lines());
         checkInStep();
     }
 
@@ -207,7 +209,7 @@ private:
                 rows.insert(in_.ConsumeIntegralInRange(1, count));
         }
         const int focus = in_.ConsumeIntegralInRange(0, count);
-        window_.list.setState(list_.lines, rows, focus);
+        window_.list.setState(list_.lines(), rows, focus);
         expected_.selected = rows;
         expected_.focus = focus;
     }
@@ -290,7 +292,7 @@ private:
         expected_.rename(typed);
         unsigned char x = 0;
         for (std::size_t i = 2; i <= 20; ++i)
-            x ^= static_cast<unsigned char>(list_.entries[static_cast<std::size_t>(n - 1)][i]);
+            x ^= static_cast<unsigned char>(list_.entries()[static_cast<std::size_t>(n - 1)][i]);
         expect(x == 0, "the renamed header's checksum is wrong");
     }
 
@@ -343,8 +345,8 @@ private:
     void trace() const
     {
         for (std::size_t i = 0; i < list_.count(); ++i)
-            std::fprintf(stderr, "  %zu: %s%s\n", i + 1, hex(list_.entries[i]).c_str(),
-                         i < expected_.entries.size() && expected_.entries[i].bytes != list_.entries[i]
+            std::fprintf(stderr, "  %zu: %s%s\n", i + 1, hex(list_.entries()[i]).c_str(),
+                         i < expected_.entries.size() && expected_.entries[i].bytes != list_.entries()[i]
                              ? ("  expected " + hex(expected_.entries[i].bytes)).c_str()
                              : "");
         std::fprintf(stderr, "  focus %d, %zu selected\n", window_.list.focus, window_.list.selected.size());
@@ -355,20 +357,20 @@ private:
         if (kTrace)
             trace();
         const std::size_t count = expected_.entries.size();
-        expect(list_.lines.size() == list_.entries.size(), "lines and entries differ in length");
-        expect(list_.entries.size() == count, "wrong number of entries");
+        expect(list_.lines().size() == list_.entries().size(), "lines and entries differ in length");
+        expect(list_.entries().size() == count, "wrong number of entries");
         for (std::size_t i = 0; i < count; ++i) {
-            expect(list_.entries[i] == expected_.entries[i].bytes,
+            expect(list_.entries()[i] == expected_.entries[i].bytes,
                    "entry " + std::to_string(i + 1) + " holds the wrong bytes");
-            expect(list_.lines[i] == expected_.entries[i].line,
+            expect(list_.lines()[i] == expected_.entries[i].line,
                    "line " + std::to_string(i + 1) + " is wrong");
         }
         expect(joinEntries(list_) == expected_.joined(), "the entries do not join to the expected bytes");
-        expect(window_.list.rows == list_.lines, "the list box is out of step with the lines");
+        expect(window_.list.rows == list_.lines(), "the list box is out of step with the lines");
         expect(window_.list.selected == expected_.selected, "the wrong rows are selected");
         expect(window_.list.focus == expected_.focus, "the wrong row is current");
         expect(errors_ == expectedErrors_, "an error was raised or went unraised");
-        expect(currentFile == workspace_.path("current.tap"), "currentFile changed");
+        expect(list_.currentFile == workspace_.path("current.tap"), "list_.currentFile changed");
     }
 };
 

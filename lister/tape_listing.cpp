@@ -15,7 +15,7 @@ void writeListing(std::string_view tapeBytes, std::FILE* out)
     BlockList list;
     splitIntoEntries(tapeBytes, list);
     std::string text;
-    for (const DisplayLine& line : list.lines) {
+    for (const DisplayLine& line : list.lines()) {
         text = bytesToDisplayUtf8(line.view());
         text += '\n';
         std::fwrite(text.data(), 1, text.size(), out);

@@ -11,14 +11,15 @@
 namespace murax {
 namespace {
 
-bool running = false;
-
 class RunningFlag {
 public:
-    RunningFlag() { running = true; }
-    ~RunningFlag() { running = false; }
+    explicit RunningFlag(AppContext& app) : app_(app) { app_.setCommandRunning(true); }
+    ~RunningFlag() { app_.setCommandRunning(false); }
     RunningFlag(const RunningFlag&) = delete;
     RunningFlag& operator=(const RunningFlag&) = delete;
+
+private:
+    AppContext& app_;
 };
 
 ErrorRecord recordForEscapedException(const char* what, int gencode,
@@ -45,14 +46,15 @@ void reportEscaped(const ErrorRecord& record)
 
 }  // namespace
 
-bool dispatchCommand(const std::function<void()>& command, std::source_location where)
+bool dispatchCommand(AppContext& app, const std::function<void()>& command,
+                     std::source_location where)
 {
-    if (running) {
+    if (app.commandRunning()) {
         // Refused, but not in silence: the user pressed something and nothing happens.
-        desktop().beep();
+        app.desktop().beep();
         return false;
     }
-    RunningFlag flag;
+    RunningFlag flag(app);
     runReportingErrors(command, where);
     return true;
 }
@@ -70,11 +72,6 @@ void runReportingErrors(const std::function<void()>& work, std::source_location 
     } catch (...) {
         reportEscaped(recordForEscapedException(nullptr, 0, where));
     }
-}
-
-bool commandRunning()
-{
-    return running;
 }
 
 }  // namespace murax

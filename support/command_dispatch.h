@@ -5,6 +5,8 @@
 #include <functional>
 #include <source_location>
 
+#include "support/app_context.h"
+
 namespace murax {
 
 // The one point through which every command starts, whatever started it (key, double-click,
@@ -15,7 +17,7 @@ namespace murax {
 // An exception that escapes is reported as arising where the command was started, the innermost
 // place of the editor's own code that is known for it.
 // Returns false, with a beep, when the command was refused because another one is running.
-bool dispatchCommand(const std::function<void()>& command,
+bool dispatchCommand(AppContext& app, const std::function<void()>& command,
                      std::source_location where = std::source_location::current());
 
 // The catch of the dispatch point alone, for the work that runs outside the window's commands
@@ -23,8 +25,5 @@ bool dispatchCommand(const std::function<void()>& command,
 // reaches the handler as a record.
 void runReportingErrors(const std::function<void()>& work,
                         std::source_location where = std::source_location::current());
-
-// True while a command started through dispatchCommand is running.
-bool commandRunning();
 
 }  // namespace murax

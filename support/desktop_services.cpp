@@ -2,22 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/desktop_services.h"
 
-#include <cassert>
+#include "support/app_context.h"
 
 namespace murax {
-namespace {
-Desktop* installedDesktop = nullptr;
-}
 
 Desktop& desktop()
 {
-    assert(installedDesktop && "no desktop installed");
-    return *installedDesktop;
-}
-
-void setDesktop(Desktop* instance)
-{
-    installedDesktop = instance;
+    return appContext().desktop();
 }
 
 }  // namespace murax

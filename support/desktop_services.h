@@ -38,8 +38,8 @@ public:
     virtual std::string executableFolder() = 0;
 };
 
-// The desktop the program talks to; set once at start (tests set their fake).
+// The desktop of the application context in force (see AppContext): for the places that failures
+// anywhere reach, the message boxes and the error handler. Commands use their window's context.
 Desktop& desktop();
-void setDesktop(Desktop* instance);
 
 }  // namespace murax

@@ -10,6 +10,24 @@
 
 namespace murax {
 
+// How a runtime error travels. The handler is process-wide, not part of the AppContext: a
+// failure can happen anywhere, even where no command or window is at hand.
+//
+//   1. Record. The failing routine fills an ErrorRecord (file_error.h, os_error.h do so for the
+//      file layer) and calls raiseError (runtime_errors.h), which hands it to the installed
+//      handler: DEFERROR, once ERRORSYS has run.
+//   2. DEFERROR answers it in one of three ways:
+//      - a quiet default: raiseError returns Zero or False and the routine goes on with it;
+//      - a short message (hasShortMessage): the box is shown, then CommandAbandoned is thrown. It
+//        unwinds the command and is caught at the dispatch point (command_dispatch.h:
+//        dispatchCommand, or runReportingErrors for the start-up load and the exit question);
+//        the program goes on. The few places that must act on a failure (the exit question's
+//        recovery file, the start-up load) catch it themselves first;
+//      - the full report: the recovery hook saves unsaved edits, the report is shown and the
+//        program ends through the terminator, without unwinding anything.
+//   3. Anything else a command throws (std::bad_alloc, a std::exception) is caught at the same
+//      dispatch point and turned into a record for DEFERROR, as if it had been raised.
+
 // Installs DEFERROR as the program-wide handler of runtime errors; called once at start.
 void ERRORSYS();
 

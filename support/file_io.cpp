@@ -31,15 +31,6 @@ std::string readFile(const std::string& path, std::source_location where)
     return data;
 }
 
-std::string readFileQuietly(const std::string& path)
-{
-    NativeFile file = NativeFile::openForReading(path);
-    std::string data;
-    if (!file.isOpen() || !file.readAll(data))
-        return {};
-    return data;
-}
-
 bool fileDiffersFrom(const std::string& path, const std::vector<std::string>& parts)
 {
     std::size_t total = 0;

@@ -17,30 +17,6 @@ namespace murax {
 std::string readFile(const std::string& path,
                      std::source_location where = std::source_location::current());
 
-// Reads the file whole; a file that is missing or cannot be read gives an empty string, silently.
-std::string readFileQuietly(const std::string& path);
-
-// Replaces `path` with exactly the concatenation of `parts`, without ever losing the old bytes or
-// the new ones:
-// - a symbolic link is resolved, so the link stays a link and the file it names gets the bytes;
-// - an existing tape that the user may not write is refused (access denied), nothing changed;
-// - normally the bytes go to a new file in the target's folder (a short hidden name, readable by
-//   the user only, locked while written), are flushed to disk, get the old file's owner (where the
-//   system allows) and permissions, and are renamed over the target in one step;
-// - a tape with other names (hard links), or in a folder that takes no new file, is written in
-//   place instead, after a full copy of the new bytes went to the user's data folder; that copy
-//   is removed once the tape is written and flushed, and named to the user if the write fails.
-// Half-written files that earlier saves left in the folder are removed first. A failure is raised
-// naming `path`; one that the handler has no message for is shown as a report and abandons the
-// command, so that a failed save never ends the program.
-void writeFileReplacing(const std::string& path, const std::vector<std::string>& parts,
-                        std::source_location where = std::source_location::current());
-
-// The same replacing write for files whose failed write the program does not report (a settings
-// file), except that a symbolic link is never written through: false for a link, and on failure,
-// with the old file intact and no leftover.
-bool replaceFileQuietly(const std::string& path, const std::vector<std::string>& parts);
-
 // Whether the file's bytes differ from the concatenation of `parts`; a file that is missing or
 // cannot be read counts as empty. Compared in fixed-size chunks, so that no memory that grows
 // with the file is needed (the check also runs when memory has run out).

@@ -8,6 +8,7 @@
 
 #include "support/ascii_case.h"
 #include "support/file_io.h"
+#include "support/replacing_write.h"
 #include "support/native_file.h"
 #include "support/os_error.h"
 

@@ -11,8 +11,6 @@
 
 namespace murax {
 
-std::string ACS_TEMP;
-
 LocalTime localTimeNow()
 {
     using namespace std::chrono;

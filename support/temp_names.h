@@ -6,9 +6,6 @@
 
 namespace murax {
 
-// The location prefix for temporary files; empty, so they land in the current directory.
-extern std::string ACS_TEMP;
-
 // A new temporary file name: the byte 0x7F, the local date as eight digits and the time of day in
 // hundredths of a second. Returns only after the clock has moved on, so two calls differ.
 std::string GETNEWFNAME();

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "support/app_context.h"
 #include "support/display_line.h"
 
 namespace murax {
@@ -29,6 +30,8 @@ public:
 class Window {
 public:
     virtual ~Window() = default;
+    // The run's services (desktop, temporary names, the running command) the commands use.
+    virtual AppContext& app() = 0;
     // The block list box ("cBlk"), which every command works on.
     virtual ListBox& listBox() = 0;
     virtual void setTitle(const std::string& title) = 0;

@@ -1,30 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "tape/delete_command.h"
+
 #include <algorithm>
 
 #include "support/message_box.h"
 #include "tape/block_list_box.h"
-#include "tape/file_commands.h"
-#include "tape/list_commands.h"
+#include "tape/block_info.h"
 
 namespace murax {
-namespace {
-
-// Removes the items at the marked indexes in one pass, keeping the others in order.
-template <typename Items>
-void removeMarked(Items& items, const std::vector<bool>& marked)
-{
-    std::size_t kept = 0;
-    for (std::size_t i = 0; i < items.size(); ++i)
-        if (!marked[i]) {
-            if (kept != i)
-                items[kept] = std::move(items[i]);
-            ++kept;
-        }
-    items.resize(kept);
-}
-
-}  // namespace
 
 void ELIMINA(Window& window, BlockList& list)
 {
@@ -36,20 +20,19 @@ void ELIMINA(Window& window, BlockList& list)
     if (!POPMSG("Delete the selected blocks?", MessageKind::Ask))
         return;
 
-    std::vector<bool> marked(list.count(), false);
+    std::vector<std::size_t> indexes;
     int lowest = 0;
     for (const int position : selected)
         if (position >= 1 && static_cast<std::size_t>(position) <= list.count()) {
-            marked[static_cast<std::size_t>(position) - 1] = true;
+            indexes.push_back(static_cast<std::size_t>(position) - 1);
             if (lowest == 0 || position < lowest)
                 lowest = position;
         }
-    removeMarked(list.lines, marked);
-    removeMarked(list.entries, marked);
+    list.removeSelection(indexes);
 
     int p = lowest != 0 ? lowest : current;
     p = std::min(p, static_cast<int>(list.count()));
-    reloadAndSelect(box, list.lines, p);
+    reloadAndSelect(box, list.lines(), p);
     window.repaintWithoutErasing();
     window.setStatusText(BLKINFO(list));
 }

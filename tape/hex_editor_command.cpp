@@ -8,7 +8,6 @@
 #include "support/desktop_services.h"
 #include "support/scratch_file.h"
 #include "support/message_box.h"
-#include "support/temp_names.h"
 #include "tape/block_list_box.h"
 #include "tape/hex_editor_setting.h"
 #include "tape/tap_decoding.h"
@@ -27,8 +26,9 @@ constexpr int kShowNormal = 5;
 
 void MODHEX(Window& window, BlockList& list)
 {
-    const std::string editor = configuredHexEditor();
-    const std::string tempPath = ACS_TEMP + GETNEWFNAME();
+    AppContext& app = window.app();
+    const std::string editor = configuredHexEditor(app.desktop());
+    const std::string tempPath = app.newTemporaryName();
     ListBox& box = blockListBox(window);
     const int n = box.currentPosition();
 
@@ -45,11 +45,11 @@ void MODHEX(Window& window, BlockList& list)
     // The name made above is the first tried; one that is taken meanwhile gives way to the next.
     bool firstName = true;
     const ScratchFile scratch(
-        [&] { return std::exchange(firstName, false) ? tempPath : ACS_TEMP + GETNEWFNAME(); },
-        list.entries[index]);
+        [&] { return std::exchange(firstName, false) ? tempPath : app.newTemporaryName(); },
+        list.entries()[index]);
     // A failed write was raised: the hex editor is not started on a file that does not hold the
     // entry.
-    if (desktop().runAndWait(editor + " " + scratch.path(), kShowNormal) == Desktop::NotStarted) {
+    if (app.desktop().runAndWait(editor + " " + scratch.path(), kShowNormal) == Desktop::NotStarted) {
         // Silence here would leave the user wondering why nothing happened.
         POPMSG("The hex editor command;;" + editor + ";;could not be started.",
                MessageKind::Inform);
@@ -66,9 +66,9 @@ void MODHEX(Window& window, BlockList& list)
     // An empty entry would show a length of -2 and vanish from the tape on its next load.
     if (edited->empty() || index >= list.count())
         return;
-    list.lines[index] = DisplayLine(BLKLINE(*edited));
-    list.entries[index] = std::move(*edited);
-    reloadAndSelect(box, list.lines, n);
+    const DisplayLine line(BLKLINE(*edited));
+    list.replace(index, std::move(*edited), line);
+    reloadAndSelect(box, list.lines(), n);
 }
 
 }  // namespace murax

@@ -16,18 +16,18 @@ constexpr const char* kKey = "Hex editor";
 
 }  // namespace
 
-std::string hexEditorIniPath()
+std::string hexEditorIniPath(Desktop& desktop)
 {
-    const std::string beside = desktop().executableFolder() + kIniName;
+    const std::string beside = desktop.executableFolder() + kIniName;
     const std::string config = userConfigFolder();
     if (fileExists(beside) || config.empty())
         return beside;
     return config + kIniName;
 }
 
-std::string configuredHexEditor()
+std::string configuredHexEditor(Desktop& desktop)
 {
-    return readProfileString(kSection, kKey, "", hexEditorIniPath());
+    return readProfileString(kSection, kKey, "", hexEditorIniPath(desktop));
 }
 
 void writeEmptyHexEditorSetting()

@@ -4,16 +4,18 @@
 
 #include <string>
 
+#include "support/desktop_services.h"
+
 namespace murax {
 
 // The MURAX.INI the hex editor's command is read from: the one in the executable's folder, or,
 // where that folder holds none, the one in the user's configuration folder
 // ($XDG_CONFIG_HOME/murax, else ~/.config/murax). An installed program's folder is no user's to
 // edit, so without the second place the hex editor could never be configured there.
-std::string hexEditorIniPath();
+std::string hexEditorIniPath(Desktop& desktop);
 
 // The configured hex editor command (section "Edit", key "Hex editor"); empty when missing.
-std::string configuredHexEditor();
+std::string configuredHexEditor(Desktop& desktop);
 
 // Leaves an empty "Hex editor" entry in MURAX.INI of the current directory, for the user to fill.
 void writeEmptyHexEditorSetting();

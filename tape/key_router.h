@@ -4,20 +4,15 @@
 
 #include "support/window_services.h"
 #include "tape/block_list.h"
+#include "tape/virtual_keys.h"
 
 namespace murax {
 
-// Windows virtual-key codes of the keys the block list box routes.
-namespace vk {
-inline constexpr int Return = 13, Control = 17, Up = 38, Down = 40, Delete = 46, F2 = 113,
-                     F9 = 120, F11 = 122;
-}
-
-// The key handler of the block list box: runs the command of the key (through the command
-// dispatch point) and returns whether the key is consumed. Only Ctrl+Up and Ctrl+Down are.
+// The key handler of the block list box: runs the command the command table binds to the key
+// (through the command dispatch point) and returns whether the key is consumed.
 bool TASTI(Window& window, int virtualKey, BlockList& list);
 
 // Run: hands currentFile on disk to the program the desktop associates with it.
-void RUN();
+void RUN(Window& window, BlockList& list);
 
 }  // namespace murax

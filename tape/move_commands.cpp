@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <utility>
+#include "tape/move_commands.h"
 
 #include "tape/block_list_box.h"
-#include "tape/list_commands.h"
 
 namespace murax {
 namespace {
@@ -32,9 +31,8 @@ void moveCurrent(Window& window, BlockList& list, int step)
     if (p < 1 || p > count || q < 1 || q > count)
         return;
     RedrawSuspended suspended(box);
-    std::swap(list.lines[p - 1], list.lines[q - 1]);
-    std::swap(list.entries[p - 1], list.entries[q - 1]);
-    reloadAndSelect(box, list.lines, q);
+    list.swap(static_cast<std::size_t>(p - 1), static_cast<std::size_t>(q - 1));
+    reloadAndSelect(box, list.lines(), q);
 }
 
 }  // namespace

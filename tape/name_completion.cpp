@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tape/file_commands.h"
+#include "tape/name_completion.h"
+
 #include "support/paths.h"
 
 namespace murax {

@@ -1,5 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "tape/open_commands.h"
+
 #include <filesystem>
 
 #include "support/desktop_services.h"
@@ -7,7 +9,9 @@
 #include "support/native_path.h"
 #include "support/runtime_errors.h"
 #include "tape/block_list_box.h"
-#include "tape/file_commands.h"
+#include "tape/block_info.h"
+#include "tape/change_detection.h"
+#include "tape/save_commands.h"
 #include "tape/tap_decoding.h"
 #include "tape/tape_file_lookup.h"
 
@@ -48,11 +52,11 @@ bool unsavedEditsSettled(Window& window, BlockList& list, bool& saved)
 
 }  // namespace
 
-bool startupLoad(const std::string* argument, BlockList& list)
+bool startupLoad(AppContext& app, const std::string* argument, BlockList& list)
 {
     std::string chosen = argument ? *argument : std::string();
     if (isBlank(chosen))
-        chosen = desktop().openFileDialog(kOpenTitle);
+        chosen = app.desktop().openFileDialog(kOpenTitle);
     if (chosen.empty())
         return false;
     const auto name = findTapeFile(chosen);
@@ -67,14 +71,14 @@ bool startupLoad(const std::string* argument, BlockList& list)
         return false;
     }
     list = std::move(loaded);
-    currentFile = *name;
+    list.currentFile = *name;
     return true;
 }
 
 void APRI(Window& window, BlockList& list)
 {
     ListBox& box = blockListBox(window);
-    const std::string chosen = desktop().openFileDialog(kOpenTitle);
+    const std::string chosen = window.app().desktop().openFileDialog(kOpenTitle);
     if (chosen.empty())
         return;
     const auto name = findTapeFile(chosen);
@@ -90,12 +94,12 @@ void APRI(Window& window, BlockList& list)
         return;
     // Reopening the file that was just saved must show what is now on disk, not what it held
     // before the save.
-    if (saved && sameFile(*name, currentFile))
+    if (saved && sameFile(*name, list.currentFile))
         ABLOCKS(*name, loaded);
 
     list = std::move(loaded);
-    currentFile = *name;
-    reloadAndSelect(box, list.lines, 1);
+    list.currentFile = *name;
+    reloadAndSelect(box, list.lines(), 1);
     window.setTitle(kWindowTitle);
     window.repaintWithoutErasing();
     window.setStatusText(BLKINFO(list));

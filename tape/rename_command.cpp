@@ -34,7 +34,7 @@ void MODIFICA(Window& window, BlockList& list)
     const int n = box.currentPosition();
     if (n < 1 || static_cast<std::size_t>(n) > list.count())
         return;
-    std::string entry = list.entries[n - 1];
+    std::string entry = list.entries()[n - 1];
     if (!isStandardHeader(entry))
         return;
 
@@ -51,10 +51,11 @@ void MODIFICA(Window& window, BlockList& list)
         checksum ^= static_cast<unsigned char>(entry[i]);
     entry[kChecksumOffset] = static_cast<char>(checksum);
 
-    DisplayLine& line = list.lines[n - 1];
-    line = DisplayLine(name + std::string(line.substr(std::min(line.size(), kNameLength))));
-    list.entries[n - 1] = std::move(entry);
-    reloadAndSelect(box, list.lines, n);
+    const DisplayLine& line = list.lines()[n - 1];
+    const std::size_t index = static_cast<std::size_t>(n) - 1;
+    list.replace(index, std::move(entry),
+                 DisplayLine(name + std::string(line.substr(std::min(line.size(), kNameLength)))));
+    reloadAndSelect(box, list.lines(), n);
 }
 
 }  // namespace murax

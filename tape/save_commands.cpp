@@ -1,21 +1,26 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "tape/save_commands.h"
+
 #include "support/desktop_services.h"
 #include "support/error_handler.h"
 #include "support/file_io.h"
+#include "support/replacing_write.h"
 #include "support/message_box.h"
 #include "support/recovery_file.h"
 #include "support/runtime_errors.h"
-#include "tape/file_commands.h"
+#include "tape/block_info.h"
+#include "tape/change_detection.h"
+#include "tape/name_completion.h"
 
 namespace murax {
 namespace {
 
 // The Save As target: chosen, completed and, when it exists, agreed to be overwritten. Empty when
 // the user backs out.
-std::string chooseSaveAsTarget()
+std::string chooseSaveAsTarget(Desktop& desktop)
 {
-    const std::string chosen = desktop().saveFileDialog("TAP file to save");
+    const std::string chosen = desktop.saveFileDialog("TAP file to save");
     if (chosen.empty())
         return {};
     std::string name = completeName(chosen);
@@ -29,16 +34,16 @@ std::string chooseSaveAsTarget()
 
 void SALVA(Window* window, BlockList& list, bool saveAs)
 {
-    std::string target = currentFile;
+    std::string target = list.currentFile;
     if (saveAs) {
-        target = chooseSaveAsTarget();
+        target = chooseSaveAsTarget(window ? window->app().desktop() : desktop());
         if (target.empty())
             return;
     }
     // A failure is raised and abandons the command here, before currentFile moves on: the status
     // bar keeps naming the file that really holds the data.
-    writeFileReplacing(target, list.entries);
-    currentFile = target;
+    writeFileReplacing(target, list.entries());
+    list.currentFile = target;
     if (window) {
         window->setTitle(kWindowTitle);
         window->setStatusText(BLKINFO(list));
@@ -54,7 +59,7 @@ void exitQuestion(BlockList& list)
     } catch (const CommandAbandoned&) {
         // The handler has told the user why the save failed; the window is gone, so this is the
         // last chance to keep the edits.
-        const std::string recovered = writeRecoveryFile(currentFile, list.entries);
+        const std::string recovered = writeRecoveryFile(list.currentFile, list.entries());
         if (!recovered.empty())
             tellRecoveredAfterFailedSave(recovered);
     }

@@ -97,8 +97,7 @@ void splitIntoEntries(std::string_view data, BlockList& list)
         std::size_t n = wordAt(d, 0) + 2u;
         if (isHeader(d))
             n += wordAt(d, n) + 2u;
-        list.lines.emplace_back(BLKLINE(d));
-        list.entries.emplace_back(d.substr(0, n));
+        list.append(std::string(d.substr(0, n)), DisplayLine(BLKLINE(d)));
         offset += n < d.size() ? n : d.size();
     }
 }

@@ -4,7 +4,7 @@
 
 #include "support/file_io.h"
 #include "support/message_box.h"
-#include "tape/file_commands.h"
+#include "tape/name_completion.h"
 
 namespace murax {
 

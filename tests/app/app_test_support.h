@@ -111,19 +111,19 @@ private:
 // window, as the start-up load leaves things. True once the window is up and the one-time
 // selection after the first paint has selected row 1 (focus alone can make row 1 current, but only
 // that selection selects it).
-inline bool showTapeInWindow(const QString& path, const std::string& tape, BlockList& list,
-                             std::unique_ptr<MainWindow>& window)
+inline bool showTapeInWindow(AppContext& app, const QString& path, const std::string& tape,
+                             BlockList& list, std::unique_ptr<MainWindow>& window)
 {
     if (!writeBytes(path, tape))
         return false;
-    currentFile = bytesOf(path);
-    ABLOCKS(currentFile, list);
-    window = std::make_unique<MainWindow>(list);
+    ABLOCKS(bytesOf(path), list);
+    list.currentFile = bytesOf(path);
+    window = std::make_unique<MainWindow>(app, list);
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
         return false;
     return QTest::qWaitFor([&] {
-        return list.lines.empty() || window->blockList()->selectedPositions() == std::vector<int>{1};
+        return list.empty() || window->blockList()->selectedPositions() == std::vector<int>{1};
     });
 }
 

@@ -22,11 +22,11 @@
 #include "app/program_fonts.h"
 #include "app/status_bar.h"
 #include "app/toolbar.h"
+#include "support/app_context.h"
+#include "support/ascii_case.h"
 #include "support/command_dispatch.h"
 #include "support/error_handler.h"
-#include "tape/file_commands.h"
 #include "tape/tap_decoding.h"
-#include "support/ascii_case.h"
 #include "tests/app/app_test_support.h"
 #include "tests/fakes/fake_desktop.h"
 
@@ -132,13 +132,13 @@ int runProgramThatBreaks(const std::string& tape)
     installFontSubstitutions();
     BreakableDesktop desktop;
     desktop.echo = true;
-    setDesktop(&desktop);
+    AppContext app(desktop);
     ERRORSYS();
     QObject owner;
     watchForTheMainWindow(&owner, [&desktop](MainWindow& window) {
         editThenBreakACommand(window, desktop, false);
     });
-    MAIN(&tape);
+    MAIN(app, &tape);
     std::printf("MAIN returned\n");
     return 3;
 }
@@ -172,6 +172,7 @@ private:
     QString recoveryPath() const { return dir_->filePath("game.recovered.tap"); }
 
     BreakableDesktop fake_;
+    AppContext app_{fake_};
     std::unique_ptr<QTemporaryDir> dir_;
     BlockList list_;
     std::unique_ptr<MainWindow> window_;
@@ -184,7 +185,6 @@ private:
 void ErrorReportingTest::initTestCase()
 {
     installFontSubstitutions();
-    setDesktop(&fake_);
     ERRORSYS();
     originalDirectory_ = QDir::currentPath();
     setProgramTerminator([this](int status) {
@@ -198,7 +198,6 @@ void ErrorReportingTest::init()
     fake_ = BreakableDesktop();
     exitStatuses_.clear();
     messagesAtEnd_.clear();
-    currentFile.clear();
     dir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(dir_->isValid());
     QDir::setCurrent(dir_->path());
@@ -212,21 +211,20 @@ void ErrorReportingTest::cleanup()
         window->reject();
     window_.reset();
     list_.clear();
-    currentFile.clear();
     QDir::setCurrent(originalDirectory_);
     dir_.reset();
 }
 
 void ErrorReportingTest::openWindow(const QString& path, const std::string& tape)
 {
-    QVERIFY(testing::showTapeInWindow(path, tape, list_, window_));
+    QVERIFY(testing::showTapeInWindow(app_, path, tape, list_, window_));
 }
 
 void ErrorReportingTest::aSaveOverAFolderIsReportedAndTheWindowCarriesOn()
 {
     const QString path = tapePath();
     openWindow(path, kTape);
-    const DisplayLines original = list_.lines;
+    const DisplayLines original = list_.lines();
     fake_.ctrlDown = true;
     QTest::keyClick(&view(), Qt::Key_Down, Qt::ControlModifier);
     const QString status = window_->statusBar()->text();
@@ -242,9 +240,9 @@ void ErrorReportingTest::aSaveOverAFolderIsReportedAndTheWindowCarriesOn()
     QCOMPARE(fake_.messages[0].kind, 1);
     QCOMPARE(fake_.messages[0].title, std::string("Attenzione"));
     QVERIFY(exitStatuses_.empty());
-    QVERIFY(!commandRunning());
+    QVERIFY(!app_.commandRunning());
     QVERIFY(window_->isVisible());
-    QCOMPARE(currentFile, bytesOf(path));
+    QCOMPARE(list_.currentFile, bytesOf(path));
     QCOMPARE(window_->statusBar()->text(), status);
     // The folder is untouched and nothing was left beside it.
     QVERIFY(QFileInfo(path).isDir());
@@ -255,7 +253,7 @@ void ErrorReportingTest::aSaveOverAFolderIsReportedAndTheWindowCarriesOn()
     window_->activateWindow();
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&view()));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up, Qt::ControlModifier);
-    QCOMPARE(list_.lines, original);
+    QCOMPARE(list_.lines(), original);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F9);
     QCOMPARE(fake_.messages.size(), std::size_t{2});
     QCOMPARE(fake_.messages[1].text, fake_.messages[0].text);
@@ -287,7 +285,7 @@ void ErrorReportingTest::aSaveAsIntoAVanishedFolderIsReportedAndNothingMoves()
     QCOMPARE(fake_.messages[0].kind, 1);
     QVERIFY(exitStatuses_.empty());
     QVERIFY(!root.exists("gone"));
-    QCOMPARE(currentFile, bytesOf(path));
+    QCOMPARE(list_.currentFile, bytesOf(path));
     QCOMPARE(window_->statusBar()->text(), status);
 
     // Run still hands over the file that holds the tape.
@@ -317,7 +315,7 @@ void ErrorReportingTest::anExceptionInACommandEndsTheProgramWithTheReport()
         editThenBreakACommand(window, fake_, undoTheEdit);
     });
     const std::string argument = bytesOf(path);
-    MAIN(&argument);
+    MAIN(app_, &argument);
 
     QVERIFY(reached);
     QCOMPARE(exitStatuses_, std::vector<int>{0});
@@ -393,7 +391,7 @@ void ErrorReportingTest::aFailedSaveAtExitTellsWhereTheEditsWent()
     });
     // Delete: Yes; save at exit: Yes; both messages: OK.
     const std::string argument = bytesOf(path);
-    MAIN(&argument);
+    MAIN(app_, &argument);
 
     QVERIFY(reached);
     QVERIFY(exitStatuses_.empty());
@@ -444,7 +442,7 @@ void ErrorReportingTest::aTapeLargerThanMemoryIsRefusedWithAMessageAtStart()
         QSKIP("this file system takes no sparse file of 1 TiB");
     file.close();
     const std::string argument = bytesOf(path);
-    MAIN(&argument);
+    MAIN(app_, &argument);
     QVERIFY(exitStatuses_.empty());
     QCOMPARE(fake_.messages.size(), std::size_t{1});
     QCOMPARE(fake_.messages[0].kind, 1);

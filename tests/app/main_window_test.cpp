@@ -16,10 +16,11 @@
 #include "app/properties_dialog.h"
 #include "app/status_bar.h"
 #include "app/toolbar.h"
+#include "support/app_context.h"
 #include "support/command_dispatch.h"
-#include "tape/file_commands.h"
-#include "tape/hex_editor_command.h"
 #include "tape/display_charset.h"
+#include "tape/block_info.h"
+#include "tape/hex_editor_command.h"
 #include "tape/tap_decoding.h"
 #include "tests/app/app_test_support.h"
 #include "tests/fakes/fake_desktop.h"
@@ -79,6 +80,7 @@ private:
     }
 
     FakeDesktop fake_;
+    AppContext app_{fake_};
     std::unique_ptr<QTemporaryDir> dir_;
     BlockList list_;
     std::unique_ptr<MainWindow> window_;
@@ -88,7 +90,6 @@ private:
 void MainWindowTest::initTestCase()
 {
     installFontSubstitutions();
-    setDesktop(&fake_);
     originalDirectory_ = QDir::currentPath();
 }
 
@@ -110,7 +111,7 @@ void MainWindowTest::cleanup()
 
 void MainWindowTest::openWindow(const std::string& tape)
 {
-    QVERIFY(testing::showTapeInWindow(dir_->filePath("game.tap"), tape, list_, window_));
+    QVERIFY(testing::showTapeInWindow(app_, dir_->filePath("game.tap"), tape, list_, window_));
 }
 
 void MainWindowTest::hasTheTemplatesFixedClientSizeAndCaption()
@@ -136,9 +137,9 @@ void MainWindowTest::showsOneRowPerLineWithRowOneSelectedAfterShowing()
 {
     openWindow(testing::headerEntry("first") + testing::dataEntry(5) + testing::headerEntry("last"));
     QCOMPARE(view().count(), 3);
-    QCOMPARE(view().model()->rowCount(), static_cast<int>(list_.lines.size()));
+    QCOMPARE(view().model()->rowCount(), static_cast<int>(list_.lines().size()));
     QCOMPARE(view().model()->index(1, 0).data().toString(),
-             QString::fromStdString(list_.lines[1].str()));
+             QString::fromStdString(list_.lines()[1].str()));
     QCOMPARE(view().currentPosition(), 1);
     QCOMPARE(view().selectedPositions(), std::vector<int>{1});
     QCOMPARE(window_->statusBar()->text(), QString::fromStdString(BLKINFO(list_)));
@@ -158,13 +159,13 @@ void MainWindowTest::ctrlUpMovesTheEntryOnlyWhileCtrlIsReallyDown()
 {
     openWindow(testing::headerEntry("one") + testing::headerEntry("two")
                + testing::headerEntry("three"));
-    const DisplayLines original = list_.lines;
+    const DisplayLines original = list_.lines();
     QCOMPARE(view().currentPosition(), 1);
 
     // Row 1 cannot move up, and the key is consumed: not even the focus row moves.
     fake_.ctrlDown = true;
     QTest::keyClick(&view(), Qt::Key_Up, Qt::ControlModifier);
-    QCOMPARE(list_.lines, original);
+    QCOMPARE(list_.lines(), original);
     QCOMPARE(view().currentPosition(), 1);
     QCOMPARE(view().selectedPositions(), std::vector<int>{1});
 
@@ -174,17 +175,17 @@ void MainWindowTest::ctrlUpMovesTheEntryOnlyWhileCtrlIsReallyDown()
     QTest::keyClick(&view(), Qt::Key_Down);
     QTest::keyClick(&view(), Qt::Key_Up);
     QCOMPARE(view().currentPosition(), 2);
-    QCOMPARE(list_.lines, original);
+    QCOMPARE(list_.lines(), original);
 
     // The event says Ctrl, but the key is not down now: the list only moves its focus row.
     QTest::keyClick(&view(), Qt::Key_Down, Qt::ControlModifier);
     QCOMPARE(view().currentPosition(), 3);
-    QCOMPARE(list_.lines, original);
+    QCOMPARE(list_.lines(), original);
 
     fake_.ctrlDown = true;
     QTest::keyClick(&view(), Qt::Key_Up, Qt::NoModifier);
-    QCOMPARE(list_.lines[1], original[2]);
-    QCOMPARE(list_.lines[2], original[1]);
+    QCOMPARE(list_.lines()[1], original[2]);
+    QCOMPARE(list_.lines()[2], original[1]);
     QCOMPARE(view().currentPosition(), 2);
     QCOMPARE(view().selectedPositions(), std::vector<int>{2});
     QCOMPARE(view().model()->index(1, 0).data().toString(), QString::fromStdString(original[2].str()));
@@ -194,7 +195,7 @@ void MainWindowTest::deleteAsksAndRemovesTheSelectedEntries()
 {
     openWindow(testing::headerEntry("a") + testing::dataEntry(1) + testing::headerEntry("c")
                + testing::dataEntry(3));
-    const DisplayLines original = list_.lines;
+    const DisplayLines original = list_.lines();
     QTest::mouseClick(view().viewport(), Qt::LeftButton, {}, rowCentre(2));
     QTest::mouseClick(view().viewport(), Qt::LeftButton, Qt::ControlModifier, rowCentre(4));
     QCOMPARE(view().selectedPositions(), (std::vector<int>{2, 4}));
@@ -203,12 +204,12 @@ void MainWindowTest::deleteAsksAndRemovesTheSelectedEntries()
     QTest::keyClick(&view(), Qt::Key_Delete);
     QCOMPARE(fake_.messages.size(), std::size_t{1});
     QCOMPARE(fake_.messages[0].kind, 4);
-    QCOMPARE(list_.lines, original);
+    QCOMPARE(list_.lines(), original);
     QCOMPARE(view().selectedPositions(), (std::vector<int>{2, 4}));
 
     fake_.messageAnswers = {Desktop::Yes};
     QTest::keyClick(&view(), Qt::Key_Delete, Qt::ShiftModifier);
-    QCOMPARE(list_.lines, (DisplayLines{original[0], original[2]}));
+    QCOMPARE(list_.lines(), (DisplayLines{original[0], original[2]}));
     QCOMPARE(view().count(), 2);
     QCOMPARE(view().selectedPositions(), std::vector<int>{2});
     QCOMPARE(window_->statusBar()->text(), QString::fromStdString(BLKINFO(list_)));
@@ -222,7 +223,7 @@ void MainWindowTest::deleteAsksAndRemovesTheSelectedEntries()
     PaintRecorder paints(window_.get());
     fake_.messageAnswers = {Desktop::Yes};
     QTest::keyClick(&view(), Qt::Key_Delete);
-    QCOMPARE(list_.lines, (DisplayLines{original[0], original[2]}));
+    QCOMPARE(list_.lines(), (DisplayLines{original[0], original[2]}));
     QCOMPARE(view().selectedPositions(), std::vector<int>{2});
     // The window itself, its title band with it, not only the strips its children left bare.
     const QRegion band(0, 33, 446, 14);
@@ -293,7 +294,7 @@ void MainWindowTest::escapeClosesTheWindow()
 void MainWindowTest::toolbarButtonsRunTheirCommandsOnThisWindow()
 {
     openWindow(testing::headerEntry("a") + testing::headerEntry("b") + testing::headerEntry("c"));
-    const DisplayLines original = list_.lines;
+    const DisplayLines original = list_.lines();
     Toolbar& toolbar = *window_->toolbar();
     auto click = [&toolbar](int button) {
         QTest::mouseClick(&toolbar, Qt::LeftButton, {}, toolbar.buttonRect(button).center());
@@ -301,16 +302,16 @@ void MainWindowTest::toolbarButtonsRunTheirCommandsOnThisWindow()
     constexpr int kDelete = 3, kMoveDown = 5, kRun = 7;
 
     click(kMoveDown);
-    QCOMPARE(list_.lines, (DisplayLines{original[1], original[0], original[2]}));
+    QCOMPARE(list_.lines(), (DisplayLines{original[1], original[0], original[2]}));
     QCOMPARE(view().selectedPositions(), std::vector<int>{2});
 
     fake_.messageAnswers = {Desktop::Yes};
     click(kDelete);
-    QCOMPARE(list_.lines, (DisplayLines{original[1], original[2]}));
+    QCOMPARE(list_.lines(), (DisplayLines{original[1], original[2]}));
     QVERIFY(window_->statusBar()->text().startsWith("Blocks: 2 "));
 
     click(kRun);
-    QCOMPARE(fake_.opened, std::vector<std::string>{currentFile});
+    QCOMPARE(fake_.opened, std::vector<std::string>{list_.currentFile});
     QVERIFY(view().hasFocus());
 }
 
@@ -320,7 +321,7 @@ void MainWindowTest::nothingRunsAndNothingClosesWhileTheHexEditorWaits()
     QCOMPARE(view().currentPosition(), 1);
     QVERIFY(testing::writeBytes(dir_->filePath("MURAX.INI"), "[Edit]\nHex editor=hexed\n"));
     fake_.exeFolder = QFile::encodeName(dir_->path()).toStdString() + "/";
-    const DisplayLines original = list_.lines;
+    const DisplayLines original = list_.lines();
 
     bool stayedOpen = false;
     int beepsWhileWaiting = 0;
@@ -340,7 +341,7 @@ void MainWindowTest::nothingRunsAndNothingClosesWhileTheHexEditorWaits()
         beepsWhileWaiting = fake_.beeps - beepsBefore;
         return 0;
     };
-    QVERIFY(dispatchCommand([this] { MODHEX(*window_, list_); }));
+    QVERIFY(dispatchCommand(app_, [this] { MODHEX(*window_, list_); }));
 
     QCOMPARE(fake_.commandLines.size(), std::size_t{1});
     QVERIFY(stayedOpen);
@@ -348,8 +349,8 @@ void MainWindowTest::nothingRunsAndNothingClosesWhileTheHexEditorWaits()
     QVERIFY(fake_.messages.empty());
     QCOMPARE(std::count(fake_.events.begin(), fake_.events.end(), "open: Select a TAP file to open"),
              0);
-    QCOMPARE(list_.lines, original);
-    QVERIFY(!commandRunning());
+    QCOMPARE(list_.lines(), original);
+    QVERIFY(!app_.commandRunning());
 
     // Once the hand-off has ended the window closes again.
     QTest::keyClick(&view(), Qt::Key_Escape);

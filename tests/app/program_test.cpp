@@ -9,6 +9,8 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "app/program_fonts.h"
+#include "app/status_bar.h"
+#include "support/app_context.h"
 #include "tape/block_list.h"
 #include "tests/app/app_test_support.h"
 #include "tests/fakes/fake_desktop.h"
@@ -33,6 +35,7 @@ private:
     void whenTheWindowShows(std::function<void(MainWindow&)> inWindow);
 
     FakeDesktop fake_;
+    AppContext app_{fake_};
     QTemporaryDir dir_;
     QString originalDirectory_;
     bool windowShown_ = false;
@@ -43,7 +46,6 @@ void ProgramTest::initTestCase()
 {
     QVERIFY(dir_.isValid());
     installFontSubstitutions();
-    setDesktop(&fake_);
     originalDirectory_ = QDir::currentPath();
     QDir::setCurrent(dir_.path());
 }
@@ -52,7 +54,6 @@ void ProgramTest::init()
 {
     fake_ = FakeDesktop();
     windowShown_ = false;
-    currentFile.clear();
 }
 
 void ProgramTest::cleanup()
@@ -89,7 +90,7 @@ void ProgramTest::whenTheWindowShows(std::function<void(MainWindow&)> inWindow)
 void ProgramTest::cancelledOpenDialogEndsWithoutAWindow()
 {
     whenTheWindowShows([](MainWindow& window) { window.reject(); });
-    MAIN(nullptr);
+    MAIN(app_, nullptr);
     QVERIFY(!windowShown_);
     QCOMPARE(fake_.events, std::vector<std::string>{"open: Select a TAP file to open"});
 }
@@ -98,7 +99,7 @@ void ProgramTest::missingFileIsReportedAndEndsWithoutAWindow()
 {
     whenTheWindowShows([](MainWindow& window) { window.reject(); });
     const std::string argument = "nothing-here";
-    MAIN(&argument);
+    MAIN(app_, &argument);
     QVERIFY(!windowShown_);
     QCOMPARE(fake_.messages.size(), std::size_t{1});
     QCOMPARE(fake_.messages[0].kind, 1);
@@ -115,7 +116,9 @@ void ProgramTest::editedTapeIsOfferedForSavingAfterTheWindowCloses()
 
     bool rowOneSelected = false;
     bool questionAfterClose = false;
+    QString statusText;
     whenTheWindowShows([&](MainWindow& window) {
+        statusText = window.statusBar()->text();
         BlockListView& list = *window.blockList();
         rowOneSelected = QTest::qWaitFor(
             [&list] { return list.selectedPositions() == std::vector<int>{1}; }, 2000);
@@ -125,12 +128,12 @@ void ProgramTest::editedTapeIsOfferedForSavingAfterTheWindowCloses()
     });
     // Started with a name without extension, relative to the current directory.
     const std::string argument = "game";
-    MAIN(&argument);
+    MAIN(app_, &argument);
 
     QVERIFY(windowShown_);
     QVERIFY(rowOneSelected);
     QVERIFY(questionAfterClose);
-    QCOMPARE(currentFile, QDir(dir_.path()).filePath("game.tap").toStdString());
+    QCOMPARE(statusText, "Blocks: 2     File: " + QDir(dir_.path()).filePath("game.tap"));
     QCOMPARE(fake_.messages.size(), std::size_t{2});
     QCOMPARE(fake_.messages[1].text, std::string("TAP has been changed. Save it?"));
     QCOMPARE(fake_.messages[1].kind, 4);

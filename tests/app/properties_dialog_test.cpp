@@ -12,6 +12,7 @@
 
 #include "app/program_fonts.h"
 #include "app/properties_dialog.h"
+#include "support/app_context.h"
 #include "tape/display_charset.h"
 #include "tests/fakes/fake_desktop.h"
 
@@ -56,6 +57,7 @@ class PropertiesDialogTest : public QObject {
 
     QWidget* owner_ = nullptr;
     murax::testing::FakeDesktop fake_;
+    murax::AppContext app_{fake_};
 
     // Runs the dialog modally, as the rename command does, with `act` done to it once it is up.
     int runWith(PropertiesDialog& dialog, std::function<void()> act)
@@ -73,7 +75,6 @@ private slots:
     void initTestCase()
     {
         murax::installFontSubstitutions();
-        murax::setDesktop(&fake_);
     }
 
     void init()

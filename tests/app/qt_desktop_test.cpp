@@ -14,7 +14,6 @@
 #include "app/main_window.h"
 #include "app/program_fonts.h"
 #include "app/qt_desktop.h"
-#include "tape/file_commands.h"
 #include "tests/app/app_test_support.h"
 
 using namespace murax;
@@ -270,7 +269,7 @@ void QtDesktopTest::fileDialogsKeepTheirSettingsAndRequireAnExistingFolder()
 void QtDesktopTest::openCompletesANameTypedInTheRealDialog()
 {
     installFontSubstitutions();
-    setDesktop(&desktop_);
+    AppContext app(desktop_);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString original = QDir::currentPath();
@@ -279,7 +278,7 @@ void QtDesktopTest::openCompletesANameTypedInTheRealDialog()
                                 testing::headerEntry("one") + testing::headerEntry("two")));
     BlockList list;
     std::unique_ptr<MainWindow> window;
-    QVERIFY(testing::showTapeInWindow(dir.filePath("first.tap"), testing::dataEntry(1), list, window));
+    QVERIFY(testing::showTapeInWindow(app, dir.filePath("first.tap"), testing::dataEntry(1), list, window));
 
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -290,9 +289,8 @@ void QtDesktopTest::openCompletesANameTypedInTheRealDialog()
     });
     QTest::keyClick(window->blockList(), Qt::Key_F2);
     QDir::setCurrent(original);
-    setDesktop(nullptr);
 
-    QCOMPARE(currentFile, testing::bytesOf(QDir(dir.path()).filePath("game.tap")));
+    QCOMPARE(list.currentFile, testing::bytesOf(QDir(dir.path()).filePath("game.tap")));
     QCOMPARE(list.count(), std::size_t{2});
     QCOMPARE(window->blockList()->count(), 2);
 }

@@ -22,7 +22,8 @@
 #include "app/qt_desktop.h"
 #include "app/status_bar.h"
 #include "app/toolbar.h"
-#include "tape/file_commands.h"
+#include "support/app_context.h"
+#include "tape/change_detection.h"
 #include "tape/tap_decoding.h"
 #include "tests/app/app_test_support.h"
 #include "tests/fakes/fake_desktop.h"
@@ -99,7 +100,8 @@ private slots:
     void theDesktopsDefaultProgramForTapesReceivesThePath();
 
 private:
-    void openWindow(const QString& path, const std::string& tape);
+    // The window's commands use `app`, the fake desktop's context unless another is given.
+    void openWindow(const QString& path, const std::string& tape, AppContext* app = nullptr);
     BlockListView& view() { return *window_->blockList(); }
     void click(Button button)
     {
@@ -117,6 +119,7 @@ private:
     }
 
     FakeDesktop fake_;
+    AppContext app_{fake_};
     std::unique_ptr<QTemporaryDir> dir_;
     BlockList list_;
     std::unique_ptr<MainWindow> window_;
@@ -126,7 +129,6 @@ private:
 void RunCommandTest::initTestCase()
 {
     installFontSubstitutions();
-    setDesktop(&fake_);
     originalDirectory_ = QDir::currentPath();
 }
 
@@ -140,17 +142,15 @@ void RunCommandTest::init()
 
 void RunCommandTest::cleanup()
 {
-    setDesktop(&fake_);
     window_.reset();
     list_.clear();
-    currentFile.clear();
     QDir::setCurrent(originalDirectory_);
     dir_.reset();
 }
 
-void RunCommandTest::openWindow(const QString& path, const std::string& tape)
+void RunCommandTest::openWindow(const QString& path, const std::string& tape, AppContext* app)
 {
-    QVERIFY(testing::showTapeInWindow(path, tape, list_, window_));
+    QVERIFY(testing::showTapeInWindow(app ? *app : app_, path, tape, list_, window_));
 }
 
 void RunCommandTest::chooseFromMenu(Button button, int entry)
@@ -174,7 +174,7 @@ void RunCommandTest::f11AndTheRunButtonHandOverTheFileAsStoredWithoutSavingIt()
 
     fake_.messageAnswers = {Desktop::Yes};
     QTest::keyClick(&view(), Qt::Key_Delete);
-    QCOMPARE(list_.lines.size(), std::size_t{2});
+    QCOMPARE(list_.lines().size(), std::size_t{2});
 
     QTest::keyClick(&view(), Qt::Key_F11);
     QCOMPARE(fake_.opened, std::vector<std::string>{bytesOf(path)});
@@ -185,10 +185,10 @@ void RunCommandTest::f11AndTheRunButtonHandOverTheFileAsStoredWithoutSavingIt()
     // still in the list and still counts as unsaved.
     QCOMPARE(contentsOf(path).toStdString(), tape);
     QCOMPARE(fake_.messages.size(), std::size_t{1});
-    QCOMPARE(list_.lines.size(), std::size_t{2});
+    QCOMPARE(list_.lines().size(), std::size_t{2});
     QCOMPARE(view().count(), 2);
     QVERIFY(CAMBIATO(list_));
-    QCOMPARE(currentFile, bytesOf(path));
+    QCOMPARE(list_.currentFile, bytesOf(path));
     QCOMPARE(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"game.tap"});
 }
 
@@ -203,7 +203,7 @@ void RunCommandTest::runFollowsTheCurrentFileThroughOpenAndSaveAs()
     // Opened by a name typed without its extension.
     fake_.openAnswers = {"second"};
     QTest::keyClick(&view(), Qt::Key_F2);
-    QCOMPARE(currentFile, bytesOf(second));
+    QCOMPARE(list_.currentFile, bytesOf(second));
     click(RunButton);
     QCOMPARE(fake_.opened, std::vector<std::string>{bytesOf(second)});
 
@@ -212,7 +212,7 @@ void RunCommandTest::runFollowsTheCurrentFileThroughOpenAndSaveAs()
     fake_.saveAnswers = {bytesOf(dir_->filePath("copy"))};
     chooseFromMenu(SaveButton, kSaveAsEntry);
     QCOMPARE(contentsOf(copy).toStdString(), secondTape);
-    QCOMPARE(currentFile, bytesOf(copy));
+    QCOMPARE(list_.currentFile, bytesOf(copy));
 
     QTest::keyClick(&view(), Qt::Key_F11);
     click(RunButton);
@@ -226,15 +226,15 @@ void RunCommandTest::keysReachTheListAfterToolbarCommandsWithoutAClick()
     const QString path = dir_->filePath("game.tap");
     openWindow(path,
                testing::headerEntry("a") + testing::headerEntry("b") + testing::headerEntry("c"));
-    const DisplayLines original = list_.lines;
-    const std::vector<std::string> entries = list_.entries;
+    const DisplayLines original = list_.lines();
+    const std::vector<std::string> entries = list_.entries();
     fake_.ctrlDown = true;
 
     // After a plain button.
     click(MoveDownButton);
-    QCOMPARE(list_.lines, (DisplayLines{original[1], original[0], original[2]}));
+    QCOMPARE(list_.lines(), (DisplayLines{original[1], original[0], original[2]}));
     typeKey(Qt::Key_Down, Qt::ControlModifier);
-    QCOMPARE(list_.lines, (DisplayLines{original[1], original[2], original[0]}));
+    QCOMPARE(list_.lines(), (DisplayLines{original[1], original[2], original[0]}));
     QCOMPARE(view().selectedPositions(), std::vector<int>{3});
 
     // After a menu entry.
@@ -242,13 +242,13 @@ void RunCommandTest::keysReachTheListAfterToolbarCommandsWithoutAClick()
     chooseFromMenu(SaveButton, kSaveEntry);
     QCOMPARE(contentsOf(path).toStdString(), entries[1] + entries[2] + entries[0]);
     typeKey(Qt::Key_Up, Qt::ControlModifier);
-    QCOMPARE(list_.lines, (DisplayLines{original[1], original[0], original[2]}));
+    QCOMPARE(list_.lines(), (DisplayLines{original[1], original[0], original[2]}));
 
     // After Run.
     click(RunButton);
     QCOMPARE(fake_.opened.size(), std::size_t{1});
     typeKey(Qt::Key_Up, Qt::ControlModifier);
-    QCOMPARE(list_.lines, original);
+    QCOMPARE(list_.lines(), original);
     QCOMPARE(view().selectedPositions(), std::vector<int>{1});
 
     // After a menu closed with Esc.
@@ -258,7 +258,7 @@ void RunCommandTest::keysReachTheListAfterToolbarCommandsWithoutAClick()
     typeKey(Qt::Key_Delete);
     QCOMPARE(fake_.messages.size(), std::size_t{1});
     QCOMPARE(fake_.messages[0].text, std::string("Delete the selected blocks?"));
-    QCOMPARE(list_.lines, original);
+    QCOMPARE(list_.lines(), original);
 }
 
 // The real desktop service and xdg-open, with a handler of the test's own made the default
@@ -322,7 +322,9 @@ void RunCommandTest::theDesktopsDefaultProgramForTapesReceivesThePath()
     // A folder with a blank in its name: the path must arrive as one argument.
     QVERIFY(root.mkpath("my tapes"));
     const QString path = root.filePath("my tapes/game.tap");
-    openWindow(path, testing::headerEntry("run me") + testing::dataEntry(3));
+    QtDesktop realDesktop;
+    AppContext realApp(realDesktop);
+    openWindow(path, testing::headerEntry("run me") + testing::dataEntry(3), &realApp);
 
     const QString mimeType =
         runTool(xdgMime, {"query", "filetype", path}).value_or(QString()).section(';', 0, 0);
@@ -331,10 +333,7 @@ void RunCommandTest::theDesktopsDefaultProgramForTapesReceivesThePath()
     QCOMPARE(runTool(xdgMime, {"query", "default", mimeType}).value_or(QString()),
              QString("murax-run-probe.desktop"));
 
-    QtDesktop realDesktop;
-    setDesktop(&realDesktop);
     QTest::keyClick(&view(), Qt::Key_F11);
-    setDesktop(&fake_);
 
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(received), 10000);
     QCOMPARE(contentsOf(received), QFile::encodeName(path));

@@ -15,12 +15,12 @@
 #include <vector>
 
 #include "app/toolbar.h"
+#include "support/app_context.h"
 #include "support/command_dispatch.h"
 #include "tests/app/app_test_support.h"
 #include "tests/fakes/fake_desktop.h"
 
 using murax::Toolbar;
-using murax::ToolbarCommands;
 using murax::testing::whenMenuOpens;
 
 namespace {
@@ -44,28 +44,15 @@ class ToolbarTest : public QObject {
     std::vector<bool> menuUpWhenRun_;
     int contextMenusAsked_ = 0;
     murax::testing::FakeDesktop fake_;
+    murax::AppContext app_{fake_};
 
-    ToolbarCommands recordingCommands()
+    // Records the name of each command the bar starts.
+    murax::CommandRunner recordingRunner()
     {
-        auto record = [this](std::string name) {
-            return [this, name] {
-                ran_.push_back(name);
-                menuUpWhenRun_.push_back(QApplication::activePopupWidget() != nullptr);
-            };
+        return [this](const murax::Command& command) {
+            ran_.push_back(command.name);
+            menuUpWhenRun_.push_back(QApplication::activePopupWidget() != nullptr);
         };
-        ToolbarCommands c;
-        c.open = record("open");
-        c.add = record("add");
-        c.insert = record("insert");
-        c.save = record("save");
-        c.saveAs = record("saveAs");
-        c.remove = record("remove");
-        c.moveUp = record("moveUp");
-        c.moveDown = record("moveDown");
-        c.editProperties = record("editProperties");
-        c.editWithHexEditor = record("editWithHexEditor");
-        c.run = record("run");
-        return c;
     }
 
     // The list keeps the window's focus throughout. Which window is active after a popup has
@@ -102,7 +89,7 @@ class ToolbarTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { murax::setDesktop(&fake_); }
+    void initTestCase() {}
 
     void init()
     {
@@ -118,7 +105,7 @@ private slots:
         list_ = new QListWidget(window_);
         list_->setGeometry(0, 50, 446, 528);
         list_->addItems({"one", "two", "three"});
-        bar_ = new Toolbar(recordingCommands(), window_);
+        bar_ = new Toolbar(app_, recordingRunner(), window_);
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_));
         window_->activateWindow();
@@ -140,7 +127,7 @@ private slots:
             {0, 0, 30, 31},   {30, 0, 43, 31},  {73, 0, 43, 31},  {116, 0, 30, 31},
             {154, 0, 30, 31}, {184, 0, 30, 31}, {214, 0, 43, 31}, {265, 0, 30, 31},
         };
-        for (int i = 0; i < Toolbar::kButtonCount; ++i)
+        for (int i = 0; i < bar_->buttonCount(); ++i)
             QCOMPARE(bar_->buttonRect(i), expected[i]);
         QCOMPARE(bar_->buttonAt(QPoint(150, 10)), -1);  // the gap before the second group
         QCOMPARE(bar_->buttonAt(QPoint(260, 10)), -1);  // the gap before Run
@@ -169,7 +156,7 @@ private slots:
         }
         // Every button shows a picture, drawn at (1, 4) and transparently: the cell's corners
         // keep the background, some pixels inside differ from it.
-        for (int button = 0; button < Toolbar::kButtonCount; ++button) {
+        for (int button = 0; button < bar_->buttonCount(); ++button) {
             const QRect r = bar_->buttonRect(button);
             const QPoint origin = r.topLeft() + QPoint(1, 4);
             QCOMPARE(image.pixelColor(origin), kBackground);
@@ -189,7 +176,7 @@ private slots:
     {
         for (int button : {Open, Delete, MoveUp, MoveDown, Run})
             QTest::mouseClick(bar_, Qt::LeftButton, {}, centreOf(button));
-        QCOMPARE(ran_, (std::vector<std::string>{"open", "remove", "moveUp", "moveDown", "run"}));
+        QCOMPARE(ran_, (std::vector<std::string>{"Open", "Delete", "Move up", "Move down", "Run"}));
         expectFocusInList();
         QCOMPARE(bar_->focusPolicy(), Qt::NoFocus);
 
@@ -200,7 +187,7 @@ private slots:
         QTest::mouseClick(bar_, Qt::LeftButton, {}, QPoint(29, 30));
         QTest::mouseClick(bar_, Qt::LeftButton, {}, QPoint(265, 15));
         QTest::mouseClick(bar_, Qt::LeftButton, {}, QPoint(294, 15));
-        QCOMPARE(ran_, (std::vector<std::string>{"open", "open", "run", "run"}));
+        QCOMPARE(ran_, (std::vector<std::string>{"Open", "Open", "Run", "Run"}));
     }
 
     void clicksBesideTheButtonsOrWithTheRightButtonDoNothing()
@@ -275,12 +262,12 @@ private slots:
         QTest::addColumn<int>("button");
         QTest::addColumn<int>("entry");
         QTest::addColumn<QString>("command");
-        QTest::newRow("Add...") << int(Add) << 0 << "add";
-        QTest::newRow("Insert...") << int(Add) << 1 << "insert";
-        QTest::newRow("Save") << int(Save) << 0 << "save";
-        QTest::newRow("Save as...") << int(Save) << 1 << "saveAs";
-        QTest::newRow("Edit properties...") << int(Edit) << 0 << "editProperties";
-        QTest::newRow("Edit with hex editor...") << int(Edit) << 1 << "editWithHexEditor";
+        QTest::newRow("Add...") << int(Add) << 0 << "Add";
+        QTest::newRow("Insert...") << int(Add) << 1 << "Insert";
+        QTest::newRow("Save") << int(Save) << 0 << "Save";
+        QTest::newRow("Save as...") << int(Save) << 1 << "Save as";
+        QTest::newRow("Edit properties...") << int(Edit) << 0 << "Edit properties";
+        QTest::newRow("Edit with hex editor...") << int(Edit) << 1 << "Edit with hex editor";
     }
 
     void eachMenuEntryRunsItsCommandOnceTheMenuHasClosed()
@@ -334,14 +321,14 @@ private slots:
     {
         murax::testing::UnexpectedWindowWatch watch;
         fake_.beeps = 0;
-        murax::dispatchCommand([this] {
-            for (int button = 0; button < Toolbar::kButtonCount; ++button)
+        murax::dispatchCommand(app_, [this] {
+            for (int button = 0; button < bar_->buttonCount(); ++button)
                 QTest::mouseClick(bar_, Qt::LeftButton, {}, centreOf(button));
         });
         QCOMPARE(watch.seen, QStringList());
         QVERIFY(ran_.empty());
         // Each refused click beeps.
-        QCOMPARE(fake_.beeps, Toolbar::kButtonCount);
+        QCOMPARE(fake_.beeps, bar_->buttonCount());
     }
 
     void showsEachButtonsTooltip()
@@ -350,7 +337,7 @@ private slots:
                                 "Save...",           "Delete (DEL)",
                                 "Move up (CTRL+UP)", "Move down (CTRL+DOWN)",
                                 "Edit...",           "Run (F11)"};
-        for (int button = 0; button < Toolbar::kButtonCount; ++button) {
+        for (int button = 0; button < bar_->buttonCount(); ++button) {
             const QPoint at = centreOf(button);
             QHelpEvent help(QEvent::ToolTip, at, bar_->mapToGlobal(at));
             QApplication::sendEvent(bar_, &help);

@@ -16,6 +16,8 @@ namespace murax::testing {
 // asked of the window. editName answers come from a script.
 class FakeWindow : public Window {
 public:
+    explicit FakeWindow(AppContext& context) : context_(context) {}
+
     FakeListBox list;
     std::vector<std::string> titles;
     std::vector<std::string> statusTexts;
@@ -28,6 +30,7 @@ public:
     };
     std::vector<NameRequest> nameRequests;
 
+    AppContext& app() override { return context_; }
     ListBox& listBox() override { return list; }
     void setTitle(const std::string& title) override { titles.push_back(title); }
     void repaintWithoutErasing() override { ++repaints; }
@@ -41,6 +44,9 @@ public:
         nameAnswers.pop_front();
         return answer;
     }
+
+private:
+    AppContext& context_;
 };
 
 }  // namespace murax::testing

@@ -12,11 +12,16 @@
 #include <fstream>
 #include <iterator>
 
+#include "support/app_context.h"
 #include "support/desktop_services.h"
 #include "support/runtime_errors.h"
 #include "tape/block_list.h"
-#include "tape/file_commands.h"
-#include "tape/list_commands.h"
+#include "tape/add_command.h"
+#include "tape/change_detection.h"
+#include "tape/delete_command.h"
+#include "tape/move_commands.h"
+#include "tape/open_commands.h"
+#include "tape/save_commands.h"
 #include "tape/tap_decoding.h"
 #include "tests/fakes/fake_desktop.h"
 #include "tests/fakes/fake_window.h"
@@ -106,7 +111,8 @@ std::string trimmed(std::string text)
 class ToolTapes : public ::testing::Test {
 protected:
     FakeDesktop fake;
-    FakeWindow window;
+    AppContext app{fake};
+    FakeWindow window{app};
     BlockList list;
     fs::path folder;
 
@@ -119,12 +125,10 @@ protected:
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
         folder = pattern;
         fs::current_path(folder);
-        setDesktop(&fake);
         previousHandler_ = installErrorHandler([](const ErrorRecord& record) -> ErrorResult {
             ADD_FAILURE() << "unexpected runtime error on " << record.FILENAME;
             throw CommandAbandoned{};
         });
-        currentFile.clear();
     }
 
     void TearDown() override
@@ -132,11 +136,9 @@ protected:
         if (folder.empty())
             return;
         installErrorHandler(previousHandler_);
-        setDesktop(nullptr);
         fs::current_path(previousDirectory_);
         std::error_code ignored;
         fs::remove_all(folder, ignored);
-        currentFile.clear();
     }
 
     std::string path(const std::string& name) const { return (folder / name).string(); }
@@ -175,7 +177,7 @@ protected:
         std::size_t entry = 0;
         for (std::size_t b = 0; b < blocks.size(); ++b, ++entry) {
             ASSERT_LT(entry, list.count()) << "tzxlist lists more blocks than the editor's entries";
-            const std::string line = list.lines[entry].str();
+            const std::string line = list.lines()[entry].str();
             const ListedBlock& block = blocks[b];
             SCOPED_TRACE("entry " + std::to_string(entry + 1) + ": " + line);
             ASSERT_EQ(line.size(), 52u);
@@ -194,7 +196,7 @@ protected:
                 EXPECT_EQ(line.substr(29, 12), std::string(12, ' '));
                 EXPECT_EQ(numberIn(line, 47), block.dataLength);
             }
-            EXPECT_EQ(list.entries[entry].size(), entryBytes);
+            EXPECT_EQ(list.entries()[entry].size(), entryBytes);
         }
         EXPECT_EQ(entry, list.count()) << "the editor shows entries tzxlist does not list";
     }
@@ -215,14 +217,14 @@ TEST_P(EachToolTape, LinesAgreeWithTzxlistAndOpenThenSaveGivesTheFileBack)
 
     // The start-up load, given the name without its extension as on the command line.
     const std::string argument = "tape";
-    ASSERT_TRUE(startupLoad(&argument, list));
-    EXPECT_EQ(currentFile, path("tape.tap"));
+    ASSERT_TRUE(startupLoad(app, &argument, list));
+    EXPECT_EQ(list.currentFile, path("tape.tap"));
     expectListAgreesWithTzxlist(path("tape.tap"));
 
     fake.saveAnswers = {"copy"};
     SALVA(&window, list, true);
     EXPECT_EQ(readBytes(path("copy.tap")), original);
-    EXPECT_EQ(currentFile, path("copy.tap"));
+    EXPECT_EQ(list.currentFile, path("copy.tap"));
     SALVA(&window, list, false);
     EXPECT_EQ(readBytes(path("copy.tap")), original);
     EXPECT_FALSE(CAMBIATO(list));
@@ -241,13 +243,13 @@ TEST_F(ToolTapes, EditedTapeReadsBackInTzxlistInTheNewOrder)
     if (!make(recipes()[6]) || !make(more))
         GTEST_SKIP() << missingTool_ << " is not installed";
     const std::string argument = path("tape.tap");
-    ASSERT_TRUE(startupLoad(&argument, list));
+    ASSERT_TRUE(startupLoad(app, &argument, list));
     ASSERT_EQ(list.count(), 4u);
-    const DisplayLines loaded = list.lines;
+    const DisplayLines loaded = list.lines();
 
-    window.list.setState(list.lines, {3}, 3);
+    window.list.setState(list.lines(), {3}, 3);
     SPOSTASU(window, list);
-    window.list.setState(list.lines, {1}, 1);
+    window.list.setState(list.lines(), {1}, 1);
     fake.messageAnswers = {Desktop::Yes};
     ELIMINA(window, list);
     fake.openAnswers = {"more"};
@@ -256,10 +258,10 @@ TEST_F(ToolTapes, EditedTapeReadsBackInTzxlistInTheNewOrder)
     SALVA(&window, list, true);
 
     ASSERT_EQ(list.count(), 4u);
-    EXPECT_EQ(list.lines[0].substr(0, 10), "inserted  ");
-    EXPECT_EQ(list.lines[1], loaded[2]);
-    EXPECT_EQ(list.lines[2], loaded[1]);
-    EXPECT_EQ(list.lines[3], loaded[3]);
+    EXPECT_EQ(list.lines()[0].substr(0, 10), "inserted  ");
+    EXPECT_EQ(list.lines()[1], loaded[2]);
+    EXPECT_EQ(list.lines()[2], loaded[1]);
+    EXPECT_EQ(list.lines()[3], loaded[3]);
     const std::vector<ListedBlock> blocks = tzxlist(path("edited.tap"));
     ASSERT_EQ(blocks.size(), 8u);
     EXPECT_EQ(blocks[0].name, "inserted  ");

@@ -16,11 +16,13 @@
 #include "app/block_list_view.h"
 #include "app/main_window.h"
 #include "app/program_fonts.h"
+#include "support/app_context.h"
 #include "support/desktop_services.h"
 #include "support/runtime_errors.h"
 #include "tape/block_list.h"
-#include "tape/file_commands.h"
 #include "tape/display_charset.h"
+#include "tape/change_detection.h"
+#include "tape/open_commands.h"
 #include "tests/fakes/fake_desktop.h"
 #include "tests/realtapes/tzxlist_listing.h"
 
@@ -49,7 +51,6 @@ private slots:
     void initTestCase()
     {
         installFontSubstitutions();
-        setDesktop(&fake_);
         previous_ = installErrorHandler([](const ErrorRecord& record) -> ErrorResult {
             qWarning("unexpected runtime error on %s", record.FILENAME.c_str());
             throw CommandAbandoned{};
@@ -58,14 +59,13 @@ private slots:
     void cleanupTestCase()
     {
         installErrorHandler(previous_);
-        setDesktop(nullptr);
-        currentFile.clear();
     }
 
     void openThenSaveInTheWindowGivesTheFileBack();
 
 private:
     testing::FakeDesktop fake_;
+    AppContext app_{fake_};
     ErrorHandler previous_;
 };
 
@@ -93,9 +93,9 @@ void ToolTapesWindowTest::openThenSaveInTheWindowGivesTheFileBack()
 
     BlockList list;
     const std::string argument = folder + "/game";
-    QVERIFY(startupLoad(&argument, list));
+    QVERIFY(startupLoad(app_, &argument, list));
     {
-        MainWindow window(list);
+        MainWindow window(app_, list);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         BlockListView& view = *window.blockList();
@@ -105,7 +105,7 @@ void ToolTapesWindowTest::openThenSaveInTheWindowGivesTheFileBack()
         QCOMPARE(view.count(), 2);
         for (int row = 0; row < 2; ++row) {
             const QString shown = view.model()->index(row, 0).data().toString();
-            QCOMPARE(shown, QString::fromStdString(bytesToDisplayUtf8(list.lines[row].view())));
+            QCOMPARE(shown, QString::fromStdString(bytesToDisplayUtf8(list.lines()[row].view())));
             const testing::ListedBlock& header = blocks[static_cast<std::size_t>(row) * 2];
             QCOMPARE(shown.left(10), QString::fromStdString(header.name));
             QCOMPARE(shown.mid(36, 5).trimmed().toInt(), header.parameter1);

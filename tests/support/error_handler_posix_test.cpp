@@ -21,7 +21,7 @@ TEST_F(ErrorHandlerTest, ANameLongerThanTheSystemTakesIsAPathNotFound)
 {
     ERRORSYS();
     const std::string tooLong = "/" + std::string(5000, 'n');
-    EXPECT_TRUE(dispatchCommand([&] { readFile(tooLong); }));
+    EXPECT_TRUE(dispatchCommand(app, [&] { readFile(tooLong); }));
     ASSERT_EQ(fake.messages.size(), 1u);
     EXPECT_EQ(fake.messages[0].text, "Percorso " + asciiUpper(tooLong) + " non trovato.");
 }

@@ -300,43 +300,43 @@ TEST_F(ErrorHandlerTest, FileFailuresReachTheHandlerThroughTheDispatchPoint)
     testing::ScratchFolder scratch;
 
     // A folder where a file is expected: access denied, the command abandoned quietly.
-    EXPECT_TRUE(dispatchCommand([&] { loadTheTape(scratch.path().string()); }));
+    EXPECT_TRUE(dispatchCommand(app, [&] { loadTheTape(scratch.path().string()); }));
     ASSERT_EQ(fake.messages.size(), 1u);
     EXPECT_EQ(fake.messages[0].text, "Impossibile accedere al file " +
                                          asciiUpper(scratch.path().string()) + ".");
 
     // A missing folder.
     fake.messages.clear();
-    EXPECT_TRUE(dispatchCommand([&] { loadTheTape(scratch / "no/such.tap"); }));
+    EXPECT_TRUE(dispatchCommand(app, [&] { loadTheTape(scratch / "no/such.tap"); }));
     EXPECT_EQ(fake.messages.at(0).text,
               "Percorso " + asciiUpper(scratch / "no/such.tap") + " non trovato.");
-    EXPECT_FALSE(commandRunning());
+    EXPECT_FALSE(app.commandRunning());
 
     // A failure no row names: the report, naming the function and line that called the read.
     fake.messages.clear();
     {
         const testing::UnnamedFileFailure failure(scratch.path().string());
-        EXPECT_THROW(dispatchCommand([&] { loadTheTape(failure.path()); }), ProgramEnded);
+        EXPECT_THROW(dispatchCommand(app, [&] { loadTheTape(failure.path()); }), ProgramEnded);
     }
     EXPECT_EQ(fake.messages.at(0).text.substr(0, 25), "Error BASE/???  Open erro");
     EXPECT_NE(fake.messages.at(0).text.find("\r\nFunction: loadTheTape  Line: " +
                                             std::to_string(lineOfRead) + "\r\n"),
               std::string::npos);
-    EXPECT_FALSE(commandRunning());
+    EXPECT_FALSE(app.commandRunning());
 }
 
 TEST_F(ErrorHandlerTest, ExceptionEscapingACommandIsReported)
 {
     ERRORSYS();
     const auto startedAt = std::source_location::current().line() + 1;
-    EXPECT_THROW(dispatchCommand([] { throw std::runtime_error("boom; & bust"); }), ProgramEnded);
+    EXPECT_THROW(dispatchCommand(app, [] { throw std::runtime_error("boom; & bust"); }), ProgramEnded);
     ASSERT_EQ(fake.messages.size(), 1u);
     EXPECT_EQ(fake.messages[0].text.substr(0, 40), "Error BASE/???  boom\r\n & bust: command\r\n");
     // Where the command was started is the innermost place of ours known for it.
     EXPECT_NE(fake.messages[0].text.find("Function: TestBody  Line: " + std::to_string(startedAt)),
               std::string::npos);
     EXPECT_NE(fake.opened.at(0).find("boom%0d%0a %26 bust"), std::string::npos);
-    EXPECT_FALSE(commandRunning());
+    EXPECT_FALSE(app.commandRunning());
 }
 
 }  // namespace

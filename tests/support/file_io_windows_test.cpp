@@ -9,6 +9,7 @@
 
 #include "support/cleanup.h"
 #include "support/file_io.h"
+#include "support/replacing_write.h"
 #include "support/native_path.h"
 #include "support/os_error.h"
 #include "support/runtime_errors.h"

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/app_context.h"
 #include "support/message_box.h"
 
 #include <gtest/gtest.h>
@@ -47,9 +48,8 @@ TEST(MessageText, BytesInsideUtf8CharactersAreLeftAlone)
 
 class MessageBoxTest : public ::testing::Test {
 protected:
-    void SetUp() override { setDesktop(&fake); }
-    void TearDown() override { setDesktop(nullptr); }
     FakeDesktop fake;
+    AppContext app{fake};
 };
 
 TEST_F(MessageBoxTest, ShowsPreparedTextWithTitleThenOneEventPass)

@@ -13,9 +13,11 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "support/app_context.h"
 #include "support/ascii_case.h"
 #include "support/error_handler.h"
 #include "support/file_io.h"
+#include "support/replacing_write.h"
 #include "support/runtime_errors.h"
 #include "tests/fakes/fake_desktop.h"
 #include "tests/support/helpers/scratch_folder.h"
@@ -193,7 +195,7 @@ const std::vector<SaveCase>& saveCases()
 std::string runCase(const SaveCase& c, const fs::path& dir)
 {
     testing::FakeDesktop fake;
-    setDesktop(&fake);
+    AppContext app{fake};
     setProgramTerminator([](int) { throw ProgramEnded{}; });
     ERRORSYS();
     testing::EnvironmentVariable data("XDG_DATA_HOME", (dir.parent_path() / "data").string());
@@ -223,7 +225,6 @@ std::string runCase(const SaveCase& c, const fs::path& dir)
 
     setProgramTerminator(nullptr);
     installErrorHandler(nullptr);
-    setDesktop(nullptr);
     return report;
 }
 

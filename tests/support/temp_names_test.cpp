@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/app_context.h"
 #include "support/temp_names.h"
+#include "tests/fakes/fake_desktop.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +30,8 @@ TEST(TemporaryName, MillisecondsRoundToTheNearestHundredth)
 
 TEST(TemporaryName, ConsecutiveNamesDifferAndGrow)
 {
-    EXPECT_TRUE(ACS_TEMP.empty());
+    testing::FakeDesktop fake;
+    EXPECT_TRUE(AppContext(fake).ACS_TEMP.empty());
     const std::string first = GETNEWFNAME();
     const std::string second = GETNEWFNAME();
     ASSERT_NE(first, second);

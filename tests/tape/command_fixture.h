@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "support/app_context.h"
 #include "support/desktop_services.h"
 #include "support/runtime_errors.h"
 #include "tape/block_list.h"
@@ -72,7 +73,8 @@ inline std::string lone(int tag)
 class CommandTest : public ::testing::Test {
 protected:
     FakeDesktop fake;
-    FakeWindow window;
+    AppContext app{fake};
+    FakeWindow window{app};
     BlockList list;
     std::vector<ErrorRecord> errors;
     std::filesystem::path folder;
@@ -82,23 +84,19 @@ protected:
         previousDirectory_ = std::filesystem::current_path();
         folder = scratch_.path();
         std::filesystem::current_path(folder);
-        setDesktop(&fake);
         previousHandler_ = installErrorHandler([this](const ErrorRecord& record) -> ErrorResult {
             errors.push_back(record);
             throw CommandAbandoned{};
         });
-        currentFile.clear();
     }
 
     void TearDown() override
     {
         installErrorHandler(previousHandler_);
-        setDesktop(nullptr);
         std::filesystem::current_path(previousDirectory_);
         std::error_code ec;
         std::filesystem::permissions(folder, std::filesystem::perms::owner_all, ec);
         held_.clear();
-        currentFile.clear();
     }
 
     std::string path(const std::string& name) const
@@ -130,16 +128,16 @@ protected:
     void open(const std::string& name, const std::string& bytes, std::set<int> selected = {},
               int current = 0)
     {
-        currentFile = write(name, bytes);
+        list.currentFile = write(name, bytes);
         splitIntoEntries(bytes, list);
-        window.list.setState(list.lines, std::move(selected), current);
+        window.list.setState(list.lines(), std::move(selected), current);
     }
 
     // The entries as their tags ("entry3" gives 3), to read orders at a glance.
     std::vector<int> tags() const
     {
         std::vector<int> result;
-        for (const auto& entry : list.entries)
+        for (const auto& entry : list.entries())
             result.push_back(std::stoi(entry.substr(8, entry.size() - 9)));
         return result;
     }
@@ -154,10 +152,10 @@ protected:
 
     void expectListInStep() const
     {
-        ASSERT_EQ(list.lines.size(), list.entries.size());
-        EXPECT_EQ(window.list.rows, list.lines);
+        ASSERT_EQ(list.lines().size(), list.entries().size());
+        EXPECT_EQ(window.list.rows, list.lines());
         for (std::size_t i = 0; i < list.count(); ++i)
-            EXPECT_EQ(list.lines[i], BLKLINE(list.entries[i])) << "line " << i + 1;
+            EXPECT_EQ(list.lines()[i], BLKLINE(list.entries()[i])) << "line " << i + 1;
     }
 
 private:

@@ -1,6 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tape/file_commands.h"
+#include "tape/block_info.h"
+#include "tape/change_detection.h"
+#include "tape/name_completion.h"
+#include "tape/open_commands.h"
+#include "tape/save_commands.h"
 
 #include <filesystem>
 
@@ -24,8 +28,7 @@ protected:
     void openEdited(const std::string& name)
     {
         open(name, tapeOf({1, 2, 3}), {1}, 1);
-        list.entries.pop_back();
-        list.lines.pop_back();
+        list.removeSelection({list.count() - 1});
     }
 };
 
@@ -41,10 +44,10 @@ TEST_F(FileCommands, NamesGetTheTapExtensionOnlyWhenTheyHaveNone)
 TEST_F(FileCommands, StatusTextGivesTheCountAndTheShortenedFile)
 {
     const std::string root(1, static_cast<char>(std::filesystem::path::preferred_separator));
-    currentFile = root + "t" + root + "game.tap";
+    list.currentFile = root + "t" + root + "game.tap";
     splitIntoEntries(tapeOf({1, 2, 3}), list);
-    EXPECT_EQ(BLKINFO(list), "Blocks: 3     File: " + currentFile);
-    currentFile = root + std::string(80, 'a') + root + "game.tap";
+    EXPECT_EQ(BLKINFO(list), "Blocks: 3     File: " + list.currentFile);
+    list.currentFile = root + std::string(80, 'a') + root + "game.tap";
     EXPECT_EQ(BLKINFO(list), "Blocks: 3     File: " + root + "..." + root + "game.tap");
 }
 
@@ -54,14 +57,14 @@ TEST_F(FileCommands, StartupCompletesTheArgumentOrAsksForAFile)
 {
     write("game.tap", tapeOf({1, 2}));
     const std::string argument = "game", blank = " \t ";
-    ASSERT_TRUE(startupLoad(&argument, list));
-    EXPECT_EQ(currentFile, path("game.tap"));
+    ASSERT_TRUE(startupLoad(app, &argument, list));
+    EXPECT_EQ(list.currentFile, path("game.tap"));
     EXPECT_EQ(tags(), (std::vector<int>{1, 2}));
     EXPECT_TRUE(fake.events.empty());
 
     fake.openAnswers = {"game.tap"};
-    EXPECT_TRUE(startupLoad(&blank, list));
-    EXPECT_FALSE(startupLoad(nullptr, list));  // dialog cancelled
+    EXPECT_TRUE(startupLoad(app, &blank, list));
+    EXPECT_FALSE(startupLoad(app, nullptr, list));  // dialog cancelled
     EXPECT_EQ(fake.events, (std::vector<std::string>(2, "open: Select a TAP file to open")));
     EXPECT_TRUE(fake.messages.empty());
 }
@@ -69,14 +72,14 @@ TEST_F(FileCommands, StartupCompletesTheArgumentOrAsksForAFile)
 TEST_F(FileCommands, StartupEndsOnAMissingOrUnreadableFile)
 {
     const std::string missing = "nothing", locked = unreadable("locked.tap");
-    EXPECT_FALSE(startupLoad(&missing, list));
+    EXPECT_FALSE(startupLoad(app, &missing, list));
     ASSERT_EQ(fake.messages.size(), 1u);
     EXPECT_EQ(fake.messages[0].text, notFound(path("nothing.tap")));
 
-    EXPECT_FALSE(startupLoad(&locked, list));
+    EXPECT_FALSE(startupLoad(app, &locked, list));
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0].FILENAME, locked);
-    EXPECT_TRUE(currentFile.empty());
+    EXPECT_TRUE(list.currentFile.empty());
 }
 
 // --- Open -----------------------------------------------------------------------------------
@@ -90,7 +93,7 @@ TEST_F(FileCommands, OpenReplacesTheListAndRefreshesTheWindow)
     APRI(window, list);
 
     EXPECT_EQ(tags(), (std::vector<int>{4, 5}));
-    EXPECT_EQ(currentFile, path("second.tap"));
+    EXPECT_EQ(list.currentFile, path("second.tap"));
     EXPECT_EQ(window.list.selectedPositions(), std::vector<int>{1});
     EXPECT_EQ(window.titles, std::vector<std::string>{"Murax 1.05"});
     EXPECT_EQ(window.repaints, 1);
@@ -138,7 +141,7 @@ TEST_F(FileCommands, OpenStopsWhenSavingTheEditsFails)
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0].FILENAME, path("gone/first.tap"));
     EXPECT_EQ(tags(), (std::vector<int>{1, 2}));
-    EXPECT_EQ(currentFile, path("gone/first.tap"));
+    EXPECT_EQ(list.currentFile, path("gone/first.tap"));
 }
 
 TEST_F(FileCommands, OpenOfAnUnreadableMissingOrNoFileChangesNothing)
@@ -154,7 +157,7 @@ TEST_F(FileCommands, OpenOfAnUnreadableMissingOrNoFileChangesNothing)
     ASSERT_EQ(fake.messages.size(), 1u);  // no question about the edits, only the missing file
     EXPECT_EQ(fake.messages[0].text, notFound(path("missing.tap")));
     EXPECT_EQ(tags(), (std::vector<int>{1, 2}));
-    EXPECT_EQ(currentFile, path("first.tap"));
+    EXPECT_EQ(list.currentFile, path("first.tap"));
     EXPECT_EQ(window.list.reloads, 0);
 }
 
@@ -200,7 +203,7 @@ TEST_F(FileCommands, SaveAsCompletesTheNameAndMovesEverythingOn)
     fake.saveAnswers = {"plain", "dotted.", "other.bin"};
     for (const char* expected : {"plain.tap", "dotted..tap", "other.bin"}) {
         SALVA(&window, list, true);
-        EXPECT_EQ(currentFile, path(expected));
+        EXPECT_EQ(list.currentFile, path(expected));
         EXPECT_EQ(read(path(expected)), tapeOf({1, 2}));
         EXPECT_EQ(window.statusTexts.back(), "Blocks: 2     File: " + path(expected));
     }
@@ -208,8 +211,7 @@ TEST_F(FileCommands, SaveAsCompletesTheNameAndMovesEverythingOn)
     EXPECT_TRUE(fake.messages.empty());  // none of them existed
     EXPECT_EQ(window.titles, std::vector<std::string>(3, "Murax 1.05"));
 
-    list.entries.pop_back();
-    list.lines.pop_back();
+    list.removeSelection({list.count() - 1});
     SALVA(&window, list, false);
     EXPECT_EQ(read(path("other.bin")), tapeOf({1}));
     EXPECT_EQ(read(path("game.tap")), tapeOf({1, 2, 3}));
@@ -231,7 +233,7 @@ TEST_F(FileCommands, SaveAsOntoAnExistingFileAsksFirst)
               "The existing file\r\n\r\n" + path("game.tap") + "\r\n\r\nwill be overwritten.");
     EXPECT_EQ(read(path("game.tap")), tapeOf({1, 2}));
     EXPECT_EQ(read(path("other.tap")), "keep");
-    EXPECT_EQ(currentFile, path("game.tap"));
+    EXPECT_EQ(list.currentFile, path("game.tap"));
 }
 
 TEST_F(FileCommands, FailedSaveIsReportedAndKeepsTheOldNameAndFile)
@@ -247,7 +249,7 @@ TEST_F(FileCommands, FailedSaveIsReportedAndKeepsTheOldNameAndFile)
     EXPECT_EQ(errors[0].FILENAME, path("folder.tap"));
     EXPECT_EQ(errors[1].FILENAME, path("vanished/new.tap"));
     EXPECT_EQ(errors[1].OSCODE, 3);
-    EXPECT_EQ(currentFile, path("game.tap"));
+    EXPECT_EQ(list.currentFile, path("game.tap"));
     EXPECT_TRUE(window.statusTexts.empty());
     EXPECT_EQ(read(path("game.tap")), tapeOf({1, 2, 3}));
     EXPECT_TRUE(fs::is_empty(path("folder.tap")));

@@ -6,7 +6,8 @@
 #include <optional>
 
 #include "support/temp_names.h"
-#include "tape/file_commands.h"
+#include "tape/change_detection.h"
+#include "tape/save_commands.h"
 #include "tests/tape/hex_editor_fixture.h"
 
 namespace murax::testing {
@@ -30,8 +31,8 @@ TEST_F(HexEditor, NameChangedWithoutANewChecksumIsTakenAsItIs)
     EXPECT_EQ(bytesSeen[0], entry);
     std::string expected = entry;
     expected[4] = 'N';
-    EXPECT_EQ(list.entries[1], expected);
-    EXPECT_EQ(list.lines[1].substr(0, 10), "NAME      ");
+    EXPECT_EQ(list.entries()[1], expected);
+    EXPECT_EQ(list.lines()[1].substr(0, 10), "NAME      ");
     EXPECT_EQ(window.list.selectedPositions(), std::vector<int>{2});
     expectListInStep();
     EXPECT_FALSE(scratchFilesLeft());
@@ -49,11 +50,11 @@ TEST_F(HexEditor, HeaderFlagTurnedTo0xFFBecomesADataLine)
     MODHEX(window, list);
 
     ASSERT_EQ(list.count(), 1u);
-    EXPECT_EQ(list.entries[0].size(), entry.size());
-    EXPECT_EQ(list.lines[0], std::string(14, ' ') + "Data block     " + std::string(18, ' ') + "   17");
+    EXPECT_EQ(list.entries()[0].size(), entry.size());
+    EXPECT_EQ(list.lines()[0], std::string(14, ' ') + "Data block     " + std::string(18, ' ') + "   17");
     SALVA(&window, list, false);
     BlockList reopened;
-    ABLOCKS(currentFile, reopened);
+    ABLOCKS(list.currentFile, reopened);
     EXPECT_EQ(reopened.count(), 2u);
 }
 
@@ -121,10 +122,10 @@ TEST_F(HexEditor, UnwritableScratchFileStartsNothing)
 {
     configure("[Edit]\nHex editor=hexed\n");
     open("game.tap", lone(1), {1}, 1);
-    const std::string oldPrefix = ACS_TEMP;
-    ACS_TEMP = path("vanished") + "/";
+    const std::string oldPrefix = app.ACS_TEMP;
+    app.ACS_TEMP = path("vanished") + "/";
     EXPECT_THROW(MODHEX(window, list), CommandAbandoned);
-    ACS_TEMP = oldPrefix;
+    app.ACS_TEMP = oldPrefix;
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0].FILENAME.rfind(path("vanished") + "/\x7F", 0), 0u);
     EXPECT_TRUE(fake.commandLines.empty());

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "support/command_dispatch.h"
-#include "tape/file_commands.h"
+#include "tape/change_detection.h"
 #include "tests/tape/command_fixture.h"
 
 namespace murax::testing {
@@ -46,7 +46,7 @@ TEST_F(Keys, EachCommandKeyRunsItsCommandWithoutConsumingTheKey)
 
     window.nameAnswers.push_back("NEW");
     EXPECT_FALSE(TASTI(window, vk::Return, list));
-    EXPECT_EQ(list.entries[0].substr(4, 10), "NEW       ");
+    EXPECT_EQ(list.entries()[0].substr(4, 10), "NEW       ");
 
     EXPECT_FALSE(TASTI(window, vk::F9, list));
     EXPECT_FALSE(CAMBIATO(list));
@@ -70,14 +70,14 @@ TEST_F(Keys, AnAbandonedCommandStopsAtTheKeyHandler)
     std::filesystem::remove_all(path("sub"));
     EXPECT_NO_THROW(EXPECT_FALSE(TASTI(window, vk::F9, list)));
     EXPECT_EQ(errors.size(), 1u);
-    EXPECT_FALSE(commandRunning());
+    EXPECT_FALSE(app.commandRunning());
 }
 
 TEST_F(Keys, NoCommandStartsWhileAnotherIsRunning)
 {
     open("game.tap", tapeOf({1, 2, 3}), {2}, 2);
     fake.ctrlDown = true;
-    dispatchCommand([&] {
+    dispatchCommand(app, [&] {
         EXPECT_TRUE(TASTI(window, vk::Up, list));
         EXPECT_FALSE(TASTI(window, vk::Delete, list));
     });

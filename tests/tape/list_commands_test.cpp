@@ -1,8 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tape/list_commands.h"
+#include "tape/add_command.h"
+#include "tape/block_info.h"
+#include "tape/change_detection.h"
+#include "tape/delete_command.h"
+#include "tape/move_commands.h"
+#include "tape/save_commands.h"
 
-#include "tape/file_commands.h"
 #include "tests/tape/command_fixture.h"
 
 namespace murax::testing {
@@ -27,7 +31,7 @@ TEST_F(ListCommands, InsertPlacesTheFileInItsOwnOrderAtTheCurrentRow)
     EXPECT_EQ(fake.events.front(), "open: Select a TAP file to add");
     EXPECT_EQ(window.repaints, 1);
     EXPECT_EQ(window.statusTexts, std::vector<std::string>{BLKINFO(list)});
-    EXPECT_EQ(currentFile, path("main.tap"));
+    EXPECT_EQ(list.currentFile, path("main.tap"));
 }
 
 TEST_F(ListCommands, AddAppendsAndKeepsTheCurrentRowAloneSelected)
@@ -40,7 +44,7 @@ TEST_F(ListCommands, AddAppendsAndKeepsTheCurrentRowAloneSelected)
     EXPECT_EQ(window.list.selectedPositions(), Tags{4});
     expectListInStep();
 
-    window.list.setState(list.lines, {1, 2}, 2);
+    window.list.setState(list.lines(), {1, 2}, 2);
     AGGIUNGI(window, list, false);  // an empty file adds nothing, yet the list is refreshed
     EXPECT_EQ(tags().size(), 9u);
     EXPECT_EQ(window.list.reloads, 2);
@@ -118,8 +122,8 @@ TEST_F(ListCommands, DeleteOfEveryRowLeavesAnEmptyUnselectedList)
 {
     open("main.tap", tapeOf({1, 2, 3}), {1, 2, 3}, 1);
     ELIMINA(window, list);
-    EXPECT_TRUE(list.entries.empty());
-    EXPECT_TRUE(list.lines.empty());
+    EXPECT_TRUE(list.entries().empty());
+    EXPECT_TRUE(list.lines().empty());
     EXPECT_TRUE(window.list.selectedPositions().empty());
     EXPECT_EQ(window.list.currentPosition(), 0);
     EXPECT_EQ(window.statusTexts.back().rfind("Blocks: 0     File: ", 0), 0u);
@@ -209,7 +213,7 @@ TEST_F(ListCommands, EditsThatCancelOutCountAsNoChange)
     fake.openAnswers.push_back(write("other.tap", tapeOf({4, 5})));
     AGGIUNGI(window, list, true);
     EXPECT_TRUE(CAMBIATO(list));
-    window.list.setState(list.lines, {2, 3}, 3);
+    window.list.setState(list.lines(), {2, 3}, 3);
     ELIMINA(window, list);
     EXPECT_FALSE(CAMBIATO(list));
 }

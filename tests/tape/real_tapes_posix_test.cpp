@@ -6,7 +6,9 @@
 #include <cstdlib>
 #include <memory>
 
-#include "tape/file_commands.h"
+#include "tape/change_detection.h"
+#include "tape/open_commands.h"
+#include "tape/save_commands.h"
 #include "tape/rename_command.h"
 #include "tests/tape/command_fixture.h"
 
@@ -66,13 +68,13 @@ TEST_F(RealTapes, OpenThenSaveGivesTheFileBackByteForByte)
 TEST_F(RealTapes, LinesShowWhatTheToolsWrote)
 {
     const std::string argument = "game";
-    ASSERT_TRUE(startupLoad(&argument, list));
+    ASSERT_TRUE(startupLoad(app, &argument, list));
     ASSERT_EQ(list.count(), 2u);
-    EXPECT_EQ(list.lines[0].substr(0, 29), "loader        Program        ");
-    EXPECT_EQ(list.lines[0].substr(36, 5), "   10");
-    EXPECT_EQ(list.lines[1].substr(0, 29), "code.tap      Bytes          ");
-    EXPECT_EQ(list.lines[1].substr(36, 5), "32768");
-    EXPECT_EQ(list.lines[1].substr(47, 5), "    1");
+    EXPECT_EQ(list.lines()[0].substr(0, 29), "loader        Program        ");
+    EXPECT_EQ(list.lines()[0].substr(36, 5), "   10");
+    EXPECT_EQ(list.lines()[1].substr(0, 29), "code.tap      Bytes          ");
+    EXPECT_EQ(list.lines()[1].substr(36, 5), "32768");
+    EXPECT_EQ(list.lines()[1].substr(47, 5), "    1");
 }
 
 TEST_F(RealTapes, RenamedHeaderPassesAnIndependentChecksumTest)
@@ -80,8 +82,8 @@ TEST_F(RealTapes, RenamedHeaderPassesAnIndependentChecksumTest)
     if (!std::filesystem::exists("/usr/bin/tzxlist"))
         GTEST_SKIP() << "tzxlist is not installed";
     const std::string argument = "game.tap";
-    ASSERT_TRUE(startupLoad(&argument, list));
-    window.list.setState(list.lines, {2}, 2);
+    ASSERT_TRUE(startupLoad(app, &argument, list));
+    window.list.setState(list.lines(), {2}, 2);
     window.nameAnswers.push_back("renamed");
     MODIFICA(window, list);
     SALVA(&window, list, false);

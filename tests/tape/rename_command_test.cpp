@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tape/rename_command.h"
 
-#include "tape/file_commands.h"
+#include "tape/change_detection.h"
 #include "tests/tape/command_fixture.h"
 
 namespace murax::testing {
@@ -42,7 +42,7 @@ TEST_F(Rename, NewNameIsPaddedAndTheChecksumRecomputed)
 {
     const std::string payload = data("\x01\x02\x1A");
     open("game.tap", lone(1) + header(0, "OLDNAME", 3) + payload + lone(2), {2}, 2);
-    const std::string oldLine = list.lines[1].str();
+    const std::string oldLine = list.lines()[1].str();
     window.nameAnswers.push_back("AB");
 
     MODIFICA(window, list);
@@ -50,11 +50,11 @@ TEST_F(Rename, NewNameIsPaddedAndTheChecksumRecomputed)
     ASSERT_EQ(window.nameRequests.size(), 1u);
     EXPECT_EQ(window.nameRequests[0].fieldText, "OLDNAME");
     EXPECT_EQ(window.nameRequests[0].maxLength, 10u);
-    const std::string& entry = list.entries[1];
+    const std::string& entry = list.entries()[1];
     EXPECT_EQ(nameOf(entry), "AB        ");
     EXPECT_TRUE(headerChecksumHolds(entry));
     EXPECT_EQ(entry.substr(21), payload);
-    EXPECT_EQ(list.lines[1], "AB        " + oldLine.substr(10));
+    EXPECT_EQ(list.lines()[1], "AB        " + oldLine.substr(10));
     EXPECT_EQ(window.list.selectedPositions(), std::vector<int>{2});
     EXPECT_EQ(window.list.currentPosition(), 2);
     expectListInStep();
@@ -67,8 +67,8 @@ TEST_F(Rename, OnlyTheFocusRowIsRenamed)
     open("game.tap", header(0, "ONE") + data("abc") + header(0, "TWO") + data("abc"), {1, 2}, 1);
     window.nameAnswers.push_back("NEW");
     MODIFICA(window, list);
-    EXPECT_EQ(nameOf(list.entries[0]), "NEW       ");
-    EXPECT_EQ(nameOf(list.entries[1]), "TWO       ");
+    EXPECT_EQ(nameOf(list.entries()[0]), "NEW       ");
+    EXPECT_EQ(nameOf(list.entries()[1]), "TWO       ");
     EXPECT_EQ(window.list.selectedPositions(), std::vector<int>{1});
 }
 
@@ -78,8 +78,8 @@ TEST_F(Rename, UntouchedNameMendsAWrongChecksumAndCountsAsAChange)
     EXPECT_FALSE(CAMBIATO(list));
     window.nameAnswers.push_back("SAME");
     MODIFICA(window, list);
-    EXPECT_EQ(nameOf(list.entries[0]), "SAME      ");
-    EXPECT_TRUE(headerChecksumHolds(list.entries[0]));
+    EXPECT_EQ(nameOf(list.entries()[0]), "SAME      ");
+    EXPECT_TRUE(headerChecksumHolds(list.entries()[0]));
     EXPECT_TRUE(CAMBIATO(list));
 }
 
@@ -97,8 +97,8 @@ TEST_F(Rename, NameWithAZeroByteShowsWhatPrecedesIt)
     window.nameAnswers.push_back("AB");
     MODIFICA(window, list);
     EXPECT_EQ(window.nameRequests.at(0).fieldText, "AB");
-    EXPECT_EQ(nameOf(list.entries[0]), "AB        ");
-    EXPECT_TRUE(headerChecksumHolds(list.entries[0]));
+    EXPECT_EQ(nameOf(list.entries()[0]), "AB        ");
+    EXPECT_TRUE(headerChecksumHolds(list.entries()[0]));
 }
 
 TEST_F(Rename, AllSpacesShowsAnEmptyFieldAndAnEmptyFieldWritesSpaces)
@@ -107,7 +107,7 @@ TEST_F(Rename, AllSpacesShowsAnEmptyFieldAndAnEmptyFieldWritesSpaces)
     window.nameAnswers.push_back("");
     MODIFICA(window, list);
     EXPECT_EQ(window.nameRequests.at(0).fieldText, "");
-    EXPECT_EQ(nameOf(list.entries[0]), std::string(10, ' '));
+    EXPECT_EQ(nameOf(list.entries()[0]), std::string(10, ' '));
     EXPECT_FALSE(CAMBIATO(list));
 }
 
@@ -116,8 +116,8 @@ TEST_F(Rename, TextLongerThanTheNameIsCut)
     open("game.tap", header(0, "X") + data("x"), {1}, 1);
     window.nameAnswers.push_back("ABCDEFGHIJKLMN");
     MODIFICA(window, list);
-    EXPECT_EQ(nameOf(list.entries[0]), "ABCDEFGHIJ");
-    EXPECT_EQ(list.entries[0].size(), 21u + data("x").size());
+    EXPECT_EQ(nameOf(list.entries()[0]), "ABCDEFGHIJ");
+    EXPECT_EQ(list.entries()[0].size(), 21u + data("x").size());
 }
 
 TEST_F(Rename, CancelLeavesEverythingAsItWas)

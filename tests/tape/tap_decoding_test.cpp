@@ -48,10 +48,10 @@ TEST(TapDecoding, BytesHeaderWithItsDataMakesOneLine)
     BlockList list;
     splitIntoEntries(file, list);
     ASSERT_EQ(list.count(), 1u);
-    EXPECT_EQ(list.entries[0].size(), 525u);
-    EXPECT_EQ(list.lines[0], "screen    "s + "    " + "Bytes          " + "       " + "  100" + "      " +
+    EXPECT_EQ(list.entries()[0].size(), 525u);
+    EXPECT_EQ(list.lines()[0], "screen    "s + "    " + "Bytes          " + "       " + "  100" + "      " +
                                  "  500");
-    EXPECT_EQ(list.lines[0].size(), 52u);
+    EXPECT_EQ(list.lines()[0].size(), 52u);
 }
 
 TEST(TapDecoding, LoneDataBlockShowsItsPayloadLength)
@@ -59,8 +59,8 @@ TEST(TapDecoding, LoneDataBlockShowsItsPayloadLength)
     BlockList list;
     splitIntoEntries(framed("\xFF" "abc\x00"s), list);
     ASSERT_EQ(list.count(), 1u);
-    EXPECT_EQ(list.entries[0].size(), 7u);
-    EXPECT_EQ(list.lines[0], std::string(14, ' ') + "Data block     " + std::string(18, ' ') + "    3");
+    EXPECT_EQ(list.entries()[0].size(), 7u);
+    EXPECT_EQ(list.lines()[0], std::string(14, ' ') + "Data block     " + std::string(18, ' ') + "    3");
 }
 
 TEST(TapDecoding, TypeTexts)
@@ -77,8 +77,8 @@ TEST(TapDecoding, OddTypeAndHighStartValue)
 {
     BlockList list;
     splitIntoEntries(header(7, "odd", 1, 40000) + dataBlock(1), list);
-    EXPECT_EQ(list.lines[0].substr(14, 15), std::string("\x07") + std::string(14, ' '));
-    EXPECT_EQ(list.lines[0].substr(36, 5), "40000");
+    EXPECT_EQ(list.lines()[0].substr(14, 15), std::string("\x07") + std::string(14, ' '));
+    EXPECT_EQ(list.lines()[0].substr(36, 5), "40000");
 }
 
 TEST(TapDecoding, TheLongestLinesAre52Characters)
@@ -96,8 +96,8 @@ TEST(TapDecoding, TwoHeadersInARowPairTheSecondWithTheFirst)
     BlockList list;
     splitIntoEntries(file, list);
     ASSERT_EQ(list.count(), 2u);
-    EXPECT_EQ(list.entries[0], header(0, "one", 5, 10) + header(3, "two", 3, 0));
-    EXPECT_EQ(list.lines[1].substr(14, 10), "Data block");
+    EXPECT_EQ(list.entries()[0], header(0, "one", 5, 10) + header(3, "two", 3, 0));
+    EXPECT_EQ(list.lines()[1].substr(14, 10), "Data block");
 }
 
 TEST(TapDecoding, ShortAndCutInputs)
@@ -109,32 +109,32 @@ TEST(TapDecoding, ShortAndCutInputs)
     // A lone byte: a data entry whose length is the byte's value less 2.
     splitIntoEntries("\x09", list);
     ASSERT_EQ(list.count(), 1u);
-    EXPECT_EQ(list.lines[0].substr(47), "    7");
+    EXPECT_EQ(list.lines()[0].substr(47), "    7");
 
     // A block of length 0 at the end: shows -2.
     splitIntoEntries(std::string("\x00\x00", 2), list);
     ASSERT_EQ(list.count(), 1u);
-    EXPECT_EQ(list.entries[0].size(), 2u);
-    EXPECT_EQ(list.lines[0].substr(47), "   -2");
+    EXPECT_EQ(list.entries()[0].size(), 2u);
+    EXPECT_EQ(list.lines()[0].substr(47), "   -2");
 
     // A block that declares more than the file holds: the entry keeps what remains, the line the
     // declared length.
     splitIntoEntries(std::string("\x10\x00\xFF\x01", 4), list);
     ASSERT_EQ(list.count(), 1u);
-    EXPECT_EQ(list.entries[0].size(), 4u);
-    EXPECT_EQ(list.lines[0].substr(47), "   14");
+    EXPECT_EQ(list.entries()[0].size(), 4u);
+    EXPECT_EQ(list.lines()[0].substr(47), "   14");
 
     // A header that is the last block: the entry holds the header alone.
     const std::string lone = header(0, "last", 9, 1);
     splitIntoEntries(lone, list);
     ASSERT_EQ(list.count(), 1u);
-    EXPECT_EQ(list.entries[0], lone);
+    EXPECT_EQ(list.entries()[0], lone);
 
     // A header cut inside its name: the line is shortened by the missing name bytes.
     splitIntoEntries(lone.substr(0, 8), list);
     ASSERT_EQ(list.count(), 1u);
-    EXPECT_EQ(list.lines[0].size(), 52u - 6u);
-    EXPECT_EQ(list.lines[0].substr(0, 4), "last");
+    EXPECT_EQ(list.lines()[0].size(), 52u - 6u);
+    EXPECT_EQ(list.lines()[0].substr(0, 4), "last");
 }
 
 TEST(TapDecoding, ShortFlagZeroBlockReadsFieldsFromTheBytesAfterIt)
@@ -145,9 +145,9 @@ TEST(TapDecoding, ShortFlagZeroBlockReadsFieldsFromTheBytesAfterIt)
     BlockList list;
     splitIntoEntries(file, list);
     ASSERT_EQ(list.count(), 2u);
-    EXPECT_EQ(list.entries[0].size(), 5u + 16u);
-    EXPECT_EQ(list.lines[0].substr(0, 14), "A\x0E\x00\xFFZZZZZZ    "s);
-    EXPECT_EQ(list.lines[0].substr(14, 15), "Bytes          ");
+    EXPECT_EQ(list.entries()[0].size(), 5u + 16u);
+    EXPECT_EQ(list.lines()[0].substr(0, 14), "A\x0E\x00\xFFZZZZZZ    "s);
+    EXPECT_EQ(list.lines()[0].substr(14, 15), "Bytes          ");
     EXPECT_EQ(joined(list), file);
 }
 
@@ -157,7 +157,7 @@ TEST(TapDecoding, FinalSubByteIsKept)
     BlockList list;
     splitIntoEntries(file, list);
     ASSERT_EQ(list.count(), 2u);
-    EXPECT_EQ(list.entries[1], "\x1A");
+    EXPECT_EQ(list.entries()[1], "\x1A");
     EXPECT_EQ(joined(list), file);
 }
 
@@ -189,13 +189,13 @@ TEST(TapDecoding, EntriesJoinBackToAnyInput)
         }
         BlockList list;
         splitIntoEntries(input, list);
-        ASSERT_EQ(list.lines.size(), list.entries.size());
+        ASSERT_EQ(list.lines().size(), list.entries().size());
         ASSERT_EQ(joined(list), input) << "round " << round;
         std::size_t offset = 0;
         for (std::size_t i = 0; i < list.count(); ++i) {
-            ASSERT_FALSE(list.entries[i].empty());
-            ASSERT_EQ(list.lines[i], BLKLINE(std::string_view(input).substr(offset)));
-            offset += list.entries[i].size();
+            ASSERT_FALSE(list.entries()[i].empty());
+            ASSERT_EQ(list.lines()[i], BLKLINE(std::string_view(input).substr(offset)));
+            offset += list.entries()[i].size();
         }
     }
 }

@@ -46,7 +46,6 @@ class ErrorHandlerTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        setDesktop(&fake);
         setExecutablePath("/usr/bin/murax");
         setProgramTerminator([this](int status) {
             endings.push_back(status);
@@ -62,7 +61,6 @@ protected:
         setRecoveryHook(nullptr);
         setProgramTerminator(nullptr);
         setExecutablePath("");
-        setDesktop(nullptr);
     }
 
     // Hands the record to the handler and tells how it ended.
@@ -79,6 +77,7 @@ protected:
     }
 
     ReentrantDesktop fake;
+    AppContext app{fake};
     std::vector<int> endings;
 };
 
