@@ -21,12 +21,13 @@ bool writeListing(TapeSource& source, std::FILE* out, bool check)
 {
     EntryScanner scanner(source);
     ScannedEntry entry;
+    EntryFacts facts;
     std::string text;
     bool passed = true;
-    while (scanner.next(entry)) {
+    while (scanner.next(entry, check ? &facts : nullptr)) {
         text = bytesToDisplayUtf8(entry.line);
         if (check) {
-            const std::vector<Verdict> verdicts = entryVerdicts(gatherFacts(source, entry));
+            const std::vector<Verdict> verdicts = entryVerdicts(facts);
             passed = passed && allPassed(verdicts);
             text.append(kLineWidth - std::min(kLineWidth, entry.line.size()) + 2, ' ');
             text += verdictColumn(verdicts);

@@ -8,7 +8,6 @@
 #include <string_view>
 #include <vector>
 
-#include "tape/entry_scanner.h"
 #include "tape/tape_source.h"
 
 namespace murax {
@@ -30,11 +29,14 @@ struct EntryFacts {
     BlockFacts first;
     std::optional<BlockFacts> second;         // a header entry's data block, when the tape has it
     std::optional<unsigned> headerDataLength;  // the length a complete header gives its data
+
+    // The entry's length as its length fields give it (the tape may end sooner).
+    std::uint64_t length() const;
 };
 
-// Reads the entry's blocks through `source` in pieces of fixed size, so the memory needed does not
-// grow with the blocks.
-EntryFacts gatherFacts(TapeSource& source, const ScannedEntry& entry);
+// Reads the blocks of the entry at `offset` through `source`, in order and in pieces of fixed
+// size, so the memory needed does not grow with the blocks.
+EntryFacts gatherFacts(TapeSource& source, std::uint64_t offset, bool header);
 // The same for an entry held in memory (its exact bytes, as the block list keeps them).
 EntryFacts factsOfEntry(std::string_view entryBytes);
 

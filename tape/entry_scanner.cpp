@@ -21,7 +21,7 @@ std::uint64_t lengthField(std::string_view bytes)
 
 }  // namespace
 
-bool EntryScanner::next(ScannedEntry& entry)
+bool EntryScanner::next(ScannedEntry& entry, EntryFacts* facts)
 {
     const std::string_view start = source_.bytesAt(position_, kLineBytes);
     if (start.empty())
@@ -30,8 +30,12 @@ bool EntryScanner::next(ScannedEntry& entry)
     entry.header = start.size() > 2 && start[2] == '\0';
     entry.line = BLKLINE(start);
     std::uint64_t length = lengthField(start) + 2;
-    if (entry.header)
+    if (facts) {
+        *facts = gatherFacts(source_, position_, entry.header);
+        length = facts->length();
+    } else if (entry.header) {
         length += lengthField(source_.bytesAt(position_ + length, 2)) + 2;
+    }
     entry.length = length;
     position_ += length;
     return true;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "tape/entry_checks.h"
 #include "tape/tape_source.h"
 
 namespace murax {
@@ -23,8 +24,9 @@ struct ScannedEntry {
 class EntryScanner {
 public:
     explicit EntryScanner(TapeSource& source) : source_(source) {}
-    // The next entry; false at the end of the tape.
-    bool next(ScannedEntry& entry);
+    // The next entry; false at the end of the tape. With `facts`, the entry's blocks are read
+    // whole on the way, for their checks (the tape is read once, in order, even from a pipe).
+    bool next(ScannedEntry& entry, EntryFacts* facts = nullptr);
 
 private:
     TapeSource& source_;
