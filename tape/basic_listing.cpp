@@ -44,11 +44,12 @@ unsigned byteAt(std::string_view bytes, std::size_t i)
 void appendKeyword(std::string& text, unsigned token)
 {
     const std::string_view word = kKeywords[token - kFirstToken];
-    // As the Spectrum spaces them: the functions (RND to BIN) get no space before, the others one
-    // unless a space is there already; a space after unless the keyword ends in a sign, and none
-    // after RND, INKEY$ and PI.
+    // As the Spectrum spaces them: the functions (RND to BIN) and the signs (<=, >=, <>) get no
+    // space before, the others one unless a space is there already; a space after unless the
+    // keyword ends in a sign ("OPEN #"), and none after RND, INKEY$ and PI.
     const bool function = token >= 0xA5 && token <= 0xC4;
-    if (!function && !text.empty() && text.back() != ' ')
+    const bool startsWithLetter = word.front() >= 'A' && word.front() <= 'Z';
+    if (!function && startsWithLetter && !text.empty() && text.back() != ' ')
         text += ' ';
     text += word;
     const char last = word.back();
