@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/block_list_view.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMouseEvent>
@@ -55,7 +57,6 @@ BlockListView::BlockListView(const DisplayLines& lines, QWidget* parent)
             [bar](int minimum, int maximum) { bar->setEnabled(maximum > minimum); });
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameShape(QFrame::NoFrame);
-    setContextMenuPolicy(Qt::PreventContextMenu);
     setDragEnabled(false);
     setTabKeyNavigation(false);
 }
@@ -143,6 +144,10 @@ void BlockListView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton) {
         event->accept();
+        // The menu opens on the press, as desktops that open it there do; the context menu
+        // event that some desktops send for the same click is left alone below.
+        if (event->button() == Qt::RightButton && contextMenu_ && !secondPressOfDoubleClick(event))
+            contextMenu_(event->globalPosition().toPoint());
         return;
     }
     // The view gives the focus and moves the current row; the selection is this class's.
@@ -201,6 +206,31 @@ void BlockListView::mouseDoubleClickEvent(QMouseEvent* event)
         return;
     }
     QListView::mouseDoubleClickEvent(event);
+}
+
+bool BlockListView::secondPressOfDoubleClick(const QMouseEvent* event)
+{
+    const QPoint position = event->globalPosition().toPoint();
+    const bool second = menuPressSeen_
+                        && event->timestamp() - lastMenuPressTime_
+                               < static_cast<quint64>(QApplication::doubleClickInterval())
+                        && (position - lastMenuPosition_).manhattanLength()
+                               <= QApplication::startDragDistance();
+    menuPressSeen_ = !second;
+    lastMenuPressTime_ = event->timestamp();
+    lastMenuPosition_ = position;
+    return second;
+}
+
+void BlockListView::contextMenuEvent(QContextMenuEvent* event)
+{
+    event->accept();
+    if (event->reason() == QContextMenuEvent::Mouse || !contextMenu_)
+        return;
+    // The menu key: the menu opens at the current row, or at the list's corner without one.
+    const QModelIndex current = currentIndex();
+    const QPoint at = current.isValid() ? visualRect(current).center() : QPoint(0, 0);
+    contextMenu_(viewport()->mapToGlobal(at));
 }
 
 int BlockListView::rowForDrag(const QPoint& position) const

@@ -2,11 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/main_window.h"
 
+#include <QBuffer>
 #include <QCloseEvent>
+#include <QImage>
 #include <QPainter>
 #include <QTimer>
 
 #include "app/block_list_view.h"
+#include "app/inspector_window.h"
 #include "app/list_key_filter.h"
 #include "app/program_fonts.h"
 #include "app/program_icon.h"
@@ -14,9 +17,11 @@
 #include "app/status_bar.h"
 #include "app/title_band.h"
 #include "app/toolbar.h"
+#include "app/toolbar_menus.h"
 #include "app/window_layout.h"
 #include "support/command_dispatch.h"
 #include "support/desktop_services.h"
+#include "tape/export_command.h"
 #include "tape/key_router.h"
 
 namespace murax {
@@ -53,6 +58,16 @@ MainWindow::MainWindow(AppContext& app, BlockList& list, QWidget* parent)
     connect(list_, &QAbstractItemView::doubleClicked, this, [this] {
         if (const Command* command = doubleClickCommand())
             runCommand(*command);
+    });
+
+    contextMenu_ = listContextMenu([this](const Command& command) { runCommand(command); }, this);
+    list_->setContextMenuHandler([this](const QPoint& at) { showPopupMenu(*contextMenu_, at); });
+    connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this] { followCurrentRow(); });
+    // A command that empties the list leaves nothing to inspect.
+    connect(list_->model(), &QAbstractItemModel::modelReset, this, [this] {
+        if (inspector_ != nullptr && blocks_.empty())
+            inspector_->hide();
     });
 
     statusBar_ = STATUSBAR(*this, blocks_);
@@ -94,6 +109,39 @@ std::optional<std::string> MainWindow::editName(const std::string& fieldText,
     return dialog.nameBytes();
 }
 
+void MainWindow::showInspector()
+{
+    if (inspector_ == nullptr)
+        inspector_ = new InspectorWindow(
+            [this] { dispatchCommand(app_, [this] { exportCommand(*this, blocks_); }); }, this);
+    inspector_->show();
+    followCurrentRow();
+    inspector_->raise();
+    inspector_->activateWindow();
+}
+
+void MainWindow::followCurrentRow()
+{
+    const int row = list_->currentPosition() - 1;
+    if (inspector_ == nullptr || !inspector_->isVisible() || row < 0
+        || static_cast<std::size_t>(row) >= blocks_.count())
+        return;
+    inspector_->showEntry(blocks_.entries()[row]);
+}
+
+std::string MainWindow::encodePng(int width, int height, const std::vector<std::uint8_t>& rgba)
+{
+    if (width <= 0 || height <= 0
+        || rgba.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4)
+        return {};
+    const QImage image(rgba.data(), width, height, width * 4, QImage::Format_RGBA8888);
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+        return {};
+    return png.toStdString();
+}
+
 void MainWindow::reject()
 {
     // While a command runs (the hex editor's wait among them) the window must stay: the command
@@ -113,6 +161,15 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     QDialog::closeEvent(event);
+}
+
+void MainWindow::hideEvent(QHideEvent* event)
+{
+    // The inspector belongs to this window: it must not stay on the screen once the window has
+    // gone (and the exit question is asked).
+    if (inspector_ != nullptr && !event->spontaneous())
+        inspector_->hide();
+    QDialog::hideEvent(event);
 }
 
 void MainWindow::showEvent(QShowEvent* event)

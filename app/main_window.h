@@ -4,13 +4,20 @@
 
 #include <QDialog>
 
+#include <cstdint>
+#include <string>
+#include <vector>
+
 #include "support/window_services.h"
 #include "tape/block_list.h"
 #include "tape/command_table.h"
 
+class QMenu;
+
 namespace murax {
 
 class BlockListView;
+class InspectorWindow;
 class StatusBar;
 class Toolbar;
 
@@ -32,10 +39,15 @@ public:
     void setStatusText(const std::string& text) override;
     std::optional<std::string> editName(const std::string& fieldText,
                                         std::size_t maxLength) override;
+    void showInspector() override;
+    std::string encodePng(int width, int height, const std::vector<std::uint8_t>& rgba) override;
 
     BlockListView* blockList() const { return list_; }
     StatusBar* statusBar() const { return statusBar_; }
     Toolbar* toolbar() const { return toolbar_; }
+    // The inspector once Inspect has opened it (it stays, hidden, after it closes); else null.
+    InspectorWindow* inspector() const { return inspector_; }
+    QMenu* contextMenu() const { return contextMenu_; }
 
     void reject() override;
 
@@ -43,15 +55,20 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void runCommand(const Command& command);
+    // Shows the current entry in the inspector while it is open.
+    void followCurrentRow();
 
     AppContext& app_;
     BlockList& blocks_;
     Toolbar* toolbar_ = nullptr;
     BlockListView* list_ = nullptr;
     StatusBar* statusBar_ = nullptr;
+    QMenu* contextMenu_ = nullptr;
+    InspectorWindow* inspector_ = nullptr;
     bool painted_ = false;
 };
 

@@ -9,20 +9,40 @@
 namespace murax {
 namespace {
 using Action = std::function<void()>;
-}
 
-QMenu* toolbarMenu(ToolbarButton button, const CommandRunner& run, QWidget* parent)
+// A menu of the commands for which `entryOf` gives an entry, in table order; nullptr when none
+// does.
+QMenu* commandMenu(const std::function<const char*(const Command&)>& entryOf,
+                   const CommandRunner& run, QWidget* parent)
 {
     QMenu* menu = nullptr;
     for (const Command& command : commandTable()) {
-        if (command.button != button || command.menuEntry == nullptr)
+        const char* entry = entryOf(command);
+        if (entry == nullptr)
             continue;
         if (menu == nullptr)
             menu = new QMenu(parent);
-        QAction* action = menu->addAction(QString::fromLatin1(command.menuEntry));
+        QAction* action = menu->addAction(QString::fromLatin1(entry));
         action->setData(QVariant::fromValue(Action([run, &command] { run(command); })));
     }
     return menu;
+}
+
+}  // namespace
+
+QMenu* toolbarMenu(ToolbarButton button, const CommandRunner& run, QWidget* parent)
+{
+    return commandMenu(
+        [button](const Command& command) {
+            return command.button == button ? command.menuEntry : nullptr;
+        },
+        run, parent);
+}
+
+QMenu* listContextMenu(const CommandRunner& run, QWidget* parent)
+{
+    return commandMenu([](const Command& command) { return command.contextMenuEntry; }, run,
+                       parent);
 }
 
 void showPopupMenu(QMenu& menu, const QPoint& globalPosition)

@@ -22,6 +22,9 @@ using CommandRunner = std::function<void(const Command&)>;
 // and shown again on every click.
 QMenu* toolbarMenu(ToolbarButton button, const CommandRunner& run, QWidget* parent);
 
+// The list's context menu, built the same way from the commands that name a context menu entry.
+QMenu* listContextMenu(const CommandRunner& run, QWidget* parent);
+
 // Shows `menu` with its top-left corner at `globalPosition` and waits until it closes. The chosen
 // entry's command runs only then, once the menu is off the screen: a command that opens a dialog
 // must not find the menu still up. Esc or a click outside runs nothing.

@@ -5,6 +5,8 @@
 #include "support/desktop_calls.h"
 #include "tape/add_command.h"
 #include "tape/delete_command.h"
+#include "tape/export_command.h"
+#include "tape/inspect_command.h"
 #include "tape/move_commands.h"
 #include "tape/open_commands.h"
 #include "tape/save_commands.h"
@@ -39,6 +41,9 @@ constexpr Command kCommands[] = {
     {"Insert", insert, {}, false, B::Add, "Insert..."},
     {"Save as", saveAs, {}, false, B::Save, "Save as..."},
     {"Edit with hex editor", MODHEX, {}, false, B::Edit, "Edit with hex editor..."},
+    {"Inspect", inspectCommand, {{{.virtualKey = vk::F3}}}, false, B::None, nullptr,
+     "Inspect\tF3"},
+    {"Export", exportCommand, {}, false, B::None, nullptr, "Export..."},
 };
 
 constexpr ToolbarButtonLook kButtons[] = {

@@ -34,6 +34,9 @@ struct Command {
     // Its entry in the button's popup menu (a tab splits the label from a key hint shown at the
     // right); nullptr when a click on the button runs it directly.
     const char* menuEntry;
+    // Its entry in the list's context menu (a right click on the list), in the same form;
+    // nullptr when the context menu does not offer it.
+    const char* contextMenuEntry = nullptr;
 };
 
 // A toolbar button's look: its bitmap resource, tooltip and whether a gap comes before it.

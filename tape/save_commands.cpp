@@ -24,13 +24,16 @@ std::string chooseSaveAsTarget(Desktop& desktop)
     if (chosen.empty())
         return {};
     std::string name = completeName(chosen);
-    if (fileExists(name) &&
-        !POPMSG("The existing file;;" + name + ";;will be overwritten.", MessageKind::Confirm))
-        return {};
-    return name;
+    return agreesToOverwrite(name) ? name : std::string();
 }
 
 }  // namespace
+
+bool agreesToOverwrite(const std::string& path)
+{
+    return !fileExists(path)
+           || POPMSG("The existing file;;" + path + ";;will be overwritten.", MessageKind::Confirm);
+}
 
 void SALVA(Window* window, BlockList& list, bool saveAs)
 {

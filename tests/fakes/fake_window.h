@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <optional>
 #include <string>
@@ -29,6 +30,10 @@ public:
         std::size_t maxLength;
     };
     std::vector<NameRequest> nameRequests;
+    // The current row each time the inspector was asked for.
+    std::vector<int> inspectorShownOn;
+    // encodePng gives "png WxH:" and the pixel bytes, or nothing once this is set.
+    bool pngFails = false;
 
     AppContext& app() override { return context_; }
     ListBox& listBox() override { return list; }
@@ -43,6 +48,14 @@ public:
         auto answer = nameAnswers.front();
         nameAnswers.pop_front();
         return answer;
+    }
+    void showInspector() override { inspectorShownOn.push_back(list.currentPosition()); }
+    std::string encodePng(int width, int height, const std::vector<std::uint8_t>& rgba) override
+    {
+        if (pngFails)
+            return {};
+        return "png " + std::to_string(width) + "x" + std::to_string(height) + ":"
+               + std::string(rgba.begin(), rgba.end());
     }
 
 private:

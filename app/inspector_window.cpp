@@ -1,0 +1,124 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/inspector_window.h"
+
+#include <QDialogButtonBox>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <string>
+#include <vector>
+
+#include "app/program_fonts.h"
+#include "tape/entry_inspection.h"
+
+namespace murax {
+namespace {
+
+constexpr int kScreenScale = 2;
+
+QPlainTextEdit* readOnlyText(const char* objectName, QWidget* parent)
+{
+    auto* text = new QPlainTextEdit(parent);
+    text->setObjectName(objectName);
+    text->setReadOnly(true);
+    text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text->setFont(mainWindowFont());
+    // Read-only text is selectable by mouse alone by default; the keyboard may select too.
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    return text;
+}
+
+QString joined(const std::vector<std::string>& lines)
+{
+    QString text;
+    for (const std::string& line : lines) {
+        text += QString::fromStdString(line);
+        text += '\n';
+    }
+    return text;
+}
+
+QString detailsText(const EntryInspection& inspection)
+{
+    std::vector<std::string> lines;
+    for (const FieldLine& field : inspection.fields)
+        lines.push_back(field.label + ": " + field.value);
+    if (!lines.empty())
+        lines.emplace_back();
+    for (const Verdict& verdict : inspection.verdicts)
+        lines.push_back((verdict.passed ? "OK      " : "PROBLEM ") + verdict.text);
+    return joined(lines);
+}
+
+QPixmap screenPixmap(const ScreenPicture& picture)
+{
+    const QImage image(picture.rgba.data(), kScreenWidth, kScreenHeight, QImage::Format_RGBA8888);
+    return QPixmap::fromImage(image.scaled(kScreenWidth * kScreenScale,
+                                           kScreenHeight * kScreenScale, Qt::IgnoreAspectRatio,
+                                           Qt::FastTransformation));
+}
+
+}  // namespace
+
+InspectorWindow::InspectorWindow(std::function<void()> exportEntry, QWidget* parent)
+    : QDialog(parent),
+      details_(readOnlyText("inspectorDetails", this)),
+      tabs_(new QTabWidget(this)),
+      basic_(readOnlyText("inspectorBasic", this)),
+      screen_(new QLabel(this)),
+      hex_(readOnlyText("inspectorHex", this)),
+      export_(new QPushButton("Export...", this))
+{
+    setObjectName("inspector");
+    setModal(false);
+    tabs_->setObjectName("inspectorTabs");
+    screen_->setObjectName("inspectorScreen");
+    screen_->setAlignment(Qt::AlignCenter);
+    export_->setObjectName("inspectorExport");
+    export_->setAutoDefault(false);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->addButton(export_, QDialogButtonBox::ActionRole);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(export_, &QPushButton::clicked, this, [exportEntry = std::move(exportEntry)] {
+        exportEntry();
+    });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(details_, 1);
+    layout->addWidget(tabs_, 3);
+    layout->addWidget(buttons);
+    // The screen at twice its size fits its tab without scrolling.
+    resize(kScreenWidth * kScreenScale + 80, 760);
+}
+
+void InspectorWindow::showEntry(std::string_view entry)
+{
+    const EntryInspection inspection = inspectEntry(entry);
+    setWindowTitle(QString::fromStdString(inspection.title));
+    details_->setPlainText(detailsText(inspection));
+    hex_->setPlainText(joined(inspection.hexDump));
+
+    const bool hexInFront = tabs_->currentWidget() == hex_;
+    tabs_->clear();
+    if (inspection.basicListing) {
+        basic_->setPlainText(joined(*inspection.basicListing));
+        tabs_->addTab(basic_, "BASIC listing");
+    }
+    if (inspection.screen) {
+        screen_->setPixmap(screenPixmap(*inspection.screen));
+        tabs_->addTab(screen_, "Screen");
+    }
+    tabs_->addTab(hex_, "Hex dump");
+    // The listing or the picture, which say more, come first, unless the user has brought the
+    // hex dump to the front: it stays there while the inspector follows the rows.
+    tabs_->setCurrentWidget(hexInFront ? static_cast<QWidget*>(hex_) : tabs_->widget(0));
+}
+
+}  // namespace murax

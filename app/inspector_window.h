@@ -1,0 +1,45 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+#include <string_view>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+
+namespace murax {
+
+// The inspector: a window of its own beside the main window, not modal, that shows one entry: its
+// header's fields with their meaning, the checks' verdicts, and in tabs the program's BASIC
+// listing or the screen's picture at twice its size where the entry has one, and always the hex
+// dump. Every text can be selected and copied. Esc or Close hides it; Export... runs `exportEntry`.
+class InspectorWindow : public QDialog {
+    Q_OBJECT
+public:
+    InspectorWindow(std::function<void()> exportEntry, QWidget* parent);
+
+    // Shows `entry` (its exact bytes), replacing what was shown before.
+    void showEntry(std::string_view entry);
+
+    QPlainTextEdit* details() const { return details_; }
+    QTabWidget* tabs() const { return tabs_; }
+    QPlainTextEdit* basicListing() const { return basic_; }
+    QLabel* screen() const { return screen_; }
+    QPlainTextEdit* hexDump() const { return hex_; }
+    QPushButton* exportButton() const { return export_; }
+
+private:
+    QPlainTextEdit* details_;
+    QTabWidget* tabs_;
+    QPlainTextEdit* basic_;
+    QLabel* screen_;
+    QPlainTextEdit* hex_;
+    QPushButton* export_;
+};
+
+}  // namespace murax

@@ -1,0 +1,311 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/block_list_view.h"
+#include "app/inspector_window.h"
+#include "app/main_window.h"
+#include "app/program_fonts.h"
+#include "support/app_context.h"
+#include "support/error_handler.h"
+#include "tape/basic_listing.h"
+#include "tape/hex_dump.h"
+#include "tape/screen_picture.h"
+#include "tests/app/app_test_support.h"
+#include "tests/fakes/fake_desktop.h"
+#include "tests/tape/tape_builders.h"
+
+using namespace murax;
+using murax::testing::FakeDesktop;
+
+namespace {
+
+// 10 PRINT 1, with the number's hidden five-byte form.
+const std::string kProgramData("\x00\x0A\x09\x00\xF5"
+                               "1\x0E\x00\x00\x01\x00\x00\x0D",
+                               13);
+const std::string kProgram = testing::headerBlock(0, "hello", kProgramData.size(), 10,
+                                                  kProgramData.size())
+                             + testing::dataBlock(kProgramData);
+
+// Screen memory with every kind of cell: a pattern of pixels under changing attributes.
+std::string screenData()
+{
+    std::string bytes(kScreenBytes, '\0');
+    for (std::size_t i = 0; i < kScreenPixelBytes; ++i)
+        bytes[i] = static_cast<char>(i * 37 + (i >> 8));
+    for (std::size_t i = kScreenPixelBytes; i < kScreenBytes; ++i)
+        bytes[i] = static_cast<char>(i * 13);
+    return bytes;
+}
+const std::string kScreen = testing::headerBlock(3, "picture", kScreenBytes, 16384, 32768)
+                            + testing::dataBlock(screenData());
+const std::string kLoneData = testing::dataBlock("lone bytes");
+
+QString joined(const std::vector<std::string>& lines)
+{
+    QString text;
+    for (const std::string& line : lines)
+        text += QString::fromStdString(line) + '\n';
+    return text;
+}
+
+QStringList tabTitles(const QTabWidget& tabs)
+{
+    QStringList titles;
+    for (int i = 0; i < tabs.count(); ++i)
+        titles << tabs.tabText(i);
+    return titles;
+}
+
+}  // namespace
+
+class InspectorWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void f3OpensTheInspectorOnTheCurrentEntryAndEscClosesIt();
+    void theInspectorFollowsTheCurrentRowAndTheEditsMadeToIt();
+    void aScreenIsDrawnAtTwiceItsSizeInTheSpectrumsColours();
+    void theHexDumpCanBeSelectedAndCopied();
+    void aRightClickOffersInspectAndExportOnTheCurrentEntry();
+    void exportWritesTheScreenAsAPngOfTheSamePixels();
+    void exportWritesAListingAsTextAndDataAsBytes();
+    void anExportOntoAFolderIsReportedAndTheWindowsStay();
+
+private:
+    void openWindow(const std::string& tape);
+    BlockListView& view() { return *window_->blockList(); }
+    InspectorWindow& inspector() { return *window_->inspector(); }
+    void pressF3() { QTest::keyClick(&view(), Qt::Key_F3); }
+    void chooseFromContextMenu(const QString& entry);
+
+    FakeDesktop fake_;
+    AppContext app_{fake_};
+    std::unique_ptr<QTemporaryDir> dir_;
+    BlockList list_;
+    std::unique_ptr<MainWindow> window_;
+    QString originalDirectory_;
+};
+
+void InspectorWindowTest::initTestCase()
+{
+    installFontSubstitutions();
+    // The program's own handler: a failed write shows its message and abandons the command.
+    ERRORSYS();
+    originalDirectory_ = QDir::currentPath();
+}
+
+void InspectorWindowTest::init()
+{
+    fake_ = FakeDesktop();
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    QDir::setCurrent(dir_->path());
+}
+
+void InspectorWindowTest::cleanup()
+{
+    window_.reset();
+    list_.clear();
+    QDir::setCurrent(originalDirectory_);
+    dir_.reset();
+}
+
+void InspectorWindowTest::openWindow(const std::string& tape)
+{
+    QVERIFY(testing::showTapeInWindow(app_, dir_->filePath("game.tap"), tape, list_, window_));
+}
+
+void InspectorWindowTest::chooseFromContextMenu(const QString& entry)
+{
+    QStringList offered;
+    testing::whenMenuOpens([&](QMenu& menu) {
+        for (QAction* action : menu.actions()) {
+            offered << action->text();
+            if (action->text() == entry)
+                menu.setActiveAction(action);
+        }
+        QTest::keyClick(&menu, Qt::Key_Return);
+    });
+    QTest::mouseClick(view().viewport(), Qt::RightButton, {},
+                      view().visualRect(view().model()->index(0, 0)).center());
+    QCOMPARE(offered, (QStringList{"Inspect\tF3", "Export..."}));
+}
+
+void InspectorWindowTest::f3OpensTheInspectorOnTheCurrentEntryAndEscClosesIt()
+{
+    openWindow(kProgram + kLoneData);
+    QVERIFY(window_->inspector() == nullptr);
+    pressF3();
+    QVERIFY(window_->inspector() != nullptr);
+    QTRY_VERIFY(inspector().isVisible());
+    QVERIFY(!inspector().isModal());
+    QCOMPARE(inspector().windowTitle(), QString("hello"));
+    const QString details = inspector().details()->toPlainText();
+    QVERIFY2(details.contains("Type: 0 (Program)"), qPrintable(details));
+    QVERIFY2(details.contains("Autostart line: 10"), qPrintable(details));
+    QVERIFY2(details.contains("OK      Data block: checksum"), qPrintable(details));
+    QCOMPARE(tabTitles(*inspector().tabs()), (QStringList{"BASIC listing", "Hex dump"}));
+    QCOMPARE(inspector().tabs()->currentWidget(), inspector().basicListing());
+    QCOMPARE(inspector().basicListing()->toPlainText(),
+             joined(basicListingText(listBasic(kProgramData, kProgramData.size(), 10))));
+    QVERIFY(inspector().basicListing()->toPlainText().contains("   10 PRINT 1"));
+
+    // The main window stays usable beside it; Esc in the inspector closes the inspector alone.
+    QVERIFY(window_->isVisible());
+    QTest::keyClick(inspector().basicListing(), Qt::Key_Escape);
+    QTRY_VERIFY(!inspector().isVisible());
+    QVERIFY(window_->isVisible());
+    QCOMPARE(fake_.events, std::vector<std::string>());
+}
+
+void InspectorWindowTest::theInspectorFollowsTheCurrentRowAndTheEditsMadeToIt()
+{
+    openWindow(kProgram + kLoneData + kScreen);
+    pressF3();
+    QTRY_VERIFY(inspector().isVisible());
+    QTest::keyClick(&view(), Qt::Key_Down);
+    QCOMPARE(inspector().windowTitle(), QString("Data block"));
+    QCOMPARE(tabTitles(*inspector().tabs()), QStringList{"Hex dump"});
+    QCOMPARE(inspector().hexDump()->toPlainText(), joined(hexDumpLines(kLoneData)));
+    QVERIFY(inspector().details()->toPlainText().contains("flag 0xFF as expected"));
+    QTest::keyClick(&view(), Qt::Key_Down);
+    QCOMPARE(inspector().windowTitle(), QString("picture"));
+    QCOMPARE(tabTitles(*inspector().tabs()), (QStringList{"Screen", "Hex dump"}));
+
+    // Moving the entry up changes the tape under the current row: the inspector shows it again.
+    fake_.ctrlDown = true;
+    QTest::keyClick(&view(), Qt::Key_Up, Qt::ControlModifier);
+    fake_.ctrlDown = false;
+    QCOMPARE(view().currentPosition(), 2);
+    QCOMPARE(inspector().windowTitle(), QString("picture"));
+
+    // Deleting every entry leaves nothing to inspect.
+    QTest::keyClick(&view(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&view(), Qt::Key_Delete);
+    QVERIFY(list_.empty());
+    QVERIFY(!inspector().isVisible());
+}
+
+void InspectorWindowTest::aScreenIsDrawnAtTwiceItsSizeInTheSpectrumsColours()
+{
+    openWindow(kScreen);
+    pressF3();
+    QTRY_VERIFY(inspector().isVisible());
+    QCOMPARE(inspector().tabs()->currentWidget(), inspector().screen());
+    const QImage shown = inspector().screen()->pixmap().toImage();
+    QCOMPARE(shown.size(), QSize(512, 384));
+    const ScreenPicture picture = *decodeScreen(screenData());
+    for (int y = 0; y < kScreenHeight; ++y)
+        for (int x = 0; x < kScreenWidth; ++x)
+            for (int dy = 0; dy < 2; ++dy)
+                for (int dx = 0; dx < 2; ++dx)
+                    if ((shown.pixel(2 * x + dx, 2 * y + dy) & 0xFFFFFF) != picture.pixel(x, y))
+                        QFAIL(qPrintable(QString("pixel %1,%2 differs").arg(x).arg(y)));
+}
+
+void InspectorWindowTest::theHexDumpCanBeSelectedAndCopied()
+{
+    openWindow(kProgram);
+    pressF3();
+    QTRY_VERIFY(inspector().isVisible());
+    inspector().tabs()->setCurrentWidget(inspector().hexDump());
+    QPlainTextEdit& hex = *inspector().hexDump();
+    QVERIFY(hex.isReadOnly());
+    hex.setFocus();
+    QTest::keyClick(&hex, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&hex, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), joined(hexDumpLines(kProgram)));
+
+    // The hex dump stays in front while the inspector follows the rows.
+    window_->blockList()->select(1);
+    QCOMPARE(inspector().tabs()->currentWidget(), inspector().hexDump());
+}
+
+void InspectorWindowTest::aRightClickOffersInspectAndExportOnTheCurrentEntry()
+{
+    openWindow(kLoneData + kProgram + kScreen);
+    QTest::keyClick(&view(), Qt::Key_Down);
+    QCOMPARE(view().currentPosition(), 2);
+    // A right click on row 1 opens the menu without moving the selection: it acts on row 2.
+    chooseFromContextMenu("Inspect\tF3");
+    QTRY_VERIFY(window_->inspector() != nullptr && inspector().isVisible());
+    QCOMPARE(inspector().windowTitle(), QString("hello"));
+    QCOMPARE(view().currentPosition(), 2);
+    QCOMPARE(view().selectedPositions(), std::vector<int>{2});
+}
+
+void InspectorWindowTest::exportWritesTheScreenAsAPngOfTheSamePixels()
+{
+    openWindow(kScreen);
+    pressF3();
+    QTRY_VERIFY(inspector().isVisible());
+    fake_.saveAnswers.push_back(testing::bytesOf(dir_->filePath("screen.png")));
+    QTest::mouseClick(inspector().exportButton(), Qt::LeftButton);
+    QCOMPARE(fake_.events, std::vector<std::string>{
+                               "save: Export data bytes (a name ending in .png: the screen picture)"});
+    QImage image;
+    QVERIFY(image.load(dir_->filePath("screen.png"), "PNG"));
+    QCOMPARE(image.size(), QSize(kScreenWidth, kScreenHeight));
+    const ScreenPicture picture = *decodeScreen(screenData());
+    for (int y = 0; y < kScreenHeight; ++y)
+        for (int x = 0; x < kScreenWidth; ++x)
+            if ((image.pixel(x, y) & 0xFFFFFF) != picture.pixel(x, y))
+                QFAIL(qPrintable(QString("pixel %1,%2 differs").arg(x).arg(y)));
+    QVERIFY(inspector().isVisible());
+}
+
+void InspectorWindowTest::exportWritesAListingAsTextAndDataAsBytes()
+{
+    openWindow(kProgram);
+    fake_.saveAnswers.push_back("listing.txt");
+    chooseFromContextMenu("Export...");
+    QCOMPARE(testing::contentsOf(dir_->filePath("listing.txt")),
+             joined(basicListingText(listBasic(kProgramData, kProgramData.size(), 10))).toUtf8());
+    fake_.saveAnswers.push_back("program.bin");
+    chooseFromContextMenu("Export...");
+    QCOMPARE(testing::contentsOf(dir_->filePath("program.bin")),
+             QByteArray::fromStdString(kProgramData));
+    QVERIFY(fake_.messages.empty());
+}
+
+void InspectorWindowTest::anExportOntoAFolderIsReportedAndTheWindowsStay()
+{
+    openWindow(kProgram);
+    QVERIFY(QDir(dir_->path()).mkdir("folder.bin"));
+    pressF3();
+    QTRY_VERIFY(inspector().isVisible());
+    fake_.saveAnswers.push_back(testing::bytesOf(dir_->filePath("folder.bin")));
+    QTest::mouseClick(inspector().exportButton(), Qt::LeftButton);
+    QCOMPARE(fake_.messages.size(), std::size_t{1});
+    // The handler's message names the file in capitals.
+    QVERIFY2(fake_.messages[0].text.find("FOLDER.BIN") != std::string::npos,
+             fake_.messages[0].text.c_str());
+    QVERIFY(QFileInfo(dir_->filePath("folder.bin")).isDir());
+    QVERIFY(inspector().isVisible());
+    QVERIFY(window_->isVisible());
+    QVERIFY(!app_.commandRunning());
+}
+
+QTEST_MAIN(InspectorWindowTest)
+#include "inspector_window_test.moc"
