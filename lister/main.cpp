@@ -204,8 +204,8 @@ int performOnEntry(const Options& options)
     }
     const std::string where = file + ": entry " + std::to_string(options.entry) + ": ";
     if (!entry) {
-        std::fprintf(stderr, "%s: %sno such entry (the tape has %zu)\n", kProgram, where.c_str(),
-                     count);
+        std::fprintf(stderr, "%s: %sno such entry (the tape has %s)\n", kProgram, where.c_str(),
+                     std::to_string(count).c_str());
         return 1;
     }
     const murax::lister::ActionOutcome outcome = murax::lister::performEntryAction(

@@ -56,9 +56,12 @@ std::string arrayVariable(const HeaderFields& header)
 
 std::optional<HeaderFields> decodeHeader(std::string_view entry)
 {
-    if (!isHeaderEntry(entry) || entry.size() < 2 + kFieldBytes)
+    if (!isHeaderEntry(entry))
         return std::nullopt;
-    const std::string_view block = entry.substr(2);
+    // The fields must lie inside the header block, not in the bytes of the block after a short one.
+    const std::string_view block = entryBlocks(entry).front();
+    if (block.size() < kFieldBytes)
+        return std::nullopt;
     HeaderFields header;
     header.flag = static_cast<unsigned char>(block[0]);
     header.type = static_cast<unsigned char>(block[1]);

@@ -20,8 +20,8 @@ struct HeaderFields {
     unsigned parameter2 = 0;
 };
 
-// The header of a header entry; nothing when the entry does not begin with a header block or the
-// tape ends before its fields do.
+// The header of a header entry; nothing when the entry does not begin with a header block, the
+// block is too short to hold the fields, or the tape ends before its fields do.
 std::optional<HeaderFields> decodeHeader(std::string_view entry);
 
 // A field with what it means, for showing: label and value, the value in UTF-8.

@@ -62,6 +62,8 @@ TEST(HeaderFields, NoHeaderWhereTheEntryHasNone)
 {
     EXPECT_FALSE(decodeHeader(dataBlock("abc")));
     EXPECT_FALSE(decodeHeader(headerBlock(0, "p", 1, 2, 3).substr(0, 15)));
+    // A header block of ten bytes followed by a long block: the fields are not there.
+    EXPECT_FALSE(decodeHeader(framed(std::string(10, '\0')) + dataBlock(std::string(40, 'x'))));
 }
 
 }  // namespace
