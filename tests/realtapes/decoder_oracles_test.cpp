@@ -104,7 +104,7 @@ TEST(DecoderOracles, BasicListingAgreesWithListbasic)
     BlockList list;
     splitIntoEntries(readText(folder / "made.tap"), list);
     ASSERT_EQ(list.count(), 1u);
-    const std::string entry = withVariables(list.entries[0]);
+    const std::string entry = withVariables(list.entries()[0]);
     writeText(folder / "tape.tap", entry);
 
     const std::vector<std::string> theirs = lines(runCommand("listbasic '" + folder / "tape.tap" + "'", status));
@@ -162,7 +162,7 @@ TEST(DecoderOracles, VerdictsAgreeWithTzxlist)
         BlockList list;
         splitIntoEntries(tape, list);
         std::size_t b = 0;
-        for (const std::string& entry : list.entries) {
+        for (const std::string& entry : list.entries()) {
             const EntryFacts facts = factsOfEntry(entry);
             std::vector<const BlockFacts*> ourBlocks = {&facts.first};
             if (facts.second)
@@ -186,7 +186,7 @@ TEST(DecoderOracles, VerdictsAgreeWithTzxlist)
         }
         EXPECT_EQ(b, blocks.size());
         std::string columns;
-        for (const std::string& entry : list.entries)
+        for (const std::string& entry : list.entries())
             columns += verdictColumn(entryVerdicts(factsOfEntry(entry))) + "; ";
         EXPECT_EQ(columns, damage.columns);
     }
