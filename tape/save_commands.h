@@ -10,7 +10,7 @@
 namespace murax {
 
 // Save (false) and Save As (true); `window` is null for the save at exit, after the window has gone
-void SALVA(Window* window, BlockList& list, bool saveAs);
+void SALVA(Window* window, BlockList& list, bool saveAs);  // Save, Save As
 void exitQuestion(BlockList& list);  // offers to save unsaved edits once the window has closed
 // True when no file is at `path` or the user agrees that the one there be overwritten.
 bool agreesToOverwrite(const std::string& path);
