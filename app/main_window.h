@@ -47,7 +47,6 @@ public:
     Toolbar* toolbar() const { return toolbar_; }
     // The inspector once Inspect has opened it (it stays, hidden, after it closes); else null.
     InspectorWindow* inspector() const { return inspector_; }
-    QMenu* contextMenu() const { return contextMenu_; }
 
     void reject() override;
 

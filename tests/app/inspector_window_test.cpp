@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
@@ -88,6 +89,7 @@ private slots:
     void aScreenIsDrawnAtTwiceItsSizeInTheSpectrumsColours();
     void theHexDumpCanBeSelectedAndCopied();
     void aRightClickOffersInspectAndExportOnTheCurrentEntry();
+    void theMenuKeyOpensTheSameMenuAndTheInspectorGoesWithTheWindow();
     void exportWritesTheScreenAsAPngOfTheSamePixels();
     void exportWritesAListingAsTextAndDataAsBytes();
     void anExportOntoAFolderIsReportedAndTheWindowsStay();
@@ -253,6 +255,27 @@ void InspectorWindowTest::aRightClickOffersInspectAndExportOnTheCurrentEntry()
     QCOMPARE(inspector().windowTitle(), QString("hello"));
     QCOMPARE(view().currentPosition(), 2);
     QCOMPARE(view().selectedPositions(), std::vector<int>{2});
+}
+
+void InspectorWindowTest::theMenuKeyOpensTheSameMenuAndTheInspectorGoesWithTheWindow()
+{
+    openWindow(kProgram);
+    QStringList offered;
+    testing::whenMenuOpens([&](QMenu& menu) {
+        for (QAction* action : menu.actions())
+            offered << action->text();
+        menu.close();
+    });
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(1, 1),
+                              view().viewport()->mapToGlobal(QPoint(1, 1)));
+    QApplication::sendEvent(view().viewport(), &menuKey);
+    QCOMPARE(offered, (QStringList{"Inspect\tF3", "Export..."}));
+
+    pressF3();
+    QTRY_VERIFY(inspector().isVisible());
+    window_->reject();
+    QVERIFY(!window_->isVisible());
+    QVERIFY(!inspector().isVisible());
 }
 
 void InspectorWindowTest::exportWritesTheScreenAsAPngOfTheSamePixels()
