@@ -8,9 +8,11 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -90,9 +92,19 @@ InspectorWindow::InspectorWindow(std::function<void()> exportEntry, QWidget* par
         exportEntry();
     });
 
+    // The tab pages live in the tabs only while the entry has them; out of the tabs they must
+    // not show as loose children of the window.
+    for (QWidget* page : {static_cast<QWidget*>(basic_), static_cast<QWidget*>(screen_),
+                          static_cast<QWidget*>(hex_)})
+        page->hide();
+    // The fields and verdicts are sentences: they wrap instead of scrolling sideways.
+    details_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    details_->setFont(font());
+    details_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(details_, 1);
-    layout->addWidget(tabs_, 3);
+    layout->addWidget(details_);
+    layout->addWidget(tabs_, 1);
     layout->addWidget(buttons);
     // The screen at twice its size fits its tab without scrolling.
     resize(kScreenWidth * kScreenScale + 80, 760);
@@ -103,6 +115,7 @@ void InspectorWindow::showEntry(std::string_view entry)
     const EntryInspection inspection = inspectEntry(entry);
     setWindowTitle(QString::fromStdString(inspection.title));
     details_->setPlainText(detailsText(inspection));
+    fitDetailsToText();
     hex_->setPlainText(joined(inspection.hexDump));
 
     const bool hexInFront = tabs_->currentWidget() == hex_;
@@ -119,6 +132,18 @@ void InspectorWindow::showEntry(std::string_view entry)
     // The listing or the picture, which say more, come first, unless the user has brought the
     // hex dump to the front: it stays there while the inspector follows the rows.
     tabs_->setCurrentWidget(hexInFront ? static_cast<QWidget*>(hex_) : tabs_->widget(0));
+}
+
+void InspectorWindow::fitDetailsToText()
+{
+    // Every field and verdict in sight without scrolling: a header entry has at most fifteen
+    // lines, with room for a verdict that wraps.
+    constexpr int kMostLines = 18;
+    const int lines = std::min(details_->blockCount() + 2, kMostLines);
+    const int margins =
+        2 * (details_->frameWidth() + static_cast<int>(details_->document()->documentMargin()));
+    details_->setFixedHeight(lines * details_->fontMetrics().lineSpacing() + margins);
+    layout()->activate();
 }
 
 }  // namespace murax

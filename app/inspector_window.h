@@ -34,6 +34,8 @@ public:
     QPushButton* exportButton() const { return export_; }
 
 private:
+    void fitDetailsToText();
+
     QPlainTextEdit* details_;
     QTabWidget* tabs_;
     QPlainTextEdit* basic_;
