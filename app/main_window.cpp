@@ -17,6 +17,7 @@
 #include "app/window_layout.h"
 #include "support/command_dispatch.h"
 #include "support/desktop_services.h"
+#include "tape/drop_commands.h"
 #include "tape/key_router.h"
 
 namespace murax {
@@ -54,6 +55,13 @@ MainWindow::MainWindow(AppContext& app, BlockList& list, QWidget* parent)
         if (const Command* command = doubleClickCommand())
             runCommand(*command);
     });
+    list_->setDropHandlers(
+        [this](int before) {
+            dispatchCommand(app_, [this, before] { TRASCINA(*this, blocks_, before); });
+        },
+        [this](const std::vector<std::string>& files, int before) {
+            dispatchCommand(app_, [this, &files, before] { RILASCIA(*this, blocks_, files, before); });
+        });
 
     statusBar_ = STATUSBAR(*this, blocks_);
 

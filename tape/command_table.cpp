@@ -4,6 +4,7 @@
 
 #include "support/desktop_calls.h"
 #include "tape/add_command.h"
+#include "tape/clipboard_commands.h"
 #include "tape/delete_command.h"
 #include "tape/move_commands.h"
 #include "tape/open_commands.h"
@@ -11,6 +12,7 @@
 #include "tape/hex_editor_command.h"
 #include "tape/key_router.h"
 #include "tape/rename_command.h"
+#include "tape/undo_commands.h"
 #include "tape/virtual_keys.h"
 
 namespace murax {
@@ -39,6 +41,20 @@ constexpr Command kCommands[] = {
     {"Insert", insert, {}, false, B::Add, "Insert..."},
     {"Save as", saveAs, {}, false, B::Save, "Save as..."},
     {"Edit with hex editor", MODHEX, {}, false, B::Edit, "Edit with hex editor..."},
+    // Ctrl+Shift+Z before Ctrl+Z: the first row whose modifiers are down wins.
+    {"Redo", RIPETI,
+     {{{.virtualKey = 'Y', .needsControl = true, .consumed = true},
+       {.virtualKey = 'Z', .needsControl = true, .needsShift = true, .consumed = true}}},
+     false, B::None, nullptr},
+    {"Undo", ANNULLA, {{{.virtualKey = 'Z', .needsControl = true, .consumed = true}}}, false,
+     B::None, nullptr},
+    // Consumed: the list view would otherwise copy the current row's text on Ctrl+C.
+    {"Copy", COPIA, {{{.virtualKey = 'C', .needsControl = true, .consumed = true}}}, false,
+     B::None, nullptr},
+    {"Cut", TAGLIA, {{{.virtualKey = 'X', .needsControl = true, .consumed = true}}}, false,
+     B::None, nullptr},
+    {"Paste", INCOLLA, {{{.virtualKey = 'V', .needsControl = true, .consumed = true}}}, false,
+     B::None, nullptr},
 };
 
 constexpr ToolbarButtonLook kButtons[] = {
