@@ -34,7 +34,8 @@ class BlockListModel;
 class BlockListView : public QListView, public ListBox {
 public:
     using RowsDropped = std::function<void(int beforePosition)>;
-    using FilesDropped = std::function<void(const std::vector<std::string>& files, int beforePosition)>;
+    using FilesDropped =
+        std::function<void(const std::vector<std::string>& files, int beforePosition)>;
 
     BlockListView(const DisplayLines& lines, QWidget* parent);
 

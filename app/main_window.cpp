@@ -60,7 +60,8 @@ MainWindow::MainWindow(AppContext& app, BlockList& list, QWidget* parent)
             dispatchCommand(app_, [this, before] { TRASCINA(*this, blocks_, before); });
         },
         [this](const std::vector<std::string>& files, int before) {
-            dispatchCommand(app_, [this, &files, before] { RILASCIA(*this, blocks_, files, before); });
+            dispatchCommand(app_,
+                            [this, &files, before] { RILASCIA(*this, blocks_, files, before); });
         });
 
     statusBar_ = STATUSBAR(*this, blocks_);
