@@ -4,10 +4,16 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QFile>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
+#include <QTimer>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -35,6 +41,30 @@ bool isCursorKey(int key)
     }
 }
 
+// Only files of this machine can be read into the tape; a drag holding anything else is refused
+// whole, so the pointer shows before the drop that nothing would happen.
+bool holdsOnlyLocalFiles(const QMimeData* data)
+{
+    if (data == nullptr || !data->hasUrls() || data->urls().isEmpty())
+        return false;
+    const QList<QUrl> urls = data->urls();
+    return std::all_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); });
+}
+
+// Files are only ever copied in: a move would let the file manager delete the originals once
+// the drop is accepted.
+bool acceptAsCopy(QDropEvent* event)
+{
+    if (!holdsOnlyLocalFiles(event->mimeData())
+        || !(event->possibleActions() & Qt::CopyAction)) {
+        event->ignore();
+        return false;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    return true;
+}
+
 }  // namespace
 
 BlockListView::BlockListView(const DisplayLines& lines, QWidget* parent)
@@ -58,7 +88,14 @@ BlockListView::BlockListView(const DisplayLines& lines, QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameShape(QFrame::NoFrame);
     setDragEnabled(false);
+    setAcceptDrops(true);
     setTabKeyNavigation(false);
+}
+
+void BlockListView::setDropHandlers(RowsDropped rowsDropped, FilesDropped filesDropped)
+{
+    rowsDropped_ = std::move(rowsDropped);
+    filesDropped_ = std::move(filesDropped);
 }
 
 int BlockListView::currentPosition() const
@@ -83,6 +120,9 @@ std::vector<int> BlockListView::selectedPositions() const
 void BlockListView::reload(const DisplayLines& lines)
 {
     dragging_ = false;
+    pressedOnSelection_ = false;
+    movingRows_ = false;
+    dropBefore_ = 0;
     model_->reload(lines);
     selection_.reset(model_->rowCount());
     scrollToTop();
@@ -95,6 +135,20 @@ void BlockListView::select(int position)
     selection_.add(position - 1);
     setCurrentRow(position - 1);
     scrollTo(model_->index(position - 1), QAbstractItemView::EnsureVisible);
+    showSelectionChange();
+}
+
+void BlockListView::selectRows(const std::vector<int>& positions, int current)
+{
+    for (const int position : positions)
+        selection_.add(position - 1);
+    if (current >= 1 && current <= count()) {
+        // Shift extends from the current row, if it is selected, as after a click on it.
+        if (selection_.contains(current - 1))
+            selection_.add(current - 1);
+        setCurrentRow(current - 1);
+        scrollTo(model_->index(current - 1), QAbstractItemView::EnsureVisible);
+    }
     showSelectionChange();
 }
 
@@ -161,6 +215,14 @@ void BlockListView::mousePressEvent(QMouseEvent* event)
         showSelectionChange();
         return;
     }
+    if (!ctrl && !shift && selection_.contains(row)) {
+        // The selection stays until it is clear whether this is a click or a drag of the rows.
+        pressedOnSelection_ = true;
+        movingRows_ = false;
+        pressedRow_ = row;
+        pressedAt_ = event->position().toPoint();
+        return;
+    }
     dragging_ = true;
     dragKeepsOthers_ = ctrl;
     dragSelects_ = true;
@@ -175,6 +237,18 @@ void BlockListView::mousePressEvent(QMouseEvent* event)
 
 void BlockListView::mouseMoveEvent(QMouseEvent* event)
 {
+    if (pressedOnSelection_ && (event->buttons() & Qt::LeftButton)) {
+        const QPoint position = event->position().toPoint();
+        if (!movingRows_
+            && (position - pressedAt_).manhattanLength() >= QApplication::startDragDistance())
+            movingRows_ = true;
+        if (movingRows_) {
+            // The view scrolls when the pointer leaves it, as while selecting by dragging.
+            QListView::mouseMoveEvent(event);
+            showDropPlace(gapNearest(position));
+        }
+        return;
+    }
     if (!dragging_ || !(event->buttons() & Qt::LeftButton)) {
         QListView::mouseMoveEvent(event);
         return;
@@ -196,7 +270,69 @@ void BlockListView::mouseReleaseEvent(QMouseEvent* event)
         return;
     }
     dragging_ = false;
+    if (pressedOnSelection_) {
+        const bool moved = movingRows_;
+        const int before = dropBefore_;
+        pressedOnSelection_ = false;
+        movingRows_ = false;
+        showDropPlace(0);
+        QListView::mouseReleaseEvent(event);
+        if (!moved) {
+            selection_.selectOnly(pressedRow_);
+            showSelectionChange();
+        } else if (rowsDropped_ && before > 0) {
+            rowsDropped_(before);
+        }
+        return;
+    }
     QListView::mouseReleaseEvent(event);
+}
+
+void BlockListView::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (acceptAsCopy(event))
+        showDropPlace(rowBefore(event->position().toPoint()));
+}
+
+void BlockListView::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (acceptAsCopy(event))
+        showDropPlace(rowBefore(event->position().toPoint()));
+}
+
+void BlockListView::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    showDropPlace(0);
+    event->accept();
+}
+
+void BlockListView::dropEvent(QDropEvent* event)
+{
+    showDropPlace(0);
+    if (!acceptAsCopy(event))
+        return;
+    std::vector<std::string> files;
+    for (const QUrl& url : event->mimeData()->urls())
+        files.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
+    const int before = rowBefore(event->position().toPoint());
+    // After the drop has returned: reading the files may show a message box, and the program
+    // the files came from waits until the drop is answered.
+    QTimer::singleShot(0, this, [this, files = std::move(files), before] {
+        if (filesDropped_)
+            filesDropped_(files, before);
+    });
+}
+
+void BlockListView::paintEvent(QPaintEvent* event)
+{
+    QListView::paintEvent(event);
+    if (dropBefore_ < 1 || count() == 0)
+        return;
+    const bool belowTheRows = dropBefore_ > count();
+    const QRect row = visualRect(model_->index(belowTheRows ? count() - 1 : dropBefore_ - 1));
+    const int y = belowTheRows ? row.bottom() + 1 : row.top();
+    QPainter painter(viewport());
+    painter.fillRect(QRect(0, y - 1, viewport()->width(), 2), palette().color(QPalette::Text));
 }
 
 void BlockListView::mouseDoubleClickEvent(QMouseEvent* event)
@@ -241,6 +377,31 @@ int BlockListView::rowForDrag(const QPoint& position) const
     const QModelIndex index = indexAt(QPoint(1, y));
     // Below the last row there is no index: the drag has reached the end of the list.
     return index.isValid() ? index.row() : count() - 1;
+}
+
+int BlockListView::gapNearest(const QPoint& position) const
+{
+    if (count() == 0)
+        return 1;
+    const int y = std::clamp(position.y(), 0, std::max(viewport()->height() - 1, 0));
+    const QModelIndex index = indexAt(QPoint(1, y));
+    if (!index.isValid())
+        return count() + 1;
+    return index.row() + (y < visualRect(index).center().y() ? 1 : 2);
+}
+
+int BlockListView::rowBefore(const QPoint& position) const
+{
+    const QModelIndex index = indexAt(QPoint(1, position.y()));
+    return index.isValid() ? index.row() + 1 : count() + 1;
+}
+
+void BlockListView::showDropPlace(int beforePosition)
+{
+    if (beforePosition == dropBefore_)
+        return;
+    dropBefore_ = beforePosition;
+    viewport()->update();
 }
 
 void BlockListView::setCurrentRow(int row)

@@ -5,6 +5,7 @@
 #include <QListView>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "support/list_selection.h"
@@ -25,20 +26,31 @@ class BlockListModel;
 // holds each selected range as a pair of persistent indexes, and after every other row of a
 // million has been selected, reading that selection and dropping it at the next reload took
 // several times as long as the command itself.
+//
+// A drag that starts on a selected row moves the selected rows to the gap nearest the pointer,
+// shown by a line while the button is held; local files dragged onto the list go before the row
+// under the pointer, or after the last row. What a drop does is the window's: the view only
+// reports it, through the two handlers, with the row the drop lands before (from 1; one past the
+// last row when below it).
 class BlockListView : public QListView, public ListBox {
 public:
+    using RowsDropped = std::function<void(int beforePosition)>;
+    using FilesDropped =
+        std::function<void(const std::vector<std::string>& files, int beforePosition)>;
 
     BlockListView(const DisplayLines& lines, QWidget* parent);
 
     // Shows the list's context menu at a point of the screen; its owner sets it.
     using ContextMenuHandler = std::function<void(const QPoint& globalPosition)>;
     void setContextMenuHandler(ContextMenuHandler handler) { contextMenu_ = std::move(handler); }
+    void setDropHandlers(RowsDropped rowsDropped, FilesDropped filesDropped);
 
     int currentPosition() const override;
     int count() const override;
     std::vector<int> selectedPositions() const override;
     void reload(const DisplayLines& lines) override;
     void select(int position) override;
+    void selectRows(const std::vector<int>& positions, int current) override;
     void suspendRedraw() override;
     void resumeRedraw() override;
 
@@ -49,6 +61,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     // The view would work out the rows under a dragged rectangle for a selection model that
     // stays empty; the drag is handled in mouseMoveEvent instead.
     void setSelection(const QRect&, QItemSelectionModel::SelectionFlags) override {}
@@ -59,6 +76,11 @@ private:
     bool secondPressOfDoubleClick(const QMouseEvent* event);
     void setCurrentRow(int row);
     void showSelectionChange();
+    // The row a drop at `position` lands before: the nearest gap between rows for moved rows,
+    // the row under the pointer for files; one past the last row below it.
+    int gapNearest(const QPoint& position) const;
+    int rowBefore(const QPoint& position) const;
+    void showDropPlace(int beforePosition);
 
     BlockListModel* model_;
     ContextMenuHandler contextMenu_;
@@ -73,6 +95,15 @@ private:
     bool dragging_ = false;
     bool dragKeepsOthers_ = false;
     bool dragSelects_ = true;
+    // A plain press on a selected row: a drag from there moves the selection; a release without
+    // a drag selects that row alone, as a click does.
+    bool pressedOnSelection_ = false;
+    bool movingRows_ = false;
+    int pressedRow_ = -1;
+    QPoint pressedAt_;
+    int dropBefore_ = 0;  // where the drop line is drawn; 0: none
+    RowsDropped rowsDropped_;
+    FilesDropped filesDropped_;
 };
 
 }  // namespace murax

@@ -21,6 +21,7 @@
 #include "app/window_layout.h"
 #include "support/command_dispatch.h"
 #include "support/desktop_services.h"
+#include "tape/drop_commands.h"
 #include "tape/export_command.h"
 #include "tape/key_router.h"
 
@@ -59,6 +60,14 @@ MainWindow::MainWindow(AppContext& app, BlockList& list, QWidget* parent)
         if (const Command* command = doubleClickCommand())
             runCommand(*command);
     });
+    list_->setDropHandlers(
+        [this](int before) {
+            dispatchCommand(app_, [this, before] { TRASCINA(*this, blocks_, before); });
+        },
+        [this](const std::vector<std::string>& files, int before) {
+            dispatchCommand(app_,
+                            [this, &files, before] { RILASCIA(*this, blocks_, files, before); });
+        });
 
     contextMenu_ = listContextMenu([this](const Command& command) { runCommand(command); }, this);
     list_->setContextMenuHandler([this](const QPoint& at) { showPopupMenu(*contextMenu_, at); });

@@ -3,12 +3,14 @@
 #include "app/qt_desktop.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QProcess>
 #include <QUrl>
 
@@ -142,6 +144,24 @@ int QtDesktop::runAndWait(const std::string& commandLine, int)
 std::string QtDesktop::executableFolder()
 {
     return pathBytes(QCoreApplication::applicationDirPath()) + "/";
+}
+
+void QtDesktop::setClipboardData(const std::string& mimeType, const std::string& bytes)
+{
+    auto* data = new QMimeData;
+    data->setData(QString::fromStdString(mimeType),
+                  QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+std::optional<std::string> QtDesktop::clipboardData(const std::string& mimeType)
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    const QString type = QString::fromStdString(mimeType);
+    if (data == nullptr || !data->hasFormat(type))
+        return std::nullopt;
+    const QByteArray bytes = data->data(type);
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
 }  // namespace murax

@@ -21,6 +21,8 @@ public:
     void processPendingEvents() override;
     int runAndWait(const std::string& commandLine, int showMode) override;
     std::string executableFolder() override;
+    void setClipboardData(const std::string& mimeType, const std::string& bytes) override;
+    std::optional<std::string> clipboardData(const std::string& mimeType) override;
 };
 
 }  // namespace murax

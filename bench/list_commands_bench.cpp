@@ -77,6 +77,16 @@ public:
             selected.insert(at, position);
         focus = position;
     }
+    void selectRows(const std::vector<int>& positions, int current) override
+    {
+        for (const int position : positions)
+            if (position >= 1 && position <= count())
+                selected.push_back(position);
+        std::sort(selected.begin(), selected.end());
+        selected.erase(std::unique(selected.begin(), selected.end()), selected.end());
+        if (current >= 1 && current <= count())
+            focus = current;
+    }
     void suspendRedraw() override {}
     void resumeRedraw() override {}
 };

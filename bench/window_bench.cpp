@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real window on the offscreen platform: a million entries from loading to the first paint,
-// and Delete, Insert and Move on the real list view.
+// and Delete, Insert and Move on the real list view, and Undo and Redo of the Delete.
 
 #include <benchmark/benchmark.h>
 
@@ -23,6 +23,7 @@
 #include "tape/delete_command.h"
 #include "tape/move_commands.h"
 #include "tape/tap_decoding.h"
+#include "tape/undo_commands.h"
 #include "tests/fakes/fake_desktop.h"
 
 namespace murax::bench {
@@ -187,6 +188,51 @@ void DeleteEveryOtherEntryInTheView(benchmark::State& state)
     state.SetLabel("target: well under 100 ms");
 }
 BENCHMARK(DeleteEveryOtherEntryInTheView)->Unit(benchmark::kMillisecond);
+
+// Undo of that Delete: half a million entries back in their places, and their rows selected.
+void UndoDeleteEveryOtherEntryInTheView(benchmark::State& state)
+{
+    Shown& s = shown();
+    bool restored = true;
+    for (auto _ : state) {
+        state.PauseTiming();
+        s.restore(1, 2, 1);
+        setting().fake.messageAnswers = {Desktop::Yes};
+        s.run(ELIMINA);
+        state.ResumeTiming();
+
+        s.run(ANNULLA);
+
+        state.PauseTiming();
+        restored = restored && s.list.entries() == s.loaded.entries()
+                   && s.view().selectedPositions().size() == kMillion / 2;
+        state.ResumeTiming();
+    }
+    if (!restored || s.view().count() != static_cast<int>(kMillion))
+        state.SkipWithError("the deleted entries did not come back");
+    state.SetLabel("target: under 100 ms");
+}
+BENCHMARK(UndoDeleteEveryOtherEntryInTheView)->Unit(benchmark::kMillisecond);
+
+void RedoDeleteEveryOtherEntryInTheView(benchmark::State& state)
+{
+    Shown& s = shown();
+    for (auto _ : state) {
+        state.PauseTiming();
+        s.restore(1, 2, 1);
+        setting().fake.messageAnswers = {Desktop::Yes};
+        s.run(ELIMINA);
+        s.run(ANNULLA);
+        state.ResumeTiming();
+
+        s.run(RIPETI);
+    }
+    if (s.list.count() != kMillion / 2 || s.view().count() != static_cast<int>(kMillion / 2)
+        || s.view().selectedPositions() != std::vector<int>{1})
+        state.SkipWithError("the Delete was not made again");
+    state.SetLabel("target: under 100 ms");
+}
+BENCHMARK(RedoDeleteEveryOtherEntryInTheView)->Unit(benchmark::kMillisecond);
 
 // The same number of entries deleted, selected as one block (as a click and a shift-click do).
 void DeleteHalfTheEntriesAsOneBlockInTheView(benchmark::State& state)

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace murax {
@@ -36,6 +37,10 @@ public:
     virtual int runAndWait(const std::string& commandLine, int showMode) = 0;
     // The folder of the running executable, with its trailing separator.
     virtual std::string executableFolder() = 0;
+    // The clipboard: `bytes` put there as data of `mimeType`, replacing what it held; and its
+    // data of `mimeType`, nothing when it holds none of that type.
+    virtual void setClipboardData(const std::string& mimeType, const std::string& bytes) = 0;
+    virtual std::optional<std::string> clipboardData(const std::string& mimeType) = 0;
 };
 
 // The desktop of the application context in force (see AppContext): for the places that failures

@@ -23,6 +23,10 @@ public:
     virtual std::vector<int> selectedPositions() const = 0;  // ascending
     virtual void reload(const DisplayLines& lines) = 0;
     virtual void select(int position) = 0;                 // does nothing on an empty list
+    // Adds the rows at `positions` to the selection at once and makes `current` the current row,
+    // scrolled into view, selected or not (0: none); positions outside the list are passed over.
+    // After a reload this brings back a selection as it was.
+    virtual void selectRows(const std::vector<int>& positions, int current) = 0;
     virtual void suspendRedraw() = 0;
     virtual void resumeRedraw() = 0;
 };

@@ -7,6 +7,7 @@
 #include "tape/block_info.h"
 #include "tape/tap_decoding.h"
 #include "tape/tape_file_lookup.h"
+#include "tape/undo_step.h"
 
 namespace murax {
 
@@ -29,9 +30,11 @@ void AGGIUNGI(Window& window, BlockList& list, bool insert)
     // The run keeps the file's order in both cases; Insert places it at p, Add at the end.
     const std::size_t at = insert ? std::min<std::size_t>(static_cast<std::size_t>(p) - 1, list.count())
                                   : list.count();
-    list.insertRun(at, std::move(added));
-
-    reloadAndSelect(box, list.lines(), p);
+    {
+        const UndoStep step(list, box);
+        list.insertRun(at, std::move(added));
+        reloadAndSelect(box, list.lines(), p);
+    }
     window.repaintWithoutErasing();
     window.setStatusText(BLKINFO(list));
 }

@@ -4,6 +4,7 @@
 
 #include "support/desktop_calls.h"
 #include "tape/add_command.h"
+#include "tape/clipboard_commands.h"
 #include "tape/delete_command.h"
 #include "tape/export_command.h"
 #include "tape/inspect_command.h"
@@ -13,6 +14,7 @@
 #include "tape/hex_editor_command.h"
 #include "tape/key_router.h"
 #include "tape/rename_command.h"
+#include "tape/undo_commands.h"
 #include "tape/virtual_keys.h"
 
 namespace murax {
@@ -44,6 +46,20 @@ constexpr Command kCommands[] = {
     {"Inspect", inspectCommand, {{{.virtualKey = vk::F3}}}, false, B::None, nullptr,
      "Inspect\tF3"},
     {"Export", exportCommand, {}, false, B::None, nullptr, "Export..."},
+    // Ctrl+Shift+Z before Ctrl+Z: the first row whose modifiers are down wins.
+    {"Redo", RIPETI,
+     {{{.virtualKey = 'Y', .needsControl = true, .consumed = true},
+       {.virtualKey = 'Z', .needsControl = true, .needsShift = true, .consumed = true}}},
+     false, B::None, nullptr, nullptr},
+    {"Undo", ANNULLA, {{{.virtualKey = 'Z', .needsControl = true, .consumed = true}}}, false,
+     B::None, nullptr, nullptr},
+    // Consumed: the list view would otherwise copy the current row's text on Ctrl+C.
+    {"Copy", COPIA, {{{.virtualKey = 'C', .needsControl = true, .consumed = true}}}, false,
+     B::None, nullptr, nullptr},
+    {"Cut", TAGLIA, {{{.virtualKey = 'X', .needsControl = true, .consumed = true}}}, false,
+     B::None, nullptr, nullptr},
+    {"Paste", INCOLLA, {{{.virtualKey = 'V', .needsControl = true, .consumed = true}}}, false,
+     B::None, nullptr, nullptr},
 };
 
 constexpr ToolbarButtonLook kButtons[] = {

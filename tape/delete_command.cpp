@@ -7,30 +7,29 @@
 #include "support/message_box.h"
 #include "tape/block_list_box.h"
 #include "tape/block_info.h"
+#include "tape/undo_step.h"
 
 namespace murax {
 
 void ELIMINA(Window& window, BlockList& list)
 {
-    ListBox& box = blockListBox(window);
-    const std::vector<int> selected = box.selectedPositions();
-    const int current = box.currentPosition();
+    RowSelection rows = rowsShown(blockListBox(window));
     if (list.empty())
         return;
     if (!POPMSG("Delete the selected blocks?", MessageKind::Ask))
         return;
+    removeSelectedEntries(window, list, std::move(rows));
+}
 
-    std::vector<std::size_t> indexes;
-    int lowest = 0;
-    for (const int position : selected)
-        if (position >= 1 && static_cast<std::size_t>(position) <= list.count()) {
-            indexes.push_back(static_cast<std::size_t>(position) - 1);
-            if (lowest == 0 || position < lowest)
-                lowest = position;
-        }
+void removeSelectedEntries(Window& window, BlockList& list, RowSelection rows)
+{
+    ListBox& box = blockListBox(window);
+    const std::vector<std::size_t> indexes = indexesOf(rows.selected, list.count());
+    // The positions are ascending, so the first one kept is the topmost.
+    int p = indexes.empty() ? rows.current : static_cast<int>(indexes.front()) + 1;
+    const UndoStep step(list, box, std::move(rows));
     list.removeSelection(indexes);
 
-    int p = lowest != 0 ? lowest : current;
     p = std::min(p, static_cast<int>(list.count()));
     reloadAndSelect(box, list.lines(), p);
     window.repaintWithoutErasing();

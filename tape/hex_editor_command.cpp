@@ -11,6 +11,7 @@
 #include "tape/block_list_box.h"
 #include "tape/hex_editor_setting.h"
 #include "tape/tap_decoding.h"
+#include "tape/undo_step.h"
 
 namespace murax {
 namespace {
@@ -67,6 +68,7 @@ void MODHEX(Window& window, BlockList& list)
     if (edited->empty() || index >= list.count())
         return;
     const DisplayLine line(BLKLINE(*edited));
+    const UndoStep step(list, box);
     list.replace(index, std::move(*edited), line);
     reloadAndSelect(box, list.lines(), n);
 }

@@ -3,6 +3,7 @@
 #include "tape/rename_command.h"
 
 #include "tape/block_list_box.h"
+#include "tape/undo_step.h"
 
 namespace murax {
 namespace {
@@ -53,6 +54,7 @@ void MODIFICA(Window& window, BlockList& list)
 
     const DisplayLine& line = list.lines()[n - 1];
     const std::size_t index = static_cast<std::size_t>(n) - 1;
+    const UndoStep step(list, box);
     list.replace(index, std::move(entry),
                  DisplayLine(name + std::string(line.substr(std::min(line.size(), kNameLength)))));
     reloadAndSelect(box, list.lines(), n);

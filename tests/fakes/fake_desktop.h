@@ -4,6 +4,8 @@
 
 #include <deque>
 #include <functional>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +32,8 @@ public:
     std::vector<std::string> commandLines; // runAndWait
     std::function<int(const std::string&)> onRun;  // what the "process" does; -1 if unset
     bool ctrlDown = false;
+    bool shiftDown = false;
+    std::map<std::string, std::string> clipboard;  // data by MIME type
     int refreshes = 0;
     int beeps = 0;
     std::string exeFolder = "./";
@@ -65,7 +69,10 @@ public:
         opened.push_back(fileOrUri);
         events.push_back("run: " + fileOrUri);
     }
-    bool isKeyDown(int virtualKey) override { return virtualKey == 17 && ctrlDown; }
+    bool isKeyDown(int virtualKey) override
+    {
+        return (virtualKey == 17 && ctrlDown) || (virtualKey == 16 && shiftDown);
+    }
     void processPendingEvents() override
     {
         ++refreshes;
@@ -78,6 +85,15 @@ public:
         return onRun ? onRun(commandLine) : -1;
     }
     std::string executableFolder() override { return exeFolder; }
+    void setClipboardData(const std::string& mimeType, const std::string& bytes) override
+    {
+        clipboard = {{mimeType, bytes}};
+    }
+    std::optional<std::string> clipboardData(const std::string& mimeType) override
+    {
+        const auto found = clipboard.find(mimeType);
+        return found == clipboard.end() ? std::nullopt : std::optional(found->second);
+    }
 
 private:
     static std::string take(std::deque<std::string>& answers)

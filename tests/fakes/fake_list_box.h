@@ -44,6 +44,15 @@ public:
         selected.insert(position);
         focus = position;
     }
+    void selectRows(const std::vector<int>& positions, int current) override
+    {
+        log.push_back("select rows");
+        for (const int position : positions)
+            if (position >= 1 && position <= count())
+                selected.insert(position);
+        if (current >= 1 && current <= count())
+            focus = current;
+    }
     void suspendRedraw() override
     {
         ++redrawSuspended;
