@@ -82,17 +82,11 @@ private:
     QTimer timer_;
 };
 
-// Writes `tape` to `path`, loads it as the current file into `list` and shows it in a real main
-// window, as the start-up load leaves things. True once the window is up and the one-time
-// selection after the first paint has selected row 1 (focus alone can make row 1 current, but only
-// that selection selects it).
-inline bool showTapeInWindow(AppContext& app, const QString& path, const std::string& tape,
-                             BlockList& list, std::unique_ptr<MainWindow>& window)
+// Shows `list`, loaded as the current file, in a real main window, as the start-up load leaves
+// things. True once the window is up and the one-time selection after the first paint has selected
+// row 1 (focus alone can make row 1 current, but only that selection selects it).
+inline bool showListInWindow(AppContext& app, BlockList& list, std::unique_ptr<MainWindow>& window)
 {
-    if (!writeBytes(path, tape))
-        return false;
-    ABLOCKS(bytesOf(path), list);
-    list.currentFile = bytesOf(path);
     window = std::make_unique<MainWindow>(app, list);
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
@@ -100,6 +94,18 @@ inline bool showTapeInWindow(AppContext& app, const QString& path, const std::st
     return QTest::qWaitFor([&] {
         return list.empty() || window->blockList()->selectedPositions() == std::vector<int>{1};
     });
+}
+
+// Writes `tape` to `path`, loads it as the current file into `list` and shows it in a real main
+// window, as above.
+inline bool showTapeInWindow(AppContext& app, const QString& path, const std::string& tape,
+                             BlockList& list, std::unique_ptr<MainWindow>& window)
+{
+    if (!writeBytes(path, tape))
+        return false;
+    ABLOCKS(bytesOf(path), list);
+    list.currentFile = bytesOf(path);
+    return showListInWindow(app, list, window);
 }
 
 }  // namespace murax::testing
