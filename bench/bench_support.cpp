@@ -14,20 +14,6 @@
 
 namespace murax::bench {
 
-ScratchFolder::ScratchFolder()
-{
-    std::string pattern = (std::filesystem::temp_directory_path() / "murax-bench-XXXXXX").string();
-    if (!::mkdtemp(pattern.data()))
-        throw std::runtime_error("cannot create a scratch folder");
-    folder_ = pattern;
-}
-
-ScratchFolder::~ScratchFolder()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
-}
-
 std::string ScratchFolder::write(const std::string& name, const std::string& bytes) const
 {
     const std::string full = path(name);
