@@ -3,10 +3,12 @@
 #pragma once
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -23,6 +25,27 @@
 #include "tests/support/helpers/tape_builder.h"
 
 namespace murax::testing {
+
+// A scratch folder of its own, which is the current directory for as long as the object lives.
+class ScratchCurrentDirectory {
+public:
+    ScratchCurrentDirectory()
+        : original_(QDir::currentPath()), entered_(dir_.isValid() && QDir::setCurrent(dir_.path()))
+    {
+    }
+    ~ScratchCurrentDirectory() { QDir::setCurrent(original_); }
+    ScratchCurrentDirectory(const ScratchCurrentDirectory&) = delete;
+    ScratchCurrentDirectory& operator=(const ScratchCurrentDirectory&) = delete;
+
+    bool isValid() const { return entered_; }
+    QString path() const { return dir_.path(); }
+    QString filePath(const QString& name) const { return dir_.filePath(name); }
+
+private:
+    QString original_;
+    QTemporaryDir dir_;
+    bool entered_;
+};
 
 inline bool writeBytes(const QString& path, const std::string& bytes)
 {

@@ -3,9 +3,7 @@
 #pragma once
 
 #include <QApplication>
-#include <QDir>
 #include <QString>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -38,10 +36,8 @@ protected:
     {
         fake_ = DesktopType();
         errors_.clear();
-        dir_ = std::make_unique<QTemporaryDir>();
+        dir_ = std::make_unique<ScratchCurrentDirectory>();
         QVERIFY(dir_->isValid());
-        originalDirectory_ = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(dir_->path()));
     }
 
     void endWindowTest()
@@ -55,7 +51,6 @@ protected:
             installErrorHandler(*previousHandler_);
             previousHandler_.reset();
         }
-        QDir::setCurrent(originalDirectory_);
         dir_.reset();
     }
 
@@ -83,13 +78,12 @@ protected:
 
     DesktopType fake_;
     AppContext app_{fake_};
-    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<ScratchCurrentDirectory> dir_;
     BlockList list_;
     std::unique_ptr<MainWindow> window_;
     std::vector<ErrorRecord> errors_;
 
 private:
-    QString originalDirectory_;
     std::optional<ErrorHandler> previousHandler_;
 };
 
