@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bench/bench_support.h"
 
-#include "tests/support/helpers/tape_builder.h"
-
 #include <benchmark/benchmark.h>
 
 #include <fstream>
@@ -11,6 +9,8 @@
 #include <stdexcept>
 
 #include <malloc.h>
+
+#include "tests/support/helpers/tape_builder.h"
 
 namespace murax::bench {
 

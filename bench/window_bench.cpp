@@ -26,7 +26,6 @@
 namespace murax::bench {
 namespace {
 
-
 // Notes when a widget has been painted.
 class PaintWatch : public QObject {
 public:

@@ -6,8 +6,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -63,7 +61,7 @@ protected:
 
     std::string write(const std::string& name, const std::string& bytes) const
     {
-        std::ofstream(path(name), std::ios::binary) << bytes;
+        writeText(path(name), bytes);
         return path(name);
     }
 
@@ -74,11 +72,7 @@ protected:
         return path(name);
     }
 
-    std::string read(const std::string& fullPath) const
-    {
-        std::ifstream in(fullPath, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    std::string read(const std::string& fullPath) const { return readText(fullPath); }
 
     // The list and the list box as after opening `bytes` saved as `name`, with the given rows
     // selected and the focus on `current`.
