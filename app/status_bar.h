@@ -26,6 +26,6 @@ private:
 };
 
 // Creates the status bar along the bottom of `window`, with the block summary as its text.
-StatusBar* STATUSBAR(QWidget& window, const BlockList& list);
+StatusBar* STATUSBAR(QWidget& window, const BlockList& list);  // makes the status bar
 
 }  // namespace murax

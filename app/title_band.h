@@ -10,6 +10,6 @@ namespace murax {
 // Paints the column title band of the main window ("Name", "Type", "Start", "Length") on client
 // rows 31 to 48, in the window's font, so that the titles sit over the fields of the list lines.
 // The window's paint handler calls it on every paint.
-void TITOLI(const QWidget& window, QPainter& painter);
+void TITOLI(const QWidget& window, QPainter& painter);  // paints the column titles
 
 }  // namespace murax

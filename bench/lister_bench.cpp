@@ -1,37 +1,230 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// murax-list's path on a tape of a million entries: read the file, split it, write every line.
+// murax-list on large tapes and many tapes, run as the program it is, against `cat FILE
+// >/dev/null` on the same files in the same iterations; and its listing path in process on a
+// tape of a million entries.
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "bench/bench_support.h"
+#include "lister/file_tape_source.h"
 #include "lister/tape_listing.h"
-#include "lister/whole_file_reader.h"
 
 namespace murax::bench {
 namespace {
 
 constexpr std::size_t kMillion = 1u << 20;
+constexpr std::size_t kLargeTapeBytes = 64u << 20;
+constexpr std::size_t kManyTapes = 10000;
+constexpr std::size_t kSmallTapeBytes = 50u << 10;
 
-void ListMillionEntries(benchmark::State& state)
-{
+struct Tapes {
     ScratchFolder folder;
-    const std::string path = folder.write("zeros.tap", zeroTape(kMillion));
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> sink(std::fopen("/dev/null", "w"), std::fclose);
-    static char buffer[1 << 16];
-    std::setvbuf(sink.get(), buffer, _IOFBF, sizeof buffer);
+    std::string ordinary = folder.write("ordinary.tap", ordinaryTape(kLargeTapeBytes));
+    // 64 MiB of entries of four bytes each: the most entries a file of that size can hold.
+    std::string zeros = folder.write("zeros.tap", zeroTape(kLargeTapeBytes / 4));
+    std::string million = folder.write("million.tap", zeroTape(kMillion));
+};
+
+const Tapes& tapes()
+{
+    static const auto made = std::make_unique<Tapes>();
+    return *made;
+}
+
+// 10,000 different tapes of 50 KiB in a folder of their own.
+const std::string& manyTapesFolder()
+{
+    static const std::string folder = [] {
+        const std::string path = tapes().folder.path("many");
+        std::filesystem::create_directory(path);
+        const std::string tape = ordinaryTape(kSmallTapeBytes);
+        for (std::size_t i = 0; i < kManyTapes; ++i) {
+            std::string variant = tape;
+            // A payload byte and the checksum after it changed alike: other bytes, still sound.
+            variant[variant.size() - 1] ^= static_cast<char>(i);
+            variant[variant.size() - 2] ^= static_cast<char>(i);
+            std::FILE* file = std::fopen((path + "/tape" + std::to_string(i) + ".tap").c_str(), "wb");
+            std::fwrite(variant.data(), 1, variant.size(), file);
+            std::fclose(file);
+        }
+        return path;
+    }();
+    return folder;
+}
+
+struct ProgramRun {
+    double seconds = 0;
+    double peakMiB = 0;  // the child's peak resident size
+    bool succeeded = false;
+};
+
+// Runs a program with its standard output to /dev/null and waits for it. Started by fork, not
+// posix_spawn: a child that shares this process's memory until it starts the program would be
+// charged this process's peak size as its own.
+ProgramRun runProgram(const std::vector<std::string>& arguments)
+{
+    std::vector<char*> argv;
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    ProgramRun run;
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int sink = ::open("/dev/null", O_WRONLY);
+        ::dup2(sink, 1);
+        ::execvp(argv[0], argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    if (child > 0 && ::wait4(child, &status, 0, &usage) == child && WIFEXITED(status)) {
+        run.succeeded = WEXITSTATUS(status) == 0;
+        run.peakMiB = static_cast<double>(usage.ru_maxrss) / 1024.0;
+    }
+    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return run;
+}
+
+// murax-list, plain or with --check, on one tape and `cat` on the same tape, in turn in every
+// iteration so that both meet the same cache state. The figures are list_over_cat and peak_MiB.
+void listAgainstCat(benchmark::State& state, const std::string& path, bool check)
+{
+    double listSeconds = 0, catSeconds = 0, peak = 0;
     for (auto _ : state) {
-        std::string bytes;
-        int error = 0;
-        if (!lister::readWholeFile(path, bytes, error)) {
+        const ProgramRun cat = runProgram({"cat", path});
+        std::vector<std::string> command = {MURAX_LIST_PROGRAM, path};
+        if (check)
+            command.insert(command.begin() + 1, "--check");
+        const ProgramRun list = runProgram(command);
+        if (!cat.succeeded || !list.succeeded) {
+            state.SkipWithError("cat or murax-list failed");
+            break;
+        }
+        catSeconds += cat.seconds;
+        listSeconds += list.seconds;
+        peak = std::max(peak, list.peakMiB);
+        state.SetIterationTime(list.seconds);
+    }
+    state.counters["cat_ms"] = catSeconds / static_cast<double>(state.iterations()) * 1e3;
+    state.counters["list_over_cat"] = listSeconds / catSeconds;
+    state.counters["peak_MiB"] = peak;
+}
+
+void ListLargeTapeAgainstCat(benchmark::State& state)
+{
+    listAgainstCat(state, tapes().ordinary, false);
+    state.SetLabel("64 MiB of ordinary blocks; target: list_over_cat <= 0.5, peak_MiB < 16");
+}
+BENCHMARK(ListLargeTapeAgainstCat)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void CheckLargeTapeAgainstCat(benchmark::State& state)
+{
+    listAgainstCat(state, tapes().ordinary, true);
+    state.SetLabel("64 MiB of ordinary blocks, --check; target: peak_MiB < 16");
+}
+BENCHMARK(CheckLargeTapeAgainstCat)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The densest tape: memory must not grow with the entries either.
+void ListDensestTapeAgainstCat(benchmark::State& state)
+{
+    listAgainstCat(state, tapes().zeros, false);
+    state.SetLabel("64 MiB of 4-byte entries; target: peak_MiB < 16");
+}
+BENCHMARK(ListDensestTapeAgainstCat)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// --check over a folder of 10,000 tapes of 50 KiB, walked by -r.
+void CheckManyTapes(benchmark::State& state)
+{
+    const std::string& folder = manyTapesFolder();
+    double peak = 0;
+    for (auto _ : state) {
+        // Every tape is sound: exit status 1 would be a failed check or an unreadable file.
+        const ProgramRun list = runProgram({MURAX_LIST_PROGRAM, "--check", "-r", folder});
+        if (!list.succeeded) {
+            state.SkipWithError("murax-list --check failed");
+            break;
+        }
+        peak = std::max(peak, list.peakMiB);
+        state.SetIterationTime(list.seconds);
+    }
+    state.counters["tapes"] = static_cast<double>(kManyTapes);
+    state.counters["peak_MiB"] = peak;
+    state.SetLabel("target: < 2000 ms");
+}
+BENCHMARK(CheckManyTapes)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Where the listing goes in process: /dev/null, buffered as murax-list buffers its output.
+std::FILE* nullSink()
+{
+    static char buffer[1 << 16];
+    static std::unique_ptr<std::FILE, int (*)(std::FILE*)> sink(std::fopen("/dev/null", "w"),
+                                                                std::fclose);
+    std::setvbuf(sink.get(), buffer, _IOFBF, sizeof buffer);
+    return sink.get();
+}
+
+// murax-list's listing path in process; false when the tape could not be read.
+bool listInProcess(const std::string& path)
+{
+    lister::InputFile file = lister::InputFile::open(path);
+    lister::FileTapeSource source(file);
+    lister::writeListing(source, nullSink(), false);
+    std::fflush(nullSink());
+    return file.isOpen() && !source.failed();
+}
+
+// The same 64 MiB tape in process, against reading it whole in pieces of 128 KiB as cat does:
+// the programs' start-up, which is most of what the run above measures, left out of both.
+void ListLargeTapeInProcessAgainstReading(benchmark::State& state)
+{
+    const std::string& path = tapes().ordinary;
+    std::vector<char> piece(128u << 10);
+    double listSeconds = 0, readSeconds = 0;
+    for (auto _ : state) {
+        auto start = std::chrono::steady_clock::now();
+        lister::InputFile whole = lister::InputFile::open(path);
+        while (whole.read(piece.data(), piece.size()) > 0) {
+        }
+        readSeconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+
+        start = std::chrono::steady_clock::now();
+        if (!listInProcess(path)) {
             state.SkipWithError("cannot read the tape");
             break;
         }
-        lister::writeListing(bytes, sink.get());
-        std::fflush(sink.get());
+        const double listed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        listSeconds += listed;
+        state.SetIterationTime(listed);
+    }
+    state.counters["read_ms"] = readSeconds / static_cast<double>(state.iterations()) * 1e3;
+    state.counters["list_over_read"] = listSeconds / readSeconds;
+}
+BENCHMARK(ListLargeTapeInProcessAgainstReading)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The listing path in process: scan a million entries and write every line.
+void ListMillionEntries(benchmark::State& state)
+{
+    const std::string& path = tapes().million;
+    for (auto _ : state) {
+        if (!listInProcess(path)) {
+            state.SkipWithError("cannot read the tape");
+            break;
+        }
     }
     state.counters["entries"] = static_cast<double>(kMillion);
     state.SetLabel("target: < 500 ms");

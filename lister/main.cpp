@@ -1,20 +1,27 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// murax-list: prints the entries of TAP files the way the Murax editor lists them.
+// murax-list: prints the entries of TAP files the way the Murax editor lists them, checks their
+// blocks, and shows or exports what one entry holds.
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "lister/console.h"
+#include "lister/entry_commands.h"
+#include "lister/file_tape_source.h"
+#include "lister/png_file.h"
+#include "lister/tape_folders.h"
 #include "lister/tape_listing.h"
-#include "lister/whole_file_reader.h"
 #include "support/os_error.h"
 
 namespace {
+
+using murax::lister::EntryAction;
 
 constexpr const char* kProgram = "murax-list";
 
@@ -22,24 +29,227 @@ void printHelp()
 {
     std::printf(
         "Usage: %s [OPTION]... FILE...\n"
+        "  or:  %s --basic N | --hex N FILE\n"
+        "  or:  %s --extract N | --screen N -o OUTPUT FILE\n"
         "List the entries of ZX Spectrum TAP files as the Murax editor shows them:\n"
         "one line per entry with its name, type, start and length.\n"
         "With several files, each file's lines follow a line with its name.\n"
+        "Entries are numbered from 1 in the order they are listed.\n"
         "\n"
-        "  --help     show this help and exit\n"
-        "  --version  show the version and exit\n"
-        "  --         treat every later argument as a file name\n"
+        "  --check          add a column of verdicts on each entry's blocks: flag byte,\n"
+        "                   checksum, the header's data length against the data block's,\n"
+        "                   a block cut short by the end of the file (\"ok\" when all pass)\n"
+        "  -r, --recursive  list the *.tap files in each folder given and the folders below\n"
+        "  --basic N        print the BASIC listing of entry N, a program\n"
+        "  --hex N          print a hex dump of entry N's bytes\n"
+        "  --extract N      write entry N's data bytes, without flag and checksum, to OUTPUT\n"
+        "  --screen N       write entry N's data, a screen of 6912 (or 6144) bytes, to OUTPUT\n"
+        "                   as a 256x192 PNG picture\n"
+        "  -o OUTPUT        the file that --extract and --screen write (replaced whole)\n"
+        "  --help           show this help and exit\n"
+        "  --version        show the version and exit\n"
+        "  --               treat every later argument as a file name\n"
         "\n"
-        "Exit status: 0 when every file was listed, 1 when a file could not be read\n"
-        "or the listing could not be written, 2 when the command line is wrong.\n",
-        kProgram);
+        "Exit status: 0 when every file was listed (and with --check, every block passed),\n"
+        "1 when a file could not be read, an entry could not be shown or written, a check\n"
+        "failed or the output could not be written, 2 when the command line is wrong.\n",
+        kProgram, kProgram, kProgram);
 }
 
-int usageError(const char* what, const char* argument)
+int usageError(const std::string& what)
 {
-    std::fprintf(stderr, "%s: %s%s\nTry '%s --help' for more information.\n", kProgram, what,
-                 argument, kProgram);
+    std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", kProgram,
+                 what.c_str(), kProgram);
     return 2;
+}
+
+struct Options {
+    bool check = false;
+    bool recursive = false;
+    std::optional<EntryAction> action;
+    std::string actionName;
+    std::size_t entry = 0;
+    std::optional<std::string> output;
+    std::vector<std::string> files;
+};
+
+std::optional<std::size_t> entryNumber(std::string_view text)
+{
+    std::size_t number = 0;
+    if (text.empty() || text.size() > 9)
+        return std::nullopt;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        number = number * 10 + static_cast<std::size_t>(c - '0');
+    }
+    if (number == 0)
+        return std::nullopt;
+    return number;
+}
+
+std::optional<EntryAction> actionOption(std::string_view arg)
+{
+    if (arg == "--basic")
+        return EntryAction::Basic;
+    if (arg == "--hex")
+        return EntryAction::Hex;
+    if (arg == "--extract")
+        return EntryAction::Extract;
+    if (arg == "--screen")
+        return EntryAction::Screen;
+    return std::nullopt;
+}
+
+// Reads the command line into `options`; a status to exit with when the program is done.
+std::optional<int> parseArguments(const std::vector<std::string>& arguments, Options& options)
+{
+    bool optionsEnded = false;
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const std::string_view arg = arguments[i];
+        const bool option = !optionsEnded && arg.size() > 1 && arg[0] == '-';
+        if (!option) {
+            options.files.emplace_back(arg);
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "--help") {
+            printHelp();
+            return 0;
+        } else if (arg == "--version") {
+            std::printf("%s %s\n", kProgram, MURAX_VERSION);
+            return 0;
+        } else if (arg == "--check") {
+            options.check = true;
+        } else if (arg == "-r" || arg == "--recursive") {
+            options.recursive = true;
+        } else if (const auto action = actionOption(arg)) {
+            if (options.action)
+                return usageError(options.actionName + " and " + std::string(arg) +
+                                  " cannot be given together");
+            if (i + 1 >= arguments.size())
+                return usageError(std::string(arg) + " needs an entry number");
+            const auto number = entryNumber(arguments[++i]);
+            if (!number)
+                return usageError(std::string(arg) + " needs an entry number from 1, not '" +
+                                  arguments[i] + "'");
+            options.action = action;
+            options.actionName = arg;
+            options.entry = *number;
+        } else if (arg == "-o") {
+            if (i + 1 >= arguments.size())
+                return usageError("-o needs a file name");
+            options.output = arguments[++i];
+        } else {
+            return usageError("unknown option " + std::string(arg));
+        }
+    }
+    if (options.files.empty())
+        return usageError("no file given");
+    const bool writes = options.action == EntryAction::Extract || options.action == EntryAction::Screen;
+    if (writes && !options.output)
+        return usageError(options.actionName + " needs -o OUTPUT");
+    if (!writes && options.output)
+        return usageError("-o goes with --extract or --screen only");
+    if (options.action && (options.files.size() != 1 || options.recursive || options.check))
+        return usageError(options.actionName + " takes one file, without --check or -r");
+    if (options.action == EntryAction::Screen && !murax::lister::pngAvailable())
+        return usageError("--screen: PNG writing is not available in this build");
+    return std::nullopt;
+}
+
+void reportUnreadable(const std::string& file, int error)
+{
+    // Keep what was listed so far in order with the message.
+    std::fflush(stdout);
+    std::fprintf(stderr, "%s: cannot read %s: %s\n", kProgram, file.c_str(),
+                 murax::systemErrorText(error).c_str());
+}
+
+// The files to list: with -r, each folder's tapes in its place.
+std::vector<std::string> filesToList(const Options& options, int& status)
+{
+    if (!options.recursive)
+        return options.files;
+    std::vector<std::string> files;
+    for (const std::string& file : options.files) {
+        if (!murax::lister::isFolder(file)) {
+            files.push_back(file);
+            continue;
+        }
+        std::vector<std::string> unreadable;
+        for (std::string& tape : murax::lister::tapesUnder(file, unreadable))
+            files.push_back(std::move(tape));
+        for (const std::string& folder : unreadable) {
+            std::fprintf(stderr, "%s: cannot read %s\n", kProgram, folder.c_str());
+            status = 1;
+        }
+    }
+    return files;
+}
+
+int performOnEntry(const Options& options)
+{
+    const std::string& file = options.files.front();
+    murax::lister::InputFile input = murax::lister::InputFile::open(file);
+    if (!input.isOpen()) {
+        reportUnreadable(file, input.error());
+        return 1;
+    }
+    murax::lister::FileTapeSource source(input);
+    std::size_t count = 0;
+    const auto entry = murax::lister::readEntry(source, options.entry, count);
+    if (source.failed()) {
+        reportUnreadable(file, input.error());
+        return 1;
+    }
+    const std::string where = file + ": entry " + std::to_string(options.entry) + ": ";
+    if (!entry) {
+        std::fprintf(stderr, "%s: %sno such entry (the tape has %s)\n", kProgram, where.c_str(),
+                     std::to_string(count).c_str());
+        return 1;
+    }
+    const murax::lister::ActionOutcome outcome = murax::lister::performEntryAction(
+        *options.action, *entry, options.output.value_or(""), stdout);
+    if (outcome.status != 0) {
+        std::fflush(stdout);
+        std::fprintf(stderr, "%s: %s%s\n", kProgram, where.c_str(), outcome.reason.c_str());
+    }
+    return outcome.status;
+}
+
+int listFiles(const Options& options)
+{
+    int status = 0;
+    const std::vector<std::string> files = filesToList(options, status);
+    const bool named = files.size() > 1 || options.recursive;
+    bool firstListed = true;
+    for (const std::string& file : files) {
+        murax::lister::InputFile input = murax::lister::InputFile::open(file);
+        if (!input.isOpen()) {
+            reportUnreadable(file, input.error());
+            status = 1;
+            continue;
+        }
+        murax::lister::FileTapeSource source(input);
+        // A file that cannot be read at all (a folder, a device) gets no name line, as none of
+        // its entries can be listed.
+        source.bytesAt(0, 1);
+        if (source.failed()) {
+            reportUnreadable(file, input.error());
+            status = 1;
+            continue;
+        }
+        if (named)
+            std::printf("%s%s:\n", firstListed ? "" : "\n", file.c_str());
+        firstListed = false;
+        if (!murax::lister::writeListing(source, stdout, options.check))
+            status = 1;
+        if (source.failed()) {
+            reportUnreadable(file, input.error());
+            status = 1;
+        }
+    }
+    return status;
 }
 
 }  // namespace
@@ -47,49 +257,14 @@ int usageError(const char* what, const char* argument)
 int main(int argc, char** argv)
 {
     murax::lister::prepareStandardOutput();
-    const std::vector<std::string> arguments = murax::lister::programArguments(argc, argv);
-    std::vector<std::string> files;
-    bool optionsEnded = false;
-    for (std::size_t i = 1; i < arguments.size(); ++i) {
-        const std::string_view arg = arguments[i];
-        if (!optionsEnded && arg == "--") {
-            optionsEnded = true;
-        } else if (!optionsEnded && arg == "--help") {
-            printHelp();
-            return 0;
-        } else if (!optionsEnded && arg == "--version") {
-            std::printf("%s %s\n", kProgram, MURAX_VERSION);
-            return 0;
-        } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
-            return usageError("unknown option ", arguments[i].c_str());
-        } else {
-            files.emplace_back(arg);
-        }
-    }
-    if (files.empty())
-        return usageError("no file given", "");
+    Options options;
+    if (const auto done = parseArguments(murax::lister::programArguments(argc, argv), options))
+        return *done;
 
     static char outputBuffer[1 << 16];
     std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
 
-    int status = 0;
-    bool firstListed = true;
-    std::string bytes;
-    for (const std::string& file : files) {
-        int error = 0;
-        if (!murax::lister::readWholeFile(file, bytes, error)) {
-            // Keep what was listed so far in order with the message.
-            std::fflush(stdout);
-            std::fprintf(stderr, "%s: cannot read %s: %s\n", kProgram, file.c_str(),
-                         murax::systemErrorText(error).c_str());
-            status = 1;
-            continue;
-        }
-        if (files.size() > 1)
-            std::printf("%s%s:\n", firstListed ? "" : "\n", file.c_str());
-        firstListed = false;
-        murax::lister::writeListing(bytes, stdout);
-    }
+    const int status = options.action ? performOnEntry(options) : listFiles(options);
 
     // A listing that could not be written (a full disk, a closed pipe) must not look like success.
     errno = 0;

@@ -29,7 +29,7 @@ namespace murax {
 //      dispatch point and turned into a record for DEFERROR, as if it had been raised.
 
 // Installs DEFERROR as the program-wide handler of runtime errors; called once at start.
-void ERRORSYS();
+void ERRORSYS();  // installs the handler
 
 // Answers one runtime error: a quiet default (division by zero gives Zero; an open that met a
 // sharing violation, or an append lock that failed, where the operation may give up, gives False
@@ -38,14 +38,14 @@ void ERRORSYS();
 // send it by e-mail, after which the program ends. While it runs it is not entered again: a
 // record raised meanwhile gets its quiet default where it has one; raised by the recovery hook it
 // abandons the hook; any other ends the program at once (edits recovered first).
-ErrorResult DEFERROR(const ErrorRecord& record);
+ErrorResult DEFERROR(const ErrorRecord& record);  // the handler
 
 // Whether DEFERROR answers the record with a short message (after which the command is abandoned
 // and the program goes on) rather than a quiet default or the end of the program.
 bool hasShortMessage(const ErrorRecord& record);
 
 // The text of the full report: the error line and the location line, separated by ";".
-std::string ERRORMESSAGE(const ErrorRecord& record);
+std::string ERRORMESSAGE(const ErrorRecord& record);  // the report text
 
 // Set when an operation was let go with its default after a sharing or lock failure.
 bool networkErrorFlag();

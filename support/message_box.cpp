@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/message_box.h"
 
+#include "support/desktop_calls.h"
 #include "support/desktop_services.h"
 #include "support/utf8_text.h"
 
@@ -59,7 +60,7 @@ int POPMSG(std::string_view text, MessageKind kind, std::string_view title)
     const int button = screen.messageBox(prepared, std::string(title), static_cast<int>(kind));
     // What queued up while the box was open (the repaint of the windows it covered) is handled
     // before the caller goes on.
-    screen.processPendingEvents();
+    SYSREFRESH();
     switch (kind) {
     case MessageKind::Confirm:
     case MessageKind::ConfirmStop: return button == Desktop::Ok ? 1 : 0;

@@ -25,9 +25,11 @@ enum class MessageKind : int {
 // The modal message box, titled "Attenzione" unless a title is given, with a beep first for
 // every kind but Inform, and one pass over the pending events after it closes. Returns as the
 // kind says.
-int POPMSG(std::string_view text, MessageKind kind, std::string_view title = "Attenzione");
+int POPMSG(std::string_view text, MessageKind kind,
+           std::string_view title = "Attenzione");  // a message box of a kind
 
 // The same by the kind's number; a number that is no kind shows nothing and returns 0.
-int POPMSG(std::string_view text, int kind, std::string_view title = "Attenzione");
+int POPMSG(std::string_view text, int kind,
+           std::string_view title = "Attenzione");  // the same, by the kind's number
 
 }  // namespace murax

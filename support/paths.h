@@ -8,10 +8,10 @@ namespace murax {
 
 // The absolute, lexically normalised path of `name` ("." and ".." resolved) against the current
 // directory. The file need not exist.
-std::string FULLNAME(const std::string& name);
+std::string FULLNAME(const std::string& name);  // a name made absolute
 
 // `path` shortened for display to at most `maxLength` characters (UTF-8 characters, never bytes):
 // the drive or root and the end of the path, cut at a folder boundary, joined by "/...".
-std::string SHORTPATH(const std::string& path, std::size_t maxLength);
+std::string SHORTPATH(const std::string& path, std::size_t maxLength);  // a path shortened
 
 }  // namespace murax

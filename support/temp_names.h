@@ -8,7 +8,7 @@ namespace murax {
 
 // A new temporary file name: the byte 0x7F, the local date as eight digits and the time of day in
 // hundredths of a second. Returns only after the clock has moved on, so two calls differ.
-std::string GETNEWFNAME();
+std::string GETNEWFNAME();  // a new temporary name
 
 // A local date and time of day, as the clock gives it.
 struct LocalTime {

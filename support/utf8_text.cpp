@@ -63,9 +63,4 @@ std::vector<std::size_t> utf8CharacterStarts(std::string_view text)
     return starts;
 }
 
-std::size_t utf8CharacterCount(std::string_view text)
-{
-    return utf8CharacterStarts(text).size();
-}
-
 }  // namespace murax

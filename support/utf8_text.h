@@ -20,6 +20,4 @@ std::size_t utf8SequenceLength(std::string_view text, std::size_t pos);
 // The byte offset at which each character begins, in order.
 std::vector<std::size_t> utf8CharacterStarts(std::string_view text);
 
-std::size_t utf8CharacterCount(std::string_view text);
-
 }  // namespace murax

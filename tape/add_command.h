@@ -8,6 +8,6 @@
 namespace murax {
 
 // Add (false: at the end) and Insert (true: at the current row) another tape's entries
-void AGGIUNGI(Window& window, BlockList& list, bool insert);
+void AGGIUNGI(Window& window, BlockList& list, bool insert);  // Add, Insert
 
 }  // namespace murax

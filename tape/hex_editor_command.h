@@ -8,6 +8,6 @@
 namespace murax {
 
 // Hands the current entry's bytes to the hex editor named in MURAX.INI and takes them back.
-void MODHEX(Window& window, BlockList& list);
+void MODHEX(Window& window, BlockList& list);  // hex editor hand-off
 
 }  // namespace murax

@@ -12,7 +12,7 @@ namespace murax {
 
 // The block properties command: renames the header entry at the current position through the
 // "Edit properties" dialog, recomputing the header's checksum.
-void MODIFICA(Window& window, BlockList& list);
+void MODIFICA(Window& window, BlockList& list);  // rename a header
 
 // The text the name field opens with: the name up to its first 0x00 byte, trailing spaces removed.
 std::string nameFieldText(std::string_view name);

@@ -8,7 +8,7 @@
 namespace murax {
 
 // Save (false) and Save As (true); `window` is null for the save at exit, after the window has gone
-void SALVA(Window* window, BlockList& list, bool saveAs);
+void SALVA(Window* window, BlockList& list, bool saveAs);  // Save, Save As
 void exitQuestion(BlockList& list);  // offers to save unsaved edits once the window has closed
 
 }  // namespace murax

@@ -10,11 +10,11 @@
 namespace murax {
 
 // The text of a header's type byte, given as a one-byte string (empty when the byte is missing).
-std::string TIPO(std::string_view typeByte);
+std::string TIPO(std::string_view typeByte);  // "Program", "Bytes"...
 
 // The display line of the entry that begins at d[0]; d may run on past the entry. A byte that
 // lies past the end of d counts as 0. 52 bytes for a complete entry; the name bytes stay as they are.
-std::string BLKLINE(std::string_view d);
+std::string BLKLINE(std::string_view d);  // an entry's list line
 
 // Splits a file's bytes into entries and their lines, replacing the whole content of `list`.
 // Any byte sequence is accepted and the entries always join back to exactly `data`.
@@ -22,6 +22,6 @@ void splitIntoEntries(std::string_view data, BlockList& list);
 
 // Reads the named file whole and splits it as above. A file that cannot be read is reported
 // through the runtime-error handler, which abandons the command; `list` is then untouched.
-void ABLOCKS(const std::string& fileName, BlockList& list);
+void ABLOCKS(const std::string& fileName, BlockList& list);  // loads a TAP file
 
 }  // namespace murax

@@ -13,19 +13,20 @@ set -euo pipefail
 # (xcb for a desktop, offscreen for the tests), the fonts the window is laid out for, GoogleTest
 # (the build configures the tests), and xdg-utils for Run, with libfile-mimeinfo-perl so that
 # xdg-open knows a TAP file by its MIME type even without a desktop environment (otherwise it asks
-# `file`, which calls it application/octet-stream, and the tape goes to a web browser).
+# `file`, which calls it application/octet-stream, and the tape goes to a web browser). libpng,
+# found through pkg-config, writes murax-list's screen pictures.
 run_packages=(
-    g++ cmake ninja-build
+    g++ cmake ninja-build pkg-config libpng-dev
     qt6-base-dev qt6-qpa-plugins
     fonts-liberation fonts-dejavu-core
     libgtest-dev
     xdg-utils libfile-mimeinfo-perl
 )
 
-# Testing: benchmarks, tapes made by other tools (zmakebas, pasmo, fuse-emulator-utils for tzxlist
-# and tapeconv), clang 16 with its runtime for the fuzz target (clang 14 lacks
+# Testing: benchmarks, tapes made by other tools (zmakebas, pasmo, fuse-emulator-utils for tzxlist,
+# listbasic and tapeconv), clang 16 with its runtime for the fuzz target (clang 14 lacks
 # std::source_location), the desktop, AppStream and packaging checks (lintian), and Xvfb for the
-# screenshot.
+# screenshot (imagemagick also reads murax-list's screen pictures back).
 test_packages=(
     libbenchmark-dev
     zmakebas pasmo fuse-emulator-utils

@@ -151,6 +151,161 @@ name_bytes)
     iconv -f UTF-8 -t UTF-32 "$scratch/out" >/dev/null 2>&1 || fail "output is not valid UTF-8"
     ;;
 
+check)
+    # The sample is sound: a verdict column of "ok" and exit status 0.
+    run --check "$sample"
+    expect_status 0 "sound tape checked"
+    expect_no_stderr
+    sed 's/$/  ok/' "$expected_sample" >"$scratch/expected"
+    expect_stdout "$scratch/expected"
+
+    # A header with a flipped checksum, its data block with flag 0x00 instead of 0xFF, and a lone
+    # block whose length points past the end of the file.
+    {
+        printf '\x13\x00\x00\x03code      \x03\x00\x00\x80\x00\x80\xff'
+        printf '\x05\x00\x00\x01\x02\x03\x00'
+        printf '\x09\x00\xff\x01'
+    } >"$scratch/damaged.tap"
+    run --check "$sample" "$scratch/damaged.tap"
+    expect_status 1 "a check failed"
+    expect_no_stderr
+    {
+        echo "$sample:"
+        sed 's/$/  ok/' "$expected_sample"
+        echo
+        echo "$scratch/damaged.tap:"
+        echo "code          Bytes                 32768          3  header checksum, data flag 0x00"
+        echo "              Data block                           7  data block cut short"
+    } >"$scratch/expected"
+    expect_stdout "$scratch/expected"
+    ;;
+
+recursive)
+    mkdir -p "$scratch/tapes/sub" "$scratch/tapes/empty"
+    cp "$sample" "$scratch/tapes/b.tap"
+    cp "$scratch/lone.tap" "$scratch/tapes/sub/a.TAP"
+    echo "not a tape" >"$scratch/tapes/notes.txt"
+    run -r "$scratch/tapes" "$scratch/lone.tap"
+    expect_status 0 "folder walked"
+    expect_no_stderr
+    {
+        echo "$scratch/tapes/b.tap:"
+        cat "$expected_sample"
+        echo
+        echo "$scratch/tapes/sub/a.TAP:"
+        echo "$lone_line"
+        echo
+        echo "$scratch/lone.tap:"
+        echo "$lone_line"
+    } >"$scratch/expected"
+    expect_stdout "$scratch/expected"
+
+    # Without -r a folder is a file that cannot be read, as before.
+    run "$scratch/tapes"
+    expect_status 1 "folder without -r"
+    grep -q "tapes: Is a directory" "$scratch/err" || fail "folder without -r not reported"
+    ;;
+
+entry_output)
+    run --basic 1 "$sample"
+    expect_status 0 "--basic"
+    expect_no_stderr
+    head -n 3 "$scratch/out" >"$scratch/head"
+    printf '%s\n' "Autostart: line 10" \
+        "   10 REM Murax demo: a BASIC loader, a code block and a headerless colour table" \
+        "   20 CLEAR 32767" >"$scratch/expected"
+    diff -u "$scratch/expected" "$scratch/head" >&2 || fail "--basic listing differs"
+
+    run --hex 1 "$scratch/lone.tap"
+    expect_status 0 "--hex"
+    # Offset, the bytes, and the list's own characters for them (stand-ins for 0x05 and 0x00).
+    echo "0000  05 00 FF 01 02 03 FF                             ♣□ÿ☺☻♥ÿ" >"$scratch/expected"
+    expect_stdout "$scratch/expected"
+
+    run --extract 3 -o "$scratch/table.bin" "$sample"
+    expect_status 0 "--extract"
+    [ "$(od -An -tx1 -N3 "$scratch/table.bin" | tr -d ' ')" = "070707" ] || fail "extracted bytes"
+    [ "$(stat -c %s "$scratch/table.bin")" -eq 24 ] || fail "extracted length"
+
+    # A screen: the left half of every cell in bright red ink, the right half in bright blue paper.
+    {
+        printf '\x13\x00\x00\x03screen    \x00\x1b\x00\x40\x00\x80'
+        printf '\x00'
+        printf '\x02\x1b\xff'
+        head -c 6144 /dev/zero | tr '\0' '\360'
+        head -c 768 /dev/zero | tr '\0' '\112'
+        printf '\x00'
+    } >"$scratch/screen.tap"
+    run --screen 1 -o "$scratch/screen.png" "$scratch/screen.tap"
+    expect_status 0 "--screen"
+    expect_no_stderr
+    [ "$(od -An -tx1 -N24 "$scratch/screen.png" | tr -d ' \n')" = "89504e470d0a1a0a0000000d4948445200000100000000c0" ] ||
+        fail "not a 256x192 PNG"
+    if command -v convert >/dev/null; then
+        [ "$(convert "$scratch/screen.png" -crop 8x1+0+0 -depth 8 rgb:- | od -An -tx1 | tr -d ' \n')" = \
+          "ff0000ff0000ff0000ff00000000ff0000ff0000ff0000ff" ] || fail "screen pixels"
+    fi
+    ;;
+
+entry_errors)
+    run --basic 2 "$sample"
+    expect_status 1 "not a program"
+    grep -q "murax-demo.tap: entry 2: not a program" "$scratch/err" || fail "no entry named: $(cat "$scratch/err")"
+    run --hex 4 "$sample"
+    expect_status 1 "no such entry"
+    grep -q "entry 4: no such entry (the tape has 3)" "$scratch/err" || fail "missing entry: $(cat "$scratch/err")"
+    run --screen 2 -o "$scratch/x.png" "$sample"
+    expect_status 1 "not a screen"
+    grep -q "entry 2: its data is 58 bytes long, not a screen" "$scratch/err" || fail "not a screen: $(cat "$scratch/err")"
+    [ ! -e "$scratch/x.png" ] || fail "a picture written for no screen"
+    run --extract 1 -o "$scratch/missing/data.bin" "$sample"
+    expect_status 1 "unwritable output"
+    grep -q "entry 1: cannot write $scratch/missing/data.bin: No such file or directory" "$scratch/err" ||
+        fail "write failure: $(cat "$scratch/err")"
+
+    # The command line.
+    for wrong in "--basic" "--basic 0 $sample" "--hex x $sample" "--extract 1 $sample" \
+                 "-o out $sample" "--basic 1 --hex 1 $sample" "--basic 1 $sample $sample" \
+                 "--check --basic 1 $sample"; do
+        # shellcheck disable=SC2086
+        run $wrong
+        expect_status 2 "$wrong"
+        [ ! -s "$scratch/out" ] || fail "output for '$wrong'"
+    done
+    ;;
+
+short_and_piped)
+    # A file cut inside a header, a block whose length points past the end, and standard input
+    # that is a pipe list as they always have.
+    printf '\x13\x00\x00\x03abc' >"$scratch/cut.tap"
+    run "$scratch/cut.tap"
+    expect_status 0 "cut file"
+    echo "abc    Bytes                     0          0" >"$scratch/expected"
+    expect_stdout "$scratch/expected"
+
+    printf '\x02\x00\xff\x01\x40\x00\xff\x01' >"$scratch/past.tap"
+    run "$scratch/past.tap"
+    expect_status 0 "length past the end"
+    printf '%s\n' "              Data block                           0" \
+        "              Data block                          62" >"$scratch/expected"
+    expect_stdout "$scratch/expected"
+
+    "$lister" /dev/stdin <"$sample" >"$scratch/out" 2>"$scratch/err"
+    status=$?
+    expect_status 0 "a file on standard input"
+    expect_stdout "$expected_sample"
+    cat "$sample" "$scratch/lone.tap" | "$lister" /dev/stdin >"$scratch/out" 2>"$scratch/err"
+    status=$?
+    expect_status 0 "a pipe on standard input"
+    { cat "$expected_sample"; echo "$lone_line"; } >"$scratch/expected"
+    expect_stdout "$scratch/expected"
+    cat "$sample" | "$lister" --check /dev/stdin >"$scratch/out" 2>"$scratch/err"
+    status=$?
+    expect_status 0 "a pipe checked"
+    sed 's/$/  ok/' "$expected_sample" >"$scratch/expected"
+    expect_stdout "$scratch/expected"
+    ;;
+
 *)
     echo "unknown case $case_name" >&2
     exit 2

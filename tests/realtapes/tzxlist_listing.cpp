@@ -72,6 +72,10 @@ std::vector<ListedBlock> parseTzxlist(const std::string& listing)
             afterRawHeader = false;
         } else if (startsWith(trimmed, "Datablock length:")) {
             block.dataLength = numberAfter(trimmed, "Datablock length: ");
+        } else if (startsWith(trimmed, "Checksum: 0x")) {
+            // "Checksum: 0x1e (PASS)"
+            block.checksum = std::stoi(trimmed.substr(12, 2), nullptr, 16);
+            block.checksumPassed = trimmed.find("(PASS)") != std::string::npos;
         }
     }
     return blocks;

@@ -17,6 +17,8 @@ struct ListedBlock {
     int zxLength = -1;           // headers: the data length
     int parameter1 = -1;         // headers: the first parameter (autostart line, start address)
     int dataLength = -1;         // data blocks: the length less flag and checksum
+    int checksum = -1;           // the stored checksum byte
+    bool checksumPassed = false;  // tzxlist's verdict on it: "PASS" rather than "FAIL"
 };
 
 // The blocks of a tzxlist listing, in tape order.

@@ -1,0 +1,73 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "lister/entry_commands.h"
+
+#include "lister/png_file.h"
+#include "support/os_error.h"
+#include "support/replacing_write.h"
+#include "tape/basic_listing.h"
+#include "tape/entry_bytes.h"
+#include "tape/header_fields.h"
+#include "tape/hex_dump.h"
+#include "tape/screen_picture.h"
+
+namespace murax::lister {
+namespace {
+
+void writeLines(const std::vector<std::string>& lines, std::FILE* out)
+{
+    for (const std::string& line : lines) {
+        std::fwrite(line.data(), 1, line.size(), out);
+        std::fputc('\n', out);
+    }
+}
+
+ActionOutcome writeFile(const std::string& path, std::string bytes)
+{
+    const auto failure = replaceFileContents(path, {std::move(bytes)}, LinksInTheWay::Follow);
+    if (!failure)
+        return {};
+    std::string reason = "cannot write " + path + ": " + systemErrorText(failure->failure.err);
+    if (!failure->safetyCopy.empty())
+        reason += " (a copy of the new bytes is in " + failure->safetyCopy + ")";
+    return {1, reason};
+}
+
+ActionOutcome listProgram(std::string_view entry, std::FILE* out)
+{
+    const auto header = decodeHeader(entry);
+    if (!header || header->type != 0)
+        return {1, "not a program"};
+    const std::string_view data = entryData(entry);
+    writeLines(basicListingText(listBasic(data, header->parameter2, autostartLine(*header))), out);
+    return {};
+}
+
+ActionOutcome writeScreen(std::string_view entry, const std::string& path)
+{
+    const std::string_view data = entryData(entry);
+    const auto picture = decodeScreen(data);
+    if (!picture)
+        return {1, "its data is " + std::to_string(data.size()) +
+                       " bytes long, not a screen (6912 bytes, or 6144 without attributes)"};
+    std::string png, error;
+    if (!encodePng(*picture, png, error))
+        return {1, error};
+    return writeFile(path, std::move(png));
+}
+
+}  // namespace
+
+ActionOutcome performEntryAction(EntryAction action, std::string_view entry,
+                                 const std::string& outputPath, std::FILE* out)
+{
+    switch (action) {
+    case EntryAction::Basic: return listProgram(entry, out);
+    case EntryAction::Hex: writeLines(hexDumpLines(entry), out); return {};
+    case EntryAction::Extract: return writeFile(outputPath, std::string(entryData(entry)));
+    case EntryAction::Screen: return writeScreen(entry, outputPath);
+    }
+    return {};
+}
+
+}  // namespace murax::lister

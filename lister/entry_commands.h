@@ -1,0 +1,27 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace murax::lister {
+
+// What murax-list can do with one entry instead of listing the tape.
+enum class EntryAction { Basic, Hex, Extract, Screen };
+
+// How an action ended: status 0, or 1 with the reason (which the caller prefixes with the file
+// and the entry).
+struct ActionOutcome {
+    int status = 0;
+    std::string reason;
+};
+
+// Performs `action` on the entry's exact bytes: the BASIC listing or the hex dump to `out`, the
+// data bytes or the screen's PNG picture to `outputPath` through the replacing write (a file that
+// is never left half-written).
+ActionOutcome performEntryAction(EntryAction action, std::string_view entry,
+                                 const std::string& outputPath, std::FILE* out);
+
+}  // namespace murax::lister

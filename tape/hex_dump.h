@@ -1,0 +1,22 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace murax {
+
+constexpr std::size_t kHexDumpWidth = 16;
+
+// One line of a hex dump, UTF-8: the offset in hex (at least four digits), the bytes in hex and
+// the same bytes as characters in the list's own mapping, one per byte. A last line with fewer
+// bytes keeps the character column where the full lines have it.
+std::string hexDumpLine(std::uint64_t offset, std::string_view bytes);
+
+// The dump of `bytes`, 16 per line, offsets from 0.
+std::vector<std::string> hexDumpLines(std::string_view bytes);
+
+}  // namespace murax

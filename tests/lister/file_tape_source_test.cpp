@@ -1,0 +1,145 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// murax-list's reading of a tape from a file and from a pipe: the entries, lines and verdicts
+// must be those of the whole-file split, whatever the sizes of the blocks and the gaps the
+// reader jumps over or reads through.
+
+#include "lister/file_tape_source.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <random>
+#include <thread>
+
+#include "lister/tape_listing.h"
+#include "tape/block_list.h"
+#include "tape/display_charset.h"
+#include "tape/entry_checks.h"
+#include "tape/tap_decoding.h"
+#include "tests/support/helpers/scratch_folder.h"
+#include "tests/tape/tape_builders.h"
+
+namespace murax::testing {
+namespace {
+
+// Blocks from a few bytes to the largest a length field allows, so that the reader meets both
+// short gaps (read through) and long ones (jumped over), lone data blocks among them, and a tape
+// that may end anywhere.
+std::string tapeWithLargeBlocks(std::mt19937& random)
+{
+    std::uniform_int_distribution<unsigned> size(0, 65533), small(0, 40), pick(0, 3);
+    std::string tape;
+    for (int i = 0; i < 12; ++i) {
+        const unsigned length = pick(random) == 0 ? small(random) : size(random);
+        std::string payload(length, static_cast<char>(i));
+        if (pick(random) == 1)
+            tape += dataBlock(payload);
+        else
+            tape += headerBlock(3, "big", length, 32768, 0) + dataBlock(payload);
+    }
+    if (pick(random) == 0)
+        tape.resize(std::uniform_int_distribution<std::size_t>(0, tape.size())(random));
+    return tape;
+}
+
+// What murax-list must print, from the whole-file split and the in-memory checks.
+std::string expectedListing(const std::string& tape, bool check)
+{
+    BlockList list;
+    splitIntoEntries(tape, list);
+    std::string text;
+    for (std::size_t i = 0; i < list.count(); ++i) {
+        std::string line = bytesToDisplayUtf8(list.lines()[i].view());
+        if (check) {
+            line.append(52 - list.lines()[i].view().size() + 2, ' ');
+            line += verdictColumn(entryVerdicts(factsOfEntry(list.entries()[i])));
+        }
+        text += line + "\n";
+    }
+    return text;
+}
+
+std::string writeTape(const ScratchFolder& folder, const std::string& tape)
+{
+    const std::string path = folder / "tape.tap";
+    writeText(path, tape);
+    return path;
+}
+
+std::string listingThrough(int fd, bool check)
+{
+    char* buffer = nullptr;
+    std::size_t size = 0;
+    std::FILE* out = ::open_memstream(&buffer, &size);
+    lister::InputFile file = lister::InputFile::open("/dev/fd/" + std::to_string(fd));
+    EXPECT_TRUE(file.isOpen());
+    lister::FileTapeSource source(file);
+    lister::writeListing(source, out, check);
+    EXPECT_FALSE(source.failed());
+    std::fclose(out);
+    std::string text(buffer, size);
+    std::free(buffer);
+    return text;
+}
+
+TEST(FileTapeSource, FileAndPipeListAsTheWholeFileSplit)
+{
+    ScratchFolder folder;
+    std::mt19937 random(1515);
+    for (int round = 0; round < 24; ++round) {
+        const std::string tape = tapeWithLargeBlocks(random);
+        const std::string path = writeTape(folder, tape);
+        for (const bool check : {false, true}) {
+            const std::string expected = expectedListing(tape, check);
+            const int fd = ::open(path.c_str(), O_RDONLY);
+            EXPECT_EQ(listingThrough(fd, check), expected) << "file, round " << round;
+            ::close(fd);
+
+            int ends[2];
+            ASSERT_EQ(::pipe(ends), 0);
+            std::thread writer([&] {
+                std::size_t done = 0;
+                while (done < tape.size()) {
+                    const ssize_t wrote = ::write(ends[1], tape.data() + done, tape.size() - done);
+                    if (wrote <= 0)
+                        break;
+                    done += static_cast<std::size_t>(wrote);
+                }
+                ::close(ends[1]);
+            });
+            EXPECT_EQ(listingThrough(ends[0], check), expected) << "pipe, round " << round;
+            writer.join();
+            ::close(ends[0]);
+        }
+    }
+}
+
+TEST(FileTapeSource, ReadEntryGivesAnEntrysExactBytes)
+{
+    ScratchFolder folder;
+    std::mt19937 random(7);
+    const std::string tape = tapeWithLargeBlocks(random);
+    BlockList list;
+    splitIntoEntries(tape, list);
+    const std::string path = writeTape(folder, tape);
+    for (std::size_t number = 1; number <= list.count() + 1; ++number) {
+        lister::InputFile file = lister::InputFile::open(path);
+        lister::FileTapeSource source(file);
+        std::size_t count = 0;
+        const auto entry = lister::readEntry(source, number, count);
+        if (number <= list.count()) {
+            ASSERT_TRUE(entry);
+            EXPECT_EQ(*entry, list.entries()[number - 1]);
+        } else {
+            EXPECT_FALSE(entry);
+            EXPECT_EQ(count, list.count());
+        }
+    }
+}
+
+}  // namespace
+}  // namespace murax::testing
