@@ -17,7 +17,7 @@ constexpr std::uint64_t kLongestGapReadThrough = 32 << 10;
 
 }  // namespace
 
-FileTapeSource::FileTapeSource(InputFile& file)
+FileTapeSource::FileTapeSource(NativeFile& file)
     : file_(file), buffer_(std::make_unique<char[]>(kCapacity))
 {
 }

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string_view>
 
-#include "lister/input_file.h"
+#include "support/native_file.h"
 #include "tape/tape_source.h"
 
 namespace murax::lister {
@@ -18,7 +18,7 @@ class FileTapeSource final : public TapeSource {
 public:
     static constexpr std::size_t kCapacity = 1 << 16;
 
-    explicit FileTapeSource(InputFile& file);
+    explicit FileTapeSource(NativeFile& file);
     std::string_view bytesAt(std::uint64_t position, std::size_t count) override;
 
     bool failed() const { return failed_; }  // a read failed; the file's error() says why
@@ -26,7 +26,7 @@ public:
 private:
     bool fill(std::size_t wanted);  // appends to the buffer; false at the end or on an error
 
-    InputFile& file_;
+    NativeFile& file_;
     std::unique_ptr<char[]> buffer_;
     std::uint64_t start_ = 0;  // the file offset of buffer_[0]
     std::size_t held_ = 0;

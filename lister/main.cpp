@@ -190,7 +190,7 @@ std::vector<std::string> filesToList(const Options& options, int& status)
 int performOnEntry(const Options& options)
 {
     const std::string& file = options.files.front();
-    murax::lister::InputFile input = murax::lister::InputFile::open(file);
+    murax::NativeFile input = murax::NativeFile::openForReading(file);
     if (!input.isOpen()) {
         reportUnreadable(file, input.error());
         return 1;
@@ -224,7 +224,7 @@ int listFiles(const Options& options)
     const bool named = files.size() > 1 || options.recursive;
     bool firstListed = true;
     for (const std::string& file : files) {
-        murax::lister::InputFile input = murax::lister::InputFile::open(file);
+        murax::NativeFile input = murax::NativeFile::openForReading(file);
         if (!input.isOpen()) {
             reportUnreadable(file, input.error());
             status = 1;

@@ -25,8 +25,12 @@ public:
     int error() const { return error_; }  // the system error of the last failure
     // The size of a plain file; nothing for anything else (a folder, a device, a pipe).
     std::optional<std::uint64_t> regularFileSize() const;
+    // A plain file, which can be read at any offset (not a pipe or a device).
+    bool seekable() const { return seekable_; }
     // Reads up to `size` bytes: how many were read, 0 at the end, -1 on an error.
     std::ptrdiff_t read(char* buffer, std::size_t size);
+    // The same at `offset` of a seekable file, leaving the file position alone.
+    std::ptrdiff_t readAt(std::uint64_t offset, char* buffer, std::size_t size);
     // Reads to the end, appending to `data`; false on an error.
     bool readAll(std::string& data);
 
@@ -34,6 +38,7 @@ private:
     NativeFile() = default;
     std::intptr_t handle_ = -1;
     int error_ = 0;
+    bool seekable_ = false;
 };
 
 // The most memory this process can be given: the machine's memory, or less where a limit is set.

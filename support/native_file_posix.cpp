@@ -17,13 +17,18 @@ NativeFile NativeFile::openForReading(const std::string& path)
 {
     NativeFile file;
     file.handle_ = ::open(path.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC);
-    if (file.handle_ < 0)
+    if (file.handle_ < 0) {
         file.error_ = errno;
+        return file;
+    }
+    struct stat status {};
+    file.seekable_ =
+        ::fstat(static_cast<int>(file.handle_), &status) == 0 && S_ISREG(status.st_mode);
     return file;
 }
 
 NativeFile::NativeFile(NativeFile&& other) noexcept
-    : handle_(std::exchange(other.handle_, -1)), error_(other.error_)
+    : handle_(std::exchange(other.handle_, -1)), error_(other.error_), seekable_(other.seekable_)
 {
 }
 
@@ -50,6 +55,20 @@ std::ptrdiff_t NativeFile::read(char* buffer, std::size_t size)
 {
     for (;;) {
         const ssize_t got = ::read(static_cast<int>(handle_), buffer, size);
+        if (got >= 0)
+            return got;
+        if (errno != EINTR) {
+            error_ = errno;
+            return -1;
+        }
+    }
+}
+
+std::ptrdiff_t NativeFile::readAt(std::uint64_t offset, char* buffer, std::size_t size)
+{
+    for (;;) {
+        const ssize_t got =
+            ::pread(static_cast<int>(handle_), buffer, size, static_cast<off_t>(offset));
         if (got >= 0)
             return got;
         if (errno != EINTR) {

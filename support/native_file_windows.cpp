@@ -19,6 +19,12 @@ HANDLE asHandle(std::intptr_t handle)
 
 constexpr std::intptr_t kNoHandle = -1;  // INVALID_HANDLE_VALUE
 
+// ReadFile takes a 32-bit count; larger reads come in pieces.
+DWORD chunk(std::size_t size)
+{
+    return static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30));
+}
+
 }  // namespace
 
 NativeFile NativeFile::openForReading(const std::string& path)
@@ -29,13 +35,18 @@ NativeFile NativeFile::openForReading(const std::string& path)
                                       FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     file.handle_ = reinterpret_cast<std::intptr_t>(handle);
-    if (handle == INVALID_HANDLE_VALUE)
+    if (handle == INVALID_HANDLE_VALUE) {
         file.error_ = static_cast<int>(GetLastError());
+        return file;
+    }
+    file.seekable_ = GetFileType(handle) == FILE_TYPE_DISK;
     return file;
 }
 
 NativeFile::NativeFile(NativeFile&& other) noexcept
-    : handle_(std::exchange(other.handle_, kNoHandle)), error_(other.error_)
+    : handle_(std::exchange(other.handle_, kNoHandle)),
+      error_(other.error_),
+      seekable_(other.seekable_)
 {
 }
 
@@ -63,11 +74,27 @@ std::optional<std::uint64_t> NativeFile::regularFileSize() const
 std::ptrdiff_t NativeFile::read(char* buffer, std::size_t size)
 {
     DWORD got = 0;
-    const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30));
+    const DWORD wanted = chunk(size);
     if (!ReadFile(asHandle(handle_), buffer, wanted, &got, nullptr)) {
         const DWORD error = GetLastError();
         if (error == ERROR_BROKEN_PIPE)
             return 0;  // the writing end of a pipe has closed: its end
+        error_ = static_cast<int>(error);
+        return -1;
+    }
+    return static_cast<std::ptrdiff_t>(got);
+}
+
+std::ptrdiff_t NativeFile::readAt(std::uint64_t offset, char* buffer, std::size_t size)
+{
+    OVERLAPPED at{};
+    at.Offset = static_cast<DWORD>(offset);
+    at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+    DWORD got = 0;
+    if (!ReadFile(asHandle(handle_), buffer, chunk(size), &got, &at)) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_HANDLE_EOF)
+            return 0;
         error_ = static_cast<int>(error);
         return -1;
     }

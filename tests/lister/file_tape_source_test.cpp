@@ -75,7 +75,7 @@ std::string listingThrough(int fd, bool check)
     char* buffer = nullptr;
     std::size_t size = 0;
     std::FILE* out = ::open_memstream(&buffer, &size);
-    lister::InputFile file = lister::InputFile::open("/dev/fd/" + std::to_string(fd));
+    NativeFile file = NativeFile::openForReading("/dev/fd/" + std::to_string(fd));
     EXPECT_TRUE(file.isOpen());
     lister::FileTapeSource source(file);
     lister::writeListing(source, out, check);
@@ -127,7 +127,7 @@ TEST(FileTapeSource, ReadEntryGivesAnEntrysExactBytes)
     splitIntoEntries(tape, list);
     const std::string path = writeTape(folder, tape);
     for (std::size_t number = 1; number <= list.count() + 1; ++number) {
-        lister::InputFile file = lister::InputFile::open(path);
+        NativeFile file = NativeFile::openForReading(path);
         lister::FileTapeSource source(file);
         std::size_t count = 0;
         const auto entry = lister::readEntry(source, number, count);
