@@ -10,21 +10,9 @@
 
 #include <malloc.h>
 
+#include "tests/support/helpers/tape_builder.h"
+
 namespace murax::bench {
-
-ScratchFolder::ScratchFolder()
-{
-    std::string pattern = (std::filesystem::temp_directory_path() / "murax-bench-XXXXXX").string();
-    if (!::mkdtemp(pattern.data()))
-        throw std::runtime_error("cannot create a scratch folder");
-    folder_ = pattern;
-}
-
-ScratchFolder::~ScratchFolder()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
-}
 
 std::string ScratchFolder::write(const std::string& name, const std::string& bytes) const
 {
@@ -36,26 +24,6 @@ std::string ScratchFolder::write(const std::string& name, const std::string& byt
     return full;
 }
 
-namespace {
-
-void appendFramed(std::string& tape, const std::string& block)
-{
-    tape += static_cast<char>(block.size() & 0xFF);
-    tape += static_cast<char>(block.size() >> 8);
-    tape += block;
-}
-
-std::string withChecksum(std::string block)
-{
-    unsigned char x = 0;
-    for (const char c : block)
-        x ^= static_cast<unsigned char>(c);
-    block += static_cast<char>(x);
-    return block;
-}
-
-}  // namespace
-
 std::string ordinaryTape(std::size_t bytes)
 {
     std::mt19937 random(1982);
@@ -65,23 +33,13 @@ std::string ordinaryTape(std::size_t bytes)
     tape.reserve(bytes + 17000);
     for (unsigned number = 0; tape.size() < bytes; ++number) {
         const std::size_t length = dataLength(random);
-        std::string data(1, '\xFF');
-        data.reserve(length + 2);
-        for (std::size_t i = 0; i < length; ++i)
-            data += static_cast<char>(byte(random));
-        if (number % 8 != 7) {
-            std::string header(1, '\0');
-            header += '\x03';
-            std::string name = "block" + std::to_string(number);
-            name.resize(10, ' ');
-            header += name;
-            for (const unsigned word : {static_cast<unsigned>(length), 32768u, 32768u}) {
-                header += static_cast<char>(word & 0xFF);
-                header += static_cast<char>(word >> 8);
-            }
-            appendFramed(tape, withChecksum(header));
-        }
-        appendFramed(tape, withChecksum(data));
+        std::string payload(length, '\0');
+        for (char& c : payload)
+            c = static_cast<char>(byte(random));
+        if (number % 8 != 7)
+            tape += testing::headerBlock(3, "block" + std::to_string(number),
+                                         static_cast<unsigned>(length), 32768, 32768);
+        tape += testing::dataBlock(payload);
     }
     return tape;
 }

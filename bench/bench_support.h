@@ -3,24 +3,22 @@
 #pragma once
 
 #include <cstddef>
-#include <filesystem>
 #include <string>
+
+#include "tests/support/helpers/scratch_folder.h"
 
 namespace murax::bench {
 
-// A folder of its own under the system's temporary folder, removed with everything in it.
+// The tests' scratch folder, a folder of its own under the system's temporary folder removed with
+// everything in it, that writes the benchmarks' tapes.
 class ScratchFolder {
 public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    std::string path(const std::string& name) const { return (folder_ / name).string(); }
+    std::string path(const std::string& name) const { return folder_ / name; }
+    // Writes `bytes` to the file `name` and returns its path; throws when it cannot.
     std::string write(const std::string& name, const std::string& bytes) const;
 
 private:
-    std::filesystem::path folder_;
+    testing::ScratchFolder folder_;
 };
 
 // A tape of ordinary blocks about `bytes` long: header entries with their data (a few hundred

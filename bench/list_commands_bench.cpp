@@ -13,33 +13,24 @@
 #include <vector>
 
 #include "bench/bench_support.h"
+#include "bench/command_setting.h"
 #include "support/desktop_services.h"
-#include "support/runtime_errors.h"
 #include "tape/block_list.h"
 #include "tape/add_command.h"
 #include "tape/delete_command.h"
 #include "tape/move_commands.h"
 #include "tape/tap_decoding.h"
-#include "tests/fakes/fake_desktop.h"
 #include "tests/fakes/fake_window.h"
 
 namespace murax::bench {
 namespace {
 
-using testing::FakeDesktop;
 using testing::FakeWindow;
 
-constexpr std::size_t kMillion = 1u << 20;
-
-struct Setting {
-    ScratchFolder folder;
-    std::string tape = folder.write("million.tap", zeroTape(kMillion));
+struct Setting : CommandSetting {
     BlockList loaded;
-    FakeDesktop fake;
-    AppContext app{fake};
     Setting()
     {
-        installErrorHandler([](const ErrorRecord&) -> ErrorResult { throw CommandAbandoned{}; });
         ABLOCKS(tape, loaded);
         loaded.currentFile = tape;
     }

@@ -15,23 +15,17 @@
 #include "app/main_window.h"
 #include "app/program_fonts.h"
 #include "bench/bench_support.h"
-#include "support/app_context.h"
+#include "bench/command_setting.h"
 #include "support/desktop_services.h"
-#include "support/runtime_errors.h"
 #include "tape/block_list.h"
 #include "tape/add_command.h"
 #include "tape/delete_command.h"
 #include "tape/move_commands.h"
 #include "tape/tap_decoding.h"
 #include "tape/undo_commands.h"
-#include "tests/fakes/fake_desktop.h"
 
 namespace murax::bench {
 namespace {
-
-using testing::FakeDesktop;
-
-constexpr std::size_t kMillion = 1u << 20;
 
 // Notes when a widget has been painted.
 class PaintWatch : public QObject {
@@ -56,16 +50,8 @@ private:
     QPointer<QWidget> widget_;
 };
 
-struct Setting {
-    ScratchFolder folder;
-    std::string tape = folder.write("million.tap", zeroTape(kMillion));
+struct Setting : CommandSetting {
     std::string chosen = folder.write("chosen.tap", ordinaryTape(8u << 20));
-    FakeDesktop fake;
-    AppContext app{fake};
-    Setting()
-    {
-        installErrorHandler([](const ErrorRecord&) -> ErrorResult { throw CommandAbandoned{}; });
-    }
 };
 
 Setting& setting()

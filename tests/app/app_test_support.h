@@ -3,10 +3,12 @@
 #pragma once
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -20,34 +22,30 @@
 #include "app/main_window.h"
 #include "tape/block_list.h"
 #include "tape/tap_decoding.h"
+#include "tests/support/helpers/tape_builder.h"
 
-// Small tapes for the window tests, built byte by byte.
 namespace murax::testing {
 
-inline std::string framedBlock(const std::string& block)
-{
-    const auto n = block.size();
-    return std::string{static_cast<char>(n & 0xFF), static_cast<char>(n >> 8)} + block;
-}
+// A scratch folder of its own, which is the current directory for as long as the object lives.
+class ScratchCurrentDirectory {
+public:
+    ScratchCurrentDirectory()
+        : original_(QDir::currentPath()), entered_(dir_.isValid() && QDir::setCurrent(dir_.path()))
+    {
+    }
+    ~ScratchCurrentDirectory() { QDir::setCurrent(original_); }
+    ScratchCurrentDirectory(const ScratchCurrentDirectory&) = delete;
+    ScratchCurrentDirectory& operator=(const ScratchCurrentDirectory&) = delete;
 
-// A standard header (type 3, "bytes") and its data block: one header entry.
-inline std::string headerEntry(const std::string& name, std::size_t dataLength = 4)
-{
-    std::string header(19, '\0');
-    header[1] = 3;
-    std::string padded = name;
-    padded.resize(10, ' ');
-    header.replace(2, 10, padded);
-    header[12] = static_cast<char>(dataLength & 0xFF);
-    header[13] = static_cast<char>(dataLength >> 8);
-    return framedBlock(header) + framedBlock("\xFF" + std::string(dataLength, 'd') + "c");
-}
+    bool isValid() const { return entered_; }
+    QString path() const { return dir_.path(); }
+    QString filePath(const QString& name) const { return dir_.filePath(name); }
 
-// A lone data block: one data entry.
-inline std::string dataEntry(std::size_t payload)
-{
-    return framedBlock("\xFF" + std::string(payload, 'p') + "c");
-}
+private:
+    QString original_;
+    QTemporaryDir dir_;
+    bool entered_;
+};
 
 inline bool writeBytes(const QString& path, const std::string& bytes)
 {
@@ -107,17 +105,11 @@ private:
     QTimer timer_;
 };
 
-// Writes `tape` to `path`, loads it as the current file into `list` and shows it in a real main
-// window, as the start-up load leaves things. True once the window is up and the one-time
-// selection after the first paint has selected row 1 (focus alone can make row 1 current, but only
-// that selection selects it).
-inline bool showTapeInWindow(AppContext& app, const QString& path, const std::string& tape,
-                             BlockList& list, std::unique_ptr<MainWindow>& window)
+// Shows `list`, loaded as the current file, in a real main window, as the start-up load leaves
+// things. True once the window is up and the one-time selection after the first paint has selected
+// row 1 (focus alone can make row 1 current, but only that selection selects it).
+inline bool showListInWindow(AppContext& app, BlockList& list, std::unique_ptr<MainWindow>& window)
 {
-    if (!writeBytes(path, tape))
-        return false;
-    ABLOCKS(bytesOf(path), list);
-    list.currentFile = bytesOf(path);
     window = std::make_unique<MainWindow>(app, list);
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
@@ -125,6 +117,18 @@ inline bool showTapeInWindow(AppContext& app, const QString& path, const std::st
     return QTest::qWaitFor([&] {
         return list.empty() || window->blockList()->selectedPositions() == std::vector<int>{1};
     });
+}
+
+// Writes `tape` to `path`, loads it as the current file into `list` and shows it in a real main
+// window, as above.
+inline bool showTapeInWindow(AppContext& app, const QString& path, const std::string& tape,
+                             BlockList& list, std::unique_ptr<MainWindow>& window)
+{
+    if (!writeBytes(path, tape))
+        return false;
+    ABLOCKS(bytesOf(path), list);
+    list.currentFile = bytesOf(path);
+    return showListInWindow(app, list, window);
 }
 
 }  // namespace murax::testing

@@ -6,8 +6,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QProcess>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 #include <cstdio>
@@ -19,7 +17,6 @@
 #include "app/block_list_view.h"
 #include "app/main_window.h"
 #include "app/program.h"
-#include "app/program_fonts.h"
 #include "app/status_bar.h"
 #include "app/toolbar.h"
 #include "support/app_context.h"
@@ -28,6 +25,8 @@
 #include "support/error_handler.h"
 #include "tape/tap_decoding.h"
 #include "tests/app/app_test_support.h"
+#include "tests/app/main_window_watch.h"
+#include "tests/app/window_test_fixture.h"
 #include "tests/fakes/fake_desktop.h"
 
 using namespace murax;
@@ -79,28 +78,6 @@ private:
     }
 };
 
-// Polls for MAIN's window and runs `act` on it once, from inside the window's own loop.
-QTimer* watchForTheMainWindow(QObject* owner, std::function<void(MainWindow&)> act)
-{
-    auto* watch = new QTimer(owner);
-    watch->setInterval(10);
-    QObject::connect(watch, &QTimer::timeout, [watch, act = std::move(act)] {
-        auto* window = qobject_cast<MainWindow*>(QApplication::activeModalWidget());
-        if (!window)
-            return;
-        watch->stop();
-        BlockListView& list = *window->blockList();
-        if (!QTest::qWaitFor([&list] { return list.selectedPositions() == std::vector<int>{1}; },
-                             2000)) {
-            window->reject();  // leaves `act` undone, which the test notices, and hangs nothing
-            return;
-        }
-        act(*window);
-    });
-    watch->start();
-    return watch;
-}
-
 // In MAIN's window: an edit (row 1 deleted; or two entries moved and moved back, which is no
 // change), then F2 with an open dialog that throws.
 void editThenBreakACommand(MainWindow& window, BreakableDesktop& desktop, bool undoTheEdit)
@@ -134,8 +111,7 @@ int runProgramThatBreaks(const std::string& tape)
     desktop.echo = true;
     AppContext app(desktop);
     ERRORSYS();
-    QObject owner;
-    watchForTheMainWindow(&owner, [&desktop](MainWindow& window) {
+    testing::MainWindowWatch watch([&desktop](MainWindow& window) {
         editThenBreakACommand(window, desktop, false);
     });
     MAIN(app, &tape);
@@ -148,7 +124,7 @@ int runProgramThatBreaks(const std::string& tape)
 // Runtime errors met in the real window, with the program-wide handler installed: messages that
 // abandon a command and leave the window usable, and the report that ends the program without
 // losing the edits.
-class ErrorReportingTest : public QObject {
+class ErrorReportingTest : public QObject, public testing::WindowTest<BreakableDesktop> {
     Q_OBJECT
 
 private slots:
@@ -166,27 +142,16 @@ private slots:
     void aTapeLargerThanMemoryIsRefusedWithAMessageAtStart();
 
 private:
-    void openWindow(const QString& path, const std::string& tape);
-    BlockListView& view() { return *window_->blockList(); }
-    QString tapePath() const { return dir_->filePath("game.tap"); }
     QString recoveryPath() const { return dir_->filePath("game.recovered.tap"); }
 
-    BreakableDesktop fake_;
-    AppContext app_{fake_};
-    std::unique_ptr<QTemporaryDir> dir_;
-    BlockList list_;
-    std::unique_ptr<MainWindow> window_;
-    QTimer* windowWatch_ = nullptr;
-    QString originalDirectory_;
     std::vector<int> exitStatuses_;
     std::vector<testing::FakeDesktop::Message> messagesAtEnd_;
 };
 
 void ErrorReportingTest::initTestCase()
 {
-    installFontSubstitutions();
+    prepareWindowTests();
     ERRORSYS();
-    originalDirectory_ = QDir::currentPath();
     setProgramTerminator([this](int status) {
         exitStatuses_.push_back(status);
         messagesAtEnd_ = fake_.messages;
@@ -195,29 +160,14 @@ void ErrorReportingTest::initTestCase()
 
 void ErrorReportingTest::init()
 {
-    fake_ = BreakableDesktop();
     exitStatuses_.clear();
     messagesAtEnd_.clear();
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    QDir::setCurrent(dir_->path());
+    beginWindowTest();
 }
 
 void ErrorReportingTest::cleanup()
 {
-    delete windowWatch_;
-    windowWatch_ = nullptr;
-    if (auto* window = qobject_cast<MainWindow*>(QApplication::activeModalWidget()))
-        window->reject();
-    window_.reset();
-    list_.clear();
-    QDir::setCurrent(originalDirectory_);
-    dir_.reset();
-}
-
-void ErrorReportingTest::openWindow(const QString& path, const std::string& tape)
-{
-    QVERIFY(testing::showTapeInWindow(app_, path, tape, list_, window_));
+    endWindowTest();
 }
 
 void ErrorReportingTest::aSaveOverAFolderIsReportedAndTheWindowCarriesOn()
@@ -309,15 +259,13 @@ void ErrorReportingTest::anExceptionInACommandEndsTheProgramWithTheReport()
     // Delete: Yes; the report: OK (send it); the exit question that follows the stand-in end: No.
     fake_.messageAnswers = undoTheEdit ? std::deque<int>{Desktop::Ok}
                                        : std::deque<int>{Desktop::Yes, Desktop::Ok, Desktop::No};
-    bool reached = false;
-    windowWatch_ = watchForTheMainWindow(this, [this, undoTheEdit, &reached](MainWindow& window) {
-        reached = true;
+    testing::MainWindowWatch watch([this, undoTheEdit](MainWindow& window) {
         editThenBreakACommand(window, fake_, undoTheEdit);
     });
     const std::string argument = bytesOf(path);
     MAIN(app_, &argument);
 
-    QVERIFY(reached);
+    QVERIFY(watch.acted);
     QCOMPARE(exitStatuses_, std::vector<int>{0});
     QCOMPARE(messagesAtEnd_.size(), std::size_t{undoTheEdit ? 1u : 2u});
     const auto& report = messagesAtEnd_.back();
@@ -381,9 +329,7 @@ void ErrorReportingTest::aFailedSaveAtExitTellsWhereTheEditsWent()
 {
     const QString path = tapePath();
     QVERIFY(testing::writeBytes(path, kTape));
-    bool reached = false;
-    windowWatch_ = watchForTheMainWindow(this, [this, &reached, path](MainWindow& window) {
-        reached = true;
+    testing::MainWindowWatch watch([this, path](MainWindow& window) {
         QTest::keyClick(window.blockList(), Qt::Key_Delete);
         QFile::remove(path);
         QDir(dir_->path()).mkdir("game.tap");
@@ -393,7 +339,7 @@ void ErrorReportingTest::aFailedSaveAtExitTellsWhereTheEditsWent()
     const std::string argument = bytesOf(path);
     MAIN(app_, &argument);
 
-    QVERIFY(reached);
+    QVERIFY(watch.acted);
     QVERIFY(exitStatuses_.empty());
     const std::vector<std::string> expected{
         "message 4: Delete the selected blocks?",

@@ -29,7 +29,7 @@
 #include "tape/screen_picture.h"
 #include "tests/app/app_test_support.h"
 #include "tests/fakes/fake_desktop.h"
-#include "tests/tape/tape_builders.h"
+#include "tests/support/helpers/tape_builder.h"
 
 using namespace murax;
 using murax::testing::FakeDesktop;

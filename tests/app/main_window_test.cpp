@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QPointer>
 #include <QRawFont>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -12,7 +11,6 @@
 #include "app/block_line_delegate.h"
 #include "app/block_list_view.h"
 #include "app/main_window.h"
-#include "app/program_fonts.h"
 #include "app/properties_dialog.h"
 #include "app/status_bar.h"
 #include "app/toolbar.h"
@@ -23,10 +21,9 @@
 #include "tape/hex_editor_command.h"
 #include "tape/tap_decoding.h"
 #include "tests/app/app_test_support.h"
-#include "tests/fakes/fake_desktop.h"
+#include "tests/app/window_test_fixture.h"
 
 using namespace murax;
-using murax::testing::FakeDesktop;
 
 // What a widget itself repaints from now on (its children's paints do not reach it).
 class PaintRecorder : public QObject {
@@ -43,7 +40,7 @@ protected:
     }
 };
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject, public testing::WindowTest<> {
     Q_OBJECT
 
 private slots:
@@ -65,8 +62,6 @@ private slots:
     void everyByteShowsInOneCellOfTheListFont();
 
 private:
-    void openWindow(const std::string& tape);
-    BlockListView& view() { return *window_->blockList(); }
     QPoint rowCentre(int position)
     {
         return view().visualRect(view().model()->index(position - 1, 0)).center();
@@ -78,40 +73,21 @@ private:
         QTest::mouseDClick(view().viewport(), button, {}, position);
         QTest::mouseRelease(view().viewport(), button, {}, position);
     }
-
-    FakeDesktop fake_;
-    AppContext app_{fake_};
-    std::unique_ptr<QTemporaryDir> dir_;
-    BlockList list_;
-    std::unique_ptr<MainWindow> window_;
-    QString originalDirectory_;
 };
 
 void MainWindowTest::initTestCase()
 {
-    installFontSubstitutions();
-    originalDirectory_ = QDir::currentPath();
+    prepareWindowTests();
 }
 
 void MainWindowTest::init()
 {
-    fake_ = FakeDesktop();
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    QDir::setCurrent(dir_->path());
+    beginWindowTest();
 }
 
 void MainWindowTest::cleanup()
 {
-    window_.reset();
-    list_.clear();
-    QDir::setCurrent(originalDirectory_);
-    dir_.reset();
-}
-
-void MainWindowTest::openWindow(const std::string& tape)
-{
-    QVERIFY(testing::showTapeInWindow(app_, dir_->filePath("game.tap"), tape, list_, window_));
+    endWindowTest();
 }
 
 void MainWindowTest::hasTheTemplatesFixedClientSizeAndCaption()

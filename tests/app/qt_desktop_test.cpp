@@ -204,11 +204,9 @@ void QtDesktopTest::fileDialogsKeepTheirSettingsAndRequireAnExistingFolder()
 {
     QFETCH(bool, save);
     QFETCH(QString, title);
-    QTemporaryDir dir;
+    const testing::ScratchCurrentDirectory dir;
     QVERIFY(dir.isValid());
     QVERIFY(testing::writeBytes(dir.filePath("game.tap"), "old"));
-    const QString original = QDir::currentPath();
-    QDir::setCurrent(dir.path());
 
     QString shownTitle, notice, startFolder;
     QStringList filters;
@@ -249,7 +247,6 @@ void QtDesktopTest::fileDialogsKeepTheirSettingsAndRequireAnExistingFolder()
     const std::string chosen = save ? desktop_.saveFileDialog(title.toStdString())
                                     : desktop_.openFileDialog(title.toStdString());
     const QString folderAfter = QDir::currentPath();
-    QDir::setCurrent(original);
 
     QCOMPARE(shownTitle, title);
     QCOMPARE(filters, QStringList{"TAP files (*.tap)"});
@@ -270,10 +267,8 @@ void QtDesktopTest::openCompletesANameTypedInTheRealDialog()
 {
     installFontSubstitutions();
     AppContext app(desktop_);
-    QTemporaryDir dir;
+    const testing::ScratchCurrentDirectory dir;
     QVERIFY(dir.isValid());
-    const QString original = QDir::currentPath();
-    QDir::setCurrent(dir.path());
     QVERIFY(testing::writeBytes(dir.filePath("game.tap"),
                                 testing::headerEntry("one") + testing::headerEntry("two")));
     BlockList list;
@@ -288,7 +283,6 @@ void QtDesktopTest::openCompletesANameTypedInTheRealDialog()
         }
     });
     QTest::keyClick(window->blockList(), Qt::Key_F2);
-    QDir::setCurrent(original);
 
     QCOMPARE(list.currentFile, testing::bytesOf(QDir(dir.path()).filePath("game.tap")));
     QCOMPARE(list.count(), std::size_t{2});

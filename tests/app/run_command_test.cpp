@@ -7,7 +7,6 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 #include <functional>
@@ -18,7 +17,6 @@
 
 #include "app/block_list_view.h"
 #include "app/main_window.h"
-#include "app/program_fonts.h"
 #include "app/qt_desktop.h"
 #include "app/status_bar.h"
 #include "app/toolbar.h"
@@ -26,10 +24,9 @@
 #include "tape/change_detection.h"
 #include "tape/tap_decoding.h"
 #include "tests/app/app_test_support.h"
-#include "tests/fakes/fake_desktop.h"
+#include "tests/app/window_test_fixture.h"
 
 using namespace murax;
-using murax::testing::FakeDesktop;
 using murax::testing::bytesOf;
 using murax::testing::contentsOf;
 using murax::testing::whenMenuOpens;
@@ -86,7 +83,7 @@ std::optional<QString> runTool(const QString& program, const QStringList& argume
 }  // namespace
 
 // Run in the real window: what reaches the desktop, and that nothing is saved on the way.
-class RunCommandTest : public QObject {
+class RunCommandTest : public QObject, public testing::WindowTest<> {
     Q_OBJECT
 
 private slots:
@@ -100,9 +97,6 @@ private slots:
     void theDesktopsDefaultProgramForTapesReceivesThePath();
 
 private:
-    // The window's commands use `app`, the fake desktop's context unless another is given.
-    void openWindow(const QString& path, const std::string& tape, AppContext* app = nullptr);
-    BlockListView& view() { return *window_->blockList(); }
     void click(Button button)
     {
         Toolbar& bar = *window_->toolbar();
@@ -117,40 +111,21 @@ private:
         QTRY_VERIFY(QApplication::focusWidget() != nullptr);
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     }
-
-    FakeDesktop fake_;
-    AppContext app_{fake_};
-    std::unique_ptr<QTemporaryDir> dir_;
-    BlockList list_;
-    std::unique_ptr<MainWindow> window_;
-    QString originalDirectory_;
 };
 
 void RunCommandTest::initTestCase()
 {
-    installFontSubstitutions();
-    originalDirectory_ = QDir::currentPath();
+    prepareWindowTests();
 }
 
 void RunCommandTest::init()
 {
-    fake_ = FakeDesktop();
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    QDir::setCurrent(dir_->path());
+    beginWindowTest();
 }
 
 void RunCommandTest::cleanup()
 {
-    window_.reset();
-    list_.clear();
-    QDir::setCurrent(originalDirectory_);
-    dir_.reset();
-}
-
-void RunCommandTest::openWindow(const QString& path, const std::string& tape, AppContext* app)
-{
-    QVERIFY(testing::showTapeInWindow(app ? *app : app_, path, tape, list_, window_));
+    endWindowTest();
 }
 
 void RunCommandTest::chooseFromMenu(Button button, int entry)

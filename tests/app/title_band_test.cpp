@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QtTest>
 
+#include <algorithm>
+
 #include "app/band_gradient.h"
 #include "app/program_fonts.h"
 #include "app/status_bar.h"
@@ -77,13 +79,33 @@ void TitleBandTest::framesSitOnTheColumnEdges()
 
 void TitleBandTest::gradientShadesEachHalfBetweenItsColours()
 {
-    // Rows 31-39 are the upper half, 40-48 the lower; columns near x 3 carry no text.
-    QCOMPARE(band_.pixelColor(3, 33), gradientRowColor(kGradientUpperTop, kGradientUpperBottom, 2, 9));
-    QCOMPARE(band_.pixelColor(3, 39), kGradientUpperBottom);
-    QCOMPARE(band_.pixelColor(3, 40), kGradientLowerTop);
-    QCOMPARE(band_.pixelColor(3, 46), gradientRowColor(kGradientLowerTop, kGradientLowerBottom, 6, 9));
-    QCOMPARE(gradientRowColor(kGradientUpperTop, kGradientUpperBottom, 0, 9), kGradientUpperTop);
-    QCOMPARE(gradientRowColor(kGradientLowerTop, kGradientLowerBottom, 8, 9), kGradientLowerBottom);
+    // Rows 31-39 shade from (254, 254, 255) to (232, 236, 246), rows 40-48 from (212, 219, 237)
+    // to (222, 227, 244). The frames cover rows 31, 32, 47 and 48; columns near x 3 carry no text.
+    const QColor upperTop(254, 254, 255), upperBottom(232, 236, 246);
+    const QColor lowerTop(212, 219, 237), lowerBottom(222, 227, 244);
+    QCOMPARE(band_.pixelColor(3, 39), upperBottom);
+    QCOMPARE(band_.pixelColor(3, 40), lowerTop);
+    // Each row lies between its half's colours, a step on from the row above towards the last.
+    const auto shadesTowards = [this](int firstRow, int lastRow, const QColor& from,
+                                      const QColor& to) {
+        for (int y = firstRow; y <= lastRow; ++y) {
+            const QColor row = band_.pixelColor(3, y), above = band_.pixelColor(3, y - 1);
+            for (const auto channel : {&QColor::red, &QColor::green, &QColor::blue}) {
+                const int value = (row.*channel)(), start = (from.*channel)(), end = (to.*channel)();
+                if (value < std::min(start, end) || value > std::max(start, end) ||
+                    (value - (above.*channel)()) * (end - start) < 0)
+                    return false;
+            }
+        }
+        return true;
+    };
+    QVERIFY(shadesTowards(34, 39, upperTop, upperBottom));
+    QVERIFY(shadesTowards(41, 46, lowerTop, lowerBottom));
+    QVERIFY(band_.pixelColor(3, 34) != upperBottom);
+    QVERIFY(band_.pixelColor(3, 46) != lowerTop);
+    // The shared gradient begins and ends on the colours it is given.
+    QCOMPARE(gradientRowColor(upperTop, upperBottom, 0, 9), upperTop);
+    QCOMPARE(gradientRowColor(lowerTop, lowerBottom, 8, 9), lowerBottom);
 }
 
 void TitleBandTest::titlesAreCentredInTheirColumns()
@@ -113,8 +135,9 @@ void TitleBandTest::statusBarShowsItsTextFourPixelsIn()
     QCOMPARE(bar.text(), QString("Blocks: 3 & more"));
     const QImage image = bar.grab().toImage();
     QCOMPARE(image.size(), QSize(446, 24));
-    QCOMPARE(image.pixelColor(440, 1), kGradientUpperTop);
-    QCOMPARE(image.pixelColor(440, 22), kGradientLowerBottom);
+    // The title band's gradient, from its first colour at the top to its last at the bottom.
+    QCOMPARE(image.pixelColor(440, 1), QColor(254, 254, 255));
+    QCOMPARE(image.pixelColor(440, 22), QColor(222, 227, 244));
 
     int firstInk = -1;
     for (int x = 0; x < 40 && firstInk < 0; ++x)

@@ -14,8 +14,7 @@ tap_type=$4
 own_type=$5
 probe=${6:-}
 
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/../support/helpers/shell_checks.sh"
 # Nothing here may read or write the real user's settings.
 export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/home/.config" XDG_DATA_HOME="$scratch/home/.local/share"
 export XDG_DATA_DIRS="$scratch/none"
@@ -24,8 +23,6 @@ mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
 unset XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION KDE_SESSION_VERSION GNOME_DESKTOP_SESSION_ID \
       DISPLAY WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS
 
-failures=0
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 require() { command -v "$1" >/dev/null || { echo "FAIL: $1 is missing (tools/setup-deps.sh test installs it)" >&2; exit 1; }; }
 
 expected_files() {
@@ -228,13 +225,8 @@ package)
     ;;
 
 *)
-    echo "unknown case $case_name" >&2
-    exit 2
+    unknown_case
     ;;
 esac
 
-if [ "$failures" -ne 0 ]; then
-    echo "$case_name: $failures check(s) failed" >&2
-    exit 1
-fi
-echo "$case_name: passed"
+finish_case

@@ -21,7 +21,7 @@
 #include "tape/entry_checks.h"
 #include "tape/tap_decoding.h"
 #include "tests/support/helpers/scratch_folder.h"
-#include "tests/tape/tape_builders.h"
+#include "tests/support/helpers/tape_builder.h"
 
 namespace murax::testing {
 namespace {

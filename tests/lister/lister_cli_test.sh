@@ -13,12 +13,8 @@ version=$4
 sample="$source_dir/resources/sample/murax-demo.tap"
 expected_sample="$source_dir/tests/lister/murax-demo.listing"
 
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/../support/helpers/shell_checks.sh"
 export LC_ALL=C.UTF-8
-
-failures=0
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 # Runs the lister with the given arguments; leaves stdout, stderr and the exit status behind.
 run() {
@@ -307,13 +303,8 @@ short_and_piped)
     ;;
 
 *)
-    echo "unknown case $case_name" >&2
-    exit 2
+    unknown_case
     ;;
 esac
 
-if [ "$failures" -ne 0 ]; then
-    echo "$case_name: $failures check(s) failed" >&2
-    exit 1
-fi
-echo "$case_name: passed"
+finish_case

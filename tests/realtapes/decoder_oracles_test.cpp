@@ -16,7 +16,7 @@
 #include "tape/tap_decoding.h"
 #include "tests/realtapes/tzxlist_listing.h"
 #include "tests/support/helpers/scratch_folder.h"
-#include "tests/tape/tape_builders.h"
+#include "tests/support/helpers/tape_builder.h"
 
 namespace murax::testing {
 namespace {

@@ -6,8 +6,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -20,53 +18,10 @@
 #include "tests/fakes/fake_desktop.h"
 #include "tests/fakes/fake_window.h"
 #include "tests/support/helpers/scratch_folder.h"
+#include "tests/support/helpers/tape_builder.h"
 #include "tests/support/helpers/unreadable_file.h"
 
 namespace murax::testing {
-
-// Tape pieces for building test files.
-inline std::string framed(const std::string& block)
-{
-    const auto n = block.size();
-    return std::string{static_cast<char>(n & 0xFF), static_cast<char>(n >> 8)} + block;
-}
-
-inline std::string xorOf(const std::string& bytes)
-{
-    unsigned char x = 0;
-    for (const char c : bytes)
-        x ^= static_cast<unsigned char>(c);
-    return std::string(1, static_cast<char>(x));
-}
-
-// A standard header block with a correct checksum, framed.
-inline std::string header(unsigned char type, const std::string& name, unsigned length = 3,
-                          unsigned param1 = 10)
-{
-    std::string block(1, '\0');
-    block += static_cast<char>(type);
-    std::string padded = name;
-    padded.resize(10, ' ');
-    block += padded;
-    for (unsigned word : {length, param1, 32768u}) {
-        block += static_cast<char>(word & 0xFF);
-        block += static_cast<char>(word >> 8);
-    }
-    return framed(block + xorOf(block));
-}
-
-// A data block with flag 0xFF and a correct checksum, framed.
-inline std::string data(const std::string& payload)
-{
-    const std::string block = "\xFF" + payload;
-    return framed(block + xorOf(block));
-}
-
-// A lone data block recognisable by its payload: one entry of its own.
-inline std::string lone(int tag)
-{
-    return data("entry" + std::to_string(tag));
-}
 
 // Every test runs in a scratch folder of its own, which is also the current directory, with the
 // fake desktop installed and an error handler that records each failure and abandons the command.
@@ -106,7 +61,7 @@ protected:
 
     std::string write(const std::string& name, const std::string& bytes) const
     {
-        std::ofstream(path(name), std::ios::binary) << bytes;
+        writeText(path(name), bytes);
         return path(name);
     }
 
@@ -117,11 +72,7 @@ protected:
         return path(name);
     }
 
-    std::string read(const std::string& fullPath) const
-    {
-        std::ifstream in(fullPath, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    std::string read(const std::string& fullPath) const { return readText(fullPath); }
 
     // The list and the list box as after opening `bytes` saved as `name`, with the given rows
     // selected and the focus on `current`.

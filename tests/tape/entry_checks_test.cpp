@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "tests/tape/tape_builders.h"
+#include "tests/support/helpers/tape_builder.h"
 
 namespace murax::testing {
 namespace {

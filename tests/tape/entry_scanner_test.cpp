@@ -8,7 +8,7 @@
 
 #include "tape/block_list.h"
 #include "tape/tap_decoding.h"
-#include "tests/tape/tape_builders.h"
+#include "tests/support/helpers/tape_builder.h"
 
 namespace murax::testing {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/tape/tape_builders.h"
+#include "tests/support/helpers/tape_builder.h"
 
 namespace murax::testing {
 namespace {

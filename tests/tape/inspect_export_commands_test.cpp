@@ -16,7 +16,7 @@
 #include "tape/key_router.h"
 #include "tape/virtual_keys.h"
 #include "tests/tape/command_fixture.h"
-#include "tests/tape/tape_builders.h"
+#include "tests/support/helpers/tape_builder.h"
 
 namespace murax::testing {
 namespace {

@@ -7,35 +7,16 @@
 #include <random>
 #include <string>
 
+#include "tests/support/helpers/tape_builder.h"
+
 using namespace std::string_literals;
 
 namespace murax {
 namespace {
 
-std::string framed(std::string block)
-{
-    const auto n = block.size();
-    return std::string{static_cast<char>(n & 0xFF), static_cast<char>(n >> 8)} + block;
-}
-
-std::string header(unsigned char type, std::string_view name, unsigned length, unsigned param1)
-{
-    std::string block(19, '\0');
-    block[1] = static_cast<char>(type);
-    std::string padded(name);
-    padded.resize(10, ' ');
-    block.replace(2, 10, padded);
-    block[12] = static_cast<char>(length & 0xFF);
-    block[13] = static_cast<char>(length >> 8);
-    block[14] = static_cast<char>(param1 & 0xFF);
-    block[15] = static_cast<char>(param1 >> 8);
-    return framed(block);
-}
-
-std::string dataBlock(std::size_t payload, char fill = 'x')
-{
-    return framed("\xFF"s + std::string(payload, fill) + "\x00"s);
-}
+using testing::dataEntry;
+using testing::framed;
+using testing::header;
 
 std::string joined(const BlockList& list)
 {
@@ -44,7 +25,7 @@ std::string joined(const BlockList& list)
 
 TEST(TapDecoding, BytesHeaderWithItsDataMakesOneLine)
 {
-    const std::string file = header(3, "screen", 500, 100) + dataBlock(500);
+    const std::string file = header(3, "screen", 500, 100) + dataEntry(500);
     BlockList list;
     splitIntoEntries(file, list);
     ASSERT_EQ(list.count(), 1u);
@@ -76,7 +57,7 @@ TEST(TapDecoding, TypeTexts)
 TEST(TapDecoding, OddTypeAndHighStartValue)
 {
     BlockList list;
-    splitIntoEntries(header(7, "odd", 1, 40000) + dataBlock(1), list);
+    splitIntoEntries(header(7, "odd", 1, 40000) + dataEntry(1), list);
     EXPECT_EQ(list.lines()[0].substr(14, 15), std::string("\x07") + std::string(14, ' '));
     EXPECT_EQ(list.lines()[0].substr(36, 5), "40000");
 }
@@ -92,7 +73,7 @@ TEST(TapDecoding, TheLongestLinesAre52Characters)
 
 TEST(TapDecoding, TwoHeadersInARowPairTheSecondWithTheFirst)
 {
-    const std::string file = header(0, "one", 5, 10) + header(3, "two", 3, 0) + dataBlock(3);
+    const std::string file = header(0, "one", 5, 10) + header(3, "two", 3, 0) + dataEntry(3);
     BlockList list;
     splitIntoEntries(file, list);
     ASSERT_EQ(list.count(), 2u);
@@ -141,19 +122,19 @@ TEST(TapDecoding, ShortFlagZeroBlockReadsFieldsFromTheBytesAfterIt)
 {
     // A 3-byte block with flag 0 takes the next block into its entry; its name is read from the
     // fixed offsets, which lie in that next block.
-    const std::string file = framed("\x00\x03\x41"s) + dataBlock(12, 'Z') + dataBlock(1);
+    const std::string file = framed("\x00\x03\x41"s) + dataEntry(12) + dataEntry(1);
     BlockList list;
     splitIntoEntries(file, list);
     ASSERT_EQ(list.count(), 2u);
     EXPECT_EQ(list.entries()[0].size(), 5u + 16u);
-    EXPECT_EQ(list.lines()[0].substr(0, 14), "A\x0E\x00\xFFZZZZZZ    "s);
+    EXPECT_EQ(list.lines()[0].substr(0, 14), "A\x0E\x00\xFFpppppp    "s);
     EXPECT_EQ(list.lines()[0].substr(14, 15), "Bytes          ");
     EXPECT_EQ(joined(list), file);
 }
 
 TEST(TapDecoding, FinalSubByteIsKept)
 {
-    const std::string file = dataBlock(3) + "\x1A";
+    const std::string file = dataEntry(3) + "\x1A";
     BlockList list;
     splitIntoEntries(file, list);
     ASSERT_EQ(list.count(), 2u);
@@ -165,8 +146,8 @@ TEST(TapDecoding, FinalSubByteIsKept)
 TEST(TapDecoding, EntriesJoinBackToAnyInput)
 {
     std::mt19937 random(20261207);
-    const std::string wellFormed = header(0, "prog", 20, 10) + dataBlock(20) + dataBlock(7) +
-                                   header(3, "code", 300, 32768) + dataBlock(300) + "\x1A";
+    const std::string wellFormed = header(0, "prog", 20, 10) + dataEntry(20) + dataEntry(7) +
+                                   header(3, "code", 300, 32768) + dataEntry(300) + "\x1A";
     for (int round = 0; round < 3000; ++round) {
         std::string input;
         switch (round % 3) {
