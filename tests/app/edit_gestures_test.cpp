@@ -16,6 +16,7 @@
 #include "support/app_context.h"
 #include "tape/block_info.h"
 #include "tests/app/app_test_support.h"
+#include "tests/app/window_test_fixture.h"
 #include "tests/app/qt_clipboard_desktop.h"
 
 using namespace murax;
@@ -24,7 +25,7 @@ using testing::headerEntry;
 
 // Undo and redo, the clipboard and drag and drop in the real window, each checked on the bytes
 // that F9 then saves.
-class EditGesturesTest : public QObject {
+class EditGesturesTest : public QObject, public testing::WindowTest<testing::QtClipboardDesktop> {
     Q_OBJECT
 
 private slots:
@@ -38,8 +39,7 @@ private slots:
     void droppedLocalFilesGoBeforeTheRowUnderThePointer();
 
 private:
-    void openWindow(const std::string& tape);
-    BlockListView& view() { return *window_->blockList(); }
+    using WindowTest::openWindow;
     QPoint rowCentre(int position)
     {
         return view().visualRect(view().model()->index(position - 1, 0)).center();
@@ -84,38 +84,21 @@ private:
         return move.isAccepted() && drop.isAccepted() && drop.dropAction() == Qt::CopyAction;
     }
 
-    testing::QtClipboardDesktop fake_;
-    AppContext app_{fake_};
-    std::unique_ptr<QTemporaryDir> dir_;
-    BlockList list_;
-    std::unique_ptr<MainWindow> window_;
-    QString originalDirectory_;
 };
 
 void EditGesturesTest::initTestCase()
 {
-    installFontSubstitutions();
-    originalDirectory_ = QDir::currentPath();
+    prepareWindowTests();
 }
 
 void EditGesturesTest::init()
 {
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    QDir::setCurrent(dir_->path());
+    beginWindowTest();
 }
 
 void EditGesturesTest::cleanup()
 {
-    window_.reset();
-    list_.clear();
-    QDir::setCurrent(originalDirectory_);
-    dir_.reset();
-}
-
-void EditGesturesTest::openWindow(const std::string& tape)
-{
-    QVERIFY(testing::showTapeInWindow(app_, dir_->filePath("game.tap"), tape, list_, window_));
+    endWindowTest();
 }
 
 void EditGesturesTest::undoAndRedoKeysFollowDeleteAndTheStatusBar()

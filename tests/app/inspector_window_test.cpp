@@ -28,6 +28,7 @@
 #include "tape/hex_dump.h"
 #include "tape/screen_picture.h"
 #include "tests/app/app_test_support.h"
+#include "tests/app/window_test_fixture.h"
 #include "tests/fakes/fake_desktop.h"
 #include "tests/support/helpers/tape_builder.h"
 
@@ -76,7 +77,7 @@ QStringList tabTitles(const QTabWidget& tabs)
 
 }  // namespace
 
-class InspectorWindowTest : public QObject {
+class InspectorWindowTest : public QObject, public testing::WindowTest<FakeDesktop> {
     Q_OBJECT
 
 private slots:
@@ -95,47 +96,28 @@ private slots:
     void anExportOntoAFolderIsReportedAndTheWindowsStay();
 
 private:
-    void openWindow(const std::string& tape);
-    BlockListView& view() { return *window_->blockList(); }
+    using WindowTest::openWindow;
     InspectorWindow& inspector() { return *window_->inspector(); }
     void pressF3() { QTest::keyClick(&view(), Qt::Key_F3); }
     void chooseFromContextMenu(const QString& entry);
 
-    FakeDesktop fake_;
-    AppContext app_{fake_};
-    std::unique_ptr<QTemporaryDir> dir_;
-    BlockList list_;
-    std::unique_ptr<MainWindow> window_;
-    QString originalDirectory_;
 };
 
 void InspectorWindowTest::initTestCase()
 {
-    installFontSubstitutions();
+    prepareWindowTests();
     // The program's own handler: a failed write shows its message and abandons the command.
     ERRORSYS();
-    originalDirectory_ = QDir::currentPath();
 }
 
 void InspectorWindowTest::init()
 {
-    fake_ = FakeDesktop();
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    QDir::setCurrent(dir_->path());
+    beginWindowTest();
 }
 
 void InspectorWindowTest::cleanup()
 {
-    window_.reset();
-    list_.clear();
-    QDir::setCurrent(originalDirectory_);
-    dir_.reset();
-}
-
-void InspectorWindowTest::openWindow(const std::string& tape)
-{
-    QVERIFY(testing::showTapeInWindow(app_, dir_->filePath("game.tap"), tape, list_, window_));
+    endWindowTest();
 }
 
 void InspectorWindowTest::chooseFromContextMenu(const QString& entry)
