@@ -24,7 +24,7 @@ constexpr std::string_view kUsage =
     "  Ctrl+C, Ctrl+X       copy, cut the selected entries\n"
     "  Ctrl+V               paste entries before the current row\n"
     "  F2                   open another file\n"
-    "  F3                   inspect the current entry: header, checks, hex, BASIC, screen\n"
+    "  F3                   look inside the current entry: header, checks, hex, BASIC, screen\n"
     "  F9                   save\n"
     "  F11                  run the saved file in the program the desktop associates with it\n"
     "  Esc                  close; unsaved changes are offered for saving\n"

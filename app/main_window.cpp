@@ -9,7 +9,7 @@
 #include <QTimer>
 
 #include "app/block_list_view.h"
-#include "app/inspector_window.h"
+#include "app/entry_viewer.h"
 #include "app/list_key_filter.h"
 #include "app/program_fonts.h"
 #include "app/program_icon.h"
@@ -73,10 +73,10 @@ MainWindow::MainWindow(AppContext& app, BlockList& list, QWidget* parent)
     list_->setContextMenuHandler([this](const QPoint& at) { showPopupMenu(*contextMenu_, at); });
     connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this] { followCurrentRow(); });
-    // A command that empties the list leaves nothing to inspect.
+    // A command that empties the list leaves nothing to show.
     connect(list_->model(), &QAbstractItemModel::modelReset, this, [this] {
-        if (inspector_ != nullptr && blocks_.empty())
-            inspector_->hide();
+        if (viewer_ != nullptr && blocks_.empty())
+            viewer_->hide();
     });
 
     statusBar_ = STATUSBAR(*this, blocks_);
@@ -118,24 +118,24 @@ std::optional<std::string> MainWindow::editName(const std::string& fieldText,
     return dialog.nameBytes();
 }
 
-void MainWindow::showInspector()
+void MainWindow::showEntryViewer()
 {
-    if (inspector_ == nullptr)
-        inspector_ = new InspectorWindow(
+    if (viewer_ == nullptr)
+        viewer_ = new EntryViewer(
             [this] { dispatchCommand(app_, [this] { exportCommand(*this, blocks_); }); }, this);
-    inspector_->show();
+    viewer_->show();
     followCurrentRow();
-    inspector_->raise();
-    inspector_->activateWindow();
+    viewer_->raise();
+    viewer_->activateWindow();
 }
 
 void MainWindow::followCurrentRow()
 {
     const int row = list_->currentPosition() - 1;
-    if (inspector_ == nullptr || !inspector_->isVisible() || row < 0
+    if (viewer_ == nullptr || !viewer_->isVisible() || row < 0
         || static_cast<std::size_t>(row) >= blocks_.count())
         return;
-    inspector_->showEntry(blocks_.entries()[row]);
+    viewer_->showEntry(blocks_.entries()[row]);
 }
 
 std::string MainWindow::encodePng(int width, int height, const std::vector<std::uint8_t>& rgba)
@@ -174,10 +174,10 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::hideEvent(QHideEvent* event)
 {
-    // The inspector belongs to this window: it must not stay on the screen once the window has
+    // The viewer belongs to this window: it must not stay on the screen once the window has
     // gone (and the exit question is asked).
-    if (inspector_ != nullptr && !event->spontaneous())
-        inspector_->hide();
+    if (viewer_ != nullptr && !event->spontaneous())
+        viewer_->hide();
     QDialog::hideEvent(event);
 }
 

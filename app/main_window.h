@@ -17,7 +17,7 @@ class QMenu;
 namespace murax {
 
 class BlockListView;
-class InspectorWindow;
+class EntryViewer;
 class StatusBar;
 class Toolbar;
 
@@ -39,14 +39,14 @@ public:
     void setStatusText(const std::string& text) override;
     std::optional<std::string> editName(const std::string& fieldText,
                                         std::size_t maxLength) override;
-    void showInspector() override;
+    void showEntryViewer() override;
     std::string encodePng(int width, int height, const std::vector<std::uint8_t>& rgba) override;
 
     BlockListView* blockList() const { return list_; }
     StatusBar* statusBar() const { return statusBar_; }
     Toolbar* toolbar() const { return toolbar_; }
-    // The inspector once Inspect has opened it (it stays, hidden, after it closes); else null.
-    InspectorWindow* inspector() const { return inspector_; }
+    // The viewer once F3 or the context menu has opened it (it stays, hidden, after it closes); else null.
+    EntryViewer* viewer() const { return viewer_; }
 
     void reject() override;
 
@@ -58,7 +58,7 @@ protected:
 
 private:
     void runCommand(const Command& command);
-    // Shows the current entry in the inspector while it is open.
+    // Shows the current entry in the viewer while it is open.
     void followCurrentRow();
 
     AppContext& app_;
@@ -67,7 +67,7 @@ private:
     BlockListView* list_ = nullptr;
     StatusBar* statusBar_ = nullptr;
     QMenu* contextMenu_ = nullptr;
-    InspectorWindow* inspector_ = nullptr;
+    EntryViewer* viewer_ = nullptr;
     bool painted_ = false;
 };
 

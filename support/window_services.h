@@ -48,9 +48,9 @@ public:
     // bytes when closed with "Save", nothing otherwise.
     virtual std::optional<std::string> editName(const std::string& fieldText,
                                                 std::size_t maxLength) = 0;
-    // Opens the inspector, a window of its own beside this one, on the current entry, or brings
+    // Opens the viewer, a window of its own beside this one, on the current entry, or brings
     // it to the front; while it stays open it follows the current row.
-    virtual void showInspector() = 0;
+    virtual void showEntryViewer() = 0;
     // A picture as the bytes of a PNG file: `width` x `height` pixels, row by row from the top,
     // four bytes each (red, green, blue, alpha). Empty when it cannot be encoded.
     virtual std::string encodePng(int width, int height, const std::vector<std::uint8_t>& rgba) = 0;

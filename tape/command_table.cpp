@@ -7,7 +7,7 @@
 #include "tape/clipboard_commands.h"
 #include "tape/delete_command.h"
 #include "tape/export_command.h"
-#include "tape/inspect_command.h"
+#include "tape/view_entry_command.h"
 #include "tape/move_commands.h"
 #include "tape/open_commands.h"
 #include "tape/save_commands.h"
@@ -43,7 +43,7 @@ constexpr Command kCommands[] = {
     {"Insert", insert, {}, false, B::Add, "Insert..."},
     {"Save as", saveAs, {}, false, B::Save, "Save as..."},
     {"Edit with hex editor", MODHEX, {}, false, B::Edit, "Edit with hex editor..."},
-    {"Inspect", inspectCommand, {{{.virtualKey = vk::F3}}}, false, B::None, nullptr,
+    {"Inspect", viewEntryCommand, {{{.virtualKey = vk::F3}}}, false, B::None, nullptr,
      "Inspect\tF3"},
     {"Export", exportCommand, {}, false, B::None, nullptr, "Export..."},
     // Ctrl+Shift+Z before Ctrl+Z: the first row whose modifiers are down wins.

@@ -9,7 +9,7 @@
 #include "support/replacing_write.h"
 #include "tape/block_list_box.h"
 #include "tape/entry_bytes.h"
-#include "tape/entry_inspection.h"
+#include "tape/entry_details.h"
 #include "tape/save_commands.h"
 
 namespace murax {

@@ -222,7 +222,7 @@ void MainWindowTest::rightClicksOpenTheContextMenuAndLeaveTheSelectionAlone()
     QCOMPARE(view().selectedPositions(), std::vector<int>{1});
     QCOMPARE(watch.seen, (QStringList{"QMenu", "QMenu"}));
     // Closing the menu ran nothing.
-    QVERIFY(window_->inspector() == nullptr);
+    QVERIFY(window_->viewer() == nullptr);
     QCOMPARE(fake_.events, std::vector<std::string>());
 }
 

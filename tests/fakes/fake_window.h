@@ -30,8 +30,8 @@ public:
         std::size_t maxLength;
     };
     std::vector<NameRequest> nameRequests;
-    // The current row each time the inspector was asked for.
-    std::vector<int> inspectorShownOn;
+    // The current row each time the viewer was asked for.
+    std::vector<int> viewerShownOn;
     // encodePng gives "png WxH:" and the pixel bytes, or nothing once this is set.
     bool pngFails = false;
 
@@ -49,7 +49,7 @@ public:
         nameAnswers.pop_front();
         return answer;
     }
-    void showInspector() override { inspectorShownOn.push_back(list.currentPosition()); }
+    void showEntryViewer() override { viewerShownOn.push_back(list.currentPosition()); }
     std::string encodePng(int width, int height, const std::vector<std::uint8_t>& rgba) override
     {
         if (pngFails)

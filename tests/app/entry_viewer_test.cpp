@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "app/block_list_view.h"
-#include "app/inspector_window.h"
+#include "app/entry_viewer.h"
 #include "app/main_window.h"
 #include "app/program_fonts.h"
 #include "support/app_context.h"
@@ -77,7 +77,7 @@ QStringList tabTitles(const QTabWidget& tabs)
 
 }  // namespace
 
-class InspectorWindowTest : public QObject, public testing::WindowTest<FakeDesktop> {
+class EntryViewerTest : public QObject, public testing::WindowTest<FakeDesktop> {
     Q_OBJECT
 
 private slots:
@@ -85,42 +85,42 @@ private slots:
     void init();
     void cleanup();
 
-    void f3OpensTheInspectorOnTheCurrentEntryAndEscClosesIt();
-    void theInspectorFollowsTheCurrentRowAndTheEditsMadeToIt();
+    void f3OpensTheViewerOnTheCurrentEntryAndEscClosesIt();
+    void theViewerFollowsTheCurrentRowAndTheEditsMadeToIt();
     void aScreenIsDrawnAtTwiceItsSizeInTheSpectrumsColours();
     void theHexDumpCanBeSelectedAndCopied();
-    void aRightClickOffersInspectAndExportOnTheCurrentEntry();
-    void theMenuKeyOpensTheSameMenuAndTheInspectorGoesWithTheWindow();
+    void aRightClickOffersViewingAndExportOnTheCurrentEntry();
+    void theMenuKeyOpensTheSameMenuAndTheViewerGoesWithTheWindow();
     void exportWritesTheScreenAsAPngOfTheSamePixels();
     void exportWritesAListingAsTextAndDataAsBytes();
     void anExportOntoAFolderIsReportedAndTheWindowsStay();
 
 private:
     using WindowTest::openWindow;
-    InspectorWindow& inspector() { return *window_->inspector(); }
+    EntryViewer& viewer() { return *window_->viewer(); }
     void pressF3() { QTest::keyClick(&view(), Qt::Key_F3); }
     void chooseFromContextMenu(const QString& entry);
 
 };
 
-void InspectorWindowTest::initTestCase()
+void EntryViewerTest::initTestCase()
 {
     prepareWindowTests();
     // The program's own handler: a failed write shows its message and abandons the command.
     ERRORSYS();
 }
 
-void InspectorWindowTest::init()
+void EntryViewerTest::init()
 {
     beginWindowTest();
 }
 
-void InspectorWindowTest::cleanup()
+void EntryViewerTest::cleanup()
 {
     endWindowTest();
 }
 
-void InspectorWindowTest::chooseFromContextMenu(const QString& entry)
+void EntryViewerTest::chooseFromContextMenu(const QString& entry)
 {
     QStringList offered;
     testing::whenMenuOpens([&](QMenu& menu) {
@@ -136,68 +136,68 @@ void InspectorWindowTest::chooseFromContextMenu(const QString& entry)
     QCOMPARE(offered, (QStringList{"Inspect\tF3", "Export..."}));
 }
 
-void InspectorWindowTest::f3OpensTheInspectorOnTheCurrentEntryAndEscClosesIt()
+void EntryViewerTest::f3OpensTheViewerOnTheCurrentEntryAndEscClosesIt()
 {
     openWindow(kProgram + kLoneData);
-    QVERIFY(window_->inspector() == nullptr);
+    QVERIFY(window_->viewer() == nullptr);
     pressF3();
-    QVERIFY(window_->inspector() != nullptr);
-    QTRY_VERIFY(inspector().isVisible());
-    QVERIFY(!inspector().isModal());
-    QCOMPARE(inspector().windowTitle(), QString("hello"));
-    const QString details = inspector().details()->toPlainText();
+    QVERIFY(window_->viewer() != nullptr);
+    QTRY_VERIFY(viewer().isVisible());
+    QVERIFY(!viewer().isModal());
+    QCOMPARE(viewer().windowTitle(), QString("hello"));
+    const QString details = viewer().details()->toPlainText();
     QVERIFY2(details.contains("Type: 0 (Program)"), qPrintable(details));
     QVERIFY2(details.contains("Autostart line: 10"), qPrintable(details));
     QVERIFY2(details.contains("OK      Data block: checksum"), qPrintable(details));
-    QCOMPARE(tabTitles(*inspector().tabs()), (QStringList{"BASIC listing", "Hex dump"}));
-    QCOMPARE(inspector().tabs()->currentWidget(), inspector().basicListing());
-    QCOMPARE(inspector().basicListing()->toPlainText(),
+    QCOMPARE(tabTitles(*viewer().tabs()), (QStringList{"BASIC listing", "Hex dump"}));
+    QCOMPARE(viewer().tabs()->currentWidget(), viewer().basicListing());
+    QCOMPARE(viewer().basicListing()->toPlainText(),
              joined(basicListingText(listBasic(kProgramData, kProgramData.size(), 10))));
-    QVERIFY(inspector().basicListing()->toPlainText().contains("   10 PRINT 1"));
+    QVERIFY(viewer().basicListing()->toPlainText().contains("   10 PRINT 1"));
 
-    // The main window stays usable beside it; Esc in the inspector closes the inspector alone.
+    // The main window stays usable beside it; Esc in the viewer closes the viewer alone.
     QVERIFY(window_->isVisible());
-    QTest::keyClick(inspector().basicListing(), Qt::Key_Escape);
-    QTRY_VERIFY(!inspector().isVisible());
+    QTest::keyClick(viewer().basicListing(), Qt::Key_Escape);
+    QTRY_VERIFY(!viewer().isVisible());
     QVERIFY(window_->isVisible());
     QCOMPARE(fake_.events, std::vector<std::string>());
 }
 
-void InspectorWindowTest::theInspectorFollowsTheCurrentRowAndTheEditsMadeToIt()
+void EntryViewerTest::theViewerFollowsTheCurrentRowAndTheEditsMadeToIt()
 {
     openWindow(kProgram + kLoneData + kScreen);
     pressF3();
-    QTRY_VERIFY(inspector().isVisible());
+    QTRY_VERIFY(viewer().isVisible());
     QTest::keyClick(&view(), Qt::Key_Down);
-    QCOMPARE(inspector().windowTitle(), QString("Data block"));
-    QCOMPARE(tabTitles(*inspector().tabs()), QStringList{"Hex dump"});
-    QCOMPARE(inspector().hexDump()->toPlainText(), joined(hexDumpLines(kLoneData)));
-    QVERIFY(inspector().details()->toPlainText().contains("flag 0xFF as expected"));
+    QCOMPARE(viewer().windowTitle(), QString("Data block"));
+    QCOMPARE(tabTitles(*viewer().tabs()), QStringList{"Hex dump"});
+    QCOMPARE(viewer().hexDump()->toPlainText(), joined(hexDumpLines(kLoneData)));
+    QVERIFY(viewer().details()->toPlainText().contains("flag 0xFF as expected"));
     QTest::keyClick(&view(), Qt::Key_Down);
-    QCOMPARE(inspector().windowTitle(), QString("picture"));
-    QCOMPARE(tabTitles(*inspector().tabs()), (QStringList{"Screen", "Hex dump"}));
+    QCOMPARE(viewer().windowTitle(), QString("picture"));
+    QCOMPARE(tabTitles(*viewer().tabs()), (QStringList{"Screen", "Hex dump"}));
 
-    // Moving the entry up changes the tape under the current row: the inspector shows it again.
+    // Moving the entry up changes the tape under the current row: the viewer shows it again.
     fake_.ctrlDown = true;
     QTest::keyClick(&view(), Qt::Key_Up, Qt::ControlModifier);
     fake_.ctrlDown = false;
     QCOMPARE(view().currentPosition(), 2);
-    QCOMPARE(inspector().windowTitle(), QString("picture"));
+    QCOMPARE(viewer().windowTitle(), QString("picture"));
 
-    // Deleting every entry leaves nothing to inspect.
+    // Deleting every entry leaves nothing to show.
     QTest::keyClick(&view(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(&view(), Qt::Key_Delete);
     QVERIFY(list_.empty());
-    QVERIFY(!inspector().isVisible());
+    QVERIFY(!viewer().isVisible());
 }
 
-void InspectorWindowTest::aScreenIsDrawnAtTwiceItsSizeInTheSpectrumsColours()
+void EntryViewerTest::aScreenIsDrawnAtTwiceItsSizeInTheSpectrumsColours()
 {
     openWindow(kScreen);
     pressF3();
-    QTRY_VERIFY(inspector().isVisible());
-    QCOMPARE(inspector().tabs()->currentWidget(), inspector().screen());
-    const QImage shown = inspector().screen()->pixmap().toImage();
+    QTRY_VERIFY(viewer().isVisible());
+    QCOMPARE(viewer().tabs()->currentWidget(), viewer().screen());
+    const QImage shown = viewer().screen()->pixmap().toImage();
     QCOMPARE(shown.size(), QSize(512, 384));
     const ScreenPicture picture = *decodeScreen(screenData());
     for (int y = 0; y < kScreenHeight; ++y)
@@ -208,38 +208,38 @@ void InspectorWindowTest::aScreenIsDrawnAtTwiceItsSizeInTheSpectrumsColours()
                         QFAIL(qPrintable(QString("pixel %1,%2 differs").arg(x).arg(y)));
 }
 
-void InspectorWindowTest::theHexDumpCanBeSelectedAndCopied()
+void EntryViewerTest::theHexDumpCanBeSelectedAndCopied()
 {
     openWindow(kProgram);
     pressF3();
-    QTRY_VERIFY(inspector().isVisible());
-    inspector().tabs()->setCurrentWidget(inspector().hexDump());
-    QPlainTextEdit& hex = *inspector().hexDump();
+    QTRY_VERIFY(viewer().isVisible());
+    viewer().tabs()->setCurrentWidget(viewer().hexDump());
+    QPlainTextEdit& hex = *viewer().hexDump();
     QVERIFY(hex.isReadOnly());
     hex.setFocus();
     QTest::keyClick(&hex, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(&hex, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QApplication::clipboard()->text(), joined(hexDumpLines(kProgram)));
 
-    // The hex dump stays in front while the inspector follows the rows.
+    // The hex dump stays in front while the viewer follows the rows.
     window_->blockList()->select(1);
-    QCOMPARE(inspector().tabs()->currentWidget(), inspector().hexDump());
+    QCOMPARE(viewer().tabs()->currentWidget(), viewer().hexDump());
 }
 
-void InspectorWindowTest::aRightClickOffersInspectAndExportOnTheCurrentEntry()
+void EntryViewerTest::aRightClickOffersViewingAndExportOnTheCurrentEntry()
 {
     openWindow(kLoneData + kProgram + kScreen);
     QTest::keyClick(&view(), Qt::Key_Down);
     QCOMPARE(view().currentPosition(), 2);
     // A right click on row 1 opens the menu without moving the selection: it acts on row 2.
     chooseFromContextMenu("Inspect\tF3");
-    QTRY_VERIFY(window_->inspector() != nullptr && inspector().isVisible());
-    QCOMPARE(inspector().windowTitle(), QString("hello"));
+    QTRY_VERIFY(window_->viewer() != nullptr && viewer().isVisible());
+    QCOMPARE(viewer().windowTitle(), QString("hello"));
     QCOMPARE(view().currentPosition(), 2);
     QCOMPARE(view().selectedPositions(), std::vector<int>{2});
 }
 
-void InspectorWindowTest::theMenuKeyOpensTheSameMenuAndTheInspectorGoesWithTheWindow()
+void EntryViewerTest::theMenuKeyOpensTheSameMenuAndTheViewerGoesWithTheWindow()
 {
     openWindow(kProgram);
     QStringList offered;
@@ -254,19 +254,19 @@ void InspectorWindowTest::theMenuKeyOpensTheSameMenuAndTheInspectorGoesWithTheWi
     QCOMPARE(offered, (QStringList{"Inspect\tF3", "Export..."}));
 
     pressF3();
-    QTRY_VERIFY(inspector().isVisible());
+    QTRY_VERIFY(viewer().isVisible());
     window_->reject();
     QVERIFY(!window_->isVisible());
-    QVERIFY(!inspector().isVisible());
+    QVERIFY(!viewer().isVisible());
 }
 
-void InspectorWindowTest::exportWritesTheScreenAsAPngOfTheSamePixels()
+void EntryViewerTest::exportWritesTheScreenAsAPngOfTheSamePixels()
 {
     openWindow(kScreen);
     pressF3();
-    QTRY_VERIFY(inspector().isVisible());
+    QTRY_VERIFY(viewer().isVisible());
     fake_.saveAnswers.push_back(testing::bytesOf(dir_->filePath("screen.png")));
-    QTest::mouseClick(inspector().exportButton(), Qt::LeftButton);
+    QTest::mouseClick(viewer().exportButton(), Qt::LeftButton);
     QCOMPARE(fake_.events, std::vector<std::string>{
                                "save: Export data bytes (a name ending in .png: the screen picture)"});
     QImage image;
@@ -277,10 +277,10 @@ void InspectorWindowTest::exportWritesTheScreenAsAPngOfTheSamePixels()
         for (int x = 0; x < kScreenWidth; ++x)
             if ((image.pixel(x, y) & 0xFFFFFF) != picture.pixel(x, y))
                 QFAIL(qPrintable(QString("pixel %1,%2 differs").arg(x).arg(y)));
-    QVERIFY(inspector().isVisible());
+    QVERIFY(viewer().isVisible());
 }
 
-void InspectorWindowTest::exportWritesAListingAsTextAndDataAsBytes()
+void EntryViewerTest::exportWritesAListingAsTextAndDataAsBytes()
 {
     openWindow(kProgram);
     fake_.saveAnswers.push_back("listing.txt");
@@ -294,23 +294,23 @@ void InspectorWindowTest::exportWritesAListingAsTextAndDataAsBytes()
     QVERIFY(fake_.messages.empty());
 }
 
-void InspectorWindowTest::anExportOntoAFolderIsReportedAndTheWindowsStay()
+void EntryViewerTest::anExportOntoAFolderIsReportedAndTheWindowsStay()
 {
     openWindow(kProgram);
     QVERIFY(QDir(dir_->path()).mkdir("folder.bin"));
     pressF3();
-    QTRY_VERIFY(inspector().isVisible());
+    QTRY_VERIFY(viewer().isVisible());
     fake_.saveAnswers.push_back(testing::bytesOf(dir_->filePath("folder.bin")));
-    QTest::mouseClick(inspector().exportButton(), Qt::LeftButton);
+    QTest::mouseClick(viewer().exportButton(), Qt::LeftButton);
     QCOMPARE(fake_.messages.size(), std::size_t{1});
     // The handler's message names the file in capitals.
     QVERIFY2(fake_.messages[0].text.find("FOLDER.BIN") != std::string::npos,
              fake_.messages[0].text.c_str());
     QVERIFY(QFileInfo(dir_->filePath("folder.bin")).isDir());
-    QVERIFY(inspector().isVisible());
+    QVERIFY(viewer().isVisible());
     QVERIFY(window_->isVisible());
     QVERIFY(!app_.commandRunning());
 }
 
-QTEST_MAIN(InspectorWindowTest)
-#include "inspector_window_test.moc"
+QTEST_MAIN(EntryViewerTest)
+#include "entry_viewer_test.moc"

@@ -10,9 +10,9 @@
 #include "tape/basic_listing.h"
 #include "tape/display_charset.h"
 #include "tape/entry_bytes.h"
-#include "tape/entry_inspection.h"
+#include "tape/entry_details.h"
 #include "tape/export_command.h"
-#include "tape/inspect_command.h"
+#include "tape/view_entry_command.h"
 #include "tape/key_router.h"
 #include "tape/virtual_keys.h"
 #include "tests/tape/command_fixture.h"
@@ -52,9 +52,9 @@ std::string bytesEntry(const std::string& payload)
     return headerBlock(3, "code", payload.size(), 32768, 32768) + dataBlock(payload);
 }
 
-TEST(EntryInspection, ShowsWhatEachKindOfEntryHas)
+TEST(EntryDetails, ShowsWhatEachKindOfEntryHas)
 {
-    const EntryInspection program = inspectEntry(programEntry());
+    const EntryDetails program = detailsOfEntry(programEntry());
     EXPECT_EQ(program.title, "hello");
     ASSERT_FALSE(program.fields.empty());
     EXPECT_EQ(program.fields[0].label, "Flag");
@@ -64,7 +64,7 @@ TEST(EntryInspection, ShowsWhatEachKindOfEntryHas)
     EXPECT_FALSE(program.screen);
     EXPECT_EQ(program.hexDump.size(), (programEntry().size() + 15) / 16);
 
-    const EntryInspection screen = inspectEntry(screenEntry());
+    const EntryDetails screen = detailsOfEntry(screenEntry());
     EXPECT_EQ(screen.title, "pic");
     ASSERT_TRUE(screen.screen);
     EXPECT_EQ(screen.screen->rgba, decodeScreen(screenData())->rgba);
@@ -73,38 +73,38 @@ TEST(EntryInspection, ShowsWhatEachKindOfEntryHas)
     // Screen memory without a bytes header, or a bytes entry of another size, is only bytes.
     for (const std::string& entry : {dataBlock(screenData()), bytesEntry(std::string(6000, 'x')),
                                      headerBlock(0, "empty", 0, 32768, 0) + dataBlock("")}) {
-        const EntryInspection other = inspectEntry(entry);
+        const EntryDetails other = detailsOfEntry(entry);
         EXPECT_FALSE(other.screen);
         EXPECT_EQ(other.hexDump.empty(), false);
     }
     // An empty program still has a listing to show (its autostart line, if nothing else).
-    EXPECT_TRUE(inspectEntry(headerBlock(0, "empty", 0, 32768, 0) + dataBlock("")).basicListing);
+    EXPECT_TRUE(detailsOfEntry(headerBlock(0, "empty", 0, 32768, 0) + dataBlock("")).basicListing);
 
-    const EntryInspection data = inspectEntry(dataBlock("abc"));
+    const EntryDetails data = detailsOfEntry(dataBlock("abc"));
     EXPECT_EQ(data.title, "Data block");
     EXPECT_TRUE(data.fields.empty());
     EXPECT_FALSE(data.basicListing);
     EXPECT_EQ(verdictColumn(data.verdicts), "ok");
 }
 
-TEST(EntryInspection, TitleKeepsInnerSpacesAndShowsBytesInTheListsMapping)
+TEST(EntryDetails, TitleKeepsInnerSpacesAndShowsBytesInTheListsMapping)
 {
     EXPECT_EQ(entryTitle(bytesEntry("x").replace(4, 10, "a b\x7F      ")),
               "a b" + bytesToDisplayUtf8("\x7F"));
     EXPECT_EQ(entryTitle(bytesEntry("x").replace(4, 10, "          ")), "");
 }
 
-class InspectCommandTest : public CommandTest {};
+class ViewEntryCommandTest : public CommandTest {};
 
-TEST_F(InspectCommandTest, OpensOnTheCurrentRowOnlyAndF3StartsIt)
+TEST_F(ViewEntryCommandTest, OpensOnTheCurrentRowOnlyAndF3StartsIt)
 {
     open("t.tap", programEntry() + lone(1));
-    inspectCommand(window, list);
-    EXPECT_TRUE(window.inspectorShownOn.empty());  // no current row
+    viewEntryCommand(window, list);
+    EXPECT_TRUE(window.viewerShownOn.empty());  // no current row
 
     window.list.select(2);
     EXPECT_FALSE(TASTI(window, vk::F3, list));
-    EXPECT_EQ(window.inspectorShownOn, std::vector<int>{2});
+    EXPECT_EQ(window.viewerShownOn, std::vector<int>{2});
     EXPECT_TRUE(fake.events.empty());
 }
 

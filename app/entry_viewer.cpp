@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/inspector_window.h"
+#include "app/entry_viewer.h"
 
 #include <QDialogButtonBox>
 #include <QImage>
@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "app/program_fonts.h"
-#include "tape/entry_inspection.h"
+#include "tape/entry_details.h"
 
 namespace murax {
 namespace {
@@ -46,14 +46,14 @@ QString joined(const std::vector<std::string>& lines)
     return text;
 }
 
-QString detailsText(const EntryInspection& inspection)
+QString detailsText(const EntryDetails& details)
 {
     std::vector<std::string> lines;
-    for (const FieldLine& field : inspection.fields)
+    for (const FieldLine& field : details.fields)
         lines.push_back(field.label + ": " + field.value);
     if (!lines.empty())
         lines.emplace_back();
-    for (const Verdict& verdict : inspection.verdicts)
+    for (const Verdict& verdict : details.verdicts)
         lines.push_back((verdict.passed ? "OK      " : "PROBLEM ") + verdict.text);
     return joined(lines);
 }
@@ -68,21 +68,21 @@ QPixmap screenPixmap(const ScreenPicture& picture)
 
 }  // namespace
 
-InspectorWindow::InspectorWindow(std::function<void()> exportEntry, QWidget* parent)
+EntryViewer::EntryViewer(std::function<void()> exportEntry, QWidget* parent)
     : QDialog(parent),
-      details_(readOnlyText("inspectorDetails", this)),
+      details_(readOnlyText("viewerDetails", this)),
       tabs_(new QTabWidget(this)),
-      basic_(readOnlyText("inspectorBasic", this)),
+      basic_(readOnlyText("viewerBasic", this)),
       screen_(new QLabel(this)),
-      hex_(readOnlyText("inspectorHex", this)),
+      hex_(readOnlyText("viewerHex", this)),
       export_(new QPushButton("Export...", this))
 {
-    setObjectName("inspector");
+    setObjectName("entryViewer");
     setModal(false);
-    tabs_->setObjectName("inspectorTabs");
-    screen_->setObjectName("inspectorScreen");
+    tabs_->setObjectName("viewerTabs");
+    screen_->setObjectName("viewerScreen");
     screen_->setAlignment(Qt::AlignCenter);
-    export_->setObjectName("inspectorExport");
+    export_->setObjectName("viewerExport");
     export_->setAutoDefault(false);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -110,31 +110,31 @@ InspectorWindow::InspectorWindow(std::function<void()> exportEntry, QWidget* par
     resize(kScreenWidth * kScreenScale + 80, 760);
 }
 
-void InspectorWindow::showEntry(std::string_view entry)
+void EntryViewer::showEntry(std::string_view entry)
 {
-    const EntryInspection inspection = inspectEntry(entry);
-    setWindowTitle(QString::fromStdString(inspection.title));
-    details_->setPlainText(detailsText(inspection));
+    const EntryDetails details = detailsOfEntry(entry);
+    setWindowTitle(QString::fromStdString(details.title));
+    details_->setPlainText(detailsText(details));
     fitDetailsToText();
-    hex_->setPlainText(joined(inspection.hexDump));
+    hex_->setPlainText(joined(details.hexDump));
 
     const bool hexInFront = tabs_->currentWidget() == hex_;
     tabs_->clear();
-    if (inspection.basicListing) {
-        basic_->setPlainText(joined(*inspection.basicListing));
+    if (details.basicListing) {
+        basic_->setPlainText(joined(*details.basicListing));
         tabs_->addTab(basic_, "BASIC listing");
     }
-    if (inspection.screen) {
-        screen_->setPixmap(screenPixmap(*inspection.screen));
+    if (details.screen) {
+        screen_->setPixmap(screenPixmap(*details.screen));
         tabs_->addTab(screen_, "Screen");
     }
     tabs_->addTab(hex_, "Hex dump");
     // The listing or the picture, which say more, come first, unless the user has brought the
-    // hex dump to the front: it stays there while the inspector follows the rows.
+    // hex dump to the front: it stays there while the viewer follows the rows.
     tabs_->setCurrentWidget(hexInFront ? static_cast<QWidget*>(hex_) : tabs_->widget(0));
 }
 
-void InspectorWindow::fitDetailsToText()
+void EntryViewer::fitDetailsToText()
 {
     // Every field and verdict in sight without scrolling: a header entry has at most fifteen
     // lines, with room for a verdict that wraps.

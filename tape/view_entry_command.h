@@ -7,7 +7,7 @@
 
 namespace murax {
 
-// Inspect (F3): opens the inspector on the current entry; nothing without a current row.
-void inspectCommand(Window& window, BlockList& list);
+// F3, "Inspect": opens the viewer on the current entry; nothing without a current row.
+void viewEntryCommand(Window& window, BlockList& list);
 
 }  // namespace murax

@@ -14,14 +14,14 @@ class QTabWidget;
 
 namespace murax {
 
-// The inspector: a window of its own beside the main window, not modal, that shows one entry: its
+// The viewer: a window of its own beside the main window, not modal, that shows one entry: its
 // header's fields with their meaning, the checks' verdicts, and in tabs the program's BASIC
 // listing or the screen's picture at twice its size where the entry has one, and always the hex
 // dump. Every text can be selected and copied. Esc or Close hides it; Export... runs `exportEntry`.
-class InspectorWindow : public QDialog {
+class EntryViewer : public QDialog {
     Q_OBJECT
 public:
-    InspectorWindow(std::function<void()> exportEntry, QWidget* parent);
+    EntryViewer(std::function<void()> exportEntry, QWidget* parent);
 
     // Shows `entry` (its exact bytes), replacing what was shown before.
     void showEntry(std::string_view entry);

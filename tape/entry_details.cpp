@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tape/entry_inspection.h"
+#include "tape/entry_details.h"
 
 #include "tape/basic_listing.h"
 #include "tape/display_charset.h"
@@ -42,17 +42,17 @@ std::optional<ScreenPicture> entryScreen(std::string_view entry)
     return decodeScreen(entryData(entry));
 }
 
-EntryInspection inspectEntry(std::string_view entry)
+EntryDetails detailsOfEntry(std::string_view entry)
 {
-    EntryInspection inspection;
-    inspection.title = entryTitle(entry);
+    EntryDetails details;
+    details.title = entryTitle(entry);
     if (const auto header = decodeHeader(entry))
-        inspection.fields = describeHeader(*header);
-    inspection.verdicts = entryVerdicts(factsOfEntry(entry));
-    inspection.hexDump = hexDumpLines(entry);
-    inspection.basicListing = programListing(entry);
-    inspection.screen = entryScreen(entry);
-    return inspection;
+        details.fields = describeHeader(*header);
+    details.verdicts = entryVerdicts(factsOfEntry(entry));
+    details.hexDump = hexDumpLines(entry);
+    details.basicListing = programListing(entry);
+    details.screen = entryScreen(entry);
+    return details;
 }
 
 }  // namespace murax

@@ -13,8 +13,8 @@
 
 namespace murax {
 
-// Everything the inspector shows of one entry, worked out from its bytes alone.
-struct EntryInspection {
+// Everything the viewer shows of one entry, worked out from its bytes alone.
+struct EntryDetails {
     std::string title;                // the header's name, or "Data block"
     std::vector<FieldLine> fields;    // a header's fields with their meaning; empty without one
     std::vector<Verdict> verdicts;
@@ -25,13 +25,13 @@ struct EntryInspection {
     std::optional<ScreenPicture> screen;
 };
 
-EntryInspection inspectEntry(std::string_view entry);
+EntryDetails detailsOfEntry(std::string_view entry);
 
 // The name an entry goes by in a window title: the header's name without the spaces that pad it,
 // in the list's mapping, or "Data block" for an entry without a header.
 std::string entryTitle(std::string_view entry);
 
-// A program entry's listing as the inspector shows it and Export writes it; nothing for an entry
+// A program entry's listing as the viewer shows it and Export writes it; nothing for an entry
 // that is not a program.
 std::optional<std::vector<std::string>> programListing(std::string_view entry);
 
