@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "tape/entry_bytes.h"
+
 namespace murax {
 namespace {
 
@@ -35,11 +37,6 @@ constexpr const char* kBlockGraphics[] = {" ", "▝", "▘", "▀", "▗", "▐"
 // The colour and position codes that take operands, from 0x10: INK to OVER one, AT and TAB two.
 constexpr const char* kControlNames[] = {"INK", "PAPER", "FLASH", "BRIGHT", "INVERSE", "OVER",
                                          "AT", "TAB"};
-
-unsigned byteAt(std::string_view bytes, std::size_t i)
-{
-    return static_cast<unsigned char>(bytes[i]);
-}
 
 void appendKeyword(std::string& text, unsigned token)
 {
@@ -143,17 +140,16 @@ void listVariables(std::string_view area, std::vector<std::string>& out)
             out.push_back(name + " = " + numberText(spectrumNumber(area.substr(i, 5))));
             i += kNumberBytes;
         } else if (kind == 2 && has(2)) {  // a string
-            const std::size_t length = byteAt(area, i) + 256u * byteAt(area, i + 1);
+            const std::size_t length = wordAt(area, i);
             i += 2;
             out.push_back(std::string(1, letter) + "$ = " + stringText(area.substr(i, length)));
             i += length;
         } else if ((kind == 4 || kind == 6) && has(3)) {  // an array of numbers or characters
-            const std::size_t length = byteAt(area, i) + 256u * byteAt(area, i + 1);
+            const std::size_t length = wordAt(area, i);
             const unsigned dimensions = byteAt(area, i + 2);
             std::string shape;
             for (unsigned d = 0; d < dimensions && i + 4 + 2 * d < area.size(); ++d)
-                shape += (d ? "," : "") + std::to_string(byteAt(area, i + 3 + 2 * d) +
-                                                         256u * byteAt(area, i + 4 + 2 * d));
+                shape += (d ? "," : "") + std::to_string(wordAt(area, i + 3 + 2 * d));
             out.push_back(std::string(1, letter) + (kind == 6 ? "$(" : "(") + shape + ")" +
                           (kind == 6 ? " (character array)" : " (number array)"));
             i += 2 + length;
@@ -162,7 +158,7 @@ void listVariables(std::string_view area, std::vector<std::string>& out)
                           numberText(spectrumNumber(area.substr(i, 5))) + " TO " +
                           numberText(spectrumNumber(area.substr(i + 5, 5))) + " STEP " +
                           numberText(spectrumNumber(area.substr(i + 10, 5))) + ", loops to line " +
-                          std::to_string(byteAt(area, i + 15) + 256u * byteAt(area, i + 16)) +
+                          std::to_string(wordAt(area, i + 15)) +
                           " statement " + std::to_string(byteAt(area, i + 17)));
             i += 18;
         } else {

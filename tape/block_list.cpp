@@ -138,16 +138,11 @@ void BlockList::removeSelection(const std::vector<std::size_t>& indexes)
     if (removing == 0)
         return;
     const bool noting = beforeChange();
-    HeldEntries removed;
-    removed.lines.reserve(removing);
-    removed.entries.reserve(removing);
-    takeMarked(lines_, marked, removed.lines);
-    takeMarked(entries_, marked, removed.entries);
-    if (noting)
-        history_.note({.kind = ListChange::Kind::Removed,
-                       .second = removing,
-                       .marked = std::move(marked),
-                       .held = std::move(removed)});
+    ListChange change{.kind = ListChange::Kind::Removed, .second = removing,
+                      .marked = std::move(marked)};
+    makeRoom(change.held.lines, removing);
+    makeRoom(change.held.entries, removing);
+    make(std::move(change), noting);
 }
 
 std::size_t BlockList::moveSelection(const std::vector<std::size_t>& indexes, std::size_t before)
@@ -168,9 +163,7 @@ std::size_t BlockList::moveSelection(const std::vector<std::size_t>& indexes, st
                       .marked = std::move(marked)};
     makeRoom(change.held.lines, n);
     makeRoom(change.held.entries, n);
-    apply(change);
-    if (noting)
-        history_.note(std::move(change));
+    make(std::move(change), noting);
     return at;
 }
 
@@ -180,11 +173,7 @@ void BlockList::swap(std::size_t a, std::size_t b)
         throw std::out_of_range("BlockList::swap");
     if (a == b)
         return;
-    const bool noting = beforeChange();
-    std::swap(lines_[a], lines_[b]);
-    std::swap(entries_[a], entries_[b]);
-    if (noting)
-        history_.note({.kind = ListChange::Kind::Swapped, .first = a, .second = b});
+    make({.kind = ListChange::Kind::Swapped, .first = a, .second = b}, beforeChange());
 }
 
 void BlockList::replace(std::size_t index, std::string entry, const DisplayLine& line)
@@ -194,18 +183,18 @@ void BlockList::replace(std::size_t index, std::string entry, const DisplayLine&
     if (entries_[index] == entry && lines_[index] == line)
         return;
     const bool noting = beforeChange();
-    if (noting) {
-        HeldEntries previous;
-        previous.lines.push_back(line);
-        previous.entries.push_back(std::move(entry));
-        std::swap(lines_[index], previous.lines[0]);
-        std::swap(entries_[index], previous.entries[0]);
-        history_.note({.kind = ListChange::Kind::Replaced, .first = index,
-                       .held = std::move(previous)});
-        return;
-    }
-    lines_[index] = line;
-    entries_[index] = std::move(entry);
+    // The new entry goes in by trading places with the old one, which the change then holds.
+    ListChange change{.kind = ListChange::Kind::Replaced, .first = index};
+    change.held.lines.push_back(line);
+    change.held.entries.push_back(std::move(entry));
+    make(std::move(change), noting);
+}
+
+void BlockList::make(ListChange&& change, bool noting)
+{
+    apply(change);
+    if (noting)
+        history_.note(std::move(change));
 }
 
 bool BlockList::prepareFor(EditStep& step, bool forward)
@@ -310,33 +299,32 @@ void BlockList::takeBack(ListChange& change) noexcept
 
 std::optional<RowSelection> BlockList::undo()
 {
-    EditStep* step = history_.stepToUndo();
-    if (step == nullptr)
-        return std::nullopt;
-    if (!prepareFor(*step, false)) {
-        history_.clear();
-        return std::nullopt;
-    }
-    RowSelection rows = step->before;
-    for (auto change = step->changes.rbegin(); change != step->changes.rend(); ++change)
-        takeBack(*change);
-    history_.undone();
-    return rows;
+    return follow(history_.stepToUndo(), false);
 }
 
 std::optional<RowSelection> BlockList::redo()
 {
-    EditStep* step = history_.stepToRedo();
+    return follow(history_.stepToRedo(), true);
+}
+
+std::optional<RowSelection> BlockList::follow(EditStep* step, bool forward)
+{
     if (step == nullptr)
         return std::nullopt;
-    if (!prepareFor(*step, true)) {
+    if (!prepareFor(*step, forward)) {
         history_.clear();
         return std::nullopt;
     }
-    RowSelection rows = step->after;
-    for (ListChange& change : step->changes)
-        apply(change);
-    history_.redone();
+    RowSelection rows = forward ? step->after : step->before;
+    if (forward) {
+        for (ListChange& change : step->changes)
+            apply(change);
+        history_.redone();
+    } else {
+        for (auto change = step->changes.rbegin(); change != step->changes.rend(); ++change)
+            takeBack(*change);
+        history_.undone();
+    }
     return rows;
 }
 

@@ -62,6 +62,11 @@ private:
     // Checks that the step fits the list and makes room for everything its changes need, so that
     // once the list begins to follow a step nothing can fail halfway. False when it does not fit.
     bool prepareFor(EditStep& step, bool forward);
+    // Makes the step's changes (forward) or takes them back, and returns the rows selected after
+    // (before) it; nothing when there is no step or it does not fit the list.
+    std::optional<RowSelection> follow(EditStep* step, bool forward);
+    // Makes the change and, when `noting`, keeps it in the step being gathered.
+    void make(ListChange&& change, bool noting);
     void apply(ListChange& change) noexcept;
     void takeBack(ListChange& change) noexcept;
     // Called before an operation changes the list: notes room for the change while a step is

@@ -5,13 +5,12 @@
 #include <algorithm>
 #include <utility>
 
-#include "support/file_io.h"
-#include "support/message_box.h"
 #include "support/paths.h"
 #include "support/runtime_errors.h"
 #include "tape/block_info.h"
 #include "tape/block_list_box.h"
 #include "tape/tap_decoding.h"
+#include "tape/tape_file_lookup.h"
 #include "tape/undo_step.h"
 
 namespace murax {
@@ -42,14 +41,12 @@ void RILASCIA(Window& window, BlockList& list, const std::vector<std::string>& f
 {
     BlockList dropped;
     for (const std::string& file : files) {
-        const std::string name = FULLNAME(file);
-        if (!fileExists(name)) {
-            POPMSG("File;;" + name + ";;not found.", MessageKind::Inform);
+        const std::optional<std::string> name = findExactFile(FULLNAME(file));
+        if (!name)
             continue;
-        }
         BlockList loaded;
         try {
-            ABLOCKS(name, loaded);
+            ABLOCKS(*name, loaded);
         } catch (const CommandAbandoned&) {
             // The error handler has told the user; the other files still go in.
             continue;

@@ -12,9 +12,7 @@ std::string_view takeBlock(std::string_view& bytes)
         bytes = {};
         return {};
     }
-    const std::size_t length =
-        static_cast<unsigned char>(bytes[0]) + 256u * static_cast<unsigned char>(bytes[1]);
-    const std::string_view block = bytes.substr(2, length);
+    const std::string_view block = bytes.substr(2, wordAt(bytes, 0));
     bytes.remove_prefix(2 + block.size());
     return block;
 }
@@ -46,8 +44,7 @@ std::string_view entryData(std::string_view entry)
     if (block.empty())
         return {};
     const std::size_t declared =
-        static_cast<unsigned char>(entry[block.data() - entry.data() - 2]) +
-        256u * static_cast<unsigned char>(entry[block.data() - entry.data() - 1]);
+        wordAt(entry, static_cast<std::size_t>(block.data() - entry.data()) - 2);
     block.remove_prefix(1);  // the flag
     if (block.size() + 1 == declared && !block.empty())
         block.remove_suffix(1);  // the checksum of a complete block

@@ -2,10 +2,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 #include <vector>
 
 namespace murax {
+
+// The byte at `i`, or 0 past the end: short blocks and tapes cut short still decode.
+inline unsigned byteAt(std::string_view bytes, std::size_t i)
+{
+    return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0u;
+}
+
+// The little-endian word at `i`, a byte past the end counting as 0.
+inline unsigned wordAt(std::string_view bytes, std::size_t i)
+{
+    return byteAt(bytes, i) + 256u * byteAt(bytes, i + 1);
+}
 
 // The blocks of an entry (its exact bytes, length prefixes included, as the block list keeps
 // them): one for a data entry, the header and the block after it for a header entry. A block

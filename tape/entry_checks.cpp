@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "tape/entry_bytes.h"
+
 namespace murax {
 namespace {
 
@@ -15,11 +17,6 @@ constexpr unsigned kHeaderFlag = 0x00;
 constexpr unsigned kDataFlag = 0xFF;
 // A standard header: flag, type, ten name bytes, data length, two parameters, checksum.
 constexpr unsigned kHeaderBlockLength = 19;
-
-unsigned byteOf(std::string_view bytes, std::size_t i)
-{
-    return static_cast<unsigned char>(bytes[i]);
-}
 
 // The XOR of all the bytes, eight at a time: a check of a large tape is a pass over all of it.
 unsigned xorOfBytes(std::string_view bytes)
@@ -56,7 +53,7 @@ BlockFacts blockFacts(TapeSource& source, std::uint64_t position, std::string* h
     facts.lengthFieldBytes = static_cast<unsigned>(field.size());
     if (field.size() < 2)
         return facts;
-    facts.declaredLength = byteOf(field, 0) + 256u * byteOf(field, 1);
+    facts.declaredLength = wordAt(field, 0);
     unsigned xorOfAll = 0, last = 0;
     std::uint64_t at = position + 2;
     const std::uint64_t end = at + facts.declaredLength;
@@ -66,11 +63,11 @@ BlockFacts blockFacts(TapeSource& source, std::uint64_t position, std::string* h
         if (piece.empty())
             break;
         if (at == position + 2)
-            facts.flag = byteOf(piece, 0);
+            facts.flag = byteAt(piece, 0);
         if (head && head->size() < kHeaderBlockLength)
             head->append(piece.substr(0, kHeaderBlockLength - head->size()));
         xorOfAll ^= xorOfBytes(piece);
-        last = byteOf(piece, piece.size() - 1);
+        last = byteAt(piece, piece.size() - 1);
         at += piece.size();
     }
     facts.presentLength = at - (position + 2);
@@ -165,7 +162,7 @@ EntryFacts gatherFacts(TapeSource& source, std::uint64_t offset, bool header)
     const BlockFacts& first = facts.first;
     // Flag, type, ten name bytes, then the data length.
     if (first.complete() && first.declaredLength == kHeaderBlockLength)
-        facts.headerDataLength = byteOf(head, 12) + 256u * byteOf(head, 13);
+        facts.headerDataLength = wordAt(head, 12);
     const std::uint64_t next = offset + 2 + first.declaredLength;
     if (first.complete() && !source.bytesAt(next, 1).empty())
         facts.second = blockFacts(source, next);

@@ -13,11 +13,6 @@ namespace {
 constexpr std::size_t kFieldBytes = 18;  // flag, type, name, three words
 constexpr unsigned kNoAutostart = 32768;
 
-unsigned wordAt(std::string_view bytes, std::size_t i)
-{
-    return static_cast<unsigned char>(bytes[i]) + 256u * static_cast<unsigned char>(bytes[i + 1]);
-}
-
 std::string hexBytes(std::string_view bytes)
 {
     std::string text;

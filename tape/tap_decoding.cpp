@@ -3,25 +3,10 @@
 #include "tape/tap_decoding.h"
 
 #include "support/file_io.h"
+#include "tape/entry_bytes.h"
 
 namespace murax {
 namespace {
-
-// A byte past the end of the data counts as 0: short and truncated blocks still decode.
-unsigned byteAt(std::string_view d, std::size_t i)
-{
-    return i < d.size() ? static_cast<unsigned char>(d[i]) : 0u;
-}
-
-unsigned wordAt(std::string_view d, std::size_t i)
-{
-    return byteAt(d, i) + 256u * byteAt(d, i + 1);
-}
-
-bool isHeader(std::string_view d)
-{
-    return d.size() > 2 && d[2] == '\0';
-}
 
 void appendPadded(std::string& line, std::string_view text, std::size_t width)
 {
@@ -70,7 +55,7 @@ std::string BLKLINE(std::string_view d)
 {
     std::string line;
     line.reserve(52);
-    if (isHeader(d)) {
+    if (isHeaderEntry(d)) {
         if (d.size() > 4)
             line += d.substr(4, 10);
         line.append(4, ' ');
@@ -95,7 +80,7 @@ void splitIntoEntries(std::string_view data, BlockList& list)
     while (offset < data.size()) {
         const std::string_view d = data.substr(offset);
         std::size_t n = wordAt(d, 0) + 2u;
-        if (isHeader(d))
+        if (isHeaderEntry(d))
             n += wordAt(d, n) + 2u;
         list.append(std::string(d.substr(0, n)), DisplayLine(BLKLINE(d)));
         offset += n < d.size() ? n : d.size();

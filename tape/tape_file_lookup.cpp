@@ -10,7 +10,11 @@ namespace murax {
 
 std::optional<std::string> findTapeFile(const std::string& chosenName)
 {
-    std::string name = completeName(chosenName);
+    return findExactFile(completeName(chosenName));
+}
+
+std::optional<std::string> findExactFile(const std::string& name)
+{
     if (!fileExists(name)) {
         POPMSG("File;;" + name + ";;not found.", MessageKind::Inform);
         return std::nullopt;

@@ -12,4 +12,8 @@ namespace murax {
 // result is empty.
 std::optional<std::string> findTapeFile(const std::string& chosenName);
 
+// The same for a name taken as it is (made absolute, nothing appended): a file dropped on the
+// list is named exactly.
+std::optional<std::string> findExactFile(const std::string& name);
+
 }  // namespace murax
