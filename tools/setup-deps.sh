@@ -16,7 +16,7 @@ set -euo pipefail
 # `file`, which calls it application/octet-stream, and the tape goes to a web browser). libpng,
 # found through pkg-config, writes murax-list's screen pictures.
 run_packages=(
-    g++ cmake ninja-build pkg-config libpng-dev
+    g++ cmake ninja-build ccache pkg-config libpng-dev
     qt6-base-dev qt6-qpa-plugins
     fonts-liberation fonts-dejavu-core
     libgtest-dev
