@@ -53,13 +53,9 @@ bool writeAllTo(int fd, std::string_view bytes)
     return true;
 }
 
-bool writePartsTo(int fd, const std::vector<std::string>& parts)
+bool writePartsTo(int fd, const ByteParts& parts)
 {
-    for (const auto& part : parts) {
-        if (!writeAllTo(fd, part))
-            return false;
-    }
-    return true;
+    return parts.writeTo([fd](std::string_view piece) { return writeAllTo(fd, piece); });
 }
 
 bool readAllFrom(int fd, std::string& data)

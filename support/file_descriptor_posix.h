@@ -8,6 +8,8 @@
 
 #include <sys/types.h>
 
+#include "support/byte_parts.h"
+
 namespace murax {
 
 // An open file descriptor, closed when it goes.
@@ -34,7 +36,7 @@ private:
 
 // Writes every byte, through short writes and interruptions; false (errno set) on failure.
 bool writeAllTo(int fd, std::string_view bytes);
-bool writePartsTo(int fd, const std::vector<std::string>& parts);
+bool writePartsTo(int fd, const ByteParts& parts);
 
 // Reads from the descriptor to its end, appending to `data`; false (errno set) on a read error.
 bool readAllFrom(int fd, std::string& data);

@@ -20,13 +20,10 @@ bool writeAllTo(HANDLE file, const char* data, std::size_t size)
     return true;
 }
 
-bool writePartsTo(HANDLE file, const std::vector<std::string>& parts)
+bool writePartsTo(HANDLE file, const ByteParts& parts)
 {
-    for (const auto& part : parts) {
-        if (!writeAllTo(file, part.data(), part.size()))
-            return false;
-    }
-    return true;
+    return parts.writeTo(
+        [file](std::string_view piece) { return writeAllTo(file, piece.data(), piece.size()); });
 }
 
 std::wstring uniqueNamePart()

@@ -3,9 +3,10 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include <windows.h>
+
+#include "support/byte_parts.h"
 
 namespace murax {
 
@@ -49,7 +50,7 @@ private:
 
 // Writes every byte; false (GetLastError set) on failure.
 bool writeAllTo(HANDLE file, const char* data, std::size_t size);
-bool writePartsTo(HANDLE file, const std::vector<std::string>& parts);
+bool writePartsTo(HANDLE file, const ByteParts& parts);
 
 // Six characters that make a file name unique in its folder, as mkstemp's do.
 std::wstring uniqueNamePart();

@@ -12,7 +12,7 @@
 namespace murax {
 namespace {
 
-bool finishWriting(UniqueFd& file, const std::vector<std::string>& parts)
+bool finishWriting(UniqueFd& file, const ByteParts& parts)
 {
     const bool written = writePartsTo(file.get(), parts) && ::fsync(file.get()) == 0;
     return file.close() && written;
@@ -27,7 +27,7 @@ void removeKeepingError(const std::string& path)
 
 }  // namespace
 
-NewFileResult writeNewFile(const std::string& path, const std::vector<std::string>& parts)
+NewFileResult writeNewFile(const std::string& path, const ByteParts& parts)
 {
     UniqueFd file(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (!file) {
@@ -45,7 +45,7 @@ NewFileResult writeNewFile(const std::string& path, const std::vector<std::strin
 }
 
 std::string writeNewFileUnderShortName(const std::string& folder, const std::string& suffix,
-                                       const std::vector<std::string>& parts)
+                                       const ByteParts& parts)
 {
     // Readable by the user only, like the tape it may stand for.
     std::string name = (folder.empty() ? std::string(".") : folder) + "/murax-XXXXXX" + suffix;

@@ -12,7 +12,7 @@ namespace {
 
 constexpr int kShortNameAttempts = 100;
 
-bool finishWriting(NativeHandle& file, const std::vector<std::string>& parts)
+bool finishWriting(NativeHandle& file, const ByteParts& parts)
 {
     const bool written = writePartsTo(file.get(), parts) && FlushFileBuffers(file.get());
     return file.close() && written;
@@ -27,7 +27,7 @@ void removeKeepingError(const std::wstring& path)
 
 }  // namespace
 
-NewFileResult writeNewFile(const std::string& path, const std::vector<std::string>& parts)
+NewFileResult writeNewFile(const std::string& path, const ByteParts& parts)
 {
     const std::wstring wide = wideText(path);
     NativeHandle file(CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
@@ -51,7 +51,7 @@ NewFileResult writeNewFile(const std::string& path, const std::vector<std::strin
 }
 
 std::string writeNewFileUnderShortName(const std::string& folder, const std::string& suffix,
-                                       const std::vector<std::string>& parts)
+                                       const ByteParts& parts)
 {
     const std::string base = (folder.empty() ? std::string(".") : folder) + "\\murax-";
     for (int attempt = 0; attempt < kShortNameAttempts; ++attempt) {

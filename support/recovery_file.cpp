@@ -20,7 +20,7 @@ constexpr std::size_t kLongestKeptExtension = 16;
 // Tries game.recovered.tap, game.recovered-2.tap, ... in one folder; a name too long for the
 // file system becomes a short unique one.
 std::string writeInFolder(const fs::path& folder, const std::string& stem,
-                          const std::string& extension, const std::vector<std::string>& entries)
+                          const std::string& extension, const ByteParts& entries)
 {
     constexpr int kMaxNumber = 9999;
     for (int number = 1; number <= kMaxNumber; ++number) {
@@ -55,7 +55,7 @@ NameParts namePartsOf(const std::string& file)
     return {pathText(name.stem()), pathText(name.extension())};
 }
 
-std::string writeInDataFolder(const NameParts& name, const std::vector<std::string>& entries)
+std::string writeInDataFolder(const NameParts& name, const ByteParts& entries)
 {
     const std::string dataFolder = userDataFolder();
     if (dataFolder.empty())
@@ -81,7 +81,7 @@ std::string writeRecoveryFile(const std::string& currentFile,
     return writeInDataFolder(name, entries);
 }
 
-std::string writeSafetyCopy(const std::string& target, const std::vector<std::string>& parts)
+std::string writeSafetyCopy(const std::string& target, const ByteParts& parts)
 {
     return writeInDataFolder(namePartsOf(target), parts);
 }

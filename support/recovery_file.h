@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "support/byte_parts.h"
 #include "support/user_folders.h"
 
 namespace murax {
@@ -22,6 +23,6 @@ std::string writeRecoveryFile(const std::string& currentFile,
 // Before a tape is overwritten in place: a full copy of its new bytes in the user's data folder,
 // named like a recovery file, so that a write that fails half-way loses nothing. Returns the
 // copy's full path, or "" (the system's error set) when it could not be written.
-std::string writeSafetyCopy(const std::string& target, const std::vector<std::string>& parts);
+std::string writeSafetyCopy(const std::string& target, const ByteParts& parts);
 
 }  // namespace murax

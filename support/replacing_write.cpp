@@ -8,7 +8,7 @@
 
 namespace murax {
 
-void writeFileReplacing(const std::string& path, const std::vector<std::string>& parts,
+void writeFileReplacing(const std::string& path, const ByteParts& parts,
                         std::source_location where)
 {
     const auto failure = replaceFileContents(path, parts, LinksInTheWay::Follow);
@@ -24,7 +24,7 @@ void writeFileReplacing(const std::string& path, const std::vector<std::string>&
     }
 }
 
-bool replaceFileQuietly(const std::string& path, const std::vector<std::string>& parts)
+bool replaceFileQuietly(const std::string& path, const ByteParts& parts)
 {
     return !replaceFileContents(path, parts, LinksInTheWay::Refuse).has_value();
 }

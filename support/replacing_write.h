@@ -5,8 +5,8 @@
 #include <optional>
 #include <source_location>
 #include <string>
-#include <vector>
 
+#include "support/byte_parts.h"
 #include "support/file_error.h"
 
 namespace murax {
@@ -24,13 +24,13 @@ namespace murax {
 // Half-written files that earlier saves left in the folder are removed first. A failure is raised
 // naming `path`; one that the handler has no message for is shown as a report and abandons the
 // command, so that a failed save never ends the program.
-void writeFileReplacing(const std::string& path, const std::vector<std::string>& parts,
+void writeFileReplacing(const std::string& path, const ByteParts& parts,
                         std::source_location where = std::source_location::current());
 
 // The same replacing write for files whose failed write the program does not report (a settings
 // file), except that a symbolic link is never written through: false for a link, and on failure,
 // with the old file intact and no leftover.
-bool replaceFileQuietly(const std::string& path, const std::vector<std::string>& parts);
+bool replaceFileQuietly(const std::string& path, const ByteParts& parts);
 
 // The system side of the two above, one for each platform. On failure the old file is intact and nothing is left behind, except the safety copy
 // of an in-place write that failed half-way, which is then named.
@@ -42,7 +42,7 @@ struct ReplaceFailure {
 enum class LinksInTheWay { Follow, Refuse };
 
 std::optional<ReplaceFailure> replaceFileContents(const std::string& path,
-                                                  const std::vector<std::string>& parts,
+                                                  const ByteParts& parts,
                                                   LinksInTheWay links);
 
 }  // namespace murax

@@ -76,7 +76,7 @@ void syncFolder(const fs::path& folder)
 // Writes over the target's own bytes, for a tape whose folder takes no new file or that has
 // other names (hard links) that must see the new bytes too. A full copy of the new bytes goes to
 // the user's data folder first and stays there if the write fails half-way.
-Outcome writeInPlace(const fs::path& target, const std::vector<std::string>& parts)
+Outcome writeInPlace(const fs::path& target, const ByteParts& parts)
 {
     const std::string copy = writeSafetyCopy(target.string(), parts);
     if (copy.empty())
@@ -87,10 +87,9 @@ Outcome writeInPlace(const fs::path& target, const std::vector<std::string>& par
         ::unlink(copy.c_str());
         return createFailed(err);
     }
-    off_t size = 0;
-    for (const auto& part : parts)
-        size += static_cast<off_t>(part.size());
-    if (!writePartsTo(file.get(), parts) || ::ftruncate(file.get(), size) != 0 ||
+    // The new bytes end where the writing stopped: an older, longer content is cut there.
+    if (!writePartsTo(file.get(), parts) ||
+        ::ftruncate(file.get(), ::lseek(file.get(), 0, SEEK_CUR)) != 0 ||
         ::fsync(file.get()) != 0 || !file.close()) {
         Outcome failure = writeFailed(errno);
         failure->safetyCopy = copy;
@@ -104,7 +103,7 @@ Outcome writeInPlace(const fs::path& target, const std::vector<std::string>& par
 // and renames it over the target.
 Outcome writeSiblingAndRename(UniqueFd file, const fs::path& sibling, const fs::path& target,
                               const std::optional<struct stat>& old,
-                              const std::vector<std::string>& parts)
+                              const ByteParts& parts)
 {
     auto fail = [&](Outcome failure) {
         file.reset();
@@ -134,7 +133,7 @@ Outcome writeSiblingAndRename(UniqueFd file, const fs::path& sibling, const fs::
 }  // namespace
 
 std::optional<ReplaceFailure> replaceFileContents(const std::string& path,
-                                                  const std::vector<std::string>& parts,
+                                                  const ByteParts& parts,
                                                   LinksInTheWay links)
 {
     fs::path target(path);

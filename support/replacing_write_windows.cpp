@@ -75,7 +75,7 @@ std::optional<std::wstring> finalPathOf(const std::wstring& path)
 // Writes over the target's own bytes, for a tape whose folder takes no new file or that has
 // other names (hard links) that must see the new bytes too. A full copy of the new bytes goes to
 // the user's data folder first and stays there if the write fails half-way.
-Outcome writeInPlace(const std::wstring& target, const std::vector<std::string>& parts)
+Outcome writeInPlace(const std::wstring& target, const ByteParts& parts)
 {
     const std::string copy = writeSafetyCopy(utf8Text(target), parts);
     if (copy.empty())
@@ -117,7 +117,7 @@ NativeHandle createSibling(const std::wstring& folder, std::wstring& sibling, DW
 }  // namespace
 
 std::optional<ReplaceFailure> replaceFileContents(const std::string& path,
-                                                  const std::vector<std::string>& parts,
+                                                  const ByteParts& parts,
                                                   LinksInTheWay links)
 {
     std::wstring target = absolutePathOf(wideText(path));

@@ -35,6 +35,14 @@ const std::string kOld = "old bytes";
 const std::vector<std::string> kNewParts = {"new ", "", "bytes\x1A"};
 const std::string kNew = "new bytes\x1A";
 
+// The same bytes made while they are written, a byte at a time, as often as they are asked for.
+const ByteParts kMadeParts([](const ByteParts::Sink& sink) {
+    for (const char c : kNew)
+        if (!sink(std::string_view(&c, 1)))
+            return false;
+    return true;
+});
+
 struct ProgramEnded {};
 
 std::set<std::string> namesIn(const fs::path& folder)
@@ -191,8 +199,8 @@ const std::vector<SaveCase>& saveCases()
     return cases;
 }
 
-// Runs one case in the work folder `dir` and tells what differed from the table.
-std::string runCase(const SaveCase& c, const fs::path& dir)
+// Runs one case in the work folder `dir`, writing `parts`, and tells what differed from the table.
+std::string runCase(const SaveCase& c, const fs::path& dir, const ByteParts& parts)
 {
     testing::FakeDesktop fake;
     AppContext app{fake};
@@ -204,7 +212,7 @@ std::string runCase(const SaveCase& c, const fs::path& dir)
 
     std::string outcome;
     try {
-        writeFileReplacing(target, kNewParts);
+        writeFileReplacing(target, parts);
         outcome = "saved";
     } catch (const CommandAbandoned&) {
         outcome = "abandoned";
@@ -230,21 +238,26 @@ std::string runCase(const SaveCase& c, const fs::path& dir)
 
 TEST(SavingMatrix, EverySituationKeepsTheBytesAndTellsTheUser)
 {
-    for (const SaveCase& c : saveCases()) {
-        testing::ScratchFolder scratch;
-        ASSERT_TRUE(testing::handToUnprivileged(scratch.path().string()));
-        const std::optional<std::string> report = testing::runUnprivileged([&] {
-            const fs::path dir = scratch.path() / "work";
-            fs::create_directory(dir);
-            return runCase(c, dir);
-        });
-        if (!report)
-            GTEST_SKIP() << "no unprivileged user to run the cases as";
-        EXPECT_EQ(*report, "") << c.name;
-        // Let the scratch folder go even where a case took the write permission away.
-        for (const auto& item : fs::recursive_directory_iterator(scratch.path()))
-            if (item.is_directory() && !item.is_symlink())
-                fs::permissions(item.path(), fs::perms::owner_all, fs::perm_options::add);
+    const ByteParts listedParts(kNewParts);
+    const std::pair<const char*, const ByteParts*> forms[] = {{"listed", &listedParts},
+                                                              {"made", &kMadeParts}};
+    for (const auto& [form, parts] : forms) {
+        for (const SaveCase& c : saveCases()) {
+            testing::ScratchFolder scratch;
+            ASSERT_TRUE(testing::handToUnprivileged(scratch.path().string()));
+            const std::optional<std::string> report = testing::runUnprivileged([&] {
+                const fs::path dir = scratch.path() / "work";
+                fs::create_directory(dir);
+                return runCase(c, dir, *parts);
+            });
+            if (!report)
+                GTEST_SKIP() << "no unprivileged user to run the cases as";
+            EXPECT_EQ(*report, "") << c.name << ", bytes " << form;
+            // Let the scratch folder go even where a case took the write permission away.
+            for (const auto& item : fs::recursive_directory_iterator(scratch.path()))
+                if (item.is_directory() && !item.is_symlink())
+                    fs::permissions(item.path(), fs::perms::owner_all, fs::perm_options::add);
+        }
     }
 }
 
