@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
@@ -55,12 +56,13 @@ public:
     }
 };
 
-std::string runFileDialog(const std::string& title, QFileDialog::AcceptMode mode)
+std::string runFileDialog(const std::string& title, QFileDialog::AcceptMode mode,
+                          const std::string& filter)
 {
     // A dialog of our own rather than getOpenFileName: that one insists on an existing file, so a
     // name typed without ".tap" could never be completed afterwards.
     TapeFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(title),
-                          QDir::currentPath(), "TAP files (*.tap)");
+                          QDir::currentPath(), QString::fromStdString(filter));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QString());
@@ -88,12 +90,34 @@ void QtDesktop::beep()
 
 std::string QtDesktop::openFileDialog(const std::string& title)
 {
-    return runFileDialog(title, QFileDialog::AcceptOpen);
+    return runFileDialog(title, QFileDialog::AcceptOpen, kTapFilesFilter);
 }
 
-std::string QtDesktop::saveFileDialog(const std::string& title)
+std::string QtDesktop::saveFileDialog(const std::string& title, const std::string& filter)
 {
-    return runFileDialog(title, QFileDialog::AcceptSave);
+    return runFileDialog(title, QFileDialog::AcceptSave, filter);
+}
+
+std::optional<std::size_t> QtDesktop::chooseItem(const std::string& title,
+                                                 const std::string& label,
+                                                 const std::vector<std::string>& items,
+                                                 std::size_t current)
+{
+    QStringList texts;
+    for (const std::string& item : items)
+        texts << QString::fromStdString(item);
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setObjectName("itemChoice");
+    dialog.setWindowTitle(QString::fromStdString(title));
+    dialog.setLabelText(QString::fromStdString(label));
+    dialog.setComboBoxItems(texts);
+    dialog.setComboBoxEditable(false);
+    if (current < items.size())
+        dialog.setTextValue(texts[static_cast<int>(current)]);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const auto chosen = texts.indexOf(dialog.textValue());
+    return chosen < 0 ? std::nullopt : std::optional<std::size_t>(static_cast<std::size_t>(chosen));
 }
 
 void QtDesktop::openWithDefaultProgram(const std::string& fileOrUri)

@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace murax {
 
@@ -20,10 +22,16 @@ public:
     // returns the button chosen. `text` is UTF-8 with "\r\n" line breaks.
     virtual int messageBox(const std::string& text, const std::string& title, int kind) = 0;
     virtual void beep() = 0;  // 880 Hz for 55 ms where the platform can
-    // The open and save dialogs: "TAP files (*.tap)", starting in the current directory, no
-    // overwrite warning, no default suffix, a missing file accepted. Empty when cancelled.
+    // The open and save dialogs: "TAP files (*.tap)", or for the save dialog the files that
+    // `filter` names in the same form, starting in the current directory, no overwrite warning,
+    // no default suffix, a missing file accepted. Empty when cancelled.
     virtual std::string openFileDialog(const std::string& title) = 0;
-    virtual std::string saveFileDialog(const std::string& title) = 0;
+    virtual std::string saveFileDialog(const std::string& title, const std::string& filter) = 0;
+    // A modal choice of one of `items`, shown under `label` with `current` chosen at first: the
+    // position of the item chosen, nothing when cancelled.
+    virtual std::optional<std::size_t> chooseItem(const std::string& title, const std::string& label,
+                                                  const std::vector<std::string>& items,
+                                                  std::size_t current) = 0;
     // Opens a file or a URI with the desktop's default program; does not wait, reports nothing.
     virtual void openWithDefaultProgram(const std::string& fileOrUri) = 0;
     // Whether the key with this Windows virtual-key code is down right now (17 is Ctrl).
@@ -42,6 +50,9 @@ public:
     virtual void setClipboardData(const std::string& mimeType, const std::string& bytes) = 0;
     virtual std::optional<std::string> clipboardData(const std::string& mimeType) = 0;
 };
+
+// The save dialog's filter for tapes.
+inline constexpr const char* kTapFilesFilter = "TAP files (*.tap)";
 
 // The desktop of the application context in force (see AppContext): for the places that failures
 // anywhere reach, the message boxes and the error handler. Commands use their window's context.

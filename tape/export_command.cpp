@@ -55,7 +55,8 @@ void exportCommand(Window& window, BlockList& list)
     if (n < 1 || static_cast<std::size_t>(n) > list.count())
         return;
     const std::string& entry = list.entries()[n - 1];
-    const std::string chosen = window.app().desktop().saveFileDialog(exportDialogTitle(entry));
+    const std::string chosen = window.app().desktop().saveFileDialog(exportDialogTitle(entry),
+                                                                        kTapFilesFilter);
     if (chosen.empty())
         return;
     const std::string target = FULLNAME(chosen);

@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QComboBox>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -36,6 +38,8 @@ private slots:
     void fileDialogsKeepTheirSettingsAndRequireAnExistingFolder_data();
     void fileDialogsKeepTheirSettingsAndRequireAnExistingFolder();
     void openCompletesANameTypedInTheRealDialog();
+    void itemChoiceShowsTheItemsAndGivesThePositionChosen_data();
+    void itemChoiceShowsTheItemsAndGivesThePositionChosen();
 
 private:
     // Runs `answer` on the box once it is showing, then returns what messageBox returned.
@@ -195,15 +199,18 @@ void QtDesktopTest::fileDialogsKeepTheirSettingsAndRequireAnExistingFolder_data(
 {
     QTest::addColumn<bool>("save");
     QTest::addColumn<QString>("title");
-    QTest::newRow("open") << false << "Select a TAP file to open";
-    QTest::newRow("add") << false << "Select a TAP file to add";
-    QTest::newRow("save as") << true << "TAP file to save";
+    QTest::addColumn<QString>("filter");
+    QTest::newRow("open") << false << "Select a TAP file to open" << "TAP files (*.tap)";
+    QTest::newRow("add") << false << "Select a TAP file to add" << "TAP files (*.tap)";
+    QTest::newRow("save as") << true << "TAP file to save" << "TAP files (*.tap)";
+    QTest::newRow("export as sound") << true << "WAV file to write" << "WAV sound (*.wav)";
 }
 
 void QtDesktopTest::fileDialogsKeepTheirSettingsAndRequireAnExistingFolder()
 {
     QFETCH(bool, save);
     QFETCH(QString, title);
+    QFETCH(QString, filter);
     const testing::ScratchCurrentDirectory dir;
     QVERIFY(dir.isValid());
     QVERIFY(testing::writeBytes(dir.filePath("game.tap"), "old"));
@@ -244,12 +251,13 @@ void QtDesktopTest::fileDialogsKeepTheirSettingsAndRequireAnExistingFolder()
         QTRY_VERIFY(!dialog->isVisible());
         unexpected = watch.seen;
     });
-    const std::string chosen = save ? desktop_.saveFileDialog(title.toStdString())
+    const std::string chosen = save ? desktop_.saveFileDialog(title.toStdString(),
+                                                              filter.toStdString())
                                     : desktop_.openFileDialog(title.toStdString());
     const QString folderAfter = QDir::currentPath();
 
     QCOMPARE(shownTitle, title);
-    QCOMPARE(filters, QStringList{"TAP files (*.tap)"});
+    QCOMPARE(filters, QStringList{filter});
     QCOMPARE(startFolder, QDir(dir.path()).absolutePath());
     // The dialog leaves the current directory where it was.
     QCOMPARE(QFileInfo(folderAfter).canonicalFilePath(), QFileInfo(dir.path()).canonicalFilePath());
@@ -287,6 +295,47 @@ void QtDesktopTest::openCompletesANameTypedInTheRealDialog()
     QCOMPARE(list.currentFile, testing::bytesOf(QDir(dir.path()).filePath("game.tap")));
     QCOMPARE(list.count(), std::size_t{2});
     QCOMPARE(window->blockList()->count(), 2);
+}
+
+void QtDesktopTest::itemChoiceShowsTheItemsAndGivesThePositionChosen_data()
+{
+    QTest::addColumn<int>("moves");   // presses of the Down key in the list before the answer
+    QTest::addColumn<bool>("escape");  // false: Enter
+    QTest::addColumn<int>("expected");  // -1: nothing chosen
+    QTest::newRow("Enter takes the item chosen at first") << 0 << false << 1;
+    QTest::newRow("another item") << 1 << false << 2;
+    QTest::newRow("Esc cancels") << 1 << true << -1;
+}
+
+void QtDesktopTest::itemChoiceShowsTheItemsAndGivesThePositionChosen()
+{
+    QFETCH(int, moves);
+    QFETCH(bool, escape);
+    QFETCH(int, expected);
+    QString title, label;
+    QStringList items;
+    bool editable = true;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        auto* combo = dialog ? dialog->findChild<QComboBox*>() : nullptr;
+        if (!combo)
+            return;
+        title = dialog->windowTitle();
+        label = dialog->labelText();
+        items = dialog->comboBoxItems();
+        editable = combo->isEditable();
+        for (int i = 0; i < moves; ++i)
+            QTest::keyClick(combo, Qt::Key_Down);
+        QTest::keyClick(combo, escape ? Qt::Key_Escape : Qt::Key_Return);
+    });
+    const auto chosen = desktop_.chooseItem("Export as sound", "Sound format:",
+                                            {"one", "two", "three"}, 1);
+
+    QCOMPARE(title, QString("Export as sound"));
+    QCOMPARE(label, QString("Sound format:"));
+    QCOMPARE(items, (QStringList{"one", "two", "three"}));
+    QVERIFY(!editable);
+    QCOMPARE(chosen ? static_cast<int>(*chosen) : -1, expected);
 }
 
 QTEST_MAIN(QtDesktopTest)

@@ -24,10 +24,20 @@ public:
     };
     std::vector<Message> messages;
     std::vector<std::string> events;  // "beep", "message K: text", "open: title", "save: title",
-                                      // "run: path", "refresh", "wait: command"
+                                      // "run: path", "refresh", "wait: command", "choose: title"
     std::deque<int> messageAnswers;   // buttons; when empty: OK/Yes, the default
     std::deque<std::string> openAnswers;   // when empty: "" (cancelled)
     std::deque<std::string> saveAnswers;
+    std::vector<std::string> saveFilters;  // the filter of each save dialog
+    // Each choice takes the next answer (an empty optional is "Cancel"); when there is none, the
+    // item chosen at first is taken.
+    std::deque<std::optional<std::size_t>> choiceAnswers;
+    struct Choice {
+        std::string title, label;
+        std::vector<std::string> items;
+        std::size_t current;
+    };
+    std::vector<Choice> choices;
     std::vector<std::string> opened;       // openWithDefaultProgram
     std::vector<std::string> commandLines; // runAndWait
     std::function<int(const std::string&)> onRun;  // what the "process" does; -1 if unset
@@ -59,10 +69,23 @@ public:
         events.push_back("open: " + title);
         return take(openAnswers);
     }
-    std::string saveFileDialog(const std::string& title) override
+    std::string saveFileDialog(const std::string& title, const std::string& filter) override
     {
         events.push_back("save: " + title);
+        saveFilters.push_back(filter);
         return take(saveAnswers);
+    }
+    std::optional<std::size_t> chooseItem(const std::string& title, const std::string& label,
+                                          const std::vector<std::string>& items,
+                                          std::size_t current) override
+    {
+        events.push_back("choose: " + title);
+        choices.push_back({title, label, items, current});
+        if (choiceAnswers.empty())
+            return current;
+        const auto answer = choiceAnswers.front();
+        choiceAnswers.pop_front();
+        return answer;
     }
     void openWithDefaultProgram(const std::string& fileOrUri) override
     {
