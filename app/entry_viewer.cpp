@@ -68,14 +68,16 @@ QPixmap screenPixmap(const ScreenPicture& picture)
 
 }  // namespace
 
-EntryViewer::EntryViewer(std::function<void()> exportEntry, QWidget* parent)
+EntryViewer::EntryViewer(std::function<void()> exportEntry, std::function<void()> exportSound,
+                         QWidget* parent)
     : QDialog(parent),
       details_(readOnlyText("viewerDetails", this)),
       tabs_(new QTabWidget(this)),
       basic_(readOnlyText("viewerBasic", this)),
       screen_(new QLabel(this)),
       hex_(readOnlyText("viewerHex", this)),
-      export_(new QPushButton("Export...", this))
+      export_(new QPushButton("Export...", this)),
+      exportSound_(new QPushButton("Export as sound...", this))
 {
     setObjectName("entryViewer");
     setModal(false);
@@ -84,12 +86,18 @@ EntryViewer::EntryViewer(std::function<void()> exportEntry, QWidget* parent)
     screen_->setAlignment(Qt::AlignCenter);
     export_->setObjectName("viewerExport");
     export_->setAutoDefault(false);
+    exportSound_->setObjectName("viewerExportSound");
+    exportSound_->setAutoDefault(false);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->addButton(export_, QDialogButtonBox::ActionRole);
+    buttons->addButton(exportSound_, QDialogButtonBox::ActionRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(export_, &QPushButton::clicked, this, [exportEntry = std::move(exportEntry)] {
         exportEntry();
+    });
+    connect(exportSound_, &QPushButton::clicked, this, [exportSound = std::move(exportSound)] {
+        exportSound();
     });
 
     // The tab pages live in the tabs only while the entry has them; out of the tabs they must

@@ -17,11 +17,13 @@ namespace murax {
 // The viewer: a window of its own beside the main window, not modal, that shows one entry: its
 // header's fields with their meaning, the checks' verdicts, and in tabs the program's BASIC
 // listing or the screen's picture at twice its size where the entry has one, and always the hex
-// dump. Every text can be selected and copied. Esc or Close hides it; Export... runs `exportEntry`.
+// dump. Every text can be selected and copied. Esc or Close hides it; Export... runs `exportEntry`
+// and Export as sound... `exportSound`.
 class EntryViewer : public QDialog {
     Q_OBJECT
 public:
-    EntryViewer(std::function<void()> exportEntry, QWidget* parent);
+    EntryViewer(std::function<void()> exportEntry, std::function<void()> exportSound,
+                QWidget* parent);
 
     // Shows `entry` (its exact bytes), replacing what was shown before.
     void showEntry(std::string_view entry);
@@ -32,6 +34,7 @@ public:
     QLabel* screen() const { return screen_; }
     QPlainTextEdit* hexDump() const { return hex_; }
     QPushButton* exportButton() const { return export_; }
+    QPushButton* exportSoundButton() const { return exportSound_; }
 
 private:
     void fitDetailsToText();
@@ -42,6 +45,7 @@ private:
     QLabel* screen_;
     QPlainTextEdit* hex_;
     QPushButton* export_;
+    QPushButton* exportSound_;
 };
 
 }  // namespace murax

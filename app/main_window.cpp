@@ -23,6 +23,7 @@
 #include "support/desktop_services.h"
 #include "tape/drop_commands.h"
 #include "tape/export_command.h"
+#include "tape/export_sound_command.h"
 #include "tape/key_router.h"
 
 namespace murax {
@@ -122,7 +123,8 @@ void MainWindow::showEntryViewer()
 {
     if (viewer_ == nullptr)
         viewer_ = new EntryViewer(
-            [this] { dispatchCommand(app_, [this] { exportCommand(*this, blocks_); }); }, this);
+            [this] { dispatchCommand(app_, [this] { exportCommand(*this, blocks_); }); },
+            [this] { dispatchCommand(app_, [this] { exportSoundCommand(*this, blocks_); }); }, this);
     viewer_->show();
     followCurrentRow();
     viewer_->raise();

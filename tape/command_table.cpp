@@ -7,6 +7,7 @@
 #include "tape/clipboard_commands.h"
 #include "tape/delete_command.h"
 #include "tape/export_command.h"
+#include "tape/export_sound_command.h"
 #include "tape/view_entry_command.h"
 #include "tape/move_commands.h"
 #include "tape/open_commands.h"
@@ -46,6 +47,7 @@ constexpr Command kCommands[] = {
     {"Inspect", viewEntryCommand, {{{.virtualKey = vk::F3}}}, false, B::None, nullptr,
      "Inspect\tF3"},
     {"Export", exportCommand, {}, false, B::None, nullptr, "Export..."},
+    {"Export as sound", exportSoundCommand, {}, false, B::None, nullptr, "Export as sound..."},
     // Ctrl+Shift+Z before Ctrl+Z: the first row whose modifiers are down wins.
     {"Redo", RIPETI,
      {{{.virtualKey = 'Y', .needsControl = true, .consumed = true},

@@ -35,6 +35,15 @@ std::vector<std::string_view> entryBlocks(std::string_view entry)
     return blocks;
 }
 
+std::vector<std::string_view> blocksOfEntries(const std::vector<std::string_view>& entries)
+{
+    std::vector<std::string_view> blocks;
+    for (const std::string_view entry : entries)
+        for (const std::string_view block : entryBlocks(entry))
+            blocks.push_back(block);
+    return blocks;
+}
+
 std::string_view entryData(std::string_view entry)
 {
     const std::vector<std::string_view> blocks = entryBlocks(entry);

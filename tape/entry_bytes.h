@@ -26,6 +26,9 @@ inline unsigned wordAt(std::string_view bytes, std::size_t i)
 // says when the file ends inside it.
 std::vector<std::string_view> entryBlocks(std::string_view entry);
 
+// The blocks of several entries, one entry's after another's.
+std::vector<std::string_view> blocksOfEntries(const std::vector<std::string_view>& entries);
+
 // The payload of the entry's data block (a header entry's second block), without the flag and
 // the checksum: the bytes an export writes. A block cut short gives what there is after its flag.
 std::string_view entryData(std::string_view entry);

@@ -6,7 +6,7 @@
 
 namespace murax {
 
-std::string completeName(const std::string& name)
+std::string completeName(const std::string& name, std::string_view extension)
 {
     const auto slash = name.find_last_of('/');
     const std::string_view last =
@@ -14,7 +14,7 @@ std::string completeName(const std::string& name)
     const auto dot = last.find_last_of('.');
     std::string completed = name;
     if (dot == std::string_view::npos || dot + 1 == last.size())
-        completed += ".tap";
+        completed += extension;
     return FULLNAME(completed);
 }
 

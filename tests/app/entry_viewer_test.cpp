@@ -25,8 +25,10 @@
 #include "support/app_context.h"
 #include "support/error_handler.h"
 #include "tape/basic_listing.h"
+#include "tape/entry_bytes.h"
 #include "tape/hex_dump.h"
 #include "tape/screen_picture.h"
+#include "tape/sound/tape_sound.h"
 #include "tests/app/app_test_support.h"
 #include "tests/app/window_test_fixture.h"
 #include "tests/fakes/fake_desktop.h"
@@ -67,6 +69,18 @@ QString joined(const std::vector<std::string>& lines)
     return text;
 }
 
+// The WAV file of these entries' sound, as the core makes it.
+QByteArray soundOf(const std::vector<std::string_view>& entries, const SoundFormat& format)
+{
+    const std::vector<std::string_view> blocks = blocksOfEntries(entries);
+    QByteArray file;
+    tapeSoundFile(blocks, format)->writeTo([&file](std::string_view piece) {
+        file.append(piece.data(), static_cast<qsizetype>(piece.size()));
+        return true;
+    });
+    return file;
+}
+
 QStringList tabTitles(const QTabWidget& tabs)
 {
     QStringList titles;
@@ -94,6 +108,7 @@ private slots:
     void exportWritesTheScreenAsAPngOfTheSamePixels();
     void exportWritesAListingAsTextAndDataAsBytes();
     void anExportOntoAFolderIsReportedAndTheWindowsStay();
+    void exportAsSoundWritesTheSelectedEntriesOrTheWholeTape();
 
 private:
     using WindowTest::openWindow;
@@ -133,7 +148,7 @@ void EntryViewerTest::chooseFromContextMenu(const QString& entry)
     });
     QTest::mouseClick(view().viewport(), Qt::RightButton, {},
                       view().visualRect(view().model()->index(0, 0)).center());
-    QCOMPARE(offered, (QStringList{"Inspect\tF3", "Export..."}));
+    QCOMPARE(offered, (QStringList{"Inspect\tF3", "Export...", "Export as sound..."}));
 }
 
 void EntryViewerTest::f3OpensTheViewerOnTheCurrentEntryAndEscClosesIt()
@@ -251,7 +266,7 @@ void EntryViewerTest::theMenuKeyOpensTheSameMenuAndTheViewerGoesWithTheWindow()
     QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(1, 1),
                               view().viewport()->mapToGlobal(QPoint(1, 1)));
     QApplication::sendEvent(view().viewport(), &menuKey);
-    QCOMPARE(offered, (QStringList{"Inspect\tF3", "Export..."}));
+    QCOMPARE(offered, (QStringList{"Inspect\tF3", "Export...", "Export as sound..."}));
 
     pressF3();
     QTRY_VERIFY(viewer().isVisible());
@@ -310,6 +325,32 @@ void EntryViewerTest::anExportOntoAFolderIsReportedAndTheWindowsStay()
     QVERIFY(viewer().isVisible());
     QVERIFY(window_->isVisible());
     QVERIFY(!app_.commandRunning());
+}
+
+void EntryViewerTest::exportAsSoundWritesTheSelectedEntriesOrTheWholeTape()
+{
+    openWindow(kLoneData + kProgram + kScreen);
+    QCOMPARE(view().selectedPositions(), std::vector<int>{1});
+    fake_.saveAnswers.push_back("first");
+    chooseFromContextMenu("Export as sound...");
+    QCOMPARE(testing::contentsOf(dir_->filePath("first.wav")), soundOf({kLoneData}, {44100, 16}));
+    QCOMPARE(fake_.choices.size(), std::size_t{1});
+    QCOMPARE(fake_.choices[0].label,
+             std::string("The selected 1 entry of 3 (select none for the whole tape), as a WAV "
+                         "file.\nSound format:"));
+
+    // From the viewer, with every row selected, in the last format offered.
+    QTest::keyClick(&view(), Qt::Key_A, Qt::ControlModifier);
+    pressF3();
+    QTRY_VERIFY(viewer().isVisible());
+    fake_.choiceAnswers.push_back(5);
+    fake_.saveAnswers.push_back("all.wav");
+    QTest::mouseClick(viewer().exportSoundButton(), Qt::LeftButton);
+    QCOMPARE(fake_.choices.at(1).items.at(5), std::string("22.05 kHz, 8 bits"));
+    QCOMPARE(testing::contentsOf(dir_->filePath("all.wav")),
+             soundOf({kLoneData, kProgram, kScreen}, {22050, 8}));
+    QVERIFY(fake_.messages.empty());
+    QVERIFY(viewer().isVisible());
 }
 
 QTEST_MAIN(EntryViewerTest)

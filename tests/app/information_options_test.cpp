@@ -50,7 +50,8 @@ void InformationOptionsTest::helpPrintsTheUsage()
     QCOMPARE(answerInformationOption(line.argc, line.argv.data(), out), std::optional<int>(0));
     const std::string usage = out.str();
     for (const char* part : {"Usage: murax [FILE]", "\"murax -- --help\" opens a file named --help",
-                             "Ctrl+Up, Ctrl+Down", "F3", "F11", "Esc", "Export...", "[Edit]",
+                             "Ctrl+Up, Ctrl+Down", "F3", "F11", "Esc", "Export...",
+                             "Export as sound...", "WAV", "[Edit]",
                              "folder of the murax executable", "$XDG_CONFIG_HOME/murax/MURAX.INI",
                              "~/.config/murax/MURAX.INI"})
         QVERIFY2(usage.find(part) != std::string::npos, part);
