@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "support/byte_parts.h"
+
 namespace murax::lister {
 
 // What murax-list can do with one entry instead of listing the tape.
@@ -17,6 +19,10 @@ struct ActionOutcome {
     int status = 0;
     std::string reason;
 };
+
+// Writes `parts` to `outputPath` through the replacing write; the reason of a failure names the
+// file, the system's error and the safety copy of the new bytes, where one was left.
+ActionOutcome writeOutputFile(const std::string& outputPath, const ByteParts& parts);
 
 // Performs `action` on the entry's exact bytes: the BASIC listing or the hex dump to `out`, the
 // data bytes or the screen's PNG picture to `outputPath` through the replacing write (a file that

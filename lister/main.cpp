@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // murax-list: prints the entries of TAP files the way the Murax editor lists them, checks their
-// blocks, and shows or exports what one entry holds.
+// blocks, shows or exports what one entry holds, and writes a tape's sound.
 
+#include <array>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -15,6 +17,7 @@
 #include "lister/entry_commands.h"
 #include "lister/file_tape_source.h"
 #include "lister/png_file.h"
+#include "lister/sound_output.h"
 #include "lister/tape_folders.h"
 #include "lister/tape_listing.h"
 #include "support/os_error.h"
@@ -31,6 +34,7 @@ void printHelp()
         "Usage: %s [OPTION]... FILE...\n"
         "  or:  %s --basic N | --hex N FILE\n"
         "  or:  %s --extract N | --screen N -o OUTPUT FILE\n"
+        "  or:  %s --wav [--entries LIST] [--rate HZ] [--bits 8|16] -o OUTPUT.wav FILE\n"
         "List the entries of ZX Spectrum TAP files as the Murax editor shows them:\n"
         "one line per entry with its name, type, start and length.\n"
         "With several files, each file's lines follow a line with its name.\n"
@@ -45,7 +49,15 @@ void printHelp()
         "  --extract N      write entry N's data bytes, without flag and checksum, to OUTPUT\n"
         "  --screen N       write entry N's data, a screen of 6912 (or 6144) bytes, to OUTPUT\n"
         "                   as a 256x192 PNG picture\n"
-        "  -o OUTPUT        the file that --extract and --screen write (replaced whole)\n"
+        "  --wav            write the tape's sound to OUTPUT as a WAV file that a real\n"
+        "                   Spectrum loads: the ROM's timings, half a second of silence\n"
+        "                   first and a second of pause after each block; mono PCM\n"
+        "  --entries LIST   with --wav, only these entries, in this order: numbers and\n"
+        "                   runs separated by commas, such as 2 or 1,4-6 (default: all)\n"
+        "  --rate HZ        with --wav, the sample rate: 22050, 44100 (default) or 48000\n"
+        "  --bits 8|16      with --wav, 8-bit unsigned or 16-bit signed samples (default 16)\n"
+        "  -o OUTPUT        the file that --extract, --screen and --wav write (replaced\n"
+        "                   whole, never left half-written)\n"
         "  --help           show this help and exit\n"
         "  --version        show the version and exit\n"
         "  --               treat every later argument as a file name\n"
@@ -53,7 +65,7 @@ void printHelp()
         "Exit status: 0 when every file was listed (and with --check, every block passed),\n"
         "1 when a file could not be read, an entry could not be shown or written, a check\n"
         "failed or the output could not be written, 2 when the command line is wrong.\n",
-        kProgram, kProgram, kProgram);
+        kProgram, kProgram, kProgram, kProgram);
 }
 
 int usageError(const std::string& what)
@@ -71,21 +83,55 @@ struct Options {
     std::size_t entry = 0;
     std::optional<std::string> output;
     std::vector<std::string> files;
+    bool wav = false;
+    murax::SoundFormat soundFormat;
+    std::vector<murax::lister::EntryRun> entryRuns;
+    std::vector<std::string> soundOptions;  // --entries, --rate and --bits, as given
 };
 
-std::optional<std::size_t> entryNumber(std::string_view text)
+// A number that must be one of `allowed`.
+template <std::size_t N>
+std::optional<std::uint32_t> oneOf(std::string_view text, const std::array<std::uint32_t, N>& allowed)
 {
-    std::size_t number = 0;
-    if (text.empty() || text.size() > 9)
-        return std::nullopt;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        number = number * 10 + static_cast<std::size_t>(c - '0');
+    for (const std::uint32_t value : allowed)
+        if (text == std::to_string(value))
+            return value;
+    return std::nullopt;
+}
+
+template <std::size_t N>
+std::string listed(const std::array<std::uint32_t, N>& values)
+{
+    std::string text;
+    for (std::size_t i = 0; i < N; ++i)
+        text += (i == 0 ? "" : i + 1 == N ? " or " : ", ") + std::to_string(values[i]);
+    return text;
+}
+
+// Reads the value of --entries, --rate or --bits; a usage error when it is wrong.
+std::optional<int> soundOption(std::string_view arg, const std::string& value, Options& options)
+{
+    options.soundOptions.emplace_back(arg);
+    if (arg == "--entries") {
+        const auto runs = murax::lister::entryRuns(value);
+        if (!runs)
+            return usageError("--entries needs entry numbers from 1 such as 2 or 1,4-6, not '" +
+                              value + "'");
+        options.entryRuns.insert(options.entryRuns.end(), runs->begin(), runs->end());
+    } else if (arg == "--rate") {
+        const auto rate = oneOf(value, murax::kSoundSampleRates);
+        if (!rate)
+            return usageError("--rate must be " + listed(murax::kSoundSampleRates) + ", not '" +
+                              value + "'");
+        options.soundFormat.sampleRate = *rate;
+    } else {
+        const auto bits = oneOf(value, murax::kSoundSampleBits);
+        if (!bits)
+            return usageError("--bits must be " + listed(murax::kSoundSampleBits) + ", not '" +
+                              value + "'");
+        options.soundFormat.bitsPerSample = *bits;
     }
-    if (number == 0)
-        return std::nullopt;
-    return number;
+    return std::nullopt;
 }
 
 std::optional<EntryAction> actionOption(std::string_view arg)
@@ -128,13 +174,20 @@ std::optional<int> parseArguments(const std::vector<std::string>& arguments, Opt
                                   " cannot be given together");
             if (i + 1 >= arguments.size())
                 return usageError(std::string(arg) + " needs an entry number");
-            const auto number = entryNumber(arguments[++i]);
+            const auto number = murax::lister::entryNumber(arguments[++i]);
             if (!number)
                 return usageError(std::string(arg) + " needs an entry number from 1, not '" +
                                   arguments[i] + "'");
             options.action = action;
             options.actionName = arg;
             options.entry = *number;
+        } else if (arg == "--wav") {
+            options.wav = true;
+        } else if (arg == "--entries" || arg == "--rate" || arg == "--bits") {
+            if (i + 1 >= arguments.size())
+                return usageError(std::string(arg) + " needs a value");
+            if (const auto wrong = soundOption(arg, arguments[++i], options))
+                return wrong;
         } else if (arg == "-o") {
             if (i + 1 >= arguments.size())
                 return usageError("-o needs a file name");
@@ -145,11 +198,22 @@ std::optional<int> parseArguments(const std::vector<std::string>& arguments, Opt
     }
     if (options.files.empty())
         return usageError("no file given");
+    if (options.wav) {
+        if (options.action)
+            return usageError("--wav and " + options.actionName + " cannot be given together");
+        if (!options.output)
+            return usageError("--wav needs -o OUTPUT");
+        if (options.files.size() != 1 || options.recursive || options.check)
+            return usageError("--wav takes one file, without --check or -r");
+        return std::nullopt;
+    }
+    if (!options.soundOptions.empty())
+        return usageError(options.soundOptions.front() + " goes with --wav only");
     const bool writes = options.action == EntryAction::Extract || options.action == EntryAction::Screen;
     if (writes && !options.output)
         return usageError(options.actionName + " needs -o OUTPUT");
     if (!writes && options.output)
-        return usageError("-o goes with --extract or --screen only");
+        return usageError("-o goes with --extract, --screen or --wav only");
     if (options.action && (options.files.size() != 1 || options.recursive || options.check))
         return usageError(options.actionName + " takes one file, without --check or -r");
     if (options.action == EntryAction::Screen && !murax::lister::pngAvailable())
@@ -217,6 +281,15 @@ int performOnEntry(const Options& options)
     return outcome.status;
 }
 
+int writeSound(const Options& options)
+{
+    const murax::lister::ActionOutcome outcome = murax::lister::writeTapeSound(
+        options.files.front(), options.entryRuns, options.soundFormat, *options.output);
+    if (outcome.status != 0)
+        std::fprintf(stderr, "%s: %s\n", kProgram, outcome.reason.c_str());
+    return outcome.status;
+}
+
 int listFiles(const Options& options)
 {
     int status = 0;
@@ -264,7 +337,9 @@ int main(int argc, char** argv)
     static char outputBuffer[1 << 16];
     std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
 
-    const int status = options.action ? performOnEntry(options) : listFiles(options);
+    const int status = options.wav      ? writeSound(options)
+                       : options.action ? performOnEntry(options)
+                                        : listFiles(options);
 
     // A listing that could not be written (a full disk, a closed pipe) must not look like success.
     errno = 0;

@@ -302,6 +302,61 @@ short_and_piped)
     expect_stdout "$scratch/expected"
     ;;
 
+sound_output)
+    # The header's rate and sample size as little-endian bytes at offsets 24 and 34.
+    expect_wav() {  # file rate-bytes bits-bytes
+        [ "$(od -An -tx1 -N4 "$1" | tr -d ' ')" = "52494646" ] || fail "$1 is not a RIFF file"
+        [ "$(od -An -tx1 -j24 -N4 "$1" | tr -d ' ')" = "$2" ] || fail "$1: rate"
+        [ "$(od -An -tx1 -j34 -N2 "$1" | tr -d ' ')" = "$3" ] || fail "$1: sample size"
+    }
+    run --wav -o "$scratch/tape.wav" "$sample"
+    expect_status 0 "--wav"
+    expect_no_stderr
+    [ ! -s "$scratch/out" ] || fail "--wav printed: $(cat "$scratch/out")"
+    expect_wav "$scratch/tape.wav" 44ac0000 1000
+    run --wav --rate 22050 --bits 8 --entries 3,1 -o "$scratch/two.wav" "$sample"
+    expect_status 0 "--wav with entries, rate and size"
+    expect_wav "$scratch/two.wav" 22560000 0800
+
+    # Read back by fuse-emulator-utils: the tape, and the entries in the order given.
+    if command -v audio2tape >/dev/null && command -v tapeconv >/dev/null; then
+        for wav in tape two; do
+            audio2tape "$scratch/$wav.wav" "$scratch/$wav.tzx" >/dev/null 2>&1 &&
+                tapeconv "$scratch/$wav.tzx" "$scratch/$wav.tap" 2>/dev/null ||
+                fail "audio2tape and tapeconv could not read $wav.wav"
+        done
+        cmp "$sample" "$scratch/tape.tap" >&2 || fail "the tape's sound reads back differently"
+        { tail -c 28 "$sample"; head -c 265 "$sample"; } >"$scratch/expected.tap"
+        cmp "$scratch/expected.tap" "$scratch/two.tap" >&2 || fail "entries 3,1 read back differently"
+    fi
+
+    run --wav --entries 2-4 -o "$scratch/x.wav" "$sample"
+    expect_status 1 "an entry the tape lacks"
+    grep -q "murax-demo.tap: no entry 4 (the tape has 3)" "$scratch/err" || fail "missing entry: $(cat "$scratch/err")"
+    run --wav -o "$scratch/missing/x.wav" "$sample"
+    expect_status 1 "unwritable output"
+    grep -q "cannot write $scratch/missing/x.wav: No such file or directory" "$scratch/err" ||
+        fail "write failure: $(cat "$scratch/err")"
+    run --wav -o "$scratch/x.wav" "$scratch/missing.tap"
+    expect_status 1 "unreadable tape"
+    grep -q "cannot read $scratch/missing.tap: No such file or directory" "$scratch/err" ||
+        fail "read failure: $(cat "$scratch/err")"
+    [ ! -e "$scratch/x.wav" ] || fail "a sound written after a failure"
+
+    for wrong in "--wav $sample" "--rate 44100 $sample" "--wav --rate 12345 -o x $sample" \
+                 "--wav --bits 24 -o x $sample" "--wav --entries 0 -o x $sample" \
+                 "--wav --entries 3-1 -o x $sample" "--wav --entries 1,,2 -o x $sample" \
+                 "--wav --entries -o x $sample" "--wav --basic 1 -o x $sample" \
+                 "--wav -o x $sample $sample" "--wav --check -o x $sample"; do
+        # shellcheck disable=SC2086
+        run $wrong
+        expect_status 2 "$wrong"
+        [ ! -s "$scratch/out" ] || fail "output for '$wrong'"
+    done
+    grep -q "rate must be 22050, 44100 or 48000, not '12345'" <("$lister" --wav --rate 12345 -o x "$sample" 2>&1) ||
+        fail "the rates allowed are not named"
+    ;;
+
 *)
     unknown_case
     ;;
