@@ -57,12 +57,16 @@ public:
 };
 
 std::string runFileDialog(const std::string& title, QFileDialog::AcceptMode mode,
-                          const std::string& filter)
+                          const std::vector<std::string>& filters)
 {
     // A dialog of our own rather than getOpenFileName: that one insists on an existing file, so a
     // name typed without ".tap" could never be completed afterwards.
     TapeFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(title),
-                          QDir::currentPath(), QString::fromStdString(filter));
+                          QDir::currentPath());
+    QStringList nameFilters;
+    for (const std::string& filter : filters)
+        nameFilters << QString::fromStdString(filter);
+    dialog.setNameFilters(nameFilters);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QString());
@@ -90,12 +94,13 @@ void QtDesktop::beep()
 
 std::string QtDesktop::openFileDialog(const std::string& title)
 {
-    return runFileDialog(title, QFileDialog::AcceptOpen, kTapFilesFilter);
+    return runFileDialog(title, QFileDialog::AcceptOpen, {kTapeFilesFilter});
 }
 
-std::string QtDesktop::saveFileDialog(const std::string& title, const std::string& filter)
+std::string QtDesktop::saveFileDialog(const std::string& title,
+                                      const std::vector<std::string>& filters)
 {
-    return runFileDialog(title, QFileDialog::AcceptSave, filter);
+    return runFileDialog(title, QFileDialog::AcceptSave, filters);
 }
 
 std::optional<std::size_t> QtDesktop::chooseItem(const std::string& title,

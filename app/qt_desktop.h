@@ -15,7 +15,8 @@ public:
     int messageBox(const std::string& text, const std::string& title, int kind) override;
     void beep() override;
     std::string openFileDialog(const std::string& title) override;
-    std::string saveFileDialog(const std::string& title, const std::string& filter) override;
+    std::string saveFileDialog(const std::string& title,
+                               const std::vector<std::string>& filters) override;
     std::optional<std::size_t> chooseItem(const std::string& title, const std::string& label,
                                           const std::vector<std::string>& items,
                                           std::size_t current) override;

@@ -11,6 +11,8 @@ namespace murax {
 
 // What the program needs from the desktop it runs on. The Qt implementation lives in app/; tests
 // install a scripted fake.
+inline constexpr const char* kTapeFilesFilter = "TAP files (*.tap)";
+
 class Desktop {
 public:
     virtual ~Desktop() = default;
@@ -22,11 +24,13 @@ public:
     // returns the button chosen. `text` is UTF-8 with "\r\n" line breaks.
     virtual int messageBox(const std::string& text, const std::string& title, int kind) = 0;
     virtual void beep() = 0;  // 880 Hz for 55 ms where the platform can
-    // The open and save dialogs: "TAP files (*.tap)", or for the save dialog the files that
-    // `filter` names in the same form, starting in the current directory, no overwrite warning,
-    // no default suffix, a missing file accepted. Empty when cancelled.
+    // The open and save dialogs, starting in the current directory, no overwrite warning, no
+    // default suffix, a missing file accepted. Empty when cancelled. The open dialog offers
+    // kTapeFilesFilter; the save dialog the name filters given ("Text (*.txt)"), the first one
+    // chosen.
     virtual std::string openFileDialog(const std::string& title) = 0;
-    virtual std::string saveFileDialog(const std::string& title, const std::string& filter) = 0;
+    virtual std::string saveFileDialog(const std::string& title,
+                                       const std::vector<std::string>& filters) = 0;
     // A modal choice of one of `items`, shown under `label` with `current` chosen at first: the
     // position of the item chosen, nothing when cancelled.
     virtual std::optional<std::size_t> chooseItem(const std::string& title, const std::string& label,
@@ -50,9 +54,6 @@ public:
     virtual void setClipboardData(const std::string& mimeType, const std::string& bytes) = 0;
     virtual std::optional<std::string> clipboardData(const std::string& mimeType) = 0;
 };
-
-// The save dialog's filter for tapes.
-inline constexpr const char* kTapFilesFilter = "TAP files (*.tap)";
 
 // The desktop of the application context in force (see AppContext): for the places that failures
 // anywhere reach, the message boxes and the error handler. Commands use their window's context.

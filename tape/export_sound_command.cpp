@@ -94,7 +94,7 @@ void exportSoundCommand(Window& window, BlockList& list)
         return;
     }
 
-    const std::string chosen = desktop.saveFileDialog("WAV file to write", kWavFilesFilter);
+    const std::string chosen = desktop.saveFileDialog("WAV file to write", {kWavFilesFilter});
     if (chosen.empty())
         return;
     const std::string target = completeName(chosen, ".wav");

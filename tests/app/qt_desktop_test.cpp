@@ -199,24 +199,27 @@ void QtDesktopTest::fileDialogsKeepTheirSettingsAndRequireAnExistingFolder_data(
 {
     QTest::addColumn<bool>("save");
     QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("filter");
-    QTest::newRow("open") << false << "Select a TAP file to open" << "TAP files (*.tap)";
-    QTest::newRow("add") << false << "Select a TAP file to add" << "TAP files (*.tap)";
-    QTest::newRow("save as") << true << "TAP file to save" << "TAP files (*.tap)";
-    QTest::newRow("export as sound") << true << "WAV file to write" << "WAV sound (*.wav)";
+    QTest::addColumn<QStringList>("filters");
+    const QStringList tapes{kTapeFilesFilter};
+    QTest::newRow("open") << false << "Select a TAP file to open" << tapes;
+    QTest::newRow("add") << false << "Select a TAP file to add" << tapes;
+    QTest::newRow("save as") << true << "TAP file to save" << tapes;
+    QTest::newRow("export") << true << "Export data bytes"
+                            << QStringList{"Data bytes (*)", "Screen picture (*.png)"};
 }
 
 void QtDesktopTest::fileDialogsKeepTheirSettingsAndRequireAnExistingFolder()
 {
     QFETCH(bool, save);
     QFETCH(QString, title);
-    QFETCH(QString, filter);
+    QFETCH(QStringList, filters);
     const testing::ScratchCurrentDirectory dir;
     QVERIFY(dir.isValid());
     QVERIFY(testing::writeBytes(dir.filePath("game.tap"), "old"));
 
     QString shownTitle, notice, startFolder;
-    QStringList filters;
+    QStringList shownFilters;
+    QString chosenFilter;
     bool overwriteAsked = true, openAfterMissingFolder = false, anyFile = false;
     QString defaultSuffix = "unset";
     QStringList unexpected;
@@ -226,7 +229,8 @@ void QtDesktopTest::fileDialogsKeepTheirSettingsAndRequireAnExistingFolder()
         if (!name)
             return;
         shownTitle = dialog->windowTitle();
-        filters = dialog->nameFilters();
+        shownFilters = dialog->nameFilters();
+        chosenFilter = dialog->selectedNameFilter();
         startFolder = dialog->directory().absolutePath();
         overwriteAsked = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
         anyFile = dialog->fileMode() == QFileDialog::AnyFile;
@@ -251,13 +255,16 @@ void QtDesktopTest::fileDialogsKeepTheirSettingsAndRequireAnExistingFolder()
         QTRY_VERIFY(!dialog->isVisible());
         unexpected = watch.seen;
     });
-    const std::string chosen = save ? desktop_.saveFileDialog(title.toStdString(),
-                                                              filter.toStdString())
+    std::vector<std::string> filterBytes;
+    for (const QString& filter : filters)
+        filterBytes.push_back(filter.toStdString());
+    const std::string chosen = save ? desktop_.saveFileDialog(title.toStdString(), filterBytes)
                                     : desktop_.openFileDialog(title.toStdString());
     const QString folderAfter = QDir::currentPath();
 
     QCOMPARE(shownTitle, title);
-    QCOMPARE(filters, QStringList{filter});
+    QCOMPARE(shownFilters, filters);
+    QCOMPARE(chosenFilter, filters.first());
     QCOMPARE(startFolder, QDir(dir.path()).absolutePath());
     // The dialog leaves the current directory where it was.
     QCOMPARE(QFileInfo(folderAfter).canonicalFilePath(), QFileInfo(dir.path()).canonicalFilePath());

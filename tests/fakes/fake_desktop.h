@@ -28,7 +28,7 @@ public:
     std::deque<int> messageAnswers;   // buttons; when empty: OK/Yes, the default
     std::deque<std::string> openAnswers;   // when empty: "" (cancelled)
     std::deque<std::string> saveAnswers;
-    std::vector<std::string> saveFilters;  // the filter of each save dialog
+    std::vector<std::vector<std::string>> saveFilters;  // the name filters each save dialog offered
     // Each choice takes the next answer (an empty optional is "Cancel"); when there is none, the
     // item chosen at first is taken.
     std::deque<std::optional<std::size_t>> choiceAnswers;
@@ -69,10 +69,11 @@ public:
         events.push_back("open: " + title);
         return take(openAnswers);
     }
-    std::string saveFileDialog(const std::string& title, const std::string& filter) override
+    std::string saveFileDialog(const std::string& title,
+                               const std::vector<std::string>& filters) override
     {
         events.push_back("save: " + title);
-        saveFilters.push_back(filter);
+        saveFilters.push_back(filters);
         return take(saveAnswers);
     }
     std::optional<std::size_t> chooseItem(const std::string& title, const std::string& label,

@@ -243,7 +243,7 @@ TEST(SavingMatrix, EverySituationKeepsTheBytesAndTellsTheUser)
                                                               {"made", &kMadeParts}};
     for (const auto& [form, parts] : forms) {
         for (const SaveCase& c : saveCases()) {
-            testing::ScratchFolder scratch;
+            testing::ScratchFolder scratch(testing::kSharedTempFolder);
             ASSERT_TRUE(testing::handToUnprivileged(scratch.path().string()));
             const std::optional<std::string> report = testing::runUnprivileged([&] {
                 const fs::path dir = scratch.path() / "work";

@@ -93,7 +93,7 @@ TEST_F(ExportSoundTest, TheSelectedEntriesOrTheWholeTapeAreWrittenInListOrder)
         EXPECT_EQ(fake.choices[0].label, c.said + ", as a WAV file.\nSound format:");
         EXPECT_EQ(fake.choices[0].items, kFormatNames);
         EXPECT_EQ(fake.choices[0].current, 0u);
-        EXPECT_EQ(fake.saveFilters.back(), "WAV sound (*.wav)");
+        EXPECT_EQ(fake.saveFilters.back(), std::vector<std::string>{"WAV sound (*.wav)"});
     }
     EXPECT_TRUE(fake.messages.empty());
 }
