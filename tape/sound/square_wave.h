@@ -31,8 +31,6 @@ public:
     // Hands what is left to the sink; false when the sink refused a piece, now or before.
     bool finish();
 
-    std::uint64_t samplesWritten() const { return samples_; }
-
 private:
     void flush();
 

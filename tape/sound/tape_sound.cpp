@@ -53,6 +53,8 @@ std::uint64_t tapeSoundDuration(std::span<const std::string_view> blocks)
 std::optional<std::uint64_t> tapeSoundDataBytes(std::span<const std::string_view> blocks,
                                                 const SoundFormat& format)
 {
+    if (!isSupportedSoundFormat(format))
+        return std::nullopt;
     const std::uint64_t bytes =
         samplesBefore(tapeSoundDuration(blocks), format.sampleRate) * format.bytesPerSample();
     if (bytes > kMostWavDataBytes)

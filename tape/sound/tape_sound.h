@@ -22,12 +22,12 @@ namespace murax {
 std::uint64_t tapeSoundDuration(std::span<const std::string_view> blocks);
 
 // How many bytes of samples the sound takes in `format`, without the file's header; nothing when
-// that is more than a WAV file can hold.
+// that is more than a WAV file can hold, or the format is not one of the supported ones.
 std::optional<std::uint64_t> tapeSoundDataBytes(std::span<const std::string_view> blocks,
                                                 const SoundFormat& format);
 
 // The WAV file of the sound, made piece by piece while it is written (`blocks` must outlive the
-// parts); nothing when the sound does not fit in a WAV file.
+// parts); nothing when the sound does not fit in a WAV file or the format is not supported.
 std::optional<ByteParts> tapeSoundFile(std::span<const std::string_view> blocks,
                                        const SoundFormat& format);
 

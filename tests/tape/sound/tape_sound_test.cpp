@@ -170,8 +170,14 @@ TEST(TapeSound, EveryEdgeFallsOnTheSampleOfItsExactTime)
     }
 }
 
-TEST(TapeSound, ASoundLongerThanAWavFileHoldsIsRefusedForItsFormat)
+TEST(TapeSound, AnUnsupportedFormatOrASoundLongerThanAWavFileHoldsIsRefused)
 {
+    const std::vector<std::string_view> one{"\xFF\x01"};
+    for (const SoundFormat format : {SoundFormat{44100, 12}, SoundFormat{44100, 0},
+                                     SoundFormat{8000, 16}, SoundFormat{0, 8}})
+        EXPECT_FALSE(tapeSoundFile(one, format).has_value())
+            << format.sampleRate << " Hz, " << format.bitsPerSample << " bits";
+
     // 90 blocks of 65535 set bytes last about 12.5 hours: 4.3 GB at 48 kHz in 16 bits, 1 GB at
     // 22.05 kHz in 8 bits.
     const std::string ones(65535, '\xFF');
