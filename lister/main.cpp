@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -69,19 +70,24 @@ struct Options {
     std::optional<EntryAction> action;
     std::string actionName;
     std::size_t entry = 0;
+    std::string entryText;  // as given, for the messages
     std::optional<std::string> output;
     std::vector<std::string> files;
 };
 
+// An entry number from 1, of any length: one beyond what the number type holds stays the largest
+// it holds, which no tape reaches either.
 std::optional<std::size_t> entryNumber(std::string_view text)
 {
+    constexpr std::size_t kLargest = std::numeric_limits<std::size_t>::max();
     std::size_t number = 0;
-    if (text.empty() || text.size() > 9)
+    if (text.empty())
         return std::nullopt;
     for (const char c : text) {
         if (c < '0' || c > '9')
             return std::nullopt;
-        number = number * 10 + static_cast<std::size_t>(c - '0');
+        const auto digit = static_cast<std::size_t>(c - '0');
+        number = number > (kLargest - digit) / 10 ? kLargest : number * 10 + digit;
     }
     if (number == 0)
         return std::nullopt;
@@ -135,6 +141,7 @@ std::optional<int> parseArguments(const std::vector<std::string>& arguments, Opt
             options.action = action;
             options.actionName = arg;
             options.entry = *number;
+            options.entryText = arguments[i];
         } else if (arg == "-o") {
             if (i + 1 >= arguments.size())
                 return usageError("-o needs a file name");
@@ -202,7 +209,7 @@ int performOnEntry(const Options& options)
         reportUnreadable(file, input.error());
         return 1;
     }
-    const std::string where = file + ": entry " + std::to_string(options.entry) + ": ";
+    const std::string where = file + ": entry " + options.entryText + ": ";
     if (!entry) {
         std::fprintf(stderr, "%s: %sno such entry (the tape has %s)\n", kProgram, where.c_str(),
                      std::to_string(count).c_str());

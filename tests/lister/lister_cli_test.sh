@@ -115,6 +115,20 @@ options)
     expect_stdout "$scratch/expected"
     ;;
 
+man_synopsis)
+    # The manual's synopsis shows every form of the command that --help shows after "or:".
+    command -v man >/dev/null || { echo "FAIL: man is missing (tools/setup-deps.sh test installs it)" >&2; exit 1; }
+    run --help
+    MANWIDTH=200 man -l "$source_dir/packaging/murax-list.1" 2>/dev/null |
+        sed -n '/^SYNOPSIS/,/^DESCRIPTION/p' | sed 's/^ *//' | tr 'A-Z' 'a-z' >"$scratch/synopsis"
+    forms=0
+    while read -r form; do
+        forms=$((forms + 1))
+        grep -qxF -- "$form" "$scratch/synopsis" || fail "the manual's synopsis lacks '$form'"
+    done < <(sed -n 's/^ *or: *//p' "$scratch/out" | tr 'A-Z' 'a-z')
+    [ "$forms" -eq 2 ] || fail "expected two forms after 'or:' in --help, found $forms"
+    ;;
+
 write_failure)
     "$lister" "$sample" >/dev/full 2>"$scratch/err"
     status=$?
@@ -247,9 +261,13 @@ entry_errors)
     run --basic 2 "$sample"
     expect_status 1 "not a program"
     grep -q "murax-demo.tap: entry 2: not a program" "$scratch/err" || fail "no entry named: $(cat "$scratch/err")"
-    run --hex 4 "$sample"
-    expect_status 1 "no such entry"
-    grep -q "entry 4: no such entry (the tape has 3)" "$scratch/err" || fail "missing entry: $(cat "$scratch/err")"
+    # Numbers past the tape's entries, of any length.
+    for number in 4 1234567890 99999999999999999999999999; do
+        run --hex "$number" "$sample"
+        expect_status 1 "no such entry $number"
+        grep -q "entry $number: no such entry (the tape has 3)" "$scratch/err" ||
+            fail "missing entry $number: $(cat "$scratch/err")"
+    done
     run --screen 2 -o "$scratch/x.png" "$sample"
     expect_status 1 "not a screen"
     grep -q "entry 2: its data is 58 bytes long, not a screen" "$scratch/err" || fail "not a screen: $(cat "$scratch/err")"
