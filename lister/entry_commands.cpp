@@ -3,6 +3,7 @@
 #include "lister/entry_commands.h"
 
 #include "lister/png_file.h"
+#include "support/file_identity.h"
 #include "support/os_error.h"
 #include "support/replacing_write.h"
 #include "tape/basic_listing.h"
@@ -22,8 +23,18 @@ void writeLines(const std::vector<std::string>& lines, std::FILE* out)
     }
 }
 
-ActionOutcome writeFile(const std::string& path, std::string bytes)
+ActionOutcome writeFile(const std::string& path, std::string bytes, std::FILE* out)
 {
+    if (path == kStandardOutput) {
+        // A failed write shows when the program flushes its output at the end.
+        std::fwrite(bytes.data(), 1, bytes.size(), out);
+        return {};
+    }
+    if (const auto error = writeToDevice(path, bytes)) {
+        if (*error == 0)
+            return {};
+        return {1, "cannot write " + path + ": " + systemErrorText(*error)};
+    }
     const auto failure = replaceFileContents(path, {std::move(bytes)}, LinksInTheWay::Follow);
     if (!failure)
         return {};
@@ -43,7 +54,7 @@ ActionOutcome listProgram(std::string_view entry, std::FILE* out)
     return {};
 }
 
-ActionOutcome writeScreen(std::string_view entry, const std::string& path)
+ActionOutcome writeScreen(std::string_view entry, const std::string& path, std::FILE* out)
 {
     const std::string_view data = entryData(entry);
     const auto picture = decodeScreen(data);
@@ -53,7 +64,7 @@ ActionOutcome writeScreen(std::string_view entry, const std::string& path)
     std::string png, error;
     if (!encodePng(*picture, png, error))
         return {1, error};
-    return writeFile(path, std::move(png));
+    return writeFile(path, std::move(png), out);
 }
 
 }  // namespace
@@ -64,8 +75,8 @@ ActionOutcome performEntryAction(EntryAction action, std::string_view entry,
     switch (action) {
     case EntryAction::Basic: return listProgram(entry, out);
     case EntryAction::Hex: writeLines(hexDumpLines(entry), out); return {};
-    case EntryAction::Extract: return writeFile(outputPath, std::string(entryData(entry)));
-    case EntryAction::Screen: return writeScreen(entry, outputPath);
+    case EntryAction::Extract: return writeFile(outputPath, std::string(entryData(entry)), out);
+    case EntryAction::Screen: return writeScreen(entry, outputPath, out);
     }
     return {};
 }

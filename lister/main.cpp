@@ -46,7 +46,8 @@ void printHelp()
         "  --extract N      write entry N's data bytes, without flag and checksum, to OUTPUT\n"
         "  --screen N       write entry N's data, a screen of 6912 (or 6144) bytes, to OUTPUT\n"
         "                   as a 256x192 PNG picture\n"
-        "  -o OUTPUT        the file that --extract and --screen write (replaced whole)\n"
+        "  -o OUTPUT        the file that --extract and --screen write (replaced whole; never\n"
+        "                   the tape being read), or - for standard output\n"
         "  --help           show this help and exit\n"
         "  --version        show the version and exit\n"
         "  --               treat every later argument as a file name\n"
@@ -194,12 +195,28 @@ std::vector<std::string> filesToList(const Options& options, int& status)
     return files;
 }
 
+// Whether the output is the tape being read, under the same name or another (a link): writing it
+// would replace the tape.
+bool outputIsTheInput(const murax::NativeFile& input, const std::optional<std::string>& output)
+{
+    if (!output || *output == murax::lister::kStandardOutput)
+        return false;
+    const auto read = input.identity();
+    return read && read == murax::identityOf(*output);
+}
+
 int performOnEntry(const Options& options)
 {
     const std::string& file = options.files.front();
     murax::NativeFile input = murax::NativeFile::openForReading(file);
     if (!input.isOpen()) {
         reportUnreadable(file, input.error());
+        return 1;
+    }
+    const std::string where = file + ": entry " + options.entryText + ": ";
+    if (outputIsTheInput(input, options.output)) {
+        std::fprintf(stderr, "%s: %scannot write %s: it is the tape being read\n", kProgram,
+                     where.c_str(), options.output->c_str());
         return 1;
     }
     murax::lister::FileTapeSource source(input);
@@ -209,7 +226,6 @@ int performOnEntry(const Options& options)
         reportUnreadable(file, input.error());
         return 1;
     }
-    const std::string where = file + ": entry " + options.entryText + ": ";
     if (!entry) {
         std::fprintf(stderr, "%s: %sno such entry (the tape has %s)\n", kProgram, where.c_str(),
                      std::to_string(count).c_str());

@@ -288,6 +288,48 @@ entry_errors)
     done
     ;;
 
+output_targets)
+    # An output that is the tape being read, by any name, is refused before anything is written.
+    mkdir "$scratch/in"
+    cp "$sample" "$scratch/in/self.tap"
+    ln "$scratch/in/self.tap" "$scratch/in/hard.tap"
+    ln -s self.tap "$scratch/in/soft.tap"
+    ln -s in "$scratch/folder-link"
+    for pair in "self.tap self.tap" "self.tap ./self.tap" "self.tap hard.tap" "self.tap soft.tap" \
+                "soft.tap self.tap" "hard.tap ../folder-link/soft.tap"; do
+        read -r input output <<<"$pair"
+        for action in --extract --screen; do
+            (cd "$scratch/in" && "$lister" "$action" 1 -o "$output" "$input" >"$scratch/out" 2>"$scratch/err")
+            status=$?
+            expect_status 1 "$action 1 -o $output $input"
+            grep -qF "$input: entry 1: cannot write $output: it is the tape being read" "$scratch/err" ||
+                fail "$action -o $output $input: $(cat "$scratch/err")"
+            cmp -s "$sample" "$scratch/in/self.tap" || fail "$action -o $output $input changed the tape"
+            [ -L "$scratch/in/soft.tap" ] || fail "$action -o $output $input replaced the link"
+        done
+    done
+
+    # Standard output, a device and a pipe get the bytes as they are; a full device is reported.
+    run --extract 3 -o "$scratch/table.bin" "$sample"
+    run --extract 3 -o - "$sample"
+    expect_status 0 "-o -"
+    expect_stdout "$scratch/table.bin"
+    run --extract 3 -o /dev/null "$sample"
+    expect_status 0 "-o /dev/null"
+    expect_no_stderr
+    mkfifo "$scratch/fifo"
+    cat "$scratch/fifo" >"$scratch/from-fifo" &
+    run --extract 3 -o "$scratch/fifo" "$sample"
+    wait
+    expect_status 0 "-o FIFO"
+    cmp -s "$scratch/table.bin" "$scratch/from-fifo" || fail "the FIFO got other bytes"
+    [ -p "$scratch/fifo" ] || fail "the FIFO was replaced"
+    run --extract 3 -o /dev/full "$sample"
+    expect_status 1 "-o /dev/full"
+    grep -q "entry 3: cannot write /dev/full: No space left on device" "$scratch/err" ||
+        fail "full device: $(cat "$scratch/err")"
+    ;;
+
 short_and_piped)
     # A file cut inside a header, a block whose length points past the end, and standard input
     # that is a pipe list as they always have.
