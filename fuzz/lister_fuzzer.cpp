@@ -25,10 +25,10 @@
 #include "lister/entry_commands.h"
 #include "lister/file_tape_source.h"
 #include "lister/tape_listing.h"
-#include "tape/block_list.h"
-#include "tape/display_charset.h"
-#include "tape/entry_checks.h"
-#include "tape/tap_decoding.h"
+#include "tape/model/block_list.h"
+#include "tape/format/display_charset.h"
+#include "tape/format/entry_checks.h"
+#include "tape/model/tape_loading.h"
 
 namespace murax::fuzz {
 namespace {
