@@ -55,12 +55,13 @@ public:
     }
 };
 
-std::string runFileDialog(const std::string& title, QFileDialog::AcceptMode mode)
+std::string runFileDialog(const std::string& title, const QString& filters,
+                          QFileDialog::AcceptMode mode)
 {
     // A dialog of our own rather than getOpenFileName: that one insists on an existing file, so a
     // name typed without ".tap" could never be completed afterwards.
     TapeFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(title),
-                          QDir::currentPath(), "TAP files (*.tap)");
+                          QDir::currentPath(), filters);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QString());
@@ -86,14 +87,18 @@ void QtDesktop::beep()
     QApplication::beep();
 }
 
-std::string QtDesktop::openFileDialog(const std::string& title)
+std::string QtDesktop::openFileDialog(const std::string& title,
+                                      const std::vector<std::string>& filters)
 {
-    return runFileDialog(title, QFileDialog::AcceptOpen);
+    QStringList names;
+    for (const std::string& filter : filters)
+        names << QString::fromStdString(filter);
+    return runFileDialog(title, names.join(";;"), QFileDialog::AcceptOpen);
 }
 
 std::string QtDesktop::saveFileDialog(const std::string& title)
 {
-    return runFileDialog(title, QFileDialog::AcceptSave);
+    return runFileDialog(title, "TAP files (*.tap)", QFileDialog::AcceptSave);
 }
 
 void QtDesktop::openWithDefaultProgram(const std::string& fileOrUri)

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace murax {
 
@@ -20,9 +21,12 @@ public:
     // returns the button chosen. `text` is UTF-8 with "\r\n" line breaks.
     virtual int messageBox(const std::string& text, const std::string& title, int kind) = 0;
     virtual void beep() = 0;  // 880 Hz for 55 ms where the platform can
-    // The open and save dialogs: "TAP files (*.tap)", starting in the current directory, no
-    // overwrite warning, no default suffix, a missing file accepted. Empty when cancelled.
-    virtual std::string openFileDialog(const std::string& title) = 0;
+    // The open and save dialogs: starting in the current directory, no overwrite warning, no
+    // default suffix, a missing file accepted. The open dialog offers the name filters given
+    // ("TAP files (*.tap)"), the first one chosen; the save dialog "TAP files (*.tap)". Empty when
+    // cancelled.
+    virtual std::string openFileDialog(const std::string& title,
+                                       const std::vector<std::string>& filters) = 0;
     virtual std::string saveFileDialog(const std::string& title) = 0;
     // Opens a file or a URI with the desktop's default program; does not wait, reports nothing.
     virtual void openWithDefaultProgram(const std::string& fileOrUri) = 0;

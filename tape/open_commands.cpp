@@ -14,6 +14,7 @@
 #include "tape/save_commands.h"
 #include "tape/tap_decoding.h"
 #include "tape/tape_file_lookup.h"
+#include "tape/tape_file_reading.h"
 
 namespace murax {
 namespace {
@@ -56,7 +57,7 @@ bool startupLoad(AppContext& app, const std::string* argument, BlockList& list)
 {
     std::string chosen = argument ? *argument : std::string();
     if (isBlank(chosen))
-        chosen = app.desktop().openFileDialog(kOpenTitle);
+        chosen = app.desktop().openFileDialog(kOpenTitle, kTapFileFilters);
     if (chosen.empty())
         return false;
     const auto name = findTapeFile(chosen);
@@ -64,7 +65,8 @@ bool startupLoad(AppContext& app, const std::string* argument, BlockList& list)
         return false;
     BlockList loaded;
     try {
-        ABLOCKS(*name, loaded);
+        if (!readTapToOpen(*name, loaded))
+            return false;
     } catch (const CommandAbandoned&) {
         // The handler has told the user why; before the window exists there is nothing to go
         // back to.
@@ -78,16 +80,18 @@ bool startupLoad(AppContext& app, const std::string* argument, BlockList& list)
 void APRI(Window& window, BlockList& list)
 {
     ListBox& box = blockListBox(window);
-    const std::string chosen = window.app().desktop().openFileDialog(kOpenTitle);
+    const std::string chosen = window.app().desktop().openFileDialog(kOpenTitle, kTapFileFilters);
     if (chosen.empty())
         return;
     const auto name = findTapeFile(chosen);
     if (!name)
         return;
 
-    // Read first, into a list of its own: an unreadable file stops here with nothing changed.
+    // Read first, into a list of its own: an unreadable file, or a TZX tape, stops here with
+    // nothing changed.
     BlockList loaded;
-    ABLOCKS(*name, loaded);
+    if (!readTapToOpen(*name, loaded))
+        return;
 
     bool saved = false;
     if (!unsavedEditsSettled(window, list, saved))

@@ -79,12 +79,6 @@ std::string hexByte(unsigned value)
     return text;
 }
 
-std::string blockAt(std::size_t number, unsigned id, std::size_t offset)
-{
-    return "block " + std::to_string(number) + " (ID " + hexByte(id) + ", " +
-           std::string(blockName(id)) + ") at offset " + std::to_string(offset);
-}
-
 // A data block's bytes, `bitsInLastByte` of the last one played: one TAP block when they make
 // whole bytes that a TAP block can hold.
 void takeBytes(Block& block, std::string_view data, unsigned bitsInLastByte)
@@ -143,6 +137,12 @@ bool hasTzxSignature(std::string_view file)
     return file.substr(0, kSignature.size()) == kSignature;
 }
 
+std::string blockPlace(std::size_t number, unsigned id, std::size_t offset)
+{
+    return "block " + std::to_string(number) + " (ID " + hexByte(id) + ", " +
+           std::string(blockName(id)) + ") at offset " + std::to_string(offset);
+}
+
 std::string_view blockName(unsigned id)
 {
     const Layout* layout = knownLayout(id);
@@ -172,7 +172,7 @@ Tape readTzx(std::string_view file)
     std::size_t at = kHeaderSize;
     while (at < file.size()) {
         const unsigned id = static_cast<unsigned char>(file[at]);
-        const std::string where = blockAt(tape.blocks.size() + 1, id, at);
+        const std::string where = blockPlace(tape.blocks.size() + 1, id, at);
         const Layout* layout = knownLayout(id);
         if (!layout && tape.minor >= kMinorWithLengthRule)
             layout = &kUnknownWithLength;

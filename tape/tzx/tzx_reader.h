@@ -70,4 +70,7 @@ std::size_t countOf(const Tape& tape, Fate fate);
 // format does not define.
 std::string_view blockName(unsigned id);
 
+// How messages name a block: "block 3 (ID 0x12, pure tone) at offset 1234", counted from 1.
+std::string blockPlace(std::size_t number, unsigned id, std::size_t offset);
+
 }  // namespace murax::tzx

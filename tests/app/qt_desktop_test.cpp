@@ -18,6 +18,18 @@
 
 using namespace murax;
 
+namespace {
+
+std::vector<std::string> stdStrings(const QStringList& texts)
+{
+    std::vector<std::string> result;
+    for (const QString& text : texts)
+        result.push_back(text.toStdString());
+    return result;
+}
+
+}  // namespace
+
 // The message boxes here are real ones: each test answers the box from inside its modal loop.
 class QtDesktopTest : public QObject {
     Q_OBJECT
@@ -195,15 +207,19 @@ void QtDesktopTest::fileDialogsKeepTheirSettingsAndRequireAnExistingFolder_data(
 {
     QTest::addColumn<bool>("save");
     QTest::addColumn<QString>("title");
-    QTest::newRow("open") << false << "Select a TAP file to open";
-    QTest::newRow("add") << false << "Select a TAP file to add";
-    QTest::newRow("save as") << true << "TAP file to save";
+    QTest::addColumn<QStringList>("offered");
+    const QStringList tap{"TAP files (*.tap)"};
+    QTest::newRow("open") << false << "Select a TAP file to open" << tap;
+    QTest::newRow("add") << false << "Select a TAP file to add"
+                         << QStringList{"TAP files (*.tap)", "TZX files (*.tzx)"};
+    QTest::newRow("save as") << true << "TAP file to save" << tap;
 }
 
 void QtDesktopTest::fileDialogsKeepTheirSettingsAndRequireAnExistingFolder()
 {
     QFETCH(bool, save);
     QFETCH(QString, title);
+    QFETCH(QStringList, offered);
     const testing::ScratchCurrentDirectory dir;
     QVERIFY(dir.isValid());
     QVERIFY(testing::writeBytes(dir.filePath("game.tap"), "old"));
@@ -245,11 +261,11 @@ void QtDesktopTest::fileDialogsKeepTheirSettingsAndRequireAnExistingFolder()
         unexpected = watch.seen;
     });
     const std::string chosen = save ? desktop_.saveFileDialog(title.toStdString())
-                                    : desktop_.openFileDialog(title.toStdString());
+                                    : desktop_.openFileDialog(title.toStdString(), stdStrings(offered));
     const QString folderAfter = QDir::currentPath();
 
     QCOMPARE(shownTitle, title);
-    QCOMPARE(filters, QStringList{"TAP files (*.tap)"});
+    QCOMPARE(filters, offered);
     QCOMPARE(startFolder, QDir(dir.path()).absolutePath());
     // The dialog leaves the current directory where it was.
     QCOMPARE(QFileInfo(folderAfter).canonicalFilePath(), QFileInfo(dir.path()).canonicalFilePath());
