@@ -22,17 +22,6 @@ void writeLines(const std::vector<std::string>& lines, std::FILE* out)
     }
 }
 
-ActionOutcome writeFile(const std::string& path, std::string bytes)
-{
-    const auto failure = replaceFileContents(path, {std::move(bytes)}, LinksInTheWay::Follow);
-    if (!failure)
-        return {};
-    std::string reason = "cannot write " + path + ": " + systemErrorText(failure->failure.err);
-    if (!failure->safetyCopy.empty())
-        reason += " (a copy of the new bytes is in " + failure->safetyCopy + ")";
-    return {1, reason};
-}
-
 ActionOutcome listProgram(std::string_view entry, std::FILE* out)
 {
     const auto header = decodeHeader(entry);
@@ -53,10 +42,21 @@ ActionOutcome writeScreen(std::string_view entry, const std::string& path)
     std::string png, error;
     if (!encodePng(*picture, png, error))
         return {1, error};
-    return writeFile(path, std::move(png));
+    return writeOutputFile(path, std::move(png));
 }
 
 }  // namespace
+
+ActionOutcome writeOutputFile(const std::string& path, std::string bytes)
+{
+    const auto failure = replaceFileContents(path, {std::move(bytes)}, LinksInTheWay::Follow);
+    if (!failure)
+        return {};
+    std::string reason = "cannot write " + path + ": " + systemErrorText(failure->failure.err);
+    if (!failure->safetyCopy.empty())
+        reason += " (a copy of the new bytes is in " + failure->safetyCopy + ")";
+    return {1, reason};
+}
 
 ActionOutcome performEntryAction(EntryAction action, std::string_view entry,
                                  const std::string& outputPath, std::FILE* out)
@@ -64,7 +64,7 @@ ActionOutcome performEntryAction(EntryAction action, std::string_view entry,
     switch (action) {
     case EntryAction::Basic: return listProgram(entry, out);
     case EntryAction::Hex: writeLines(hexDumpLines(entry), out); return {};
-    case EntryAction::Extract: return writeFile(outputPath, std::string(entryData(entry)));
+    case EntryAction::Extract: return writeOutputFile(outputPath, std::string(entryData(entry)));
     case EntryAction::Screen: return writeScreen(entry, outputPath);
     }
     return {};

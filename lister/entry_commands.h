@@ -24,4 +24,7 @@ struct ActionOutcome {
 ActionOutcome performEntryAction(EntryAction action, std::string_view entry,
                                  const std::string& outputPath, std::FILE* out);
 
+// Replaces the file at `path` with `bytes` through the replacing write; the reason names the path.
+ActionOutcome writeOutputFile(const std::string& path, std::string bytes);
+
 }  // namespace murax::lister

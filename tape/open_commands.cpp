@@ -2,11 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tape/open_commands.h"
 
-#include <filesystem>
-
 #include "support/desktop_services.h"
 #include "support/message_box.h"
-#include "support/native_path.h"
+#include "support/paths.h"
 #include "support/runtime_errors.h"
 #include "tape/block_list_box.h"
 #include "tape/block_info.h"
@@ -24,12 +22,6 @@ constexpr const char* kOpenTitle = "Select a TAP file to open";
 bool isBlank(const std::string& text)
 {
     return text.find_first_not_of(" \t") == std::string::npos;
-}
-
-bool sameFile(const std::string& a, const std::string& b)
-{
-    std::error_code ec;
-    return a == b || std::filesystem::equivalent(nativePath(a), nativePath(b), ec);
 }
 
 // Offers to save unsaved edits before they are replaced. False when the user cancels; a failed
