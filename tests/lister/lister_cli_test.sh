@@ -180,6 +180,7 @@ recursive)
     mkdir -p "$scratch/tapes/sub" "$scratch/tapes/empty"
     cp "$sample" "$scratch/tapes/b.tap"
     cp "$scratch/lone.tap" "$scratch/tapes/sub/a.TAP"
+    printf 'ZXTape!\x1a\x01\x14' >"$scratch/tapes/sub/c.Tzx"
     echo "not a tape" >"$scratch/tapes/notes.txt"
     run -r "$scratch/tapes" "$scratch/lone.tap"
     expect_status 0 "folder walked"
@@ -190,6 +191,9 @@ recursive)
         echo
         echo "$scratch/tapes/sub/a.TAP:"
         echo "$lone_line"
+        echo
+        echo "$scratch/tapes/sub/c.Tzx:"
+        echo "TZX tape, version 1.20: 0 blocks, 0 converted, 0 passed over, 0 not converted"
         echo
         echo "$scratch/lone.tap:"
         echo "$lone_line"
