@@ -55,13 +55,17 @@ public:
     }
 };
 
-std::string runFileDialog(const std::string& title, const QString& filters,
-                          QFileDialog::AcceptMode mode)
+std::string runFileDialog(const std::string& title, QFileDialog::AcceptMode mode,
+                          const std::vector<std::string>& filters)
 {
     // A dialog of our own rather than getOpenFileName: that one insists on an existing file, so a
     // name typed without ".tap" could never be completed afterwards.
     TapeFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(title),
-                          QDir::currentPath(), filters);
+                          QDir::currentPath());
+    QStringList nameFilters;
+    for (const std::string& filter : filters)
+        nameFilters << QString::fromStdString(filter);
+    dialog.setNameFilters(nameFilters);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QString());
@@ -90,15 +94,13 @@ void QtDesktop::beep()
 std::string QtDesktop::openFileDialog(const std::string& title,
                                       const std::vector<std::string>& filters)
 {
-    QStringList names;
-    for (const std::string& filter : filters)
-        names << QString::fromStdString(filter);
-    return runFileDialog(title, names.join(";;"), QFileDialog::AcceptOpen);
+    return runFileDialog(title, QFileDialog::AcceptOpen, filters);
 }
 
-std::string QtDesktop::saveFileDialog(const std::string& title)
+std::string QtDesktop::saveFileDialog(const std::string& title,
+                                      const std::vector<std::string>& filters)
 {
-    return runFileDialog(title, "TAP files (*.tap)", QFileDialog::AcceptSave);
+    return runFileDialog(title, QFileDialog::AcceptSave, filters);
 }
 
 void QtDesktop::openWithDefaultProgram(const std::string& fileOrUri)

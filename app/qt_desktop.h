@@ -16,7 +16,8 @@ public:
     void beep() override;
     std::string openFileDialog(const std::string& title,
                                const std::vector<std::string>& filters) override;
-    std::string saveFileDialog(const std::string& title) override;
+    std::string saveFileDialog(const std::string& title,
+                               const std::vector<std::string>& filters) override;
     void openWithDefaultProgram(const std::string& fileOrUri) override;
     bool isKeyDown(int virtualKey) override;
     void processPendingEvents() override;

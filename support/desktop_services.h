@@ -10,6 +10,8 @@ namespace murax {
 
 // What the program needs from the desktop it runs on. The Qt implementation lives in app/; tests
 // install a scripted fake.
+inline constexpr const char* kTapeFilesFilter = "TAP files (*.tap)";
+
 class Desktop {
 public:
     virtual ~Desktop() = default;
@@ -21,13 +23,13 @@ public:
     // returns the button chosen. `text` is UTF-8 with "\r\n" line breaks.
     virtual int messageBox(const std::string& text, const std::string& title, int kind) = 0;
     virtual void beep() = 0;  // 880 Hz for 55 ms where the platform can
-    // The open and save dialogs: starting in the current directory, no overwrite warning, no
-    // default suffix, a missing file accepted. The open dialog offers the name filters given
-    // ("TAP files (*.tap)"), the first one chosen; the save dialog "TAP files (*.tap)". Empty when
-    // cancelled.
+    // The open and save dialogs, starting in the current directory, no overwrite warning, no
+    // default suffix, a missing file accepted. Empty when cancelled. Each offers the name filters
+    // given (kTapeFilesFilter, "Text (*.txt)"), the first one chosen.
     virtual std::string openFileDialog(const std::string& title,
                                        const std::vector<std::string>& filters) = 0;
-    virtual std::string saveFileDialog(const std::string& title) = 0;
+    virtual std::string saveFileDialog(const std::string& title,
+                                       const std::vector<std::string>& filters) = 0;
     // Opens a file or a URI with the desktop's default program; does not wait, reports nothing.
     virtual void openWithDefaultProgram(const std::string& fileOrUri) = 0;
     // Whether the key with this Windows virtual-key code is down right now (17 is Ctrl).

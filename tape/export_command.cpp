@@ -49,13 +49,24 @@ std::string exportDialogTitle(std::string_view entry)
     return "Export data bytes";
 }
 
+std::vector<std::string> exportDialogFilters(std::string_view entry)
+{
+    std::vector<std::string> filters{"Data bytes (*)"};
+    if (programListing(entry))
+        filters.emplace_back("BASIC listing (*.txt)");
+    if (entryScreen(entry))
+        filters.emplace_back("Screen picture (*.png)");
+    return filters;
+}
+
 void exportCommand(Window& window, BlockList& list)
 {
     const int n = blockListBox(window).currentPosition();
     if (n < 1 || static_cast<std::size_t>(n) > list.count())
         return;
     const std::string& entry = list.entries()[n - 1];
-    const std::string chosen = window.app().desktop().saveFileDialog(exportDialogTitle(entry));
+    const std::string chosen = window.app().desktop().saveFileDialog(exportDialogTitle(entry),
+                                                                     exportDialogFilters(entry));
     if (chosen.empty())
         return;
     const std::string target = FULLNAME(chosen);

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "support/window_services.h"
 #include "tape/block_list.h"
@@ -24,6 +25,10 @@ ExportForm exportFormFor(std::string_view entry, std::string_view fileName);
 
 // The save dialog's title: what the entry can be saved as, and how to ask for it.
 std::string exportDialogTitle(std::string_view entry);
+
+// The save dialog's name filters: the data bytes under any name first, then the forms the entry
+// also has.
+std::vector<std::string> exportDialogFilters(std::string_view entry);
 
 // Export...: saves the current entry, in the form its file name asks for, through the save
 // dialog and the replacing write. An existing file is replaced only once the user agrees; a

@@ -20,7 +20,7 @@ namespace {
 // the user backs out.
 std::string chooseSaveAsTarget(Desktop& desktop)
 {
-    const std::string chosen = desktop.saveFileDialog("TAP file to save");
+    const std::string chosen = desktop.saveFileDialog("TAP file to save", {kTapeFilesFilter});
     if (chosen.empty())
         return {};
     std::string name = completeName(chosen);

@@ -6,13 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "support/desktop_services.h"
 #include "tape/block_list.h"
 
 namespace murax {
 
 // The name filters of the open dialogs: Open takes TAP files; Add and Insert take TZX files too.
-inline const std::vector<std::string> kTapFileFilters{"TAP files (*.tap)"};
-inline const std::vector<std::string> kAddFileFilters{"TAP files (*.tap)", "TZX files (*.tzx)"};
+inline const std::vector<std::string> kTapFileFilters{kTapeFilesFilter};
+inline const std::vector<std::string> kAddFileFilters{kTapeFilesFilter, "TZX files (*.tzx)"};
 
 // The start-up load and Open: the named file's bytes split into entries in `list`. A file with
 // the TZX signature is not converted: the user is told that it is a TZX tape and how its blocks

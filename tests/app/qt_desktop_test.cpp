@@ -18,18 +18,6 @@
 
 using namespace murax;
 
-namespace {
-
-std::vector<std::string> stdStrings(const QStringList& texts)
-{
-    std::vector<std::string> result;
-    for (const QString& text : texts)
-        result.push_back(text.toStdString());
-    return result;
-}
-
-}  // namespace
-
 // The message boxes here are real ones: each test answers the box from inside its modal loop.
 class QtDesktopTest : public QObject {
     Q_OBJECT
@@ -207,25 +195,28 @@ void QtDesktopTest::fileDialogsKeepTheirSettingsAndRequireAnExistingFolder_data(
 {
     QTest::addColumn<bool>("save");
     QTest::addColumn<QString>("title");
-    QTest::addColumn<QStringList>("offered");
-    const QStringList tap{"TAP files (*.tap)"};
-    QTest::newRow("open") << false << "Select a TAP file to open" << tap;
+    QTest::addColumn<QStringList>("filters");
+    const QStringList tapes{kTapeFilesFilter};
+    QTest::newRow("open") << false << "Select a TAP file to open" << tapes;
     QTest::newRow("add") << false << "Select a TAP file to add"
-                         << QStringList{"TAP files (*.tap)", "TZX files (*.tzx)"};
-    QTest::newRow("save as") << true << "TAP file to save" << tap;
+                         << QStringList{kTapeFilesFilter, "TZX files (*.tzx)"};
+    QTest::newRow("save as") << true << "TAP file to save" << tapes;
+    QTest::newRow("export") << true << "Export data bytes"
+                            << QStringList{"Data bytes (*)", "Screen picture (*.png)"};
 }
 
 void QtDesktopTest::fileDialogsKeepTheirSettingsAndRequireAnExistingFolder()
 {
     QFETCH(bool, save);
     QFETCH(QString, title);
-    QFETCH(QStringList, offered);
+    QFETCH(QStringList, filters);
     const testing::ScratchCurrentDirectory dir;
     QVERIFY(dir.isValid());
     QVERIFY(testing::writeBytes(dir.filePath("game.tap"), "old"));
 
     QString shownTitle, notice, startFolder;
-    QStringList filters;
+    QStringList shownFilters;
+    QString chosenFilter;
     bool overwriteAsked = true, openAfterMissingFolder = false, anyFile = false;
     QString defaultSuffix = "unset";
     QStringList unexpected;
@@ -235,7 +226,8 @@ void QtDesktopTest::fileDialogsKeepTheirSettingsAndRequireAnExistingFolder()
         if (!name)
             return;
         shownTitle = dialog->windowTitle();
-        filters = dialog->nameFilters();
+        shownFilters = dialog->nameFilters();
+        chosenFilter = dialog->selectedNameFilter();
         startFolder = dialog->directory().absolutePath();
         overwriteAsked = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
         anyFile = dialog->fileMode() == QFileDialog::AnyFile;
@@ -260,12 +252,16 @@ void QtDesktopTest::fileDialogsKeepTheirSettingsAndRequireAnExistingFolder()
         QTRY_VERIFY(!dialog->isVisible());
         unexpected = watch.seen;
     });
-    const std::string chosen = save ? desktop_.saveFileDialog(title.toStdString())
-                                    : desktop_.openFileDialog(title.toStdString(), stdStrings(offered));
+    std::vector<std::string> filterBytes;
+    for (const QString& filter : filters)
+        filterBytes.push_back(filter.toStdString());
+    const std::string chosen = save ? desktop_.saveFileDialog(title.toStdString(), filterBytes)
+                                    : desktop_.openFileDialog(title.toStdString(), filterBytes);
     const QString folderAfter = QDir::currentPath();
 
     QCOMPARE(shownTitle, title);
-    QCOMPARE(filters, offered);
+    QCOMPARE(shownFilters, filters);
+    QCOMPARE(chosenFilter, filters.first());
     QCOMPARE(startFolder, QDir(dir.path()).absolutePath());
     // The dialog leaves the current directory where it was.
     QCOMPARE(QFileInfo(folderAfter).canonicalFilePath(), QFileInfo(dir.path()).canonicalFilePath());

@@ -27,8 +27,9 @@ public:
                                       // "run: path", "refresh", "wait: command"
     std::deque<int> messageAnswers;   // buttons; when empty: OK/Yes, the default
     std::deque<std::string> openAnswers;   // when empty: "" (cancelled)
-    std::vector<std::string> openFilters;  // the name filters of the last open dialog
+    std::vector<std::vector<std::string>> openFilters;  // the name filters each open dialog offered
     std::deque<std::string> saveAnswers;
+    std::vector<std::vector<std::string>> saveFilters;  // the name filters each save dialog offered
     std::vector<std::string> opened;       // openWithDefaultProgram
     std::vector<std::string> commandLines; // runAndWait
     std::function<int(const std::string&)> onRun;  // what the "process" does; -1 if unset
@@ -58,13 +59,15 @@ public:
     std::string openFileDialog(const std::string& title,
                                const std::vector<std::string>& filters) override
     {
-        openFilters = filters;
+        openFilters.push_back(filters);
         events.push_back("open: " + title);
         return take(openAnswers);
     }
-    std::string saveFileDialog(const std::string& title) override
+    std::string saveFileDialog(const std::string& title,
+                               const std::vector<std::string>& filters) override
     {
         events.push_back("save: " + title);
+        saveFilters.push_back(filters);
         return take(saveAnswers);
     }
     void openWithDefaultProgram(const std::string& fileOrUri) override

@@ -47,7 +47,7 @@ protected:
         writeText(outside / "other.tap", "keep me too");
     }
 
-    ScratchFolder scratch;
+    ScratchFolder scratch{testing::kSharedTempFolder};
     fs::path cwdPath, tempPath, outside;
 };
 

@@ -231,7 +231,7 @@ std::string runCase(const SaveCase& c, const fs::path& dir)
 TEST(SavingMatrix, EverySituationKeepsTheBytesAndTellsTheUser)
 {
     for (const SaveCase& c : saveCases()) {
-        testing::ScratchFolder scratch;
+        testing::ScratchFolder scratch(testing::kSharedTempFolder);
         ASSERT_TRUE(testing::handToUnprivileged(scratch.path().string()));
         const std::optional<std::string> report = testing::runUnprivileged([&] {
             const fs::path dir = scratch.path() / "work";

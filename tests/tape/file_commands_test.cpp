@@ -208,6 +208,7 @@ TEST_F(FileCommands, SaveAsCompletesTheNameAndMovesEverythingOn)
         EXPECT_EQ(window.statusTexts.back(), "Blocks: 2     File: " + path(expected));
     }
     EXPECT_EQ(fake.events.front(), "save: TAP file to save");
+    EXPECT_EQ(fake.saveFilters.front(), std::vector<std::string>{"TAP files (*.tap)"});
     EXPECT_TRUE(fake.messages.empty());  // none of them existed
     EXPECT_EQ(window.titles, std::vector<std::string>(3, "Murax 1.05"));
 

@@ -46,7 +46,7 @@ TEST_F(TzxCommands, AddTakesATzxTapeByItsSignatureAndUndoTakesItBackInOneStep)
 
     AGGIUNGI(window, list, false);
 
-    EXPECT_EQ(fake.openFilters, kAddFileFilters);
+    EXPECT_EQ(fake.openFilters, std::vector<std::vector<std::string>>{kAddFileFilters});
     EXPECT_EQ(tags(), (Tags{1, 2, 7, 8, 9}));
     expectListInStep();
     EXPECT_EQ(window.list.selectedPositions(), Tags{1});
@@ -156,7 +156,7 @@ TEST_F(TzxCommands, OpenAndTheStartUpLoadRefuseATzxTapeAndLeaveItAlone)
     list.removeSelection({1});
     fake.openAnswers = {"game.tzx"};
     APRI(window, list);
-    EXPECT_EQ(fake.openFilters, kTapFileFilters);
+    EXPECT_EQ(fake.openFilters.back(), kTapFileFilters);
     EXPECT_EQ(tags(), Tags{1});
     EXPECT_EQ(list.currentFile, path("main.tap"));
     ASSERT_EQ(fake.messages.size(), 2u);

@@ -150,6 +150,25 @@ TEST_F(ExportCommandTest, TheNameChoosesDataBytesListingOrPicture)
     EXPECT_TRUE(fake.messages.empty());
 }
 
+TEST_F(ExportCommandTest, TheDialogOffersAFilterForEachFormTheEntryHas)
+{
+    const struct {
+        std::string entry;
+        std::vector<std::string> filters;
+    } cases[] = {
+        {programEntry(), {"Data bytes (*)", "BASIC listing (*.txt)"}},
+        {screenEntry(), {"Data bytes (*)", "Screen picture (*.png)"}},
+        {bytesEntry("abc"), {"Data bytes (*)"}},
+        {dataBlock(screenData()), {"Data bytes (*)"}},
+    };
+    for (const auto& c : cases) {
+        fake.saveFilters.clear();
+        exportEntry(c.entry, "");
+        EXPECT_EQ(fake.saveFilters, std::vector<std::vector<std::string>>{c.filters})
+            << fake.events.back();
+    }
+}
+
 TEST_F(ExportCommandTest, AnExistingFileIsReplacedOnlyWhenTheUserAgrees)
 {
     write("old.bin", "keep me");
