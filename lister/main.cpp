@@ -198,7 +198,8 @@ void reportProblem(const std::string& file, const std::string& what)
 
 // A TZX tape read whole from `source`; nothing (and the failure reported) when the file could not
 // be read.
-std::optional<murax::tzx::Tape> readTzxFile(const std::string& file, murax::lister::FileTapeSource& source,
+std::optional<murax::tzx::Tape> readTzxFile(const std::string& file,
+                                            murax::lister::FileTapeSource& source,
                                             murax::NativeFile& input)
 {
     const std::string bytes = murax::lister::readWholeTape(source);
@@ -342,7 +343,8 @@ int convertToTap(const Options& options)
     const std::string& file = options.files.front();
     const std::string& output = *options.output;
     if (murax::sameFile(file, output)) {
-        reportProblem(file, "the TAP file must go to another file than the tape itself (-o " + output + ")");
+        reportProblem(file, "the TAP file must go to another file than the tape itself (-o " +
+                                output + ")");
         return 1;
     }
     murax::NativeFile input = murax::NativeFile::openForReading(file);

@@ -22,7 +22,7 @@ struct Symbol {
 Symbol symbolAt(std::string_view body, std::size_t at, unsigned pulsesPerSymbol)
 {
     Symbol symbol;
-    symbol.flags = static_cast<unsigned char>(body[at]);
+    symbol.flags = byteField(body, at);
     for (unsigned i = 0; i < pulsesPerSymbol; ++i) {
         const std::uint64_t pulse = littleEndian(body, at + 1 + 2 * i, 2);
         if (pulse == 0)
@@ -66,13 +66,12 @@ GeneralisedData readGeneralisedData(std::string_view body)
                          " bytes, but its length gives " + std::to_string(body.size());
         return result;
     }
-    const auto byteField = [&](std::size_t at) { return static_cast<unsigned>(littleEndian(body, at, 1)); };
     const std::uint64_t pilotSymbols = littleEndian(body, 0x02, 4);
-    const unsigned pilotPulses = byteField(0x06);
-    const unsigned pilotAlphabet = byteField(0x07) == 0 ? 256 : byteField(0x07);
+    const unsigned pilotPulses = byteField(body, 0x06);
+    const unsigned pilotAlphabet = byteField(body, 0x07) == 0 ? 256 : byteField(body, 0x07);
     const std::uint64_t dataSymbols = littleEndian(body, 0x08, 4);
-    const unsigned dataPulses = byteField(0x0C);
-    const unsigned dataAlphabet = byteField(0x0D) == 0 ? 256 : byteField(0x0D);
+    const unsigned dataPulses = byteField(body, 0x0C);
+    const unsigned dataAlphabet = byteField(body, 0x0D) == 0 ? 256 : byteField(body, 0x0D);
 
     std::uint64_t at = kFixedFields;
     if (pilotSymbols > 0)
@@ -101,7 +100,8 @@ GeneralisedData readGeneralisedData(std::string_view body)
         return notStandard("data bits that are not two equal pulses, the 0 shorter than the 1");
 
     result.kind = GeneralisedData::Kind::Bytes;
-    result.bytes = body.substr(static_cast<std::size_t>(stream), static_cast<std::size_t>(streamBytes));
+    result.bytes =
+        body.substr(static_cast<std::size_t>(stream), static_cast<std::size_t>(streamBytes));
     result.bitsInLastByte = dataSymbols % 8 == 0 ? 8u : static_cast<unsigned>(dataSymbols % 8);
     return result;
 }

@@ -11,9 +11,9 @@ namespace murax::tzx {
 // What the data of a generalised data block (ID 0x19) come to.
 struct GeneralisedData {
     enum class Kind {
-        Bytes,         // the standard encoding: `bytes` are the data, `bitsInLastByte` of the last used
-        NotStandard,   // any other encoding: `problem` says how it differs
-        Malformed,     // its tables and data do not fit the block: `problem` says what
+        Bytes,        // the standard encoding: `bytes`, `bitsInLastByte` of the last one used
+        NotStandard,  // any other encoding: `problem` says how it differs
+        Malformed,    // its tables and data do not fit the block: `problem` says what
     };
     Kind kind = Kind::NotStandard;
     std::string_view bytes;

@@ -96,7 +96,8 @@ void takeBytes(Block& block, std::string_view data, unsigned bitsInLastByte)
                        std::to_string(kLargestTapBlock) + ")";
     } else {
         block.fate = Fate::Entry;
-        block.tapBlock = {static_cast<char>(data.size() & 0xFF), static_cast<char>(data.size() >> 8)};
+        block.tapBlock = {static_cast<char>(data.size() & 0xFF),
+                          static_cast<char>(data.size() >> 8)};
         block.tapBlock += data;
     }
 }
@@ -105,16 +106,17 @@ void takeBytes(Block& block, std::string_view data, unsigned bitsInLastByte)
 // do not fit it, with `problem` saying why.
 bool convertDataBlock(Block& block, std::string_view body, std::string& problem)
 {
-    const auto byteAt = [&](std::size_t at) { return static_cast<unsigned>(littleEndian(body, at, 1)); };
     switch (block.id) {
     case 0x10: takeBytes(block, body.substr(4), 8); return true;
-    case 0x11: takeBytes(block, body.substr(0x12), byteAt(0x0C)); return true;
-    case 0x14: takeBytes(block, body.substr(0x0A), byteAt(0x04)); return true;
+    case 0x11: takeBytes(block, body.substr(0x12), byteField(body, 0x0C)); return true;
+    case 0x14: takeBytes(block, body.substr(0x0A), byteField(body, 0x04)); return true;
     default: break;
     }
     const GeneralisedData data = readGeneralisedData(body.substr(4));
     switch (data.kind) {
-    case GeneralisedData::Kind::Bytes: takeBytes(block, data.bytes, data.bitsInLastByte); return true;
+    case GeneralisedData::Kind::Bytes:
+        takeBytes(block, data.bytes, data.bitsInLastByte);
+        return true;
     case GeneralisedData::Kind::NotStandard:
         block.fate = Fate::NotConverted;
         block.reason = data.problem;
@@ -157,12 +159,13 @@ Tape readTzx(std::string_view file)
         return tape;
     }
     if (file.size() < kHeaderSize) {
-        tape.malformed = malformedAt(file.size(), "the file ends at offset " + std::to_string(file.size()) +
+        tape.malformed = malformedAt(file.size(), "the file ends at offset " +
+                                                      std::to_string(file.size()) +
                                                       ", inside its 10-byte header");
         return tape;
     }
-    tape.major = static_cast<unsigned char>(file[8]);
-    tape.minor = static_cast<unsigned char>(file[9]);
+    tape.major = byteField(file, 8);
+    tape.minor = byteField(file, 9);
     if (tape.major != 1) {
         tape.malformed = malformedAt(8, "its format version at offset 8 is " + versionText(tape) +
                                             "; only version 1 tapes can be read");
@@ -171,7 +174,7 @@ Tape readTzx(std::string_view file)
 
     std::size_t at = kHeaderSize;
     while (at < file.size()) {
-        const unsigned id = static_cast<unsigned char>(file[at]);
+        const unsigned id = byteField(file, at);
         const std::string where = blockPlace(tape.blocks.size() + 1, id, at);
         const Layout* layout = knownLayout(id);
         if (!layout && tape.minor >= kMinorWithLengthRule)
