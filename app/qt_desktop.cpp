@@ -15,7 +15,7 @@
 #include <QUrl>
 
 #include "app/kind_message_box.h"
-#include "support/child_process.h"
+#include "support/platform/child_process.h"
 
 namespace murax {
 namespace {

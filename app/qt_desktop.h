@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "support/desktop_services.h"
+#include "seam/desktop_services.h"
 
 namespace murax {
 

@@ -19,8 +19,8 @@
 #include "lister/tape_folders.h"
 #include "lister/tape_listing.h"
 #include "lister/tzx_listing.h"
-#include "support/os_error.h"
 #include "support/paths.h"
+#include "support/platform/os_error.h"
 
 namespace {
 

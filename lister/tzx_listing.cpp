@@ -4,8 +4,7 @@
 
 #include <vector>
 
-#include "tape/block_list.h"
-#include "tape/tap_decoding.h"
+#include "tape/format/entry_scanner.h"
 
 namespace murax::lister {
 namespace {
@@ -16,15 +15,19 @@ using tzx::Fate;
 // header and the block after it make one entry, as in any TAP file.
 std::vector<std::size_t> entriesOfBlocks(const tzx::Tape& tape, const std::string& tapBytes)
 {
-    BlockList entries;
-    splitIntoEntries(tapBytes, entries);
+    MemoryTapeSource source(tapBytes);
+    EntryScanner entries(source);
+    ScannedEntry scanned;
     std::vector<std::size_t> result(tape.blocks.size(), 0);
-    std::size_t entry = 0, entryEnd = 0, at = 0;
+    std::size_t entry = 0;
+    std::uint64_t entryEnd = 0, at = 0;
     for (std::size_t i = 0; i < tape.blocks.size(); ++i) {
         if (tape.blocks[i].fate != Fate::Entry)
             continue;
-        while (at >= entryEnd && entry < entries.count())
-            entryEnd += entries.entries()[entry++].size();
+        while (at >= entryEnd && entries.next(scanned)) {
+            ++entry;
+            entryEnd = scanned.offset + scanned.length;
+        }
         result[i] = entry;
         at += tape.blocks[i].tapBlock.size();
     }

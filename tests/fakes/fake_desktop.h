@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "support/desktop_services.h"
+#include "seam/desktop_services.h"
 
 namespace murax::testing {
 

@@ -9,10 +9,10 @@
 
 #include <sstream>
 
-#include "tape/add_command.h"
+#include "tape/commands/add_command.h"
 #include "tape/tzx/tzx_reader.h"
 #include "tests/realtapes/tool_recipes.h"
-#include "tests/tape/command_fixture.h"
+#include "tests/tape/commands/command_fixture.h"
 #include "tests/tape/tzx/tzx_builder.h"
 
 namespace murax::testing {

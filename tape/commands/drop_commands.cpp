@@ -1,0 +1,78 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tape/commands/drop_commands.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "support/paths.h"
+#include "support/runtime_errors.h"
+#include "tape/commands/block_list_box.h"
+#include "tape/commands/tape_file_lookup.h"
+#include "tape/commands/tape_file_reading.h"
+#include "tape/model/block_info.h"
+#include "tape/model/undo_step.h"
+
+namespace murax {
+namespace {
+
+std::size_t indexBefore(int beforePosition, std::size_t count)
+{
+    return beforePosition < 1 ? 0 : std::min(static_cast<std::size_t>(beforePosition) - 1, count);
+}
+
+}  // namespace
+
+void TRASCINA(Window& window, BlockList& list, int beforePosition)
+{
+    ListBox& box = blockListBox(window);
+    RowSelection rows = rowsShown(box);
+    const std::vector<std::size_t> indexes = indexesOf(rows.selected, list.count());
+    if (indexes.empty())
+        return;
+    const std::size_t before = indexBefore(beforePosition, list.count());
+    const UndoStep step(list, box, std::move(rows));
+    const std::size_t at = list.moveSelection(indexes, before);
+    reloadAndSelectRun(box, list.lines(), static_cast<int>(at) + 1, indexes.size());
+}
+
+void RILASCIA(Window& window, BlockList& list, const std::vector<std::string>& files,
+              int beforePosition)
+{
+    BlockList dropped;
+    std::vector<std::string> notices;
+    for (const std::string& file : files) {
+        const std::optional<std::string> name = findExactFile(FULLNAME(file));
+        if (!name)
+            continue;
+        std::optional<TapeToAdd> loaded;
+        try {
+            loaded = readTapeToAdd(*name);
+        } catch (const CommandAbandoned&) {
+            // The error handler has told the user; the other files still go in.
+            continue;
+        }
+        if (!loaded)
+            continue;
+        dropped.insertRun(dropped.count(), std::move(loaded->entries));
+        notices.push_back(std::move(loaded->notice));
+    }
+    if (dropped.empty()) {
+        showTzxNotices(notices);
+        return;
+    }
+
+    ListBox& box = blockListBox(window);
+    const std::size_t at = indexBefore(beforePosition, list.count());
+    const std::size_t n = dropped.count();
+    {
+        const UndoStep step(list, box);
+        list.insertRun(at, std::move(dropped));
+        reloadAndSelectRun(box, list.lines(), static_cast<int>(at) + 1, n);
+    }
+    window.repaintWithoutErasing();
+    window.setStatusText(BLKINFO(list));
+    showTzxNotices(notices);
+}
+
+}  // namespace murax
