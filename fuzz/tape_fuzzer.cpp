@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes loaded as a tape, then a run of editing commands chosen by the
-// input (select rows, Delete, Move up and down, Add, Insert, rename, hand-off to a hex editor),
+// input (select rows, Delete, Move up and down, Add, Insert of TAP files and TZX tapes, rename,
+// hand-off to a hex editor),
 // each applied through the scripted fake window and desktop. After loading and after every
 // command the block list must match an independently kept model: the lists parallel, every line
 // right, the list box in step, the selection where the command leaves it, and the entries joining
@@ -27,6 +28,7 @@
 #include "tape/commands/rename_command.h"
 #include "tape/model/block_list.h"
 #include "tape/model/tape_loading.h"
+#include "tape/tzx/tzx_reader.h"
 #include "tests/fakes/fake_desktop.h"
 #include "tests/fakes/fake_window.h"
 
@@ -240,11 +242,15 @@ private:
             expect(window_.list.log == log, "a move that could not be made touched the list box");
     }
 
-    // Add or Insert of a file the input makes, chosen by its full name, by its name without
-    // extension or ending in ".", or a name that does not exist, or the dialog cancelled.
+    // Add or Insert of a file the input makes, a TAP file or a TZX tape, chosen by its full name,
+    // by its name without extension or ending in ".", or a name that does not exist, or the
+    // dialog cancelled.
     void add(bool insert)
     {
-        const std::string bytes = in_.ConsumeBytesAsString(in_.ConsumeIntegralInRange(0, 600));
+        const bool tzxTape = in_.ConsumeBool();
+        std::string bytes = in_.ConsumeBytesAsString(in_.ConsumeIntegralInRange(0, 600));
+        if (tzxTape)
+            bytes = std::string(tzx::kSignature) + "\x01\x14" + bytes;
         const std::string base = "added" + std::to_string(++files_);
         std::string answer;
         bool exists = true;
@@ -264,7 +270,35 @@ private:
             expect(fake_.messages.size() == told + (exists ? 0 : 1), "a missing file went untold");
             return;
         }
+        if (tzx::hasTzxSignature(bytes)) {
+            expectTzxTakenIn(bytes, insert, told, reloads);
+            return;
+        }
         expected_.add(referenceSplit(bytes), insert);
+    }
+
+    // A TZX tape goes in whole, its converted blocks the file's own bytes, with a message; a
+    // malformed one not at all, with a message.
+    void expectTzxTakenIn(const std::string& bytes, bool insert, std::size_t told, int reloads)
+    {
+        expect(fake_.messages.size() == told + 1, "a TZX tape was taken in without a word");
+        const tzx::Tape tape = tzx::readTzx(bytes);
+        if (tape.malformed) {
+            expect(window_.list.reloads == reloads, "a malformed TZX tape changed the list");
+            return;
+        }
+        for (const tzx::Block& block : tape.blocks) {
+            if (block.fate != tzx::Fate::Entry)
+                continue;
+            const std::string& framed = block.tapBlock;
+            expect(framed.size() > 2 && static_cast<unsigned char>(framed[0]) +
+                                                256u * static_cast<unsigned char>(framed[1]) ==
+                                            framed.size() - 2,
+                   "a converted block's length is wrong");
+            expect(bytes.find(framed.substr(2), block.offset) != std::string::npos,
+                   "a converted block's bytes are not the tape's own");
+        }
+        expected_.add(referenceSplit(tzx::tapBytes(tape)), insert);
     }
 
     void rename()

@@ -27,4 +27,8 @@ inline constexpr std::string_view kStandardOutput = "-";
 ActionOutcome performEntryAction(EntryAction action, std::string_view entry,
                                  const std::string& outputPath, std::FILE* out);
 
+// Writes `bytes` to `path`: to `out` for kStandardOutput, straight to a device or a pipe, and to a
+// file through the replacing write; the reason names the path.
+ActionOutcome writeOutputFile(const std::string& path, std::string bytes, std::FILE* out);
+
 }  // namespace murax::lister

@@ -24,10 +24,10 @@ public:
     virtual int messageBox(const std::string& text, const std::string& title, int kind) = 0;
     virtual void beep() = 0;  // 880 Hz for 55 ms where the platform can
     // The open and save dialogs, starting in the current directory, no overwrite warning, no
-    // default suffix, a missing file accepted. Empty when cancelled. The open dialog offers
-    // kTapeFilesFilter; the save dialog the name filters given ("Text (*.txt)"), the first one
-    // chosen.
-    virtual std::string openFileDialog(const std::string& title) = 0;
+    // default suffix, a missing file accepted. Empty when cancelled. Each offers the name filters
+    // given (kTapeFilesFilter, "Text (*.txt)"), the first one chosen.
+    virtual std::string openFileDialog(const std::string& title,
+                                       const std::vector<std::string>& filters) = 0;
     virtual std::string saveFileDialog(const std::string& title,
                                        const std::vector<std::string>& filters) = 0;
     // Opens a file or a URI with the desktop's default program; does not wait, reports nothing.

@@ -5,8 +5,8 @@
 #include "seam/desktop_services.h"
 #include "tape/commands/block_list_box.h"
 #include "tape/commands/tape_file_lookup.h"
+#include "tape/commands/tape_file_reading.h"
 #include "tape/model/block_info.h"
-#include "tape/model/tape_loading.h"
 #include "tape/model/undo_step.h"
 
 namespace murax {
@@ -18,25 +18,28 @@ void AGGIUNGI(Window& window, BlockList& list, bool insert)
     if (p < 1)
         p = 1;
 
-    const std::string chosen = window.app().desktop().openFileDialog("Select a TAP file to add");
+    const std::string chosen =
+        window.app().desktop().openFileDialog("Select a TAP file to add", kAddFileFilters);
     if (chosen.empty())
         return;
     const auto name = findTapeFile(chosen);
     if (!name)
         return;
-    BlockList added;
-    ABLOCKS(*name, added);
+    std::optional<TapeToAdd> added = readTapeToAdd(*name);
+    if (!added)
+        return;
 
     // The run keeps the file's order in both cases; Insert places it at p, Add at the end.
     const std::size_t at = insert ? std::min<std::size_t>(static_cast<std::size_t>(p) - 1, list.count())
                                   : list.count();
     {
         const UndoStep step(list, box);
-        list.insertRun(at, std::move(added));
+        list.insertRun(at, std::move(added->entries));
         reloadAndSelect(box, list.lines(), p);
     }
     window.repaintWithoutErasing();
     window.setStatusText(BLKINFO(list));
+    showTzxNotices({added->notice});
 }
 
 }  // namespace murax

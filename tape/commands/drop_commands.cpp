@@ -9,8 +9,8 @@
 #include "support/runtime_errors.h"
 #include "tape/commands/block_list_box.h"
 #include "tape/commands/tape_file_lookup.h"
+#include "tape/commands/tape_file_reading.h"
 #include "tape/model/block_info.h"
-#include "tape/model/tape_loading.h"
 #include "tape/model/undo_step.h"
 
 namespace murax {
@@ -40,21 +40,27 @@ void RILASCIA(Window& window, BlockList& list, const std::vector<std::string>& f
               int beforePosition)
 {
     BlockList dropped;
+    std::vector<std::string> notices;
     for (const std::string& file : files) {
         const std::optional<std::string> name = findExactFile(FULLNAME(file));
         if (!name)
             continue;
-        BlockList loaded;
+        std::optional<TapeToAdd> loaded;
         try {
-            ABLOCKS(*name, loaded);
+            loaded = readTapeToAdd(*name);
         } catch (const CommandAbandoned&) {
             // The error handler has told the user; the other files still go in.
             continue;
         }
-        dropped.insertRun(dropped.count(), std::move(loaded));
+        if (!loaded)
+            continue;
+        dropped.insertRun(dropped.count(), std::move(loaded->entries));
+        notices.push_back(std::move(loaded->notice));
     }
-    if (dropped.empty())
+    if (dropped.empty()) {
+        showTzxNotices(notices);
         return;
+    }
 
     ListBox& box = blockListBox(window);
     const std::size_t at = indexBefore(beforePosition, list.count());
@@ -66,6 +72,7 @@ void RILASCIA(Window& window, BlockList& list, const std::vector<std::string>& f
     }
     window.repaintWithoutErasing();
     window.setStatusText(BLKINFO(list));
+    showTzxNotices(notices);
 }
 
 }  // namespace murax

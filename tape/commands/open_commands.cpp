@@ -2,15 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tape/commands/open_commands.h"
 
-#include <filesystem>
-
 #include "seam/desktop_services.h"
 #include "seam/message_box.h"
-#include "support/native_path.h"
+#include "support/paths.h"
 #include "support/runtime_errors.h"
 #include "tape/commands/block_list_box.h"
 #include "tape/commands/save_commands.h"
 #include "tape/commands/tape_file_lookup.h"
+#include "tape/commands/tape_file_reading.h"
 #include "tape/model/block_info.h"
 #include "tape/model/change_detection.h"
 #include "tape/model/tape_loading.h"
@@ -23,12 +22,6 @@ constexpr const char* kOpenTitle = "Select a TAP file to open";
 bool isBlank(const std::string& text)
 {
     return text.find_first_not_of(" \t") == std::string::npos;
-}
-
-bool sameFile(const std::string& a, const std::string& b)
-{
-    std::error_code ec;
-    return a == b || std::filesystem::equivalent(nativePath(a), nativePath(b), ec);
 }
 
 // Offers to save unsaved edits before they are replaced. False when the user cancels; a failed
@@ -56,7 +49,7 @@ bool startupLoad(AppContext& app, const std::string* argument, BlockList& list)
 {
     std::string chosen = argument ? *argument : std::string();
     if (isBlank(chosen))
-        chosen = app.desktop().openFileDialog(kOpenTitle);
+        chosen = app.desktop().openFileDialog(kOpenTitle, kTapFileFilters);
     if (chosen.empty())
         return false;
     const auto name = findTapeFile(chosen);
@@ -64,7 +57,8 @@ bool startupLoad(AppContext& app, const std::string* argument, BlockList& list)
         return false;
     BlockList loaded;
     try {
-        ABLOCKS(*name, loaded);
+        if (!readTapToOpen(*name, loaded))
+            return false;
     } catch (const CommandAbandoned&) {
         // The handler has told the user why; before the window exists there is nothing to go
         // back to.
@@ -78,16 +72,18 @@ bool startupLoad(AppContext& app, const std::string* argument, BlockList& list)
 void APRI(Window& window, BlockList& list)
 {
     ListBox& box = blockListBox(window);
-    const std::string chosen = window.app().desktop().openFileDialog(kOpenTitle);
+    const std::string chosen = window.app().desktop().openFileDialog(kOpenTitle, kTapFileFilters);
     if (chosen.empty())
         return;
     const auto name = findTapeFile(chosen);
     if (!name)
         return;
 
-    // Read first, into a list of its own: an unreadable file stops here with nothing changed.
+    // Read first, into a list of its own: an unreadable file, or a TZX tape, stops here with
+    // nothing changed.
     BlockList loaded;
-    ABLOCKS(*name, loaded);
+    if (!readTapToOpen(*name, loaded))
+        return;
 
     bool saved = false;
     if (!unsavedEditsSettled(window, list, saved))

@@ -27,6 +27,7 @@ public:
                                       // "run: path", "refresh", "wait: command"
     std::deque<int> messageAnswers;   // buttons; when empty: OK/Yes, the default
     std::deque<std::string> openAnswers;   // when empty: "" (cancelled)
+    std::vector<std::vector<std::string>> openFilters;  // the name filters each open dialog offered
     std::deque<std::string> saveAnswers;
     std::vector<std::vector<std::string>> saveFilters;  // the name filters each save dialog offered
     std::vector<std::string> opened;       // openWithDefaultProgram
@@ -55,8 +56,10 @@ public:
         ++beeps;
         events.push_back("beep");
     }
-    std::string openFileDialog(const std::string& title) override
+    std::string openFileDialog(const std::string& title,
+                               const std::vector<std::string>& filters) override
     {
+        openFilters.push_back(filters);
         events.push_back("open: " + title);
         return take(openAnswers);
     }

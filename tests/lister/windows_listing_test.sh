@@ -19,7 +19,8 @@ failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 # The corpus: the sample tape, tapes made by zmakebas and pasmo, and crafted ones: an empty
-# file, a lone data block, a block cut short, and headers whose names hold every byte value.
+# file, a lone data block, a block cut short, headers whose names hold every byte value, and TZX
+# tapes.
 corpus="$scratch/corpus"
 mkdir "$corpus"
 cp "$source_dir/resources/sample/murax-demo.tap" "$corpus/"
@@ -39,6 +40,11 @@ perl -e '
         print pack("v", 5), "\xff\x01\x02\x03\xff";
     }' >"$corpus/every-byte.tap"
 cp "$corpus/lone.tap" "$corpus/tapé €.tap"
+# TZX tapes: pasmo's, a crafted one with a block passed over and one not converted, one cut short.
+pasmo --tzxbas "$scratch/code.asm" "$corpus/pasmo.tzx" >/dev/null
+printf 'ZXTape!\x1a\x01\x14\x30\x04text\x10\xe8\x03\x05\x00\xff\x01\x02\x03\xff\x12\x78\x08\x10\x00' \
+    >"$corpus/crafted.tzx"
+head -c 20 "$corpus/crafted.tzx" >"$corpus/cut-short.tzx"
 
 # Runs both listers in the corpus folder on the given names; compares what they print.
 compare() {
