@@ -3,8 +3,14 @@
 #include "support/desktop_services.h"
 
 #include "support/app_context.h"
+#include "support/memory_headroom.h"
 
 namespace murax {
+
+std::uint64_t Desktop::memoryHeadroom()
+{
+    return murax::memoryHeadroom();
+}
 
 Desktop& desktop()
 {
