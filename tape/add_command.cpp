@@ -4,10 +4,9 @@
 
 #include "support/desktop_services.h"
 #include "tape/block_list_box.h"
-#include "tape/block_info.h"
-#include "tape/tap_decoding.h"
+#include "tape/edit_refusal.h"
+#include "tape/insert_entries.h"
 #include "tape/tape_file_lookup.h"
-#include "tape/undo_step.h"
 
 namespace murax {
 
@@ -24,19 +23,13 @@ void AGGIUNGI(Window& window, BlockList& list, bool insert)
     const auto name = findTapeFile(chosen);
     if (!name)
         return;
-    BlockList added;
-    ABLOCKS(*name, added);
+    EntryIntake added;
+    if (!changeUnlessRefused([&] { added.addFile(*name); }, &added))
+        return;
 
     // The run keeps the file's order in both cases; Insert places it at p, Add at the end.
-    const std::size_t at = insert ? std::min<std::size_t>(static_cast<std::size_t>(p) - 1, list.count())
-                                  : list.count();
-    {
-        const UndoStep step(list, box);
-        list.insertRun(at, std::move(added));
-        reloadAndSelect(box, list.lines(), p);
-    }
-    window.repaintWithoutErasing();
-    window.setStatusText(BLKINFO(list));
+    const std::size_t at = insert ? static_cast<std::size_t>(p) - 1 : list.count();
+    insertEntries(window, list, added, at, p);
 }
 
 }  // namespace murax

@@ -7,9 +7,9 @@
 
 #include "support/paths.h"
 #include "support/runtime_errors.h"
-#include "tape/block_info.h"
 #include "tape/block_list_box.h"
-#include "tape/tap_decoding.h"
+#include "tape/edit_refusal.h"
+#include "tape/insert_entries.h"
 #include "tape/tape_file_lookup.h"
 #include "tape/undo_step.h"
 
@@ -32,40 +32,31 @@ void TRASCINA(Window& window, BlockList& list, int beforePosition)
         return;
     const std::size_t before = indexBefore(beforePosition, list.count());
     const UndoStep step(list, box, std::move(rows));
-    const std::size_t at = list.moveSelection(indexes, before);
+    std::size_t at = 0;
+    if (!changeUnlessRefused([&] { at = list.moveSelection(indexes, before); }))
+        return;
     reloadAndSelectRun(box, list.lines(), static_cast<int>(at) + 1, indexes.size());
 }
 
 void RILASCIA(Window& window, BlockList& list, const std::vector<std::string>& files,
               int beforePosition)
 {
-    BlockList dropped;
+    EntryIntake dropped;
     for (const std::string& file : files) {
         const std::optional<std::string> name = findExactFile(FULLNAME(file));
         if (!name)
             continue;
-        BlockList loaded;
         try {
-            ABLOCKS(*name, loaded);
+            if (!changeUnlessRefused([&] { dropped.addFile(*name); }))
+                return;
         } catch (const CommandAbandoned&) {
             // The error handler has told the user; the other files still go in.
             continue;
         }
-        dropped.insertRun(dropped.count(), std::move(loaded));
     }
-    if (dropped.empty())
+    if (dropped.entryCount() == 0)
         return;
-
-    ListBox& box = blockListBox(window);
-    const std::size_t at = indexBefore(beforePosition, list.count());
-    const std::size_t n = dropped.count();
-    {
-        const UndoStep step(list, box);
-        list.insertRun(at, std::move(dropped));
-        reloadAndSelectRun(box, list.lines(), static_cast<int>(at) + 1, n);
-    }
-    window.repaintWithoutErasing();
-    window.setStatusText(BLKINFO(list));
+    insertEntries(window, list, dropped, indexBefore(beforePosition, list.count()), 0);
 }
 
 }  // namespace murax

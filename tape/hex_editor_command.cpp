@@ -9,6 +9,7 @@
 #include "support/scratch_file.h"
 #include "support/message_box.h"
 #include "tape/block_list_box.h"
+#include "tape/edit_refusal.h"
 #include "tape/hex_editor_setting.h"
 #include "tape/tap_decoding.h"
 #include "tape/undo_step.h"
@@ -69,7 +70,8 @@ void MODHEX(Window& window, BlockList& list)
         return;
     const DisplayLine line(BLKLINE(*edited));
     const UndoStep step(list, box);
-    list.replace(index, std::move(*edited), line);
+    if (!changeUnlessRefused([&] { list.replace(index, std::move(*edited), line); }))
+        return;
     reloadAndSelect(box, list.lines(), n);
 }
 

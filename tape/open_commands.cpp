@@ -11,8 +11,9 @@
 #include "tape/block_list_box.h"
 #include "tape/block_info.h"
 #include "tape/change_detection.h"
+#include "tape/edit_refusal.h"
+#include "tape/entry_intake.h"
 #include "tape/save_commands.h"
-#include "tape/tap_decoding.h"
 #include "tape/tape_file_lookup.h"
 
 namespace murax {
@@ -50,6 +51,19 @@ bool unsavedEditsSettled(Window& window, BlockList& list, bool& saved)
     }
 }
 
+// Reads the file and splits it into a list of its own. When the memory for its entries cannot be
+// had, the user is told and the result is false.
+bool loadWithinMemory(const std::string& name, Desktop& desktop, BlockList& loaded)
+{
+    EntryIntake intake;
+    return changeUnlessRefused(
+        [&] {
+            intake.addFile(name);
+            loaded = intake.split(BlockList(), desktop);
+        },
+        &intake);
+}
+
 }  // namespace
 
 bool startupLoad(AppContext& app, const std::string* argument, BlockList& list)
@@ -64,7 +78,8 @@ bool startupLoad(AppContext& app, const std::string* argument, BlockList& list)
         return false;
     BlockList loaded;
     try {
-        ABLOCKS(*name, loaded);
+        if (!loadWithinMemory(*name, app.desktop(), loaded))
+            return false;
     } catch (const CommandAbandoned&) {
         // The handler has told the user why; before the window exists there is nothing to go
         // back to.
@@ -87,15 +102,17 @@ void APRI(Window& window, BlockList& list)
 
     // Read first, into a list of its own: an unreadable file stops here with nothing changed.
     BlockList loaded;
-    ABLOCKS(*name, loaded);
+    if (!loadWithinMemory(*name, window.app().desktop(), loaded))
+        return;
 
     bool saved = false;
     if (!unsavedEditsSettled(window, list, saved))
         return;
     // Reopening the file that was just saved must show what is now on disk, not what it held
     // before the save.
-    if (saved && sameFile(*name, list.currentFile))
-        ABLOCKS(*name, loaded);
+    if (saved && sameFile(*name, list.currentFile)
+        && !loadWithinMemory(*name, window.app().desktop(), loaded))
+        return;
 
     list = std::move(loaded);
     list.currentFile = *name;
