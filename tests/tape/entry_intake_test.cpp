@@ -76,7 +76,7 @@ TEST_F(EntryIntakeTest, EveryCommandThatTakesInEntriesIsRefusedWhenTheMemoryCann
             write("many.tap", many);
             window.list.log.clear();
             fake.messages.clear();
-            fake.headroom = enough ? std::nullopt : std::optional<std::uint64_t>(600);
+            fake.headroom = enough ? std::nullopt : std::optional<std::uint64_t>(100);
             startedUp = false;
             command.run();
             if (enough) {
