@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/byte_text_validator.h"
 
-#include "support/desktop_services.h"
-#include "tape/display_charset.h"
+#include "seam/desktop_services.h"
+#include "tape/format/display_charset.h"
 
 namespace murax {
 

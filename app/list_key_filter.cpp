@@ -4,7 +4,7 @@
 
 #include <QKeyEvent>
 
-#include "tape/key_router.h"
+#include "tape/commands/key_router.h"
 
 namespace murax {
 

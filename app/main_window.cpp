@@ -19,11 +19,11 @@
 #include "app/toolbar.h"
 #include "app/toolbar_menus.h"
 #include "app/window_layout.h"
-#include "support/command_dispatch.h"
-#include "support/desktop_services.h"
-#include "tape/drop_commands.h"
-#include "tape/export_command.h"
-#include "tape/key_router.h"
+#include "seam/command_dispatch.h"
+#include "seam/desktop_services.h"
+#include "tape/commands/drop_commands.h"
+#include "tape/commands/export_command.h"
+#include "tape/commands/key_router.h"
 
 namespace murax {
 

@@ -9,13 +9,13 @@
 #include "app/program_fonts.h"
 #include "app/program_icon.h"
 #include "app/qt_desktop.h"
-#include "support/cleanup.h"
-#include "support/command_dispatch.h"
-#include "support/error_handler.h"
-#include "support/recovery_file.h"
-#include "tape/change_detection.h"
-#include "tape/open_commands.h"
-#include "tape/save_commands.h"
+#include "seam/command_dispatch.h"
+#include "seam/error_handler.h"
+#include "support/platform/cleanup.h"
+#include "support/platform/recovery_file.h"
+#include "tape/commands/open_commands.h"
+#include "tape/commands/save_commands.h"
+#include "tape/model/change_detection.h"
 
 namespace murax {
 namespace {

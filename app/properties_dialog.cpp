@@ -9,7 +9,7 @@
 
 #include "app/byte_text_validator.h"
 #include "app/window_layout.h"
-#include "tape/display_charset.h"
+#include "tape/format/display_charset.h"
 
 namespace murax {
 namespace {

@@ -15,7 +15,7 @@
 #include <QUrl>
 
 #include "app/kind_message_box.h"
-#include "support/child_process.h"
+#include "support/platform/child_process.h"
 
 namespace murax {
 namespace {
@@ -55,12 +55,17 @@ public:
     }
 };
 
-std::string runFileDialog(const std::string& title, QFileDialog::AcceptMode mode)
+std::string runFileDialog(const std::string& title, QFileDialog::AcceptMode mode,
+                          const std::vector<std::string>& filters)
 {
     // A dialog of our own rather than getOpenFileName: that one insists on an existing file, so a
     // name typed without ".tap" could never be completed afterwards.
     TapeFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(title),
-                          QDir::currentPath(), "TAP files (*.tap)");
+                          QDir::currentPath());
+    QStringList nameFilters;
+    for (const std::string& filter : filters)
+        nameFilters << QString::fromStdString(filter);
+    dialog.setNameFilters(nameFilters);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QString());
@@ -88,12 +93,13 @@ void QtDesktop::beep()
 
 std::string QtDesktop::openFileDialog(const std::string& title)
 {
-    return runFileDialog(title, QFileDialog::AcceptOpen);
+    return runFileDialog(title, QFileDialog::AcceptOpen, {kTapeFilesFilter});
 }
 
-std::string QtDesktop::saveFileDialog(const std::string& title)
+std::string QtDesktop::saveFileDialog(const std::string& title,
+                                      const std::vector<std::string>& filters)
 {
-    return runFileDialog(title, QFileDialog::AcceptSave);
+    return runFileDialog(title, QFileDialog::AcceptSave, filters);
 }
 
 void QtDesktop::openWithDefaultProgram(const std::string& fileOrUri)

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "support/desktop_services.h"
+#include "seam/desktop_services.h"
 
 namespace murax {
 
@@ -15,7 +15,8 @@ public:
     int messageBox(const std::string& text, const std::string& title, int kind) override;
     void beep() override;
     std::string openFileDialog(const std::string& title) override;
-    std::string saveFileDialog(const std::string& title) override;
+    std::string saveFileDialog(const std::string& title,
+                               const std::vector<std::string>& filters) override;
     void openWithDefaultProgram(const std::string& fileOrUri) override;
     bool isKeyDown(int virtualKey) override;
     void processPendingEvents() override;

@@ -3,13 +3,13 @@
 #include "lister/entry_commands.h"
 
 #include "lister/png_file.h"
-#include "support/os_error.h"
-#include "support/replacing_write.h"
-#include "tape/basic_listing.h"
-#include "tape/entry_bytes.h"
-#include "tape/header_fields.h"
-#include "tape/hex_dump.h"
-#include "tape/screen_picture.h"
+#include "support/platform/os_error.h"
+#include "support/platform/replacing_write.h"
+#include "tape/format/entry_bytes.h"
+#include "tape/format/header_fields.h"
+#include "tape/inspect/basic_listing.h"
+#include "tape/inspect/hex_dump.h"
+#include "tape/inspect/screen_picture.h"
 
 namespace murax::lister {
 namespace {

@@ -17,7 +17,7 @@
 #include "lister/png_file.h"
 #include "lister/tape_folders.h"
 #include "lister/tape_listing.h"
-#include "support/os_error.h"
+#include "support/platform/os_error.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <string>
 
-#include "tape/display_charset.h"
-#include "tape/entry_checks.h"
-#include "tape/entry_scanner.h"
+#include "tape/format/display_charset.h"
+#include "tape/format/entry_checks.h"
+#include "tape/format/entry_scanner.h"
 
 namespace murax::lister {
 namespace {

@@ -13,11 +13,11 @@
 #include "app/main_window.h"
 #include "app/program_fonts.h"
 #include "app/status_bar.h"
-#include "support/app_context.h"
-#include "tape/block_info.h"
+#include "seam/app_context.h"
+#include "tape/model/block_info.h"
 #include "tests/app/app_test_support.h"
-#include "tests/app/window_test_fixture.h"
 #include "tests/app/qt_clipboard_desktop.h"
+#include "tests/app/window_test_fixture.h"
 
 using namespace murax;
 using testing::dataEntry;

@@ -10,6 +10,9 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -22,11 +25,11 @@
 #include "app/entry_viewer.h"
 #include "app/main_window.h"
 #include "app/program_fonts.h"
-#include "support/app_context.h"
-#include "support/error_handler.h"
-#include "tape/basic_listing.h"
-#include "tape/hex_dump.h"
-#include "tape/screen_picture.h"
+#include "seam/app_context.h"
+#include "seam/error_handler.h"
+#include "tape/inspect/basic_listing.h"
+#include "tape/inspect/hex_dump.h"
+#include "tape/inspect/screen_picture.h"
 #include "tests/app/app_test_support.h"
 #include "tests/app/window_test_fixture.h"
 #include "tests/fakes/fake_desktop.h"
@@ -89,6 +92,7 @@ private slots:
     void theViewerFollowsTheCurrentRowAndTheEditsMadeToIt();
     void aScreenIsDrawnAtTwiceItsSizeInTheSpectrumsColours();
     void theHexDumpCanBeSelectedAndCopied();
+    void aHexDumpTooWideForTheViewerScrollsSideways();
     void aRightClickOffersViewingAndExportOnTheCurrentEntry();
     void theMenuKeyOpensTheSameMenuAndTheViewerGoesWithTheWindow();
     void exportWritesTheScreenAsAPngOfTheSamePixels();
@@ -224,6 +228,22 @@ void EntryViewerTest::theHexDumpCanBeSelectedAndCopied()
     // The hex dump stays in front while the viewer follows the rows.
     window_->blockList()->select(1);
     QCOMPARE(viewer().tabs()->currentWidget(), viewer().hexDump());
+}
+
+void EntryViewerTest::aHexDumpTooWideForTheViewerScrollsSideways()
+{
+    openWindow(kProgram);
+    pressF3();
+    QTRY_VERIFY(viewer().isVisible());
+    viewer().tabs()->setCurrentWidget(viewer().hexDump());
+    viewer().resize(300, viewer().height());
+    QPlainTextEdit& hex = *viewer().hexDump();
+    QTRY_VERIFY(hex.viewport()->width() < 300);
+    // Each line of the dump stays one line on the screen; its end is reached by scrolling.
+    for (QTextBlock line = hex.document()->begin(); line.isValid(); line = line.next())
+        QVERIFY2(!line.layout() || line.layout()->lineCount() <= 1, qPrintable(line.text()));
+    QVERIFY(hex.horizontalScrollBar()->isVisible());
+    QVERIFY(hex.horizontalScrollBar()->maximum() > 0);
 }
 
 void EntryViewerTest::aRightClickOffersViewingAndExportOnTheCurrentEntry()

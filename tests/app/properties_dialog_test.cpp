@@ -12,8 +12,8 @@
 
 #include "app/program_fonts.h"
 #include "app/properties_dialog.h"
-#include "support/app_context.h"
-#include "tape/display_charset.h"
+#include "seam/app_context.h"
+#include "tape/format/display_charset.h"
 #include "tests/fakes/fake_desktop.h"
 
 using murax::PropertiesDialog;

@@ -195,21 +195,27 @@ void QtDesktopTest::fileDialogsKeepTheirSettingsAndRequireAnExistingFolder_data(
 {
     QTest::addColumn<bool>("save");
     QTest::addColumn<QString>("title");
-    QTest::newRow("open") << false << "Select a TAP file to open";
-    QTest::newRow("add") << false << "Select a TAP file to add";
-    QTest::newRow("save as") << true << "TAP file to save";
+    QTest::addColumn<QStringList>("filters");
+    const QStringList tapes{kTapeFilesFilter};
+    QTest::newRow("open") << false << "Select a TAP file to open" << tapes;
+    QTest::newRow("add") << false << "Select a TAP file to add" << tapes;
+    QTest::newRow("save as") << true << "TAP file to save" << tapes;
+    QTest::newRow("export") << true << "Export data bytes"
+                            << QStringList{"Data bytes (*)", "Screen picture (*.png)"};
 }
 
 void QtDesktopTest::fileDialogsKeepTheirSettingsAndRequireAnExistingFolder()
 {
     QFETCH(bool, save);
     QFETCH(QString, title);
+    QFETCH(QStringList, filters);
     const testing::ScratchCurrentDirectory dir;
     QVERIFY(dir.isValid());
     QVERIFY(testing::writeBytes(dir.filePath("game.tap"), "old"));
 
     QString shownTitle, notice, startFolder;
-    QStringList filters;
+    QStringList shownFilters;
+    QString chosenFilter;
     bool overwriteAsked = true, openAfterMissingFolder = false, anyFile = false;
     QString defaultSuffix = "unset";
     QStringList unexpected;
@@ -219,7 +225,8 @@ void QtDesktopTest::fileDialogsKeepTheirSettingsAndRequireAnExistingFolder()
         if (!name)
             return;
         shownTitle = dialog->windowTitle();
-        filters = dialog->nameFilters();
+        shownFilters = dialog->nameFilters();
+        chosenFilter = dialog->selectedNameFilter();
         startFolder = dialog->directory().absolutePath();
         overwriteAsked = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
         anyFile = dialog->fileMode() == QFileDialog::AnyFile;
@@ -244,12 +251,16 @@ void QtDesktopTest::fileDialogsKeepTheirSettingsAndRequireAnExistingFolder()
         QTRY_VERIFY(!dialog->isVisible());
         unexpected = watch.seen;
     });
-    const std::string chosen = save ? desktop_.saveFileDialog(title.toStdString())
+    std::vector<std::string> filterBytes;
+    for (const QString& filter : filters)
+        filterBytes.push_back(filter.toStdString());
+    const std::string chosen = save ? desktop_.saveFileDialog(title.toStdString(), filterBytes)
                                     : desktop_.openFileDialog(title.toStdString());
     const QString folderAfter = QDir::currentPath();
 
     QCOMPARE(shownTitle, title);
-    QCOMPARE(filters, QStringList{"TAP files (*.tap)"});
+    QCOMPARE(shownFilters, filters);
+    QCOMPARE(chosenFilter, filters.first());
     QCOMPARE(startFolder, QDir(dir.path()).absolutePath());
     // The dialog leaves the current directory where it was.
     QCOMPARE(QFileInfo(folderAfter).canonicalFilePath(), QFileInfo(dir.path()).canonicalFilePath());

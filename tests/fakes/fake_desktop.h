@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "support/desktop_services.h"
+#include "seam/desktop_services.h"
 
 namespace murax::testing {
 
@@ -29,6 +29,7 @@ public:
     std::deque<int> messageAnswers;   // buttons; when empty: OK/Yes, the default
     std::deque<std::string> openAnswers;   // when empty: "" (cancelled)
     std::deque<std::string> saveAnswers;
+    std::vector<std::vector<std::string>> saveFilters;  // the name filters each save dialog offered
     std::vector<std::string> opened;       // openWithDefaultProgram
     std::vector<std::string> commandLines; // runAndWait
     std::function<int(const std::string&)> onRun;  // what the "process" does; -1 if unset
@@ -61,9 +62,11 @@ public:
         events.push_back("open: " + title);
         return take(openAnswers);
     }
-    std::string saveFileDialog(const std::string& title) override
+    std::string saveFileDialog(const std::string& title,
+                               const std::vector<std::string>& filters) override
     {
         events.push_back("save: " + title);
+        saveFilters.push_back(filters);
         return take(saveAnswers);
     }
     void openWithDefaultProgram(const std::string& fileOrUri) override

@@ -16,10 +16,10 @@
 #include <thread>
 
 #include "lister/tape_listing.h"
-#include "tape/block_list.h"
-#include "tape/display_charset.h"
-#include "tape/entry_checks.h"
-#include "tape/tap_decoding.h"
+#include "tape/format/display_charset.h"
+#include "tape/format/entry_checks.h"
+#include "tape/model/block_list.h"
+#include "tape/model/tape_loading.h"
 #include "tests/support/helpers/scratch_folder.h"
 #include "tests/support/helpers/tape_builder.h"
 

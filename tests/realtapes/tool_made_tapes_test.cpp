@@ -10,15 +10,15 @@
 
 #include <filesystem>
 
-#include "tape/add_command.h"
-#include "tape/change_detection.h"
-#include "tape/delete_command.h"
-#include "tape/move_commands.h"
-#include "tape/open_commands.h"
-#include "tape/rename_command.h"
-#include "tape/save_commands.h"
+#include "tape/commands/add_command.h"
+#include "tape/commands/delete_command.h"
+#include "tape/commands/move_commands.h"
+#include "tape/commands/open_commands.h"
+#include "tape/commands/rename_command.h"
+#include "tape/commands/save_commands.h"
+#include "tape/model/change_detection.h"
 #include "tests/realtapes/tool_recipes.h"
-#include "tests/tape/command_fixture.h"
+#include "tests/tape/commands/command_fixture.h"
 
 namespace murax::testing {
 

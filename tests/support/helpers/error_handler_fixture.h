@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "support/desktop_services.h"
-#include "support/error_handler.h"
+#include "seam/desktop_services.h"
+#include "seam/error_handler.h"
 #include "tests/fakes/fake_desktop.h"
 
 namespace murax::testing {

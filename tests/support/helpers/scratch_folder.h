@@ -15,15 +15,15 @@
 
 namespace murax::testing {
 
-// A fresh folder of its own for one test, removed with everything in it afterwards.
+// A fresh folder of its own for one test, removed with everything in it afterwards; in the
+// temporary folder (TMPDIR's) unless another parent is given.
 class ScratchFolder {
 public:
-    ScratchFolder()
+    explicit ScratchFolder(const std::filesystem::path& parent = std::filesystem::temp_directory_path())
     {
         static std::mt19937 generator{std::random_device{}()};
         for (int attempt = 0; attempt < 100; ++attempt) {
-            const auto candidate = std::filesystem::temp_directory_path() /
-                                   ("murax-test-" + std::to_string(generator()));
+            const auto candidate = parent / ("murax-test-" + std::to_string(generator()));
             if (std::filesystem::create_directory(candidate)) {
                 path_ = candidate;
                 return;

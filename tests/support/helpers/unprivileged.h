@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -17,8 +18,15 @@ namespace murax::testing {
 // The user that permission tests run as when the suite runs as root (root ignores permissions).
 inline constexpr uid_t kUnprivilegedId = 65534;
 
+// Where the scratch folders of parts run as that user go: the system's temporary folder, which
+// every user can enter. The checkout, its build folder and TMPDIR may lie in root's home, which
+// no one else can.
+inline const std::filesystem::path kSharedTempFolder = "/tmp";
+
 // Runs `body` where file permissions hold: as it is for an ordinary user; as root, in a child
-// process switched to the unprivileged user and group, with no other groups. Returns what `body`
+// process switched to the unprivileged user and group, with no other groups, whose current
+// directory is the root folder (the test's own may be out of that user's reach, and a body that
+// changes the current directory must be able to change it back). Returns what `body`
 // returned (by convention "" when all was as expected, else what was not), or nothing when root
 // cannot become the unprivileged user.
 inline std::optional<std::string> runUnprivileged(const std::function<std::string()>& body)
@@ -32,7 +40,7 @@ inline std::optional<std::string> runUnprivileged(const std::function<std::strin
     if (child == 0) {
         ::close(channel[0]);
         std::string report;
-        if (::setgroups(0, nullptr) != 0 || ::setgid(kUnprivilegedId) != 0 ||
+        if (::chdir("/") != 0 || ::setgroups(0, nullptr) != 0 || ::setgid(kUnprivilegedId) != 0 ||
             ::setuid(kUnprivilegedId) != 0) {
             report = "\x01";  // could not switch
         } else {

@@ -1,0 +1,19 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "seam/desktop_calls.h"
+
+#include "seam/desktop_services.h"
+
+namespace murax {
+
+bool GETASYNCKEYSTATE(int virtualKey)
+{
+    return desktop().isKeyDown(virtualKey);
+}
+
+void SYSREFRESH()
+{
+    desktop().processPendingEvents();
+}
+
+}  // namespace murax

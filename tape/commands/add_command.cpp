@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tape/commands/add_command.h"
+
+#include "seam/desktop_services.h"
+#include "tape/commands/block_list_box.h"
+#include "tape/commands/edit_refusal.h"
+#include "tape/commands/insert_entries.h"
+#include "tape/commands/tape_file_lookup.h"
+
+namespace murax {
+
+void AGGIUNGI(Window& window, BlockList& list, bool insert)
+{
+    ListBox& box = blockListBox(window);
+    int p = box.currentPosition();
+    if (p < 1)
+        p = 1;
+
+    const std::string chosen = window.app().desktop().openFileDialog("Select a TAP file to add");
+    if (chosen.empty())
+        return;
+    const auto name = findTapeFile(chosen);
+    if (!name)
+        return;
+    EntryIntake added;
+    if (!changeUnlessRefused([&] { added.addFile(*name); }, &added))
+        return;
+
+    // The run keeps the file's order in both cases; Insert places it at p, Add at the end.
+    const std::size_t at = insert ? static_cast<std::size_t>(p) - 1 : list.count();
+    insertEntries(window, list, added, at, p);
+}
+
+}  // namespace murax
