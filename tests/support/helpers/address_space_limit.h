@@ -8,8 +8,9 @@
 #include <string>
 
 #include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
+
+#include "tests/support/helpers/child_part.h"
 
 namespace murax::testing {
 
@@ -48,38 +49,17 @@ inline std::uint64_t addressSpaceInUse()
 inline std::string runWithAddressSpaceLimit(std::uint64_t room,
                                             const std::function<std::string()>& body)
 {
-    int channel[2];
-    if (::pipe(channel) != 0)
-        return "no pipe to the child";
-    std::fflush(nullptr);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(channel[0]);
-        std::string report;
+    const auto outcome = runChildPart([&]() -> std::string {
         const rlimit limit{addressSpaceInUse() + room, RLIM_INFINITY};
-        if (addressSpaceInUse() == 0 || ::setrlimit(RLIMIT_AS, &limit) != 0) {
-            report = "the address space could not be limited";
-        } else {
-            try {
-                report = body();
-            } catch (...) {
-                report = "an exception escaped under the limit";
-            }
-        }
-        [[maybe_unused]] const auto written = ::write(channel[1], report.data(), report.size());
-        ::_exit(0);
-    }
-    ::close(channel[1]);
-    std::string report;
-    char buffer[4096];
-    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;)
-        report.append(buffer, static_cast<std::size_t>(got));
-    ::close(channel[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    if (!WIFEXITED(status))
-        return "the child under the limit died (signal " + std::to_string(WTERMSIG(status)) + ")";
-    return report;
+        if (addressSpaceInUse() == 0 || ::setrlimit(RLIMIT_AS, &limit) != 0)
+            return "the address space could not be limited";
+        return body();
+    });
+    if (!outcome)
+        return "no child could be started";
+    if (outcome->died)
+        return "the child under the limit died (signal " + std::to_string(outcome->signal) + ")";
+    return outcome->report;
 }
 
 }  // namespace murax::testing
