@@ -59,7 +59,7 @@ bool loadWithinMemory(const std::string& name, Desktop& desktop, BlockList& load
     return changeUnlessRefused(
         [&] {
             intake.addFile(name);
-            loaded = intake.split(BlockList(), desktop);
+            loaded = intake.split(desktop);
         },
         &intake);
 }

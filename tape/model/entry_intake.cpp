@@ -35,13 +35,27 @@ std::size_t EntryIntake::entryCount() const
     return total;
 }
 
+std::uint64_t EntryIntake::heapBytes() const
+{
+    std::uint64_t total = 0;
+    for (const Tape& tape : tapes_)
+        total += tape.heapBytes;
+    return total;
+}
+
 BlockList EntryIntake::split(const BlockList& into, Desktop& desktop) const
 {
-    std::uint64_t heapBytes = 0;
-    for (const Tape& tape : tapes_)
-        heapBytes += tape.heapBytes;
+    return splitWithin(into.memoryToTakeIn(entryCount(), heapBytes()), desktop);
+}
+
+BlockList EntryIntake::split(Desktop& desktop) const
+{
+    return splitWithin(entryCount() * std::uint64_t{BlockList::kBytesPerPlace} + heapBytes(), desktop);
+}
+
+BlockList EntryIntake::splitWithin(std::uint64_t needed, Desktop& desktop) const
+{
     const std::size_t entries = entryCount();
-    const std::uint64_t needed = into.memoryToTakeIn(entries, heapBytes);
     if (needed > desktop.memoryHeadroom())
         throw NotEnoughMemory{sources(), entries, needed};
 

@@ -38,6 +38,8 @@ public:
     // the tapes were added, to go into `into`. When the desktop cannot give the memory they take
     // (BlockList::memoryToTakeIn), throws NotEnoughMemory before any entry is made.
     BlockList split(const BlockList& into, Desktop& desktop) const;
+    // The same for a list of their own, which goes into no other.
+    BlockList split(Desktop& desktop) const;
 
     // "block N of SOURCE" for the entry at `index` (from 0) of that run.
     std::string nameOf(std::size_t index) const;
@@ -45,6 +47,9 @@ public:
     std::string sources() const;
 
 private:
+    std::uint64_t heapBytes() const;
+    BlockList splitWithin(std::uint64_t needed, Desktop& desktop) const;
+
     struct Tape {
         std::string bytes;
         std::string source;
