@@ -137,11 +137,11 @@ void BlockList::insertRun(std::size_t at, BlockList&& run)
             throw EntryCutShort{EntryCutShort::Of::Run, i};
     if (at == count() && !empty())
         mustStayLast(count() - 1, count() - 1, size);
-    const bool noting = beforeChange();
     // Exactly the room needed: the lists of a large tape are the program's largest blocks, and
     // the usual doubling would leave up to half of them unused.
     makeRoom(lines_, size);
     makeRoom(entries_, size);
+    const bool noting = beforeChange();
     moveInto(lines_, at, run.lines_);
     try {
         moveInto(entries_, at, run.entries_);
