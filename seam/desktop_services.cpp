@@ -3,8 +3,14 @@
 #include "seam/desktop_services.h"
 
 #include "seam/app_context.h"
+#include "support/platform/memory_headroom.h"
 
 namespace murax {
+
+std::uint64_t Desktop::memoryHeadroom()
+{
+    return murax::memoryHeadroom();
+}
 
 Desktop& desktop()
 {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,6 +48,9 @@ public:
     // data of `mimeType`, nothing when it holds none of that type.
     virtual void setClipboardData(const std::string& mimeType, const std::string& bytes) = 0;
     virtual std::optional<std::string> clipboardData(const std::string& mimeType) = 0;
+    // How much more memory the program can be given now (see memoryHeadroom); a command that
+    // would need more is refused before it begins.
+    virtual std::uint64_t memoryHeadroom();
 };
 
 // The desktop of the application context in force (see AppContext): for the places that failures

@@ -4,10 +4,10 @@
 
 #include "seam/desktop_services.h"
 #include "tape/commands/block_list_box.h"
+#include "tape/commands/edit_refusal.h"
+#include "tape/commands/insert_entries.h"
 #include "tape/commands/tape_file_lookup.h"
 #include "tape/commands/tape_file_reading.h"
-#include "tape/model/block_info.h"
-#include "tape/model/undo_step.h"
 
 namespace murax {
 
@@ -25,21 +25,17 @@ void AGGIUNGI(Window& window, BlockList& list, bool insert)
     const auto name = findTapeFile(chosen);
     if (!name)
         return;
-    std::optional<TapeToAdd> added = readTapeToAdd(*name);
-    if (!added)
+    EntryIntake added;
+    std::vector<std::string> notices;
+    bool taken = false;
+    if (!changeUnlessRefused([&] { taken = takeTapeFile(added, *name, &notices); }, &added) ||
+        !taken)
         return;
 
     // The run keeps the file's order in both cases; Insert places it at p, Add at the end.
-    const std::size_t at = insert ? std::min<std::size_t>(static_cast<std::size_t>(p) - 1, list.count())
-                                  : list.count();
-    {
-        const UndoStep step(list, box);
-        list.insertRun(at, std::move(added->entries));
-        reloadAndSelect(box, list.lines(), p);
-    }
-    window.repaintWithoutErasing();
-    window.setStatusText(BLKINFO(list));
-    showTzxNotices({added->notice});
+    const std::size_t at = insert ? static_cast<std::size_t>(p) - 1 : list.count();
+    if (insertEntries(window, list, added, at, p))
+        showTzxNotices(notices);
 }
 
 }  // namespace murax

@@ -7,12 +7,13 @@
 #include "support/paths.h"
 #include "support/runtime_errors.h"
 #include "tape/commands/block_list_box.h"
+#include "tape/commands/edit_refusal.h"
 #include "tape/commands/save_commands.h"
 #include "tape/commands/tape_file_lookup.h"
 #include "tape/commands/tape_file_reading.h"
 #include "tape/model/block_info.h"
 #include "tape/model/change_detection.h"
-#include "tape/model/tape_loading.h"
+#include "tape/model/entry_intake.h"
 
 namespace murax {
 namespace {
@@ -43,6 +44,22 @@ bool unsavedEditsSettled(Window& window, BlockList& list, bool& saved)
     }
 }
 
+// Reads the file and splits it into a list of its own. When it is a TZX tape, or the memory for
+// its entries cannot be had, the user is told and the result is false.
+bool loadWithinMemory(const std::string& name, Desktop& desktop, BlockList& loaded)
+{
+    EntryIntake intake;
+    bool taken = false;
+    const bool done = changeUnlessRefused(
+        [&] {
+            taken = takeTapeFile(intake, name, nullptr);
+            if (taken)
+                loaded = intake.split(desktop);
+        },
+        &intake);
+    return done && taken;
+}
+
 }  // namespace
 
 bool startupLoad(AppContext& app, const std::string* argument, BlockList& list)
@@ -57,7 +74,7 @@ bool startupLoad(AppContext& app, const std::string* argument, BlockList& list)
         return false;
     BlockList loaded;
     try {
-        if (!readTapToOpen(*name, loaded))
+        if (!loadWithinMemory(*name, app.desktop(), loaded))
             return false;
     } catch (const CommandAbandoned&) {
         // The handler has told the user why; before the window exists there is nothing to go
@@ -82,7 +99,7 @@ void APRI(Window& window, BlockList& list)
     // Read first, into a list of its own: an unreadable file, or a TZX tape, stops here with
     // nothing changed.
     BlockList loaded;
-    if (!readTapToOpen(*name, loaded))
+    if (!loadWithinMemory(*name, window.app().desktop(), loaded))
         return;
 
     bool saved = false;
@@ -90,8 +107,9 @@ void APRI(Window& window, BlockList& list)
         return;
     // Reopening the file that was just saved must show what is now on disk, not what it held
     // before the save.
-    if (saved && sameFile(*name, list.currentFile))
-        ABLOCKS(*name, loaded);
+    if (saved && sameFile(*name, list.currentFile)
+        && !loadWithinMemory(*name, window.app().desktop(), loaded))
+        return;
 
     list = std::move(loaded);
     list.currentFile = *name;

@@ -3,23 +3,35 @@
 #include "tape/commands/tape_file_lookup.h"
 
 #include "seam/message_box.h"
+#include "support/paths.h"
 #include "support/platform/file_io.h"
 #include "tape/commands/name_completion.h"
 
 namespace murax {
 
+namespace {
+
+std::optional<std::string> refuse(const std::string& name, const char* why)
+{
+    POPMSG("File;;" + name + ";;" + why, MessageKind::Inform);
+    return std::nullopt;
+}
+
+}  // namespace
+
 std::optional<std::string> findTapeFile(const std::string& chosenName)
 {
+    const std::string asChosen = FULLNAME(chosenName);
+    if (!fileExists(asChosen) && pathExists(asChosen))
+        return refuse(asChosen, "not a regular file.");
     return findExactFile(completeName(chosenName));
 }
 
 std::optional<std::string> findExactFile(const std::string& name)
 {
-    if (!fileExists(name)) {
-        POPMSG("File;;" + name + ";;not found.", MessageKind::Inform);
-        return std::nullopt;
-    }
-    return name;
+    if (fileExists(name))
+        return name;
+    return refuse(name, pathExists(name) ? "not a regular file." : "not found.");
 }
 
 }  // namespace murax

@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tape/commands/tape_file_reading.h"
 
+#include <new>
+#include <utility>
+
 #include "seam/message_box.h"
 #include "support/platform/file_io.h"
-#include "tape/model/tape_loading.h"
 #include "tape/tzx/tzx_reader.h"
 
 namespace murax {
@@ -53,37 +55,36 @@ std::string tzxNotice(const std::string& name, const tzx::Tape& tape, std::size_
 
 }  // namespace
 
-bool readTapToOpen(const std::string& name, BlockList& list)
+bool takeTapeFile(EntryIntake& intake, const std::string& name,
+                  std::vector<std::string>* tzxNotices)
 {
-    const std::string bytes = readFile(name);
-    if (tzx::hasTzxSignature(bytes)) {
+    std::string bytes;
+    try {
+        bytes = readFile(name);
+    } catch (const std::bad_alloc&) {
+        throw NotEnoughMemory{name, 0, 0};
+    }
+    if (!tzx::hasTzxSignature(bytes)) {
+        intake.addBytes(std::move(bytes), name);
+        return true;
+    }
+    if (!tzxNotices) {
         POPMSG("File;;" + name + ";;is a TZX tape, not a TAP file.;"
                "Add... (or murax-list --to-tap) brings its blocks into a TAP file.",
                MessageKind::Inform);
         return false;
-    }
-    splitIntoEntries(bytes, list);
-    return true;
-}
-
-std::optional<TapeToAdd> readTapeToAdd(const std::string& name)
-{
-    const std::string bytes = readFile(name);
-    TapeToAdd added;
-    if (!tzx::hasTzxSignature(bytes)) {
-        splitIntoEntries(bytes, added.entries);
-        return added;
     }
     const tzx::Tape tape = tzx::readTzx(bytes);
     if (tape.malformed) {
         POPMSG("File;;" + name + ";;is a TZX tape that cannot be read: " + tape.malformed->what +
                    ".;Nothing was taken from it.",
                MessageKind::Inform);
-        return std::nullopt;
+        return false;
     }
-    splitIntoEntries(tzx::tapBytes(tape), added.entries);
-    added.notice = tzxNotice(name, tape, added.entries.count());
-    return added;
+    const std::size_t before = intake.entryCount();
+    intake.addBytes(tzx::tapBytes(tape), name);
+    tzxNotices->push_back(tzxNotice(name, tape, intake.entryCount() - before));
+    return true;
 }
 
 void showTzxNotices(const std::vector<std::string>& notices)

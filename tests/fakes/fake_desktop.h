@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <map>
@@ -39,6 +40,7 @@ public:
     int refreshes = 0;
     int beeps = 0;
     std::string exeFolder = "./";
+    std::optional<std::uint64_t> headroom;  // memoryHeadroom; when unset, the system's
 
     int messageBox(const std::string& text, const std::string& title, int kind) override
     {
@@ -99,6 +101,11 @@ public:
     {
         const auto found = clipboard.find(mimeType);
         return found == clipboard.end() ? std::nullopt : std::optional(found->second);
+    }
+
+    std::uint64_t memoryHeadroom() override
+    {
+        return headroom ? *headroom : Desktop::memoryHeadroom();
     }
 
 private:
