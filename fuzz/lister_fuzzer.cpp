@@ -199,8 +199,14 @@ public:
             }
             ::close(ends[1]);
         });
-        NativeFile file = NativeFile::openForReading("/dev/fd/" + std::to_string(ends[0]));
-        Outcome outcome = readFrom(file, read);
+        Outcome outcome;
+        {
+            // The reader's own descriptor of the pipe is closed with the file, before the writer
+            // is waited for: a reader that stopped early would otherwise leave the writer blocked
+            // on a full pipe for ever.
+            NativeFile file = NativeFile::openForReading("/dev/fd/" + std::to_string(ends[0]));
+            outcome = readFrom(file, read);
+        }
         ::close(ends[0]);
         writer.join();
         return outcome;
