@@ -199,8 +199,13 @@ public:
             }
             ::close(ends[1]);
         });
-        NativeFile file = NativeFile::openForReading("/dev/fd/" + std::to_string(ends[0]));
-        Outcome outcome = readFrom(file, read);
+        Outcome outcome;
+        {
+            // Every reading end closes before the join: a reader that stopped early must leave
+            // the writer an error, not a pipe that blocks it for ever.
+            NativeFile file = NativeFile::openForReading("/dev/fd/" + std::to_string(ends[0]));
+            outcome = readFrom(file, read);
+        }
         ::close(ends[0]);
         writer.join();
         return outcome;

@@ -126,7 +126,7 @@ man_synopsis)
         forms=$((forms + 1))
         grep -qxF -- "$form" "$scratch/synopsis" || fail "the manual's synopsis lacks '$form'"
     done < <(sed -n 's/^ *or: *//p' "$scratch/out" | tr 'A-Z' 'a-z')
-    [ "$forms" -eq 2 ] || fail "expected two forms after 'or:' in --help, found $forms"
+    [ "$forms" -eq 3 ] || fail "expected three forms after 'or:' in --help, found $forms"
     ;;
 
 write_failure)
