@@ -201,9 +201,8 @@ public:
         });
         Outcome outcome;
         {
-            // The reader's own descriptor of the pipe is closed with the file, before the writer
-            // is waited for: a reader that stopped early would otherwise leave the writer blocked
-            // on a full pipe for ever.
+            // Every reading end closes before the join: a reader that stopped early must leave
+            // the writer an error, not a pipe that blocks it for ever.
             NativeFile file = NativeFile::openForReading("/dev/fd/" + std::to_string(ends[0]));
             outcome = readFrom(file, read);
         }

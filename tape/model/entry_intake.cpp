@@ -2,24 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tape/model/entry_intake.h"
 
-#include <new>
 #include <utility>
 
-#include "support/platform/file_io.h"
 #include "tape/model/tape_loading.h"
 
 namespace murax {
-
-void EntryIntake::addFile(const std::string& path)
-{
-    std::string bytes;
-    try {
-        bytes = readFile(path);
-    } catch (const std::bad_alloc&) {
-        throw NotEnoughMemory{path, 0, 0};
-    }
-    addBytes(std::move(bytes), path);
-}
 
 void EntryIntake::addBytes(std::string bytes, std::string source)
 {

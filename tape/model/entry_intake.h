@@ -25,10 +25,7 @@ struct NotEnoughMemory {
 // is made, and each entry keeps the name of the tape it comes from, for the messages about it.
 class EntryIntake {
 public:
-    // A file, read whole now, named by its full name. A failure is raised as readFile raises it;
-    // too little memory to read it throws NotEnoughMemory.
-    void addFile(const std::string& path);
-    // Bytes held in memory, named `source` ("the clipboard").
+    // A tape's bytes, named `source` (a full file name, "the clipboard").
     void addBytes(std::string bytes, std::string source);
 
     bool empty() const { return tapes_.empty(); }
