@@ -20,9 +20,10 @@ class EntryIntakeUnderALimit : public CommandTest {
 protected:
     void SetUp() override
     {
+        // The base first: its TearDown, which runs after a skip too, puts back what it set up.
+        CommandTest::SetUp();
         if (!kAddressSpaceLimitsWork)
             GTEST_SKIP() << kNoAddressSpaceLimit;
-        CommandTest::SetUp();
         open("main.tap", tapeOf({1, 2}), {1}, 1);
         zeros = write("zeros.tap", std::string(kZeroEntries * 4, '\0'));
     }
