@@ -20,7 +20,6 @@
 #include "lister/tape_folders.h"
 #include "lister/tape_listing.h"
 #include "lister/tzx_listing.h"
-#include "support/paths.h"
 #include "support/platform/os_error.h"
 
 namespace {
@@ -217,6 +216,21 @@ std::optional<murax::tzx::Tape> readTzxFile(const std::string& file,
     return murax::tzx::readTzx(bytes);
 }
 
+// The same for a tape whose entries are wanted: a malformed one is reported too, with what its
+// fault means for the command (`consequence`, "" or "; nothing was written"), and gives nothing.
+std::optional<murax::tzx::Tape> readWellFormedTzxFile(const std::string& file,
+                                                      murax::lister::FileTapeSource& source,
+                                                      murax::NativeFile& input,
+                                                      const std::string& consequence)
+{
+    auto tape = readTzxFile(file, source, input);
+    if (tape && tape->malformed) {
+        reportProblem(file, tape->malformed->what + consequence);
+        return std::nullopt;
+    }
+    return tape;
+}
+
 // A TZX tape's blocks, then the entries they become. False when the tape is malformed (its
 // blocks are listed up to the fault) or a check failed.
 bool listTzx(const std::string& file, const murax::tzx::Tape& tape, bool check)
@@ -286,13 +300,9 @@ int performOnEntry(const Options& options)
     murax::MemoryTapeSource convertedSource(converted);
     murax::TapeSource* tape = &source;
     if (murax::lister::isTzxTape(source)) {
-        const auto tzxTape = readTzxFile(file, source, input);
+        const auto tzxTape = readWellFormedTzxFile(file, source, input, "");
         if (!tzxTape)
             return 1;
-        if (tzxTape->malformed) {
-            reportProblem(file, tzxTape->malformed->what);
-            return 1;
-        }
         converted = murax::tzx::tapBytes(*tzxTape);
         convertedSource = murax::MemoryTapeSource(converted);
         tape = &convertedSource;
@@ -369,7 +379,7 @@ int convertToTap(const Options& options)
         reportUnreadable(file, input.error());
         return 1;
     }
-    if (murax::sameFile(file, output) || outputIsTheInput(input, options.output)) {
+    if (outputIsTheInput(input, options.output)) {
         reportProblem(file, "the TAP file must go to another file than the tape itself (-o " +
                                 output + ")");
         return 1;
@@ -382,13 +392,9 @@ int convertToTap(const Options& options)
             reportProblem(file, "not a TZX tape: it does not begin with the TZX signature");
         return 1;
     }
-    const auto tape = readTzxFile(file, source, input);
+    const auto tape = readWellFormedTzxFile(file, source, input, "; nothing was written");
     if (!tape)
         return 1;
-    if (tape->malformed) {
-        reportProblem(file, tape->malformed->what + "; nothing was written");
-        return 1;
-    }
     const murax::lister::ActionOutcome written =
         murax::lister::writeOutputFile(output, murax::tzx::tapBytes(*tape), stdout);
     if (written.status != 0) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "tape/format/entry_bytes.h"
 #include "tape/tzx/little_endian.h"
 
 namespace murax::tzx {
@@ -22,7 +23,7 @@ struct Symbol {
 Symbol symbolAt(std::string_view body, std::size_t at, unsigned pulsesPerSymbol)
 {
     Symbol symbol;
-    symbol.flags = byteField(body, at);
+    symbol.flags = byteAt(body, at);
     for (unsigned i = 0; i < pulsesPerSymbol; ++i) {
         const std::uint64_t pulse = littleEndian(body, at + 1 + 2 * i, 2);
         if (pulse == 0)
@@ -67,11 +68,11 @@ GeneralisedData readGeneralisedData(std::string_view body)
         return result;
     }
     const std::uint64_t pilotSymbols = littleEndian(body, 0x02, 4);
-    const unsigned pilotPulses = byteField(body, 0x06);
-    const unsigned pilotAlphabet = byteField(body, 0x07) == 0 ? 256 : byteField(body, 0x07);
+    const unsigned pilotPulses = byteAt(body, 0x06);
+    const unsigned pilotAlphabet = byteAt(body, 0x07) == 0 ? 256 : byteAt(body, 0x07);
     const std::uint64_t dataSymbols = littleEndian(body, 0x08, 4);
-    const unsigned dataPulses = byteField(body, 0x0C);
-    const unsigned dataAlphabet = byteField(body, 0x0D) == 0 ? 256 : byteField(body, 0x0D);
+    const unsigned dataPulses = byteAt(body, 0x0C);
+    const unsigned dataAlphabet = byteAt(body, 0x0D) == 0 ? 256 : byteAt(body, 0x0D);
 
     std::uint64_t at = kFixedFields;
     if (pilotSymbols > 0)

@@ -18,9 +18,4 @@ inline std::uint64_t littleEndian(std::string_view bytes, std::size_t at, std::s
     return value;
 }
 
-inline unsigned byteField(std::string_view bytes, std::size_t at)
-{
-    return static_cast<unsigned char>(bytes[at]);
-}
-
 }  // namespace murax::tzx

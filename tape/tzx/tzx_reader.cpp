@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "tape/format/entry_bytes.h"
 #include "tape/tzx/generalised_data.h"
 #include "tape/tzx/little_endian.h"
 
@@ -108,8 +109,8 @@ bool convertDataBlock(Block& block, std::string_view body, std::string& problem)
 {
     switch (block.id) {
     case 0x10: takeBytes(block, body.substr(4), 8); return true;
-    case 0x11: takeBytes(block, body.substr(0x12), byteField(body, 0x0C)); return true;
-    case 0x14: takeBytes(block, body.substr(0x0A), byteField(body, 0x04)); return true;
+    case 0x11: takeBytes(block, body.substr(0x12), byteAt(body, 0x0C)); return true;
+    case 0x14: takeBytes(block, body.substr(0x0A), byteAt(body, 0x04)); return true;
     default: break;
     }
     const GeneralisedData data = readGeneralisedData(body.substr(4));
@@ -164,8 +165,8 @@ Tape readTzx(std::string_view file)
                                                       ", inside its 10-byte header");
         return tape;
     }
-    tape.major = byteField(file, 8);
-    tape.minor = byteField(file, 9);
+    tape.major = byteAt(file, 8);
+    tape.minor = byteAt(file, 9);
     if (tape.major != 1) {
         tape.malformed = malformedAt(8, "its format version at offset 8 is " + versionText(tape) +
                                             "; only version 1 tapes can be read");
@@ -174,7 +175,7 @@ Tape readTzx(std::string_view file)
 
     std::size_t at = kHeaderSize;
     while (at < file.size()) {
-        const unsigned id = byteField(file, at);
+        const unsigned id = byteAt(file, at);
         const std::string where = blockPlace(tape.blocks.size() + 1, id, at);
         const Layout* layout = knownLayout(id);
         if (!layout && tape.minor >= kMinorWithLengthRule)
