@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -13,6 +14,9 @@
 #include "seam/app_context.h"
 #include "seam/desktop_services.h"
 #include "support/runtime_errors.h"
+#include "tape/commands/add_command.h"
+#include "tape/commands/drop_commands.h"
+#include "tape/commands/open_commands.h"
 #include "tape/format/tap_decoding.h"
 #include "tape/model/block_list.h"
 #include "tape/model/tape_loading.h"
@@ -100,6 +104,48 @@ protected:
         for (const int tag : tagList)
             bytes += lone(tag);
         return bytes;
+    }
+
+    // The commands that take in a tape file by the name the user gives it: Add, Insert, a drop,
+    // Open and the start-up load, whose result goes to `startedUp`.
+    struct FileCommand {
+        const char* what;
+        std::function<void(const std::string&)> run;
+    };
+    bool startedUp = false;
+    std::vector<FileCommand> commandsTakingAFile()
+    {
+        const auto chosen = [this](bool insert) {
+            return [this, insert](const std::string& name) {
+                fake.openAnswers = {name};
+                AGGIUNGI(window, list, insert);
+            };
+        };
+        return {
+            {"add", chosen(false)},
+            {"insert", chosen(true)},
+            {"drop", [this](const std::string& name) { RILASCIA(window, list, {name}, 1); }},
+            {"open", [this](const std::string& name) {
+                 fake.openAnswers = {name};
+                 APRI(window, list);
+             }},
+            {"start-up", [this](const std::string& name) {
+                 BlockList loaded;
+                 startedUp = startupLoad(app, &name, loaded);
+             }},
+        };
+    }
+
+    // A command refused with one message of kind 1 saying `told`: the list holds `tagsBefore`,
+    // the list box was not touched and no undo step was left.
+    void expectRefused(const std::string& told, const std::vector<int>& tagsBefore)
+    {
+        ASSERT_EQ(fake.messages.size(), 1u);
+        EXPECT_EQ(fake.messages[0].text, told);
+        EXPECT_EQ(fake.messages[0].kind, 1);
+        EXPECT_EQ(tags(), tagsBefore);
+        EXPECT_EQ(window.list.log, std::vector<std::string>{});
+        EXPECT_FALSE(list.history().canUndo());
     }
 
     void expectListInStep() const

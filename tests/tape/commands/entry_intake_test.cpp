@@ -2,11 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <functional>
 
-#include "tape/commands/add_command.h"
 #include "tape/commands/clipboard_commands.h"
-#include "tape/commands/drop_commands.h"
 #include "tape/model/entry_intake.h"
-#include "tape/commands/open_commands.h"
 
 #include "tests/tape/commands/command_fixture.h"
 
@@ -49,29 +46,21 @@ TEST_F(EntryIntakeTest, EveryCommandThatTakesInEntriesIsRefusedWhenTheMemoryCann
 {
     const std::string many = tapeOf({3, 4, 5, 6, 7, 8, 9});
     struct Command {
-        const char* what;
+        std::string what;
         std::string source;  // as the message names it
         std::function<void()> run;
     };
     const std::string file = path("many.tap");
-    bool startedUp = false;
-    const Command commands[] = {
-        {"add", file, [&] { fake.openAnswers = {file}; AGGIUNGI(window, list, false); }},
-        {"insert", file, [&] { fake.openAnswers = {file}; AGGIUNGI(window, list, true); }},
-        {"paste", "the clipboard", [&] {
-             fake.clipboard = {{"application/x-spectrum-tap", many}};
-             INCOLLA(window, list);
-         }},
-        {"drop", file, [&] { RILASCIA(window, list, {file}, 1); }},
-        {"open", file, [&] { fake.openAnswers = {file}; APRI(window, list); }},
-        {"start-up", file, [&] {
-             BlockList loaded;
-             startedUp = startupLoad(app, &file, loaded);
-         }},
-    };
+    std::vector<Command> commands;
+    for (const FileCommand& command : commandsTakingAFile())
+        commands.push_back({command.what, file, [run = command.run, file] { run(file); }});
+    commands.push_back({"paste", "the clipboard", [&] {
+                            fake.clipboard = {{"application/x-spectrum-tap", many}};
+                            INCOLLA(window, list);
+                        }});
     for (const Command& command : commands) {
         for (const bool enough : {false, true}) {
-            SCOPED_TRACE(std::string(command.what) + (enough ? " with enough memory" : ""));
+            SCOPED_TRACE(command.what + (enough ? " with enough memory" : ""));
             open("main.tap", tapeOf({1, 2}), {1}, 1);
             write("many.tap", many);
             window.list.log.clear();
@@ -85,13 +74,9 @@ TEST_F(EntryIntakeTest, EveryCommandThatTakesInEntriesIsRefusedWhenTheMemoryCann
                 EXPECT_TRUE(joinEntries(list) != tapeOf({1, 2}) || startedUp);
                 continue;
             }
-            ASSERT_EQ(fake.messages.size(), 1u);
-            EXPECT_EQ(fake.messages[0].text, "Not enough memory for the 7 blocks of " + command.source
-                                                 + ".\r\nThey need about 1 MB.");
-            EXPECT_EQ(fake.messages[0].kind, 1);
-            EXPECT_EQ(tags(), (std::vector<int>{1, 2}));
-            EXPECT_EQ(window.list.log, std::vector<std::string>{});
-            EXPECT_FALSE(list.history().canUndo());
+            expectRefused("Not enough memory for the 7 blocks of " + command.source +
+                              ".\r\nThey need about 1 MB.",
+                          {1, 2});
             EXPECT_FALSE(startedUp);
         }
     }
