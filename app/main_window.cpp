@@ -54,7 +54,7 @@ MainWindow::MainWindow(AppContext& app, BlockList& list, QWidget* parent)
     list_->setFont(mainWindowFont());
     list_->setGeometry(kListRect);
     list_->installEventFilter(new ListKeyFilter(
-        [this](int virtualKey) { return TASTI(*this, virtualKey, blocks_); }, list_));
+        [this](const KeyPress& key) { return TASTI(*this, key, blocks_); }, list_));
     // The first click of a double-click has already made the row current.
     connect(list_, &QAbstractItemView::doubleClicked, this, [this] {
         if (const Command* command = doubleClickCommand())

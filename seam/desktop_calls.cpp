@@ -6,11 +6,6 @@
 
 namespace murax {
 
-bool GETASYNCKEYSTATE(int virtualKey)
-{
-    return desktop().isKeyDown(virtualKey);
-}
-
 void SYSREFRESH()
 {
     desktop().processPendingEvents();

@@ -4,9 +4,6 @@
 
 namespace murax {
 
-// Whether the key with this Windows virtual-key code is down at this moment (17 is Ctrl).
-bool GETASYNCKEYSTATE(int virtualKey);  // is the key down now?
-
 // One pass over the pending window events.
 void SYSREFRESH();  // one pass over pending events
 

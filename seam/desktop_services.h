@@ -32,8 +32,6 @@ public:
                                        const std::vector<std::string>& filters) = 0;
     // Opens a file or a URI with the desktop's default program; does not wait, reports nothing.
     virtual void openWithDefaultProgram(const std::string& fileOrUri) = 0;
-    // Whether the key with this Windows virtual-key code is down right now (17 is Ctrl).
-    virtual bool isKeyDown(int virtualKey) = 0;
     // Dispatches the pending window events once.
     virtual void processPendingEvents() = 0;
     // Starts the command line (split by the platform's rules, no shell) and waits for it,

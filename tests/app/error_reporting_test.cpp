@@ -84,10 +84,8 @@ void editThenBreakACommand(MainWindow& window, BreakableDesktop& desktop, bool u
 {
     BlockListView& list = *window.blockList();
     if (undoTheEdit) {
-        desktop.ctrlDown = true;
         QTest::keyClick(&list, Qt::Key_Down, Qt::ControlModifier);
         QTest::keyClick(&list, Qt::Key_Up, Qt::ControlModifier);
-        desktop.ctrlDown = false;
     } else {
         QTest::keyClick(&list, Qt::Key_Delete);
     }
@@ -175,7 +173,6 @@ void ErrorReportingTest::aSaveOverAFolderIsReportedAndTheWindowCarriesOn()
     const QString path = tapePath();
     openWindow(path, kTape);
     const DisplayLines original = list_.lines();
-    fake_.ctrlDown = true;
     QTest::keyClick(&view(), Qt::Key_Down, Qt::ControlModifier);
     const QString status = window_->statusBar()->text();
 
