@@ -112,7 +112,7 @@ void MainWindow::setStatusText(const std::string& text)
 std::optional<std::string> MainWindow::editName(const std::string& fieldText,
                                                 std::size_t maxLength)
 {
-    PropertiesDialog dialog(fieldText, maxLength, this);
+    PropertiesDialog dialog(app_.desktop(), fieldText, maxLength, this);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.nameBytes();

@@ -2,13 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "seam/desktop_calls.h"
 
+#include "seam/app_context.h"
 #include "seam/desktop_services.h"
 
 namespace murax {
 
-void SYSREFRESH()
+void SYSREFRESH(AppContext& app)
 {
-    desktop().processPendingEvents();
+    app.desktop().processPendingEvents();
 }
 
 }  // namespace murax

@@ -4,7 +4,9 @@
 
 namespace murax {
 
-// One pass over the pending window events.
-void SYSREFRESH();  // one pass over pending events
+class AppContext;
+
+// One pass over the pending window events of the context's desktop.
+void SYSREFRESH(AppContext& app);  // one pass over pending events
 
 }  // namespace murax

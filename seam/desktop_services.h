@@ -47,8 +47,4 @@ public:
     virtual std::optional<std::string> clipboardData(const std::string& mimeType) = 0;
 };
 
-// The desktop of the application context in force (see AppContext): for the places that failures
-// anywhere reach, the message boxes and the error handler. Commands use their window's context.
-Desktop& desktop();
-
 }  // namespace murax

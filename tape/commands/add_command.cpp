@@ -21,7 +21,7 @@ void AGGIUNGI(Window& window, BlockList& list, bool insert)
     const std::string chosen = window.app().desktop().openFileDialog("Select a TAP file to add");
     if (chosen.empty())
         return;
-    const auto name = findTapeFile(chosen);
+    const auto name = findTapeFile(window.app(), chosen);
     if (!name)
         return;
     BlockList added;

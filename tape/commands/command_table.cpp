@@ -21,8 +21,8 @@ namespace {
 
 void add(Window& window, BlockList& list) { AGGIUNGI(window, list, false); }
 void insert(Window& window, BlockList& list) { AGGIUNGI(window, list, true); }
-void save(Window& window, BlockList& list) { SALVA(&window, list, false); }
-void saveAs(Window& window, BlockList& list) { SALVA(&window, list, true); }
+void save(Window& window, BlockList& list) { SALVA(window, list, false); }
+void saveAs(Window& window, BlockList& list) { SALVA(window, list, true); }
 
 using B = ToolbarButton;
 

@@ -41,7 +41,7 @@ void RILASCIA(Window& window, BlockList& list, const std::vector<std::string>& f
 {
     BlockList dropped;
     for (const std::string& file : files) {
-        const std::optional<std::string> name = findExactFile(FULLNAME(file));
+        const std::optional<std::string> name = findExactFile(window.app(), FULLNAME(file));
         if (!name)
             continue;
         BlockList loaded;

@@ -35,7 +35,7 @@ void MODHEX(Window& window, BlockList& list)
 
     if (isBlankSetting(editor)) {
         writeEmptyHexEditorSetting();
-        POPMSG("Missing Hex editor value in the Edit section of MURAX.INI file.",
+        POPMSG(app, "Missing Hex editor value in the Edit section of MURAX.INI file.",
                MessageKind::Inform);
         return;
     }
@@ -52,13 +52,13 @@ void MODHEX(Window& window, BlockList& list)
     // entry.
     if (app.desktop().runAndWait(editor + " " + scratch.path(), kShowNormal) == Desktop::NotStarted) {
         // Silence here would leave the user wondering why nothing happened.
-        POPMSG("The hex editor command;;" + editor + ";;could not be started.",
+        POPMSG(app, "The hex editor command;;" + editor + ";;could not be started.",
                MessageKind::Inform);
         return;
     }
     std::optional<std::string> edited = scratch.readBack();
     if (!edited) {
-        POPMSG("The hex editor's file was replaced by a link and was not read.;"
+        POPMSG(app, "The hex editor's file was replaced by a link and was not read.;"
                "The entry is kept as it was.",
                MessageKind::Inform);
         return;

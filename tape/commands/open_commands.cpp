@@ -38,9 +38,9 @@ bool unsavedEditsSettled(Window& window, BlockList& list, bool& saved)
     saved = false;
     if (!CAMBIATO(list))
         return true;
-    switch (POPMSG("TAP has been changed. Save it?", MessageKind::AskOrCancel)) {
+    switch (POPMSG(window.app(), "TAP has been changed. Save it?", MessageKind::AskOrCancel)) {
     case Desktop::Yes:
-        SALVA(&window, list, false);
+        SALVA(window, list, false);
         saved = true;
         return true;
     case Desktop::No:
@@ -59,7 +59,7 @@ bool startupLoad(AppContext& app, const std::string* argument, BlockList& list)
         chosen = app.desktop().openFileDialog(kOpenTitle);
     if (chosen.empty())
         return false;
-    const auto name = findTapeFile(chosen);
+    const auto name = findTapeFile(app, chosen);
     if (!name)
         return false;
     BlockList loaded;
@@ -81,7 +81,7 @@ void APRI(Window& window, BlockList& list)
     const std::string chosen = window.app().desktop().openFileDialog(kOpenTitle);
     if (chosen.empty())
         return;
-    const auto name = findTapeFile(chosen);
+    const auto name = findTapeFile(window.app(), chosen);
     if (!name)
         return;
 

@@ -7,13 +7,15 @@
 
 namespace murax {
 
+class AppContext;
+
 // The chosen name completed (".tap" appended when it has no extension, made absolute), when a
 // file of that name exists. Otherwise the user is told "File;;" + name + ";;not found." and the
 // result is empty.
-std::optional<std::string> findTapeFile(const std::string& chosenName);
+std::optional<std::string> findTapeFile(AppContext& app, const std::string& chosenName);
 
 // The same for a name taken as it is (made absolute, nothing appended): a file dropped on the
 // list is named exactly.
-std::optional<std::string> findExactFile(const std::string& name);
+std::optional<std::string> findExactFile(AppContext& app, const std::string& name);
 
 }  // namespace murax

@@ -111,7 +111,7 @@ void EntryViewerTest::initTestCase()
 {
     prepareWindowTests();
     // The program's own handler: a failed write shows its message and abandons the command.
-    ERRORSYS();
+    ERRORSYS(app_);
 }
 
 void EntryViewerTest::init()

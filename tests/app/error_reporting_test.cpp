@@ -108,7 +108,7 @@ int runProgramThatBreaks(const std::string& tape)
     BreakableDesktop desktop;
     desktop.echo = true;
     AppContext app(desktop);
-    ERRORSYS();
+    ERRORSYS(app);
     testing::MainWindowWatch watch([&desktop](MainWindow& window) {
         editThenBreakACommand(window, desktop, false);
     });
@@ -149,7 +149,7 @@ private:
 void ErrorReportingTest::initTestCase()
 {
     prepareWindowTests();
-    ERRORSYS();
+    ERRORSYS(app_);
     setProgramTerminator([this](int status) {
         exitStatuses_.push_back(status);
         messagesAtEnd_ = fake_.messages;
