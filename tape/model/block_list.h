@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "seam/display_line.h"
@@ -47,8 +48,13 @@ public:
     // Putting back the same bytes is no change.
     void replace(std::size_t index, std::string entry, const DisplayLine& line);
 
-    EditHistory& history() { return history_; }
+    // The undo history is the list's own: it is read here, and written only by the list's
+    // operations and by the steps that gather them (see UndoStep).
     const EditHistory& history() const { return history_; }
+    // Opens the step that gathers the changes of one command, with the rows selected before it;
+    // closes it with the rows selected after. A step opened inside another one joins it.
+    void beginStep(RowSelection before) { history_.begin(std::move(before)); }
+    void endStep(RowSelection after) noexcept { history_.end(std::move(after)); }
     // Takes back the last step, or makes the last step taken back again, and returns the rows
     // that were selected before it (after it); nothing when there is no such step.
     std::optional<RowSelection> undo();
