@@ -90,9 +90,10 @@ void QtDesktop::beep()
     QApplication::beep();
 }
 
-std::string QtDesktop::openFileDialog(const std::string& title)
+std::string QtDesktop::openFileDialog(const std::string& title,
+                                      const std::vector<std::string>& filters)
 {
-    return runFileDialog(title, QFileDialog::AcceptOpen, {kTapeFilesFilter});
+    return runFileDialog(title, QFileDialog::AcceptOpen, filters);
 }
 
 std::string QtDesktop::saveFileDialog(const std::string& title,

@@ -14,7 +14,8 @@ class QtDesktop : public Desktop {
 public:
     int messageBox(const std::string& text, const std::string& title, int kind) override;
     void beep() override;
-    std::string openFileDialog(const std::string& title) override;
+    std::string openFileDialog(const std::string& title,
+                               const std::vector<std::string>& filters) override;
     std::string saveFileDialog(const std::string& title,
                                const std::vector<std::string>& filters) override;
     void openWithDefaultProgram(const std::string& fileOrUri) override;

@@ -3,6 +3,7 @@
 #include "lister/entry_commands.h"
 
 #include "lister/png_file.h"
+#include "support/platform/file_identity.h"
 #include "support/platform/os_error.h"
 #include "support/platform/replacing_write.h"
 #include "tape/format/entry_bytes.h"
@@ -22,17 +23,6 @@ void writeLines(const std::vector<std::string>& lines, std::FILE* out)
     }
 }
 
-ActionOutcome writeFile(const std::string& path, std::string bytes)
-{
-    const auto failure = replaceFileContents(path, {std::move(bytes)}, LinksInTheWay::Follow);
-    if (!failure)
-        return {};
-    std::string reason = "cannot write " + path + ": " + systemErrorText(failure->failure.err);
-    if (!failure->safetyCopy.empty())
-        reason += " (a copy of the new bytes is in " + failure->safetyCopy + ")";
-    return {1, reason};
-}
-
 ActionOutcome listProgram(std::string_view entry, std::FILE* out)
 {
     const auto header = decodeHeader(entry);
@@ -43,7 +33,7 @@ ActionOutcome listProgram(std::string_view entry, std::FILE* out)
     return {};
 }
 
-ActionOutcome writeScreen(std::string_view entry, const std::string& path)
+ActionOutcome writeScreen(std::string_view entry, const std::string& path, std::FILE* out)
 {
     const std::string_view data = entryData(entry);
     const auto picture = decodeScreen(data);
@@ -53,10 +43,31 @@ ActionOutcome writeScreen(std::string_view entry, const std::string& path)
     std::string png, error;
     if (!encodePng(*picture, png, error))
         return {1, error};
-    return writeFile(path, std::move(png));
+    return writeOutputFile(path, std::move(png), out);
 }
 
 }  // namespace
+
+ActionOutcome writeOutputFile(const std::string& path, std::string bytes, std::FILE* out)
+{
+    if (path == kStandardOutput) {
+        // A failed write shows when the program flushes its output at the end.
+        std::fwrite(bytes.data(), 1, bytes.size(), out);
+        return {};
+    }
+    if (const auto error = writeToDevice(path, bytes)) {
+        if (*error == 0)
+            return {};
+        return {1, "cannot write " + path + ": " + systemErrorText(*error)};
+    }
+    const auto failure = replaceFileContents(path, {std::move(bytes)}, LinksInTheWay::Follow);
+    if (!failure)
+        return {};
+    std::string reason = "cannot write " + path + ": " + systemErrorText(failure->failure.err);
+    if (!failure->safetyCopy.empty())
+        reason += " (a copy of the new bytes is in " + failure->safetyCopy + ")";
+    return {1, reason};
+}
 
 ActionOutcome performEntryAction(EntryAction action, std::string_view entry,
                                  const std::string& outputPath, std::FILE* out)
@@ -64,8 +75,9 @@ ActionOutcome performEntryAction(EntryAction action, std::string_view entry,
     switch (action) {
     case EntryAction::Basic: return listProgram(entry, out);
     case EntryAction::Hex: writeLines(hexDumpLines(entry), out); return {};
-    case EntryAction::Extract: return writeFile(outputPath, std::string(entryData(entry)));
-    case EntryAction::Screen: return writeScreen(entry, outputPath);
+    case EntryAction::Extract:
+        return writeOutputFile(outputPath, std::string(entryData(entry)), out);
+    case EntryAction::Screen: return writeScreen(entry, outputPath, out);
     }
     return {};
 }

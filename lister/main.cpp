@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // murax-list: prints the entries of TAP files the way the Murax editor lists them, checks their
-// blocks, and shows or exports what one entry holds.
+// blocks, and shows or exports what one entry holds. TZX tapes are listed block by block and by
+// the entries their data blocks become, and converted into TAP files.
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,6 +19,8 @@
 #include "lister/png_file.h"
 #include "lister/tape_folders.h"
 #include "lister/tape_listing.h"
+#include "lister/tzx_listing.h"
+#include "support/paths.h"
 #include "support/platform/os_error.h"
 
 namespace {
@@ -31,29 +35,41 @@ void printHelp()
         "Usage: %s [OPTION]... FILE...\n"
         "  or:  %s --basic N | --hex N FILE\n"
         "  or:  %s --extract N | --screen N -o OUTPUT FILE\n"
+        "  or:  %s --to-tap -o OUTPUT FILE\n"
         "List the entries of ZX Spectrum TAP files as the Murax editor shows them:\n"
         "one line per entry with its name, type, start and length.\n"
         "With several files, each file's lines follow a line with its name.\n"
         "Entries are numbered from 1 in the order they are listed.\n"
         "\n"
+        "A TZX tape (known by its signature, whatever its name) is listed block by block:\n"
+        "number, offset, ID, kind, and whether it becomes an entry, is passed over (it\n"
+        "holds no data) or is not converted (tones, pulses, recordings, and data that a\n"
+        "TAP block cannot hold exactly); then the entries its data blocks become, as the\n"
+        "editor's Add takes them in. The entry options act on those entries.\n"
+        "\n"
         "  --check          add a column of verdicts on each entry's blocks: flag byte,\n"
         "                   checksum, the header's data length against the data block's,\n"
         "                   a block cut short by the end of the file (\"ok\" when all pass)\n"
-        "  -r, --recursive  list the *.tap files in each folder given and the folders below\n"
+        "  -r, --recursive  list the *.tap and *.tzx files in each folder given and the\n"
+        "                   folders below\n"
         "  --basic N        print the BASIC listing of entry N, a program\n"
         "  --hex N          print a hex dump of entry N's bytes\n"
         "  --extract N      write entry N's data bytes, without flag and checksum, to OUTPUT\n"
         "  --screen N       write entry N's data, a screen of 6912 (or 6144) bytes, to OUTPUT\n"
         "                   as a 256x192 PNG picture\n"
-        "  -o OUTPUT        the file that --extract and --screen write (replaced whole)\n"
+        "  --to-tap         write the TAP file that the TZX tape FILE converts to, to\n"
+        "                   OUTPUT; the blocks left out are named\n"
+        "  -o OUTPUT        the file that --extract, --screen and --to-tap write,\n"
+        "                   replaced whole; - for standard output (never the tape read)\n"
         "  --help           show this help and exit\n"
         "  --version        show the version and exit\n"
         "  --               treat every later argument as a file name\n"
         "\n"
         "Exit status: 0 when every file was listed (and with --check, every block passed),\n"
         "1 when a file could not be read, an entry could not be shown or written, a check\n"
-        "failed or the output could not be written, 2 when the command line is wrong.\n",
-        kProgram, kProgram, kProgram);
+        "failed, a TZX tape is malformed or had blocks that were not converted, or the\n"
+        "output could not be written, 2 when the command line is wrong.\n",
+        kProgram, kProgram, kProgram, kProgram);
 }
 
 int usageError(const std::string& what)
@@ -66,22 +82,28 @@ int usageError(const std::string& what)
 struct Options {
     bool check = false;
     bool recursive = false;
+    bool toTap = false;
     std::optional<EntryAction> action;
     std::string actionName;
     std::size_t entry = 0;
+    std::string entryText;  // as given, for the messages
     std::optional<std::string> output;
     std::vector<std::string> files;
 };
 
+// An entry number from 1, of any length: one beyond what the number type holds stays the largest
+// it holds, which no tape reaches either.
 std::optional<std::size_t> entryNumber(std::string_view text)
 {
+    constexpr std::size_t kLargest = std::numeric_limits<std::size_t>::max();
     std::size_t number = 0;
-    if (text.empty() || text.size() > 9)
+    if (text.empty())
         return std::nullopt;
     for (const char c : text) {
         if (c < '0' || c > '9')
             return std::nullopt;
-        number = number * 10 + static_cast<std::size_t>(c - '0');
+        const auto digit = static_cast<std::size_t>(c - '0');
+        number = number > (kLargest - digit) / 10 ? kLargest : number * 10 + digit;
     }
     if (number == 0)
         return std::nullopt;
@@ -122,6 +144,8 @@ std::optional<int> parseArguments(const std::vector<std::string>& arguments, Opt
             options.check = true;
         } else if (arg == "-r" || arg == "--recursive") {
             options.recursive = true;
+        } else if (arg == "--to-tap") {
+            options.toTap = true;
         } else if (const auto action = actionOption(arg)) {
             if (options.action)
                 return usageError(options.actionName + " and " + std::string(arg) +
@@ -135,6 +159,7 @@ std::optional<int> parseArguments(const std::vector<std::string>& arguments, Opt
             options.action = action;
             options.actionName = arg;
             options.entry = *number;
+            options.entryText = arguments[i];
         } else if (arg == "-o") {
             if (i + 1 >= arguments.size())
                 return usageError("-o needs a file name");
@@ -145,11 +170,18 @@ std::optional<int> parseArguments(const std::vector<std::string>& arguments, Opt
     }
     if (options.files.empty())
         return usageError("no file given");
+    if (options.toTap) {
+        if (options.action || options.files.size() != 1 || options.recursive || options.check)
+            return usageError("--to-tap takes one file, without --check, -r or an entry option");
+        if (!options.output)
+            return usageError("--to-tap needs -o OUTPUT");
+        return std::nullopt;
+    }
     const bool writes = options.action == EntryAction::Extract || options.action == EntryAction::Screen;
     if (writes && !options.output)
         return usageError(options.actionName + " needs -o OUTPUT");
     if (!writes && options.output)
-        return usageError("-o goes with --extract or --screen only");
+        return usageError("-o goes with --extract, --screen or --to-tap only");
     if (options.action && (options.files.size() != 1 || options.recursive || options.check))
         return usageError(options.actionName + " takes one file, without --check or -r");
     if (options.action == EntryAction::Screen && !murax::lister::pngAvailable())
@@ -163,6 +195,43 @@ void reportUnreadable(const std::string& file, int error)
     std::fflush(stdout);
     std::fprintf(stderr, "%s: cannot read %s: %s\n", kProgram, file.c_str(),
                  murax::systemErrorText(error).c_str());
+}
+
+void reportProblem(const std::string& file, const std::string& what)
+{
+    std::fflush(stdout);
+    std::fprintf(stderr, "%s: %s: %s\n", kProgram, file.c_str(), what.c_str());
+}
+
+// A TZX tape read whole from `source`; nothing (and the failure reported) when the file could not
+// be read.
+std::optional<murax::tzx::Tape> readTzxFile(const std::string& file,
+                                            murax::lister::FileTapeSource& source,
+                                            murax::NativeFile& input)
+{
+    const std::string bytes = murax::lister::readWholeTape(source);
+    if (source.failed()) {
+        reportUnreadable(file, input.error());
+        return std::nullopt;
+    }
+    return murax::tzx::readTzx(bytes);
+}
+
+// A TZX tape's blocks, then the entries they become. False when the tape is malformed (its
+// blocks are listed up to the fault) or a check failed.
+bool listTzx(const std::string& file, const murax::tzx::Tape& tape, bool check)
+{
+    const std::string tap = murax::tzx::tapBytes(tape);
+    murax::lister::writeTzxBlocks(tape, tap, stdout);
+    if (tape.malformed) {
+        reportProblem(file, tape.malformed->what);
+        return false;
+    }
+    if (tap.empty())
+        return true;
+    std::fputc('\n', stdout);
+    murax::MemoryTapeSource entries(tap);
+    return murax::lister::writeListing(entries, stdout, check);
 }
 
 // The files to list: with -r, each folder's tapes in its place.
@@ -187,6 +256,16 @@ std::vector<std::string> filesToList(const Options& options, int& status)
     return files;
 }
 
+// Whether the output is the tape being read, under the same name or another (a link): writing it
+// would replace the tape.
+bool outputIsTheInput(const murax::NativeFile& input, const std::optional<std::string>& output)
+{
+    if (!output || *output == murax::lister::kStandardOutput)
+        return false;
+    const auto read = input.identity();
+    return read && read == murax::identityOf(*output);
+}
+
 int performOnEntry(const Options& options)
 {
     const std::string& file = options.files.front();
@@ -195,14 +274,35 @@ int performOnEntry(const Options& options)
         reportUnreadable(file, input.error());
         return 1;
     }
+    const std::string where = file + ": entry " + options.entryText + ": ";
+    if (outputIsTheInput(input, options.output)) {
+        std::fprintf(stderr, "%s: %scannot write %s: it is the tape being read\n", kProgram,
+                     where.c_str(), options.output->c_str());
+        return 1;
+    }
     murax::lister::FileTapeSource source(input);
+    // A TZX tape's entries are those it converts to.
+    std::string converted;
+    murax::MemoryTapeSource convertedSource(converted);
+    murax::TapeSource* tape = &source;
+    if (murax::lister::isTzxTape(source)) {
+        const auto tzxTape = readTzxFile(file, source, input);
+        if (!tzxTape)
+            return 1;
+        if (tzxTape->malformed) {
+            reportProblem(file, tzxTape->malformed->what);
+            return 1;
+        }
+        converted = murax::tzx::tapBytes(*tzxTape);
+        convertedSource = murax::MemoryTapeSource(converted);
+        tape = &convertedSource;
+    }
     std::size_t count = 0;
-    const auto entry = murax::lister::readEntry(source, options.entry, count);
+    const auto entry = murax::lister::readEntry(*tape, options.entry, count);
     if (source.failed()) {
         reportUnreadable(file, input.error());
         return 1;
     }
-    const std::string where = file + ": entry " + std::to_string(options.entry) + ": ";
     if (!entry) {
         std::fprintf(stderr, "%s: %sno such entry (the tape has %s)\n", kProgram, where.c_str(),
                      std::to_string(count).c_str());
@@ -242,12 +342,67 @@ int listFiles(const Options& options)
         if (named)
             std::printf("%s%s:\n", firstListed ? "" : "\n", file.c_str());
         firstListed = false;
+        if (murax::lister::isTzxTape(source)) {
+            const auto tape = readTzxFile(file, source, input);
+            if (!tape || !listTzx(file, *tape, options.check))
+                status = 1;
+            continue;
+        }
         if (!murax::lister::writeListing(source, stdout, options.check))
             status = 1;
         if (source.failed()) {
             reportUnreadable(file, input.error());
             status = 1;
         }
+    }
+    return status;
+}
+
+// Writes the TAP file that a TZX tape converts to. The input is never written: an output that
+// names it in any way is refused before anything is written.
+int convertToTap(const Options& options)
+{
+    const std::string& file = options.files.front();
+    const std::string& output = *options.output;
+    murax::NativeFile input = murax::NativeFile::openForReading(file);
+    if (!input.isOpen()) {
+        reportUnreadable(file, input.error());
+        return 1;
+    }
+    if (murax::sameFile(file, output) || outputIsTheInput(input, options.output)) {
+        reportProblem(file, "the TAP file must go to another file than the tape itself (-o " +
+                                output + ")");
+        return 1;
+    }
+    murax::lister::FileTapeSource source(input);
+    if (!murax::lister::isTzxTape(source)) {
+        if (source.failed())
+            reportUnreadable(file, input.error());
+        else
+            reportProblem(file, "not a TZX tape: it does not begin with the TZX signature");
+        return 1;
+    }
+    const auto tape = readTzxFile(file, source, input);
+    if (!tape)
+        return 1;
+    if (tape->malformed) {
+        reportProblem(file, tape->malformed->what + "; nothing was written");
+        return 1;
+    }
+    const murax::lister::ActionOutcome written =
+        murax::lister::writeOutputFile(output, murax::tzx::tapBytes(*tape), stdout);
+    if (written.status != 0) {
+        reportProblem(file, written.reason);
+        return written.status;
+    }
+    int status = 0;
+    for (std::size_t i = 0; i < tape->blocks.size(); ++i) {
+        const murax::tzx::Block& block = tape->blocks[i];
+        if (block.fate != murax::tzx::Fate::NotConverted)
+            continue;
+        reportProblem(file, murax::tzx::blockPlace(i + 1, block.id, block.offset) +
+                                " was left out: " + block.reason);
+        status = 1;
     }
     return status;
 }
@@ -264,7 +419,9 @@ int main(int argc, char** argv)
     static char outputBuffer[1 << 16];
     std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
 
-    const int status = options.action ? performOnEntry(options) : listFiles(options);
+    const int status = options.toTap    ? convertToTap(options)
+                       : options.action ? performOnEntry(options)
+                                        : listFiles(options);
 
     // A listing that could not be written (a full disk, a closed pipe) must not look like success.
     errno = 0;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,10 +25,10 @@ public:
     virtual int messageBox(const std::string& text, const std::string& title, int kind) = 0;
     virtual void beep() = 0;  // 880 Hz for 55 ms where the platform can
     // The open and save dialogs, starting in the current directory, no overwrite warning, no
-    // default suffix, a missing file accepted. Empty when cancelled. The open dialog offers
-    // kTapeFilesFilter; the save dialog the name filters given ("Text (*.txt)"), the first one
-    // chosen.
-    virtual std::string openFileDialog(const std::string& title) = 0;
+    // default suffix, a missing file accepted. Empty when cancelled. Each offers the name filters
+    // given (kTapeFilesFilter, "Text (*.txt)"), the first one chosen.
+    virtual std::string openFileDialog(const std::string& title,
+                                       const std::vector<std::string>& filters) = 0;
     virtual std::string saveFileDialog(const std::string& title,
                                        const std::vector<std::string>& filters) = 0;
     // Opens a file or a URI with the desktop's default program; does not wait, reports nothing.
@@ -45,6 +46,9 @@ public:
     // data of `mimeType`, nothing when it holds none of that type.
     virtual void setClipboardData(const std::string& mimeType, const std::string& bytes) = 0;
     virtual std::optional<std::string> clipboardData(const std::string& mimeType) = 0;
+    // How much more memory the program can be given now (see memoryHeadroom); a command that
+    // would need more is refused before it begins.
+    virtual std::uint64_t memoryHeadroom();
 };
 
 }  // namespace murax

@@ -17,10 +17,11 @@ namespace murax {
 // One line of the block list box, as bytes, kept in place rather than on the heap. A tape of a
 // million entries has a million lines: as strings each would be an allocation of its own, and
 // deleting half of them spent most of its time handing half a million blocks back to the heap.
-// The longest line the list shows is 52 characters.
+// The longest line the list shows is 52 characters, and a line takes no more room than that and
+// its length: every byte of it is paid for once per entry.
 class DisplayLine {
 public:
-    static constexpr std::size_t kMaxLength = 55;
+    static constexpr std::size_t kMaxLength = 52;
 
     DisplayLine() = default;
     explicit DisplayLine(std::string_view text)

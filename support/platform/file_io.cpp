@@ -81,4 +81,10 @@ bool fileExists(const std::string& path)
     return fs::is_regular_file(nativePath(path), ec);
 }
 
+bool pathExists(const std::string& path)
+{
+    std::error_code ec;
+    return fs::exists(nativePath(path), ec);
+}
+
 }  // namespace murax

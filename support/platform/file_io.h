@@ -23,5 +23,7 @@ std::string readFile(const std::string& path,
 bool fileDiffersFrom(const std::string& path, const std::vector<std::string>& parts);
 
 bool fileExists(const std::string& path);  // a regular file (or a link to one) exists at `path`
+// Whether anything at all is at `path`: a file, a folder, a device, a pipe (a link is followed).
+bool pathExists(const std::string& path);
 
 }  // namespace murax

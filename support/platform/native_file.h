@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "support/platform/file_identity.h"
+
 namespace murax {
 
 // A file open for reading, through the system's own calls, with the system's error codes.
@@ -27,6 +29,9 @@ public:
     std::optional<std::uint64_t> regularFileSize() const;
     // A plain file, which can be read at any offset (not a pipe or a device).
     bool seekable() const { return seekable_; }
+    // Which file is open, to tell it from the file a name leads to (see identityOf); nothing
+    // where the system cannot tell.
+    std::optional<FileIdentity> identity() const;
     // Reads up to `size` bytes: how many were read, 0 at the end, -1 on an error.
     std::ptrdiff_t read(char* buffer, std::size_t size);
     // The same at `offset` of a seekable file, leaving the file position alone.

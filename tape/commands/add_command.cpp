@@ -4,10 +4,10 @@
 
 #include "seam/desktop_services.h"
 #include "tape/commands/block_list_box.h"
+#include "tape/commands/edit_refusal.h"
+#include "tape/commands/insert_entries.h"
 #include "tape/commands/tape_file_lookup.h"
-#include "tape/model/block_info.h"
-#include "tape/model/tape_loading.h"
-#include "tape/model/undo_step.h"
+#include "tape/commands/tape_file_reading.h"
 
 namespace murax {
 
@@ -18,25 +18,25 @@ void AGGIUNGI(Window& window, BlockList& list, bool insert)
     if (p < 1)
         p = 1;
 
-    const std::string chosen = window.app().desktop().openFileDialog("Select a TAP file to add");
+    const std::string chosen =
+        window.app().desktop().openFileDialog("Select a TAP file to add", kAddFileFilters);
     if (chosen.empty())
         return;
     const auto name = findTapeFile(window.app(), chosen);
     if (!name)
         return;
-    BlockList added;
-    ABLOCKS(*name, added);
+    EntryIntake added;
+    std::vector<std::string> notices;
+    bool taken = false;
+    if (!changeUnlessRefused(
+            window.app(), [&] { taken = takeTapeFile(window.app(), added, *name, &notices); }, &added) ||
+        !taken)
+        return;
 
     // The run keeps the file's order in both cases; Insert places it at p, Add at the end.
-    const std::size_t at = insert ? std::min<std::size_t>(static_cast<std::size_t>(p) - 1, list.count())
-                                  : list.count();
-    {
-        const UndoStep step(list, box);
-        list.insertRun(at, std::move(added));
-        reloadAndSelect(box, list.lines(), p);
-    }
-    window.repaintWithoutErasing();
-    window.setStatusText(BLKINFO(list));
+    const std::size_t at = insert ? static_cast<std::size_t>(p) - 1 : list.count();
+    if (insertEntries(window, list, added, at, p))
+        showTzxNotices(window.app(), notices);
 }
 
 }  // namespace murax

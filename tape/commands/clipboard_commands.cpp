@@ -7,8 +7,7 @@
 #include "seam/desktop_services.h"
 #include "tape/commands/block_list_box.h"
 #include "tape/commands/delete_command.h"
-#include "tape/model/block_info.h"
-#include "tape/model/tape_loading.h"
+#include "tape/commands/insert_entries.h"
 #include "tape/model/undo_step.h"
 
 namespace murax {
@@ -47,24 +46,18 @@ void TAGLIA(Window& window, BlockList& list)
 
 void INCOLLA(Window& window, BlockList& list)
 {
-    const std::optional<std::string> bytes = window.app().desktop().clipboardData(kTapeMimeType);
+    std::optional<std::string> bytes = window.app().desktop().clipboardData(kTapeMimeType);
     if (!bytes || bytes->empty())
         return;
     // Split as a file of these bytes would be, so the pasted entries join back to exactly them.
-    BlockList pasted;
-    splitIntoEntries(*bytes, pasted);
-    const std::size_t n = pasted.count();
+    EntryIntake pasted;
+    pasted.addBytes(std::move(*bytes), "the clipboard");
 
-    ListBox& box = blockListBox(window);
-    const int current = box.currentPosition();
+    const int current = blockListBox(window).currentPosition();
     const std::size_t at = current >= 1 && static_cast<std::size_t>(current) <= list.count()
                                ? static_cast<std::size_t>(current) - 1
                                : list.count();
-    const UndoStep step(list, box);
-    list.insertRun(at, std::move(pasted));
-    reloadAndSelectRun(box, list.lines(), static_cast<int>(at) + 1, n);
-    window.repaintWithoutErasing();
-    window.setStatusText(BLKINFO(list));
+    insertEntries(window, list, pasted, at, 0);
 }
 
 }  // namespace murax

@@ -8,9 +8,10 @@
 #include "support/paths.h"
 #include "support/runtime_errors.h"
 #include "tape/commands/block_list_box.h"
+#include "tape/commands/edit_refusal.h"
+#include "tape/commands/insert_entries.h"
 #include "tape/commands/tape_file_lookup.h"
-#include "tape/model/block_info.h"
-#include "tape/model/tape_loading.h"
+#include "tape/commands/tape_file_reading.h"
 #include "tape/model/undo_step.h"
 
 namespace murax {
@@ -32,40 +33,34 @@ void TRASCINA(Window& window, BlockList& list, int beforePosition)
         return;
     const std::size_t before = indexBefore(beforePosition, list.count());
     const UndoStep step(list, box, std::move(rows));
-    const std::size_t at = list.moveSelection(indexes, before);
+    std::size_t at = 0;
+    if (!changeUnlessRefused(window.app(), [&] { at = list.moveSelection(indexes, before); }))
+        return;
     reloadAndSelectRun(box, list.lines(), static_cast<int>(at) + 1, indexes.size());
 }
 
 void RILASCIA(Window& window, BlockList& list, const std::vector<std::string>& files,
               int beforePosition)
 {
-    BlockList dropped;
+    EntryIntake dropped;
+    std::vector<std::string> notices;
     for (const std::string& file : files) {
         const std::optional<std::string> name = findExactFile(window.app(), FULLNAME(file));
         if (!name)
             continue;
-        BlockList loaded;
         try {
-            ABLOCKS(*name, loaded);
+            if (!changeUnlessRefused(window.app(), [&] {
+                    takeTapeFile(window.app(), dropped, *name, &notices);
+                }))
+                return;
         } catch (const CommandAbandoned&) {
             // The error handler has told the user; the other files still go in.
             continue;
         }
-        dropped.insertRun(dropped.count(), std::move(loaded));
     }
-    if (dropped.empty())
-        return;
-
-    ListBox& box = blockListBox(window);
-    const std::size_t at = indexBefore(beforePosition, list.count());
-    const std::size_t n = dropped.count();
-    {
-        const UndoStep step(list, box);
-        list.insertRun(at, std::move(dropped));
-        reloadAndSelectRun(box, list.lines(), static_cast<int>(at) + 1, n);
-    }
-    window.repaintWithoutErasing();
-    window.setStatusText(BLKINFO(list));
+    if (dropped.entryCount() == 0 ||
+        insertEntries(window, list, dropped, indexBefore(beforePosition, list.count()), 0))
+        showTzxNotices(window.app(), notices);
 }
 
 }  // namespace murax

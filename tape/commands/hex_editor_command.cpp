@@ -9,6 +9,7 @@
 #include "seam/message_box.h"
 #include "support/platform/scratch_file.h"
 #include "tape/commands/block_list_box.h"
+#include "tape/commands/edit_refusal.h"
 #include "tape/commands/hex_editor_setting.h"
 #include "tape/format/tap_decoding.h"
 #include "tape/model/undo_step.h"
@@ -69,7 +70,8 @@ void MODHEX(Window& window, BlockList& list)
         return;
     const DisplayLine line(BLKLINE(*edited));
     const UndoStep step(list, box);
-    list.replace(index, std::move(*edited), line);
+    if (!changeUnlessRefused(app, [&] { list.replace(index, std::move(*edited), line); }))
+        return;
     reloadAndSelect(box, list.lines(), n);
 }
 

@@ -3,6 +3,7 @@
 #include "tape/commands/move_commands.h"
 
 #include "tape/commands/block_list_box.h"
+#include "tape/commands/edit_refusal.h"
 #include "tape/model/undo_step.h"
 
 namespace murax {
@@ -31,9 +32,12 @@ void moveCurrent(Window& window, BlockList& list, int step)
     const int count = static_cast<int>(list.count());
     if (p < 1 || p > count || q < 1 || q > count)
         return;
-    RedrawSuspended suspended(box);
     const UndoStep undoStep(list, box);
-    list.swap(static_cast<std::size_t>(p - 1), static_cast<std::size_t>(q - 1));
+    if (!changeUnlessRefused(
+            window.app(),
+            [&] { list.swap(static_cast<std::size_t>(p - 1), static_cast<std::size_t>(q - 1)); }))
+        return;
+    RedrawSuspended suspended(box);
     reloadAndSelect(box, list.lines(), q);
 }
 

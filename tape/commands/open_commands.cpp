@@ -2,18 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tape/commands/open_commands.h"
 
-#include <filesystem>
-
 #include "seam/desktop_services.h"
 #include "seam/message_box.h"
-#include "support/native_path.h"
+#include "support/paths.h"
 #include "support/runtime_errors.h"
 #include "tape/commands/block_list_box.h"
+#include "tape/commands/edit_refusal.h"
 #include "tape/commands/save_commands.h"
 #include "tape/commands/tape_file_lookup.h"
+#include "tape/commands/tape_file_reading.h"
 #include "tape/model/block_info.h"
 #include "tape/model/change_detection.h"
-#include "tape/model/tape_loading.h"
+#include "tape/model/entry_intake.h"
 
 namespace murax {
 namespace {
@@ -23,12 +23,6 @@ constexpr const char* kOpenTitle = "Select a TAP file to open";
 bool isBlank(const std::string& text)
 {
     return text.find_first_not_of(" \t") == std::string::npos;
-}
-
-bool sameFile(const std::string& a, const std::string& b)
-{
-    std::error_code ec;
-    return a == b || std::filesystem::equivalent(nativePath(a), nativePath(b), ec);
 }
 
 // Offers to save unsaved edits before they are replaced. False when the user cancels; a failed
@@ -50,13 +44,30 @@ bool unsavedEditsSettled(Window& window, BlockList& list, bool& saved)
     }
 }
 
+// Reads the file and splits it into a list of its own. When it is a TZX tape, or the memory for
+// its entries cannot be had, the user is told and the result is false.
+bool loadWithinMemory(AppContext& app, const std::string& name, BlockList& loaded)
+{
+    EntryIntake intake;
+    bool taken = false;
+    const bool done = changeUnlessRefused(
+        app,
+        [&] {
+            taken = takeTapeFile(app, intake, name, nullptr);
+            if (taken)
+                loaded = intake.split(app.desktop());
+        },
+        &intake);
+    return done && taken;
+}
+
 }  // namespace
 
 bool startupLoad(AppContext& app, const std::string* argument, BlockList& list)
 {
     std::string chosen = argument ? *argument : std::string();
     if (isBlank(chosen))
-        chosen = app.desktop().openFileDialog(kOpenTitle);
+        chosen = app.desktop().openFileDialog(kOpenTitle, kTapFileFilters);
     if (chosen.empty())
         return false;
     const auto name = findTapeFile(app, chosen);
@@ -64,7 +75,8 @@ bool startupLoad(AppContext& app, const std::string* argument, BlockList& list)
         return false;
     BlockList loaded;
     try {
-        ABLOCKS(*name, loaded);
+        if (!loadWithinMemory(app, *name, loaded))
+            return false;
     } catch (const CommandAbandoned&) {
         // The handler has told the user why; before the window exists there is nothing to go
         // back to.
@@ -78,24 +90,27 @@ bool startupLoad(AppContext& app, const std::string* argument, BlockList& list)
 void APRI(Window& window, BlockList& list)
 {
     ListBox& box = blockListBox(window);
-    const std::string chosen = window.app().desktop().openFileDialog(kOpenTitle);
+    const std::string chosen = window.app().desktop().openFileDialog(kOpenTitle, kTapFileFilters);
     if (chosen.empty())
         return;
     const auto name = findTapeFile(window.app(), chosen);
     if (!name)
         return;
 
-    // Read first, into a list of its own: an unreadable file stops here with nothing changed.
+    // Read first, into a list of its own: an unreadable file, or a TZX tape, stops here with
+    // nothing changed.
     BlockList loaded;
-    ABLOCKS(*name, loaded);
+    if (!loadWithinMemory(window.app(), *name, loaded))
+        return;
 
     bool saved = false;
     if (!unsavedEditsSettled(window, list, saved))
         return;
     // Reopening the file that was just saved must show what is now on disk, not what it held
     // before the save.
-    if (saved && sameFile(*name, list.currentFile))
-        ABLOCKS(*name, loaded);
+    if (saved && sameFile(*name, list.currentFile)
+        && !loadWithinMemory(window.app(), *name, loaded))
+        return;
 
     list = std::move(loaded);
     list.currentFile = *name;

@@ -24,6 +24,17 @@ bool isHeaderEntry(std::string_view entry)
     return entry.size() > 2 && entry[2] == '\0';
 }
 
+bool isCutShort(std::string_view entry)
+{
+    std::size_t at = 0;
+    while (at < entry.size()) {
+        if (entry.size() - at < 2)
+            return true;
+        at += 2 + wordAt(entry, at);
+    }
+    return at > entry.size();
+}
+
 std::vector<std::string_view> entryBlocks(std::string_view entry)
 {
     std::vector<std::string_view> blocks;

@@ -33,4 +33,11 @@ std::string_view entryData(std::string_view entry);
 // Whether the entry begins with a header block (flag byte 0).
 bool isHeaderEntry(std::string_view entry);
 
+// Whether the entry ends inside a block: its last length field, or the block it frames, runs past
+// the entry's last byte. Only the last entry of a tape can be so; anywhere else its block would
+// take in the bytes of the entries after it once the tape is saved and read again. An entry of
+// whole blocks may still join the block after it when it is read again (a lone header does), but
+// that changes only how the blocks are grouped, never the blocks themselves.
+bool isCutShort(std::string_view entry);
+
 }  // namespace murax

@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "tape/format/entry_bytes.h"
+
 namespace murax {
 namespace {
 
@@ -93,6 +95,13 @@ void BlockList::clear()
     entries_.clear();
 }
 
+void BlockList::reserve(std::size_t entries)
+{
+    history_.clear();
+    makeRoom(lines_, entries);
+    makeRoom(entries_, entries);
+}
+
 void BlockList::append(std::string entry, const DisplayLine& line)
 {
     history_.clear();
@@ -110,12 +119,28 @@ bool BlockList::beforeChange()
     return true;
 }
 
+void BlockList::mustStayLast(std::size_t index, std::size_t to, std::size_t size) const
+{
+    if (to + 1 != size && isCutShort(entries_[index]))
+        throw EntryCutShort{EntryCutShort::Of::List, index};
+}
+
 void BlockList::insertRun(std::size_t at, BlockList&& run)
 {
     at = std::min(at, count());
     const std::size_t n = run.count();
     if (n == 0)
         return;
+    const std::size_t size = count() + n;
+    for (std::size_t i = 0; i < n; ++i)
+        if (at + i + 1 != size && isCutShort(run.entries_[i]))
+            throw EntryCutShort{EntryCutShort::Of::Run, i};
+    if (at == count() && !empty())
+        mustStayLast(count() - 1, count() - 1, size);
+    // Exactly the room needed: the lists of a large tape are the program's largest blocks, and
+    // the usual doubling would leave up to half of them unused.
+    makeRoom(lines_, size);
+    makeRoom(entries_, size);
     const bool noting = beforeChange();
     moveInto(lines_, at, run.lines_);
     try {
@@ -158,6 +183,11 @@ std::size_t BlockList::moveSelection(const std::vector<std::size_t>& indexes, st
         inPlace = marked[i];
     if (n == 0 || inPlace)
         return at;
+    // Only the last entry may be cut short, so only it can land in a wrong place: at the end of
+    // the run when it moves with it, else last of the others unless the run goes below them all.
+    const std::size_t last = count() - 1;
+    const std::size_t lastLandsAt = marked[last] ? at + n - 1 : (at + n == count() ? at - 1 : last);
+    mustStayLast(last, lastLandsAt, count());
     const bool noting = beforeChange();
     ListChange change{.kind = ListChange::Kind::Moved, .first = at, .second = n,
                       .marked = std::move(marked)};
@@ -173,6 +203,8 @@ void BlockList::swap(std::size_t a, std::size_t b)
         throw std::out_of_range("BlockList::swap");
     if (a == b)
         return;
+    mustStayLast(a, b, count());
+    mustStayLast(b, a, count());
     make({.kind = ListChange::Kind::Swapped, .first = a, .second = b}, beforeChange());
 }
 
@@ -182,6 +214,8 @@ void BlockList::replace(std::size_t index, std::string entry, const DisplayLine&
         throw std::out_of_range("BlockList::replace");
     if (entries_[index] == entry && lines_[index] == line)
         return;
+    if (index + 1 != count() && isCutShort(entry))
+        throw EntryCutShort{EntryCutShort::Of::Replacement, index};
     const bool noting = beforeChange();
     // The new entry goes in by trading places with the old one, which the change then holds.
     ListChange change{.kind = ListChange::Kind::Replaced, .first = index};
@@ -326,6 +360,23 @@ std::optional<RowSelection> BlockList::follow(EditStep* step, bool forward)
         history_.undone();
     }
     return rows;
+}
+
+std::uint64_t BlockList::heapBytesOfEntry(std::size_t size)
+{
+    static const std::size_t keptInPlace = std::string().capacity();
+    if (size <= keptInPlace)
+        return 0;
+    // The allocator's bookkeeping word and its rounding to 16 bytes, as the common heaps do.
+    return (std::uint64_t{size} + 1 + sizeof(void*) + 15) / 16 * 16;
+}
+
+std::uint64_t BlockList::memoryToTakeIn(std::size_t entries, std::uint64_t heapBytes) const
+{
+    const std::uint64_t run = std::uint64_t{entries} * kBytesPerPlace + heapBytes;
+    const std::size_t size = count() + entries;
+    const bool grows = size > lines_.capacity() || size > entries_.capacity();
+    return run + (grows ? std::uint64_t{size} * kBytesPerPlace : 0);
 }
 
 std::string joinEntries(const BlockList& list)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <utility>
@@ -13,12 +14,25 @@
 
 namespace murax {
 
+// Thrown by an operation of BlockList, before it changes anything, when it would put an entry that
+// is cut short (isCutShort) anywhere but last: saved and read again, that entry would swallow the
+// entries after it. `index` counts from 0 in the list as it was, in the run being inserted, or is
+// where the replacement was to go.
+struct EntryCutShort {
+    enum class Of { List, Run, Replacement };
+    Of of;
+    std::size_t index;
+};
+
 // The open tape in memory: two parallel lists of equal length. Item i of `lines` is the display
 // line of item i of `entries`. Only the operations below change them, and each applies the same
 // change at the same positions to both, so no command can let them drift apart.
 // An entry holds the exact file bytes of one framed block (a data entry) or of a header block
 // together with the framed block after it (a header entry), length prefixes included, so joining
-// the entries in order gives the whole TAP file back.
+// the entries in order gives the whole TAP file back. Only the last entry may be cut short: the
+// operations that place entries (insertRun, moveSelection, swap, replace) refuse with
+// EntryCutShort to put one anywhere else, so the joined bytes always split back into the same
+// blocks.
 //
 // The list carries its own undo history, so that opening another tape (which replaces the list)
 // starts a fresh one. While a step is being gathered (see UndoStep) insertRun, removeSelection,
@@ -31,11 +45,12 @@ public:
     std::size_t count() const { return entries_.size(); }
     bool empty() const { return entries_.empty(); }
 
-    // For building a list: both drop the history.
+    // For building a list: all three drop the history.
     void clear();
+    void reserve(std::size_t entries);  // room for this many entries in all
     void append(std::string entry, const DisplayLine& line);
     // Puts the entries of `run` before index `at` (at most count()), in their order, by moving
-    // them; `run` is left empty.
+    // them; `run` is left empty. The lists grow to exactly the room they need.
     void insertRun(std::size_t at, BlockList&& run);
     // Removes the entries at the given indexes (any order; out of range or repeated ones count
     // once or not at all). Removing none is no change.
@@ -47,6 +62,16 @@ public:
     void swap(std::size_t a, std::size_t b);  // an entry swapped with itself is no change
     // Putting back the same bytes is no change.
     void replace(std::size_t index, std::string entry, const DisplayLine& line);
+
+    // What the list and its lines take in memory for `entries` more entries whose bytes the
+    // heap holds in `heapBytes` (see heapBytesOfEntry), while they are made as a run of their
+    // own and put in: the run, and the larger lists the room is made in.
+    std::uint64_t memoryToTakeIn(std::size_t entries, std::uint64_t heapBytes) const;
+    // The bytes the heap holds for an entry of `size` bytes beyond its place in the list: none
+    // for one short enough to be kept in that place.
+    static std::uint64_t heapBytesOfEntry(std::size_t size);
+    // An entry's place in the list with its line.
+    static constexpr std::size_t kBytesPerPlace = sizeof(std::string) + sizeof(DisplayLine);
 
     // The undo history is the list's own: it is read here, and written only by the list's
     // operations and by the steps that gather them (see UndoStep).
@@ -78,6 +103,9 @@ private:
     // Called before an operation changes the list: notes room for the change while a step is
     // gathered, drops the history otherwise. Returns whether the change is to be noted.
     bool beforeChange();
+    // Throws EntryCutShort when the entry at `index` is cut short and is to stand at `to`,
+    // which is not the last place of a list of `size` entries.
+    void mustStayLast(std::size_t index, std::size_t to, std::size_t size) const;
 
     DisplayLines lines_;
     std::vector<std::string> entries_;

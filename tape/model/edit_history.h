@@ -54,6 +54,7 @@ public:
     bool canUndo() const { return !undoable_.empty(); }
     bool canRedo() const { return !redoable_.empty(); }
     std::size_t undoCount() const { return undoable_.size(); }
+    std::size_t redoCount() const { return redoable_.size(); }
 
     bool gathering() const { return gathering_; }
     // A step begun while another is gathered joins it: its changes become the outer step's, whose

@@ -50,11 +50,12 @@ public:
     bool openDialogBreaks = false;
     bool echo = false;
 
-    std::string openFileDialog(const std::string& title) override
+    std::string openFileDialog(const std::string& title,
+                               const std::vector<std::string>& filters) override
     {
         if (openDialogBreaks)
             throw std::runtime_error("dialog broke");
-        return FakeDesktop::openFileDialog(title);
+        return FakeDesktop::openFileDialog(title, filters);
     }
     int messageBox(const std::string& text, const std::string& title, int kind) override
     {

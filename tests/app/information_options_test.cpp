@@ -52,7 +52,8 @@ void InformationOptionsTest::helpPrintsTheUsage()
     for (const char* part : {"Usage: murax [FILE]", "\"murax -- --help\" opens a file named --help",
                              "Ctrl+Up, Ctrl+Down", "F3", "F11", "Esc", "Export...", "[Edit]",
                              "folder of the murax executable", "$XDG_CONFIG_HOME/murax/MURAX.INI",
-                             "~/.config/murax/MURAX.INI"})
+                             "~/.config/murax/MURAX.INI", "A TZX tape does not open",
+                             "murax-list --to-tap"})
         QVERIFY2(usage.find(part) != std::string::npos, part);
 }
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <map>
@@ -27,6 +28,7 @@ public:
                                       // "run: path", "refresh", "wait: command"
     std::deque<int> messageAnswers;   // buttons; when empty: OK/Yes, the default
     std::deque<std::string> openAnswers;   // when empty: "" (cancelled)
+    std::vector<std::vector<std::string>> openFilters;  // the name filters each open dialog offered
     std::deque<std::string> saveAnswers;
     std::vector<std::vector<std::string>> saveFilters;  // the name filters each save dialog offered
     std::vector<std::string> opened;       // openWithDefaultProgram
@@ -36,6 +38,7 @@ public:
     int refreshes = 0;
     int beeps = 0;
     std::string exeFolder = "./";
+    std::optional<std::uint64_t> headroom;  // memoryHeadroom; when unset, the system's
 
     int messageBox(const std::string& text, const std::string& title, int kind) override
     {
@@ -53,8 +56,10 @@ public:
         ++beeps;
         events.push_back("beep");
     }
-    std::string openFileDialog(const std::string& title) override
+    std::string openFileDialog(const std::string& title,
+                               const std::vector<std::string>& filters) override
     {
+        openFilters.push_back(filters);
         events.push_back("open: " + title);
         return take(openAnswers);
     }
@@ -90,6 +95,11 @@ public:
     {
         const auto found = clipboard.find(mimeType);
         return found == clipboard.end() ? std::nullopt : std::optional(found->second);
+    }
+
+    std::uint64_t memoryHeadroom() override
+    {
+        return headroom ? *headroom : Desktop::memoryHeadroom();
     }
 
 private:

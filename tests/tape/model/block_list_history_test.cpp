@@ -9,17 +9,21 @@
 #include "tape/model/block_list.h"
 #include "tape/model/undo_step.h"
 #include "tests/fakes/fake_list_box.h"
+#include "tests/support/helpers/tape_builder.h"
 
 namespace murax {
 namespace {
 
 using testing::FakeListBox;
+using testing::framed;
+
+// The entries are whole framed blocks: the list refuses to put one cut short before others.
 
 BlockList numbered(int count)
 {
     BlockList list;
     for (int i = 1; i <= count; ++i)
-        list.append("entry" + std::to_string(i), DisplayLine("line " + std::to_string(i)));
+        list.append(framed("entry" + std::to_string(i)), DisplayLine("line " + std::to_string(i)));
     return list;
 }
 
@@ -27,7 +31,7 @@ BlockList run(std::initializer_list<int> tags)
 {
     BlockList list;
     for (const int tag : tags)
-        list.append("new" + std::to_string(tag), DisplayLine("new line " + std::to_string(tag)));
+        list.append(framed("new" + std::to_string(tag)), DisplayLine("new line " + std::to_string(tag)));
     return list;
 }
 
@@ -75,7 +79,7 @@ TEST(BlockListHistory, UndoAndRedoRetraceEveryStateOfRandomEdits)
                     break;
                 default:
                     if (n > 0)
-                        list.replace(random() % n, "replaced" + std::to_string(++added),
+                        list.replace(random() % n, framed("replaced" + std::to_string(++added)),
                                      DisplayLine("replaced line"));
                 }
             }
@@ -142,7 +146,7 @@ TEST(BlockListHistory, AStepOpenedInsideAnotherJoinsIt)
             const UndoStep inner(list, box, {{3}, 3});
             list.removeSelection({2});
         }
-        list.replace(0, "replaced", DisplayLine("replaced line"));
+        list.replace(0, framed("replaced"), DisplayLine("replaced line"));
     }
     const auto edited = contents(list);
     ASSERT_EQ(list.history().undoCount(), 1u);
@@ -184,11 +188,11 @@ TEST(BlockListHistory, MoveSelectionPlacesTheRunAmongTheOthers)
     EXPECT_EQ(list.moveSelection({0, 2, 5}, 4), 2u);
     std::vector<std::string> order;
     for (const auto& entry : list.entries())
-        order.push_back(entry.substr(5));
+        order.push_back(entry.substr(7));
     EXPECT_EQ(order, (std::vector<std::string>{"2", "4", "1", "3", "6", "5"}));
     // Below the last entry.
     EXPECT_EQ(list.moveSelection({0}, 99), 5u);
-    EXPECT_EQ(list.entries().back(), "entry2");
+    EXPECT_EQ(list.entries().back(), framed("entry2"));
     EXPECT_EQ(list.lines().back(), "line 2");
 }
 
