@@ -11,7 +11,7 @@ QValidator::State ByteTextValidator::validate(QString& input, int&) const
 {
     for (const char32_t c : input.toUcs4()) {
         if (!byteForDisplayChar(c)) {
-            desktop().beep();
+            desktop_.beep();
             return Invalid;
         }
     }

@@ -54,7 +54,7 @@ MainWindow::MainWindow(AppContext& app, BlockList& list, QWidget* parent)
     list_->setFont(mainWindowFont());
     list_->setGeometry(kListRect);
     list_->installEventFilter(new ListKeyFilter(
-        [this](int virtualKey) { return TASTI(*this, virtualKey, blocks_); }, list_));
+        [this](const KeyPress& key) { return TASTI(*this, key, blocks_); }, list_));
     // The first click of a double-click has already made the row current.
     connect(list_, &QAbstractItemView::doubleClicked, this, [this] {
         if (const Command* command = doubleClickCommand())
@@ -112,7 +112,7 @@ void MainWindow::setStatusText(const std::string& text)
 std::optional<std::string> MainWindow::editName(const std::string& fieldText,
                                                 std::size_t maxLength)
 {
-    PropertiesDialog dialog(fieldText, maxLength, this);
+    PropertiesDialog dialog(app_.desktop(), fieldText, maxLength, this);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.nameBytes();

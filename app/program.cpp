@@ -52,7 +52,7 @@ void MAIN(AppContext& app, const std::string* argument)
         MainWindow window(app, list);
         window.exec();
     }
-    runReportingErrors([&] { exitQuestion(list); });
+    runReportingErrors([&] { exitQuestion(app, list); });
 }
 
 int runProgram(char* programPath, const std::string* argument)
@@ -72,12 +72,14 @@ int runProgram(char* programPath, const std::string* argument)
     QtDesktop qtDesktop;
     AppContext app(qtDesktop);
     setExecutablePath(QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
-    ERRORSYS();
+    ERRORSYS(app);
     startupCleanup();
 
     MAIN(app, argument);
 
     exitCleanup();
+    // The handler speaks through this run's context, which ends here.
+    installErrorHandler(nullptr);
     return 0;
 }
 

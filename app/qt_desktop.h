@@ -19,7 +19,6 @@ public:
     std::string saveFileDialog(const std::string& title,
                                const std::vector<std::string>& filters) override;
     void openWithDefaultProgram(const std::string& fileOrUri) override;
-    bool isKeyDown(int virtualKey) override;
     void processPendingEvents() override;
     int runAndWait(const std::string& commandLine, int showMode) override;
     std::string executableFolder() override;

@@ -11,14 +11,12 @@ class Desktop;
 // What a run of the program holds besides the open tape: the desktop it talks to, the state of
 // its temporary names and whether a command is under way. The program makes one at start and hands
 // it to its window, and through the window to every command; a test makes a fresh one with its
-// fake desktop, so nothing carries over from the test before.
-// A context is in force from its construction until its destruction (the one made before it is
-// in force again then): the runtime-error handler and the message boxes, which failures anywhere
-// must reach, find the desktop through the context in force.
+// fake desktop, so nothing carries over from the test before. Nothing finds a context on its own:
+// the runtime-error handler is given one when it is installed (ERRORSYS), and everything else is
+// handed one.
 class AppContext {
 public:
-    explicit AppContext(Desktop& desktop);
-    ~AppContext();
+    explicit AppContext(Desktop& desktop) : desktop_(desktop) {}
     AppContext(const AppContext&) = delete;
     AppContext& operator=(const AppContext&) = delete;
 
@@ -36,10 +34,6 @@ public:
 private:
     Desktop& desktop_;
     bool commandRunning_ = false;
-    AppContext* previous_;
 };
-
-// The context in force; there must be one.
-AppContext& appContext();
 
 }  // namespace murax

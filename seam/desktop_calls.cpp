@@ -2,18 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "seam/desktop_calls.h"
 
+#include "seam/app_context.h"
 #include "seam/desktop_services.h"
 
 namespace murax {
 
-bool GETASYNCKEYSTATE(int virtualKey)
+void SYSREFRESH(AppContext& app)
 {
-    return desktop().isKeyDown(virtualKey);
-}
-
-void SYSREFRESH()
-{
-    desktop().processPendingEvents();
+    app.desktop().processPendingEvents();
 }
 
 }  // namespace murax

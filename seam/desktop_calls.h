@@ -4,10 +4,9 @@
 
 namespace murax {
 
-// Whether the key with this Windows virtual-key code is down at this moment (17 is Ctrl).
-bool GETASYNCKEYSTATE(int virtualKey);  // is the key down now?
+class AppContext;
 
-// One pass over the pending window events.
-void SYSREFRESH();  // one pass over pending events
+// One pass over the pending window events of the context's desktop.
+void SYSREFRESH(AppContext& app);  // one pass over pending events
 
 }  // namespace murax

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "seam/desktop_services.h"
 
-#include "seam/app_context.h"
 #include "support/platform/memory_headroom.h"
 
 namespace murax {
@@ -10,11 +9,6 @@ namespace murax {
 std::uint64_t Desktop::memoryHeadroom()
 {
     return murax::memoryHeadroom();
-}
-
-Desktop& desktop()
-{
-    return appContext().desktop();
 }
 
 }  // namespace murax

@@ -33,8 +33,6 @@ public:
                                        const std::vector<std::string>& filters) = 0;
     // Opens a file or a URI with the desktop's default program; does not wait, reports nothing.
     virtual void openWithDefaultProgram(const std::string& fileOrUri) = 0;
-    // Whether the key with this Windows virtual-key code is down right now (17 is Ctrl).
-    virtual bool isKeyDown(int virtualKey) = 0;
     // Dispatches the pending window events once.
     virtual void processPendingEvents() = 0;
     // Starts the command line (split by the platform's rules, no shell) and waits for it,
@@ -52,9 +50,5 @@ public:
     // would need more is refused before it begins.
     virtual std::uint64_t memoryHeadroom();
 };
-
-// The desktop of the application context in force (see AppContext): for the places that failures
-// anywhere reach, the message boxes and the error handler. Commands use their window's context.
-Desktop& desktop();
 
 }  // namespace murax

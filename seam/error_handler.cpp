@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "seam/app_context.h"
 #include "seam/desktop_services.h"
 #include "seam/message_box.h"
 #include "support/platform/running_executable.h"
@@ -101,7 +102,7 @@ std::string mailBody(const std::string& report)
     return body;
 }
 
-[[noreturn]] void reportAndEnd(const ErrorRecord& record)
+[[noreturn]] void reportAndEnd(AppContext& app, const ErrorRecord& record)
 {
     const std::string report = ERRORMESSAGE(record);
     const std::string recovered = runRecoveryHook();
@@ -109,8 +110,8 @@ std::string mailBody(const std::string& report)
     if (!recovered.empty())
         question += ";" + recoveryNotice(recovered);
     question += ";;Inviare rapporto di errore via email?";
-    if (POPMSG(question, MessageKind::Confirm)) {
-        desktop().openWithDefaultProgram(
+    if (POPMSG(app, question, MessageKind::Confirm)) {
+        app.desktop().openWithDefaultProgram(
             "mailto:?subject=Rapporto di errore&body=Applicazione: " + executablePath() +
             "%0d%0a%0d%0a" + mailBody(report));
     }
@@ -136,23 +137,23 @@ ErrorResult answerNested(const ErrorRecord& record)
 
 }  // namespace
 
-void ERRORSYS()
+void ERRORSYS(AppContext& app)
 {
-    installErrorHandler(DEFERROR);
+    installErrorHandler([&app](const ErrorRecord& record) { return DEFERROR(app, record); });
 }
 
-ErrorResult DEFERROR(const ErrorRecord& record)
+ErrorResult DEFERROR(AppContext& app, const ErrorRecord& record)
 {
     if (state().active)
         return answerNested(record);
     ActiveHandling handling;
     if (const auto message = shortMessage(record)) {
-        POPMSG(*message, MessageKind::Inform);
+        POPMSG(app, *message, MessageKind::Inform);
         throw CommandAbandoned{};
     }
     if (const auto quiet = quietDefault(record))
         return *quiet;
-    reportAndEnd(record);
+    reportAndEnd(app, record);
 }
 
 bool networkErrorFlag()
@@ -187,10 +188,10 @@ void setRecoveryHook(std::function<std::string()> hook)
     state().recoveryHook = std::move(hook);
 }
 
-void tellRecoveredAfterFailedSave(const std::string& recoveryFile)
+void tellRecoveredAfterFailedSave(AppContext& app, const std::string& recoveryFile)
 {
     if (!recoveryFile.empty())
-        POPMSG(recoveryNotice(recoveryFile), MessageKind::Inform);
+        POPMSG(app, recoveryNotice(recoveryFile), MessageKind::Inform);
 }
 
 }  // namespace murax

@@ -12,11 +12,12 @@
 namespace murax {
 
 // How a runtime error travels. The handler is process-wide, not part of the AppContext: a
-// failure can happen anywhere, even where no command or window is at hand.
+// failure can happen anywhere, even where no command or window is at hand. It speaks through the
+// desktop of the context it was installed with.
 //
 //   1. Record. The failing routine fills an ErrorRecord (file_error.h, os_error.h do so for the
 //      file layer) and calls raiseError (runtime_errors.h), which hands it to the installed
-//      handler: DEFERROR, once ERRORSYS has run.
+//      handler: DEFERROR on the program's context, once ERRORSYS has run.
 //   2. DEFERROR answers it in one of three ways:
 //      - a quiet default: raiseError returns Zero or False and the routine goes on with it;
 //      - a short message (hasShortMessage): the box is shown, then CommandAbandoned is thrown. It
@@ -29,8 +30,11 @@ namespace murax {
 //   3. Anything else a command throws (std::bad_alloc, a std::exception) is caught at the same
 //      dispatch point and turned into a record for DEFERROR, as if it had been raised.
 
-// Installs DEFERROR as the program-wide handler of runtime errors; called once at start.
-void ERRORSYS();  // installs the handler
+class AppContext;
+
+// Installs DEFERROR on `app` as the program-wide handler of runtime errors; called once at start.
+// The context must outlive the handler's installation.
+void ERRORSYS(AppContext& app);  // installs the handler
 
 // Answers one runtime error: a quiet default (division by zero gives Zero; an open that met a
 // sharing violation, or an append lock that failed, where the operation may give up, gives False
@@ -39,7 +43,7 @@ void ERRORSYS();  // installs the handler
 // send it by e-mail, after which the program ends. While it runs it is not entered again: a
 // record raised meanwhile gets its quiet default where it has one; raised by the recovery hook it
 // abandons the hook; any other ends the program at once (edits recovered first).
-ErrorResult DEFERROR(const ErrorRecord& record);  // the handler
+ErrorResult DEFERROR(AppContext& app, const ErrorRecord& record);  // the handler
 
 // Set when an operation was let go with its default after a sharing or lock failure.
 bool networkErrorFlag();
@@ -62,6 +66,6 @@ void setRecoveryHook(std::function<std::string()> hook);
 
 // After the save at exit failed and the edits went to a recovery file: a box of kind 1 with the
 // recovery notice. Shows nothing when `recoveryFile` is empty.
-void tellRecoveredAfterFailedSave(const std::string& recoveryFile);
+void tellRecoveredAfterFailedSave(AppContext& app, const std::string& recoveryFile);
 
 }  // namespace murax

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "seam/message_box.h"
 
+#include "seam/app_context.h"
 #include "seam/desktop_calls.h"
 #include "seam/desktop_services.h"
 #include "support/utf8_text.h"
@@ -51,16 +52,16 @@ std::string prepareMessageText(std::string_view text)
     return prepared;
 }
 
-int POPMSG(std::string_view text, MessageKind kind, std::string_view title)
+int POPMSG(AppContext& app, std::string_view text, MessageKind kind, std::string_view title)
 {
     const std::string prepared = prepareMessageText(text);
-    Desktop& screen = desktop();
+    Desktop& screen = app.desktop();
     if (kind != MessageKind::Inform)
         screen.beep();
     const int button = screen.messageBox(prepared, std::string(title), static_cast<int>(kind));
     // What queued up while the box was open (the repaint of the windows it covered) is handled
     // before the caller goes on.
-    SYSREFRESH();
+    SYSREFRESH(app);
     switch (kind) {
     case MessageKind::Confirm:
     case MessageKind::ConfirmStop: return button == Desktop::Ok ? 1 : 0;
@@ -71,14 +72,6 @@ int POPMSG(std::string_view text, MessageKind kind, std::string_view title)
     case MessageKind::Inform: return 0;
     }
     return 0;
-}
-
-int POPMSG(std::string_view text, int kind, std::string_view title)
-{
-    if (kind < static_cast<int>(MessageKind::Inform) ||
-        kind > static_cast<int>(MessageKind::ConfirmStop))
-        return 0;
-    return POPMSG(text, static_cast<MessageKind>(kind), title);
 }
 
 }  // namespace murax

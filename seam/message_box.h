@@ -7,6 +7,8 @@
 
 namespace murax {
 
+class AppContext;
+
 // The text as the box shows it: the accent fix-up (the code-page-850 bytes 0x85 0x8A 0x82 0x8D
 // 0x95 0x97 that are not part of a valid UTF-8 sequence become the UTF-8 letters à è é ì ò ù),
 // then every ";" becomes a line break ("\r\n").
@@ -22,14 +24,10 @@ enum class MessageKind : int {
     ConfirmStop = 6,   // OK/Cancel with a stop icon; 1 on OK, else 0
 };
 
-// The modal message box, titled "Attenzione" unless a title is given, with a beep first for
-// every kind but Inform, and one pass over the pending events after it closes. Returns as the
-// kind says.
-int POPMSG(std::string_view text, MessageKind kind,
+// The modal message box on the context's desktop, titled "Attenzione" unless a title is given,
+// with a beep first for every kind but Inform, and one pass over the pending events after it
+// closes. Returns as the kind says.
+int POPMSG(AppContext& app, std::string_view text, MessageKind kind,
            std::string_view title = "Attenzione");  // a message box of a kind
-
-// The same by the kind's number; a number that is no kind shows nothing and returns 0.
-int POPMSG(std::string_view text, int kind,
-           std::string_view title = "Attenzione");  // the same, by the kind's number
 
 }  // namespace murax

@@ -22,20 +22,21 @@ void AGGIUNGI(Window& window, BlockList& list, bool insert)
         window.app().desktop().openFileDialog("Select a TAP file to add", kAddFileFilters);
     if (chosen.empty())
         return;
-    const auto name = findTapeFile(chosen);
+    const auto name = findTapeFile(window.app(), chosen);
     if (!name)
         return;
     EntryIntake added;
     std::vector<std::string> notices;
     bool taken = false;
-    if (!changeUnlessRefused([&] { taken = takeTapeFile(added, *name, &notices); }, &added) ||
+    if (!changeUnlessRefused(
+            window.app(), [&] { taken = takeTapeFile(window.app(), added, *name, &notices); }, &added) ||
         !taken)
         return;
 
     // The run keeps the file's order in both cases; Insert places it at p, Add at the end.
     const std::size_t at = insert ? static_cast<std::size_t>(p) - 1 : list.count();
     if (insertEntries(window, list, added, at, p))
-        showTzxNotices(notices);
+        showTzxNotices(window.app(), notices);
 }
 
 }  // namespace murax

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tape/commands/command_table.h"
 
-#include "seam/desktop_calls.h"
 #include "tape/commands/add_command.h"
 #include "tape/commands/clipboard_commands.h"
 #include "tape/commands/delete_command.h"
@@ -22,8 +21,8 @@ namespace {
 
 void add(Window& window, BlockList& list) { AGGIUNGI(window, list, false); }
 void insert(Window& window, BlockList& list) { AGGIUNGI(window, list, true); }
-void save(Window& window, BlockList& list) { SALVA(&window, list, false); }
-void saveAs(Window& window, BlockList& list) { SALVA(&window, list, true); }
+void save(Window& window, BlockList& list) { SALVA(window, list, false); }
+void saveAs(Window& window, BlockList& list) { SALVA(window, list, true); }
 
 using B = ToolbarButton;
 
@@ -73,10 +72,9 @@ constexpr ToolbarButtonLook kButtons[] = {
     {B::Run, "ESEGUI", "Run (F11)", true},
 };
 
-bool modifiersDown(const KeyBinding& binding)
+bool modifiersDown(const KeyBinding& binding, const KeyPress& key)
 {
-    return (!binding.needsControl || GETASYNCKEYSTATE(vk::Control))
-           && (!binding.needsShift || GETASYNCKEYSTATE(vk::Shift));
+    return (!binding.needsControl || key.control) && (!binding.needsShift || key.shift);
 }
 
 }  // namespace
@@ -91,12 +89,12 @@ std::span<const ToolbarButtonLook> toolbarButtonLooks()
     return kButtons;
 }
 
-KeyMatch commandForKey(int virtualKey)
+KeyMatch commandForKey(const KeyPress& key)
 {
     for (const Command& command : kCommands)
         for (const KeyBinding& binding : command.keys)
-            if (binding.virtualKey != 0 && binding.virtualKey == virtualKey
-                && modifiersDown(binding))
+            if (binding.virtualKey != 0 && binding.virtualKey == key.virtualKey
+                && modifiersDown(binding, key))
                 return {&command, &binding};
     return {};
 }

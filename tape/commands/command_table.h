@@ -6,13 +6,14 @@
 #include <span>
 
 #include "seam/window_services.h"
+#include "tape/commands/virtual_keys.h"
 #include "tape/model/block_list.h"
 
 namespace murax {
 
-// A key that starts a command: its Windows virtual-key code and the modifiers that must be down
-// at the moment it arrives (their live state, asked of the desktop). Modifiers a binding does not
-// ask for are not tested: Shift+Delete deletes as Delete does.
+// A key that starts a command: its Windows virtual-key code and the modifiers that must have been
+// down with it. Modifiers a binding does not ask for are not tested: Shift+Delete deletes as
+// Delete does.
 struct KeyBinding {
     int virtualKey = 0;  // 0: no key
     bool needsControl = false;
@@ -50,12 +51,13 @@ struct ToolbarButtonLook {
 std::span<const Command> commandTable();                // every command, in key-matching order
 std::span<const ToolbarButtonLook> toolbarButtonLooks();  // the toolbar's buttons, left to right
 
-// The first command with a binding of `virtualKey` whose modifiers are down, and that binding.
+// The first command with a binding of the pressed key whose modifiers were down with it, and that
+// binding.
 struct KeyMatch {
     const Command* command = nullptr;
     const KeyBinding* binding = nullptr;
 };
-KeyMatch commandForKey(int virtualKey);
+KeyMatch commandForKey(const KeyPress& key);
 
 const Command* doubleClickCommand();                      // the command a double-click runs
 const Command* directCommandOf(ToolbarButton button);     // the one a click runs; null for a menu

@@ -16,7 +16,7 @@ void ELIMINA(Window& window, BlockList& list)
     RowSelection rows = rowsShown(blockListBox(window));
     if (list.empty())
         return;
-    if (!POPMSG("Delete the selected blocks?", MessageKind::Ask))
+    if (!POPMSG(window.app(), "Delete the selected blocks?", MessageKind::Ask))
         return;
     removeSelectedEntries(window, list, std::move(rows));
 }

@@ -34,7 +34,7 @@ void TRASCINA(Window& window, BlockList& list, int beforePosition)
     const std::size_t before = indexBefore(beforePosition, list.count());
     const UndoStep step(list, box, std::move(rows));
     std::size_t at = 0;
-    if (!changeUnlessRefused([&] { at = list.moveSelection(indexes, before); }))
+    if (!changeUnlessRefused(window.app(), [&] { at = list.moveSelection(indexes, before); }))
         return;
     reloadAndSelectRun(box, list.lines(), static_cast<int>(at) + 1, indexes.size());
 }
@@ -45,11 +45,13 @@ void RILASCIA(Window& window, BlockList& list, const std::vector<std::string>& f
     EntryIntake dropped;
     std::vector<std::string> notices;
     for (const std::string& file : files) {
-        const std::optional<std::string> name = findExactFile(FULLNAME(file));
+        const std::optional<std::string> name = findExactFile(window.app(), FULLNAME(file));
         if (!name)
             continue;
         try {
-            if (!changeUnlessRefused([&] { takeTapeFile(dropped, *name, &notices); }))
+            if (!changeUnlessRefused(window.app(), [&] {
+                    takeTapeFile(window.app(), dropped, *name, &notices);
+                }))
                 return;
         } catch (const CommandAbandoned&) {
             // The error handler has told the user; the other files still go in.
@@ -58,7 +60,7 @@ void RILASCIA(Window& window, BlockList& list, const std::vector<std::string>& f
     }
     if (dropped.entryCount() == 0 ||
         insertEntries(window, list, dropped, indexBefore(beforePosition, list.count()), 0))
-        showTzxNotices(notices);
+        showTzxNotices(window.app(), notices);
 }
 
 }  // namespace murax

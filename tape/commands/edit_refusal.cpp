@@ -4,6 +4,7 @@
 
 #include <new>
 
+#include "seam/app_context.h"
 #include "seam/message_box.h"
 
 namespace murax {
@@ -42,7 +43,8 @@ std::string memoryText(const NotEnoughMemory& refusal)
 
 }  // namespace
 
-bool changeUnlessRefused(const std::function<void()>& change, const EntryIntake* intake)
+bool changeUnlessRefused(AppContext& app, const std::function<void()>& change,
+                         const EntryIntake* intake)
 {
     std::string why;
     try {
@@ -57,7 +59,7 @@ bool changeUnlessRefused(const std::function<void()>& change, const EntryIntake*
                      : memoryText({});
     }
     // Told once the failed change has unwound and given back what it had taken.
-    POPMSG(why, MessageKind::Inform);
+    POPMSG(app, why, MessageKind::Inform);
     return false;
 }
 

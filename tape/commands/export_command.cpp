@@ -70,7 +70,7 @@ void exportCommand(Window& window, BlockList& list)
     if (chosen.empty())
         return;
     const std::string target = FULLNAME(chosen);
-    if (!agreesToOverwrite(target))
+    if (!agreesToOverwrite(window.app(), target))
         return;
 
     std::string bytes;
@@ -85,13 +85,13 @@ void exportCommand(Window& window, BlockList& list)
         const ScreenPicture picture = *entryScreen(entry);
         bytes = window.encodePng(kScreenWidth, kScreenHeight, picture.rgba);
         if (bytes.empty()) {
-            POPMSG("The screen could not be made into a PNG picture.", MessageKind::Inform);
+            POPMSG(window.app(), "The screen could not be made into a PNG picture.", MessageKind::Inform);
             return;
         }
         break;
     }
     }
-    writeFileReplacing(target, {bytes});
+    writeFileReplacing(window.app(), target, {bytes});
 }
 
 }  // namespace murax

@@ -9,8 +9,8 @@
 
 namespace murax {
 
-void writeFileReplacing(const std::string& path, const std::vector<std::string>& parts,
-                        std::source_location where)
+void writeFileReplacing(AppContext& app, const std::string& path,
+                        const std::vector<std::string>& parts, std::source_location where)
 {
     const auto failure = replaceFileContents(path, parts, LinksInTheWay::Follow);
     if (!failure)
@@ -20,7 +20,7 @@ void writeFileReplacing(const std::string& path, const std::vector<std::string>&
     } catch (const CommandAbandoned&) {
         // The tape may now be half old, half new: the user must learn where the whole is.
         if (!failure->safetyCopy.empty())
-            tellRecoveredAfterFailedSave(failure->safetyCopy);
+            tellRecoveredAfterFailedSave(app, failure->safetyCopy);
         throw;
     }
 }

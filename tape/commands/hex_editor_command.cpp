@@ -36,7 +36,7 @@ void MODHEX(Window& window, BlockList& list)
 
     if (isBlankSetting(editor)) {
         writeEmptyHexEditorSetting();
-        POPMSG("Missing Hex editor value in the Edit section of MURAX.INI file.",
+        POPMSG(app, "Missing Hex editor value in the Edit section of MURAX.INI file.",
                MessageKind::Inform);
         return;
     }
@@ -53,13 +53,13 @@ void MODHEX(Window& window, BlockList& list)
     // entry.
     if (app.desktop().runAndWait(editor + " " + scratch.path(), kShowNormal) == Desktop::NotStarted) {
         // Silence here would leave the user wondering why nothing happened.
-        POPMSG("The hex editor command;;" + editor + ";;could not be started.",
+        POPMSG(app, "The hex editor command;;" + editor + ";;could not be started.",
                MessageKind::Inform);
         return;
     }
     std::optional<std::string> edited = scratch.readBack();
     if (!edited) {
-        POPMSG("The hex editor's file was replaced by a link and was not read.;"
+        POPMSG(app, "The hex editor's file was replaced by a link and was not read.;"
                "The entry is kept as it was.",
                MessageKind::Inform);
         return;
@@ -70,7 +70,7 @@ void MODHEX(Window& window, BlockList& list)
         return;
     const DisplayLine line(BLKLINE(*edited));
     const UndoStep step(list, box);
-    if (!changeUnlessRefused([&] { list.replace(index, std::move(*edited), line); }))
+    if (!changeUnlessRefused(app, [&] { list.replace(index, std::move(*edited), line); }))
         return;
     reloadAndSelect(box, list.lines(), n);
 }

@@ -21,6 +21,7 @@ bool insertEntries(Window& window, BlockList& list, const EntryIntake& intake, s
         const UndoStep step(list, box);
         std::size_t n = 0;
         const bool inserted = changeUnlessRefused(
+            window.app(),
             [&] {
                 BlockList run = intake.split(list, window.app().desktop());
                 n = run.count();

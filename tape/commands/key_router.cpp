@@ -8,9 +8,9 @@
 
 namespace murax {
 
-bool TASTI(Window& window, int virtualKey, BlockList& list)
+bool TASTI(Window& window, const KeyPress& key, BlockList& list)
 {
-    const KeyMatch match = commandForKey(virtualKey);
+    const KeyMatch match = commandForKey(key);
     if (match.command == nullptr)
         return false;
     dispatchCommand(window.app(), [&] { match.command->routine(window, list); });

@@ -34,6 +34,7 @@ void moveCurrent(Window& window, BlockList& list, int step)
         return;
     const UndoStep undoStep(list, box);
     if (!changeUnlessRefused(
+            window.app(),
             [&] { list.swap(static_cast<std::size_t>(p - 1), static_cast<std::size_t>(q - 1)); }))
         return;
     RedrawSuspended suspended(box);

@@ -32,9 +32,9 @@ bool unsavedEditsSettled(Window& window, BlockList& list, bool& saved)
     saved = false;
     if (!CAMBIATO(list))
         return true;
-    switch (POPMSG("TAP has been changed. Save it?", MessageKind::AskOrCancel)) {
+    switch (POPMSG(window.app(), "TAP has been changed. Save it?", MessageKind::AskOrCancel)) {
     case Desktop::Yes:
-        SALVA(&window, list, false);
+        SALVA(window, list, false);
         saved = true;
         return true;
     case Desktop::No:
@@ -46,15 +46,16 @@ bool unsavedEditsSettled(Window& window, BlockList& list, bool& saved)
 
 // Reads the file and splits it into a list of its own. When it is a TZX tape, or the memory for
 // its entries cannot be had, the user is told and the result is false.
-bool loadWithinMemory(const std::string& name, Desktop& desktop, BlockList& loaded)
+bool loadWithinMemory(AppContext& app, const std::string& name, BlockList& loaded)
 {
     EntryIntake intake;
     bool taken = false;
     const bool done = changeUnlessRefused(
+        app,
         [&] {
-            taken = takeTapeFile(intake, name, nullptr);
+            taken = takeTapeFile(app, intake, name, nullptr);
             if (taken)
-                loaded = intake.split(desktop);
+                loaded = intake.split(app.desktop());
         },
         &intake);
     return done && taken;
@@ -69,12 +70,12 @@ bool startupLoad(AppContext& app, const std::string* argument, BlockList& list)
         chosen = app.desktop().openFileDialog(kOpenTitle, kTapFileFilters);
     if (chosen.empty())
         return false;
-    const auto name = findTapeFile(chosen);
+    const auto name = findTapeFile(app, chosen);
     if (!name)
         return false;
     BlockList loaded;
     try {
-        if (!loadWithinMemory(*name, app.desktop(), loaded))
+        if (!loadWithinMemory(app, *name, loaded))
             return false;
     } catch (const CommandAbandoned&) {
         // The handler has told the user why; before the window exists there is nothing to go
@@ -92,14 +93,14 @@ void APRI(Window& window, BlockList& list)
     const std::string chosen = window.app().desktop().openFileDialog(kOpenTitle, kTapFileFilters);
     if (chosen.empty())
         return;
-    const auto name = findTapeFile(chosen);
+    const auto name = findTapeFile(window.app(), chosen);
     if (!name)
         return;
 
     // Read first, into a list of its own: an unreadable file, or a TZX tape, stops here with
     // nothing changed.
     BlockList loaded;
-    if (!loadWithinMemory(*name, window.app().desktop(), loaded))
+    if (!loadWithinMemory(window.app(), *name, loaded))
         return;
 
     bool saved = false;
@@ -108,7 +109,7 @@ void APRI(Window& window, BlockList& list)
     // Reopening the file that was just saved must show what is now on disk, not what it held
     // before the save.
     if (saved && sameFile(*name, list.currentFile)
-        && !loadWithinMemory(*name, window.app().desktop(), loaded))
+        && !loadWithinMemory(window.app(), *name, loaded))
         return;
 
     list = std::move(loaded);

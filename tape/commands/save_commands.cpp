@@ -18,53 +18,53 @@ namespace {
 
 // The Save As target: chosen, completed and, when it exists, agreed to be overwritten. Empty when
 // the user backs out.
-std::string chooseSaveAsTarget(Desktop& desktop)
+std::string chooseSaveAsTarget(AppContext& app)
 {
-    const std::string chosen = desktop.saveFileDialog("TAP file to save", {kTapeFilesFilter});
+    const std::string chosen =
+        app.desktop().saveFileDialog("TAP file to save", {kTapeFilesFilter});
     if (chosen.empty())
         return {};
     std::string name = completeName(chosen);
-    return agreesToOverwrite(name) ? name : std::string();
+    return agreesToOverwrite(app, name) ? name : std::string();
 }
 
 }  // namespace
 
-bool agreesToOverwrite(const std::string& path)
+bool agreesToOverwrite(AppContext& app, const std::string& path)
 {
     return !fileExists(path)
-           || POPMSG("The existing file;;" + path + ";;will be overwritten.", MessageKind::Confirm);
+           || POPMSG(app, "The existing file;;" + path + ";;will be overwritten.",
+                     MessageKind::Confirm);
 }
 
-void SALVA(Window* window, BlockList& list, bool saveAs)
+void SALVA(Window& window, BlockList& list, bool saveAs)
 {
     std::string target = list.currentFile;
     if (saveAs) {
-        target = chooseSaveAsTarget(window ? window->app().desktop() : desktop());
+        target = chooseSaveAsTarget(window.app());
         if (target.empty())
             return;
     }
     // A failure is raised and abandons the command here, before currentFile moves on: the status
     // bar keeps naming the file that really holds the data.
-    writeFileReplacing(target, list.entries());
+    writeFileReplacing(window.app(), target, list.entries());
     list.currentFile = target;
-    if (window) {
-        window->setTitle(kWindowTitle);
-        window->setStatusText(BLKINFO(list));
-    }
+    window.setTitle(kWindowTitle);
+    window.setStatusText(BLKINFO(list));
 }
 
-void exitQuestion(BlockList& list)
+void exitQuestion(AppContext& app, BlockList& list)
 {
-    if (!CAMBIATO(list) || !POPMSG("TAP has been changed. Save it?", MessageKind::Ask))
+    if (!CAMBIATO(list) || !POPMSG(app, "TAP has been changed. Save it?", MessageKind::Ask))
         return;
     try {
-        SALVA(nullptr, list, false);
+        writeFileReplacing(app, list.currentFile, list.entries());
     } catch (const CommandAbandoned&) {
         // The handler has told the user why the save failed; the window is gone, so this is the
         // last chance to keep the edits.
         const std::string recovered = writeRecoveryFile(list.currentFile, list.entries());
         if (!recovered.empty())
-            tellRecoveredAfterFailedSave(recovered);
+            tellRecoveredAfterFailedSave(app, recovered);
     }
 }
 

@@ -9,10 +9,10 @@
 
 namespace murax {
 
-// Save (false) and Save As (true); `window` is null for the save at exit, after the window has gone
-void SALVA(Window* window, BlockList& list, bool saveAs);  // Save, Save As
-void exitQuestion(BlockList& list);  // offers to save unsaved edits once the window has closed
+void SALVA(Window& window, BlockList& list, bool saveAs);  // Save (false), Save As (true)
+// Offers to save unsaved edits once the window has closed.
+void exitQuestion(AppContext& app, BlockList& list);
 // True when no file is at `path` or the user agrees that the one there be overwritten.
-bool agreesToOverwrite(const std::string& path);
+bool agreesToOverwrite(AppContext& app, const std::string& path);
 
 }  // namespace murax

@@ -5,6 +5,7 @@
 #include <new>
 #include <utility>
 
+#include "seam/app_context.h"
 #include "seam/message_box.h"
 #include "support/platform/file_io.h"
 #include "tape/tzx/tzx_reader.h"
@@ -55,7 +56,7 @@ std::string tzxNotice(const std::string& name, const tzx::Tape& tape, std::size_
 
 }  // namespace
 
-bool takeTapeFile(EntryIntake& intake, const std::string& name,
+bool takeTapeFile(AppContext& app, EntryIntake& intake, const std::string& name,
                   std::vector<std::string>* tzxNotices)
 {
     std::string bytes;
@@ -69,14 +70,14 @@ bool takeTapeFile(EntryIntake& intake, const std::string& name,
         return true;
     }
     if (!tzxNotices) {
-        POPMSG("File;;" + name + ";;is a TZX tape, not a TAP file.;"
+        POPMSG(app, "File;;" + name + ";;is a TZX tape, not a TAP file.;"
                "Add... (or murax-list --to-tap) brings its blocks into a TAP file.",
                MessageKind::Inform);
         return false;
     }
     const tzx::Tape tape = tzx::readTzx(bytes);
     if (tape.malformed) {
-        POPMSG("File;;" + name + ";;is a TZX tape that cannot be read: " + tape.malformed->what +
+        POPMSG(app, "File;;" + name + ";;is a TZX tape that cannot be read: " + tape.malformed->what +
                    ".;Nothing was taken from it.",
                MessageKind::Inform);
         return false;
@@ -87,14 +88,14 @@ bool takeTapeFile(EntryIntake& intake, const std::string& name,
     return true;
 }
 
-void showTzxNotices(const std::vector<std::string>& notices)
+void showTzxNotices(AppContext& app, const std::vector<std::string>& notices)
 {
     std::string text;
     for (const std::string& notice : notices)
         if (!notice.empty())
             text += (text.empty() ? "" : ";;") + notice;
     if (!text.empty())
-        POPMSG(text, MessageKind::Inform);
+        POPMSG(app, text, MessageKind::Inform);
 }
 
 }  // namespace murax

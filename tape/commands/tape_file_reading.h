@@ -10,6 +10,8 @@
 
 namespace murax {
 
+class AppContext;
+
 // The name filters of the open dialogs: Open takes TAP files; Add and Insert take TZX files too.
 inline const std::vector<std::string> kTapFileFilters{kTapeFilesFilter};
 inline const std::vector<std::string> kAddFileFilters{kTapeFilesFilter, "TZX files (*.tzx)"};
@@ -21,11 +23,11 @@ inline const std::vector<std::string> kAddFileFilters{kTapeFilesFilter, "TZX fil
 // malformed one is reported and taken in not at all, so that no tape comes in half. Without
 // `tzxNotices` (Open and the start-up load, which never convert) a TZX file is refused with a
 // message saying how its blocks come into a TAP file. False when the file was not taken in.
-bool takeTapeFile(EntryIntake& intake, const std::string& name,
+bool takeTapeFile(AppContext& app, EntryIntake& intake, const std::string& name,
                   std::vector<std::string>* tzxNotices);
 
 // Shows the notices of the TZX files taken in by one command in one message; nothing when there
 // are none.
-void showTzxNotices(const std::vector<std::string>& notices);
+void showTzxNotices(AppContext& app, const std::vector<std::string>& notices);
 
 }  // namespace murax

@@ -12,3 +12,17 @@ inline constexpr int Backspace = 8, Tab = 9, Return = 13, Shift = 16, Control = 
                      F2 = 113, F3 = 114, F9 = 120, F11 = 122, F24 = 135;
 
 }  // namespace murax::vk
+
+namespace murax {
+
+// A key pressed, as the front end's key event gives it: the key's virtual-key code and whether
+// Ctrl and Shift were down with it. The event's own record is what counts, not the keyboard's
+// state when the press is handled: a key typed ahead during a long command must still mean what
+// it meant when it was typed.
+struct KeyPress {
+    int virtualKey = 0;
+    bool control = false;
+    bool shift = false;
+};
+
+}  // namespace murax

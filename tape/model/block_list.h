@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "seam/display_line.h"
@@ -72,8 +73,13 @@ public:
     // An entry's place in the list with its line.
     static constexpr std::size_t kBytesPerPlace = sizeof(std::string) + sizeof(DisplayLine);
 
-    EditHistory& history() { return history_; }
+    // The undo history is the list's own: it is read here, and written only by the list's
+    // operations and by the steps that gather them (see UndoStep).
     const EditHistory& history() const { return history_; }
+    // Opens the step that gathers the changes of one command, with the rows selected before it;
+    // closes it with the rows selected after. A step opened inside another one joins it.
+    void beginStep(RowSelection before) { history_.begin(std::move(before)); }
+    void endStep(RowSelection after) noexcept { history_.end(std::move(after)); }
     // Takes back the last step, or makes the last step taken back again, and returns the rows
     // that were selected before it (after it); nothing when there is no such step.
     std::optional<RowSelection> undo();

@@ -8,6 +8,10 @@ namespace murax {
 
 void EditHistory::begin(RowSelection before)
 {
+    if (gathering_) {
+        ++joined_;
+        return;
+    }
     // The stack's room for the step is made now: closing the step must not fail once the list
     // has changed.
     undoable_.reserve(undoable_.size() + 1);
@@ -28,6 +32,10 @@ void EditHistory::note(ListChange change) noexcept
 
 void EditHistory::end(RowSelection after) noexcept
 {
+    if (joined_ > 0) {
+        --joined_;
+        return;
+    }
     gathering_ = false;
     if (gathered_.changes.empty())
         return;

@@ -57,6 +57,8 @@ public:
     std::size_t redoCount() const { return redoable_.size(); }
 
     bool gathering() const { return gathering_; }
+    // A step begun while another is gathered joins it: its changes become the outer step's, whose
+    // rows before and after stand, and only the outer step's end closes it.
     void begin(RowSelection before);
     // Room for one more change, made before the list changes, so that noting it cannot fail
     // after the list has changed.
@@ -79,6 +81,7 @@ private:
     std::vector<EditStep> redoable_;
     EditStep gathered_;
     bool gathering_ = false;
+    int joined_ = 0;  // steps begun inside the one gathered and not ended yet
 };
 
 }  // namespace murax

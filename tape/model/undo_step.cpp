@@ -15,7 +15,7 @@ UndoStep::UndoStep(BlockList& list, ListBox& box) : UndoStep(list, box, rowsShow
 
 UndoStep::UndoStep(BlockList& list, ListBox& box, RowSelection before) : list_(list), box_(box)
 {
-    list_.history().begin(std::move(before));
+    list_.beginStep(std::move(before));
 }
 
 UndoStep::~UndoStep()
@@ -27,7 +27,7 @@ UndoStep::~UndoStep()
         // The step is kept all the same: it is what takes the change back. Redoing it then
         // selects nothing.
     }
-    list_.history().end(std::move(after));
+    list_.endStep(std::move(after));
 }
 
 }  // namespace murax

@@ -10,7 +10,8 @@ namespace murax {
 // Gathers the changes a command makes to the list, from its construction to its end, into one
 // undo step, with the rows selected before (as the list box shows them now, or as the command
 // read them) and after (as the list box shows them when the step ends). A command that changes
-// nothing leaves no step.
+// nothing leaves no step. A step made while another is gathering (a command that runs another)
+// joins it, so that one undo takes back the whole command.
 class UndoStep {
 public:
     UndoStep(BlockList& list, ListBox& box);

@@ -47,10 +47,10 @@ private:
     }
     void pressKey(Qt::Key key, bool ctrl = false, bool shift = false)
     {
-        fake_.ctrlDown = ctrl;
-        fake_.shiftDown = shift;
-        QTest::keyClick(&view(), key);
-        fake_.ctrlDown = fake_.shiftDown = false;
+        Qt::KeyboardModifiers modifiers;
+        modifiers.setFlag(Qt::ControlModifier, ctrl);
+        modifiers.setFlag(Qt::ShiftModifier, shift);
+        QTest::keyClick(&view(), key, modifiers);
     }
     // F9, then what the file holds.
     QByteArray saved()

@@ -111,7 +111,7 @@ void EntryViewerTest::initTestCase()
 {
     prepareWindowTests();
     // The program's own handler: a failed write shows its message and abandons the command.
-    ERRORSYS();
+    ERRORSYS(app_);
 }
 
 void EntryViewerTest::init()
@@ -182,9 +182,7 @@ void EntryViewerTest::theViewerFollowsTheCurrentRowAndTheEditsMadeToIt()
     QCOMPARE(tabTitles(*viewer().tabs()), (QStringList{"Screen", "Hex dump"}));
 
     // Moving the entry up changes the tape under the current row: the viewer shows it again.
-    fake_.ctrlDown = true;
     QTest::keyClick(&view(), Qt::Key_Up, Qt::ControlModifier);
-    fake_.ctrlDown = false;
     QCOMPARE(view().currentPosition(), 2);
     QCOMPARE(viewer().windowTitle(), QString("picture"));
 

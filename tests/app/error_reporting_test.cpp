@@ -85,10 +85,8 @@ void editThenBreakACommand(MainWindow& window, BreakableDesktop& desktop, bool u
 {
     BlockListView& list = *window.blockList();
     if (undoTheEdit) {
-        desktop.ctrlDown = true;
         QTest::keyClick(&list, Qt::Key_Down, Qt::ControlModifier);
         QTest::keyClick(&list, Qt::Key_Up, Qt::ControlModifier);
-        desktop.ctrlDown = false;
     } else {
         QTest::keyClick(&list, Qt::Key_Delete);
     }
@@ -111,7 +109,7 @@ int runProgramThatBreaks(const std::string& tape)
     BreakableDesktop desktop;
     desktop.echo = true;
     AppContext app(desktop);
-    ERRORSYS();
+    ERRORSYS(app);
     testing::MainWindowWatch watch([&desktop](MainWindow& window) {
         editThenBreakACommand(window, desktop, false);
     });
@@ -152,7 +150,7 @@ private:
 void ErrorReportingTest::initTestCase()
 {
     prepareWindowTests();
-    ERRORSYS();
+    ERRORSYS(app_);
     setProgramTerminator([this](int status) {
         exitStatuses_.push_back(status);
         messagesAtEnd_ = fake_.messages;
@@ -176,7 +174,6 @@ void ErrorReportingTest::aSaveOverAFolderIsReportedAndTheWindowCarriesOn()
     const QString path = tapePath();
     openWindow(path, kTape);
     const DisplayLines original = list_.lines();
-    fake_.ctrlDown = true;
     QTest::keyClick(&view(), Qt::Key_Down, Qt::ControlModifier);
     const QString status = window_->statusBar()->text();
 

@@ -203,7 +203,6 @@ void RunCommandTest::keysReachTheListAfterToolbarCommandsWithoutAClick()
                testing::headerEntry("a") + testing::headerEntry("b") + testing::headerEntry("c"));
     const DisplayLines original = list_.lines();
     const std::vector<std::string> entries = list_.entries();
-    fake_.ctrlDown = true;
 
     // After a plain button.
     click(MoveDownButton);

@@ -34,8 +34,6 @@ public:
     std::vector<std::string> opened;       // openWithDefaultProgram
     std::vector<std::string> commandLines; // runAndWait
     std::function<int(const std::string&)> onRun;  // what the "process" does; -1 if unset
-    bool ctrlDown = false;
-    bool shiftDown = false;
     std::map<std::string, std::string> clipboard;  // data by MIME type
     int refreshes = 0;
     int beeps = 0;
@@ -76,10 +74,6 @@ public:
     {
         opened.push_back(fileOrUri);
         events.push_back("run: " + fileOrUri);
-    }
-    bool isKeyDown(int virtualKey) override
-    {
-        return (virtualKey == 17 && ctrlDown) || (virtualKey == 16 && shiftDown);
     }
     void processPendingEvents() override
     {

@@ -19,7 +19,7 @@ using testing::ErrorHandlerTest;
 // the program goes on.
 TEST_F(ErrorHandlerTest, ANameLongerThanTheSystemTakesIsAPathNotFound)
 {
-    ERRORSYS();
+    ERRORSYS(app);
     const std::string tooLong = "/" + std::string(5000, 'n');
     EXPECT_TRUE(dispatchCommand(app, [&] { readFile(tooLong); }));
     ASSERT_EQ(fake.messages.size(), 1u);

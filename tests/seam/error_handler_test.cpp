@@ -220,7 +220,7 @@ TEST_F(ErrorHandlerTest, FailingRecoveryStillEndsWithTheReport)
         raiseError(record(gencode::Write, 5, "/tapes/game.recovered.tap"));
         return std::string("never");
     });
-    installErrorHandler(DEFERROR);
+    ERRORSYS(app);
     EXPECT_EQ(outcome(record(0)), "ended");
     ASSERT_EQ(fake.messages.size(), 1u);
     EXPECT_NE(fake.messages[0].text.find("Inviare rapporto"), std::string::npos);
@@ -230,7 +230,7 @@ TEST_F(ErrorHandlerTest, FailingRecoveryStillEndsWithTheReport)
 
 TEST_F(ErrorHandlerTest, RecordRaisedWhileHandlingIsNotHandledTwice)
 {
-    installErrorHandler(DEFERROR);
+    ERRORSYS(app);
     int recoveries = 0;
     setRecoveryHook([&] {
         ++recoveries;
@@ -260,7 +260,7 @@ TEST_F(ErrorHandlerTest, RecordRaisedWhileHandlingIsNotHandledTwice)
 
 TEST_F(ErrorHandlerTest, ErrorsysInstallsTheHandler)
 {
-    ERRORSYS();
+    ERRORSYS(app);
     EXPECT_EQ(raiseError(record(gencode::ZeroDivision)), ErrorResult::Zero);
     EXPECT_THROW(raiseError(record(gencode::Open, 2, "x")), CommandAbandoned);
     EXPECT_THROW(raiseError(record(0)), ProgramEnded);
@@ -268,8 +268,8 @@ TEST_F(ErrorHandlerTest, ErrorsysInstallsTheHandler)
 
 TEST_F(ErrorHandlerTest, RecoveryNoticeAfterAFailedSave)
 {
-    tellRecoveredAfterFailedSave("/tapes/game.recovered.tap");
-    tellRecoveredAfterFailedSave("");
+    tellRecoveredAfterFailedSave(app, "/tapes/game.recovered.tap");
+    tellRecoveredAfterFailedSave(app, "");
     ASSERT_EQ(fake.messages.size(), 1u);
     EXPECT_EQ(fake.messages[0].text,
               "Le modifiche non salvate sono state scritte nel file /tapes/game.recovered.tap.");
@@ -296,7 +296,7 @@ void loadTheTape(const std::string& path)
 
 TEST_F(ErrorHandlerTest, FileFailuresReachTheHandlerThroughTheDispatchPoint)
 {
-    ERRORSYS();
+    ERRORSYS(app);
     testing::ScratchFolder scratch;
 
     // A folder where a file is expected: access denied, the command abandoned quietly.
@@ -327,7 +327,7 @@ TEST_F(ErrorHandlerTest, FileFailuresReachTheHandlerThroughTheDispatchPoint)
 
 TEST_F(ErrorHandlerTest, ExceptionEscapingACommandIsReported)
 {
-    ERRORSYS();
+    ERRORSYS(app);
     const auto startedAt = std::source_location::current().line() + 1;
     EXPECT_THROW(dispatchCommand(app, [] { throw std::runtime_error("boom; & bust"); }), ProgramEnded);
     ASSERT_EQ(fake.messages.size(), 1u);

@@ -67,7 +67,7 @@ protected:
     std::string outcome(const ErrorRecord& r)
     {
         try {
-            const ErrorResult result = DEFERROR(r);
+            const ErrorResult result = DEFERROR(app, r);
             return result == ErrorResult::Zero ? "zero" : "false";
         } catch (const CommandAbandoned&) {
             return "abandoned";

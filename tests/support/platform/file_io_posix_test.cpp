@@ -33,7 +33,7 @@ TEST_F(FileIoTest, ReplacingKeepsPermissionsAndLinks)
     const fs::path target = scratch.path() / "game.tap";
     writeText(target, "old");
     fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    writeFileReplacing(target.string(), {kTape.substr(0, 3), "", kTape.substr(3)});
+    writeFileReplacing(app, target.string(), {kTape.substr(0, 3), "", kTape.substr(3)});
     EXPECT_EQ(readText(target), kTape);
     EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
@@ -41,7 +41,7 @@ TEST_F(FileIoTest, ReplacingKeepsPermissionsAndLinks)
     // Through a link: the file it names is replaced and the link stays a link.
     const fs::path link = scratch.path() / "link.tap";
     fs::create_symlink(target, link);
-    writeFileReplacing(link.string(), {"new"});
+    writeFileReplacing(app, link.string(), {"new"});
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(readText(target), "new");
     EXPECT_EQ(entriesIn(scratch.path()), 2u);  // no leftover beside them
@@ -56,7 +56,7 @@ TEST_F(FileIoTest, OwnerAndGroupOfTheReplacedTapeAreKept)
     writeText(target, "old");
     ASSERT_EQ(::chown(target.c_str(), 65534, 65534), 0);
     fs::permissions(target, fs::perms(0640));
-    writeFileReplacing(target.string(), {kTape});
+    writeFileReplacing(app, target.string(), {kTape});
     struct stat status {};
     ASSERT_EQ(::stat(target.c_str(), &status), 0);
     EXPECT_EQ(status.st_uid, 65534u);

@@ -46,7 +46,7 @@ TEST_F(FileIoTest, FailedReplaceLeavesNothingBehindAndNamesTheCaller)
     fs::create_directory(folder);
     writeText(folder / "inside", "x");
     const unsigned line = __LINE__ + 1;
-    EXPECT_THROW(writeFileReplacing(folder.string(), {kTape}), CommandAbandoned);
+    EXPECT_THROW(writeFileReplacing(app, folder.string(), {kTape}), CommandAbandoned);
     ASSERT_EQ(raised.size(), 1u);
     EXPECT_EQ(raised[0].OSCODE, 5);
     EXPECT_EQ(raised[0].FILENAME, folder.string());
@@ -55,7 +55,7 @@ TEST_F(FileIoTest, FailedReplaceLeavesNothingBehindAndNamesTheCaller)
     EXPECT_EQ(readText(folder / "inside"), "x");
     EXPECT_EQ(entriesIn(scratch.path()), 1u);
 
-    EXPECT_THROW(writeFileReplacing((scratch / "gone/game.tap"), {kTape}), CommandAbandoned);
+    EXPECT_THROW(writeFileReplacing(app, (scratch / "gone/game.tap"), {kTape}), CommandAbandoned);
     ASSERT_EQ(raised.size(), 2u);
     EXPECT_EQ(raised[1].OSCODE, 3);
     EXPECT_EQ(raised[1].GENCODE, gencode::Create);

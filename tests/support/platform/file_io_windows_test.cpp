@@ -34,7 +34,7 @@ TEST_F(FileIoTest, AReadOnlyTapeIsRefusedAndKeepsItsBytes)
     const fs::path target = scratch.path() / "game.tap";
     writeText(target, "old");
     ASSERT_TRUE(SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY));
-    EXPECT_THROW(writeFileReplacing(target.string(), {kTape}), CommandAbandoned);
+    EXPECT_THROW(writeFileReplacing(app, target.string(), {kTape}), CommandAbandoned);
     ASSERT_EQ(raised.size(), 1u);
     EXPECT_EQ(raised[0].OSCODE, ERROR_ACCESS_DENIED);
     EXPECT_EQ(readText(target), "old");
@@ -47,7 +47,7 @@ TEST_F(FileIoTest, ReplacingKeepsTheAttributesAndEveryName)
     const fs::path target = scratch.path() / "game.tap";
     writeText(target, "old");
     ASSERT_TRUE(SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_HIDDEN));
-    writeFileReplacing(target.string(), {kTape.substr(0, 2), kTape.substr(2)});
+    writeFileReplacing(app, target.string(), {kTape.substr(0, 2), kTape.substr(2)});
     EXPECT_EQ(readText(target), kTape);
     EXPECT_TRUE(GetFileAttributesW(target.c_str()) & FILE_ATTRIBUTE_HIDDEN);
     SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -57,7 +57,7 @@ TEST_F(FileIoTest, ReplacingKeepsTheAttributesAndEveryName)
     ASSERT_TRUE(CreateHardLinkW(alias.c_str(), target.c_str(), nullptr));
     testing::EnvironmentVariable data(testing::kDataFolderVariable,
                                       (scratch.path() / "data").string());
-    writeFileReplacing(target.string(), {"new"});
+    writeFileReplacing(app, target.string(), {"new"});
     EXPECT_EQ(readText(alias), "new");
     EXPECT_TRUE(fs::is_empty(scratch.path() / "data" / "murax"));  // the safety copy went
     EXPECT_TRUE(raised.empty());
@@ -70,7 +70,7 @@ TEST_F(FileIoTest, SaveLeftoversGoUnlessAWriterStillHoldsThem)
     const HANDLE writer = CreateFileW((scratch.path() / ".murax-l1v3ly").c_str(), GENERIC_WRITE, 0,
                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(writer, INVALID_HANDLE_VALUE);
-    writeFileReplacing((scratch.path() / "game.tap").string(), {kTape});
+    writeFileReplacing(app, (scratch.path() / "game.tap").string(), {kTape});
     CloseHandle(writer);
     EXPECT_FALSE(fs::exists(scratch.path() / ".murax-k1ll3d"));
     EXPECT_TRUE(fs::exists(scratch.path() / ".murax-l1v3ly"));
@@ -134,7 +134,7 @@ TEST_F(FileIoTest, AnyNameWorksThroughUtf8Paths)
     const std::string name = "\xC3\xA8 \xE2\x82\xAC \xF0\x9F\x98\x80.tap";  // e grave, euro, emoji
     EXPECT_EQ(utf8Text(wideText(name)), name);
     const std::string path = pathText(scratch.path()) + "\\" + name;
-    writeFileReplacing(path, {kTape});
+    writeFileReplacing(app, path, {kTape});
     EXPECT_TRUE(fileExists(path));
     EXPECT_EQ(readFile(path), kTape);
     EXPECT_FALSE(fileDiffersFrom(path, {kTape}));

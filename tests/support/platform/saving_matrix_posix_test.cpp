@@ -198,14 +198,14 @@ std::string runCase(const SaveCase& c, const fs::path& dir)
     testing::FakeDesktop fake;
     AppContext app{fake};
     setProgramTerminator([](int) { throw ProgramEnded{}; });
-    ERRORSYS();
+    ERRORSYS(app);
     testing::EnvironmentVariable data("XDG_DATA_HOME", (dir.parent_path() / "data").string());
     c.before(dir);
     const std::string target = (dir / c.target).string();
 
     std::string outcome;
     try {
-        writeFileReplacing(target, kNewParts);
+        writeFileReplacing(app, target, kNewParts);
         outcome = "saved";
     } catch (const CommandAbandoned&) {
         outcome = "abandoned";

@@ -179,7 +179,7 @@ TEST_F(FileCommands, SaveWritesTheFileBackByteForByte)
                               framed("\xFF\x1A") + std::string("\x09\x00\xFF\x1A", 4);
     open("game.tap", bytes, {1}, 1);
 
-    SALVA(&window, list, false);
+    SALVA(window, list, false);
 
     EXPECT_EQ(read(path("game.tap")), bytes);
     EXPECT_EQ(window.titles, std::vector<std::string>{"Murax 1.05"});
@@ -191,7 +191,7 @@ TEST_F(FileCommands, SavingAnEmptyListWritesAnEmptyFile)
 {
     open("game.tap", tapeOf({1}));
     list.clear();
-    SALVA(nullptr, list, false);
+    SALVA(window, list, false);
     EXPECT_TRUE(fs::is_regular_file(path("game.tap")));
     EXPECT_EQ(fs::file_size(path("game.tap")), 0u);
     EXPECT_FALSE(CAMBIATO(list));
@@ -202,7 +202,7 @@ TEST_F(FileCommands, SaveAsCompletesTheNameAndMovesEverythingOn)
     openEdited("game.tap");
     fake.saveAnswers = {"plain", "dotted.", "other.bin"};
     for (const char* expected : {"plain.tap", "dotted..tap", "other.bin"}) {
-        SALVA(&window, list, true);
+        SALVA(window, list, true);
         EXPECT_EQ(list.currentFile, path(expected));
         EXPECT_EQ(read(path(expected)), tapeOf({1, 2}));
         EXPECT_EQ(window.statusTexts.back(), "Blocks: 2     File: " + path(expected));
@@ -213,7 +213,7 @@ TEST_F(FileCommands, SaveAsCompletesTheNameAndMovesEverythingOn)
     EXPECT_EQ(window.titles, std::vector<std::string>(3, "Murax 1.05"));
 
     list.removeSelection({list.count() - 1});
-    SALVA(&window, list, false);
+    SALVA(window, list, false);
     EXPECT_EQ(read(path("other.bin")), tapeOf({1}));
     EXPECT_EQ(read(path("game.tap")), tapeOf({1, 2, 3}));
 }
@@ -225,8 +225,8 @@ TEST_F(FileCommands, SaveAsOntoAnExistingFileAsksFirst)
     fake.saveAnswers = {"game.tap", "other"};
     fake.messageAnswers = {Desktop::Ok, Desktop::Cancel};
 
-    SALVA(&window, list, true);  // onto the current file: still asked
-    SALVA(&window, list, true);  // declined
+    SALVA(window, list, true);  // onto the current file: still asked
+    SALVA(window, list, true);  // declined
 
     ASSERT_EQ(fake.messages.size(), 2u);
     EXPECT_EQ(fake.messages[0].kind, 2);
@@ -243,8 +243,8 @@ TEST_F(FileCommands, FailedSaveIsReportedAndKeepsTheOldNameAndFile)
     fs::create_directory(path("folder.tap"));
     fake.saveAnswers = {"folder.tap", "vanished/new.tap"};
 
-    EXPECT_THROW(SALVA(&window, list, true), CommandAbandoned);
-    EXPECT_THROW(SALVA(&window, list, true), CommandAbandoned);
+    EXPECT_THROW(SALVA(window, list, true), CommandAbandoned);
+    EXPECT_THROW(SALVA(window, list, true), CommandAbandoned);
 
     ASSERT_EQ(errors.size(), 2u);
     EXPECT_EQ(errors[0].FILENAME, path("folder.tap"));
@@ -277,13 +277,13 @@ TEST_F(FileCommands, ExitQuestionSavesOnYesOnly)
 {
     openEdited("game.tap");
     fake.messageAnswers.push_back(Desktop::No);
-    exitQuestion(list);
+    exitQuestion(app, list);
     EXPECT_EQ(read(path("game.tap")), tapeOf({1, 2, 3}));
 
     fs::remove(path("game.tap"));  // deleted meanwhile: written again
-    exitQuestion(list);
+    exitQuestion(app, list);
     EXPECT_EQ(read(path("game.tap")), tapeOf({1, 2}));
-    exitQuestion(list);  // nothing left to ask
+    exitQuestion(app, list);  // nothing left to ask
 
     ASSERT_EQ(fake.messages.size(), 2u);
     EXPECT_EQ(fake.messages[1].text, kChanged);
@@ -297,7 +297,7 @@ TEST_F(FileCommands, FailedSaveAtExitKeepsTheEditsInARecoveryFile)
     fs::remove(path("game.tap"));
     fs::create_directory(path("game.tap"));
 
-    exitQuestion(list);
+    exitQuestion(app, list);
 
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0].FILENAME, path("game.tap"));

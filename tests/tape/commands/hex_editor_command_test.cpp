@@ -52,7 +52,7 @@ TEST_F(HexEditor, HeaderFlagTurnedTo0xFFBecomesADataLine)
     ASSERT_EQ(list.count(), 1u);
     EXPECT_EQ(list.entries()[0].size(), entry.size());
     EXPECT_EQ(list.lines()[0], std::string(14, ' ') + "Data block     " + std::string(18, ' ') + "   17");
-    SALVA(&window, list, false);
+    SALVA(window, list, false);
     BlockList reopened;
     ABLOCKS(list.currentFile, reopened);
     EXPECT_EQ(reopened.count(), 2u);

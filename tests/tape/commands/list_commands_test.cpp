@@ -207,7 +207,7 @@ TEST_F(ListCommands, EditsThatCancelOutCountAsNoChange)
     EXPECT_TRUE(CAMBIATO(list));
     SPOSTASU(window, list);
     EXPECT_FALSE(CAMBIATO(list));
-    exitQuestion(list);
+    exitQuestion(app, list);
     EXPECT_TRUE(fake.messages.empty());
 
     fake.openAnswers.push_back(write("other.tap", tapeOf({4, 5})));

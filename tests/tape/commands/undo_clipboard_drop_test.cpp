@@ -83,7 +83,7 @@ TEST_F(EditCommands, SaveKeepsTheHistoryAndUndoingBackToTheSavedBytesIsNoChange)
 {
     open("main.tap", tapeOf({1, 2, 3}), {2}, 2);
     SPOSTAGIU(window, list);
-    SALVA(&window, list, false);
+    SALVA(window, list, false);
     EXPECT_FALSE(CAMBIATO(list));
     ANNULLA(window, list);
     EXPECT_TRUE(CAMBIATO(list));

@@ -103,7 +103,7 @@ TEST_F(ViewEntryCommandTest, OpensOnTheCurrentRowOnlyAndF3StartsIt)
     EXPECT_TRUE(window.viewerShownOn.empty());  // no current row
 
     window.list.select(2);
-    EXPECT_FALSE(TASTI(window, vk::F3, list));
+    EXPECT_FALSE(TASTI(window, {vk::F3}, list));
     EXPECT_EQ(window.viewerShownOn, std::vector<int>{2});
     EXPECT_TRUE(fake.events.empty());
 }

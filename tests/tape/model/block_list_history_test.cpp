@@ -131,6 +131,35 @@ TEST(BlockListHistory, StepsKeepTheRowsAroundThemAndANewEditDropsWhatCouldBeRedo
     EXPECT_EQ(list.history().undoCount(), 1u);
 }
 
+// A command that runs another inside its own step: the inner step's changes join the outer one,
+// and one undo takes back the whole command.
+TEST(BlockListHistory, AStepOpenedInsideAnotherJoinsIt)
+{
+    BlockList list = numbered(4);
+    FakeListBox box;
+    box.setState(list.lines(), {1}, 1);
+    const auto original = contents(list);
+    {
+        const UndoStep outer(list, box);
+        list.swap(0, 1);
+        {
+            const UndoStep inner(list, box, {{3}, 3});
+            list.removeSelection({2});
+        }
+        list.replace(0, framed("replaced"), DisplayLine("replaced line"));
+    }
+    const auto edited = contents(list);
+    ASSERT_EQ(list.history().undoCount(), 1u);
+
+    const auto before = list.undo();
+    ASSERT_TRUE(before);
+    EXPECT_EQ(contents(list), original);
+    EXPECT_EQ(before->selected, std::vector<int>{1});  // the outer step's rows
+    EXPECT_FALSE(list.undo());
+    ASSERT_TRUE(list.redo());
+    EXPECT_EQ(contents(list), edited);
+}
+
 TEST(BlockListHistory, AChangeOutsideAStepDropsTheHistoryAndMovesInPlaceAreNoChange)
 {
     BlockList list = numbered(5);
