@@ -4,7 +4,7 @@
 
 #include <limits>
 
-#include "tape/display_charset.h"
+#include "tape/format/display_charset.h"
 
 namespace murax {
 namespace {

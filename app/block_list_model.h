@@ -4,7 +4,7 @@
 
 #include <QAbstractListModel>
 
-#include "support/display_line.h"
+#include "seam/display_line.h"
 
 namespace murax {
 

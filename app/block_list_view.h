@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "support/list_selection.h"
-#include "support/window_services.h"
+#include "seam/list_selection.h"
+#include "seam/window_services.h"
 
 namespace murax {
 

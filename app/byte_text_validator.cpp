@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/byte_text_validator.h"
 
-#include "support/desktop_services.h"
-#include "tape/display_charset.h"
+#include "seam/desktop_services.h"
+#include "tape/format/display_charset.h"
 
 namespace murax {
 
@@ -11,7 +11,7 @@ QValidator::State ByteTextValidator::validate(QString& input, int&) const
 {
     for (const char32_t c : input.toUcs4()) {
         if (!byteForDisplayChar(c)) {
-            desktop().beep();
+            desktop_.beep();
             return Invalid;
         }
     }

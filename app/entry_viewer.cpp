@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "app/program_fonts.h"
-#include "tape/entry_details.h"
+#include "tape/inspect/entry_details.h"
 
 namespace murax {
 namespace {

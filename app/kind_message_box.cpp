@@ -6,7 +6,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
-#include "support/desktop_services.h"
+#include "seam/desktop_services.h"
 
 namespace murax {
 namespace {

@@ -4,7 +4,6 @@
 
 #include <QKeyEvent>
 
-#include "tape/key_router.h"
 
 namespace murax {
 
@@ -58,11 +57,14 @@ bool ListKeyFilter::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
-    const int virtualKey = virtualKeyCode(static_cast<QKeyEvent*>(event)->key());
-    if (virtualKey == 0)
+    const auto* keyEvent = static_cast<QKeyEvent*>(event);
+    const KeyPress key{virtualKeyCode(keyEvent->key()),
+                       keyEvent->modifiers().testFlag(Qt::ControlModifier),
+                       keyEvent->modifiers().testFlag(Qt::ShiftModifier)};
+    if (key.virtualKey == 0)
         return false;
-    const bool consumed = handler_ && handler_(virtualKey);
-    return consumed || virtualKey == vk::Return;
+    const bool consumed = handler_ && handler_(key);
+    return consumed || key.virtualKey == vk::Return;
 }
 
 }  // namespace murax

@@ -6,6 +6,8 @@
 
 #include <functional>
 
+#include "tape/commands/virtual_keys.h"
+
 namespace murax {
 
 // The Windows virtual-key code of a Qt key: letters, digits, F1 to F24, Return and Enter (both
@@ -13,12 +15,13 @@ namespace murax {
 // 0 for any other key.
 int virtualKeyCode(int qtKey);
 
-// Hands each key press of the watched list to `handler` before the list's own handling; a key
+// Hands each key press of the watched list, with the modifiers its event records, to `handler`
+// before the list's own handling; a key
 // the handler consumes goes no further. Enter and Return never go further either: the list is the
 // window's only control, so the window's default action would be to close it.
 class ListKeyFilter : public QObject {
 public:
-    using Handler = std::function<bool(int virtualKey)>;
+    using Handler = std::function<bool(const KeyPress& key)>;
 
     ListKeyFilter(Handler handler, QObject* parent);
 

@@ -19,12 +19,12 @@
 #include "app/toolbar.h"
 #include "app/toolbar_menus.h"
 #include "app/window_layout.h"
-#include "support/command_dispatch.h"
-#include "support/desktop_services.h"
-#include "tape/drop_commands.h"
-#include "tape/export_command.h"
-#include "tape/export_sound_command.h"
-#include "tape/key_router.h"
+#include "seam/command_dispatch.h"
+#include "seam/desktop_services.h"
+#include "tape/commands/drop_commands.h"
+#include "tape/commands/export_command.h"
+#include "tape/commands/export_sound_command.h"
+#include "tape/commands/key_router.h"
 
 namespace murax {
 
@@ -55,7 +55,7 @@ MainWindow::MainWindow(AppContext& app, BlockList& list, QWidget* parent)
     list_->setFont(mainWindowFont());
     list_->setGeometry(kListRect);
     list_->installEventFilter(new ListKeyFilter(
-        [this](int virtualKey) { return TASTI(*this, virtualKey, blocks_); }, list_));
+        [this](const KeyPress& key) { return TASTI(*this, key, blocks_); }, list_));
     // The first click of a double-click has already made the row current.
     connect(list_, &QAbstractItemView::doubleClicked, this, [this] {
         if (const Command* command = doubleClickCommand())
@@ -113,7 +113,7 @@ void MainWindow::setStatusText(const std::string& text)
 std::optional<std::string> MainWindow::editName(const std::string& fieldText,
                                                 std::size_t maxLength)
 {
-    PropertiesDialog dialog(fieldText, maxLength, this);
+    PropertiesDialog dialog(app_.desktop(), fieldText, maxLength, this);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.nameBytes();

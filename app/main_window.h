@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "support/window_services.h"
-#include "tape/block_list.h"
-#include "tape/command_table.h"
+#include "seam/window_services.h"
+#include "tape/commands/command_table.h"
+#include "tape/model/block_list.h"
 
 class QMenu;
 

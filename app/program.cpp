@@ -9,13 +9,13 @@
 #include "app/program_fonts.h"
 #include "app/program_icon.h"
 #include "app/qt_desktop.h"
-#include "support/cleanup.h"
-#include "support/command_dispatch.h"
-#include "support/error_handler.h"
-#include "support/recovery_file.h"
-#include "tape/change_detection.h"
-#include "tape/open_commands.h"
-#include "tape/save_commands.h"
+#include "seam/command_dispatch.h"
+#include "seam/error_handler.h"
+#include "support/platform/cleanup.h"
+#include "support/platform/recovery_file.h"
+#include "tape/commands/open_commands.h"
+#include "tape/commands/save_commands.h"
+#include "tape/model/change_detection.h"
 
 namespace murax {
 namespace {
@@ -52,7 +52,7 @@ void MAIN(AppContext& app, const std::string* argument)
         MainWindow window(app, list);
         window.exec();
     }
-    runReportingErrors([&] { exitQuestion(list); });
+    runReportingErrors([&] { exitQuestion(app, list); });
 }
 
 int runProgram(char* programPath, const std::string* argument)
@@ -72,12 +72,14 @@ int runProgram(char* programPath, const std::string* argument)
     QtDesktop qtDesktop;
     AppContext app(qtDesktop);
     setExecutablePath(QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
-    ERRORSYS();
+    ERRORSYS(app);
     startupCleanup();
 
     MAIN(app, argument);
 
     exitCleanup();
+    // The handler speaks through this run's context, which ends here.
+    installErrorHandler(nullptr);
     return 0;
 }
 

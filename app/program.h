@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "support/app_context.h"
+#include "seam/app_context.h"
 
 namespace murax {
 

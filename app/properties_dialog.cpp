@@ -9,7 +9,7 @@
 
 #include "app/byte_text_validator.h"
 #include "app/window_layout.h"
-#include "tape/display_charset.h"
+#include "tape/format/display_charset.h"
 
 namespace murax {
 namespace {
@@ -53,8 +53,8 @@ QString fieldTextForBytes(const std::string& bytes)
 
 }  // namespace
 
-PropertiesDialog::PropertiesDialog(const std::string& fieldBytes, std::size_t maxLength,
-                                   QWidget* parent)
+PropertiesDialog::PropertiesDialog(Desktop& desktop, const std::string& fieldBytes,
+                                   std::size_t maxLength, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
@@ -71,7 +71,7 @@ PropertiesDialog::PropertiesDialog(const std::string& fieldBytes, std::size_t ma
     field_->setObjectName(QStringLiteral("cNam"));
     field_->setGeometry(kFieldRect);
     field_->setMaxLength(static_cast<int>(maxLength));
-    field_->setValidator(new ByteTextValidator(field_));
+    field_->setValidator(new ByteTextValidator(desktop, field_));
     field_->setText(fieldTextForBytes(fieldBytes));
     field_->selectAll();
 

@@ -11,14 +11,18 @@ class QLineEdit;
 
 namespace murax {
 
+class Desktop;
+
 // "Edit properties": asks for a header's new name. The field shows the name's bytes one character
 // each, through the same mapping the block list uses, so that any byte can be shown and taken
 // back unchanged. Accepted with "Save" (or Enter), rejected with "Cancel", Esc or the close box.
 class PropertiesDialog : public QDialog {
     Q_OBJECT
 public:
-    // `fieldBytes`: the text the field opens with; `maxLength`: the most characters it takes.
-    PropertiesDialog(const std::string& fieldBytes, std::size_t maxLength, QWidget* parent);
+    // `fieldBytes`: the text the field opens with; `maxLength`: the most characters it takes. A
+    // character refused in the field beeps on `desktop`.
+    PropertiesDialog(Desktop& desktop, const std::string& fieldBytes, std::size_t maxLength,
+                     QWidget* parent);
 
     // The field's text taken back as bytes, unpadded.
     std::string nameBytes() const;

@@ -16,13 +16,12 @@
 #include <QUrl>
 
 #include "app/kind_message_box.h"
-#include "support/child_process.h"
+#include "support/platform/child_process.h"
 
 namespace murax {
 namespace {
 
 constexpr int kPollMilliseconds = 2;
-constexpr int kVirtualKeyShift = 16, kVirtualKeyControl = 17, kVirtualKeyAlt = 18;
 
 // Paths are the file system's bytes; only the dialogs and QFile see them as text.
 std::string pathBytes(const QString& path)
@@ -92,9 +91,10 @@ void QtDesktop::beep()
     QApplication::beep();
 }
 
-std::string QtDesktop::openFileDialog(const std::string& title)
+std::string QtDesktop::openFileDialog(const std::string& title,
+                                      const std::vector<std::string>& filters)
 {
-    return runFileDialog(title, QFileDialog::AcceptOpen, {kTapeFilesFilter});
+    return runFileDialog(title, QFileDialog::AcceptOpen, filters);
 }
 
 std::string QtDesktop::saveFileDialog(const std::string& title,
@@ -138,22 +138,6 @@ void QtDesktop::openWithDefaultProgram(const std::string& fileOrUri)
     // yet the desktop's own opener still knows the default program. Its result is not examined.
     QProcess::startDetached("xdg-open", {isUri ? QString::fromUtf8(url.toEncoded()) : localPath});
 #endif
-}
-
-bool QtDesktop::isKeyDown(int virtualKey)
-{
-    // Asked of the platform now, not taken from the event being handled.
-    const Qt::KeyboardModifiers modifiers = QGuiApplication::queryKeyboardModifiers();
-    switch (virtualKey) {
-    case kVirtualKeyShift:
-        return modifiers & Qt::ShiftModifier;
-    case kVirtualKeyControl:
-        return modifiers & Qt::ControlModifier;
-    case kVirtualKeyAlt:
-        return modifiers & Qt::AltModifier;
-    default:
-        return false;
-    }
 }
 
 void QtDesktop::processPendingEvents()

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "support/desktop_services.h"
+#include "seam/desktop_services.h"
 
 namespace murax {
 
@@ -14,14 +14,14 @@ class QtDesktop : public Desktop {
 public:
     int messageBox(const std::string& text, const std::string& title, int kind) override;
     void beep() override;
-    std::string openFileDialog(const std::string& title) override;
+    std::string openFileDialog(const std::string& title,
+                               const std::vector<std::string>& filters) override;
     std::string saveFileDialog(const std::string& title,
                                const std::vector<std::string>& filters) override;
     std::optional<std::size_t> chooseItem(const std::string& title, const std::string& label,
                                           const std::vector<std::string>& items,
                                           std::size_t current) override;
     void openWithDefaultProgram(const std::string& fileOrUri) override;
-    bool isKeyDown(int virtualKey) override;
     void processPendingEvents() override;
     int runAndWait(const std::string& commandLine, int showMode) override;
     std::string executableFolder() override;

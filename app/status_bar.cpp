@@ -7,7 +7,7 @@
 #include "app/band_gradient.h"
 #include "app/program_fonts.h"
 #include "app/window_layout.h"
-#include "tape/block_info.h"
+#include "tape/model/block_info.h"
 
 namespace murax {
 

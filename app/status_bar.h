@@ -5,7 +5,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "tape/block_list.h"
+#include "tape/model/block_list.h"
 
 namespace murax {
 

@@ -14,7 +14,7 @@
 
 #include "app/resource_images.h"
 #include "app/toolbar_menus.h"
-#include "support/desktop_services.h"
+#include "seam/desktop_services.h"
 
 namespace murax {
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/toolbar_menus.h"
-#include "support/app_context.h"
+#include "seam/app_context.h"
 
 class QMenu;
 

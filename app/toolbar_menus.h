@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "tape/command_table.h"
+#include "tape/commands/command_table.h"
 
 class QMenu;
 class QWidget;

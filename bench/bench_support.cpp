@@ -57,6 +57,37 @@ std::size_t heapInUse()
 
 namespace {
 
+std::size_t statusKilobytes(const char* name)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    const std::string prefix = std::string(name) + ":";
+    while (std::getline(status, line))
+        if (line.rfind(prefix, 0) == 0)
+            return std::stoull(line.substr(prefix.size())) * 1024;
+    return 0;
+}
+
+}  // namespace
+
+std::size_t residentNow()
+{
+    return statusKilobytes("VmRSS");
+}
+
+std::size_t residentPeak()
+{
+    return statusKilobytes("VmHWM");
+}
+
+void resetResidentPeak()
+{
+    // Writing 5 sets the peak back to the resident size of the moment.
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+namespace {
+
 class ErrorNotingReporter : public benchmark::ConsoleReporter {
 public:
     bool sawError = false;

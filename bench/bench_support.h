@@ -32,6 +32,12 @@ std::string zeroTape(std::size_t entries);
 // Bytes the heap holds for the program right now (what malloc has handed out and not got back).
 std::size_t heapInUse();
 
+// The process's resident memory now, and the most it has had since resetResidentPeak() (from
+// /proc; 0 where that cannot be read).
+std::size_t residentNow();
+std::size_t residentPeak();
+void resetResidentPeak();
+
 // Runs the registered benchmarks with the console report; 1 when one of them met an error (a
 // command that did not do what it should), so a smoke run fails on it, 0 otherwise.
 int runBenchmarks(int argc, char** argv);

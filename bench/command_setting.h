@@ -6,7 +6,7 @@
 #include <string>
 
 #include "bench/bench_support.h"
-#include "support/app_context.h"
+#include "seam/app_context.h"
 #include "support/runtime_errors.h"
 #include "tests/fakes/fake_desktop.h"
 

@@ -14,12 +14,13 @@
 
 #include "bench/bench_support.h"
 #include "bench/command_setting.h"
-#include "support/desktop_services.h"
-#include "tape/block_list.h"
-#include "tape/add_command.h"
-#include "tape/delete_command.h"
-#include "tape/move_commands.h"
-#include "tape/tap_decoding.h"
+#include "seam/desktop_services.h"
+#include "tape/commands/add_command.h"
+#include "tape/commands/clipboard_commands.h"
+#include "tape/commands/delete_command.h"
+#include "tape/commands/move_commands.h"
+#include "tape/model/block_list.h"
+#include "tape/model/tape_loading.h"
 #include "tests/fakes/fake_window.h"
 
 namespace murax::bench {
@@ -157,6 +158,54 @@ BENCHMARK_CAPTURE(InsertLargeFile, ordinary_8MiB, ordinaryTape(8u << 20))
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(InsertLargeFile, entries_128k, zeroTape(1u << 17))
     ->Unit(benchmark::kMillisecond);
+
+// What the list costs per entry after taking entries in, and the command's peak: the heap's
+// bytes for the whole list after the command (its leftovers given back) over its entries, and
+// how far resident memory rose during the command, the bytes it reads or receives included.
+// A million entries pasted into an empty list, a million added to a million, one added to a
+// million (where a list grown by doubling would stand half empty).
+void TakeInEntries(benchmark::State& state, bool paste, std::size_t entries)
+{
+    const std::string added = setting().folder.write("added.tap", zeroTape(entries));
+    double listBytesPerEntry = 0, peakMiB = 0;
+    std::size_t count = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const std::size_t heapBefore = heapInUse();
+        auto scene = std::make_unique<Scene>(std::vector<int>{1}, 1);
+        if (paste) {
+            scene->list = BlockList();
+            setting().fake.clipboard = {{kTapeMimeType, zeroTape(entries)}};
+        } else {
+            setting().fake.openAnswers = {added};
+        }
+        const std::size_t residentBefore = residentNow();
+        resetResidentPeak();
+        state.ResumeTiming();
+
+        if (paste)
+            INCOLLA(scene->window, scene->list);
+        else
+            AGGIUNGI(scene->window, scene->list, false);
+
+        state.PauseTiming();
+        peakMiB = static_cast<double>(residentPeak() - residentBefore) / (1 << 20);
+        setting().fake.clipboard.clear();
+        count = scene->list.count();
+        listBytesPerEntry = static_cast<double>(heapInUse() - heapBefore) / static_cast<double>(count);
+        scene.reset();
+        state.ResumeTiming();
+    }
+    if (count != entries + (paste ? 0 : kMillion))
+        state.SkipWithError("the entries were not taken in");
+    state.counters["list_bytes_per_entry"] = listBytesPerEntry;
+    state.counters["peak_MiB"] = peakMiB;
+}
+BENCHMARK_CAPTURE(TakeInEntries, paste_million_into_empty, true, kMillion)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(TakeInEntries, add_million_to_million, false, kMillion)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(TakeInEntries, add_one_to_million, false, 1)->Unit(benchmark::kMillisecond);
 
 void MoveDownInTheMiddle(benchmark::State& state)
 {

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "bench/bench_support.h"
-#include "support/replacing_write.h"
+#include "support/platform/replacing_write.h"
 #include "tape/sound/loader_timing.h"
 #include "tape/sound/tape_sound.h"
 

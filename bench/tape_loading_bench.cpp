@@ -11,9 +11,10 @@
 #include <unistd.h>
 
 #include "bench/bench_support.h"
-#include "support/file_io.h"
-#include "tape/block_list.h"
-#include "tape/tap_decoding.h"
+#include "support/platform/file_io.h"
+#include "tape/format/tap_decoding.h"
+#include "tape/model/block_list.h"
+#include "tape/model/tape_loading.h"
 
 namespace murax::bench {
 namespace {

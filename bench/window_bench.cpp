@@ -16,13 +16,13 @@
 #include "app/program_fonts.h"
 #include "bench/bench_support.h"
 #include "bench/command_setting.h"
-#include "support/desktop_services.h"
-#include "tape/block_list.h"
-#include "tape/add_command.h"
-#include "tape/delete_command.h"
-#include "tape/move_commands.h"
-#include "tape/tap_decoding.h"
-#include "tape/undo_commands.h"
+#include "seam/desktop_services.h"
+#include "tape/commands/add_command.h"
+#include "tape/commands/delete_command.h"
+#include "tape/commands/move_commands.h"
+#include "tape/commands/undo_commands.h"
+#include "tape/model/block_list.h"
+#include "tape/model/tape_loading.h"
 
 namespace murax::bench {
 namespace {

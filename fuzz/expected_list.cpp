@@ -24,6 +24,33 @@ void ExpectedList::reloadAndSelect(int p)
     }
 }
 
+void ExpectedList::reloadAndSelectRun(int first, int n)
+{
+    selected.clear();
+    focus = 0;
+    for (int p = first; p < first + n; ++p)
+        if (p >= 1 && p <= count())
+            selected.insert(p);
+    if (n > 0 && first >= 1 && first <= count())
+        focus = first;
+}
+
+bool ExpectedList::acceptable(const std::vector<ReferenceEntry>& list)
+{
+    for (std::size_t i = 0; i + 1 < list.size(); ++i)
+        if (referenceCutShort(list[i].bytes))
+            return false;
+    return true;
+}
+
+ExpectedList::Outcome ExpectedList::become(std::vector<ReferenceEntry> candidate)
+{
+    if (!acceptable(candidate))
+        return Outcome::Refused;
+    entries = std::move(candidate);
+    return Outcome::Done;
+}
+
 void ExpectedList::deleteSelected()
 {
     // The lowest selected position, or the current row when nothing is selected.
@@ -36,23 +63,68 @@ void ExpectedList::deleteSelected()
     reloadAndSelect(std::min(p, count()));
 }
 
-bool ExpectedList::move(int step)
+ExpectedList::Outcome ExpectedList::move(int step)
 {
     const int p = focus, q = focus + step;
     if (p < 1 || p > count() || q < 1 || q > count())
-        return false;
-    std::swap(entries[static_cast<std::size_t>(p - 1)], entries[static_cast<std::size_t>(q - 1)]);
+        return Outcome::Nothing;
+    std::vector<ReferenceEntry> candidate = entries;
+    std::swap(candidate[static_cast<std::size_t>(p - 1)], candidate[static_cast<std::size_t>(q - 1)]);
+    if (become(std::move(candidate)) == Outcome::Refused)
+        return Outcome::Refused;
     reloadAndSelect(q);
-    return true;
+    return Outcome::Done;
 }
 
-void ExpectedList::add(const std::vector<ReferenceEntry>& added, bool insert)
+ExpectedList::Outcome ExpectedList::add(const std::vector<ReferenceEntry>& added, bool insert)
 {
     const int p = focus < 1 ? 1 : focus;
     const auto at = insert ? std::min<std::size_t>(static_cast<std::size_t>(p - 1), entries.size())
                            : entries.size();
-    entries.insert(entries.begin() + static_cast<std::ptrdiff_t>(at), added.begin(), added.end());
+    std::vector<ReferenceEntry> candidate = entries;
+    candidate.insert(candidate.begin() + static_cast<std::ptrdiff_t>(at), added.begin(), added.end());
+    if (become(std::move(candidate)) == Outcome::Refused)
+        return Outcome::Refused;
     reloadAndSelect(p);
+    return Outcome::Done;
+}
+
+ExpectedList::Outcome ExpectedList::paste(const std::vector<ReferenceEntry>& pasted)
+{
+    const std::size_t at = focus >= 1 && focus <= count() ? static_cast<std::size_t>(focus - 1)
+                                                          : entries.size();
+    std::vector<ReferenceEntry> candidate = entries;
+    candidate.insert(candidate.begin() + static_cast<std::ptrdiff_t>(at), pasted.begin(), pasted.end());
+    if (become(std::move(candidate)) == Outcome::Refused)
+        return Outcome::Refused;
+    reloadAndSelectRun(static_cast<int>(at) + 1, static_cast<int>(pasted.size()));
+    return Outcome::Done;
+}
+
+ExpectedList::Outcome ExpectedList::drag(int before)
+{
+    std::vector<ReferenceEntry> run, others;
+    for (int p = 1; p <= count(); ++p)
+        (selected.count(p) ? run : others).push_back(entries[static_cast<std::size_t>(p - 1)]);
+    if (run.empty())
+        return Outcome::Nothing;
+    // The run goes before the entry that stood at `before`, or below the last of the others.
+    const int place = std::clamp(before, 1, count() + 1);
+    const int at = place - 1 - static_cast<int>(std::count_if(selected.begin(), selected.end(),
+                                                              [&](int p) { return p < place; }));
+    const int n = static_cast<int>(run.size());
+    bool inPlace = true;
+    for (int p = at + 1; p <= at + n; ++p)
+        inPlace = inPlace && selected.count(p) > 0;
+    if (!inPlace) {
+        std::vector<ReferenceEntry> candidate(others.begin(), others.begin() + at);
+        candidate.insert(candidate.end(), run.begin(), run.end());
+        candidate.insert(candidate.end(), others.begin() + at, others.end());
+        if (become(std::move(candidate)) == Outcome::Refused)
+            return Outcome::Refused;
+    }
+    reloadAndSelectRun(at + 1, n);
+    return Outcome::Done;
 }
 
 void ExpectedList::rename(const std::string& typed)
@@ -69,10 +141,14 @@ void ExpectedList::rename(const std::string& typed)
     reloadAndSelect(focus);
 }
 
-void ExpectedList::replaceCurrent(const std::string& bytes)
+ExpectedList::Outcome ExpectedList::replaceCurrent(const std::string& bytes)
 {
-    entries[static_cast<std::size_t>(focus - 1)] = {bytes, referenceLine(bytes)};
+    std::vector<ReferenceEntry> candidate = entries;
+    candidate[static_cast<std::size_t>(focus - 1)] = {bytes, referenceLine(bytes)};
+    if (become(std::move(candidate)) == Outcome::Refused)
+        return Outcome::Refused;
     reloadAndSelect(focus);
+    return Outcome::Done;
 }
 
 std::string expectedFieldText(const std::string& name)

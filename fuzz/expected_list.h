@@ -23,17 +23,35 @@ struct ExpectedList {
 
     // A reload (no selection, no current row), then row p selected where it exists.
     void reloadAndSelect(int p);
+    // A reload, then the `n` rows from `first` on selected, the first of them current.
+    void reloadAndSelectRun(int first, int n);
+
+    // Whether a list may hold these entries: none but the last may end inside a block, or it
+    // would take in the entries after it when the tape is saved and read again.
+    static bool acceptable(const std::vector<ReferenceEntry>& list);
+
+    // What became of an edit: made (a reload, even when it changed nothing), nothing at all, or
+    // refused because of an entry cut short (the user is told; rows and list as they were).
+    enum class Outcome { Done, Nothing, Refused };
 
     // Delete after the question was answered Yes.
     void deleteSelected();
-    // Move up (step -1) or down (+1); false when nothing at all happens.
-    bool move(int step);
+    // Move up (step -1) or down (+1).
+    Outcome move(int step);
     // Add (at the end) or Insert (at the current row) of a file's entries.
-    void add(const std::vector<ReferenceEntry>& added, bool insert);
+    Outcome add(const std::vector<ReferenceEntry>& added, bool insert);
+    // Paste: before the current row, or at the end without one; the pasted rows selected.
+    Outcome paste(const std::vector<ReferenceEntry>& pasted);
+    // The selected rows dragged as one run to the place before row `before`.
+    Outcome drag(int before);
     // Rename of the current entry, which must be a standard header; `typed` is the dialog's text.
     void rename(const std::string& typed);
     // The current entry replaced by the hex editor's bytes (not empty).
-    void replaceCurrent(const std::string& bytes);
+    Outcome replaceCurrent(const std::string& bytes);
+
+private:
+    // The list becomes `candidate` unless it is not acceptable.
+    Outcome become(std::vector<ReferenceEntry> candidate);
 };
 
 // The name field's opening text: the name up to its first 0x00 byte, trailing spaces removed.

@@ -61,6 +61,11 @@ bytes 07 >"$out/one-byte.tap"
 { data e5; } >"$out/ends-in-1a.tap"
 { header 1 numbers 5 0; data 01 00 00 00 00; header 2 chars 2 0; data 41 42; data; } \
     >"$out/arrays-and-empty-data.tap"
+# For murax-list's fuzz target: a recipe for a tape larger than a pipe holds, whose wanted entry
+# comes early, so that the reader stops while the writer still has bytes for the pipe.
+bytes 1b 00 ba ff ff ff ff ff ff ff ff ff ff ff ff ff ff ff ff ff ff ff ff ff ff ff ff ff ff ff ff \
+    ff ff 00 00 00 00 00 ff ff ff ff ff ff ff ff ff ff f7 ff ff ff ff ff ff ff ff 7f ff ff ff ff ff \
+    ff ff ff ff ff e0 ff ff ff 00 00 00 00 ff ff 42 09 ff 04 >"$out/reader-stops-early.tap"
 
 if command -v zmakebas >/dev/null && command -v pasmo >/dev/null; then
     printf '10 PRINT "MURAX"\n20 GO TO 10\n' >"$work/loop.bas"

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fuzz/reference_tape.h"
 
+#include <algorithm>
+
 namespace murax::fuzz {
 namespace {
 
@@ -76,6 +78,26 @@ std::vector<ReferenceEntry> referenceSplit(std::string_view data)
         at += length;
     }
     return entries;
+}
+
+std::vector<std::string> referenceBlocks(std::string_view bytes)
+{
+    std::vector<std::string> blocks;
+    while (!bytes.empty()) {
+        const std::size_t length = std::min(bytes.size(), static_cast<std::size_t>(wordOr0(bytes, 0)) + 2);
+        blocks.emplace_back(bytes.substr(0, length));
+        bytes.remove_prefix(length);
+    }
+    return blocks;
+}
+
+bool referenceCutShort(std::string_view entry)
+{
+    const std::vector<std::string> blocks = referenceBlocks(entry);
+    if (blocks.empty())
+        return false;
+    const std::string& last = blocks.back();
+    return last.size() < 2 || last.size() < static_cast<std::size_t>(wordOr0(last, 0)) + 2;
 }
 
 bool isStandardHeader(std::string_view entry)

@@ -26,4 +26,11 @@ std::string referenceLine(std::string_view d);
 // Whether `entry` begins with a complete standard header block (length 19, flag 0).
 bool isStandardHeader(std::string_view entry);
 
+// The framed blocks of `bytes` in order, each its length field and the bytes it frames, as many
+// as there are: the last one holds less when the bytes end inside it.
+std::vector<std::string> referenceBlocks(std::string_view bytes);
+
+// Whether `entry` ends inside a block, so that bytes placed after it would be taken into it.
+bool referenceCutShort(std::string_view entry);
+
 }  // namespace murax::fuzz

@@ -1,18 +1,21 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Murax developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the fuzz target with clang in BUILD-DIR (later runs rebuild only what changed) and runs
-# it for SECONDS over the seed corpus and what earlier runs found. Fails when the fuzzer finds an
-# input that breaks the editor; that input is left in BUILD-DIR/artifacts/ (replay it with
-# `BUILD-DIR/tape_fuzzer FILE`, with MURAX_FUZZ_TRACE=1 to follow the commands). Exits 77, CTest's
-# skip, when no clang here can build the target (it needs clang 15 or later and libFuzzer).
+# Builds the fuzz targets with clang in BUILD-DIR (later runs rebuild only what changed) and runs
+# TARGET (tape_fuzzer unless named) for SECONDS over the seed corpus and what its earlier runs
+# found. Fails when the fuzzer finds an input that breaks the program; that input is left in
+# BUILD-DIR/artifacts/, its name starting with the target's (replay it with
+# `BUILD-DIR/TARGET FILE`; for tape_fuzzer MURAX_FUZZ_TRACE=1 follows the commands). Exits 77,
+# CTest's skip, when no clang here can build the targets (they need clang 15 or later and
+# libFuzzer).
 #
-# Usage: fuzz/run_fuzzer.sh BUILD-DIR [SECONDS]      (MURAX_FUZZ_CXX names the compiler to use)
+# Usage: fuzz/run_fuzzer.sh BUILD-DIR [SECONDS [TARGET]]   (MURAX_FUZZ_CXX names the compiler)
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(realpath -m "${1:?usage: run_fuzzer.sh BUILD-DIR [SECONDS]}")
 seconds=${2:-60}
+target=${3:-tape_fuzzer}
 
 # A compiler that has std::source_location and links a libFuzzer target with the sanitizers.
 can_build_target() {
@@ -47,8 +50,11 @@ if ! grep -qs "CMAKE_CXX_COMPILER:.*=$cxx\$" "$build/CMakeCache.txt"; then
 fi
 cmake --build "$build"
 
-mkdir -p "$build/corpus" "$build/artifacts"
+# What each target's runs found so far; the tape fuzzer's keeps its first name.
+found="$build/corpus"
+[ "$target" = tape_fuzzer ] || found="$build/corpus-$target"
+mkdir -p "$found" "$build/artifacts"
 # libFuzzer's own exit code for a finding is 77, which CTest would take for a skip.
-exec "$build/tape_fuzzer" -max_total_time="$seconds" -max_len=4096 -timeout=20 \
+exec "$build/$target" -max_total_time="$seconds" -max_len=4096 -timeout=20 \
     -rss_limit_mb=2048 -error_exitcode=1 -timeout_exitcode=1 -print_final_stats=1 \
-    -artifact_prefix="$build/artifacts/" "$build/corpus" "$here/corpus"
+    -artifact_prefix="$build/artifacts/$target-" "$found" "$here/corpus"

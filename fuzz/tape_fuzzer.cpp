@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes loaded as a tape, then a run of editing commands chosen by the
-// input (select rows, Delete, Move up and down, Add, Insert, rename, hand-off to a hex editor),
-// each applied through the scripted fake window and desktop. After loading and after every
-// command the block list must match an independently kept model: the lists parallel, every line
-// right, the list box in step, the selection where the command leaves it, and the entries joining
-// to exactly the expected bytes.
+// input (select rows, Delete, Move up and down, Add, Insert of TAP files and TZX tapes, rename, hand-off to a hex editor,
+// paste, drag), each applied through the scripted fake window and desktop. After loading and
+// after every command the block list must match an independently kept model: the lists
+// parallel, every line right, the list box in step, the selection where the command leaves it,
+// the entries joining to exactly the expected bytes, and those bytes splitting back into the same
+// entries, or into the same blocks only grouped otherwise (a lone header joins the block after
+// it): an edit that would put an entry cut short before others is refused and told.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -17,16 +19,19 @@
 
 #include "fuzz/expected_list.h"
 #include "fuzz/reference_tape.h"
-#include "support/app_context.h"
-#include "support/desktop_services.h"
+#include "seam/app_context.h"
+#include "seam/desktop_services.h"
 #include "support/runtime_errors.h"
-#include "tape/block_list.h"
-#include "tape/hex_editor_command.h"
-#include "tape/add_command.h"
-#include "tape/delete_command.h"
-#include "tape/move_commands.h"
-#include "tape/rename_command.h"
-#include "tape/tap_decoding.h"
+#include "tape/commands/add_command.h"
+#include "tape/commands/clipboard_commands.h"
+#include "tape/commands/delete_command.h"
+#include "tape/commands/drop_commands.h"
+#include "tape/commands/hex_editor_command.h"
+#include "tape/commands/move_commands.h"
+#include "tape/commands/rename_command.h"
+#include "tape/model/block_list.h"
+#include "tape/model/tape_loading.h"
+#include "tape/tzx/tzx_reader.h"
 #include "tests/fakes/fake_desktop.h"
 #include "tests/fakes/fake_window.h"
 
@@ -36,8 +41,9 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kMaxCommands = 24;
-const char* const kCommandNames[] = {"select", "delete", "move up", "move down", "add",
-                                     "insert", "rename", "hex editor", "select"};
+const char* const kCommandNames[] = {"select", "delete", "move up", "move down", "add", "insert",
+                                     "rename", "hex editor", "paste", "drag", "select"};
+constexpr int kLastCommand = 10;
 
 // With MURAX_FUZZ_TRACE set, each command and the list after it are written to standard error,
 // to follow a failing input by hand.
@@ -137,7 +143,7 @@ public:
     {
         load(in_.ConsumeBytesAsString(in_.ConsumeIntegralInRange<std::size_t>(0, in_.remaining_bytes())));
         for (int i = 0; i < kMaxCommands && in_.remaining_bytes() > 0; ++i) {
-            const int command = in_.ConsumeIntegralInRange(0, 8);
+            const int command = in_.ConsumeIntegralInRange(0, kLastCommand);
             if (kTrace)
                 std::fprintf(stderr, "-- %s\n", kCommandNames[command]);
             step(command);
@@ -180,6 +186,8 @@ private:
         case 5: add(true); break;
         case 6: rename(); break;
         case 7: hexEdit(); break;
+        case 8: paste(); break;
+        case 9: drag(); break;
         default: select(); break;
         }
     }
@@ -229,22 +237,63 @@ private:
             expected_.deleteSelected();
     }
 
+    // After a command that the model says was refused or did nothing: the user was told, or not,
+    // and the list box was left alone.
+    void expectLeftAlone(ExpectedList::Outcome outcome, std::size_t told,
+                         const std::vector<std::string>& log, const char* what)
+    {
+        if (outcome == ExpectedList::Outcome::Done)
+            return;
+        const bool refused = outcome == ExpectedList::Outcome::Refused;
+        expect(fake_.messages.size() == told + (refused ? 1 : 0),
+               std::string(what) + (refused ? ": a refusal went untold" : ": told of nothing"));
+        expect(window_.list.log == log, std::string(what) + " touched the list box");
+    }
+
     void move(int step)
     {
         const std::vector<std::string> log = window_.list.log;
+        const std::size_t told = fake_.messages.size();
         if (step < 0)
             runCommand([this] { SPOSTASU(window_, list_); });
         else
             runCommand([this] { SPOSTAGIU(window_, list_); });
-        if (!expected_.move(step))
-            expect(window_.list.log == log, "a move that could not be made touched the list box");
+        expectLeftAlone(expected_.move(step), told, log, "a move that was not made");
     }
 
-    // Add or Insert of a file the input makes, chosen by its full name, by its name without
-    // extension or ending in ".", or a name that does not exist, or the dialog cancelled.
+    // A paste of bytes the input makes, on the clipboard as a tape or as something else.
+    void paste()
+    {
+        const bool tape = in_.ConsumeBool();
+        const std::string bytes = in_.ConsumeBytesAsString(in_.ConsumeIntegralInRange(0, 300));
+        fake_.clipboard = {{tape ? "application/x-spectrum-tap" : "text/plain", bytes}};
+        const std::vector<std::string> log = window_.list.log;
+        const std::size_t told = fake_.messages.size();
+        runCommand([this] { INCOLLA(window_, list_); });
+        const auto outcome = tape && !bytes.empty() ? expected_.paste(referenceSplit(bytes))
+                                                    : ExpectedList::Outcome::Nothing;
+        expectLeftAlone(outcome, told, log, "a paste that was not made");
+    }
+
+    // The selected rows dragged to the place before a row, or below the last.
+    void drag()
+    {
+        const int before = in_.ConsumeIntegralInRange(0, expected_.count() + 2);
+        const std::vector<std::string> log = window_.list.log;
+        const std::size_t told = fake_.messages.size();
+        runCommand([this, before] { TRASCINA(window_, list_, before); });
+        expectLeftAlone(expected_.drag(before), told, log, "a drag that was not made");
+    }
+
+    // Add or Insert of a file the input makes, a TAP file or a TZX tape, chosen by its full name,
+    // by its name without extension or ending in ".", or a name that does not exist, or the
+    // dialog cancelled.
     void add(bool insert)
     {
-        const std::string bytes = in_.ConsumeBytesAsString(in_.ConsumeIntegralInRange(0, 600));
+        const bool tzxTape = in_.ConsumeBool();
+        std::string bytes = in_.ConsumeBytesAsString(in_.ConsumeIntegralInRange(0, 600));
+        if (tzxTape)
+            bytes = std::string(tzx::kSignature) + "\x01\x14" + bytes;
         const std::string base = "added" + std::to_string(++files_);
         std::string answer;
         bool exists = true;
@@ -258,13 +307,46 @@ private:
         fake_.openAnswers = {answer};
         const std::size_t told = fake_.messages.size();
         const int reloads = window_.list.reloads;
+        const std::vector<std::string> log = window_.list.log;
         runCommand([this, insert] { AGGIUNGI(window_, list_, insert); });
         if (answer.empty() || !exists) {
             expect(window_.list.reloads == reloads, "a cancelled or missing Add reloaded the list");
             expect(fake_.messages.size() == told + (exists ? 0 : 1), "a missing file went untold");
             return;
         }
-        expected_.add(referenceSplit(bytes), insert);
+        if (tzx::hasTzxSignature(bytes)) {
+            expectTzxTakenIn(bytes, insert, told, log);
+            return;
+        }
+        expectLeftAlone(expected_.add(referenceSplit(bytes), insert), told, log,
+                        "an Add that was not made");
+    }
+
+    // A TZX tape goes in whole, its converted blocks the file's own bytes, with a message; a
+    // malformed one, or one refused, not at all, with a message.
+    void expectTzxTakenIn(const std::string& bytes, bool insert, std::size_t told,
+                          const std::vector<std::string>& log)
+    {
+        expect(fake_.messages.size() == told + 1, "a TZX tape was taken in without a word");
+        const tzx::Tape tape = tzx::readTzx(bytes);
+        if (tape.malformed) {
+            expect(window_.list.log == log, "a malformed TZX tape touched the list box");
+            return;
+        }
+        for (const tzx::Block& block : tape.blocks) {
+            if (block.fate != tzx::Fate::Entry)
+                continue;
+            const std::string& framed = block.tapBlock;
+            expect(framed.size() > 2 && static_cast<unsigned char>(framed[0]) +
+                                                256u * static_cast<unsigned char>(framed[1]) ==
+                                            framed.size() - 2,
+                   "a converted block's length is wrong");
+            expect(bytes.find(framed.substr(2), block.offset) != std::string::npos,
+                   "a converted block's bytes are not the tape's own");
+        }
+        if (expected_.add(referenceSplit(tzx::tapBytes(tape)), insert) ==
+            ExpectedList::Outcome::Refused)
+            expect(window_.list.log == log, "a refused TZX tape touched the list box");
     }
 
     void rename()
@@ -319,6 +401,8 @@ private:
             return 0;
         };
         const std::size_t runs = fake_.commandLines.size();
+        const std::size_t told = fake_.messages.size();
+        const std::vector<std::string> log = window_.list.log;
         runCommand([this] { MODHEX(window_, list_); });
 
         const int n = expected_.focus;
@@ -334,7 +418,8 @@ private:
         case 0:
             // An empty entry would vanish from the tape: the entry stays.
             if (!edited.empty())
-                expected_.replaceCurrent(edited);
+                expectLeftAlone(expected_.replaceCurrent(edited), told, log,
+                                "a replacement that was not made");
             break;
         case 1: break;
         case 2: ++expectedErrors_; break;
@@ -352,6 +437,27 @@ private:
         std::fprintf(stderr, "  focus %d, %zu selected\n", window_.list.focus, window_.list.selected.size());
     }
 
+    // Whether the joined entries split back into the same entries, or into the same blocks
+    // grouped otherwise (a lone header, or an entry the hex editor made of several blocks). An
+    // entry cut short anywhere but last would have its block run on into the next entry's bytes.
+    bool splitsBackTheSame(const std::string& joined) const
+    {
+        const std::vector<ReferenceEntry> again = referenceSplit(joined);
+        bool same = again.size() == list_.count();
+        for (std::size_t i = 0; same && i < again.size(); ++i)
+            same = again[i].bytes == list_.entries()[i];
+        if (same)
+            return true;
+        std::vector<std::string> shown, saved;
+        for (const std::string& entry : list_.entries())
+            for (std::string& block : referenceBlocks(entry))
+                shown.push_back(std::move(block));
+        for (const ReferenceEntry& entry : again)
+            for (std::string& block : referenceBlocks(entry.bytes))
+                saved.push_back(std::move(block));
+        return shown == saved;
+    }
+
     void checkInStep()
     {
         if (kTrace)
@@ -365,7 +471,9 @@ private:
             expect(list_.lines()[i] == expected_.entries[i].line,
                    "line " + std::to_string(i + 1) + " is wrong");
         }
-        expect(joinEntries(list_) == expected_.joined(), "the entries do not join to the expected bytes");
+        const std::string joined = joinEntries(list_);
+        expect(joined == expected_.joined(), "the entries do not join to the expected bytes");
+        expect(splitsBackTheSame(joined), "the saved bytes would not split back into the same blocks");
         expect(window_.list.rows == list_.lines(), "the list box is out of step with the lines");
         expect(window_.list.selected == expected_.selected, "the wrong rows are selected");
         expect(window_.list.focus == expected_.focus, "the wrong row is current");

@@ -10,7 +10,7 @@
 
 #include <shellapi.h>
 
-#include "support/wide_text_windows.h"
+#include "support/platform/wide_text_windows.h"
 
 namespace murax::lister {
 

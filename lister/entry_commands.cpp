@@ -3,13 +3,14 @@
 #include "lister/entry_commands.h"
 
 #include "lister/png_file.h"
-#include "support/os_error.h"
-#include "support/replacing_write.h"
-#include "tape/basic_listing.h"
-#include "tape/entry_bytes.h"
-#include "tape/header_fields.h"
-#include "tape/hex_dump.h"
-#include "tape/screen_picture.h"
+#include "support/platform/file_identity.h"
+#include "support/platform/os_error.h"
+#include "support/platform/replacing_write.h"
+#include "tape/format/entry_bytes.h"
+#include "tape/format/header_fields.h"
+#include "tape/inspect/basic_listing.h"
+#include "tape/inspect/hex_dump.h"
+#include "tape/inspect/screen_picture.h"
 
 namespace murax::lister {
 namespace {
@@ -32,7 +33,7 @@ ActionOutcome listProgram(std::string_view entry, std::FILE* out)
     return {};
 }
 
-ActionOutcome writeScreen(std::string_view entry, const std::string& path)
+ActionOutcome writeScreen(std::string_view entry, const std::string& path, std::FILE* out)
 {
     const std::string_view data = entryData(entry);
     const auto picture = decodeScreen(data);
@@ -42,18 +43,30 @@ ActionOutcome writeScreen(std::string_view entry, const std::string& path)
     std::string png, error;
     if (!encodePng(*picture, png, error))
         return {1, error};
-    return writeOutputFile(path, {png});
+    return writeOutputFile(path, {png}, out);
 }
 
 }  // namespace
 
-ActionOutcome writeOutputFile(const std::string& outputPath, const ByteParts& parts)
+ActionOutcome writeOutputFile(const std::string& path, const ByteParts& parts, std::FILE* out)
 {
-    const auto failure = replaceFileContents(outputPath, parts, LinksInTheWay::Follow);
+    if (path == kStandardOutput) {
+        // A failed write shows when the program flushes its output at the end; the making of
+        // what is written stops there, not after an hour of sound sent to a closed pipe.
+        parts.writeTo([out](std::string_view piece) {
+            return std::fwrite(piece.data(), 1, piece.size(), out) == piece.size();
+        });
+        return {};
+    }
+    if (const auto error = writeToDevice(path, parts)) {
+        if (*error == 0)
+            return {};
+        return {1, "cannot write " + path + ": " + systemErrorText(*error)};
+    }
+    const auto failure = replaceFileContents(path, parts, LinksInTheWay::Follow);
     if (!failure)
         return {};
-    std::string reason =
-        "cannot write " + outputPath + ": " + systemErrorText(failure->failure.err);
+    std::string reason = "cannot write " + path + ": " + systemErrorText(failure->failure.err);
     if (!failure->safetyCopy.empty())
         reason += " (a copy of the new bytes is in " + failure->safetyCopy + ")";
     return {1, reason};
@@ -65,8 +78,8 @@ ActionOutcome performEntryAction(EntryAction action, std::string_view entry,
     switch (action) {
     case EntryAction::Basic: return listProgram(entry, out);
     case EntryAction::Hex: writeLines(hexDumpLines(entry), out); return {};
-    case EntryAction::Extract: return writeOutputFile(outputPath, {entryData(entry)});
-    case EntryAction::Screen: return writeScreen(entry, outputPath);
+    case EntryAction::Extract: return writeOutputFile(outputPath, {entryData(entry)}, out);
+    case EntryAction::Screen: return writeScreen(entry, outputPath, out);
     }
     return {};
 }

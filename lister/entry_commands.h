@@ -20,14 +20,18 @@ struct ActionOutcome {
     std::string reason;
 };
 
-// Writes `parts` to `outputPath` through the replacing write; the reason of a failure names the
-// file, the system's error and the safety copy of the new bytes, where one was left.
-ActionOutcome writeOutputFile(const std::string& outputPath, const ByteParts& parts);
+// The output name that stands for standard output.
+inline constexpr std::string_view kStandardOutput = "-";
 
 // Performs `action` on the entry's exact bytes: the BASIC listing or the hex dump to `out`, the
-// data bytes or the screen's PNG picture to `outputPath` through the replacing write (a file that
-// is never left half-written).
+// data bytes or the screen's PNG picture to `outputPath`: to `out` for kStandardOutput, straight
+// to a device or a pipe, and to a file through the replacing write (never left half-written).
 ActionOutcome performEntryAction(EntryAction action, std::string_view entry,
                                  const std::string& outputPath, std::FILE* out);
+
+// Writes `parts` to `path`: to `out` for kStandardOutput, straight to a device or a pipe, and to a
+// file through the replacing write; the reason of a failure names the path, the system's error and
+// the safety copy of the new bytes, where one was left.
+ActionOutcome writeOutputFile(const std::string& path, const ByteParts& parts, std::FILE* out);
 
 }  // namespace murax::lister

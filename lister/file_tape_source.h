@@ -6,8 +6,8 @@
 #include <memory>
 #include <string_view>
 
-#include "support/native_file.h"
-#include "tape/tape_source.h"
+#include "support/platform/native_file.h"
+#include "tape/format/tape_source.h"
 
 namespace murax::lister {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tape/screen_picture.h"
+#include "tape/inspect/screen_picture.h"
 
 namespace murax::lister {
 

@@ -2,40 +2,48 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lister/sound_output.h"
 
-#include "support/native_file.h"
-#include "support/os_error.h"
-#include "tape/block_list.h"
-#include "tape/entry_bytes.h"
+#include "tape/format/entry_bytes.h"
+#include "tape/format/entry_scanner.h"
 #include "tape/sound/tape_sound.h"
-#include "tape/tap_decoding.h"
 
 namespace murax::lister {
+namespace {
 
-ActionOutcome writeTapeSound(const std::string& tapeFile, const std::vector<EntryRun>& runs,
-                             const SoundFormat& format, const std::string& outputPath)
+// The tape's entries, as the editor splits them.
+std::vector<std::string_view> entriesOf(std::string_view tap)
 {
-    NativeFile input = NativeFile::openForReading(tapeFile);
-    std::string bytes;
-    if (!input.isOpen() || !input.readAll(bytes))
-        return {1, "cannot read " + tapeFile + ": " + systemErrorText(input.error())};
-    BlockList tape;
-    splitIntoEntries(bytes, tape);
+    std::vector<std::string_view> entries;
+    MemoryTapeSource source(tap);
+    EntryScanner scanner(source);
+    ScannedEntry entry;
+    while (scanner.next(entry))
+        entries.push_back(tap.substr(static_cast<std::size_t>(entry.offset),
+                                     static_cast<std::size_t>(entry.length)));
+    return entries;
+}
 
+}  // namespace
+
+ActionOutcome writeTapeSound(std::string_view tap, const std::vector<EntryRun>& runs,
+                             const SoundFormat& format, const std::string& outputPath,
+                             std::FILE* out)
+{
+    const std::vector<std::string_view> tape = entriesOf(tap);
     std::vector<std::string_view> entries;
     if (runs.empty())
-        entries.assign(tape.entries().begin(), tape.entries().end());
+        entries = tape;
     for (const EntryRun& run : runs) {
-        if (run.last > tape.count())
-            return {1, tapeFile + ": no entry " + std::to_string(run.last) + " (the tape has " +
-                           std::to_string(tape.count()) + ")"};
-        for (std::size_t n = run.first; n <= run.last; ++n)
-            entries.emplace_back(tape.entries()[n - 1]);
+        if (run.last > tape.size())
+            return {1, "no entry " + run.lastText + " (the tape has " +
+                           std::to_string(tape.size()) + ")"};
+        entries.insert(entries.end(), tape.begin() + static_cast<std::ptrdiff_t>(run.first - 1),
+                       tape.begin() + static_cast<std::ptrdiff_t>(run.last));
     }
     const std::vector<std::string_view> blocks = blocksOfEntries(entries);
     const std::optional<ByteParts> sound = tapeSoundFile(blocks, format);
     if (!sound)
-        return {1, tapeFile + ": the sound is longer than a WAV file can hold"};
-    return writeOutputFile(outputPath, *sound);
+        return {1, "the sound is longer than a WAV file can hold"};
+    return writeOutputFile(outputPath, *sound, out);
 }
 
 }  // namespace murax::lister

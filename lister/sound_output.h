@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "lister/entry_commands.h"
@@ -11,11 +13,11 @@
 
 namespace murax::lister {
 
-// Writes the sound of the tape in `tapeFile` as a WAV file to `outputPath` through the replacing
-// write: every entry, or those of `runs` in the order given. The reason of a failure names what
-// went wrong (a file that cannot be read, an entry the tape does not have, a sound too long for a
-// WAV file, a failed write).
-ActionOutcome writeTapeSound(const std::string& tapeFile, const std::vector<EntryRun>& runs,
-                             const SoundFormat& format, const std::string& outputPath);
+// Writes the sound of the TAP bytes `tap` as a WAV file to `outputPath` as writeOutputFile does:
+// every entry, or those of `runs` in the order given. The reason of a failure names what went
+// wrong (an entry the tape does not have, a sound too long for a WAV file, a failed write).
+ActionOutcome writeTapeSound(std::string_view tap, const std::vector<EntryRun>& runs,
+                             const SoundFormat& format, const std::string& outputPath,
+                             std::FILE* out);
 
 }  // namespace murax::lister

@@ -28,7 +28,7 @@ bool isTapeName(const fs::path& path)
     std::string extension = utf8Of(path.extension());
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-    return extension == ".tap";
+    return extension == ".tap" || extension == ".tzx";
 }
 
 // Walks one folder at a time, so a folder that cannot be read is told and its neighbours are

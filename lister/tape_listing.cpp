@@ -5,15 +5,46 @@
 #include <algorithm>
 #include <string>
 
-#include "tape/display_charset.h"
-#include "tape/entry_checks.h"
-#include "tape/entry_scanner.h"
+#include "tape/format/display_charset.h"
+#include "tape/format/entry_checks.h"
+#include "tape/format/entry_scanner.h"
 
 namespace murax::lister {
 namespace {
 
 // The width of a complete entry's line: the verdicts start in one column after it.
 constexpr std::size_t kLineWidth = 52;
+
+// The bytes of a source from `start` on, kept as they are read, at positions counted from
+// `start`. Finding where an entry ends takes the scanner to the length field of its second block,
+// and a forward-only source may by then have dropped the entry's first bytes: read through this,
+// the entry's bytes are all still at hand.
+class KeptSource final : public TapeSource {
+public:
+    KeptSource(TapeSource& source, std::uint64_t start) : source_(source), start_(start) {}
+
+    std::string_view bytesAt(std::uint64_t position, std::size_t count) override
+    {
+        constexpr std::size_t kPiece = 1 << 16;
+        const std::uint64_t end = position + count;
+        while (kept_.size() < end) {
+            const std::string_view piece = source_.bytesAt(
+                start_ + kept_.size(),
+                static_cast<std::size_t>(std::min<std::uint64_t>(end - kept_.size(), kPiece)));
+            if (piece.empty())
+                break;
+            kept_ += piece;
+        }
+        if (position >= kept_.size())
+            return {};
+        return std::string_view(kept_).substr(static_cast<std::size_t>(position), count);
+    }
+
+private:
+    TapeSource& source_;
+    const std::uint64_t start_;
+    std::string kept_;
+};
 
 }  // namespace
 
@@ -40,26 +71,20 @@ bool writeListing(TapeSource& source, std::FILE* out, bool check)
 
 std::optional<std::string> readEntry(TapeSource& source, std::size_t number, std::size_t& count)
 {
+    // The entries before it are skipped over as a listing skips them.
     EntryScanner scanner(source);
     ScannedEntry entry;
-    count = 0;
-    while (scanner.next(entry)) {
-        if (++count < number)
-            continue;
-        std::string bytes;
-        std::uint64_t at = entry.offset;
-        const std::uint64_t end = entry.offset + entry.length;
-        while (at < end) {
-            const std::string_view piece = source.bytesAt(
-                at, static_cast<std::size_t>(std::min<std::uint64_t>(end - at, 1 << 16)));
-            if (piece.empty())
-                break;
-            bytes += piece;
-            at += piece.size();
-        }
-        return bytes;
+    std::uint64_t start = 0;
+    for (count = 0; count + 1 < number; ++count) {
+        if (!scanner.next(entry))
+            return std::nullopt;
+        start = entry.offset + entry.length;
     }
-    return std::nullopt;
+    KeptSource kept(source, start);
+    if (!EntryScanner(kept).next(entry))
+        return std::nullopt;
+    ++count;
+    return std::string(kept.bytesAt(0, static_cast<std::size_t>(entry.length)));
 }
 
 }  // namespace murax::lister

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "tape/tape_source.h"
+#include "tape/format/tape_source.h"
 
 namespace murax::lister {
 

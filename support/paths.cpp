@@ -30,6 +30,12 @@ std::string FULLNAME(const std::string& name)
     return pathText(full);
 }
 
+bool sameFile(const std::string& a, const std::string& b)
+{
+    std::error_code ec;
+    return FULLNAME(a) == FULLNAME(b) || fs::equivalent(nativePath(a), nativePath(b), ec);
+}
+
 std::string SHORTPATH(const std::string& path, std::size_t maxLength)
 {
     constexpr char separator = static_cast<char>(fs::path::preferred_separator);

@@ -14,4 +14,8 @@ std::string FULLNAME(const std::string& name);  // a name made absolute
 // the drive or root and the end of the path, cut at a folder boundary, joined by "/...".
 std::string SHORTPATH(const std::string& path, std::size_t maxLength);  // a path shortened
 
+// Whether two names lead to one file: the same absolute name, or one file on disk reached by two
+// names (a link, a hard link, a folder named two ways). Names of no existing file match by name.
+bool sameFile(const std::string& a, const std::string& b);
+
 }  // namespace murax

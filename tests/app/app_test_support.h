@@ -20,8 +20,8 @@
 
 #include "app/block_list_view.h"
 #include "app/main_window.h"
-#include "tape/block_list.h"
-#include "tape/tap_decoding.h"
+#include "tape/model/block_list.h"
+#include "tape/model/tape_loading.h"
 #include "tests/support/helpers/tape_builder.h"
 
 namespace murax::testing {

@@ -13,11 +13,11 @@
 #include "app/main_window.h"
 #include "app/program_fonts.h"
 #include "app/status_bar.h"
-#include "support/app_context.h"
-#include "tape/block_info.h"
+#include "seam/app_context.h"
+#include "tape/model/block_info.h"
 #include "tests/app/app_test_support.h"
-#include "tests/app/window_test_fixture.h"
 #include "tests/app/qt_clipboard_desktop.h"
+#include "tests/app/window_test_fixture.h"
 
 using namespace murax;
 using testing::dataEntry;
@@ -37,6 +37,7 @@ private slots:
     void copiedEntriesPasteIntoAnotherWindowAsTheSameBytes();
     void aDragFromASelectedRowMovesTheSelectedRows();
     void droppedLocalFilesGoBeforeTheRowUnderThePointer();
+    void aCutShortEntryIsKeptLastWhateverTheGesture();
 
 private:
     using WindowTest::openWindow;
@@ -46,10 +47,10 @@ private:
     }
     void pressKey(Qt::Key key, bool ctrl = false, bool shift = false)
     {
-        fake_.ctrlDown = ctrl;
-        fake_.shiftDown = shift;
-        QTest::keyClick(&view(), key);
-        fake_.ctrlDown = fake_.shiftDown = false;
+        Qt::KeyboardModifiers modifiers;
+        modifiers.setFlag(Qt::ControlModifier, ctrl);
+        modifiers.setFlag(Qt::ShiftModifier, shift);
+        QTest::keyClick(&view(), key, modifiers);
     }
     // F9, then what the file holds.
     QByteArray saved()
@@ -231,6 +232,51 @@ void EditGesturesTest::droppedLocalFilesGoBeforeTheRowUnderThePointer()
     pressKey(Qt::Key_Z, true);
     QCOMPARE(saved(), bytes(e1 + second + first + e2));
     QVERIFY(QFile::exists(dir_->filePath("first.tap")));
+}
+
+void EditGesturesTest::aCutShortEntryIsKeptLastWhateverTheGesture()
+{
+    // The last block promises 9 bytes and holds only its flag.
+    const std::string e1 = dataEntry(1), e2 = dataEntry(2), cut("\x09\x00\xFF", 3);
+    openWindow(e1 + e2 + cut);
+    const auto refusedNaming = [&](const std::string& entry) {
+        QCOMPARE(fake_.messages.size(), std::size_t{1});
+        QVERIFY(fake_.messages[0].text.rfind(entry + " is cut short", 0) == 0);
+        QCOMPARE(fake_.messages[0].kind, 1);
+        fake_.messages.clear();
+        QCOMPARE(saved(), bytes(e1 + e2 + cut));
+        QCOMPARE(view().count(), 3);
+    };
+
+    // A paste of a block cut short before row 1.
+    auto* pasted = new QMimeData;
+    pasted->setData("application/x-spectrum-tap", QByteArray("\x88\x13\xFF\x01\x02\x03", 6));
+    QGuiApplication::clipboard()->setMimeData(pasted);
+    QTest::mouseClick(view().viewport(), Qt::LeftButton, {}, rowCentre(1));
+    pressKey(Qt::Key_V, true);
+    refusedNaming("Block 1 of the clipboard");
+    QCOMPARE(view().selectedPositions(), std::vector<int>{1});
+
+    // The cut-short entry moved up, or the entry above it moved down.
+    QTest::mouseClick(view().viewport(), Qt::LeftButton, {}, rowCentre(3));
+    pressKey(Qt::Key_Up, true);
+    refusedNaming("Block 3");
+    QCOMPARE(view().currentPosition(), 3);
+    QTest::mouseClick(view().viewport(), Qt::LeftButton, {}, rowCentre(2));
+    pressKey(Qt::Key_Down, true);
+    refusedNaming("Block 3");
+
+    // A tape dropped after it.
+    QVERIFY(testing::writeBytes(dir_->filePath("more.tap"), dataEntry(5)));
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(dir_->filePath("more.tap"))});
+    const QPoint belowTheRows(100, view().visualRect(view().model()->index(2, 0)).bottom() + 20);
+    dropOn(files, belowTheRows);
+    QTRY_COMPARE(fake_.messages.size(), std::size_t{1});
+    refusedNaming("Block 3");
+
+    // Nothing was changed, so there is nothing to take back.
+    QVERIFY(!list_.history().canUndo());
 }
 
 QTEST_MAIN(EditGesturesTest)

@@ -25,12 +25,12 @@
 #include "app/entry_viewer.h"
 #include "app/main_window.h"
 #include "app/program_fonts.h"
-#include "support/app_context.h"
-#include "support/error_handler.h"
-#include "tape/basic_listing.h"
-#include "tape/entry_bytes.h"
-#include "tape/hex_dump.h"
-#include "tape/screen_picture.h"
+#include "seam/app_context.h"
+#include "seam/error_handler.h"
+#include "tape/format/entry_bytes.h"
+#include "tape/inspect/basic_listing.h"
+#include "tape/inspect/hex_dump.h"
+#include "tape/inspect/screen_picture.h"
 #include "tape/sound/tape_sound.h"
 #include "tests/app/app_test_support.h"
 #include "tests/app/window_test_fixture.h"
@@ -126,7 +126,7 @@ void EntryViewerTest::initTestCase()
 {
     prepareWindowTests();
     // The program's own handler: a failed write shows its message and abandons the command.
-    ERRORSYS();
+    ERRORSYS(app_);
 }
 
 void EntryViewerTest::init()
@@ -197,9 +197,7 @@ void EntryViewerTest::theViewerFollowsTheCurrentRowAndTheEditsMadeToIt()
     QCOMPARE(tabTitles(*viewer().tabs()), (QStringList{"Screen", "Hex dump"}));
 
     // Moving the entry up changes the tape under the current row: the viewer shows it again.
-    fake_.ctrlDown = true;
     QTest::keyClick(&view(), Qt::Key_Up, Qt::ControlModifier);
-    fake_.ctrlDown = false;
     QCOMPARE(view().currentPosition(), 2);
     QCOMPARE(viewer().windowTitle(), QString("picture"));
 

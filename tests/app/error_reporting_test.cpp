@@ -19,11 +19,11 @@
 #include "app/program.h"
 #include "app/status_bar.h"
 #include "app/toolbar.h"
-#include "support/app_context.h"
+#include "seam/app_context.h"
+#include "seam/command_dispatch.h"
+#include "seam/error_handler.h"
 #include "support/ascii_case.h"
-#include "support/command_dispatch.h"
-#include "support/error_handler.h"
-#include "tape/tap_decoding.h"
+#include "tape/format/tap_decoding.h"
 #include "tests/app/app_test_support.h"
 #include "tests/app/main_window_watch.h"
 #include "tests/app/window_test_fixture.h"
@@ -50,11 +50,12 @@ public:
     bool openDialogBreaks = false;
     bool echo = false;
 
-    std::string openFileDialog(const std::string& title) override
+    std::string openFileDialog(const std::string& title,
+                               const std::vector<std::string>& filters) override
     {
         if (openDialogBreaks)
             throw std::runtime_error("dialog broke");
-        return FakeDesktop::openFileDialog(title);
+        return FakeDesktop::openFileDialog(title, filters);
     }
     int messageBox(const std::string& text, const std::string& title, int kind) override
     {
@@ -84,10 +85,8 @@ void editThenBreakACommand(MainWindow& window, BreakableDesktop& desktop, bool u
 {
     BlockListView& list = *window.blockList();
     if (undoTheEdit) {
-        desktop.ctrlDown = true;
         QTest::keyClick(&list, Qt::Key_Down, Qt::ControlModifier);
         QTest::keyClick(&list, Qt::Key_Up, Qt::ControlModifier);
-        desktop.ctrlDown = false;
     } else {
         QTest::keyClick(&list, Qt::Key_Delete);
     }
@@ -110,7 +109,7 @@ int runProgramThatBreaks(const std::string& tape)
     BreakableDesktop desktop;
     desktop.echo = true;
     AppContext app(desktop);
-    ERRORSYS();
+    ERRORSYS(app);
     testing::MainWindowWatch watch([&desktop](MainWindow& window) {
         editThenBreakACommand(window, desktop, false);
     });
@@ -151,7 +150,7 @@ private:
 void ErrorReportingTest::initTestCase()
 {
     prepareWindowTests();
-    ERRORSYS();
+    ERRORSYS(app_);
     setProgramTerminator([this](int status) {
         exitStatuses_.push_back(status);
         messagesAtEnd_ = fake_.messages;
@@ -175,7 +174,6 @@ void ErrorReportingTest::aSaveOverAFolderIsReportedAndTheWindowCarriesOn()
     const QString path = tapePath();
     openWindow(path, kTape);
     const DisplayLines original = list_.lines();
-    fake_.ctrlDown = true;
     QTest::keyClick(&view(), Qt::Key_Down, Qt::ControlModifier);
     const QString status = window_->statusBar()->text();
 

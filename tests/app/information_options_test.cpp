@@ -53,7 +53,8 @@ void InformationOptionsTest::helpPrintsTheUsage()
                              "Ctrl+Up, Ctrl+Down", "F3", "F11", "Esc", "Export...",
                              "Export as sound...", "WAV", "[Edit]",
                              "folder of the murax executable", "$XDG_CONFIG_HOME/murax/MURAX.INI",
-                             "~/.config/murax/MURAX.INI"})
+                             "~/.config/murax/MURAX.INI", "A TZX tape does not open",
+                             "murax-list --to-tap"})
         QVERIFY2(usage.find(part) != std::string::npos, part);
 }
 

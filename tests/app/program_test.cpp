@@ -7,8 +7,8 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "app/status_bar.h"
-#include "support/app_context.h"
-#include "tape/block_list.h"
+#include "seam/app_context.h"
+#include "tape/model/block_list.h"
 #include "tests/app/app_test_support.h"
 #include "tests/app/main_window_watch.h"
 #include "tests/app/window_test_fixture.h"
@@ -25,6 +25,7 @@ private slots:
     void cleanup();
     void cancelledOpenDialogEndsWithoutAWindow();
     void missingFileIsReportedAndEndsWithoutAWindow();
+    void tzxTapeIsRefusedUntouchedAndEndsWithoutAWindow();
     void editedTapeIsOfferedForSavingAfterTheWindowCloses();
 };
 
@@ -62,6 +63,21 @@ void ProgramTest::missingFileIsReportedAndEndsWithoutAWindow()
     const std::string expected = "File\r\n\r\n" + QDir(dir_->path()).filePath("nothing-here.tap").toStdString()
                                  + "\r\n\r\nnot found.";
     QCOMPARE(fake_.messages[0].text, expected);
+}
+
+void ProgramTest::tzxTapeIsRefusedUntouchedAndEndsWithoutAWindow()
+{
+    testing::MainWindowWatch watch([](MainWindow& window) { window.reject(); });
+    const std::string tape = std::string("ZXTape!\x1A\x01\x14", 10) + "\x30\x04text";
+    QVERIFY(testing::writeBytes(dir_->filePath("game.tzx"), tape));
+    const std::string argument = "game.tzx";
+    MAIN(app_, &argument);
+    QVERIFY(!watch.shown);
+    QCOMPARE(fake_.messages.size(), std::size_t{1});
+    QVERIFY(fake_.messages[0].text.find("is a TZX tape, not a TAP file.") != std::string::npos);
+    QFile file(dir_->filePath("game.tzx"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll().toStdString(), tape);
 }
 
 void ProgramTest::editedTapeIsOfferedForSavingAfterTheWindowCloses()

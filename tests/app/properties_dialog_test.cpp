@@ -12,8 +12,7 @@
 
 #include "app/program_fonts.h"
 #include "app/properties_dialog.h"
-#include "support/app_context.h"
-#include "tape/display_charset.h"
+#include "tape/format/display_charset.h"
 #include "tests/fakes/fake_desktop.h"
 
 using murax::PropertiesDialog;
@@ -57,7 +56,6 @@ class PropertiesDialogTest : public QObject {
 
     QWidget* owner_ = nullptr;
     murax::testing::FakeDesktop fake_;
-    murax::AppContext app_{fake_};
 
     // Runs the dialog modally, as the rename command does, with `act` done to it once it is up.
     int runWith(PropertiesDialog& dialog, std::function<void()> act)
@@ -95,7 +93,7 @@ private slots:
 
     void isLaidOutInDialogUnitsOfItsFont()
     {
-        PropertiesDialog dialog("GAME", 10, owner_);
+        PropertiesDialog dialog(fake_, "GAME", 10, owner_);
         QCOMPARE(dialog.windowTitle(), QString("Edit properties"));
         QCOMPARE(dialog.size(), QSize(158, 89));
         QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
@@ -125,7 +123,7 @@ private slots:
 
     void opensCentredModalWithTheWholeNameSelectedAndFocused()
     {
-        PropertiesDialog dialog("GAME", 10, owner_);
+        PropertiesDialog dialog(fake_, "GAME", 10, owner_);
         QRect geometry;
         QString selected;
         bool fieldFocused = false;
@@ -147,13 +145,13 @@ private slots:
 
     void takesAtMostMaxLengthCharacters()
     {
-        PropertiesDialog dialog("", 10, owner_);
+        PropertiesDialog dialog(fake_, "", 10, owner_);
         QTest::keyClicks(nameField(dialog), "ABCDEFGHIJKL");
         QCOMPARE(nameField(dialog)->text(), QString("ABCDEFGHIJ"));
         QCOMPARE(dialog.nameBytes(), std::string("ABCDEFGHIJ"));
 
         // A shorter name (a cut header) takes only as many characters as it has bytes.
-        PropertiesDialog shortName("AB", 3, owner_);
+        PropertiesDialog shortName(fake_, "AB", 3, owner_);
         QTest::keyClick(nameField(shortName), Qt::Key_End);
         QTest::keyClicks(nameField(shortName), "CDE");
         QCOMPARE(shortName.nameBytes(), std::string("ABC"));
@@ -161,7 +159,7 @@ private slots:
 
     void takesWindows1252CharactersAndStandInsAndBeepsAtTheRest()
     {
-        PropertiesDialog dialog("", 10, owner_);
+        PropertiesDialog dialog(fake_, "", 10, owner_);
         QLineEdit* field = nameField(dialog);
         typeText(field, QString::fromUtf8("A\u00e9B\u20ac\u4e2d\u00c0\u25a1\u2590"));
         QCOMPARE(field->text(), QString::fromUtf8("A\u00e9B\u20ac\u00c0\u25a1"));
@@ -180,7 +178,7 @@ private slots:
 
     void enterChoosesSave()
     {
-        PropertiesDialog dialog("OLD NAME", 10, owner_);
+        PropertiesDialog dialog(fake_, "OLD NAME", 10, owner_);
         const int result = runWith(dialog, [&dialog] {
             QTest::keyClicks(nameField(dialog), "AB");
             QTest::keyClick(nameField(dialog), Qt::Key_Return);
@@ -188,14 +186,14 @@ private slots:
         QCOMPARE(result, int(QDialog::Accepted));
         QCOMPARE(dialog.nameBytes(), std::string("AB"));
 
-        PropertiesDialog untouched("SAME", 10, owner_);
+        PropertiesDialog untouched(fake_, "SAME", 10, owner_);
         QCOMPARE(runWith(untouched, [&untouched] {
                      QTest::keyClick(nameField(untouched), Qt::Key_Enter);
                  }),
                  int(QDialog::Accepted));
         QCOMPARE(untouched.nameBytes(), std::string("SAME"));
 
-        PropertiesDialog clicked("X", 10, owner_);
+        PropertiesDialog clicked(fake_, "X", 10, owner_);
         QCOMPARE(runWith(clicked, [&clicked] { button(clicked, "Save")->click(); }),
                  int(QDialog::Accepted));
     }
@@ -211,7 +209,7 @@ private slots:
     void escCancelAndTheCloseBoxReject()
     {
         QFETCH(int, way);
-        PropertiesDialog dialog("NAME", 10, owner_);
+        PropertiesDialog dialog(fake_, "NAME", 10, owner_);
         const int result = runWith(dialog, [&dialog, way] {
             QTest::keyClicks(nameField(dialog), "TYPED");
             if (way == 0)
@@ -231,12 +229,12 @@ private slots:
             std::string bytes;
             for (int b = start; b < std::min(start + 10, 256); ++b)
                 bytes += static_cast<char>(b);
-            PropertiesDialog dialog(bytes, 10, owner_);
+            PropertiesDialog dialog(fake_, bytes, 10, owner_);
             QCOMPARE(nameField(dialog)->text(), displayText(bytes));
             QCOMPARE(dialog.nameBytes(), bytes);
         }
         // Typed as the character the list shows for it, and taken back as that byte.
-        PropertiesDialog dialog("", 10, owner_);
+        PropertiesDialog dialog(fake_, "", 10, owner_);
         for (int b = 0; b < 256; ++b) {
             const std::string byte(1, static_cast<char>(b));
             nameField(dialog)->clear();

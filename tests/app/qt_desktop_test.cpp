@@ -202,7 +202,8 @@ void QtDesktopTest::fileDialogsKeepTheirSettingsAndRequireAnExistingFolder_data(
     QTest::addColumn<QStringList>("filters");
     const QStringList tapes{kTapeFilesFilter};
     QTest::newRow("open") << false << "Select a TAP file to open" << tapes;
-    QTest::newRow("add") << false << "Select a TAP file to add" << tapes;
+    QTest::newRow("add") << false << "Select a TAP file to add"
+                         << QStringList{kTapeFilesFilter, "TZX files (*.tzx)"};
     QTest::newRow("save as") << true << "TAP file to save" << tapes;
     QTest::newRow("export") << true << "Export data bytes"
                             << QStringList{"Data bytes (*)", "Screen picture (*.png)"};
@@ -259,7 +260,7 @@ void QtDesktopTest::fileDialogsKeepTheirSettingsAndRequireAnExistingFolder()
     for (const QString& filter : filters)
         filterBytes.push_back(filter.toStdString());
     const std::string chosen = save ? desktop_.saveFileDialog(title.toStdString(), filterBytes)
-                                    : desktop_.openFileDialog(title.toStdString());
+                                    : desktop_.openFileDialog(title.toStdString(), filterBytes);
     const QString folderAfter = QDir::currentPath();
 
     QCOMPARE(shownTitle, title);

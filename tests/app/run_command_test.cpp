@@ -20,9 +20,9 @@
 #include "app/qt_desktop.h"
 #include "app/status_bar.h"
 #include "app/toolbar.h"
-#include "support/app_context.h"
-#include "tape/change_detection.h"
-#include "tape/tap_decoding.h"
+#include "seam/app_context.h"
+#include "tape/format/tap_decoding.h"
+#include "tape/model/change_detection.h"
 #include "tests/app/app_test_support.h"
 #include "tests/app/window_test_fixture.h"
 
@@ -203,7 +203,6 @@ void RunCommandTest::keysReachTheListAfterToolbarCommandsWithoutAClick()
                testing::headerEntry("a") + testing::headerEntry("b") + testing::headerEntry("c"));
     const DisplayLines original = list_.lines();
     const std::vector<std::string> entries = list_.entries();
-    fake_.ctrlDown = true;
 
     // After a plain button.
     click(MoveDownButton);

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "app/toolbar.h"
-#include "support/app_context.h"
-#include "support/command_dispatch.h"
+#include "seam/app_context.h"
+#include "seam/command_dispatch.h"
 #include "tests/app/app_test_support.h"
 #include "tests/fakes/fake_desktop.h"
 

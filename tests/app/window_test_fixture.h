@@ -14,9 +14,9 @@
 #include "app/block_list_view.h"
 #include "app/main_window.h"
 #include "app/program_fonts.h"
-#include "support/app_context.h"
+#include "seam/app_context.h"
 #include "support/runtime_errors.h"
-#include "tape/block_list.h"
+#include "tape/model/block_list.h"
 #include "tests/app/app_test_support.h"
 #include "tests/fakes/fake_desktop.h"
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <map>
@@ -9,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "support/desktop_services.h"
+#include "seam/desktop_services.h"
 
 namespace murax::testing {
 
@@ -27,6 +28,7 @@ public:
                                       // "run: path", "refresh", "wait: command", "choose: title"
     std::deque<int> messageAnswers;   // buttons; when empty: OK/Yes, the default
     std::deque<std::string> openAnswers;   // when empty: "" (cancelled)
+    std::vector<std::vector<std::string>> openFilters;  // the name filters each open dialog offered
     std::deque<std::string> saveAnswers;
     std::vector<std::vector<std::string>> saveFilters;  // the name filters each save dialog offered
     // Each choice takes the next answer (an empty optional is "Cancel"); when there is none, the
@@ -41,12 +43,11 @@ public:
     std::vector<std::string> opened;       // openWithDefaultProgram
     std::vector<std::string> commandLines; // runAndWait
     std::function<int(const std::string&)> onRun;  // what the "process" does; -1 if unset
-    bool ctrlDown = false;
-    bool shiftDown = false;
     std::map<std::string, std::string> clipboard;  // data by MIME type
     int refreshes = 0;
     int beeps = 0;
     std::string exeFolder = "./";
+    std::optional<std::uint64_t> headroom;  // memoryHeadroom; when unset, the system's
 
     int messageBox(const std::string& text, const std::string& title, int kind) override
     {
@@ -64,8 +65,10 @@ public:
         ++beeps;
         events.push_back("beep");
     }
-    std::string openFileDialog(const std::string& title) override
+    std::string openFileDialog(const std::string& title,
+                               const std::vector<std::string>& filters) override
     {
+        openFilters.push_back(filters);
         events.push_back("open: " + title);
         return take(openAnswers);
     }
@@ -93,10 +96,6 @@ public:
         opened.push_back(fileOrUri);
         events.push_back("run: " + fileOrUri);
     }
-    bool isKeyDown(int virtualKey) override
-    {
-        return (virtualKey == 17 && ctrlDown) || (virtualKey == 16 && shiftDown);
-    }
     void processPendingEvents() override
     {
         ++refreshes;
@@ -117,6 +116,11 @@ public:
     {
         const auto found = clipboard.find(mimeType);
         return found == clipboard.end() ? std::nullopt : std::optional(found->second);
+    }
+
+    std::uint64_t memoryHeadroom() override
+    {
+        return headroom ? *headroom : Desktop::memoryHeadroom();
     }
 
 private:

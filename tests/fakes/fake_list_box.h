@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "support/window_services.h"
+#include "seam/window_services.h"
 
 namespace murax::testing {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "support/window_services.h"
+#include "seam/window_services.h"
 #include "tests/fakes/fake_list_box.h"
 
 namespace murax::testing {

@@ -11,15 +11,17 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <random>
 #include <thread>
+#include <vector>
 
 #include "lister/tape_listing.h"
-#include "tape/block_list.h"
-#include "tape/display_charset.h"
-#include "tape/entry_checks.h"
-#include "tape/tap_decoding.h"
+#include "tape/format/display_charset.h"
+#include "tape/format/entry_checks.h"
+#include "tape/model/block_list.h"
+#include "tape/model/tape_loading.h"
 #include "tests/support/helpers/scratch_folder.h"
 #include "tests/support/helpers/tape_builder.h"
 
@@ -70,6 +72,39 @@ std::string writeTape(const ScratchFolder& folder, const std::string& tape)
     return path;
 }
 
+// What `read` gives from a pipe that a thread fills with `tape`; the thread stops where the
+// reader leaves off.
+template <typename Read>
+auto throughPipe(const std::string& tape, Read read)
+{
+    std::signal(SIGPIPE, SIG_IGN);
+    int ends[2];
+    EXPECT_EQ(::pipe(ends), 0);
+    std::thread writer([&] {
+        std::size_t done = 0;
+        while (done < tape.size()) {
+            const ssize_t wrote = ::write(ends[1], tape.data() + done, tape.size() - done);
+            if (wrote <= 0)
+                break;
+            done += static_cast<std::size_t>(wrote);
+        }
+        ::close(ends[1]);
+    });
+    auto result = read(ends[0]);
+    ::close(ends[0]);
+    writer.join();
+    return result;
+}
+
+template <typename Read>
+auto throughFile(const std::string& path, Read read)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY);
+    auto result = read(fd);
+    ::close(fd);
+    return result;
+}
+
 std::string listingThrough(int fd, bool check)
 {
     char* buffer = nullptr;
@@ -86,6 +121,17 @@ std::string listingThrough(int fd, bool check)
     return text;
 }
 
+// Entry `number` as murax-list reads it, or "none of N" when the tape has N entries only.
+std::string entryThrough(int fd, std::size_t number)
+{
+    NativeFile file = NativeFile::openForReading("/dev/fd/" + std::to_string(fd));
+    lister::FileTapeSource source(file);
+    std::size_t count = 0;
+    const auto entry = lister::readEntry(source, number, count);
+    EXPECT_FALSE(source.failed());
+    return entry ? *entry : "none of " + std::to_string(count);
+}
+
 TEST(FileTapeSource, FileAndPipeListAsTheWholeFileSplit)
 {
     ScratchFolder folder;
@@ -95,48 +141,46 @@ TEST(FileTapeSource, FileAndPipeListAsTheWholeFileSplit)
         const std::string path = writeTape(folder, tape);
         for (const bool check : {false, true}) {
             const std::string expected = expectedListing(tape, check);
-            const int fd = ::open(path.c_str(), O_RDONLY);
-            EXPECT_EQ(listingThrough(fd, check), expected) << "file, round " << round;
-            ::close(fd);
-
-            int ends[2];
-            ASSERT_EQ(::pipe(ends), 0);
-            std::thread writer([&] {
-                std::size_t done = 0;
-                while (done < tape.size()) {
-                    const ssize_t wrote = ::write(ends[1], tape.data() + done, tape.size() - done);
-                    if (wrote <= 0)
-                        break;
-                    done += static_cast<std::size_t>(wrote);
-                }
-                ::close(ends[1]);
-            });
-            EXPECT_EQ(listingThrough(ends[0], check), expected) << "pipe, round " << round;
-            writer.join();
-            ::close(ends[0]);
+            const auto list = [check](int fd) { return listingThrough(fd, check); };
+            EXPECT_EQ(throughFile(path, list), expected) << "file, round " << round;
+            EXPECT_EQ(throughPipe(tape, list), expected) << "pipe, round " << round;
         }
     }
+}
+
+// A tape whose second entry, a header with its data, starts `offset` bytes in, after a lone data
+// block; a third entry follows.
+std::string secondEntryAt(std::size_t offset)
+{
+    return dataBlock(std::string(offset - 4, 'p')) + headerBlock(3, "near", 3, 32768, 0) +
+           dataBlock("abc") + dataBlock("after");
 }
 
 TEST(FileTapeSource, ReadEntryGivesAnEntrysExactBytes)
 {
     ScratchFolder folder;
     std::mt19937 random(7);
-    const std::string tape = tapeWithLargeBlocks(random);
-    BlockList list;
-    splitIntoEntries(tape, list);
-    const std::string path = writeTape(folder, tape);
-    for (std::size_t number = 1; number <= list.count() + 1; ++number) {
-        NativeFile file = NativeFile::openForReading(path);
-        lister::FileTapeSource source(file);
-        std::size_t count = 0;
-        const auto entry = lister::readEntry(source, number, count);
-        if (number <= list.count()) {
-            ASSERT_TRUE(entry);
-            EXPECT_EQ(*entry, list.entries()[number - 1]);
-        } else {
-            EXPECT_FALSE(entry);
-            EXPECT_EQ(count, list.count());
+    // Entries whose start lies just before the end of the reader's first 64 KiB, where finding
+    // their end moves the reader past their start: after a lone block, and after a flag-0 block
+    // of the greatest length, which takes the block after it into its entry.
+    std::vector<std::string> tapes{tapeWithLargeBlocks(random)};
+    for (std::size_t offset = 65510; offset <= 65522; ++offset)
+        tapes.push_back(secondEntryAt(offset));
+    tapes.push_back(framed(std::string(65535, '\0')) + dataBlock("abc") + secondEntryAt(40));
+    for (const std::string& tape : tapes) {
+        BlockList list;
+        splitIntoEntries(tape, list);
+        const std::string path = writeTape(folder, tape);
+        for (std::size_t number = 1; number <= list.count() + 1; ++number) {
+            const std::string expected = number <= list.count()
+                                             ? std::string(list.entries()[number - 1])
+                                             : "none of " + std::to_string(list.count());
+            const auto read = [number](int fd) { return entryThrough(fd, number); };
+            for (const auto& [from, got] : {std::pair{"file", throughFile(path, read)},
+                                            std::pair{"pipe", throughPipe(tape, read)}})
+                EXPECT_TRUE(got == expected) << from << ", entry " << number << " of a tape of "
+                                             << tape.size() << " bytes: " << got.size()
+                                             << " bytes, not " << expected.size();
         }
     }
 }

@@ -115,6 +115,20 @@ options)
     expect_stdout "$scratch/expected"
     ;;
 
+man_synopsis)
+    # The manual's synopsis shows every form of the command that --help shows after "or:".
+    command -v man >/dev/null || { echo "FAIL: man is missing (tools/setup-deps.sh test installs it)" >&2; exit 1; }
+    run --help
+    MANWIDTH=200 man -l "$source_dir/packaging/murax-list.1" 2>/dev/null |
+        sed -n '/^SYNOPSIS/,/^DESCRIPTION/p' | sed 's/^ *//' | tr 'A-Z' 'a-z' >"$scratch/synopsis"
+    forms=0
+    while read -r form; do
+        forms=$((forms + 1))
+        grep -qxF -- "$form" "$scratch/synopsis" || fail "the manual's synopsis lacks '$form'"
+    done < <(sed -n 's/^ *or: *//p' "$scratch/out" | tr 'A-Z' 'a-z')
+    [ "$forms" -eq 4 ] || fail "expected four forms after 'or:' in --help, found $forms"
+    ;;
+
 write_failure)
     "$lister" "$sample" >/dev/full 2>"$scratch/err"
     status=$?
@@ -180,6 +194,7 @@ recursive)
     mkdir -p "$scratch/tapes/sub" "$scratch/tapes/empty"
     cp "$sample" "$scratch/tapes/b.tap"
     cp "$scratch/lone.tap" "$scratch/tapes/sub/a.TAP"
+    printf 'ZXTape!\x1a\x01\x14' >"$scratch/tapes/sub/c.Tzx"
     echo "not a tape" >"$scratch/tapes/notes.txt"
     run -r "$scratch/tapes" "$scratch/lone.tap"
     expect_status 0 "folder walked"
@@ -190,6 +205,9 @@ recursive)
         echo
         echo "$scratch/tapes/sub/a.TAP:"
         echo "$lone_line"
+        echo
+        echo "$scratch/tapes/sub/c.Tzx:"
+        echo "TZX tape, version 1.20: 0 blocks, 0 converted, 0 passed over, 0 not converted"
         echo
         echo "$scratch/lone.tap:"
         echo "$lone_line"
@@ -247,9 +265,13 @@ entry_errors)
     run --basic 2 "$sample"
     expect_status 1 "not a program"
     grep -q "murax-demo.tap: entry 2: not a program" "$scratch/err" || fail "no entry named: $(cat "$scratch/err")"
-    run --hex 4 "$sample"
-    expect_status 1 "no such entry"
-    grep -q "entry 4: no such entry (the tape has 3)" "$scratch/err" || fail "missing entry: $(cat "$scratch/err")"
+    # Numbers past the tape's entries, of any length.
+    for number in 4 1234567890 99999999999999999999999999; do
+        run --hex "$number" "$sample"
+        expect_status 1 "no such entry $number"
+        grep -q "entry $number: no such entry (the tape has 3)" "$scratch/err" ||
+            fail "missing entry $number: $(cat "$scratch/err")"
+    done
     run --screen 2 -o "$scratch/x.png" "$sample"
     expect_status 1 "not a screen"
     grep -q "entry 2: its data is 58 bytes long, not a screen" "$scratch/err" || fail "not a screen: $(cat "$scratch/err")"
@@ -268,6 +290,48 @@ entry_errors)
         expect_status 2 "$wrong"
         [ ! -s "$scratch/out" ] || fail "output for '$wrong'"
     done
+    ;;
+
+output_targets)
+    # An output that is the tape being read, by any name, is refused before anything is written.
+    mkdir "$scratch/in"
+    cp "$sample" "$scratch/in/self.tap"
+    ln "$scratch/in/self.tap" "$scratch/in/hard.tap"
+    ln -s self.tap "$scratch/in/soft.tap"
+    ln -s in "$scratch/folder-link"
+    for pair in "self.tap self.tap" "self.tap ./self.tap" "self.tap hard.tap" "self.tap soft.tap" \
+                "soft.tap self.tap" "hard.tap ../folder-link/soft.tap"; do
+        read -r input output <<<"$pair"
+        for action in --extract --screen; do
+            (cd "$scratch/in" && "$lister" "$action" 1 -o "$output" "$input" >"$scratch/out" 2>"$scratch/err")
+            status=$?
+            expect_status 1 "$action 1 -o $output $input"
+            grep -qF "$input: entry 1: cannot write $output: it is the tape being read" "$scratch/err" ||
+                fail "$action -o $output $input: $(cat "$scratch/err")"
+            cmp -s "$sample" "$scratch/in/self.tap" || fail "$action -o $output $input changed the tape"
+            [ -L "$scratch/in/soft.tap" ] || fail "$action -o $output $input replaced the link"
+        done
+    done
+
+    # Standard output, a device and a pipe get the bytes as they are; a full device is reported.
+    run --extract 3 -o "$scratch/table.bin" "$sample"
+    run --extract 3 -o - "$sample"
+    expect_status 0 "-o -"
+    expect_stdout "$scratch/table.bin"
+    run --extract 3 -o /dev/null "$sample"
+    expect_status 0 "-o /dev/null"
+    expect_no_stderr
+    mkfifo "$scratch/fifo"
+    cat "$scratch/fifo" >"$scratch/from-fifo" &
+    run --extract 3 -o "$scratch/fifo" "$sample"
+    wait
+    expect_status 0 "-o FIFO"
+    cmp -s "$scratch/table.bin" "$scratch/from-fifo" || fail "the FIFO got other bytes"
+    [ -p "$scratch/fifo" ] || fail "the FIFO was replaced"
+    run --extract 3 -o /dev/full "$sample"
+    expect_status 1 "-o /dev/full"
+    grep -q "entry 3: cannot write /dev/full: No space left on device" "$scratch/err" ||
+        fail "full device: $(cat "$scratch/err")"
     ;;
 
 short_and_piped)
@@ -300,6 +364,96 @@ short_and_piped)
     expect_status 0 "a pipe checked"
     sed 's/$/  ok/' "$expected_sample" >"$scratch/expected"
     expect_stdout "$scratch/expected"
+    ;;
+
+tzx)
+    # A text, the lone block as a standard speed block, a pure tone.
+    printf 'ZXTape!\x1a\x01\x14\x30\x04text\x10\xe8\x03\x05\x00\xff\x01\x02\x03\xff\x12\x78\x08\x10\x00' \
+        >"$scratch/game.tzx"
+    run "$scratch/game.tzx"
+    expect_status 0 "TZX tape"
+    expect_no_stderr
+    printf '%s\n' "TZX tape, version 1.20: 3 blocks, 1 converted, 1 passed over, 1 not converted" \
+        "Block    Offset  ID    Kind                        Becomes" \
+        "    1        10  0x30  text description            passed over" \
+        "    2        16  0x10  standard speed data         entry 1" \
+        "    3        26  0x12  pure tone                   not converted: a tone, no bytes" \
+        "" "$lone_line" >"$scratch/expected"
+    expect_stdout "$scratch/expected"
+
+    # The entry options act on the converted entries, from a file or a pipe.
+    "$lister" --hex 1 /dev/stdin <"$scratch/game.tzx" >"$scratch/out" 2>"$scratch/err"
+    status=$?
+    expect_status 0 "--hex on a TZX tape"
+    echo "0000  05 00 FF 01 02 03 FF                             ♣□ÿ☺☻♥ÿ" >"$scratch/expected"
+    expect_stdout "$scratch/expected"
+
+    # Cut inside its last block: the blocks up to it, and the fault with its offset.
+    head -c 28 "$scratch/game.tzx" >"$scratch/cut.tzx"
+    run --check "$scratch/cut.tzx" "$scratch/lone.tap"
+    expect_status 1 "malformed TZX tape"
+    grep -q "^    2        16  0x10" "$scratch/out" || fail "blocks before the fault not listed"
+    grep -q "^$scratch/lone.tap:" "$scratch/out" || fail "the next file not listed"
+    grep -q "cut.tzx: block 3 (ID 0x12, pure tone) at offset 26 runs past the end of the file" "$scratch/err" ||
+        fail "fault not named: $(cat "$scratch/err")"
+
+    # A tape that tapeconv made of the sample lists the sample's entries after its blocks.
+    if command -v tapeconv >/dev/null; then
+        tapeconv "$sample" "$scratch/sample.tzx" 2>/dev/null || fail "tapeconv failed"
+        run "$scratch/sample.tzx"
+        expect_status 0 "tapeconv's TZX tape"
+        tail -n "$(wc -l <"$expected_sample")" "$scratch/out" >"$scratch/entries"
+        diff -u "$expected_sample" "$scratch/entries" >&2 || fail "the converted entries differ"
+    fi
+    ;;
+
+to_tap)
+    printf 'ZXTape!\x1a\x01\x14\x30\x04text\x10\xe8\x03\x05\x00\xff\x01\x02\x03\xff' >"$scratch/game.tzx"
+    cp "$scratch/game.tzx" "$scratch/original.tzx"
+    run --to-tap -o "$scratch/game.tap" "$scratch/game.tzx"
+    expect_status 0 "--to-tap"
+    expect_no_stderr
+    cmp -s "$scratch/game.tap" "$scratch/lone.tap" || fail "the TAP file differs"
+
+    # A block left out is named, and the rest is still written.
+    printf '\x12\x78\x08\x10\x00' >>"$scratch/game.tzx"
+    cp "$scratch/game.tzx" "$scratch/original.tzx"
+    run --to-tap -o "$scratch/toned.tap" "$scratch/game.tzx"
+    expect_status 1 "--to-tap leaving a block out"
+    grep -q "game.tzx: block 3 (ID 0x12, pure tone) at offset 26 was left out: a tone, no bytes" "$scratch/err" ||
+        fail "block left out not named: $(cat "$scratch/err")"
+    cmp -s "$scratch/toned.tap" "$scratch/lone.tap" || fail "the TAP file differs"
+
+    # Never over the tape itself, by whatever name; never from a TAP file or a malformed tape.
+    ln -s game.tzx "$scratch/link.tzx"
+    for output in "$scratch/game.tzx" "$scratch/./game.tzx" "$scratch/link.tzx"; do
+        run --to-tap -o "$output" "$scratch/game.tzx"
+        expect_status 1 "--to-tap onto its input as $output"
+        grep -q "must go to another file" "$scratch/err" || fail "same file not refused: $(cat "$scratch/err")"
+    done
+    cmp -s "$scratch/game.tzx" "$scratch/original.tzx" || fail "the tape was touched"
+    run --to-tap -o "$scratch/x.tap" "$scratch/lone.tap"
+    expect_status 1 "--to-tap of a TAP file"
+    grep -q "lone.tap: not a TZX tape" "$scratch/err" || fail "TAP input not refused: $(cat "$scratch/err")"
+    head -c 22 "$scratch/game.tzx" >"$scratch/cut.tzx"
+    run --to-tap -o "$scratch/x.tap" "$scratch/cut.tzx"
+    expect_status 1 "--to-tap of a malformed tape"
+    grep -q "at offset 16 runs past the end of the file: it needs 9 bytes after its ID, 5 are left; nothing was written" \
+        "$scratch/err" || fail "malformed tape: $(cat "$scratch/err")"
+    [ ! -e "$scratch/x.tap" ] || fail "a TAP file written for a refused tape"
+    run --to-tap -o "$scratch/missing/x.tap" "$scratch/game.tzx"
+    expect_status 1 "unwritable output"
+    grep -q "cannot write $scratch/missing/x.tap" "$scratch/err" || fail "write failure: $(cat "$scratch/err")"
+
+    for wrong in "--to-tap $scratch/game.tzx" "--to-tap -o x.tap $scratch/game.tzx $scratch/game.tzx" \
+                 "--to-tap --hex 1 -o x.tap $scratch/game.tzx" "--to-tap --check -o x.tap $scratch/game.tzx" \
+                 "-o x.tap $scratch/game.tzx"; do
+        # shellcheck disable=SC2086
+        run $wrong
+        expect_status 2 "$wrong"
+    done
+    run --help
+    grep -q -- "--to-tap" "$scratch/out" || fail "--help does not describe --to-tap"
     ;;
 
 sound_output)

@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # murax-list.exe under Wine against the Linux murax-list: the same listing, byte for byte, and the
 # same exit status on every tape of the corpus, one file at a time and all together; a name that
-# is not ASCII works; and the program stands alone (no DLL of the compiler's beside it).
+# is not ASCII works; --extract refuses to write the tape it reads and writes to standard output
+# and NUL; and the program stands alone (no DLL of the compiler's beside it).
 # Usage: windows_listing_test.sh MURAX_LIST_EXE LINUX_MURAX_LIST SOURCE_DIR
 set -uo pipefail
 
@@ -18,7 +19,8 @@ failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 # The corpus: the sample tape, tapes made by zmakebas and pasmo, and crafted ones: an empty
-# file, a lone data block, a block cut short, and headers whose names hold every byte value.
+# file, a lone data block, a block cut short, headers whose names hold every byte value, and TZX
+# tapes.
 corpus="$scratch/corpus"
 mkdir "$corpus"
 cp "$source_dir/resources/sample/murax-demo.tap" "$corpus/"
@@ -38,6 +40,11 @@ perl -e '
         print pack("v", 5), "\xff\x01\x02\x03\xff";
     }' >"$corpus/every-byte.tap"
 cp "$corpus/lone.tap" "$corpus/tapé €.tap"
+# TZX tapes: pasmo's, a crafted one with a block passed over and one not converted, one cut short.
+pasmo --tzxbas "$scratch/code.asm" "$corpus/pasmo.tzx" >/dev/null
+printf 'ZXTape!\x1a\x01\x14\x30\x04text\x10\xe8\x03\x05\x00\xff\x01\x02\x03\xff\x12\x78\x08\x10\x00' \
+    >"$corpus/crafted.tzx"
+head -c 20 "$corpus/crafted.tzx" >"$corpus/cut-short.tzx"
 
 # Runs both listers in the corpus folder on the given names; compares what they print.
 compare() {
@@ -66,6 +73,31 @@ compare murax-demo.tap missing.tap
 [ "$(wc -l <"$scratch/windows.err")" -eq 1 ] && grep -q "cannot read missing.tap: " "$scratch/windows.err" ||
     fail "no message naming the missing file: $(cat "$scratch/windows.err")"
 
+# An output that is the tape being read, by any name (another case, a hard link, a symbolic link),
+# is refused and the tape kept; standard output and the NUL device take the bytes.
+work="$scratch/work"
+mkdir "$work"
+cp "$corpus/murax-demo.tap" "$work/self.tap"
+ln "$work/self.tap" "$work/hard.tap"
+ln -s self.tap "$work/soft.tap"
+run_windows() { (cd "$work" && wine "$windows_lister" "$@" >"$scratch/windows.out" 2>"$scratch/windows.err"); }
+for output in self.tap SELF.TAP hard.tap soft.tap; do
+    run_windows --extract 1 -o "$output" self.tap
+    status=$?
+    [ "$status" -eq 1 ] && grep -qF "cannot write $output: it is the tape being read" "$scratch/windows.err" ||
+        fail "-o $output onto the tape read: status $status, $(cat "$scratch/windows.err")"
+    cmp -s "$corpus/murax-demo.tap" "$work/self.tap" || fail "-o $output changed the tape"
+done
+run_windows --extract 3 -o - self.tap
+status=$?
+"$linux_lister" --extract 3 -o - "$work/self.tap" >"$scratch/linux.out"
+[ "$status" -eq 0 ] && cmp -s "$scratch/linux.out" "$scratch/windows.out" ||
+    fail "-o - gave status $status and other bytes: $(cat "$scratch/windows.err")"
+run_windows --extract 3 -o NUL self.tap
+status=$?
+[ "$status" -eq 0 ] && [ ! -s "$scratch/windows.err" ] ||
+    fail "-o NUL: status $status, $(cat "$scratch/windows.err")"
+
 # Standing alone: only the system's own DLLs are imported.
 imports=$(x86_64-w64-mingw32-objdump -p "$windows_lister" | sed -n 's/.*DLL Name: //p')
 for dll in $imports; do
@@ -75,5 +107,5 @@ for dll in $imports; do
     esac
 done
 
-echo "$((${#names[@]} + 4)) comparisons, $failures failed"
+echo "$((${#names[@]} + 4)) comparisons and the outputs of --extract, $failures failed"
 [ "$failures" -eq 0 ]

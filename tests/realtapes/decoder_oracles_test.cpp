@@ -8,12 +8,12 @@
 
 #include <sstream>
 
-#include "tape/basic_listing.h"
-#include "tape/block_list.h"
-#include "tape/entry_bytes.h"
-#include "tape/entry_checks.h"
-#include "tape/header_fields.h"
-#include "tape/tap_decoding.h"
+#include "tape/format/entry_bytes.h"
+#include "tape/format/entry_checks.h"
+#include "tape/format/header_fields.h"
+#include "tape/inspect/basic_listing.h"
+#include "tape/model/block_list.h"
+#include "tape/model/tape_loading.h"
 #include "tests/realtapes/tzxlist_listing.h"
 #include "tests/support/helpers/scratch_folder.h"
 #include "tests/support/helpers/tape_builder.h"

@@ -9,10 +9,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "tape/export_sound_command.h"
+#include "tape/commands/export_sound_command.h"
 #include "tests/realtapes/tool_recipes.h"
 #include "tests/support/helpers/tape_builder.h"
-#include "tests/tape/command_fixture.h"
+#include "tests/tape/commands/command_fixture.h"
 
 namespace murax::testing {
 namespace {

@@ -10,15 +10,15 @@
 
 #include <filesystem>
 
-#include "tape/add_command.h"
-#include "tape/change_detection.h"
-#include "tape/delete_command.h"
-#include "tape/move_commands.h"
-#include "tape/open_commands.h"
-#include "tape/rename_command.h"
-#include "tape/save_commands.h"
+#include "tape/commands/add_command.h"
+#include "tape/commands/delete_command.h"
+#include "tape/commands/move_commands.h"
+#include "tape/commands/open_commands.h"
+#include "tape/commands/rename_command.h"
+#include "tape/commands/save_commands.h"
+#include "tape/model/change_detection.h"
 #include "tests/realtapes/tool_recipes.h"
-#include "tests/tape/command_fixture.h"
+#include "tests/tape/commands/command_fixture.h"
 
 namespace murax::testing {
 
@@ -94,10 +94,10 @@ TEST_P(EachToolTape, LinesAgreeWithTzxlistAndOpenThenSaveGivesTheFileBack)
     const DisplayLines loaded = list.lines();
 
     fake.saveAnswers = {"copy"};
-    SALVA(&window, list, true);
+    SALVA(window, list, true);
     EXPECT_EQ(read(path("copy.tap")), original);
     EXPECT_EQ(list.currentFile, path("copy.tap"));
-    SALVA(&window, list, false);
+    SALVA(window, list, false);
     EXPECT_EQ(read(path("copy.tap")), original);
     EXPECT_FALSE(CAMBIATO(list));
 
@@ -108,7 +108,7 @@ TEST_P(EachToolTape, LinesAgreeWithTzxlistAndOpenThenSaveGivesTheFileBack)
     EXPECT_EQ(list.currentFile, path("tape.tap"));
     EXPECT_EQ(list.lines(), loaded);
     fake.saveAnswers = {"opened"};
-    SALVA(&window, list, true);
+    SALVA(window, list, true);
     EXPECT_EQ(read(path("opened.tap")), original);
     EXPECT_FALSE(CAMBIATO(list));
     EXPECT_TRUE(fake.messages.empty()) << fake.messages.front().text;
@@ -139,7 +139,7 @@ TEST_F(ToolTapes, EditedTapeReadsBackInTzxlistInTheNewOrder)
     fake.openAnswers = {"more"};
     AGGIUNGI(window, list, true);
     fake.saveAnswers = {"edited"};
-    SALVA(&window, list, true);
+    SALVA(window, list, true);
 
     ASSERT_EQ(list.count(), 4u);
     EXPECT_EQ(list.lines()[0].substr(0, 10), "code      ");
@@ -162,7 +162,7 @@ TEST_F(ToolTapes, RenamedHeaderReadsBackInTzxlistWithSoundChecksums)
     window.list.setState(list.lines(), {4}, 4);
     window.nameAnswers.push_back("renamed");
     MODIFICA(window, list);
-    SALVA(&window, list, false);
+    SALVA(window, list, false);
 
     const std::vector<ListedBlock> blocks = tzxlist(path("tape.tap"));
     ASSERT_EQ(blocks.size(), 8u);

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tape/block_list.h"
+#include "tape/model/block_list.h"
 #include "tests/realtapes/tzxlist_listing.h"
 
 // The tapes made by tools we did not write, shared by the round trip through the commands and the

@@ -9,9 +9,9 @@
 #include <sys/stat.h>
 
 #include "support/runtime_errors.h"
-#include "tape/change_detection.h"
-#include "tape/display_charset.h"
-#include "tape/open_commands.h"
+#include "tape/commands/open_commands.h"
+#include "tape/format/display_charset.h"
+#include "tape/model/change_detection.h"
 #include "tests/app/window_test_fixture.h"
 #include "tests/realtapes/tool_recipes.h"
 

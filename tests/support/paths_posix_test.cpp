@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "tests/support/helpers/scratch_folder.h"
 
@@ -48,6 +49,26 @@ TEST(FullName, KeepsVeryLongPathsWhole)
     const std::string full = FULLNAME(name + "/../x.tap");
     EXPECT_EQ(full, name.substr(0, name.size() - 5) + "x.tap");
     EXPECT_GT(full.size(), 2000u);
+}
+
+TEST(SameFile, OneFileByAnyOfItsNamesButNotTwoFilesWithTheSameBytes)
+{
+    ScratchFolder scratch;
+    CurrentDirectory cwd(scratch.path());
+    const auto folder = scratch.path();
+    std::filesystem::create_directory(folder / "sub");
+    for (const char* name : {"a.tap", "b.tap"})
+        std::ofstream(folder / name) << "same";
+    std::filesystem::create_symlink(folder / "a.tap", folder / "link.tap");
+    std::filesystem::create_hard_link(folder / "a.tap", folder / "hard.tap");
+
+    EXPECT_TRUE(sameFile("a.tap", (folder / "a.tap").string()));
+    EXPECT_TRUE(sameFile("sub/../a.tap", "./a.tap"));
+    EXPECT_TRUE(sameFile("link.tap", "a.tap"));
+    EXPECT_TRUE(sameFile("hard.tap", "a.tap"));
+    EXPECT_TRUE(sameFile("new.tap", "sub/../new.tap"));  // no such file, the same name
+    EXPECT_FALSE(sameFile("a.tap", "b.tap"));
+    EXPECT_FALSE(sameFile("a.tap", "new.tap"));
 }
 
 TEST(ShortPath, ShortPathsComeBackUnchanged)

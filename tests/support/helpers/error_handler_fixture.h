@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "support/desktop_services.h"
-#include "support/error_handler.h"
+#include "seam/desktop_services.h"
+#include "seam/error_handler.h"
 #include "tests/fakes/fake_desktop.h"
 
 namespace murax::testing {
@@ -67,7 +67,7 @@ protected:
     std::string outcome(const ErrorRecord& r)
     {
         try {
-            const ErrorResult result = DEFERROR(r);
+            const ErrorResult result = DEFERROR(app, r);
             return result == ErrorResult::Zero ? "zero" : "false";
         } catch (const CommandAbandoned&) {
             return "abandoned";

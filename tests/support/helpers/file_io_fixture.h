@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "seam/app_context.h"
 #include "support/runtime_errors.h"
+#include "tests/fakes/fake_desktop.h"
 #include "tests/support/helpers/scratch_folder.h"
 
 namespace murax::testing {
@@ -37,6 +39,8 @@ protected:
 
     ScratchFolder scratch;
     std::vector<ErrorRecord> raised;
+    FakeDesktop desktop;  // where a failed save tells of its safety copy
+    AppContext app{desktop};
 };
 
 }  // namespace murax::testing

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -10,8 +9,9 @@
 
 #include <grp.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
+
+#include "tests/support/helpers/child_part.h"
 
 namespace murax::testing {
 
@@ -33,40 +33,18 @@ inline std::optional<std::string> runUnprivileged(const std::function<std::strin
 {
     if (::geteuid() != 0)
         return body();
-    int channel[2];
-    if (::pipe(channel) != 0)
-        return std::nullopt;
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(channel[0]);
-        std::string report;
+    const auto outcome = runChildPart([&]() -> std::string {
         if (::chdir("/") != 0 || ::setgroups(0, nullptr) != 0 || ::setgid(kUnprivilegedId) != 0 ||
-            ::setuid(kUnprivilegedId) != 0) {
-            report = "\x01";  // could not switch
-        } else {
-            ::umask(022);
-            try {
-                report = body();
-            } catch (...) {
-                report = "an exception escaped the unprivileged part";
-            }
-        }
-        [[maybe_unused]] const auto written = ::write(channel[1], report.data(), report.size());
-        ::_exit(0);
-    }
-    ::close(channel[1]);
-    std::string report;
-    char buffer[4096];
-    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;)
-        report.append(buffer, static_cast<std::size_t>(got));
-    ::close(channel[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    if (report == "\x01")
+            ::setuid(kUnprivilegedId) != 0)
+            return "\x01";  // could not switch
+        ::umask(022);
+        return body();
+    });
+    if (!outcome || outcome->report == "\x01")
         return std::nullopt;
-    if (!WIFEXITED(status))
+    if (outcome->died)
         return "the unprivileged part died";
-    return report;
+    return outcome->report;
 }
 
 // Gives a folder made by root to the unprivileged user, so that its tests can work in it.

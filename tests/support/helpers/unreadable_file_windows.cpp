@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "support/wide_text_windows.h"
+#include "support/platform/wide_text_windows.h"
 
 namespace murax::testing {
 

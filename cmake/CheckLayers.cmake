@@ -1,0 +1,50 @@
+# SPDX-FileCopyrightText: 2026 Murax developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Checks the sources of the layers against the file that murax_write_layers() wrote: every
+# #include "folder/name.h" of a layer's source names a folder that the layer may include from, and
+# every source below one of the layers' top folders lies in a layer's folder.
+# Usage: cmake -DROOT=<source tree> -DLAYERS=<layers file> -P CheckLayers.cmake
+cmake_minimum_required(VERSION 3.22)
+file(STRINGS ${LAYERS} lines)
+set(layerFolders)
+set(topFolders)
+set(failures 0)
+foreach(line IN LISTS lines)
+  string(REGEX MATCH "^([^:]+): (.*)$" _ "${line}")
+  set(folder ${CMAKE_MATCH_1})
+  string(REPLACE " " ";" reachable "${CMAKE_MATCH_2}")
+  list(APPEND layerFolders ${folder})
+  string(REGEX REPLACE "/.*" "" top ${folder})
+  list(APPEND topFolders ${top})
+
+  file(GLOB sources ${ROOT}/${folder}/*.h ${ROOT}/${folder}/*.cpp)
+  foreach(source IN LISTS sources)
+    file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+    foreach(include IN LISTS includes)
+      string(REGEX MATCH "\"([^\"]+)\"" _ "${include}")
+      get_filename_component(includedFolder "${CMAKE_MATCH_1}" DIRECTORY)
+      if(NOT includedFolder IN_LIST reachable)
+        file(RELATIVE_PATH name ${ROOT} ${source})
+        message("${name}: includes \"${CMAKE_MATCH_1}\" from a layer above it or beside it")
+        math(EXPR failures "${failures} + 1")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+list(REMOVE_DUPLICATES topFolders)
+foreach(top IN LISTS topFolders)
+  file(GLOB_RECURSE sources ${ROOT}/${top}/*.h ${ROOT}/${top}/*.cpp)
+  foreach(source IN LISTS sources)
+    file(RELATIVE_PATH name ${ROOT} ${source})
+    get_filename_component(folder ${name} DIRECTORY)
+    if(NOT folder IN_LIST layerFolders)
+      message("${name}: lies in no layer's folder")
+      math(EXPR failures "${failures} + 1")
+    endif()
+  endforeach()
+endforeach()
+
+if(failures GREATER 0)
+  message(FATAL_ERROR "${failures} sources break the layering")
+endif()

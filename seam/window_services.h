@@ -1,0 +1,62 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "seam/app_context.h"
+#include "seam/display_line.h"
+
+namespace murax {
+
+// The block list box as the commands use it. Positions count from 1. It follows the rules of a
+// standard extended-selection list box: a reload clears the selection and leaves no current row;
+// select adds a row to the selection, makes it current and scrolls it into view.
+class ListBox {
+public:
+    virtual ~ListBox() = default;
+    virtual int currentPosition() const = 0;               // 0 when there is no current row
+    virtual int count() const = 0;
+    virtual std::vector<int> selectedPositions() const = 0;  // ascending
+    virtual void reload(const DisplayLines& lines) = 0;
+    virtual void select(int position) = 0;                 // does nothing on an empty list
+    // Adds the rows at `positions` to the selection at once and makes `current` the current row,
+    // scrolled into view, selected or not (0: none); positions outside the list are passed over.
+    // After a reload this brings back a selection as it was.
+    virtual void selectRows(const std::vector<int>& positions, int current) = 0;
+    virtual void suspendRedraw() = 0;
+    virtual void resumeRedraw() = 0;
+};
+
+// The main window as the commands see it.
+class Window {
+public:
+    virtual ~Window() = default;
+    // The run's services (desktop, temporary names, the running command) the commands use.
+    virtual AppContext& app() = 0;
+    // The block list box ("cBlk"), which every command works on.
+    virtual ListBox& listBox() = 0;
+    virtual void setTitle(const std::string& title) = 0;
+    // Schedules a repaint of the whole window, without erasing its background first.
+    virtual void repaintWithoutErasing() = 0;
+    virtual void setStatusText(const std::string& text) = 0;
+    // The "Edit properties" dialog, modal to this window: shows `fieldText` (bytes) fully
+    // selected in a field that takes at most `maxLength` characters. Returns the field's text as
+    // bytes when closed with "Save", nothing otherwise.
+    virtual std::optional<std::string> editName(const std::string& fieldText,
+                                                std::size_t maxLength) = 0;
+    // Opens the viewer, a window of its own beside this one, on the current entry, or brings
+    // it to the front; while it stays open it follows the current row.
+    virtual void showEntryViewer() = 0;
+    // A picture as the bytes of a PNG file: `width` x `height` pixels, row by row from the top,
+    // four bytes each (red, green, blue, alpha). Empty when it cannot be encoded.
+    virtual std::string encodePng(int width, int height, const std::vector<std::uint8_t>& rgba) = 0;
+};
+
+// The window title: the program's name and the project's version, which the build gives.
+inline constexpr const char* kWindowTitle = "Murax " MURAX_VERSION;
+
+}  // namespace murax

@@ -1,0 +1,140 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/platform/cleanup.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "support/cleanup_names.h"
+#include "support/platform/file_descriptor_posix.h"
+#include "support/platform/save_leftovers.h"
+
+namespace fs = std::filesystem;
+
+namespace murax {
+namespace {
+
+// Deletes one entry of the current directory if it is a file of the running user's: a folder is
+// never one, and neither is a link that leads to a folder; any other link is deleted as a link,
+// so its target is never touched. A file that a running program holds locked (the scratch file of
+// a hex-editor hand-off in progress) is left alone, and so is anything another user owns.
+void deleteOwnFile(int folderFd, const char* name)
+{
+    struct stat entry {};
+    if (::fstatat(folderFd, name, &entry, AT_SYMLINK_NOFOLLOW) != 0 || S_ISDIR(entry.st_mode) ||
+        entry.st_uid != ::geteuid())
+        return;
+    if (!S_ISLNK(entry.st_mode)) {
+        removeIfOwnedAndUnlocked(folderFd, name);
+        return;
+    }
+    struct stat target {};
+    if (::fstatat(folderFd, name, &target, 0) == 0 && S_ISDIR(target.st_mode))
+        return;
+    ::unlinkat(folderFd, name, 0);
+}
+
+template <typename Wanted>
+void deleteFilesOfCurrentDirectory(Wanted wanted)
+{
+    DIR* folder = ::opendir(".");
+    if (!folder)
+        return;
+    while (const dirent* entry = ::readdir(folder)) {
+        if (wanted(std::string_view(entry->d_name)))
+            deleteOwnFile(::dirfd(folder), entry->d_name);
+    }
+    ::closedir(folder);
+}
+
+// Empties one 0x7F folder of the TEMP folder and removes it. The folder is opened without
+// following a link and worked on through its descriptor, so a link, or a folder swapped for a
+// link meanwhile, never leads anywhere else. Only what the running user owns is touched: run as
+// root in a shared temporary folder, other users' folders must survive.
+void emptyAndRemoveTemporaryFolder(int tempFd, const char* name)
+{
+    const int fd = ::openat(tempFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return;  // a plain file or a link: nothing to empty, and not ours to remove
+    struct stat folderStatus {};
+    if (::fstat(fd, &folderStatus) != 0 || folderStatus.st_uid != ::geteuid()) {
+        ::close(fd);
+        return;
+    }
+    DIR* folder = ::fdopendir(fd);
+    if (!folder) {
+        ::close(fd);
+        return;
+    }
+    while (const dirent* entry = ::readdir(folder)) {
+        const std::string_view inner = entry->d_name;
+        if (inner == "." || inner == "..")
+            continue;
+        struct stat status {};
+        if (::fstatat(fd, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) != 0)
+            break;
+        if (S_ISDIR(status.st_mode))
+            continue;  // sub-folders are not entered
+        // The first file that cannot be deleted ends the emptying.
+        if (status.st_uid != ::geteuid() || ::unlinkat(fd, entry->d_name, 0) != 0)
+            break;
+    }
+    ::closedir(folder);
+    // Fails harmlessly when something is left inside.
+    ::unlinkat(tempFd, name, AT_REMOVEDIR);
+}
+
+void cleanTemporaryFolders(const std::string& tempPath)
+{
+    if (tempPath.empty())
+        return;
+    const int tempFd = ::open(tempPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (tempFd < 0)
+        return;
+    const int listFd = ::dup(tempFd);
+    DIR* listing = listFd >= 0 ? ::fdopendir(listFd) : nullptr;
+    if (!listing) {
+        if (listFd >= 0)
+            ::close(listFd);
+        ::close(tempFd);
+        return;
+    }
+    while (const dirent* entry = ::readdir(listing)) {
+        if (isTemporaryName(entry->d_name))
+            emptyAndRemoveTemporaryFolder(tempFd, entry->d_name);
+    }
+    ::closedir(listing);
+    ::close(tempFd);
+}
+
+}  // namespace
+
+std::string tempFolder()
+{
+    if (const char* temp = std::getenv("TEMP"); temp && *temp)
+        return temp;
+    std::error_code ec;
+    const fs::path platformTemp = fs::temp_directory_path(ec);
+    return ec ? std::string() : platformTemp.string();
+}
+
+void startupCleanup()
+{
+    deleteFilesOfCurrentDirectory(isTemporaryName);
+    removeSaveLeftovers(".");
+    cleanTemporaryFolders(tempFolder());
+}
+
+void exitCleanup()
+{
+    deleteFilesOfCurrentDirectory(isIndexFileName);
+}
+
+}  // namespace murax

@@ -1,0 +1,51 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/platform/native_handle_windows.h"
+
+#include <algorithm>
+#include <random>
+
+namespace murax {
+
+bool writeAllTo(HANDLE file, const char* data, std::size_t size)
+{
+    while (size > 0) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30));
+        DWORD written = 0;
+        if (!WriteFile(file, data, chunk, &written, nullptr))
+            return false;
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
+bool writePartsTo(HANDLE file, const ByteParts& parts)
+{
+    return parts.writeTo(
+        [file](std::string_view piece) { return writeAllTo(file, piece.data(), piece.size()); });
+}
+
+std::wstring uniqueNamePart()
+{
+    static std::mt19937 generator{std::random_device{}()};
+    constexpr wchar_t kLetters[] = L"abcdefghijklmnopqrstuvwxyz0123456789";
+    std::uniform_int_distribution<int> pick(0, static_cast<int>(std::size(kLetters)) - 2);
+    std::wstring part;
+    for (int i = 0; i < 6; ++i)
+        part += kLetters[pick(generator)];
+    return part;
+}
+
+std::wstring folderOf(const std::wstring& path)
+{
+    const auto separator = path.find_last_of(L"\\/");
+    if (separator == std::wstring::npos)
+        return L".";
+    // "C:\x" keeps its root: "C:\" is a folder, "C:" names a drive's current folder.
+    if (separator == 0 || (separator == 2 && path[1] == L':'))
+        return path.substr(0, separator + 1);
+    return path.substr(0, separator);
+}
+
+}  // namespace murax

@@ -1,0 +1,38 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "seam/window_services.h"
+#include "tape/model/block_list.h"
+
+namespace murax {
+
+// What an export writes of an entry.
+enum class ExportForm {
+    DataBytes,     // the data block's payload, without flag and checksum
+    BasicListing,  // a program's listing, as UTF-8 text
+    ScreenPng,     // a screen's picture, as a PNG file
+};
+
+// The form a target file name asks for: a name ending in ".txt" the listing of a program, one
+// ending in ".png" the picture of a screen, and every other name (or a form the entry does not
+// have) the data bytes.
+ExportForm exportFormFor(std::string_view entry, std::string_view fileName);
+
+// The save dialog's title: what the entry can be saved as, and how to ask for it.
+std::string exportDialogTitle(std::string_view entry);
+
+// The save dialog's name filters: the data bytes under any name first, then the forms the entry
+// also has.
+std::vector<std::string> exportDialogFilters(std::string_view entry);
+
+// Export...: saves the current entry, in the form its file name asks for, through the save
+// dialog and the replacing write. An existing file is replaced only once the user agrees; a
+// failed write is reported as every write is.
+void exportCommand(Window& window, BlockList& list);
+
+}  // namespace murax

@@ -1,0 +1,78 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tape/commands/hex_editor_command.h"
+
+#include <optional>
+#include <utility>
+
+#include "seam/desktop_services.h"
+#include "seam/message_box.h"
+#include "support/platform/scratch_file.h"
+#include "tape/commands/block_list_box.h"
+#include "tape/commands/edit_refusal.h"
+#include "tape/commands/hex_editor_setting.h"
+#include "tape/format/tap_decoding.h"
+#include "tape/model/undo_step.h"
+
+namespace murax {
+namespace {
+
+bool isBlankSetting(const std::string& value)
+{
+    return value.find_first_not_of(" \t\r\n") == std::string::npos;
+}
+
+constexpr int kShowNormal = 5;
+
+}  // namespace
+
+void MODHEX(Window& window, BlockList& list)
+{
+    AppContext& app = window.app();
+    const std::string editor = configuredHexEditor(app.desktop());
+    const std::string tempPath = app.newTemporaryName();
+    ListBox& box = blockListBox(window);
+    const int n = box.currentPosition();
+
+    if (isBlankSetting(editor)) {
+        writeEmptyHexEditorSetting();
+        POPMSG(app, "Missing Hex editor value in the Edit section of MURAX.INI file.",
+               MessageKind::Inform);
+        return;
+    }
+    if (n < 1 || static_cast<std::size_t>(n) > list.count())
+        return;
+
+    const std::size_t index = static_cast<std::size_t>(n) - 1;
+    // The name made above is the first tried; one that is taken meanwhile gives way to the next.
+    bool firstName = true;
+    const ScratchFile scratch(
+        [&] { return std::exchange(firstName, false) ? tempPath : app.newTemporaryName(); },
+        list.entries()[index]);
+    // A failed write was raised: the hex editor is not started on a file that does not hold the
+    // entry.
+    if (app.desktop().runAndWait(editor + " " + scratch.path(), kShowNormal) == Desktop::NotStarted) {
+        // Silence here would leave the user wondering why nothing happened.
+        POPMSG(app, "The hex editor command;;" + editor + ";;could not be started.",
+               MessageKind::Inform);
+        return;
+    }
+    std::optional<std::string> edited = scratch.readBack();
+    if (!edited) {
+        POPMSG(app, "The hex editor's file was replaced by a link and was not read.;"
+               "The entry is kept as it was.",
+               MessageKind::Inform);
+        return;
+    }
+
+    // An empty entry would show a length of -2 and vanish from the tape on its next load.
+    if (edited->empty() || index >= list.count())
+        return;
+    const DisplayLine line(BLKLINE(*edited));
+    const UndoStep step(list, box);
+    if (!changeUnlessRefused(app, [&] { list.replace(index, std::move(*edited), line); }))
+        return;
+    reloadAndSelect(box, list.lines(), n);
+}
+
+}  // namespace murax

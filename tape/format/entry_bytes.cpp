@@ -1,0 +1,74 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tape/format/entry_bytes.h"
+
+namespace murax {
+namespace {
+
+// The framed block at the start of `bytes`, and the bytes after it.
+std::string_view takeBlock(std::string_view& bytes)
+{
+    if (bytes.size() < 2) {
+        bytes = {};
+        return {};
+    }
+    const std::string_view block = bytes.substr(2, wordAt(bytes, 0));
+    bytes.remove_prefix(2 + block.size());
+    return block;
+}
+
+}  // namespace
+
+bool isHeaderEntry(std::string_view entry)
+{
+    return entry.size() > 2 && entry[2] == '\0';
+}
+
+bool isCutShort(std::string_view entry)
+{
+    std::size_t at = 0;
+    while (at < entry.size()) {
+        if (entry.size() - at < 2)
+            return true;
+        at += 2 + wordAt(entry, at);
+    }
+    return at > entry.size();
+}
+
+std::vector<std::string_view> entryBlocks(std::string_view entry)
+{
+    std::vector<std::string_view> blocks;
+    const bool header = isHeaderEntry(entry);
+    std::string_view rest = entry;
+    blocks.push_back(takeBlock(rest));
+    if (header && rest.size() >= 2)
+        blocks.push_back(takeBlock(rest));
+    return blocks;
+}
+
+std::vector<std::string_view> blocksOfEntries(const std::vector<std::string_view>& entries)
+{
+    std::vector<std::string_view> blocks;
+    for (const std::string_view entry : entries)
+        for (const std::string_view block : entryBlocks(entry))
+            blocks.push_back(block);
+    return blocks;
+}
+
+std::string_view entryData(std::string_view entry)
+{
+    const std::vector<std::string_view> blocks = entryBlocks(entry);
+    if (isHeaderEntry(entry) && blocks.size() < 2)
+        return {};
+    std::string_view block = blocks.back();
+    if (block.empty())
+        return {};
+    const std::size_t declared =
+        wordAt(entry, static_cast<std::size_t>(block.data() - entry.data()) - 2);
+    block.remove_prefix(1);  // the flag
+    if (block.size() + 1 == declared && !block.empty())
+        block.remove_suffix(1);  // the checksum of a complete block
+    return block;
+}
+
+}  // namespace murax

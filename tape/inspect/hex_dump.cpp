@@ -1,0 +1,38 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tape/inspect/hex_dump.h"
+
+#include <cstdio>
+
+#include "tape/format/display_charset.h"
+
+namespace murax {
+
+std::string hexDumpLine(std::uint64_t offset, std::string_view bytes)
+{
+    char text[24];
+    std::snprintf(text, sizeof text, "%04llX ", static_cast<unsigned long long>(offset));
+    std::string line = text;
+    for (std::size_t i = 0; i < kHexDumpWidth; ++i) {
+        if (i < bytes.size()) {
+            std::snprintf(text, sizeof text, " %02X", static_cast<unsigned char>(bytes[i]));
+            line += text;
+        } else {
+            line += "   ";
+        }
+    }
+    line += "  ";
+    line += bytesToDisplayUtf8(bytes.substr(0, kHexDumpWidth));
+    return line;
+}
+
+std::vector<std::string> hexDumpLines(std::string_view bytes)
+{
+    std::vector<std::string> lines;
+    lines.reserve(bytes.size() / kHexDumpWidth + 1);
+    for (std::size_t at = 0; at < bytes.size(); at += kHexDumpWidth)
+        lines.push_back(hexDumpLine(at, bytes.substr(at, kHexDumpWidth)));
+    return lines;
+}
+
+}  // namespace murax
