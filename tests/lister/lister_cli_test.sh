@@ -484,9 +484,12 @@ sound_output)
         cmp "$scratch/expected.tap" "$scratch/two.tap" >&2 || fail "entries 3,1 read back differently"
     fi
 
-    run --wav --entries 2-4 -o "$scratch/x.wav" "$sample"
-    expect_status 1 "an entry the tape lacks"
-    grep -q "murax-demo.tap: no entry 4 (the tape has 3)" "$scratch/err" || fail "missing entry: $(cat "$scratch/err")"
+    for last in 4 99999999999999999999; do
+        run --wav --entries "2-$last" -o "$scratch/x.wav" "$sample"
+        expect_status 1 "an entry the tape lacks"
+        grep -q "murax-demo.tap: no entry $last (the tape has 3)" "$scratch/err" ||
+            fail "missing entry $last: $(cat "$scratch/err")"
+    done
     run --wav -o "$scratch/missing/x.wav" "$sample"
     expect_status 1 "unwritable output"
     grep -q "cannot write $scratch/missing/x.wav: No such file or directory" "$scratch/err" ||
@@ -509,6 +512,49 @@ sound_output)
     done
     grep -q "rate must be 22050, 44100 or 48000, not '12345'" <("$lister" --wav --rate 12345 -o x "$sample" 2>&1) ||
         fail "the rates allowed are not named"
+
+    # Standard output and a pipe get the file's bytes; a full device is reported.
+    run --wav -o - "$sample"
+    expect_status 0 "--wav -o -"
+    expect_stdout "$scratch/tape.wav"
+    mkfifo "$scratch/fifo"
+    cat "$scratch/fifo" >"$scratch/from-fifo" &
+    run --wav -o "$scratch/fifo" "$sample"
+    wait
+    expect_status 0 "--wav -o FIFO"
+    cmp -s "$scratch/tape.wav" "$scratch/from-fifo" || fail "the FIFO got other bytes"
+    run --wav -o /dev/full "$sample"
+    expect_status 1 "--wav -o /dev/full"
+    grep -q "cannot write /dev/full: No space left on device" "$scratch/err" ||
+        fail "full device: $(cat "$scratch/err")"
+
+    # The tape itself, by any name, is refused before anything is written.
+    cp "$sample" "$scratch/self.tap"
+    ln "$scratch/self.tap" "$scratch/hard.tap"
+    ln -s self.tap "$scratch/soft.tap"
+    for output in self.tap ./self.tap hard.tap soft.tap; do
+        (cd "$scratch" && "$lister" --wav -o "$output" self.tap >"$scratch/out" 2>"$scratch/err")
+        status=$?
+        expect_status 1 "--wav -o $output self.tap"
+        grep -qF "self.tap: the sound must go to another file than the tape itself (-o $output)" "$scratch/err" ||
+            fail "--wav -o $output: $(cat "$scratch/err")"
+        cmp -s "$sample" "$scratch/self.tap" || fail "--wav -o $output changed the tape"
+        [ -L "$scratch/soft.tap" ] || fail "--wav -o $output replaced the link"
+    done
+
+    # A TZX tape sounds as the entries it converts to; a malformed one writes nothing.
+    printf 'ZXTape!\x1a\x01\x14\x30\x04text\x10\xe8\x03\x05\x00\xff\x01\x02\x03\xff' >"$scratch/game.tzx"
+    run --wav -o "$scratch/lone.wav" "$scratch/lone.tap"
+    run --wav -o "$scratch/game.wav" "$scratch/game.tzx"
+    expect_status 0 "--wav of a TZX tape"
+    expect_no_stderr
+    cmp -s "$scratch/lone.wav" "$scratch/game.wav" || fail "the TZX tape sounds otherwise than its entries"
+    head -c 22 "$scratch/game.tzx" >"$scratch/cut.tzx"
+    run --wav -o "$scratch/cut.wav" "$scratch/cut.tzx"
+    expect_status 1 "--wav of a malformed TZX tape"
+    grep -q "cut.tzx: .* at offset 16 runs past the end of the file.*; nothing was written" "$scratch/err" ||
+        fail "malformed tape: $(cat "$scratch/err")"
+    [ ! -e "$scratch/cut.wav" ] || fail "a sound written for a malformed tape"
     ;;
 
 *)
