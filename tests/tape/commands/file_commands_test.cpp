@@ -39,6 +39,14 @@ TEST_F(FileCommands, NamesGetTheTapExtensionOnlyWhenTheyHaveNone)
     EXPECT_EQ(completeName("game.bin"), path("game.bin"));
     EXPECT_EQ(completeName("my.tapes/game"), path("my.tapes/game.tap"));
     EXPECT_EQ(completeName("sub/../game.tap"), path("game.tap"));
+    // A backslash separates folders on Windows; elsewhere it belongs to the name, whose extension
+    // is then "tapes\game".
+#ifdef _WIN32
+    EXPECT_EQ(completeName("my.tapes\\game"), path("my.tapes\\game.tap"));
+#else
+    EXPECT_EQ(completeName("my.tapes\\game"), path("my.tapes\\game"));
+    EXPECT_EQ(completeName("my\\game"), path("my\\game.tap"));
+#endif
 }
 
 TEST_F(FileCommands, StatusTextGivesTheCountAndTheShortenedFile)
