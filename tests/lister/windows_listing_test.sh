@@ -4,7 +4,8 @@
 # murax-list.exe under Wine against the Linux murax-list: the same listing, byte for byte, and the
 # same exit status on every tape of the corpus, one file at a time and all together; a name that
 # is not ASCII works; --extract refuses to write the tape it reads and writes to standard output
-# and NUL; and the program stands alone (no DLL of the compiler's beside it).
+# and NUL; --wav writes the same sound, to a file and to standard output, and never over the tape;
+# and the program stands alone (no DLL of the compiler's beside it).
 # Usage: windows_listing_test.sh MURAX_LIST_EXE LINUX_MURAX_LIST SOURCE_DIR
 set -uo pipefail
 
@@ -98,6 +99,22 @@ status=$?
 [ "$status" -eq 0 ] && [ ! -s "$scratch/windows.err" ] ||
     fail "-o NUL: status $status, $(cat "$scratch/windows.err")"
 
+# The sound, written as the file is replaced and to standard output, is the Linux build's.
+"$linux_lister" --wav --entries 3,1 --rate 22050 --bits 8 -o "$scratch/linux.wav" "$work/self.tap"
+run_windows --wav --entries 3,1 --rate 22050 --bits 8 -o sound.wav self.tap
+status=$?
+[ "$status" -eq 0 ] && cmp -s "$scratch/linux.wav" "$work/sound.wav" ||
+    fail "--wav gave status $status and another sound: $(cat "$scratch/windows.err")"
+run_windows --wav --entries 3,1 --rate 22050 --bits 8 -o - self.tap
+status=$?
+[ "$status" -eq 0 ] && cmp -s "$scratch/linux.wav" "$scratch/windows.out" ||
+    fail "--wav -o - gave status $status and another sound: $(cat "$scratch/windows.err")"
+run_windows --wav -o SELF.TAP self.tap
+status=$?
+[ "$status" -eq 1 ] && grep -qF "must go to another file than the tape itself" "$scratch/windows.err" ||
+    fail "--wav -o SELF.TAP onto the tape read: status $status, $(cat "$scratch/windows.err")"
+cmp -s "$corpus/murax-demo.tap" "$work/self.tap" || fail "--wav -o SELF.TAP changed the tape"
+
 # Standing alone: only the system's own DLLs are imported.
 imports=$(x86_64-w64-mingw32-objdump -p "$windows_lister" | sed -n 's/.*DLL Name: //p')
 for dll in $imports; do
@@ -107,5 +124,5 @@ for dll in $imports; do
     esac
 done
 
-echo "$((${#names[@]} + 4)) comparisons and the outputs of --extract, $failures failed"
+echo "$((${#names[@]} + 4)) comparisons and the outputs of --extract and --wav, $failures failed"
 [ "$failures" -eq 0 ]
