@@ -340,20 +340,35 @@ bool outputIsTheInput(const murax::NativeFile& input, const std::optional<std::s
     return read && read == murax::identityOf(*output);
 }
 
-int performOnEntry(const Options& options)
+// Opens the tape that a command reads to write `output`: nothing when it cannot be opened, or
+// when the output is the tape itself (writing it would replace the tape), each reported, the
+// latter with `refusal`.
+std::optional<murax::NativeFile> openTapeForOutput(const std::string& file,
+                                                   const std::optional<std::string>& output,
+                                                   const std::string& refusal)
 {
-    const std::string& file = options.files.front();
     murax::NativeFile input = murax::NativeFile::openForReading(file);
     if (!input.isOpen()) {
         reportUnreadable(file, input.error());
-        return 1;
+        return std::nullopt;
     }
+    if (outputIsTheInput(input, output)) {
+        reportProblem(file, refusal);
+        return std::nullopt;
+    }
+    return input;
+}
+
+int performOnEntry(const Options& options)
+{
+    const std::string& file = options.files.front();
     const std::string where = file + ": entry " + options.entryText + ": ";
-    if (outputIsTheInput(input, options.output)) {
-        std::fprintf(stderr, "%s: %scannot write %s: it is the tape being read\n", kProgram,
-                     where.c_str(), options.output->c_str());
+    auto opened = openTapeForOutput(file, options.output,
+                                    "entry " + options.entryText + ": cannot write " +
+                                        options.output.value_or("") + ": it is the tape being read");
+    if (!opened)
         return 1;
-    }
+    murax::NativeFile& input = *opened;
     murax::lister::FileTapeSource source(input);
     // A TZX tape's entries are those it converts to.
     std::string converted;
@@ -434,16 +449,11 @@ int convertToTap(const Options& options)
 {
     const std::string& file = options.files.front();
     const std::string& output = *options.output;
-    murax::NativeFile input = murax::NativeFile::openForReading(file);
-    if (!input.isOpen()) {
-        reportUnreadable(file, input.error());
+    auto opened = openTapeForOutput(
+        file, output, "the TAP file must go to another file than the tape itself (-o " + output + ")");
+    if (!opened)
         return 1;
-    }
-    if (outputIsTheInput(input, options.output)) {
-        reportProblem(file, "the TAP file must go to another file than the tape itself (-o " +
-                                output + ")");
-        return 1;
-    }
+    murax::NativeFile& input = *opened;
     murax::lister::FileTapeSource source(input);
     if (!murax::lister::isTzxTape(source)) {
         if (source.failed())
@@ -478,16 +488,12 @@ int convertToTap(const Options& options)
 int writeSound(const Options& options)
 {
     const std::string& file = options.files.front();
-    murax::NativeFile input = murax::NativeFile::openForReading(file);
-    if (!input.isOpen()) {
-        reportUnreadable(file, input.error());
+    auto opened = openTapeForOutput(file, options.output,
+                                    "the sound must go to another file than the tape itself (-o " +
+                                        *options.output + ")");
+    if (!opened)
         return 1;
-    }
-    if (outputIsTheInput(input, options.output)) {
-        reportProblem(file, "the sound must go to another file than the tape itself (-o " +
-                                *options.output + ")");
-        return 1;
-    }
+    murax::NativeFile& input = *opened;
     murax::lister::FileTapeSource source(input);
     std::string tap;
     if (murax::lister::isTzxTape(source)) {
