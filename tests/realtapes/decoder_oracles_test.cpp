@@ -81,20 +81,9 @@ std::vector<std::string> lines(const std::string& text)
     return out;
 }
 
-bool toolsInstalled(std::initializer_list<const char*> tools, std::string& missing)
-{
-    for (const char* tool : tools)
-        if (!toolInstalled(tool)) {
-            missing = tool;
-            return false;
-        }
-    return true;
-}
-
 TEST(DecoderOracles, BasicListingAgreesWithListbasic)
 {
-    std::string missing;
-    if (!toolsInstalled({"zmakebas", "listbasic"}, missing))
+    if (const std::string missing = firstMissingTool({"zmakebas", "listbasic"}); !missing.empty())
         GTEST_SKIP() << missing << " is not installed";
     ScratchFolder folder;
     writeText(folder / "all.bas", kEveryKeyword);

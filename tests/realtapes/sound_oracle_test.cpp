@@ -34,9 +34,8 @@ protected:
     void SetUp() override
     {
         CommandTest::SetUp();
-        for (const char* tool : {"audio2tape", "tapeconv"})
-            if (!toolInstalled(tool))
-                GTEST_SKIP() << tool << " (fuse-emulator-utils) is not installed";
+        if (const std::string tool = firstMissingTool({"audio2tape", "tapeconv"}); !tool.empty())
+            GTEST_SKIP() << tool << " (fuse-emulator-utils) is not installed";
     }
 
     // Exports the selected entries (all of them when none is) in the format offered at

@@ -39,9 +39,8 @@ protected:
     void SetUp() override
     {
         CommandTest::SetUp();
-        for (const char* tool : {"tzxlist", "tapeconv"})
-            if (!toolInstalled(tool))
-                GTEST_SKIP() << tool << " (fuse-emulator-utils) is not installed";
+        if (const std::string tool = firstMissingTool({"tzxlist", "tapeconv"}); !tool.empty())
+            GTEST_SKIP() << tool << " (fuse-emulator-utils) is not installed";
     }
 
     // Runs a shell command in the scratch folder; false (and the failure noted) when it fails.

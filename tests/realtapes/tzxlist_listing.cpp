@@ -103,4 +103,12 @@ bool toolInstalled(const std::string& name)
     return status == 0;
 }
 
+std::string firstMissingTool(std::initializer_list<const char*> tools)
+{
+    for (const char* tool : tools)
+        if (!toolInstalled(tool))
+            return tool;
+    return {};
+}
+
 }  // namespace murax::testing

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -29,5 +30,7 @@ std::vector<ListedBlock> parseTzxlist(const std::string& listing);
 std::string runCommand(const std::string& command, int& status);
 
 bool toolInstalled(const std::string& name);
+// The first of `tools` that is not installed, "" when all are.
+std::string firstMissingTool(std::initializer_list<const char*> tools);
 
 }  // namespace murax::testing
