@@ -17,12 +17,13 @@
 #include <vector>
 
 #include "app/program_fonts.h"
+#include "seam/window_look.h"
 #include "tape/inspect/entry_details.h"
 
 namespace murax {
 namespace {
 
-constexpr int kScreenScale = 2;
+using entry_viewer::kScreenScale;
 
 QPlainTextEdit* readOnlyText(const char* objectName, QWidget* parent)
 {
@@ -107,7 +108,7 @@ EntryViewer::EntryViewer(std::function<void()> exportEntry, QWidget* parent)
     layout->addWidget(tabs_, 1);
     layout->addWidget(buttons);
     // The screen at twice its size fits its tab without scrolling.
-    resize(kScreenWidth * kScreenScale + 80, 760);
+    resize(kScreenWidth * kScreenScale + entry_viewer::kWidthBesideScreen, entry_viewer::kHeight);
 }
 
 void EntryViewer::showEntry(std::string_view entry)

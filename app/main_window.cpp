@@ -14,11 +14,11 @@
 #include "app/program_fonts.h"
 #include "app/program_icon.h"
 #include "app/properties_dialog.h"
+#include "app/qt_look.h"
 #include "app/status_bar.h"
 #include "app/title_band.h"
 #include "app/toolbar.h"
 #include "app/toolbar_menus.h"
-#include "app/window_layout.h"
 #include "seam/command_dispatch.h"
 #include "seam/desktop_services.h"
 #include "tape/commands/drop_commands.h"
@@ -52,7 +52,7 @@ MainWindow::MainWindow(AppContext& app, BlockList& list, QWidget* parent)
 
     list_ = new BlockListView(blocks_.lines(), this);
     list_->setFont(mainWindowFont());
-    list_->setGeometry(kListRect);
+    list_->setGeometry(toQRect(kListRect));
     list_->installEventFilter(new ListKeyFilter(
         [this](const KeyPress& key) { return TASTI(*this, key, blocks_); }, list_));
     // The first click of a double-click has already made the row current.

@@ -12,6 +12,7 @@
 
 #include <utility>
 
+#include "app/qt_look.h"
 #include "app/resource_images.h"
 #include "app/toolbar_menus.h"
 #include "seam/desktop_services.h"
@@ -19,22 +20,7 @@
 namespace murax {
 namespace {
 
-constexpr int kCellWidth = 30;
-constexpr int kCellHeight = 31;
-constexpr int kDropDownWidth = 13;  // the part right of the bitmap on a button with a menu
-constexpr int kGroupGap = 8;
-// The bar's bottom border runs along the row below the cells; its top and left lines would lie
-// above and left of the window's client area, so they are never seen.
-constexpr int kBarHeight = kCellHeight + 1;
-constexpr QPoint kBitmapOffset{1, 4};
-// The drop-down triangle's upper-left corner, counted back from the button's right edge.
-constexpr int kArrowInsetFromRight = 9;
-constexpr int kArrowWidth = 5;
-constexpr int kArrowHeight = 3;
-
-const QColor kBackground(244, 244, 245);
-const QColor kHoverFill(145, 201, 247);
-const QColor kDivider(192, 192, 192);
+using namespace toolbar;
 
 const ToolbarButtonLook& look(int index)
 {
@@ -109,8 +95,8 @@ bool Toolbar::eventFilter(QObject* watched, QEvent* event)
 void Toolbar::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), kBackground);
-    painter.fillRect(0, kCellHeight, width(), 1, Qt::black);
+    painter.fillRect(rect(), toQColor(kBackground));
+    painter.fillRect(0, kCellHeight, width(), 1, toQColor(kBorder));
     for (int i = 0; i < buttonCount(); ++i)
         paintButton(painter, i);
 }
@@ -120,20 +106,21 @@ void Toolbar::paintButton(QPainter& painter, int index) const
     const QRect button = buttonRect(index);
     const bool hasMenu = menus_[index] != nullptr;
     if (index == hovered_) {
-        painter.fillRect(button, kHoverFill);
+        painter.fillRect(button, toQColor(kHoverFill));
         if (hasMenu) {
             const int dropDownLeft = button.left() + kCellWidth;
-            painter.fillRect(dropDownLeft, button.top(), 1, button.height(), kDivider);
-            painter.fillRect(dropDownLeft + 1, button.top(), 1, button.height(), Qt::white);
-            painter.fillRect(button.right(), button.top(), 1, button.height(), kDivider);
+            painter.fillRect(dropDownLeft, button.top(), 1, button.height(), toQColor(kDivider));
+            painter.fillRect(dropDownLeft + 1, button.top(), 1, button.height(),
+                             toQColor(kDividerLight));
+            painter.fillRect(button.right(), button.top(), 1, button.height(), toQColor(kDivider));
         }
     }
-    painter.drawPixmap(button.topLeft() + kBitmapOffset, bitmaps_[index]);
+    painter.drawPixmap(button.topLeft() + QPoint(kBitmapLeft, kBitmapTop), bitmaps_[index]);
     if (hasMenu) {
         const int left = button.left() + button.width() - kArrowInsetFromRight;
         const int top = button.top() + button.height() / 2;
         for (int row = 0; row < kArrowHeight; ++row)
-            painter.fillRect(left + row, top + row, kArrowWidth - 2 * row, 1, Qt::black);
+            painter.fillRect(left + row, top + row, kArrowWidth - 2 * row, 1, toQColor(kArrow));
     }
 }
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/block_line_delegate.h"
+#include "seam/window_look.h"
 #include "app/block_list_model.h"
 #include "app/block_list_view.h"
 #include "app/program_fonts.h"
@@ -219,7 +219,7 @@ void BlockListViewTest::eachCharacterSitsInItsOwnCell()
                 return true;
         return false;
     };
-    constexpr int margin = BlockLineDelegate::kLeftMargin;
+    constexpr int margin = block_list::kLeftMargin;
     for (int x = 0; x < image.width(); ++x) {
         const bool insideCell0 = x >= margin - 1 && x <= margin + 8;
         const bool insideCell9 = x >= margin + 72 - 1 && x <= margin + 80;

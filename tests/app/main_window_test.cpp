@@ -9,7 +9,7 @@
 
 #include <memory>
 
-#include "app/block_line_delegate.h"
+#include "seam/window_look.h"
 #include "app/block_list_view.h"
 #include "app/main_window.h"
 #include "app/properties_dialog.h"
@@ -380,7 +380,7 @@ void MainWindowTest::everyByteShowsInOneCellOfTheListFont()
     const QColor base = view().palette().color(QPalette::Base);
     auto inkOf = [&](int byte) {
         const QRect row = view().visualRect(view().model()->index(byte / 10, 0));
-        const int left = row.left() + BlockLineDelegate::kLeftMargin + byte % 10 * 8;
+        const int left = row.left() + block_list::kLeftMargin + byte % 10 * 8;
         int ink = 0;
         for (int y = row.top(); y <= row.bottom(); ++y)
             for (int x = left; x < left + 8; ++x)

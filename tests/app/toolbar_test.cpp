@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/qt_look.h"
 #include "app/toolbar.h"
 #include "seam/app_context.h"
 #include "seam/command_dispatch.h"
@@ -25,9 +26,9 @@ using murax::testing::whenMenuOpens;
 
 namespace {
 
-const QColor kBackground(244, 244, 245);
-const QColor kHoverFill(145, 201, 247);
-const QColor kDivider(192, 192, 192);
+const QColor kBackground = murax::toQColor(murax::toolbar::kBackground);
+const QColor kHoverFill = murax::toQColor(murax::toolbar::kHoverFill);
+const QColor kDivider = murax::toQColor(murax::toolbar::kDivider);
 
 enum Button { Open, Add, Save, Delete, MoveUp, MoveDown, Edit, Run };
 
