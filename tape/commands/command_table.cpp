@@ -89,6 +89,14 @@ std::span<const ToolbarButtonLook> toolbarButtonLooks()
     return kButtons;
 }
 
+int toolbarIndexOf(ToolbarButton button)
+{
+    for (std::size_t i = 0; i < std::size(kButtons); ++i)
+        if (kButtons[i].button == button)
+            return static_cast<int>(i);
+    return -1;
+}
+
 KeyMatch commandForKey(const KeyPress& key)
 {
     for (const Command& command : kCommands)

@@ -39,7 +39,6 @@ namespace {
 // Names the tape that the test program, started again as a child, runs MAIN on.
 constexpr const char* kChildTapeVariable = "MURAX_ERROR_REPORTING_CHILD_TAPE";
 
-constexpr int kSaveButton = 2;
 constexpr int kSaveAsEntry = 1;
 
 // The scripted desktop, with an open dialog that can be made to fail the way no command expects,
@@ -224,7 +223,7 @@ void ErrorReportingTest::aSaveAsIntoAVanishedFolderIsReportedAndNothingMoves()
         chosen = true;
     });
     Toolbar& bar = *window_->toolbar();
-    QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.buttonRect(kSaveButton).center());
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.buttonRect(murax::ToolbarButton::Save).center());
     QVERIFY(chosen);
 
     QCOMPARE(fake_.messages.size(), std::size_t{1});
