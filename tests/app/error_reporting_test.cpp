@@ -223,7 +223,8 @@ void ErrorReportingTest::aSaveAsIntoAVanishedFolderIsReportedAndNothingMoves()
         chosen = true;
     });
     Toolbar& bar = *window_->toolbar();
-    QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.buttonRect(murax::ToolbarButton::Save).center());
+    const QPoint save = bar.buttonRect(murax::ToolbarButton::Save).center();
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, save);
     QVERIFY(chosen);
 
     QCOMPARE(fake_.messages.size(), std::size_t{1});
