@@ -9,7 +9,7 @@
 
 #include "app/byte_text_validator.h"
 #include "app/qt_look.h"
-#include "tape/format/display_charset.h"
+#include "tape/commands/name_field.h"
 
 namespace murax {
 namespace {
@@ -35,17 +35,6 @@ QFont dialogFont()
     return font;
 }
 
-QString fieldTextForBytes(const std::string& bytes)
-{
-    QString text;
-    text.reserve(static_cast<qsizetype>(bytes.size()));
-    for (const char byte : bytes) {
-        const char32_t c = displayCharForByte(static_cast<unsigned char>(byte));
-        text += QString::fromUcs4(&c, 1);
-    }
-    return text;
-}
-
 }  // namespace
 
 PropertiesDialog::PropertiesDialog(Desktop& desktop, const std::string& fieldBytes,
@@ -67,7 +56,7 @@ PropertiesDialog::PropertiesDialog(Desktop& desktop, const std::string& fieldByt
     field_->setGeometry(toQRect(properties_dialog::kFieldRect));
     field_->setMaxLength(static_cast<int>(maxLength));
     field_->setValidator(new ByteTextValidator(desktop, field_));
-    field_->setText(fieldTextForBytes(fieldBytes));
+    field_->setText(QString::fromStdU32String(nameFieldCharacters(fieldBytes)));
     field_->selectAll();
 
     auto* save = new QPushButton(QStringLiteral("Save"), this);
@@ -86,11 +75,7 @@ PropertiesDialog::PropertiesDialog(Desktop& desktop, const std::string& fieldByt
 
 std::string PropertiesDialog::nameBytes() const
 {
-    std::string bytes;
-    for (const char32_t c : field_->text().toUcs4())
-        if (const auto byte = byteForDisplayChar(c))
-            bytes += static_cast<char>(*byte);
-    return bytes;
+    return nameFieldBytes(field_->text().toStdU32String());
 }
 
 }  // namespace murax
