@@ -21,14 +21,6 @@ bool endsWithNoCase(std::string_view name, std::string_view suffix)
            && equalsIgnoringAsciiCase(name.substr(name.size() - suffix.size()), suffix);
 }
 
-std::string listingText(const std::vector<std::string>& lines)
-{
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + '\n';
-    return text;
-}
-
 }  // namespace
 
 ExportForm exportFormFor(std::string_view entry, std::string_view fileName)
@@ -79,7 +71,7 @@ void exportCommand(Window& window, BlockList& list)
         bytes = entryData(entry);
         break;
     case ExportForm::BasicListing:
-        bytes = listingText(*programListing(entry));
+        bytes = linesAsText(*programListing(entry));
         break;
     case ExportForm::ScreenPng: {
         const ScreenPicture picture = *entryScreen(entry);
