@@ -39,6 +39,7 @@ private slots:
     void reloadLeavesNoSelectionNoCurrentRowAndTheTopInView();
     void selectAddsToTheSelectionAndMovesTheCurrentRow();
     void selectScrollsTheRowIntoView();
+    void theRowArithmeticAgreesWithTheViewsOwnRows();
     void scrollBarIsDisabledWhileEveryRowFits();
     void rowsCannotBeEdited();
     void eachCharacterSitsInItsOwnCell();
@@ -167,6 +168,31 @@ void BlockListViewTest::selectScrollsTheRowIntoView()
     view.select(900);
     const QRect row = view.visualRect(view.model()->index(899, 0));
     QVERIFY(view.viewport()->rect().contains(row));
+}
+
+void BlockListViewTest::theRowArithmeticAgreesWithTheViewsOwnRows()
+{
+    // Where a drag is and where a drop lands are worked out from the rows' height and the first
+    // row's place; they must find the rows the view itself finds, scrolled or not.
+    DisplayLines lines = numberedLines(1000);
+    BlockListView view(lines, nullptr);
+    QVERIFY(shown(view, 528));
+    for (const int scrolledTo : {1, 500, 1000}) {
+        view.select(scrolledTo);
+        const RowGeometry rows = view.rowGeometry();
+        QCOMPARE(rows.visibleHeight, view.viewport()->height());
+        for (int y = 0; y < view.viewport()->height(); ++y) {
+            const QModelIndex index = view.indexAt(QPoint(1, y));
+            QCOMPARE(rows.rowAt(y), index.isValid() ? index.row() : -1);
+            if (index.isValid())
+                QCOMPARE(rows.dropLineY(index.row() + 1), view.visualRect(index).top());
+        }
+    }
+    // Below the last row of a short list there is no row.
+    lines = numberedLines(3);
+    view.reload(lines);
+    QCOMPARE(view.rowGeometry().rowAt(100), -1);
+    QVERIFY(!view.indexAt(QPoint(1, 100)).isValid());
 }
 
 void BlockListViewTest::scrollBarIsDisabledWhileEveryRowFits()
