@@ -2,9 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/main_window.h"
 
-#include <QBuffer>
 #include <QCloseEvent>
-#include <QImage>
 #include <QPainter>
 #include <QTimer>
 
@@ -136,19 +134,6 @@ void MainWindow::followCurrentRow()
         || static_cast<std::size_t>(row) >= blocks_.count())
         return;
     viewer_->showEntry(blocks_.entries()[row]);
-}
-
-std::string MainWindow::encodePng(int width, int height, const std::vector<std::uint8_t>& rgba)
-{
-    if (width <= 0 || height <= 0
-        || rgba.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4)
-        return {};
-    const QImage image(rgba.data(), width, height, width * 4, QImage::Format_RGBA8888);
-    QByteArray png;
-    QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
-        return {};
-    return png.toStdString();
 }
 
 void MainWindow::reject()

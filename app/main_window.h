@@ -4,10 +4,10 @@
 
 #include <QDialog>
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "app/qt_png_encoder.h"
 #include "seam/window_services.h"
 #include "tape/commands/command_table.h"
 #include "tape/model/block_list.h"
@@ -40,7 +40,7 @@ public:
     std::optional<std::string> editName(const std::string& fieldText,
                                         std::size_t maxLength) override;
     void showEntryViewer() override;
-    std::string encodePng(int width, int height, const std::vector<std::uint8_t>& rgba) override;
+    PngEncoder& pngEncoder() override { return png_; }
 
     BlockListView* blockList() const { return list_; }
     StatusBar* statusBar() const { return statusBar_; }
@@ -69,6 +69,7 @@ private:
     QMenu* contextMenu_ = nullptr;
     EntryViewer* viewer_ = nullptr;
     bool painted_ = false;
+    QtPngEncoder png_;
 };
 
 }  // namespace murax

@@ -75,7 +75,7 @@ void exportCommand(Window& window, BlockList& list)
         break;
     case ExportForm::ScreenPng: {
         const ScreenPicture picture = *entryScreen(entry);
-        bytes = window.encodePng(kScreenWidth, kScreenHeight, picture.rgba);
+        bytes = window.pngEncoder().encode(kScreenWidth, kScreenHeight, picture.rgba);
         if (bytes.empty()) {
             POPMSG(window.app(), "The screen could not be made into a PNG picture.", MessageKind::Inform);
             return;
