@@ -40,9 +40,9 @@ private slots:
     }
     void cleanup()
     {
-        for (const ErrorRecord& error : errors_)
+        for (const ErrorRecord& error : notedErrors())
             qWarning("unexpected runtime error on %s", error.FILENAME.c_str());
-        QVERIFY(errors_.empty());
+        QVERIFY(notedErrors().empty());
         endWindowTest();
     }
 
