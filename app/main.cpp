@@ -3,7 +3,7 @@
 #include <iostream>
 #include <string>
 
-#include "app/information_options.h"
+#include "window/information_options.h"
 #include "app/program.h"
 
 int main(int argc, char* argv[])
