@@ -132,11 +132,14 @@ TEST_F(ProgramRun, TheCleanUpsRunBeforeAndAfter)
     write("temp/\x7Fold/scratch", "left in TEMP");
     const std::string argument = "game.tap";
     bool oldGoneInWindow = false;
+    bool oldGoneFromTemp = false;
     runEditor(app, &argument, [&](BlockList&) {
-        oldGoneInWindow = !fs::exists(scratch.path() / "\x7Fold") && !fs::exists(temp / "\x7Fold");
+        oldGoneInWindow = !fs::exists(scratch.path() / "\x7Fold");
+        oldGoneFromTemp = !fs::exists(temp / "\x7Fold");
         write("\x7FVIEW1.NTX", "an index");
     });
     EXPECT_TRUE(oldGoneInWindow);
+    EXPECT_TRUE(oldGoneFromTemp);
     EXPECT_FALSE(fs::exists(scratch.path() / "\x7FVIEW1.NTX"));
     EXPECT_TRUE(fs::exists(scratch.path() / "game.tap"));
 }
