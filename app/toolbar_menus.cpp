@@ -13,8 +13,10 @@ QMenu* commandMenu(const std::vector<MenuEntry>& entries, QWidget* parent)
     if (entries.empty())
         return nullptr;
     auto* menu = new QMenu(parent);
-    for (const MenuEntry& entry : entries)
-        menu->addAction(QString::fromLatin1(entry.text))->setData(QVariant::fromValue(entry.command));
+    for (const MenuEntry& entry : entries) {
+        QAction* action = menu->addAction(QString::fromLatin1(entry.text));
+        action->setData(QVariant::fromValue(entry.command));
+    }
     return menu;
 }
 

@@ -14,22 +14,13 @@
 namespace murax::testing {
 namespace {
 
-std::vector<std::string> textsOf(const std::vector<MenuEntry>& entries)
-{
-    std::vector<std::string> texts;
-    for (const MenuEntry& entry : entries)
-        texts.push_back(entry.text);
-    return texts;
-}
-
-// Every entry of the table's menus reaches its command through exactly one menu, in table
-// order, and a button either shows a menu or runs its command: never both, never neither.
+// Every menu entry of the table shows, with its text, in exactly the menu it names, in table
+// order; read from the table, so that a new row needs no change here.
 TEST(CommandMenus, EachMenuHoldsTheCommandsThatNameItInTableOrder)
 {
     std::vector<const Command*> inToolbarMenus;
     for (const ToolbarButtonLook& look : toolbarButtonLooks()) {
         const std::vector<MenuEntry> entries = toolbarMenuEntries(look.button);
-        EXPECT_NE(entries.empty(), directCommandOf(look.button) == nullptr) << look.bitmap;
         for (std::size_t i = 0; i < entries.size(); ++i) {
             EXPECT_EQ(entries[i].command->button, look.button);
             EXPECT_STREQ(entries[i].text, entries[i].command->menuEntry);
@@ -51,10 +42,6 @@ TEST(CommandMenus, EachMenuHoldsTheCommandsThatNameItInTableOrder)
         EXPECT_EQ(count(inContextMenu), command.contextMenuEntry != nullptr ? 1 : 0)
             << command.name;
     }
-    EXPECT_EQ(textsOf(toolbarMenuEntries(ToolbarButton::Add)),
-              (std::vector<std::string>{"Add...", "Insert..."}));
-    EXPECT_EQ(textsOf(contextMenuEntries()),
-              (std::vector<std::string>{"Inspect\tF3", "Export..."}));
     EXPECT_TRUE(toolbarMenuEntries(ToolbarButton::None).empty());
 }
 
