@@ -15,7 +15,6 @@
 #include "app/qt_look.h"
 #include "app/resource_images.h"
 #include "app/toolbar_menus.h"
-#include "seam/desktop_services.h"
 
 namespace murax {
 namespace {
@@ -40,7 +39,7 @@ Toolbar::Toolbar(AppContext& app, CommandRunner run, QWidget* parent)
 
     for (const ToolbarButtonLook& button : toolbarButtonLooks()) {
         bitmaps_.push_back(toolbarBitmap(QString::fromLatin1(button.bitmap)));
-        menus_.push_back(toolbarMenu(button.button, run_, this));
+        menus_.push_back(commandMenu(toolbarMenuEntries(button.button), this));
     }
 
     setGeometry(0, 0, parent != nullptr ? parent->width() : 0, kBarHeight);
@@ -159,21 +158,19 @@ void Toolbar::leaveEvent(QEvent*)
 
 void Toolbar::activate(int index)
 {
-    // While a command is still under way (the hex editor's wait keeps the window responsive), a
-    // click starts nothing, and a menu whose entries could not run does not open either.
-    if (app_.commandRunning()) {
-        app_.desktop().beep();
-        return;
-    }
     // A command may run a dialog or a menu of its own for as long as the user likes; the bar must
     // not assume it is still there, nor that the pointer is where it was, when it returns.
     const QPointer<Toolbar> alive(this);
-    if (QMenu* menu = menus_[index]) {
-        const QRect button = buttonRect(index);
-        showPopupMenu(*menu, mapToGlobal(QPoint(button.left(), button.top() + button.height())));
-    } else if (const Command* command = directCommandOf(look(index).button)) {
-        run_(*command);
-    }
+    const QRect button = buttonRect(index);
+    QMenu* menu = menus_[index];
+    clickToolbarButton(
+        app_, look(index).button,
+        [this, menu, button]() -> const Command* {
+            if (menu == nullptr)
+                return nullptr;
+            return chooseFromMenu(*menu, mapToGlobal(QPoint(button.left(), button.bottom() + 1)));
+        },
+        run_);
     if (alive)
         followPointer();
 }

@@ -18,8 +18,8 @@ namespace murax {
 
 // The main window's command bar: the painted bitmap buttons of the command table, in groups along
 // the top of the client area. A button runs its command when clicked, or, when its commands are
-// menu entries (Add, Save and Edit), shows their popup menu wherever on the button the click falls. The buttons never take the focus, which stays in the
-// block list.
+// menu entries (Add, Save and Edit), shows their popup menu wherever on the button the click
+// falls. The buttons never take the focus, which stays in the block list.
 class Toolbar : public QWidget {
     Q_OBJECT
 public:

@@ -117,6 +117,9 @@ const Command* doubleClickCommand()
 
 const Command* directCommandOf(ToolbarButton button)
 {
+    // The commands that no button starts (Inspect, Undo...) are no button's.
+    if (button == ToolbarButton::None)
+        return nullptr;
     for (const Command& command : kCommands)
         if (command.button == button && command.menuEntry == nullptr)
             return &command;

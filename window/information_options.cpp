@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/information_options.h"
+#include "window/information_options.h"
 
 #include <string_view>
+
+#include "window/settings_place.h"
 
 namespace murax {
 namespace {
@@ -35,8 +37,7 @@ constexpr std::string_view kUsage =
     "a program's listing as NAME.txt, a screen as NAME.png).\n"
     "\n"
     "The hex editor's command is the value \"Hex editor\" in the section [Edit] of MURAX.INI,\n"
-    "read from the folder of the murax executable, else from $XDG_CONFIG_HOME/murax/MURAX.INI\n"
-    "(~/.config/murax/MURAX.INI when XDG_CONFIG_HOME is not set).\n";
+    "read from the folder of the murax executable, else from ";
 
 void dropFirstArgument(int& argc, char** argv)
 {
@@ -64,7 +65,7 @@ std::optional<int> answerInformationOption(int& argc, char** argv, std::ostream&
         return std::nullopt;
     }
     if (first == "--help") {
-        out << kUsage;
+        out << kUsage << settingsPlaceInHelp() << ".\n";
         return finish(out);
     }
     if (first == "--version") {
