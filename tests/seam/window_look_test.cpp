@@ -10,23 +10,6 @@
 namespace murax {
 namespace {
 
-TEST(WindowLook, TemplatesComeOutInThePixelsOfAStandardDisplay)
-{
-    // The main window at 8 x 16 base units, the properties dialog at 6 x 13.
-    EXPECT_EQ(main_window::kClientWidth, 446);
-    EXPECT_EQ(main_window::kClientHeight, 602);
-    EXPECT_EQ(main_window::kListRect, (PixelRect{0, 50, 446, 528}));
-    EXPECT_EQ(properties_dialog::kSize, (PixelRect{0, 0, 158, 89}));
-    EXPECT_EQ(properties_dialog::kLabelRect, (PixelRect{15, 16, 30, 21}));
-    EXPECT_EQ(properties_dialog::kFieldRect, (PixelRect{45, 16, 98, 21}));
-    EXPECT_EQ(properties_dialog::kSaveRect, (PixelRect{15, 57, 60, 24}));
-    EXPECT_EQ(properties_dialog::kCancelRect, (PixelRect{83, 57, 60, 24}));
-    // Units round to the nearest pixel, halves up.
-    EXPECT_EQ(dialogUnitsToPixelsX(1, {6, 13}), 2);   // 1.5
-    EXPECT_EQ(dialogUnitsToPixelsY(1, {6, 13}), 2);   // 1.625
-    EXPECT_EQ(dialogUnitsToPixelsX(1, {5, 13}), 1);   // 1.25
-}
-
 TEST(WindowLook, TheWindowsPartsFitItsRowsWithoutGapOrOverlap)
 {
     using namespace main_window;
