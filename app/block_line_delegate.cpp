@@ -8,7 +8,7 @@
 #include <QRawFont>
 #include <QStyle>
 
-#include "app/window_layout.h"
+#include "seam/window_look.h"
 
 namespace murax {
 namespace {
@@ -50,7 +50,7 @@ void BlockLineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     const int baseline = option.rect.top()
                          + (option.rect.height() - metrics.height()) / 2 + metrics.ascent();
     const QList<uint> characters = index.data(Qt::DisplayRole).toString().toUcs4();
-    int x = option.rect.left() + kLeftMargin;
+    int x = option.rect.left() + block_list::kLeftMargin;
     const int clipRight = option.rect.right();
     for (const uint c : characters) {
         if (x > clipRight)
@@ -78,9 +78,7 @@ void BlockLineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
 QSize BlockLineDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const
 {
     // Every row has the same size (the view relies on it for a fast reset): a full line.
-    constexpr int kLineCharacters = 52;
-    return QSize(kLeftMargin + kLineCharacters * main_window::kCharacterCellWidth,
-                 main_window::kRowHeight);
+    return QSize(block_list::kRowWidth, main_window::kRowHeight);
 }
 
 }  // namespace murax

@@ -21,9 +21,6 @@ public:
     {
     }
 
-    // The gap between the list's left edge and the first character cell.
-    static constexpr int kLeftMargin = 2;
-
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;

@@ -19,6 +19,7 @@
 
 #include "app/block_line_delegate.h"
 #include "app/block_list_model.h"
+#include "seam/window_look.h"
 
 namespace murax {
 
@@ -245,7 +246,7 @@ void BlockListView::mouseMoveEvent(QMouseEvent* event)
         if (movingRows_) {
             // The view scrolls when the pointer leaves it, as while selecting by dragging.
             QListView::mouseMoveEvent(event);
-            showDropPlace(gapNearest(position));
+            showDropPlace(rowGeometry().gapNearest(position.y()));
         }
         return;
     }
@@ -255,7 +256,7 @@ void BlockListView::mouseMoveEvent(QMouseEvent* event)
     }
     // Let the view scroll when the pointer leaves it; then select up to the row under it.
     QListView::mouseMoveEvent(event);
-    const int row = rowForDrag(event->position().toPoint());
+    const int row = rowGeometry().rowForDrag(event->position().toPoint().y());
     if (row < 0)
         return;
     selection_.extendTo(row, dragKeepsOthers_, dragSelects_);
@@ -291,13 +292,13 @@ void BlockListView::mouseReleaseEvent(QMouseEvent* event)
 void BlockListView::dragEnterEvent(QDragEnterEvent* event)
 {
     if (acceptAsCopy(event))
-        showDropPlace(rowBefore(event->position().toPoint()));
+        showDropPlace(rowGeometry().placeBefore(event->position().toPoint().y()));
 }
 
 void BlockListView::dragMoveEvent(QDragMoveEvent* event)
 {
     if (acceptAsCopy(event))
-        showDropPlace(rowBefore(event->position().toPoint()));
+        showDropPlace(rowGeometry().placeBefore(event->position().toPoint().y()));
 }
 
 void BlockListView::dragLeaveEvent(QDragLeaveEvent* event)
@@ -314,7 +315,7 @@ void BlockListView::dropEvent(QDropEvent* event)
     std::vector<std::string> files;
     for (const QUrl& url : event->mimeData()->urls())
         files.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
-    const int before = rowBefore(event->position().toPoint());
+    const int before = rowGeometry().placeBefore(event->position().toPoint().y());
     // After the drop has returned: reading the files may show a message box, and the program
     // the files came from waits until the drop is answered.
     QTimer::singleShot(0, this, [this, files = std::move(files), before] {
@@ -328,9 +329,7 @@ void BlockListView::paintEvent(QPaintEvent* event)
     QListView::paintEvent(event);
     if (dropBefore_ < 1 || count() == 0)
         return;
-    const bool belowTheRows = dropBefore_ > count();
-    const QRect row = visualRect(model_->index(belowTheRows ? count() - 1 : dropBefore_ - 1));
-    const int y = belowTheRows ? row.bottom() + 1 : row.top();
+    const int y = rowGeometry().dropLineY(dropBefore_);
     QPainter painter(viewport());
     painter.fillRect(QRect(0, y - 1, viewport()->width(), 2), palette().color(QPalette::Text));
 }
@@ -369,31 +368,11 @@ void BlockListView::contextMenuEvent(QContextMenuEvent* event)
     contextMenu_(viewport()->mapToGlobal(at));
 }
 
-int BlockListView::rowForDrag(const QPoint& position) const
+RowGeometry BlockListView::rowGeometry() const
 {
-    if (count() == 0)
-        return -1;
-    const int y = std::clamp(position.y(), 0, std::max(viewport()->height() - 1, 0));
-    const QModelIndex index = indexAt(QPoint(1, y));
-    // Below the last row there is no index: the drag has reached the end of the list.
-    return index.isValid() ? index.row() : count() - 1;
-}
-
-int BlockListView::gapNearest(const QPoint& position) const
-{
-    if (count() == 0)
-        return 1;
-    const int y = std::clamp(position.y(), 0, std::max(viewport()->height() - 1, 0));
-    const QModelIndex index = indexAt(QPoint(1, y));
-    if (!index.isValid())
-        return count() + 1;
-    return index.row() + (y < visualRect(index).center().y() ? 1 : 2);
-}
-
-int BlockListView::rowBefore(const QPoint& position) const
-{
-    const QModelIndex index = indexAt(QPoint(1, position.y()));
-    return index.isValid() ? index.row() + 1 : count() + 1;
+    // Row 0's rectangle is where it would be drawn, scrolled out of sight or not.
+    return {count(), main_window::kRowHeight, visualRect(model_->index(0)).top(),
+            viewport()->height()};
 }
 
 void BlockListView::showDropPlace(int beforePosition)

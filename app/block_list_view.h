@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "seam/list_selection.h"
+#include "seam/row_geometry.h"
 #include "seam/window_services.h"
 
 namespace murax {
@@ -54,6 +55,9 @@ public:
     void suspendRedraw() override;
     void resumeRedraw() override;
 
+    // The rows as they lie in the viewport now, for placing a drag and a drop.
+    RowGeometry rowGeometry() const;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -71,15 +75,9 @@ protected:
     void setSelection(const QRect&, QItemSelectionModel::SelectionFlags) override {}
 
 private:
-    // The row under the pointer while dragging, kept within the list when it leaves the view.
-    int rowForDrag(const QPoint& position) const;
     bool secondPressOfDoubleClick(const QMouseEvent* event);
     void setCurrentRow(int row);
     void showSelectionChange();
-    // The row a drop at `position` lands before: the nearest gap between rows for moved rows,
-    // the row under the pointer for files; one past the last row below it.
-    int gapNearest(const QPoint& position) const;
-    int rowBefore(const QPoint& position) const;
     void showDropPlace(int beforePosition);
 
     BlockListModel* model_;

@@ -8,9 +8,8 @@ namespace murax {
 
 class Desktop;
 
-// Accepts only text made of characters that stand for a tape byte, so a name typed or pasted into
-// a field can always be taken back as bytes. A refused character beeps, as the program does
-// wherever it refuses something the user asked for.
+// The name field's rule (nameFieldTakes) as Qt asks for it: the text a key or a paste would leave
+// is accepted whole or refused whole, with a beep.
 class ByteTextValidator : public QValidator {
 public:
     ByteTextValidator(Desktop& desktop, QObject* parent) : QValidator(parent), desktop_(desktop) {}

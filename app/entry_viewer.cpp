@@ -12,17 +12,16 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include <algorithm>
 #include <string>
-#include <vector>
 
 #include "app/program_fonts.h"
-#include "tape/inspect/entry_details.h"
+#include "seam/window_look.h"
+#include "tape/inspect/entry_viewer_page.h"
 
 namespace murax {
 namespace {
 
-constexpr int kScreenScale = 2;
+using entry_viewer::kScreenScale;
 
 QPlainTextEdit* readOnlyText(const char* objectName, QWidget* parent)
 {
@@ -34,28 +33,6 @@ QPlainTextEdit* readOnlyText(const char* objectName, QWidget* parent)
     // Read-only text is selectable by mouse alone by default; the keyboard may select too.
     text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     return text;
-}
-
-QString joined(const std::vector<std::string>& lines)
-{
-    QString text;
-    for (const std::string& line : lines) {
-        text += QString::fromStdString(line);
-        text += '\n';
-    }
-    return text;
-}
-
-QString detailsText(const EntryDetails& details)
-{
-    std::vector<std::string> lines;
-    for (const FieldLine& field : details.fields)
-        lines.push_back(field.label + ": " + field.value);
-    if (!lines.empty())
-        lines.emplace_back();
-    for (const Verdict& verdict : details.verdicts)
-        lines.push_back((verdict.passed ? "OK      " : "PROBLEM ") + verdict.text);
-    return joined(lines);
 }
 
 QPixmap screenPixmap(const ScreenPicture& picture)
@@ -76,8 +53,8 @@ EntryViewer::EntryViewer(std::function<void()> exportEntry, std::function<void()
       basic_(readOnlyText("viewerBasic", this)),
       screen_(new QLabel(this)),
       hex_(readOnlyText("viewerHex", this)),
-      export_(new QPushButton("Export...", this)),
-      exportSound_(new QPushButton("Export as sound...", this))
+      export_(new QPushButton(kViewerExportButton, this)),
+      exportSound_(new QPushButton(kViewerExportSoundButton, this))
 {
     setObjectName("entryViewer");
     setModal(false);
@@ -115,42 +92,53 @@ EntryViewer::EntryViewer(std::function<void()> exportEntry, std::function<void()
     layout->addWidget(tabs_, 1);
     layout->addWidget(buttons);
     // The screen at twice its size fits its tab without scrolling.
-    resize(kScreenWidth * kScreenScale + 80, 760);
+    resize(kScreenWidth * kScreenScale + entry_viewer::kWidthBesideScreen, entry_viewer::kHeight);
 }
 
 void EntryViewer::showEntry(std::string_view entry)
 {
-    const EntryDetails details = detailsOfEntry(entry);
-    setWindowTitle(QString::fromStdString(details.title));
-    details_->setPlainText(detailsText(details));
-    fitDetailsToText();
-    hex_->setPlainText(joined(details.hexDump));
+    const EntryViewerPage page = entryViewerPage(entry);
+    setWindowTitle(QString::fromStdString(page.windowTitle));
+    details_->setPlainText(QString::fromStdString(page.details));
+    fitDetailsToRows(page.detailRows);
 
-    const bool hexInFront = tabs_->currentWidget() == hex_;
+    const std::optional<ViewerTab> previous = tabOf(tabs_->currentWidget());
     tabs_->clear();
-    if (details.basicListing) {
-        basic_->setPlainText(joined(*details.basicListing));
-        tabs_->addTab(basic_, "BASIC listing");
+    for (const ViewerTab tab : page.tabs) {
+        if (tab == ViewerTab::BasicListing)
+            basic_->setPlainText(QString::fromStdString(page.basicListing));
+        else if (tab == ViewerTab::Screen)
+            screen_->setPixmap(screenPixmap(*page.screen));
+        else
+            hex_->setPlainText(QString::fromStdString(page.hexDump));
+        tabs_->addTab(widgetOf(tab), viewerTabTitle(tab));
     }
-    if (details.screen) {
-        screen_->setPixmap(screenPixmap(*details.screen));
-        tabs_->addTab(screen_, "Screen");
-    }
-    tabs_->addTab(hex_, "Hex dump");
-    // The listing or the picture, which say more, come first, unless the user has brought the
-    // hex dump to the front: it stays there while the viewer follows the rows.
-    tabs_->setCurrentWidget(hexInFront ? static_cast<QWidget*>(hex_) : tabs_->widget(0));
+    tabs_->setCurrentWidget(widgetOf(tabInFront(page, previous)));
 }
 
-void EntryViewer::fitDetailsToText()
+QWidget* EntryViewer::widgetOf(ViewerTab tab) const
 {
-    // Every field and verdict in sight without scrolling: a header entry has at most fifteen
-    // lines, with room for a verdict that wraps.
-    constexpr int kMostLines = 18;
-    const int lines = std::min(details_->blockCount() + 2, kMostLines);
+    switch (tab) {
+    case ViewerTab::BasicListing: return basic_;
+    case ViewerTab::Screen: return screen_;
+    case ViewerTab::HexDump: return hex_;
+    }
+    return hex_;
+}
+
+std::optional<ViewerTab> EntryViewer::tabOf(const QWidget* widget) const
+{
+    for (const ViewerTab tab : {ViewerTab::BasicListing, ViewerTab::Screen, ViewerTab::HexDump})
+        if (widgetOf(tab) == widget)
+            return tab;
+    return std::nullopt;
+}
+
+void EntryViewer::fitDetailsToRows(int rows)
+{
     const int margins =
         2 * (details_->frameWidth() + static_cast<int>(details_->document()->documentMargin()));
-    details_->setFixedHeight(lines * details_->fontMetrics().lineSpacing() + margins);
+    details_->setFixedHeight(rows * details_->fontMetrics().lineSpacing() + margins);
     layout()->activate();
 }
 

@@ -5,7 +5,10 @@
 #include <QDialog>
 
 #include <functional>
+#include <optional>
 #include <string_view>
+
+#include "tape/inspect/entry_viewer_page.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -14,11 +17,10 @@ class QTabWidget;
 
 namespace murax {
 
-// The viewer: a window of its own beside the main window, not modal, that shows one entry: its
-// header's fields with their meaning, the checks' verdicts, and in tabs the program's BASIC
-// listing or the screen's picture at twice its size where the entry has one, and always the hex
-// dump. Every text can be selected and copied. Esc or Close hides it; Export... runs `exportEntry`
-// and Export as sound... `exportSound`.
+// The viewer: a window of its own beside the main window, not modal, that draws an entry's page
+// (tape/inspect/entry_viewer_page.h): the header's fields and the checks' verdicts above, the
+// tabs below, the screen at twice its size. Every text can be selected and copied. Esc or Close
+// hides it; Export... runs `exportEntry` and Export as sound... `exportSound`.
 class EntryViewer : public QDialog {
     Q_OBJECT
 public:
@@ -37,7 +39,9 @@ public:
     QPushButton* exportSoundButton() const { return exportSound_; }
 
 private:
-    void fitDetailsToText();
+    void fitDetailsToRows(int rows);
+    QWidget* widgetOf(ViewerTab tab) const;
+    std::optional<ViewerTab> tabOf(const QWidget* widget) const;
 
     QPlainTextEdit* details_;
     QTabWidget* tabs_;

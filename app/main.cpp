@@ -3,8 +3,8 @@
 #include <iostream>
 #include <string>
 
-#include "app/information_options.h"
 #include "app/program.h"
+#include "window/information_options.h"
 
 int main(int argc, char* argv[])
 {

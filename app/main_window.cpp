@@ -2,9 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/main_window.h"
 
-#include <QBuffer>
 #include <QCloseEvent>
-#include <QImage>
 #include <QPainter>
 #include <QTimer>
 
@@ -14,19 +12,26 @@
 #include "app/program_fonts.h"
 #include "app/program_icon.h"
 #include "app/properties_dialog.h"
+#include "app/qt_look.h"
 #include "app/status_bar.h"
 #include "app/title_band.h"
 #include "app/toolbar.h"
 #include "app/toolbar_menus.h"
-#include "app/window_layout.h"
-#include "seam/command_dispatch.h"
-#include "seam/desktop_services.h"
-#include "tape/commands/drop_commands.h"
-#include "tape/commands/export_command.h"
-#include "tape/commands/export_sound_command.h"
-#include "tape/commands/key_router.h"
+#include "window/entry_viewer_face.h"
 
 namespace murax {
+
+// The viewer as the main window's events see it.
+class MainWindow::ShownViewer : public EntryViewerFace {
+public:
+    explicit ShownViewer(EntryViewer& viewer) : viewer_(viewer) {}
+    bool isShowing() const override { return viewer_.isVisible(); }
+    void showEntry(std::string_view entry) override { viewer_.showEntry(entry); }
+    void putAway() override { viewer_.hide(); }
+
+private:
+    EntryViewer& viewer_;
+};
 
 MainWindow::MainWindow(AppContext& app, BlockList& list, QWidget* parent)
     : QDialog(parent,
@@ -34,7 +39,8 @@ MainWindow::MainWindow(AppContext& app, BlockList& list, QWidget* parent)
                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                   | Qt::WindowCloseButtonHint),
       app_(app),
-      blocks_(list)
+      blocks_(list),
+      events_(*this, list)
 {
     using namespace main_window;
     setObjectName("MURAX");
@@ -49,46 +55,34 @@ MainWindow::MainWindow(AppContext& app, BlockList& list, QWidget* parent)
 
     installProgramIcon();
 
-    toolbar_ = new Toolbar(app_, [this](const Command& command) { runCommand(command); }, this);
+    toolbar_ = new Toolbar(app_, [this](const Command& command) { events_.run(command); }, this);
 
     list_ = new BlockListView(blocks_.lines(), this);
     list_->setFont(mainWindowFont());
-    list_->setGeometry(kListRect);
-    list_->installEventFilter(new ListKeyFilter(
-        [this](const KeyPress& key) { return TASTI(*this, key, blocks_); }, list_));
-    // The first click of a double-click has already made the row current.
-    connect(list_, &QAbstractItemView::doubleClicked, this, [this] {
-        if (const Command* command = doubleClickCommand())
-            runCommand(*command);
-    });
-    list_->setDropHandlers(
-        [this](int before) {
-            dispatchCommand(app_, [this, before] { TRASCINA(*this, blocks_, before); });
-        },
-        [this](const std::vector<std::string>& files, int before) {
-            dispatchCommand(app_,
-                            [this, &files, before] { RILASCIA(*this, blocks_, files, before); });
-        });
+    list_->setGeometry(toQRect(kListRect));
+    list_->installEventFilter(
+        new ListKeyFilter([this](const KeyPress& key) { return events_.keyPressed(key); }, list_));
+    connect(list_, &QAbstractItemView::doubleClicked, this, [this] { events_.rowDoubleClicked(); });
+    list_->setDropHandlers([this](int before) { events_.rowsDragged(before); },
+                           [this](const std::vector<std::string>& files, int before) {
+                               events_.filesDropped(files, before);
+                           });
 
-    contextMenu_ = listContextMenu([this](const Command& command) { runCommand(command); }, this);
-    list_->setContextMenuHandler([this](const QPoint& at) { showPopupMenu(*contextMenu_, at); });
-    connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this] { followCurrentRow(); });
-    // A command that empties the list leaves nothing to show.
-    connect(list_->model(), &QAbstractItemModel::modelReset, this, [this] {
-        if (viewer_ != nullptr && blocks_.empty())
-            viewer_->hide();
+    contextMenu_ = commandMenu(contextMenuEntries(), this);
+    list_->setContextMenuHandler([this](const QPoint& at) {
+        events_.contextMenuRequested([this, at] { return chooseFromMenu(*contextMenu_, at); });
     });
+    connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this] { events_.currentRowChanged(); });
+    connect(list_->model(), &QAbstractItemModel::modelReset, this,
+            [this] { events_.listReloaded(); });
 
     statusBar_ = STATUSBAR(*this, blocks_);
 
     list_->setFocus();
 }
 
-void MainWindow::runCommand(const Command& command)
-{
-    dispatchCommand(app_, [this, &command] { command.routine(*this, blocks_); });
-}
+MainWindow::~MainWindow() = default;
 
 ListBox& MainWindow::listBox()
 {
@@ -121,53 +115,26 @@ std::optional<std::string> MainWindow::editName(const std::string& fieldText,
 
 void MainWindow::showEntryViewer()
 {
-    if (viewer_ == nullptr)
-        viewer_ = new EntryViewer(
-            [this] { dispatchCommand(app_, [this] { exportCommand(*this, blocks_); }); },
-            [this] { dispatchCommand(app_, [this] { exportSoundCommand(*this, blocks_); }); }, this);
+    if (viewer_ == nullptr) {
+        viewer_ = new EntryViewer([this] { events_.exportRequested(); },
+                                  [this] { events_.exportSoundRequested(); }, this);
+        shownViewer_ = std::make_unique<ShownViewer>(*viewer_);
+    }
     viewer_->show();
-    followCurrentRow();
+    events_.viewerShown(*shownViewer_);
     viewer_->raise();
     viewer_->activateWindow();
 }
 
-void MainWindow::followCurrentRow()
-{
-    const int row = list_->currentPosition() - 1;
-    if (viewer_ == nullptr || !viewer_->isVisible() || row < 0
-        || static_cast<std::size_t>(row) >= blocks_.count())
-        return;
-    viewer_->showEntry(blocks_.entries()[row]);
-}
-
-std::string MainWindow::encodePng(int width, int height, const std::vector<std::uint8_t>& rgba)
-{
-    if (width <= 0 || height <= 0
-        || rgba.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4)
-        return {};
-    const QImage image(rgba.data(), width, height, width * 4, QImage::Format_RGBA8888);
-    QByteArray png;
-    QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
-        return {};
-    return png.toStdString();
-}
-
 void MainWindow::reject()
 {
-    // While a command runs (the hex editor's wait among them) the window must stay: the command
-    // still holds its positions in the list and will write its result back. The refusal beeps.
-    if (app_.commandRunning()) {
-        app_.desktop().beep();
-        return;
-    }
-    QDialog::reject();
+    if (events_.mayClose())
+        QDialog::reject();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (app_.commandRunning()) {
-        app_.desktop().beep();
+    if (!events_.mayClose()) {
         event->ignore();
         return;
     }
@@ -178,8 +145,8 @@ void MainWindow::hideEvent(QHideEvent* event)
 {
     // The viewer belongs to this window: it must not stay on the screen once the window has
     // gone (and the exit question is asked).
-    if (viewer_ != nullptr && !event->spontaneous())
-        viewer_->hide();
+    if (!event->spontaneous())
+        events_.windowHidden();
     QDialog::hideEvent(event);
 }
 
@@ -198,7 +165,7 @@ void MainWindow::paintEvent(QPaintEvent* event)
     if (!painted_) {
         painted_ = true;
         // Once, right after the first paint: row 1 becomes selected and current.
-        QTimer::singleShot(0, list_, [list = list_] { list->select(1); });
+        QTimer::singleShot(0, list_, [this] { events_.firstPainted(); });
     }
 }
 

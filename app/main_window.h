@@ -4,13 +4,14 @@
 
 #include <QDialog>
 
-#include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "app/qt_png_encoder.h"
 #include "seam/window_services.h"
-#include "tape/commands/command_table.h"
 #include "tape/model/block_list.h"
+#include "window/window_events.h"
 
 class QMenu;
 
@@ -31,6 +32,7 @@ public:
     // `list` is the BlockList the commands work on and `app` the run's services they use; both
     // must outlive the window.
     MainWindow(AppContext& app, BlockList& list, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     AppContext& app() override { return app_; }
     ListBox& listBox() override;
@@ -40,7 +42,7 @@ public:
     std::optional<std::string> editName(const std::string& fieldText,
                                         std::size_t maxLength) override;
     void showEntryViewer() override;
-    std::string encodePng(int width, int height, const std::vector<std::uint8_t>& rgba) override;
+    PngEncoder& pngEncoder() override { return png_; }
 
     BlockListView* blockList() const { return list_; }
     StatusBar* statusBar() const { return statusBar_; }
@@ -57,18 +59,19 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    void runCommand(const Command& command);
-    // Shows the current entry in the viewer while it is open.
-    void followCurrentRow();
+    class ShownViewer;
 
     AppContext& app_;
     BlockList& blocks_;
+    WindowEvents events_;
     Toolbar* toolbar_ = nullptr;
     BlockListView* list_ = nullptr;
     StatusBar* statusBar_ = nullptr;
     QMenu* contextMenu_ = nullptr;
     EntryViewer* viewer_ = nullptr;
+    std::unique_ptr<ShownViewer> shownViewer_;
     bool painted_ = false;
+    QtPngEncoder png_;
 };
 
 }  // namespace murax

@@ -5,16 +5,16 @@
 #include <string>
 
 #include "seam/app_context.h"
+#include "tape/model/block_list.h"
 
 namespace murax {
 
-// The program's entry once the application and its services are set up: the start-up load of
-// `argument` (the first command-line argument, nullptr when there is none; without one the open
-// dialog asks), the main window run modally, then the exit question.
-void MAIN(AppContext& app, const std::string* argument);  // load, window, exit question
+// The Qt face's window for the run (see WindowRun): the main window on `list`, run modally until
+// it closes.
+void runMainWindow(AppContext& app, BlockList& list);
 
-// The whole run: the Qt application, fonts, icon, desktop, error handler and start-up clean-up,
-// then MAIN with `argument`, then the exit clean-up. The application is given `programPath`
+// The whole run on Qt: the application, fonts, icon and desktop, then the editor's run (see
+// runEditor) with `argument` and the main window. The application is given `programPath`
 // (argv[0]) alone. Returns the process's exit status.
 int runProgram(char* programPath, const std::string* argument);
 

@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include "seam/window_look.h"
+
 namespace murax {
 
 void installFontSubstitutions()
@@ -15,7 +17,7 @@ void installFontSubstitutions()
 
 QFont mainWindowFont()
 {
-    QFont font("Courier New", 10);
+    QFont font(QString::fromLatin1(main_window::kFont.family), main_window::kFont.pointSize);
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     // Hinted, as on Windows: a character of the substitute then advances a whole 8 pixels at
@@ -26,8 +28,8 @@ QFont mainWindowFont()
 
 QFont statusBarFont()
 {
-    QFont font("Segoe UI");
-    font.setPixelSize(12);
+    QFont font(QString::fromLatin1(status_bar::kFont.family));
+    font.setPixelSize(status_bar::kFont.pixelSize);
     return font;
 }
 

@@ -8,27 +8,22 @@
 #include <QPushButton>
 
 #include "app/byte_text_validator.h"
-#include "app/window_layout.h"
-#include "tape/format/display_charset.h"
+#include "app/qt_look.h"
+#include "tape/commands/name_field.h"
 
 namespace murax {
 namespace {
 
-// The dialog is laid out in dialog units of its font, "MS Sans Serif" 8 pt, whose base units on
-// a standard display are 6 x 13 pixels. They are constants: the substitute font would measure
-// differently and shift the controls.
-constexpr DialogBaseUnits kBaseUnits{6, 13};
-constexpr QRect kDialogSize = dialogUnitsToPixels(0, 0, 105, 55, kBaseUnits);
-constexpr QRect kLabelRect = dialogUnitsToPixels(10, 10, 20, 13, kBaseUnits);
-constexpr QRect kFieldRect = dialogUnitsToPixels(30, 10, 65, 13, kBaseUnits);
-constexpr QRect kSaveRect = dialogUnitsToPixels(10, 35, 40, 15, kBaseUnits);
-constexpr QRect kCancelRect = dialogUnitsToPixels(55, 35, 40, 15, kBaseUnits);
+// The controls keep the template's places in pixels: the substitute font would measure
+// differently and shift them.
+constexpr QRect kLabelRect = toQRect(properties_dialog::kLabelRect);
 
 // "MS Sans Serif" 8 pt, or the font standing in for it. The stand-ins are a little wider, and the
 // template leaves "Name:" no room to spare, so they are narrowed until that label fits again.
 QFont dialogFont()
 {
-    QFont font(QStringLiteral("MS Sans Serif"), 8);
+    QFont font(QString::fromLatin1(properties_dialog::kFont.family),
+               properties_dialog::kFont.pointSize);
     const QString widest = QStringLiteral("Name:");
     for (int stretch = 100; stretch > 70; --stretch) {
         font.setStretch(stretch);
@@ -38,17 +33,6 @@ QFont dialogFont()
             break;
     }
     return font;
-}
-
-QString fieldTextForBytes(const std::string& bytes)
-{
-    QString text;
-    text.reserve(static_cast<qsizetype>(bytes.size()));
-    for (const char byte : bytes) {
-        const char32_t c = displayCharForByte(static_cast<unsigned char>(byte));
-        text += QString::fromUcs4(&c, 1);
-    }
-    return text;
 }
 
 }  // namespace
@@ -61,7 +45,7 @@ PropertiesDialog::PropertiesDialog(Desktop& desktop, const std::string& fieldByt
     setWindowTitle(QStringLiteral("Edit properties"));
     setModal(true);
     setFont(dialogFont());
-    setFixedSize(kDialogSize.size());
+    setFixedSize(toQRect(properties_dialog::kSize).size());
 
     auto* label = new QLabel(QStringLiteral("Name:"), this);
     label->setGeometry(kLabelRect);
@@ -69,19 +53,19 @@ PropertiesDialog::PropertiesDialog(Desktop& desktop, const std::string& fieldByt
 
     field_ = new QLineEdit(this);
     field_->setObjectName(QStringLiteral("cNam"));
-    field_->setGeometry(kFieldRect);
+    field_->setGeometry(toQRect(properties_dialog::kFieldRect));
     field_->setMaxLength(static_cast<int>(maxLength));
     field_->setValidator(new ByteTextValidator(desktop, field_));
-    field_->setText(fieldTextForBytes(fieldBytes));
+    field_->setText(QString::fromStdU32String(nameFieldCharacters(fieldBytes)));
     field_->selectAll();
 
     auto* save = new QPushButton(QStringLiteral("Save"), this);
-    save->setGeometry(kSaveRect);
+    save->setGeometry(toQRect(properties_dialog::kSaveRect));
     save->setDefault(true);
     connect(save, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setGeometry(kCancelRect);
+    cancel->setGeometry(toQRect(properties_dialog::kCancelRect));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     setTabOrder(field_, save);
@@ -91,11 +75,7 @@ PropertiesDialog::PropertiesDialog(Desktop& desktop, const std::string& fieldByt
 
 std::string PropertiesDialog::nameBytes() const
 {
-    std::string bytes;
-    for (const char32_t c : field_->text().toUcs4())
-        if (const auto byte = byteForDisplayChar(c))
-            bytes += static_cast<char>(*byte);
-    return bytes;
+    return nameFieldBytes(field_->text().toStdU32String());
 }
 
 }  // namespace murax

@@ -13,9 +13,9 @@ namespace murax {
 
 class Desktop;
 
-// "Edit properties": asks for a header's new name. The field shows the name's bytes one character
-// each, through the same mapping the block list uses, so that any byte can be shown and taken
-// back unchanged. Accepted with "Save" (or Enter), rejected with "Cancel", Esc or the close box.
+// "Edit properties": asks for a header's new name in a field that keeps the name field's rules
+// (tape/commands/name_field.h). Accepted with "Save" (or Enter), rejected with "Cancel", Esc or
+// the close box.
 class PropertiesDialog : public QDialog {
     Q_OBJECT
 public:

@@ -6,14 +6,10 @@
 
 #include "app/band_gradient.h"
 #include "app/program_fonts.h"
-#include "app/window_layout.h"
+#include "app/qt_look.h"
 #include "tape/model/block_info.h"
 
 namespace murax {
-
-namespace {
-constexpr int kTextIndent = 4;
-}
 
 StatusBar::StatusBar(QWidget* parent) : QWidget(parent)
 {
@@ -43,6 +39,7 @@ void StatusBar::paintEvent(QPaintEvent*)
     painter.setPen(palette().color(QPalette::WindowText));
     painter.setBackgroundMode(Qt::TransparentMode);
     // Plain text, no mnemonics: an "&" in a path shows as itself.
+    constexpr int kTextIndent = status_bar::kTextIndent;
     painter.drawText(QRect(kTextIndent, 1, width() - kTextIndent, height() - 2),
                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text_);
 }
@@ -50,7 +47,7 @@ void StatusBar::paintEvent(QPaintEvent*)
 StatusBar* STATUSBAR(QWidget& window, const BlockList& list)
 {
     auto* bar = new StatusBar(&window);
-    bar->setGeometry(main_window::kStatusBarRect);
+    bar->setGeometry(toQRect(main_window::kStatusBarRect));
     bar->setText(QString::fromStdString(BLKINFO(list)));
     bar->show();
     return bar;

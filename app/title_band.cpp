@@ -5,27 +5,11 @@
 #include <QPainter>
 #include <QWidget>
 
-#include <array>
-
 #include "app/band_gradient.h"
-#include "app/window_layout.h"
+#include "app/qt_look.h"
 
 namespace murax {
 namespace {
-
-struct Column {
-    const char* title;
-    int width;
-};
-
-// The widths add up to the window's 446 pixels. "Length" keeps two trailing spaces, which move it
-// left of the centre, over the right-aligned numbers.
-constexpr std::array<Column, 4> kColumns{{
-    {"Name", 100},
-    {"Type", 150},
-    {"Start", 90},
-    {"Length  ", 106},
-}};
 
 // Coordinates below name pixel positions, edges included: a frame with left edge 0 and right edge
 // 100 covers the columns 0 to 100.
@@ -43,21 +27,22 @@ void drawFrame(QPainter& painter, int left, int top, int right, int bottom,
 void TITOLI(const QWidget& window, QPainter& painter)
 {
     using namespace main_window;
+    const QColor black = toQColor(kBlack);
     painter.save();
     paintBandGradient(painter,
                       QRect(0, kBandTop, window.width(), kBandBottom - kBandTop + 1));
 
     painter.setFont(window.font());
     painter.setBackgroundMode(Qt::TransparentMode);
-    painter.setPen(Qt::black);
+    painter.setPen(black);
     const QColor highlight = window.palette().color(QPalette::Light);
     const QColor shadow = window.palette().color(QPalette::Dark);
 
     int right = 0;
-    for (const Column& column : kColumns) {
+    for (const title_band::Column& column : title_band::kColumns) {
         const int left = right == 0 ? 0 : right + 1;
         right += column.width;
-        drawFrame(painter, left - 1, kBandTop, right, kBandBottom, Qt::black, Qt::black);
+        drawFrame(painter, left - 1, kBandTop, right, kBandBottom, black, black);
         drawFrame(painter, left, kBandTop + 1, right - 1, kBandBottom - 1, highlight, shadow);
         // Drawn as plain text: an "&" shows as itself.
         painter.drawText(QRect(left, kBandTop + 1, right - left, kBandBottom - kBandTop - 1),

@@ -12,29 +12,14 @@
 
 #include <utility>
 
+#include "app/qt_look.h"
 #include "app/resource_images.h"
 #include "app/toolbar_menus.h"
-#include "seam/desktop_services.h"
 
 namespace murax {
 namespace {
 
-constexpr int kCellWidth = 30;
-constexpr int kCellHeight = 31;
-constexpr int kDropDownWidth = 13;  // the part right of the bitmap on a button with a menu
-constexpr int kGroupGap = 8;
-// The bar's bottom border runs along the row below the cells; its top and left lines would lie
-// above and left of the window's client area, so they are never seen.
-constexpr int kBarHeight = kCellHeight + 1;
-constexpr QPoint kBitmapOffset{1, 4};
-// The drop-down triangle's upper-left corner, counted back from the button's right edge.
-constexpr int kArrowInsetFromRight = 9;
-constexpr int kArrowWidth = 5;
-constexpr int kArrowHeight = 3;
-
-const QColor kBackground(244, 244, 245);
-const QColor kHoverFill(145, 201, 247);
-const QColor kDivider(192, 192, 192);
+using namespace toolbar;
 
 const ToolbarButtonLook& look(int index)
 {
@@ -54,7 +39,7 @@ Toolbar::Toolbar(AppContext& app, CommandRunner run, QWidget* parent)
 
     for (const ToolbarButtonLook& button : toolbarButtonLooks()) {
         bitmaps_.push_back(toolbarBitmap(QString::fromLatin1(button.bitmap)));
-        menus_.push_back(toolbarMenu(button.button, run_, this));
+        menus_.push_back(commandMenu(toolbarMenuEntries(button.button), this));
     }
 
     setGeometry(0, 0, parent != nullptr ? parent->width() : 0, kBarHeight);
@@ -109,8 +94,8 @@ bool Toolbar::eventFilter(QObject* watched, QEvent* event)
 void Toolbar::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), kBackground);
-    painter.fillRect(0, kCellHeight, width(), 1, Qt::black);
+    painter.fillRect(rect(), toQColor(kBackground));
+    painter.fillRect(0, kCellHeight, width(), 1, toQColor(kBorder));
     for (int i = 0; i < buttonCount(); ++i)
         paintButton(painter, i);
 }
@@ -120,20 +105,21 @@ void Toolbar::paintButton(QPainter& painter, int index) const
     const QRect button = buttonRect(index);
     const bool hasMenu = menus_[index] != nullptr;
     if (index == hovered_) {
-        painter.fillRect(button, kHoverFill);
+        painter.fillRect(button, toQColor(kHoverFill));
         if (hasMenu) {
             const int dropDownLeft = button.left() + kCellWidth;
-            painter.fillRect(dropDownLeft, button.top(), 1, button.height(), kDivider);
-            painter.fillRect(dropDownLeft + 1, button.top(), 1, button.height(), Qt::white);
-            painter.fillRect(button.right(), button.top(), 1, button.height(), kDivider);
+            painter.fillRect(dropDownLeft, button.top(), 1, button.height(), toQColor(kDivider));
+            painter.fillRect(dropDownLeft + 1, button.top(), 1, button.height(),
+                             toQColor(kDividerLight));
+            painter.fillRect(button.right(), button.top(), 1, button.height(), toQColor(kDivider));
         }
     }
-    painter.drawPixmap(button.topLeft() + kBitmapOffset, bitmaps_[index]);
+    painter.drawPixmap(button.topLeft() + QPoint(kBitmapLeft, kBitmapTop), bitmaps_[index]);
     if (hasMenu) {
         const int left = button.left() + button.width() - kArrowInsetFromRight;
         const int top = button.top() + button.height() / 2;
         for (int row = 0; row < kArrowHeight; ++row)
-            painter.fillRect(left + row, top + row, kArrowWidth - 2 * row, 1, Qt::black);
+            painter.fillRect(left + row, top + row, kArrowWidth - 2 * row, 1, toQColor(kArrow));
     }
 }
 
@@ -172,21 +158,19 @@ void Toolbar::leaveEvent(QEvent*)
 
 void Toolbar::activate(int index)
 {
-    // While a command is still under way (the hex editor's wait keeps the window responsive), a
-    // click starts nothing, and a menu whose entries could not run does not open either.
-    if (app_.commandRunning()) {
-        app_.desktop().beep();
-        return;
-    }
     // A command may run a dialog or a menu of its own for as long as the user likes; the bar must
     // not assume it is still there, nor that the pointer is where it was, when it returns.
     const QPointer<Toolbar> alive(this);
-    if (QMenu* menu = menus_[index]) {
-        const QRect button = buttonRect(index);
-        showPopupMenu(*menu, mapToGlobal(QPoint(button.left(), button.top() + button.height())));
-    } else if (const Command* command = directCommandOf(look(index).button)) {
-        run_(*command);
-    }
+    const QRect button = buttonRect(index);
+    QMenu* menu = menus_[index];
+    clickToolbarButton(
+        app_, look(index).button,
+        [this, menu, button]() -> const Command* {
+            if (menu == nullptr)
+                return nullptr;
+            return chooseFromMenu(*menu, mapToGlobal(QPoint(button.left(), button.bottom() + 1)));
+        },
+        run_);
     if (alive)
         followPointer();
 }

@@ -10,6 +10,7 @@
 
 #include "app/toolbar_menus.h"
 #include "seam/app_context.h"
+#include "tape/commands/command_table.h"
 
 class QMenu;
 
@@ -17,8 +18,8 @@ namespace murax {
 
 // The main window's command bar: the painted bitmap buttons of the command table, in groups along
 // the top of the client area. A button runs its command when clicked, or, when its commands are
-// menu entries (Add, Save and Edit), shows their popup menu wherever on the button the click falls. The buttons never take the focus, which stays in the
-// block list.
+// menu entries (Add, Save and Edit), shows their popup menu wherever on the button the click
+// falls. The buttons never take the focus, which stays in the block list.
 class Toolbar : public QWidget {
     Q_OBJECT
 public:
@@ -30,6 +31,7 @@ public:
     int buttonCount() const { return static_cast<int>(bitmaps_.size()); }
     // The button's rectangle in the bar's coordinates; index 0 is the leftmost.
     QRect buttonRect(int index) const;
+    QRect buttonRect(ToolbarButton button) const { return buttonRect(toolbarIndexOf(button)); }
     // The button at `position`, or -1 over the bar beside the buttons.
     int buttonAt(const QPoint& position) const;
     // The button under the mouse pointer, drawn with the hover fill; -1 when none.

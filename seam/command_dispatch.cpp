@@ -49,13 +49,19 @@ void reportEscaped(const ErrorRecord& record)
 bool dispatchCommand(AppContext& app, const std::function<void()>& command,
                      std::source_location where)
 {
-    if (app.commandRunning()) {
-        // Refused, but not in silence: the user pressed something and nothing happens.
-        app.desktop().beep();
+    if (refusedWhileACommandRuns(app))
         return false;
-    }
     RunningFlag flag(app);
     runReportingErrors(command, where);
+    return true;
+}
+
+bool refusedWhileACommandRuns(AppContext& app)
+{
+    if (!app.commandRunning())
+        return false;
+    // Refused, but not in silence: the user pressed something and nothing happens.
+    app.desktop().beep();
     return true;
 }
 

@@ -20,6 +20,11 @@ namespace murax {
 bool dispatchCommand(AppContext& app, const std::function<void()>& command,
                      std::source_location where = std::source_location::current());
 
+// True, after a beep, while a command started through dispatchCommand runs: then nothing else
+// may start, and the window refuses what would pull the list from under the command (closing, a
+// toolbar button's menu). False, and silent, otherwise.
+bool refusedWhileACommandRuns(AppContext& app);
+
 // The catch of the dispatch point alone, for the work that runs outside the window's commands
 // (the start-up load, the question at exit): an abandonment comes to rest quietly, anything else
 // reaches the handler as a record.

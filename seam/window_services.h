@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "seam/app_context.h"
 #include "seam/display_line.h"
+#include "seam/png_encoder.h"
 
 namespace murax {
 
@@ -51,9 +51,8 @@ public:
     // Opens the viewer, a window of its own beside this one, on the current entry, or brings
     // it to the front; while it stays open it follows the current row.
     virtual void showEntryViewer() = 0;
-    // A picture as the bytes of a PNG file: `width` x `height` pixels, row by row from the top,
-    // four bytes each (red, green, blue, alpha). Empty when it cannot be encoded.
-    virtual std::string encodePng(int width, int height, const std::vector<std::uint8_t>& rgba) = 0;
+    // The platform's way of making a picture into a PNG file.
+    virtual PngEncoder& pngEncoder() = 0;
 };
 
 // The window title: the program's name and the project's version, which the build gives.

@@ -69,6 +69,12 @@ void emptyAndRemoveTemporaryFolder(const std::wstring& folder, DWORD attributes)
 
 std::string tempFolder()
 {
+    // TEMP first, as on every system: GetTempPathW alone would take TMP before it.
+    wchar_t variable[MAX_PATH * 4];
+    const DWORD set =
+        GetEnvironmentVariableW(L"TEMP", variable, static_cast<DWORD>(std::size(variable)));
+    if (set > 0 && set < std::size(variable))
+        return utf8Text(variable, set);
     wchar_t path[MAX_PATH + 1];
     const DWORD length = GetTempPathW(static_cast<DWORD>(std::size(path)), path);
     if (length == 0 || length > MAX_PATH)

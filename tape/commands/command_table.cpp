@@ -91,6 +91,14 @@ std::span<const ToolbarButtonLook> toolbarButtonLooks()
     return kButtons;
 }
 
+int toolbarIndexOf(ToolbarButton button)
+{
+    for (std::size_t i = 0; i < std::size(kButtons); ++i)
+        if (kButtons[i].button == button)
+            return static_cast<int>(i);
+    return -1;
+}
+
 KeyMatch commandForKey(const KeyPress& key)
 {
     for (const Command& command : kCommands)
@@ -111,6 +119,9 @@ const Command* doubleClickCommand()
 
 const Command* directCommandOf(ToolbarButton button)
 {
+    // The commands that no button starts (Inspect, Undo...) are no button's.
+    if (button == ToolbarButton::None)
+        return nullptr;
     for (const Command& command : kCommands)
         if (command.button == button && command.menuEntry == nullptr)
             return &command;

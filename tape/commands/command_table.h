@@ -50,6 +50,8 @@ struct ToolbarButtonLook {
 
 std::span<const Command> commandTable();                // every command, in key-matching order
 std::span<const ToolbarButtonLook> toolbarButtonLooks();  // the toolbar's buttons, left to right
+// The button's place on the toolbar, from 0 at the left; -1 for a button the toolbar lacks.
+int toolbarIndexOf(ToolbarButton button);
 
 // The first command with a binding of the pressed key whose modifiers were down with it, and that
 // binding.

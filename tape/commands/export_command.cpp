@@ -21,14 +21,6 @@ bool endsWithNoCase(std::string_view name, std::string_view suffix)
            && equalsIgnoringAsciiCase(name.substr(name.size() - suffix.size()), suffix);
 }
 
-std::string listingText(const std::vector<std::string>& lines)
-{
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + '\n';
-    return text;
-}
-
 }  // namespace
 
 ExportForm exportFormFor(std::string_view entry, std::string_view fileName)
@@ -79,11 +71,11 @@ void exportCommand(Window& window, BlockList& list)
         bytes = entryData(entry);
         break;
     case ExportForm::BasicListing:
-        bytes = listingText(*programListing(entry));
+        bytes = linesAsText(*programListing(entry));
         break;
     case ExportForm::ScreenPng: {
         const ScreenPicture picture = *entryScreen(entry);
-        bytes = window.encodePng(kScreenWidth, kScreenHeight, picture.rgba);
+        bytes = window.pngEncoder().encode(kScreenWidth, kScreenHeight, picture.rgba);
         if (bytes.empty()) {
             POPMSG(window.app(), "The screen could not be made into a PNG picture.", MessageKind::Inform);
             return;

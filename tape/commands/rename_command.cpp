@@ -3,6 +3,7 @@
 #include "tape/commands/rename_command.h"
 
 #include "tape/commands/block_list_box.h"
+#include "tape/commands/name_field.h"
 #include "tape/model/undo_step.h"
 
 namespace murax {
@@ -21,13 +22,6 @@ bool isStandardHeader(const std::string& entry)
 }
 
 }  // namespace
-
-std::string nameFieldText(std::string_view name)
-{
-    name = name.substr(0, name.find('\0'));
-    const auto last = name.find_last_not_of(' ');
-    return std::string(last == std::string_view::npos ? std::string_view() : name.substr(0, last + 1));
-}
 
 void MODIFICA(Window& window, BlockList& list)
 {

@@ -2,9 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <string>
-#include <string_view>
-
 #include "seam/window_services.h"
 #include "tape/model/block_list.h"
 
@@ -13,8 +10,5 @@ namespace murax {
 // The block properties command: renames the header entry at the current position through the
 // "Edit properties" dialog, recomputing the header's checksum.
 void MODIFICA(Window& window, BlockList& list);  // rename a header
-
-// The text the name field opens with: the name up to its first 0x00 byte, trailing spaces removed.
-std::string nameFieldText(std::string_view name);
 
 }  // namespace murax

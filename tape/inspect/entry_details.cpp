@@ -42,6 +42,16 @@ std::optional<ScreenPicture> entryScreen(std::string_view entry)
     return decodeScreen(entryData(entry));
 }
 
+std::string linesAsText(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += '\n';
+    }
+    return text;
+}
+
 EntryDetails detailsOfEntry(std::string_view entry)
 {
     EntryDetails details;

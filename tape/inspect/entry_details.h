@@ -38,4 +38,7 @@ std::optional<std::vector<std::string>> programListing(std::string_view entry);
 // The screen of a bytes entry whose data is screen memory; nothing for any other entry.
 std::optional<ScreenPicture> entryScreen(std::string_view entry);
 
+// Lines as one text, each ended by '\n', as the viewer shows a listing and Export writes it.
+std::string linesAsText(const std::vector<std::string>& lines);
+
 }  // namespace murax

@@ -8,10 +8,10 @@
 #include <QMenu>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -22,6 +22,7 @@
 #include "app/main_window.h"
 #include "tape/model/block_list.h"
 #include "tape/model/tape_loading.h"
+#include "tests/support/helpers/scratch_folder.h"
 #include "tests/support/helpers/tape_builder.h"
 
 namespace murax::testing {
@@ -29,22 +30,15 @@ namespace murax::testing {
 // A scratch folder of its own, which is the current directory for as long as the object lives.
 class ScratchCurrentDirectory {
 public:
-    ScratchCurrentDirectory()
-        : original_(QDir::currentPath()), entered_(dir_.isValid() && QDir::setCurrent(dir_.path()))
-    {
-    }
-    ~ScratchCurrentDirectory() { QDir::setCurrent(original_); }
-    ScratchCurrentDirectory(const ScratchCurrentDirectory&) = delete;
-    ScratchCurrentDirectory& operator=(const ScratchCurrentDirectory&) = delete;
+    ScratchCurrentDirectory() : inside_(folder_.path()) {}
 
-    bool isValid() const { return entered_; }
-    QString path() const { return dir_.path(); }
-    QString filePath(const QString& name) const { return dir_.filePath(name); }
+    bool isValid() const { return std::filesystem::equivalent(std::filesystem::current_path(), folder_.path()); }
+    QString path() const { return QFile::decodeName(folder_.path().c_str()); }
+    QString filePath(const QString& name) const { return QDir(path()).filePath(name); }
 
 private:
-    QString original_;
-    QTemporaryDir dir_;
-    bool entered_;
+    ScratchFolder folder_;
+    CurrentDirectory inside_;
 };
 
 inline bool writeBytes(const QString& path, const std::string& bytes)

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/block_line_delegate.h"
+#include "seam/window_look.h"
 #include "app/block_list_model.h"
 #include "app/block_list_view.h"
 #include "app/program_fonts.h"
@@ -39,6 +39,7 @@ private slots:
     void reloadLeavesNoSelectionNoCurrentRowAndTheTopInView();
     void selectAddsToTheSelectionAndMovesTheCurrentRow();
     void selectScrollsTheRowIntoView();
+    void theRowArithmeticAgreesWithTheViewsOwnRows();
     void scrollBarIsDisabledWhileEveryRowFits();
     void rowsCannotBeEdited();
     void eachCharacterSitsInItsOwnCell();
@@ -169,6 +170,31 @@ void BlockListViewTest::selectScrollsTheRowIntoView()
     QVERIFY(view.viewport()->rect().contains(row));
 }
 
+void BlockListViewTest::theRowArithmeticAgreesWithTheViewsOwnRows()
+{
+    // Where a drag is and where a drop lands are worked out from the rows' height and the first
+    // row's place; they must find the rows the view itself finds, scrolled or not.
+    DisplayLines lines = numberedLines(1000);
+    BlockListView view(lines, nullptr);
+    QVERIFY(shown(view, 528));
+    for (const int scrolledTo : {1, 500, 1000}) {
+        view.select(scrolledTo);
+        const RowGeometry rows = view.rowGeometry();
+        QCOMPARE(rows.visibleHeight, view.viewport()->height());
+        for (int y = 0; y < view.viewport()->height(); ++y) {
+            const QModelIndex index = view.indexAt(QPoint(1, y));
+            QCOMPARE(rows.rowAt(y), index.isValid() ? index.row() : -1);
+            if (index.isValid())
+                QCOMPARE(rows.dropLineY(index.row() + 1), view.visualRect(index).top());
+        }
+    }
+    // Below the last row of a short list there is no row.
+    lines = numberedLines(3);
+    view.reload(lines);
+    QCOMPARE(view.rowGeometry().rowAt(100), -1);
+    QVERIFY(!view.indexAt(QPoint(1, 100)).isValid());
+}
+
 void BlockListViewTest::scrollBarIsDisabledWhileEveryRowFits()
 {
     DisplayLines lines = numberedLines(3);
@@ -219,7 +245,7 @@ void BlockListViewTest::eachCharacterSitsInItsOwnCell()
                 return true;
         return false;
     };
-    constexpr int margin = BlockLineDelegate::kLeftMargin;
+    constexpr int margin = block_list::kLeftMargin;
     for (int x = 0; x < image.width(); ++x) {
         const bool insideCell0 = x >= margin - 1 && x <= margin + 8;
         const bool insideCell9 = x >= margin + 72 - 1 && x <= margin + 80;

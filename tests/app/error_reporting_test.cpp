@@ -28,6 +28,7 @@
 #include "tests/app/main_window_watch.h"
 #include "tests/app/window_test_fixture.h"
 #include "tests/fakes/fake_desktop.h"
+#include "window/program_run.h"
 
 using namespace murax;
 using murax::testing::bytesOf;
@@ -39,7 +40,6 @@ namespace {
 // Names the tape that the test program, started again as a child, runs MAIN on.
 constexpr const char* kChildTapeVariable = "MURAX_ERROR_REPORTING_CHILD_TAPE";
 
-constexpr int kSaveButton = 2;
 constexpr int kSaveAsEntry = 1;
 
 // The scripted desktop, with an open dialog that can be made to fail the way no command expects,
@@ -113,7 +113,7 @@ int runProgramThatBreaks(const std::string& tape)
     testing::MainWindowWatch watch([&desktop](MainWindow& window) {
         editThenBreakACommand(window, desktop, false);
     });
-    MAIN(app, &tape);
+    MAIN(app, &tape, [&app](BlockList& list) { runMainWindow(app, list); });
     std::printf("MAIN returned\n");
     return 3;
 }
@@ -224,7 +224,8 @@ void ErrorReportingTest::aSaveAsIntoAVanishedFolderIsReportedAndNothingMoves()
         chosen = true;
     });
     Toolbar& bar = *window_->toolbar();
-    QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.buttonRect(kSaveButton).center());
+    const QPoint save = bar.buttonRect(murax::ToolbarButton::Save).center();
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, save);
     QVERIFY(chosen);
 
     QCOMPARE(fake_.messages.size(), std::size_t{1});
@@ -261,7 +262,7 @@ void ErrorReportingTest::anExceptionInACommandEndsTheProgramWithTheReport()
         editThenBreakACommand(window, fake_, undoTheEdit);
     });
     const std::string argument = bytesOf(path);
-    MAIN(app_, &argument);
+    MAIN(app_, &argument, [this](BlockList& list) { runMainWindow(app_, list); });
 
     QVERIFY(watch.acted);
     QCOMPARE(exitStatuses_, std::vector<int>{0});
@@ -335,7 +336,7 @@ void ErrorReportingTest::aFailedSaveAtExitTellsWhereTheEditsWent()
     });
     // Delete: Yes; save at exit: Yes; both messages: OK.
     const std::string argument = bytesOf(path);
-    MAIN(app_, &argument);
+    MAIN(app_, &argument, [this](BlockList& list) { runMainWindow(app_, list); });
 
     QVERIFY(watch.acted);
     QVERIFY(exitStatuses_.empty());
@@ -386,7 +387,7 @@ void ErrorReportingTest::aTapeLargerThanMemoryIsRefusedWithAMessageAtStart()
         QSKIP("this file system takes no sparse file of 1 TiB");
     file.close();
     const std::string argument = bytesOf(path);
-    MAIN(app_, &argument);
+    MAIN(app_, &argument, [this](BlockList& list) { runMainWindow(app_, list); });
     QVERIFY(exitStatuses_.empty());
     QCOMPARE(fake_.messages.size(), std::size_t{1});
     QCOMPARE(fake_.messages[0].kind, 1);

@@ -9,7 +9,7 @@
 
 #include <memory>
 
-#include "app/block_line_delegate.h"
+#include "seam/window_look.h"
 #include "app/block_list_view.h"
 #include "app/main_window.h"
 #include "app/properties_dialog.h"
@@ -278,21 +278,20 @@ void MainWindowTest::toolbarButtonsRunTheirCommandsOnThisWindow()
     openWindow(testing::headerEntry("a") + testing::headerEntry("b") + testing::headerEntry("c"));
     const DisplayLines original = list_.lines();
     Toolbar& toolbar = *window_->toolbar();
-    auto click = [&toolbar](int button) {
+    auto click = [&toolbar](ToolbarButton button) {
         QTest::mouseClick(&toolbar, Qt::LeftButton, {}, toolbar.buttonRect(button).center());
     };
-    constexpr int kDelete = 3, kMoveDown = 5, kRun = 7;
 
-    click(kMoveDown);
+    click(ToolbarButton::MoveDown);
     QCOMPARE(list_.lines(), (DisplayLines{original[1], original[0], original[2]}));
     QCOMPARE(view().selectedPositions(), std::vector<int>{2});
 
     fake_.messageAnswers = {Desktop::Yes};
-    click(kDelete);
+    click(ToolbarButton::Delete);
     QCOMPARE(list_.lines(), (DisplayLines{original[1], original[2]}));
     QVERIFY(window_->statusBar()->text().startsWith("Blocks: 2 "));
 
-    click(kRun);
+    click(ToolbarButton::Run);
     QCOMPARE(fake_.opened, std::vector<std::string>{list_.currentFile});
     QVERIFY(view().hasFocus());
 }
@@ -380,7 +379,7 @@ void MainWindowTest::everyByteShowsInOneCellOfTheListFont()
     const QColor base = view().palette().color(QPalette::Base);
     auto inkOf = [&](int byte) {
         const QRect row = view().visualRect(view().model()->index(byte / 10, 0));
-        const int left = row.left() + BlockLineDelegate::kLeftMargin + byte % 10 * 8;
+        const int left = row.left() + block_list::kLeftMargin + byte % 10 * 8;
         int ink = 0;
         for (int y = row.top(); y <= row.bottom(); ++y)
             for (int x = left; x < left + 8; ++x)

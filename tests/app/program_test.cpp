@@ -12,6 +12,7 @@
 #include "tests/app/app_test_support.h"
 #include "tests/app/main_window_watch.h"
 #include "tests/app/window_test_fixture.h"
+#include "window/program_run.h"
 
 using namespace murax;
 
@@ -47,7 +48,7 @@ void ProgramTest::cleanup()
 void ProgramTest::cancelledOpenDialogEndsWithoutAWindow()
 {
     testing::MainWindowWatch watch([](MainWindow& window) { window.reject(); });
-    MAIN(app_, nullptr);
+    MAIN(app_, nullptr, [this](BlockList& list) { runMainWindow(app_, list); });
     QVERIFY(!watch.shown);
     QCOMPARE(fake_.events, std::vector<std::string>{"open: Select a TAP file to open"});
 }
@@ -56,7 +57,7 @@ void ProgramTest::missingFileIsReportedAndEndsWithoutAWindow()
 {
     testing::MainWindowWatch watch([](MainWindow& window) { window.reject(); });
     const std::string argument = "nothing-here";
-    MAIN(app_, &argument);
+    MAIN(app_, &argument, [this](BlockList& list) { runMainWindow(app_, list); });
     QVERIFY(!watch.shown);
     QCOMPARE(fake_.messages.size(), std::size_t{1});
     QCOMPARE(fake_.messages[0].kind, 1);
@@ -71,7 +72,7 @@ void ProgramTest::tzxTapeIsRefusedUntouchedAndEndsWithoutAWindow()
     const std::string tape = std::string("ZXTape!\x1A\x01\x14", 10) + "\x30\x04text";
     QVERIFY(testing::writeBytes(dir_->filePath("game.tzx"), tape));
     const std::string argument = "game.tzx";
-    MAIN(app_, &argument);
+    MAIN(app_, &argument, [this](BlockList& list) { runMainWindow(app_, list); });
     QVERIFY(!watch.shown);
     QCOMPARE(fake_.messages.size(), std::size_t{1});
     QVERIFY(fake_.messages[0].text.find("is a TZX tape, not a TAP file.") != std::string::npos);
@@ -97,7 +98,7 @@ void ProgramTest::editedTapeIsOfferedForSavingAfterTheWindowCloses()
     });
     // Started with a name without extension, relative to the current directory.
     const std::string argument = "game";
-    MAIN(app_, &argument);
+    MAIN(app_, &argument, [this](BlockList& list) { runMainWindow(app_, list); });
 
     QVERIFY(watch.acted);
     QVERIFY(questionAfterClose);

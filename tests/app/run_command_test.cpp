@@ -33,8 +33,7 @@ using murax::testing::whenMenuOpens;
 
 namespace {
 
-enum Button { OpenButton, AddButton, SaveButton, DeleteButton, MoveUpButton, MoveDownButton,
-              EditButton, RunButton };
+using Button = murax::ToolbarButton;
 
 // Sets environment variables for the processes the test starts and puts the old values back.
 class EnvironmentChange {
@@ -153,7 +152,7 @@ void RunCommandTest::f11AndTheRunButtonHandOverTheFileAsStoredWithoutSavingIt()
 
     QTest::keyClick(&view(), Qt::Key_F11);
     QCOMPARE(fake_.opened, std::vector<std::string>{bytesOf(path)});
-    click(RunButton);
+    click(Button::Run);
     QCOMPARE(fake_.opened, (std::vector<std::string>{bytesOf(path), bytesOf(path)}));
 
     // Nothing was saved or asked: the other program sees the file as stored, and the edit is
@@ -179,18 +178,18 @@ void RunCommandTest::runFollowsTheCurrentFileThroughOpenAndSaveAs()
     fake_.openAnswers = {"second"};
     QTest::keyClick(&view(), Qt::Key_F2);
     QCOMPARE(list_.currentFile, bytesOf(second));
-    click(RunButton);
+    click(Button::Run);
     QCOMPARE(fake_.opened, std::vector<std::string>{bytesOf(second)});
 
     constexpr int kSaveAsEntry = 1;
     const QString copy = dir_->filePath("copy.tap");
     fake_.saveAnswers = {bytesOf(dir_->filePath("copy"))};
-    chooseFromMenu(SaveButton, kSaveAsEntry);
+    chooseFromMenu(Button::Save, kSaveAsEntry);
     QCOMPARE(contentsOf(copy).toStdString(), secondTape);
     QCOMPARE(list_.currentFile, bytesOf(copy));
 
     QTest::keyClick(&view(), Qt::Key_F11);
-    click(RunButton);
+    click(Button::Run);
     QCOMPARE(fake_.opened,
              (std::vector<std::string>{bytesOf(second), bytesOf(copy), bytesOf(copy)}));
     QVERIFY(fake_.messages.empty());
@@ -205,7 +204,7 @@ void RunCommandTest::keysReachTheListAfterToolbarCommandsWithoutAClick()
     const std::vector<std::string> entries = list_.entries();
 
     // After a plain button.
-    click(MoveDownButton);
+    click(Button::MoveDown);
     QCOMPARE(list_.lines(), (DisplayLines{original[1], original[0], original[2]}));
     typeKey(Qt::Key_Down, Qt::ControlModifier);
     QCOMPARE(list_.lines(), (DisplayLines{original[1], original[2], original[0]}));
@@ -213,13 +212,13 @@ void RunCommandTest::keysReachTheListAfterToolbarCommandsWithoutAClick()
 
     // After a menu entry.
     constexpr int kSaveEntry = 0;
-    chooseFromMenu(SaveButton, kSaveEntry);
+    chooseFromMenu(Button::Save, kSaveEntry);
     QCOMPARE(contentsOf(path).toStdString(), entries[1] + entries[2] + entries[0]);
     typeKey(Qt::Key_Up, Qt::ControlModifier);
     QCOMPARE(list_.lines(), (DisplayLines{original[1], original[0], original[2]}));
 
     // After Run.
-    click(RunButton);
+    click(Button::Run);
     QCOMPARE(fake_.opened.size(), std::size_t{1});
     typeKey(Qt::Key_Up, Qt::ControlModifier);
     QCOMPARE(list_.lines(), original);
@@ -227,7 +226,7 @@ void RunCommandTest::keysReachTheListAfterToolbarCommandsWithoutAClick()
 
     // After a menu closed with Esc.
     whenMenuOpens([](QMenu& menu) { QTest::keyClick(&menu, Qt::Key_Escape); });
-    click(EditButton);
+    click(Button::Edit);
     fake_.messageAnswers = {Desktop::No};
     typeKey(Qt::Key_Delete);
     QCOMPARE(fake_.messages.size(), std::size_t{1});

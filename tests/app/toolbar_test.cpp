@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/qt_look.h"
 #include "app/toolbar.h"
 #include "seam/app_context.h"
 #include "seam/command_dispatch.h"
@@ -25,11 +26,21 @@ using murax::testing::whenMenuOpens;
 
 namespace {
 
-const QColor kBackground(244, 244, 245);
-const QColor kHoverFill(145, 201, 247);
-const QColor kDivider(192, 192, 192);
+const QColor kBackground = murax::toQColor(murax::toolbar::kBackground);
+const QColor kHoverFill = murax::toQColor(murax::toolbar::kHoverFill);
+const QColor kDivider = murax::toQColor(murax::toolbar::kDivider);
 
-enum Button { Open, Add, Save, Delete, MoveUp, MoveDown, Edit, Run };
+// The buttons' places on the bar, as the command table orders them.
+using murax::ToolbarButton;
+using murax::toolbarIndexOf;
+const int Open = toolbarIndexOf(ToolbarButton::Open);
+const int Add = toolbarIndexOf(ToolbarButton::Add);
+const int Save = toolbarIndexOf(ToolbarButton::Save);
+const int Delete = toolbarIndexOf(ToolbarButton::Delete);
+const int MoveUp = toolbarIndexOf(ToolbarButton::MoveUp);
+const int MoveDown = toolbarIndexOf(ToolbarButton::MoveDown);
+const int Edit = toolbarIndexOf(ToolbarButton::Edit);
+const int Run = toolbarIndexOf(ToolbarButton::Run);
 
 }  // namespace
 
@@ -123,14 +134,22 @@ private slots:
     void sitsAlongTheTopWithItsButtonsInThreeGroups()
     {
         QCOMPARE(bar_->geometry(), QRect(0, 0, 446, 32));
-        const std::vector<QRect> expected{
-            {0, 0, 30, 31},   {30, 0, 43, 31},  {73, 0, 43, 31},  {116, 0, 30, 31},
-            {154, 0, 30, 31}, {184, 0, 30, 31}, {214, 0, 43, 31}, {265, 0, 30, 31},
-        };
-        for (int i = 0; i < bar_->buttonCount(); ++i)
-            QCOMPARE(bar_->buttonRect(i), expected[i]);
-        QCOMPARE(bar_->buttonAt(QPoint(150, 10)), -1);  // the gap before the second group
-        QCOMPARE(bar_->buttonAt(QPoint(260, 10)), -1);  // the gap before Run
+        // Cells of 30 pixels, 43 with a menu's drop-down part, one after the other from the left
+        // edge, with 8 pixels before each group after the first.
+        const auto looks = murax::toolbarButtonLooks();
+        QCOMPARE(bar_->buttonCount(), int(looks.size()));
+        int x = 0;
+        for (int i = 0; i < bar_->buttonCount(); ++i) {
+            if (looks[i].startsGroup)
+                x += 8;
+            const int width = murax::directCommandOf(looks[i].button) ? 30 : 43;
+            QCOMPARE(bar_->buttonRect(i), QRect(x, 0, width, 31));
+            x += width;
+        }
+        QCOMPARE(bar_->buttonRect(Open), QRect(0, 0, 30, 31));
+        QCOMPARE(bar_->buttonRect(Add), QRect(30, 0, 43, 31));
+        QCOMPARE(bar_->buttonAt(QPoint(bar_->buttonRect(MoveUp).left() - 4, 10)), -1);  // a gap
+        QCOMPARE(bar_->buttonAt(QPoint(bar_->buttonRect(Run).left() - 4, 10)), -1);
         QCOMPARE(bar_->buttonAt(QPoint(20, 31)), -1);   // the border row below the cells
 
         window_->setFixedSize(500, 602);
@@ -140,8 +159,9 @@ private slots:
     void paintsBackgroundBorderArrowsAndPictures()
     {
         const QImage image = bar_->grab().toImage();
-        QCOMPARE(image.pixelColor(320, 10), kBackground);
-        QCOMPARE(image.pixelColor(150, 10), kBackground);
+        QCOMPARE(image.pixelColor(bar_->buttonRect(bar_->buttonCount() - 1).right() + 20, 10),
+                 kBackground);
+        QCOMPARE(image.pixelColor(bar_->buttonRect(MoveUp).left() - 4, 10), kBackground);
         for (int x : {0, 200, 445})
             QCOMPARE(image.pixelColor(x, 31), QColor(Qt::black));
         // The drop-down triangle, its upper-left corner 9 pixels left of the right edge on row 15.
@@ -183,10 +203,11 @@ private slots:
         // The edges of a cell belong to its button. (QTest takes the point (0, 0) for "the
         // middle of the widget", so the top-left corner is left out.)
         ran_.clear();
-        QTest::mouseClick(bar_, Qt::LeftButton, {}, QPoint(0, 1));
-        QTest::mouseClick(bar_, Qt::LeftButton, {}, QPoint(29, 30));
-        QTest::mouseClick(bar_, Qt::LeftButton, {}, QPoint(265, 15));
-        QTest::mouseClick(bar_, Qt::LeftButton, {}, QPoint(294, 15));
+        const QRect open = bar_->buttonRect(Open), run = bar_->buttonRect(Run);
+        QTest::mouseClick(bar_, Qt::LeftButton, {}, QPoint(open.left(), open.top() + 1));
+        QTest::mouseClick(bar_, Qt::LeftButton, {}, open.bottomRight());
+        QTest::mouseClick(bar_, Qt::LeftButton, {}, QPoint(run.left(), 15));
+        QTest::mouseClick(bar_, Qt::LeftButton, {}, QPoint(run.right(), 15));
         QCOMPARE(ran_, (std::vector<std::string>{"Open", "Open", "Run", "Run"}));
     }
 
@@ -194,7 +215,11 @@ private slots:
     {
         // A menu wrongly opened by one of these clicks fails the test instead of blocking it.
         murax::testing::UnexpectedWindowWatch watch;
-        for (QPoint beside : {QPoint(150, 15), QPoint(260, 15), QPoint(295, 15), QPoint(400, 5),
+        // In the gaps before the groups, right of the last button, on the border row.
+        const int last = bar_->buttonCount() - 1;
+        for (QPoint beside : {QPoint(bar_->buttonRect(MoveUp).left() - 4, 15),
+                              QPoint(bar_->buttonRect(Run).left() - 4, 15),
+                              QPoint(bar_->buttonRect(last).right() + 1, 15), QPoint(400, 5),
                               QPoint(15, 31)}) {
             QTest::mouseClick(bar_, Qt::LeftButton, {}, beside);
             QTest::mouseDClick(bar_, Qt::LeftButton, {}, beside);
@@ -333,16 +358,17 @@ private slots:
 
     void showsEachButtonsTooltip()
     {
-        const QStringList texts{"Open (F2)...",      "Add...",
-                                "Save...",           "Delete (DEL)",
-                                "Move up (CTRL+UP)", "Move down (CTRL+DOWN)",
-                                "Edit...",           "Run (F11)"};
-        for (int button = 0; button < bar_->buttonCount(); ++button) {
+        const std::vector<std::pair<int, QString>> texts{
+            {Open, "Open (F2)..."},   {Add, "Add..."},
+            {Save, "Save..."},        {Delete, "Delete (DEL)"},
+            {MoveUp, "Move up (CTRL+UP)"}, {MoveDown, "Move down (CTRL+DOWN)"},
+            {Edit, "Edit..."},        {Run, "Run (F11)"}};
+        for (const auto& [button, text] : texts) {
             const QPoint at = centreOf(button);
             QHelpEvent help(QEvent::ToolTip, at, bar_->mapToGlobal(at));
             QApplication::sendEvent(bar_, &help);
             QTRY_VERIFY(QToolTip::isVisible());
-            QCOMPARE(QToolTip::text(), texts[button]);
+            QCOMPARE(QToolTip::text(), text);
         }
         QHelpEvent beside(QEvent::ToolTip, QPoint(400, 10), bar_->mapToGlobal(QPoint(400, 10)));
         QApplication::sendEvent(bar_, &beside);
@@ -380,7 +406,7 @@ private slots:
         QCOMPARE(image.pixelColor(save.left(), 1), kBackground);
 
         // Beside the buttons, then off the bar: the plain background again.
-        QTest::mouseMove(bar_, QPoint(150, 10));
+        QTest::mouseMove(bar_, QPoint(bar_->buttonRect(MoveUp).left() - 4, 10));
         QTRY_COMPARE(bar_->hoveredButton(), -1);
         QCOMPARE(pixel(open.left(), 1), kBackground);
         QTest::mouseMove(bar_, centreOf(Run));

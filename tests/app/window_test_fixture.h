@@ -19,6 +19,7 @@
 #include "tape/model/block_list.h"
 #include "tests/app/app_test_support.h"
 #include "tests/fakes/fake_desktop.h"
+#include "tests/support/helpers/recording_error_handler.h"
 
 namespace murax::testing {
 
@@ -35,7 +36,6 @@ protected:
     void beginWindowTest()
     {
         fake_ = DesktopType();
-        errors_.clear();
         dir_ = std::make_unique<ScratchCurrentDirectory>();
         QVERIFY(dir_->isValid());
     }
@@ -47,22 +47,14 @@ protected:
             window->reject();
         window_.reset();
         list_.clear();
-        if (previousHandler_) {
-            installErrorHandler(*previousHandler_);
-            previousHandler_.reset();
-        }
+        errorRecorder_.reset();
         dir_.reset();
     }
 
-    // Until the test ends, every runtime error is noted in `errors_` and abandons its command,
-    // for tests in which none is expected.
-    void noteErrorsAndAbandon()
-    {
-        previousHandler_ = installErrorHandler([this](const ErrorRecord& record) -> ErrorResult {
-            errors_.push_back(record);
-            throw CommandAbandoned{};
-        });
-    }
+    // Until the test ends, every runtime error is noted and abandons its command, for tests in
+    // which none is expected; the errors noted so far.
+    void noteErrorsAndAbandon() { errorRecorder_.emplace(); }
+    const std::vector<ErrorRecord>& notedErrors() const { return errorRecorder_->errors; }
 
     QString tapePath() const { return dir_->filePath("game.tap"); }
 
@@ -81,10 +73,9 @@ protected:
     std::unique_ptr<ScratchCurrentDirectory> dir_;
     BlockList list_;
     std::unique_ptr<MainWindow> window_;
-    std::vector<ErrorRecord> errors_;
 
 private:
-    std::optional<ErrorHandler> previousHandler_;
+    std::optional<RecordingErrorHandler> errorRecorder_;
 };
 
 }  // namespace murax::testing

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <cstdint>
 #include <deque>
 #include <optional>
 #include <string>
@@ -10,6 +9,7 @@
 
 #include "seam/window_services.h"
 #include "tests/fakes/fake_list_box.h"
+#include "tests/fakes/fake_png_encoder.h"
 
 namespace murax::testing {
 
@@ -32,8 +32,7 @@ public:
     std::vector<NameRequest> nameRequests;
     // The current row each time the viewer was asked for.
     std::vector<int> viewerShownOn;
-    // encodePng gives "png WxH:" and the pixel bytes, or nothing once this is set.
-    bool pngFails = false;
+    FakePngEncoder png;
 
     AppContext& app() override { return context_; }
     ListBox& listBox() override { return list; }
@@ -50,13 +49,7 @@ public:
         return answer;
     }
     void showEntryViewer() override { viewerShownOn.push_back(list.currentPosition()); }
-    std::string encodePng(int width, int height, const std::vector<std::uint8_t>& rgba) override
-    {
-        if (pngFails)
-            return {};
-        return "png " + std::to_string(width) + "x" + std::to_string(height) + ":"
-               + std::string(rgba.begin(), rgba.end());
-    }
+    PngEncoder& pngEncoder() override { return png; }
 
 private:
     AppContext& context_;

@@ -255,7 +255,7 @@ entry_output)
     expect_no_stderr
     [ "$(od -An -tx1 -N24 "$scratch/screen.png" | tr -d ' \n')" = "89504e470d0a1a0a0000000d4948445200000100000000c0" ] ||
         fail "not a 256x192 PNG"
-    if command -v convert >/dev/null; then
+    if oracle_installed convert; then
         [ "$(convert "$scratch/screen.png" -crop 8x1+0+0 -depth 8 rgb:- | od -An -tx1 | tr -d ' \n')" = \
           "ff0000ff0000ff0000ff00000000ff0000ff0000ff0000ff" ] || fail "screen pixels"
     fi
@@ -401,7 +401,7 @@ tzx)
         fail "fault not named: $(cat "$scratch/err")"
 
     # A tape that tapeconv made of the sample lists the sample's entries after its blocks.
-    if command -v tapeconv >/dev/null; then
+    if oracle_installed tapeconv; then
         tapeconv "$sample" "$scratch/sample.tzx" 2>/dev/null || fail "tapeconv failed"
         run "$scratch/sample.tzx"
         expect_status 0 "tapeconv's TZX tape"
@@ -476,7 +476,7 @@ sound_output)
     expect_wav "$scratch/two.wav" 22560000 0800
 
     # Read back by fuse-emulator-utils: the tape, and the entries in the order given.
-    if command -v audio2tape >/dev/null && command -v tapeconv >/dev/null; then
+    if oracle_installed audio2tape && oracle_installed tapeconv; then
         for wav in tape two; do
             audio2tape "$scratch/$wav.wav" "$scratch/$wav.tzx" >/dev/null 2>&1 &&
                 tapeconv "$scratch/$wav.tzx" "$scratch/$wav.tap" 2>/dev/null ||

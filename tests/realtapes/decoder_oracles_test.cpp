@@ -14,6 +14,7 @@
 #include "tape/inspect/basic_listing.h"
 #include "tape/model/block_list.h"
 #include "tape/model/tape_loading.h"
+#include "tests/realtapes/oracle_tools.h"
 #include "tests/realtapes/tzxlist_listing.h"
 #include "tests/support/helpers/scratch_folder.h"
 #include "tests/support/helpers/tape_builder.h"
@@ -84,7 +85,7 @@ std::vector<std::string> lines(const std::string& text)
 TEST(DecoderOracles, BasicListingAgreesWithListbasic)
 {
     if (const std::string missing = firstMissingTool({"zmakebas", "listbasic"}); !missing.empty())
-        GTEST_SKIP() << missing << " is not installed";
+        MURAX_MISSING_TOOL(missing);
     ScratchFolder folder;
     writeText(folder / "all.bas", kEveryKeyword);
     int status = 0;
@@ -125,7 +126,7 @@ struct Damage {
 TEST(DecoderOracles, VerdictsAgreeWithTzxlist)
 {
     if (!toolInstalled("tzxlist"))
-        GTEST_SKIP() << "tzxlist (fuse-emulator-utils) is not installed";
+        MURAX_MISSING_TOOL("tzxlist (fuse-emulator-utils)");
     const std::string sound = headerBlock(3, "code", 4, 32768, 0) + dataBlock("\x01\x02\x03\x04") +
                               headerBlock(0, "prog", 2, 10, 2) + dataBlock("ab");
     const Damage damages[] = {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "tape/commands/export_sound_command.h"
+#include "tests/realtapes/oracle_tools.h"
 #include "tests/realtapes/tool_recipes.h"
 #include "tests/support/helpers/tape_builder.h"
 #include "tests/tape/commands/command_fixture.h"
@@ -35,7 +36,7 @@ protected:
     {
         CommandTest::SetUp();
         if (const std::string tool = firstMissingTool({"audio2tape", "tapeconv"}); !tool.empty())
-            GTEST_SKIP() << tool << " (fuse-emulator-utils) is not installed";
+            MURAX_MISSING_TOOL(tool + " (fuse-emulator-utils)");
     }
 
     // Exports the selected entries (all of them when none is) in the format offered at
@@ -73,9 +74,8 @@ class EachToolTapeAsSound : public SoundOracle, public ::testing::WithParamInter
 
 TEST_P(EachToolTapeAsSound, ReadsBackAsTheSameTape)
 {
-    const std::string missing = missingTool(GetParam());
-    if (!missing.empty())
-        GTEST_SKIP() << missing << " is not installed";
+    if (const std::string missing = missingTool(GetParam()); !missing.empty())
+        MURAX_MISSING_TOOL(missing);
     ASSERT_EQ(makeTape(GetParam()), "");
     const std::string tape = read(path("tape.tap"));
     open("tape.tap", tape);
@@ -96,7 +96,7 @@ TEST_F(SoundOracle, TheSelectedEntriesReadBackAloneInTheirOrder)
 {
     const Recipe& recipe = recipeNamed("several_tools_joined");
     if (const std::string missing = missingTool(recipe); !missing.empty())
-        GTEST_SKIP() << missing << " is not installed";
+        MURAX_MISSING_TOOL(missing);
     ASSERT_EQ(makeTape(recipe), "");
     open("tape.tap", read(path("tape.tap")), {2, 4}, 2);
     ASSERT_EQ(list.count(), 4u);

@@ -17,6 +17,7 @@
 #include "tape/commands/rename_command.h"
 #include "tape/commands/save_commands.h"
 #include "tape/model/change_detection.h"
+#include "tests/realtapes/oracle_tools.h"
 #include "tests/realtapes/tool_recipes.h"
 #include "tests/tape/commands/command_fixture.h"
 
@@ -37,7 +38,7 @@ protected:
     {
         CommandTest::SetUp();
         if (!toolInstalled("tzxlist"))
-            GTEST_SKIP() << "tzxlist (fuse-emulator-utils) is not installed";
+            MURAX_MISSING_TOOL("tzxlist (fuse-emulator-utils)");
     }
 
     void TearDown() override
@@ -79,7 +80,7 @@ class EachToolTape : public ToolTapes, public ::testing::WithParamInterface<Reci
 TEST_P(EachToolTape, LinesAgreeWithTzxlistAndOpenThenSaveGivesTheFileBack)
 {
     if (!make(GetParam()))
-        GTEST_SKIP() << missingTool_ << " is not installed";
+        MURAX_MISSING_TOOL(missingTool_);
     const std::string original = read(path("tape.tap"));
     ASSERT_FALSE(original.empty());
     if (GetParam().lastByte != 0) {
@@ -122,10 +123,10 @@ INSTANTIATE_TEST_SUITE_P(Tools, EachToolTape, ::testing::ValuesIn(recipes()),
 TEST_F(ToolTapes, EditedTapeReadsBackInTzxlistInTheNewOrder)
 {
     if (!make(recipeNamed("pasmo_code_ending_in_0x1a")))
-        GTEST_SKIP() << missingTool_ << " is not installed";
+        MURAX_MISSING_TOOL(missingTool_);
     std::filesystem::rename(path("tape.tap"), path("more.tap"));
     if (!make(recipeNamed("several_tools_joined")))
-        GTEST_SKIP() << missingTool_ << " is not installed";
+        MURAX_MISSING_TOOL(missingTool_);
     const std::string argument = path("tape.tap");
     ASSERT_TRUE(startupLoad(app, &argument, list));
     ASSERT_EQ(list.count(), 4u);
@@ -156,7 +157,7 @@ TEST_F(ToolTapes, EditedTapeReadsBackInTzxlistInTheNewOrder)
 TEST_F(ToolTapes, RenamedHeaderReadsBackInTzxlistWithSoundChecksums)
 {
     if (!make(recipeNamed("several_tools_joined")))
-        GTEST_SKIP() << missingTool_ << " is not installed";
+        MURAX_MISSING_TOOL(missingTool_);
     const std::string argument = "tape.tap";
     ASSERT_TRUE(startupLoad(app, &argument, list));
     window.list.setState(list.lines(), {4}, 4);

@@ -13,6 +13,7 @@
 #include "tape/format/display_charset.h"
 #include "tape/model/change_detection.h"
 #include "tests/app/window_test_fixture.h"
+#include "tests/realtapes/oracle_tools.h"
 #include "tests/realtapes/tool_recipes.h"
 
 using namespace murax;
@@ -39,9 +40,9 @@ private slots:
     }
     void cleanup()
     {
-        for (const ErrorRecord& error : errors_)
+        for (const ErrorRecord& error : notedErrors())
             qWarning("unexpected runtime error on %s", error.FILENAME.c_str());
-        QVERIFY(errors_.empty());
+        QVERIFY(notedErrors().empty());
         endWindowTest();
     }
 
@@ -61,9 +62,9 @@ void ToolTapesWindowTest::openThenSaveInTheWindowGivesTheFileBack()
     QFETCH(int, recipe);
     const testing::Recipe& made = testing::recipes()[static_cast<std::size_t>(recipe)];
     if (!testing::toolInstalled("tzxlist"))
-        QSKIP("tzxlist (fuse-emulator-utils) is not installed");
+        MURAX_QT_MISSING_TOOL("tzxlist (fuse-emulator-utils)");
     if (const std::string missing = testing::missingTool(made); !missing.empty())
-        QSKIP((missing + " is not installed").c_str());
+        MURAX_QT_MISSING_TOOL(missing);
     QCOMPARE(testing::makeTape(made), std::string());
     const QString file = dir_->filePath("tape.tap");
     const QByteArray original = testing::contentsOf(file);

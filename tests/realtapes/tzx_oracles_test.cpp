@@ -11,6 +11,7 @@
 
 #include "tape/commands/add_command.h"
 #include "tape/tzx/tzx_reader.h"
+#include "tests/realtapes/oracle_tools.h"
 #include "tests/realtapes/tool_recipes.h"
 #include "tests/tape/commands/command_fixture.h"
 #include "tests/tape/tzx/tzx_builder.h"
@@ -40,7 +41,7 @@ protected:
     {
         CommandTest::SetUp();
         if (const std::string tool = firstMissingTool({"tzxlist", "tapeconv"}); !tool.empty())
-            GTEST_SKIP() << tool << " (fuse-emulator-utils) is not installed";
+            MURAX_MISSING_TOOL(tool + " (fuse-emulator-utils)");
     }
 
     // Runs a shell command in the scratch folder; false (and the failure noted) when it fails.
@@ -84,7 +85,7 @@ TEST_P(EachToolTapeAsTzx, TapeconvsTzxOfTheTapComesBackByteForByte)
 {
     const Recipe& recipe = GetParam();
     if (const std::string missing = missingTool(recipe); !missing.empty())
-        GTEST_SKIP() << missing << " is not installed";
+        MURAX_MISSING_TOOL(missing);
     ASSERT_EQ(makeTape(recipe), "");
     ASSERT_TRUE(run("tapeconv tape.tap tape.tzx"));
     const std::string tap = read(path("tape.tap"));
@@ -108,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(Tools, EachToolTapeAsTzx, ::testing::ValuesIn(recipes()
 TEST_F(TzxOracles, PasmosTzxConvertsToPasmosTap)
 {
     if (!toolInstalled("pasmo"))
-        GTEST_SKIP() << "pasmo is not installed";
+        MURAX_MISSING_TOOL("pasmo");
     ASSERT_TRUE(run("printf '\\tORG 32768\\n\\tDEFB 0E5h\\n\\tDEFS 200,1Ah\\n' >code.asm"
                     " && pasmo --tzxbas --name code code.asm code.tzx >/dev/null"
                     " && pasmo --tapbas --name code code.asm code.tap >/dev/null"));

@@ -12,6 +12,7 @@
 #include "seam/app_context.h"
 #include "support/runtime_errors.h"
 #include "tests/fakes/fake_desktop.h"
+#include "tests/support/helpers/recording_error_handler.h"
 #include "tests/support/helpers/scratch_folder.h"
 
 namespace murax::testing {
@@ -21,15 +22,6 @@ inline const std::string kTape = std::string("\x13\x00\x00\x03", 4) + "\x1A" + s
 // Records what the file layer raises; the handler's answer does not let the operation go on.
 class FileIoTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        installErrorHandler([this](const ErrorRecord& r) {
-            raised.push_back(r);
-            return ErrorResult::Zero;
-        });
-    }
-    void TearDown() override { installErrorHandler(nullptr); }
-
     std::size_t entriesIn(const std::filesystem::path& folder)
     {
         return static_cast<std::size_t>(
@@ -38,7 +30,8 @@ protected:
     }
 
     ScratchFolder scratch;
-    std::vector<ErrorRecord> raised;
+    RecordingErrorHandler errorRecorder_{RecordingErrorHandler::Answer::GiveUpOperation};
+    std::vector<ErrorRecord>& raised = errorRecorder_.errors;
     FakeDesktop desktop;  // where a failed save tells of its safety copy
     AppContext app{desktop};
 };

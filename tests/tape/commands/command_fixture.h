@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -22,6 +23,7 @@
 #include "tape/model/tape_loading.h"
 #include "tests/fakes/fake_desktop.h"
 #include "tests/fakes/fake_window.h"
+#include "tests/support/helpers/recording_error_handler.h"
 #include "tests/support/helpers/scratch_folder.h"
 #include "tests/support/helpers/tape_builder.h"
 #include "tests/support/helpers/unreadable_file.h"
@@ -32,28 +34,23 @@ namespace murax::testing {
 // fake desktop installed and an error handler that records each failure and abandons the command.
 class CommandTest : public ::testing::Test {
 protected:
+    RecordingErrorHandler errorRecorder_;
     FakeDesktop fake;
     AppContext app{fake};
     FakeWindow window{app};
     BlockList list;
-    std::vector<ErrorRecord> errors;
+    std::vector<ErrorRecord>& errors = errorRecorder_.errors;
     std::filesystem::path folder;
 
     void SetUp() override
     {
-        previousDirectory_ = std::filesystem::current_path();
         folder = scratch_.path();
-        std::filesystem::current_path(folder);
-        previousHandler_ = installErrorHandler([this](const ErrorRecord& record) -> ErrorResult {
-            errors.push_back(record);
-            throw CommandAbandoned{};
-        });
+        inFolder_.emplace(folder);
     }
 
     void TearDown() override
     {
-        installErrorHandler(previousHandler_);
-        std::filesystem::current_path(previousDirectory_);
+        inFolder_.reset();
         std::error_code ec;
         std::filesystem::permissions(folder, std::filesystem::perms::owner_all, ec);
         held_.clear();
@@ -158,9 +155,8 @@ protected:
 
 private:
     ScratchFolder scratch_;
+    std::optional<CurrentDirectory> inFolder_;
     std::vector<std::shared_ptr<void>> held_;
-    std::filesystem::path previousDirectory_;
-    ErrorHandler previousHandler_;
 };
 
 }  // namespace murax::testing

@@ -52,5 +52,14 @@ TEST(CommandTable, EveryRowCanBeStartedAndEveryButtonStartsSomething)
     }
 }
 
+TEST(CommandTable, AButtonsIndexIsItsPlaceAmongTheLooks)
+{
+    const auto looks = toolbarButtonLooks();
+    for (std::size_t i = 0; i < looks.size(); ++i)
+        EXPECT_EQ(toolbarIndexOf(looks[i].button), static_cast<int>(i)) << looks[i].bitmap;
+    EXPECT_EQ(toolbarIndexOf(ToolbarButton::Open), 0);
+    EXPECT_EQ(toolbarIndexOf(ToolbarButton::None), -1);
+}
+
 }  // namespace
 }  // namespace murax

@@ -28,16 +28,6 @@ std::string headerWithWrongChecksum(const std::string& name)
     return h;
 }
 
-TEST(NameField, StopsAtTheFirstZeroByteAndDropsTrailingSpaces)
-{
-    EXPECT_EQ(nameFieldText("GAME      "), "GAME");
-    EXPECT_EQ(nameFieldText(std::string("AB\0CDEFGHI", 10)), "AB");
-    EXPECT_EQ(nameFieldText(std::string("AB \0CDEFGH", 10)), "AB");
-    EXPECT_EQ(nameFieldText("          "), "");
-    EXPECT_EQ(nameFieldText(" lead  mid"), " lead  mid");
-    EXPECT_EQ(nameFieldText(std::string("\0x", 2)), "");
-}
-
 TEST_F(Rename, NewNameIsPaddedAndTheChecksumRecomputed)
 {
     const std::string payload = data("\x01\x02\x1A");

@@ -212,7 +212,7 @@ TEST_F(ExportCommandTest, AFailedWriteIsReportedAndAPictureThatCannotBeMadeIsSai
     EXPECT_EQ(errors[0].FILENAME, path("folder.bin"));
     EXPECT_TRUE(std::filesystem::is_directory(path("folder.bin")));
 
-    window.pngFails = true;
+    window.png.fails = true;
     exportEntry(screenEntry(), "pic.png");
     EXPECT_FALSE(std::filesystem::exists(path("pic.png")));
     ASSERT_EQ(fake.messages.size(), 1u);

@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/information_options.h"
+#include "window/information_options.h"
 
 #include <string_view>
+
+#include "window/settings_place.h"
 
 namespace murax {
 namespace {
@@ -37,8 +39,7 @@ constexpr std::string_view kUsage =
     "a real Spectrum loads (44.1 kHz and 16 bits, or 48 or 22.05 kHz, 8 bits, on request).\n"
     "\n"
     "The hex editor's command is the value \"Hex editor\" in the section [Edit] of MURAX.INI,\n"
-    "read from the folder of the murax executable, else from $XDG_CONFIG_HOME/murax/MURAX.INI\n"
-    "(~/.config/murax/MURAX.INI when XDG_CONFIG_HOME is not set).\n";
+    "read from the folder of the murax executable, else from ";
 
 void dropFirstArgument(int& argc, char** argv)
 {
@@ -66,7 +67,7 @@ std::optional<int> answerInformationOption(int& argc, char** argv, std::ostream&
         return std::nullopt;
     }
     if (first == "--help") {
-        out << kUsage;
+        out << kUsage << settingsPlaceInHelp() << ".\n";
         return finish(out);
     }
     if (first == "--version") {
