@@ -3,6 +3,8 @@
 #include "winapp/windows_desktop.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -150,6 +152,26 @@ TEST(WindowsDesktopTest, ClipboardGivesBackTheBytesOfItsOwnTypeOnly)
     EXPECT_EQ(desktop.clipboardData("application/x-murax-other"), std::nullopt);
     desktop.setClipboardData("application/x-spectrum-tap", "");
     EXPECT_EQ(desktop.clipboardData("application/x-spectrum-tap"), std::string());
+}
+
+// Another program may put a block under the same name that does not hold what its length says.
+TEST(WindowsDesktopTest, ClipboardBlockShorterThanItsLengthGivesNothing)
+{
+    const HWND owner = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    const UINT format = RegisterClipboardFormatW(L"application/x-spectrum-tap");
+    const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 12);
+    auto* bytes = static_cast<unsigned char*>(GlobalLock(block));
+    const std::uint64_t claimed = 1000;
+    std::memcpy(bytes, &claimed, sizeof claimed);
+    GlobalUnlock(block);
+    ASSERT_TRUE(OpenClipboard(owner));
+    EmptyClipboard();
+    ASSERT_NE(SetClipboardData(format, block), nullptr);
+    CloseClipboard();
+    DestroyWindow(owner);
+
+    WindowsDesktop desktop;
+    EXPECT_EQ(desktop.clipboardData("application/x-spectrum-tap"), std::nullopt);
 }
 
 }  // namespace
