@@ -16,21 +16,11 @@
 #include "support/platform/wide_text_windows.h"
 #include "tests/support/helpers/scratch_folder.h"
 #include "tests/support/helpers/tape_builder.h"
+#include "tests/winapp/helpers/built_program.h"
 #include "winapp/resource_ids.h"
 
 namespace murax {
 namespace {
-
-std::wstring programPath()
-{
-    std::string path = MURAX_EXE;
-    if (!path.empty() && path.front() == '/') {  // the build's host path, Z: under Wine
-        path = "Z:" + path;
-        for (char& c : path)
-            c = c == '/' ? '\\' : c;
-    }
-    return wideText(path);
-}
 
 // A run of murax.exe with `arguments`, its standard output caught in a pipe.
 class ProgramRun {
@@ -46,7 +36,7 @@ public:
         startup.dwFlags = STARTF_USESTDHANDLES;
         startup.hStdOutput = writeEnd;
         startup.hStdError = writeEnd;
-        std::wstring line = L"\"" + programPath() + L"\" " + arguments;
+        std::wstring line = L"\"" + testing::builtProgramPath() + L"\" " + arguments;
         PROCESS_INFORMATION process{};
         started_ = CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                                   &startup, &process);

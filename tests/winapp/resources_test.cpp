@@ -10,25 +10,17 @@
 #include <windows.h>
 
 #include "support/platform/wide_text_windows.h"
+#include "tests/winapp/helpers/built_program.h"
 #include "winapp/resource_ids.h"
 
 namespace murax {
 namespace {
 
-// The built program, loaded for its resources only; the build names it by its host path, which
-// Wine reaches through drive Z:.
+// The built program, loaded for its resources only.
 HMODULE programModule()
 {
-    static const HMODULE module = [] {
-        std::string path = MURAX_EXE;
-        if (!path.empty() && path.front() == '/') {
-            path = "Z:" + path;
-            for (char& c : path)
-                c = c == '/' ? '\\' : c;
-        }
-        return LoadLibraryExW(wideText(path).c_str(), nullptr,
-                              LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    }();
+    static const HMODULE module = LoadLibraryExW(testing::builtProgramPath().c_str(), nullptr,
+                                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     return module;
 }
 
