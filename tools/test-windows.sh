@@ -17,7 +17,7 @@ build=${1:-$MURAX_BUILD-windows}
 echo "== murax.exe, murax-list.exe and their tests, under Wine ($build)"
 murax_configure "$build" \
     -DCMAKE_TOOLCHAIN_FILE="$MURAX_ROOT/cmake/mingw-w64-x86_64.cmake" \
-    -DMURAX_BUILD_BENCHMARKS=OFF \
+    -DMURAX_BUILD_WINDOW=ON -DMURAX_BUILD_BENCHMARKS=OFF \
     -DMURAX_REFERENCE_LISTER="$MURAX_BUILD/lister/murax-list"
 murax_build "$build" murax_core_tests murax-list murax murax_winapp_tests
 
