@@ -4,21 +4,22 @@
 
 #include "tape/commands/block_list_box.h"
 #include "tape/commands/name_field.h"
+#include "tape/format/entry_bytes.h"
+#include "tape/format/tap_layout.h"
 #include "tape/model/undo_step.h"
 
 namespace murax {
 namespace {
 
-constexpr std::size_t kNameOffset = 4;
-constexpr std::size_t kNameLength = 10;
-constexpr std::size_t kChecksumOffset = 20;
-constexpr std::size_t kFramedHeaderLength = 21;
+constexpr std::size_t kNameOffset = tap::inEntry(tap::header::kName);
+constexpr std::size_t kChecksumOffset = tap::inEntry(tap::header::kChecksum);
 
 // Only a complete standard header (block length 19, flag 0) has its name and checksum where the
 // rename writes them; in any other block those offsets belong to other data.
 bool isStandardHeader(const std::string& entry)
 {
-    return entry.size() >= kFramedHeaderLength && entry[0] == 19 && entry[1] == 0 && entry[2] == 0;
+    return entry.size() >= tap::kFramedHeaderLength && wordAt(entry, 0) == tap::kHeaderBlockLength &&
+           isHeaderEntry(entry);
 }
 
 }  // namespace
@@ -33,16 +34,16 @@ void MODIFICA(Window& window, BlockList& list)
     if (!isStandardHeader(entry))
         return;
 
-    const std::string oldName = entry.substr(kNameOffset, kNameLength);
+    const std::string oldName = entry.substr(kNameOffset, tap::kNameLength);
     const auto typed = window.editName(nameFieldText(oldName), oldName.size());
     if (!typed)
         return;
 
-    std::string name = typed->substr(0, kNameLength);
-    name.resize(kNameLength, ' ');
-    entry.replace(kNameOffset, kNameLength, name);
+    std::string name = typed->substr(0, tap::kNameLength);
+    name.resize(tap::kNameLength, ' ');
+    entry.replace(kNameOffset, tap::kNameLength, name);
     unsigned char checksum = 0;
-    for (std::size_t i = 2; i < kChecksumOffset; ++i)
+    for (std::size_t i = tap::inEntry(tap::header::kFlag); i < kChecksumOffset; ++i)
         checksum ^= static_cast<unsigned char>(entry[i]);
     entry[kChecksumOffset] = static_cast<char>(checksum);
 
@@ -50,7 +51,7 @@ void MODIFICA(Window& window, BlockList& list)
     const std::size_t index = static_cast<std::size_t>(n) - 1;
     const UndoStep step(list, box);
     list.replace(index, std::move(entry),
-                 DisplayLine(name + std::string(line.substr(std::min(line.size(), kNameLength)))));
+                 DisplayLine(name + std::string(line.substr(std::min(line.size(), tap::kNameLength)))));
     reloadAndSelect(box, list.lines(), n);
 }
 

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tape/format/entry_bytes.h"
 
+#include "tape/format/tap_layout.h"
+
 namespace murax {
 namespace {
 
@@ -21,7 +23,8 @@ std::string_view takeBlock(std::string_view& bytes)
 
 bool isHeaderEntry(std::string_view entry)
 {
-    return entry.size() > 2 && entry[2] == '\0';
+    return entry.size() > tap::inEntry(tap::header::kFlag) &&
+           static_cast<unsigned char>(entry[tap::inEntry(tap::header::kFlag)]) == tap::kHeaderFlag;
 }
 
 bool isCutShort(std::string_view entry)

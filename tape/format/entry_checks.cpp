@@ -7,16 +7,14 @@
 #include <cstring>
 
 #include "tape/format/entry_bytes.h"
+#include "tape/format/tap_layout.h"
 
 namespace murax {
 namespace {
 
 // Small pieces: a source that holds a larger buffer hands them out without moving its bytes.
 constexpr std::size_t kPiece = 4096;
-constexpr unsigned kHeaderFlag = 0x00;
-constexpr unsigned kDataFlag = 0xFF;
 // A standard header: flag, type, ten name bytes, data length, two parameters, checksum.
-constexpr unsigned kHeaderBlockLength = 19;
 
 // The XOR of all the bytes, eight at a time: a check of a large tape is a pass over all of it.
 unsigned xorOfBytes(std::string_view bytes)
@@ -64,8 +62,8 @@ BlockFacts blockFacts(TapeSource& source, std::uint64_t position, std::string* h
             break;
         if (at == position + 2)
             facts.flag = byteAt(piece, 0);
-        if (head && head->size() < kHeaderBlockLength)
-            head->append(piece.substr(0, kHeaderBlockLength - head->size()));
+        if (head && head->size() < tap::kHeaderBlockLength)
+            head->append(piece.substr(0, tap::kHeaderBlockLength - head->size()));
         xorOfAll ^= xorOfBytes(piece);
         last = byteAt(piece, piece.size() - 1);
         at += piece.size();
@@ -160,9 +158,8 @@ EntryFacts gatherFacts(TapeSource& source, std::uint64_t offset, bool header)
     if (!header)
         return facts;
     const BlockFacts& first = facts.first;
-    // Flag, type, ten name bytes, then the data length.
-    if (first.complete() && first.declaredLength == kHeaderBlockLength)
-        facts.headerDataLength = wordAt(head, 12);
+    if (first.complete() && first.declaredLength == tap::kHeaderBlockLength)
+        facts.headerDataLength = wordAt(head, tap::header::kDataLength);
     const std::uint64_t next = offset + 2 + first.declaredLength;
     if (first.complete() && !source.bytesAt(next, 1).empty())
         facts.second = blockFacts(source, next);
@@ -172,19 +169,19 @@ EntryFacts gatherFacts(TapeSource& source, std::uint64_t offset, bool header)
 EntryFacts factsOfEntry(std::string_view entryBytes)
 {
     MemoryTapeSource source(entryBytes);
-    return gatherFacts(source, 0, entryBytes.size() > 2 && entryBytes[2] == '\0');
+    return gatherFacts(source, 0, isHeaderEntry(entryBytes));
 }
 
 std::vector<Verdict> entryVerdicts(const EntryFacts& facts)
 {
     std::vector<Verdict> out;
     const BlockName first = facts.header ? kHeaderBlock : kDataBlock;
-    flagVerdict(first, facts.first, facts.header ? kHeaderFlag : kDataFlag, out);
+    flagVerdict(first, facts.first, facts.header ? tap::kHeaderFlag : tap::kDataFlag, out);
     checksumVerdict(first, facts.first, out);
     cutVerdict(first, facts.first, out);
     if (!facts.header)
         return out;
-    if (facts.first.complete() && facts.first.declaredLength != kHeaderBlockLength)
+    if (facts.first.complete() && facts.first.declaredLength != tap::kHeaderBlockLength)
         out.push_back({CheckKind::DataLength, false,
                        "Header block: " + std::to_string(facts.first.declaredLength) +
                            " bytes long, not the 19 of a header",
@@ -197,7 +194,7 @@ std::vector<Verdict> entryVerdicts(const EntryFacts& facts)
         return out;
     }
     const BlockFacts& data = *facts.second;
-    flagVerdict(kDataBlock, data, kDataFlag, out);
+    flagVerdict(kDataBlock, data, tap::kDataFlag, out);
     checksumVerdict(kDataBlock, data, out);
     if (facts.headerDataLength && data.lengthFieldBytes == 2) {
         const unsigned held = data.declaredLength >= 2 ? data.declaredLength - 2 : 0;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tape/format/entry_scanner.h"
 
+#include "tape/format/entry_bytes.h"
 #include "tape/format/tap_decoding.h"
 
 namespace murax {
@@ -27,7 +28,7 @@ bool EntryScanner::next(ScannedEntry& entry, EntryFacts* facts)
     if (start.empty())
         return false;
     entry.offset = position_;
-    entry.header = start.size() > 2 && start[2] == '\0';
+    entry.header = isHeaderEntry(start);
     entry.line = BLKLINE(start);
     std::uint64_t length = lengthField(start) + 2;
     if (facts) {

@@ -6,11 +6,11 @@
 
 #include "tape/format/display_charset.h"
 #include "tape/format/entry_bytes.h"
+#include "tape/format/tap_layout.h"
 
 namespace murax {
 namespace {
 
-constexpr std::size_t kFieldBytes = 18;  // flag, type, name, three words
 constexpr unsigned kNoAutostart = 32768;
 
 std::string hexBytes(std::string_view bytes)
@@ -55,15 +55,15 @@ std::optional<HeaderFields> decodeHeader(std::string_view entry)
         return std::nullopt;
     // The fields must lie inside the header block, not in the bytes of the block after a short one.
     const std::string_view block = entryBlocks(entry).front();
-    if (block.size() < kFieldBytes)
+    if (block.size() < tap::header::kChecksum)
         return std::nullopt;
     HeaderFields header;
-    header.flag = static_cast<unsigned char>(block[0]);
-    header.type = static_cast<unsigned char>(block[1]);
-    header.name = std::string(block.substr(2, 10));
-    header.dataLength = wordAt(block, 12);
-    header.parameter1 = wordAt(block, 14);
-    header.parameter2 = wordAt(block, 16);
+    header.flag = static_cast<unsigned char>(block[tap::header::kFlag]);
+    header.type = static_cast<unsigned char>(block[tap::header::kType]);
+    header.name = std::string(block.substr(tap::header::kName, tap::kNameLength));
+    header.dataLength = wordAt(block, tap::header::kDataLength);
+    header.parameter1 = wordAt(block, tap::header::kParameter1);
+    header.parameter2 = wordAt(block, tap::header::kParameter2);
     return header;
 }
 

@@ -3,6 +3,7 @@
 #include "tape/format/tap_decoding.h"
 
 #include "tape/format/entry_bytes.h"
+#include "tape/format/tap_layout.h"
 
 namespace murax {
 namespace {
@@ -55,14 +56,14 @@ std::string BLKLINE(std::string_view d)
     std::string line;
     line.reserve(52);
     if (isHeaderEntry(d)) {
-        if (d.size() > 4)
-            line += d.substr(4, 10);
+        if (d.size() > tap::inEntry(tap::header::kName))
+            line += d.substr(tap::inEntry(tap::header::kName), tap::kNameLength);
         line.append(4, ' ');
-        appendPadded(line, TIPO(d.substr(3, 1)), 15);
+        appendPadded(line, TIPO(d.substr(tap::inEntry(tap::header::kType), 1)), 15);
         line.append(7, ' ');
-        appendNumber(line, wordAt(d, 16));
+        appendNumber(line, wordAt(d, tap::inEntry(tap::header::kParameter1)));
         line.append(6, ' ');
-        appendNumber(line, wordAt(d, 14));
+        appendNumber(line, wordAt(d, tap::inEntry(tap::header::kDataLength)));
     } else {
         line.append(14, ' ');
         appendPadded(line, "Data block", 15);

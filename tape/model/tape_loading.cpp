@@ -7,6 +7,7 @@
 #include "support/platform/file_io.h"
 #include "tape/format/entry_bytes.h"
 #include "tape/format/tap_decoding.h"
+#include "tape/format/tap_layout.h"
 
 namespace murax {
 namespace {
@@ -14,9 +15,9 @@ namespace {
 // The length of the entry that begins at d[0], which may be more than d holds.
 std::size_t entryLength(std::string_view d)
 {
-    std::size_t n = wordAt(d, 0) + 2u;
+    std::size_t n = wordAt(d, 0) + tap::kLengthFieldSize;
     if (isHeaderEntry(d))
-        n += wordAt(d, n) + 2u;
+        n += wordAt(d, n) + tap::kLengthFieldSize;
     return n;
 }
 
