@@ -98,14 +98,7 @@ status=$?
 [ "$status" -eq 0 ] && [ ! -s "$scratch/windows.err" ] ||
     fail "-o NUL: status $status, $(cat "$scratch/windows.err")"
 
-# Standing alone: only the system's own DLLs are imported.
-imports=$(x86_64-w64-mingw32-objdump -p "$windows_lister" | sed -n 's/.*DLL Name: //p')
-for dll in $imports; do
-    case "${dll,,}" in
-    kernel32.dll | msvcrt.dll | shell32.dll | user32.dll | advapi32.dll | api-ms-win-*) ;;
-    *) fail "murax-list.exe needs $dll beside it" ;;
-    esac
-done
+# That it stands alone, importing only the system's DLLs, is windows_programs_stand_alone's check.
 
 echo "$((${#names[@]} + 4)) comparisons and the outputs of --extract, $failures failed"
 [ "$failures" -eq 0 ]

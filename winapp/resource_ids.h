@@ -1,0 +1,11 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The numbers the resource script and the program share; read by windres too, so only #define.
+#pragma once
+
+// MURAX: the block list box ("cBlk").
+#define MURAX_ID_BLOCK_LIST 101
+// MODIFICA: the name field ("cNam") and its two buttons.
+#define MURAX_ID_NAME_FIELD 101
+#define MURAX_ID_SAVE 201
+#define MURAX_ID_CANCEL 202
