@@ -37,11 +37,12 @@ test_packages=(
     xvfb xauth x11-utils imagemagick
 )
 
-# Windows: the mingw-w64 cross compiler, GoogleTest's sources to build for it, and Wine to run
-# what it builds; zmakebas and pasmo make tapes for murax-list.exe's comparison.
+# Windows: the mingw-w64 cross compiler, GoogleTest's sources to build for it, Wine to run what it
+# builds and Xvfb for the windows it opens; zmakebas and pasmo make tapes for murax-list.exe's
+# comparison.
 windows_packages=(
     g++-mingw-w64-x86-64-posix googletest
-    wine wine64
+    wine wine64 xvfb xauth
     zmakebas pasmo
 )
 
