@@ -285,7 +285,8 @@ std::optional<std::string> WindowsMainWindow::editName(const std::string& fieldT
 
 void WindowsMainWindow::showEntryViewer()
 {
-    // The viewer is a window of the Linux face only so far: say so rather than do nothing.
+    // This face has no entry viewer yet; the beep tells that Inspect did nothing, as a refused
+    // command's does.
     app_.desktop().beep();
 }
 
