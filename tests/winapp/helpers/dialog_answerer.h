@@ -23,7 +23,7 @@ public:
 
     DialogAnswerer(std::wstring title, Answer answer)
         : title_(std::move(title)), answer_(std::move(answer)), testThread_(GetCurrentThreadId()),
-          thread_([this] { run(); })
+          standing_(findDialog(testThread_, nullptr, nullptr)), thread_([this] { run(); })
     {
     }
     ~DialogAnswerer()
@@ -43,6 +43,7 @@ private:
         const std::wstring* title;
         DWORD thread;
         HWND dialog;
+        HWND passedOver;
     };
 
     static BOOL CALLBACK inspect(HWND window, LPARAM lParam)
@@ -50,7 +51,8 @@ private:
         auto& search = *reinterpret_cast<Search*>(lParam);
         wchar_t className[16] = {};
         GetClassNameW(window, className, 16);
-        if (!IsWindowVisible(window) || std::wstring(className) != L"#32770")
+        if (!IsWindowVisible(window) || std::wstring(className) != L"#32770"
+            || window == search.passedOver)
             return TRUE;
         if (search.title != nullptr) {
             wchar_t text[256] = {};
@@ -62,10 +64,10 @@ private:
         return FALSE;
     }
 
-    HWND findDialog(const std::wstring* title) const
+    static HWND findDialog(DWORD thread, const std::wstring* title, HWND passedOver)
     {
-        Search search{title, testThread_, nullptr};
-        EnumThreadWindows(testThread_, inspect, reinterpret_cast<LPARAM>(&search));
+        Search search{title, thread, nullptr, passedOver};
+        EnumThreadWindows(thread, inspect, reinterpret_cast<LPARAM>(&search));
         return search.dialog;
     }
 
@@ -73,7 +75,7 @@ private:
     {
         const auto deadline = std::chrono::steady_clock::now() + kPatience;
         while (!stop_ && std::chrono::steady_clock::now() < deadline) {
-            if (const HWND dialog = findDialog(&title_)) {
+            if (const HWND dialog = findDialog(testThread_, &title_, standing_)) {
                 found_ = true;
                 answer_(dialog);
                 const auto closing = std::chrono::steady_clock::now() + std::chrono::seconds(3);
@@ -83,9 +85,10 @@ private:
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
         }
-        // Whatever is still open on the test's thread is cancelled, so that the test goes on.
+        // Whatever is still open on the test's thread is cancelled, so that the test goes on; a
+        // window that stood before the answerer came (the main window, itself a dialog) stays.
         while (!stop_) {
-            if (const HWND dialog = findDialog(nullptr))
+            if (const HWND dialog = findDialog(testThread_, nullptr, standing_))
                 PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         }
@@ -94,6 +97,7 @@ private:
     const std::wstring title_;
     const Answer answer_;
     const DWORD testThread_;
+    const HWND standing_;
     std::atomic<bool> found_{false};
     std::atomic<bool> stop_{false};
     std::thread thread_;

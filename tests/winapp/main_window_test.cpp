@@ -1,0 +1,267 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <shlobj.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+
+#include "seam/window_look.h"
+#include "tape/model/tape_loading.h"
+#include "tests/fakes/fake_desktop.h"
+#include "tests/support/helpers/scratch_folder.h"
+#include "tests/support/helpers/tape_builder.h"
+#include "tests/winapp/helpers/dialog_answerer.h"
+#include "winapp/message_pump.h"
+#include "winapp/resource_ids.h"
+#include "winapp/window_painting.h"
+#include "winapp/windows_main_window.h"
+
+namespace murax::testing {
+namespace {
+
+std::string readBytes(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeBytes(const std::filesystem::path& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// A key, with the modifiers held down with it.
+struct Key {
+    int virtualKey;
+    bool control = false;
+    bool shift = false;
+};
+
+// The real main window on a tape written to a scratch folder, driven by messages as the system
+// would send them, every dialog of the desktop answered by the scripted fake.
+class WindowsMainWindowTest : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        window_.reset();
+        setModifiers(false, false);
+    }
+
+    void openWindow(const std::string& tape)
+    {
+        writeBytes(tapePath(), tape);
+        ABLOCKS(tapePath().string(), list_);
+        list_.currentFile = tapePath().string();
+        window_ = std::make_unique<WindowsMainWindow>(app_, list_);
+        ASSERT_NE(window_->open(), nullptr);
+        UpdateWindow(window_->handle());
+        pump();
+    }
+
+    std::filesystem::path tapePath() const { return folder_.path() / "game.tap"; }
+    HWND list() { return window_->blockList().handle(); }
+
+    // Handles what the window has been sent, as the program's loop would.
+    static void pump()
+    {
+        for (int pass = 0; pass < 10; ++pass) {
+            dispatchPendingMessages();
+            Sleep(2);
+        }
+    }
+
+    static void setModifiers(bool control, bool shift)
+    {
+        BYTE state[256] = {};
+        GetKeyboardState(state);
+        state[VK_CONTROL] = control ? 0x80 : 0;
+        state[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(state);
+    }
+
+    // A key pressed and released in the list, through the dialog manager as typed keys go.
+    void press(const Key& key)
+    {
+        setModifiers(key.control, key.shift);
+        PostMessageW(list(), WM_KEYDOWN, key.virtualKey, 1);
+        PostMessageW(list(), WM_KEYUP, key.virtualKey, 0xC0000001);
+        pump();
+        setModifiers(false, false);
+        pump();
+    }
+
+    // The bytes F9 writes over the tape's file.
+    std::string savedBytes()
+    {
+        press({VK_F9});
+        return readBytes(tapePath());
+    }
+
+    POINT rowPoint(int index, int offset)
+    {
+        RECT row{};
+        SendMessageW(list(), LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&row));
+        return {row.left + 20, row.top + offset};
+    }
+
+    void mouse(UINT message, POINT at, WPARAM flags)
+    {
+        PostMessageW(list(), message, flags, MAKELPARAM(at.x, at.y));
+        pump();
+    }
+
+    FakeDesktop fake_;
+    AppContext app_{fake_};
+    ScratchFolder folder_;
+    BlockList list_;
+    std::unique_ptr<WindowsMainWindow> window_;
+};
+
+const std::string kFirst = lone(1);
+const std::string kSecond = lone(2);
+const std::string kThird = lone(3);
+
+TEST_F(WindowsMainWindowTest, KeysRunTheirCommandsWithTheModifiersOfTheMessage)
+{
+    struct Case {
+        const char* what;
+        std::vector<Key> keys;
+        std::string saved;
+    };
+    const Case cases[] = {
+        {"nothing pressed: the tape comes back as it was", {}, kFirst + kSecond + kThird},
+        {"Delete takes the current entry", {{VK_DOWN}, {VK_DELETE}}, kFirst + kThird},
+        {"Shift+Delete deletes as Delete does", {{VK_DELETE, false, true}}, kSecond + kThird},
+        {"Shift+Down extends the selection", {{VK_DOWN, false, true}, {VK_DELETE}}, kThird},
+        {"Ctrl+Down moves the entry down", {{VK_DOWN, true}}, kSecond + kFirst + kThird},
+        {"a plain Down only moves", {{VK_DOWN}, {VK_DOWN, true}}, kFirst + kThird + kSecond},
+        {"Ctrl+Z undoes the move", {{VK_DOWN, true}, {'Z', true}}, kFirst + kSecond + kThird},
+        {"Ctrl+Y redoes it", {{VK_DOWN, true}, {'Z', true}, {'Y', true}}, kSecond + kFirst + kThird},
+        {"Ctrl+X and Ctrl+V move an entry through the clipboard, before the current row",
+         {{'X', true}, {VK_END}, {'V', true}}, kSecond + kFirst + kThird},
+    };
+    for (const Case& c : cases) {
+        openWindow(kFirst + kSecond + kThird);
+        for (const Key& key : c.keys)
+            press(key);
+        EXPECT_EQ(savedBytes(), c.saved) << c.what;
+        window_.reset();
+    }
+}
+
+TEST_F(WindowsMainWindowTest, TheFirstPaintMakesRowOneCurrentAndSelected)
+{
+    openWindow(kFirst + kSecond);
+    EXPECT_EQ(window_->blockList().currentPosition(), 1);
+    EXPECT_EQ(window_->blockList().selectedPositions(), std::vector<int>{1});
+    EXPECT_NE(window_->statusText().find("2"), std::string::npos) << window_->statusText();
+}
+
+TEST_F(WindowsMainWindowTest, EnterOpensThePropertiesDialogAndNeverClosesTheWindow)
+{
+    openWindow(headerEntry("alpha") + kFirst);
+    DialogAnswerer answerer(L"Edit properties", [](HWND dialog) {
+        SetDlgItemTextW(dialog, MURAX_ID_NAME_FIELD, L"beta");
+        pressButton(dialog, MURAX_ID_SAVE);
+    });
+    press({VK_RETURN});
+    EXPECT_TRUE(answerer.found());
+    ASSERT_TRUE(IsWindow(window_->handle()));
+    EXPECT_EQ(savedBytes(), headerEntry("beta") + kFirst);
+}
+
+TEST_F(WindowsMainWindowTest, EscapeClosesTheWindow)
+{
+    openWindow(kFirst);
+    press({VK_ESCAPE});
+    EXPECT_FALSE(IsWindow(window_->handle()));
+}
+
+TEST_F(WindowsMainWindowTest, AToolbarClickRunsItsButtonsCommand)
+{
+    openWindow(kFirst + kSecond);
+    RECT button{};
+    SendMessageW(window_->toolbar(), TB_GETRECT, WindowsToolbar::idOfButton(ToolbarButton::Delete),
+                 reinterpret_cast<LPARAM>(&button));
+    const LPARAM at = MAKELPARAM((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+    SendMessageW(window_->toolbar(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(window_->toolbar(), WM_LBUTTONUP, 0, at);
+    pump();
+    EXPECT_EQ(savedBytes(), kSecond);
+}
+
+TEST_F(WindowsMainWindowTest, SelectedRowsDraggedLandInTheGapNearestThePointer)
+{
+    openWindow(kFirst + kSecond + kThird);
+    const int rowHeight = scaledPixels(main_window::kRowHeight, screenDpi());
+    mouse(WM_LBUTTONDOWN, rowPoint(0, 3), MK_LBUTTON);
+    mouse(WM_MOUSEMOVE, rowPoint(2, 2), MK_LBUTTON);
+    mouse(WM_MOUSEMOVE, rowPoint(2, rowHeight - 3), MK_LBUTTON);
+    mouse(WM_LBUTTONUP, rowPoint(2, rowHeight - 3), 0);
+    EXPECT_EQ(savedBytes(), kSecond + kThird + kFirst);
+
+    // A press and release without a move selects the row pressed alone, and moves nothing.
+    press({VK_HOME});
+    press({VK_DOWN, false, true});
+    mouse(WM_LBUTTONDOWN, rowPoint(1, 3), MK_LBUTTON);
+    mouse(WM_LBUTTONUP, rowPoint(1, 3), 0);
+    EXPECT_EQ(window_->blockList().selectedPositions(), std::vector<int>{2});
+}
+
+TEST_F(WindowsMainWindowTest, FilesDroppedFromExplorerGoBeforeTheRowUnderThePointer)
+{
+    openWindow(kFirst + kSecond);
+    const auto dropped = folder_.path() / "more.tap";
+    writeBytes(dropped, kThird);
+    const std::wstring name = dropped.wstring();
+    const std::size_t bytes = sizeof(DROPFILES) + (name.size() + 2) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GHND, bytes);
+    auto* files = static_cast<DROPFILES*>(GlobalLock(memory));
+    files->pFiles = sizeof(DROPFILES);
+    files->pt = rowPoint(1, 3);
+    files->fWide = TRUE;
+    std::copy(name.begin(), name.end(), reinterpret_cast<wchar_t*>(files + 1));
+    GlobalUnlock(memory);
+    PostMessageW(list(), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+    pump();
+    EXPECT_EQ(savedBytes(), kFirst + kThird + kSecond);
+}
+
+TEST(WindowsWindowLook, EveryListCharacterAdvancesOneCellInTheListFont)
+{
+    const int dpi = screenDpi();
+    HFONT font = createFontOrSubstitute(main_window::kFont, L"Liberation Mono", dpi);
+    ASSERT_NE(font, nullptr);
+    HDC dc = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, font);
+    const int cell = scaledPixels(main_window::kCharacterCellWidth, dpi);
+    for (const wchar_t c : {L'M', L'i', L'0', L' ', L'W'}) {
+        SIZE size{};
+        GetTextExtentPoint32W(dc, &c, 1, &size);
+        EXPECT_EQ(size.cx, cell) << static_cast<char>(c);
+    }
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    DeleteObject(font);
+
+    // Every byte is one character in one cell, those that need two UTF-16 units included.
+    std::string everyByte;
+    for (int byte = 0; byte < 256; ++byte)
+        everyByte += static_cast<char>(byte);
+    const RowText text = rowText(everyByte, cell);
+    ASSERT_EQ(text.advances.size(), text.characters.size());
+    int advance = 0;
+    for (const INT step : text.advances)
+        advance += step;
+    EXPECT_EQ(advance, 256 * cell);
+    EXPECT_EQ(text.characters.substr(0x41, 3), L"ABC");
+}
+
+}  // namespace
+}  // namespace murax::testing
