@@ -17,6 +17,7 @@
 #include "tests/support/helpers/scratch_folder.h"
 #include "tests/support/helpers/tape_builder.h"
 #include "tests/winapp/helpers/dialog_answerer.h"
+#include "tests/winapp/helpers/menu_answerer.h"
 #include "tests/winapp/helpers/windows_window_fixture.h"
 #include "winapp/message_pump.h"
 #include "winapp/resource_ids.h"
@@ -137,6 +138,44 @@ TEST_F(WindowsMainWindowTest, FilesDroppedFromExplorerGoBeforeTheRowUnderThePoin
     PostMessageW(list(), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
     pump();
     EXPECT_EQ(savedBytes(), kFirst + kThird + kSecond);
+}
+
+TEST_F(WindowsMainWindowTest, TheContextMenuActsOnTheCurrentRowWithoutMovingTheSelection)
+{
+    openWindow(kFirst + headerEntry("alpha") + kThird);
+    press({VK_DOWN});
+    const std::vector<std::string> entries{"Inspect\tF3", "Export..."};
+
+    // A right click on row 1 opens the menu; it acts on row 2, the current one.
+    const POINT onFirst = [&] {
+        POINT at = rowPoint(0, 3);
+        ClientToScreen(list(), &at);
+        return at;
+    }();
+    const auto rightClick = [&](const std::string& choice) {
+        MenuAnswerer answerer(choice);
+        PostMessageW(window_->handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list()),
+                     MAKELPARAM(onFirst.x, onFirst.y));
+        pump();
+        EXPECT_EQ(answerer.offered(), entries) << choice;
+    };
+    rightClick("Inspect\tF3");
+    ASSERT_NE(window_->entryViewer(), nullptr);
+    EXPECT_TRUE(window_->entryViewer()->isShowing());
+    EXPECT_EQ(window_->blockList().currentPosition(), 2);
+    EXPECT_EQ(window_->blockList().selectedPositions(), std::vector<int>{2});
+
+    const auto exported = folder_.path() / "alpha.bin";
+    fake_.saveAnswers.push_back(exported.string());
+    rightClick("Export...");
+    EXPECT_EQ(readBytes(exported), std::string(4, 'd'));
+    // The menu key: the same menu, at the current row; Esc chooses nothing.
+    MenuAnswerer none("");
+    PostMessageW(window_->handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list()),
+                 MAKELPARAM(-1, -1));
+    pump();
+    EXPECT_EQ(none.offered(), entries);
+    EXPECT_EQ(savedBytes(), kFirst + headerEntry("alpha") + kThird);
 }
 
 TEST(WindowsWindowLook, EveryListCharacterAdvancesOneCellInTheListFont)

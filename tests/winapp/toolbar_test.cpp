@@ -8,6 +8,7 @@
 
 #include "seam/window_look.h"
 #include "tests/support/helpers/tape_builder.h"
+#include "tests/winapp/helpers/menu_answerer.h"
 #include "tests/winapp/helpers/windows_window_fixture.h"
 
 namespace murax::testing {
@@ -50,6 +51,46 @@ TEST_F(WindowsToolbarTest, ThePicturesClearPartsShowTheButtonsBackground)
     SelectObject(dc, old);
     DeleteDC(dc);
     DeleteObject(canvas);
+}
+
+TEST_F(WindowsToolbarTest, ADropDownMenuOffersItsButtonsEntriesAndRunsTheOneChosen)
+{
+    const std::string first = lone(1);
+    const std::string second = lone(2);
+    const std::string added = lone(3);
+    struct Case {
+        ToolbarButton button;
+        const char* choice;
+        std::vector<std::string> offered;
+        std::string saved;
+    };
+    const Case cases[] = {
+        {ToolbarButton::Add, "Add...", {"Add...", "Insert..."}, first + second + added},
+        {ToolbarButton::Add, "Insert...", {"Add...", "Insert..."}, added + first + second},
+        {ToolbarButton::Add, "", {"Add...", "Insert..."}, first + second},
+        {ToolbarButton::Edit,
+         "Edit with hex editor...",
+         {"Edit properties...\tEnter", "Edit with hex editor..."},
+         first + second},
+    };
+    const auto more = folder_.path() / "more.tap";
+    writeBytes(more, added);
+    for (const Case& c : cases) {
+        openWindow(first + second);
+        fake_.openAnswers = {more.string()};
+        fake_.events.clear();
+        MenuAnswerer answerer(c.choice);
+        RECT button{};
+        SendMessageW(window_->toolbar(), TB_GETRECT, WindowsToolbar::idOfButton(c.button),
+                     reinterpret_cast<LPARAM>(&button));
+        const LPARAM at = MAKELPARAM((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+        PostMessageW(window_->toolbar(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+        PostMessageW(window_->toolbar(), WM_LBUTTONUP, 0, at);
+        pump();
+        EXPECT_EQ(answerer.offered(), c.offered) << c.choice;
+        EXPECT_EQ(savedBytes(), c.saved) << c.choice;
+        window_.reset();
+    }
 }
 
 }  // namespace
