@@ -29,18 +29,8 @@ const std::string kProgram =
     headerBlock(0, "hello", kProgramData.size(), 10, kProgramData.size()) + dataBlock(kProgramData);
 const std::string kLoneData = dataBlock("lone bytes");
 
-// Screen memory with every kind of cell: a pattern of pixels under changing attributes.
-std::string screenData()
-{
-    std::string bytes(kScreenBytes, '\0');
-    for (std::size_t i = 0; i < kScreenPixelBytes; ++i)
-        bytes[i] = static_cast<char>(i * 37 + (i >> 8));
-    for (std::size_t i = kScreenPixelBytes; i < kScreenBytes; ++i)
-        bytes[i] = static_cast<char>(i * 13);
-    return bytes;
-}
 const std::string kScreen =
-    headerBlock(3, "picture", kScreenBytes, 16384, 32768) + dataBlock(screenData());
+    headerBlock(3, "picture", kScreenBytes, 16384, 32768) + dataBlock(screenMemoryPattern());
 
 // Lines as an edit control holds them, each ended by CR LF.
 std::string editLines(const std::vector<std::string>& lines)
@@ -207,7 +197,7 @@ TEST_F(WindowsEntryViewerTest, AScreenIsDrawnAtTwiceItsSizeInTheSpectrumsColours
     ASSERT_EQ(section.dsBm.bmWidth, 2 * kScreenWidth);
     ASSERT_EQ(section.dsBm.bmHeight, 2 * kScreenHeight);
     const auto* bits = static_cast<const std::uint32_t*>(section.dsBm.bmBits);
-    const auto differs = firstDifference(*decodeScreen(screenData()), 2, [&](int x, int y) {
+    const auto differs = firstDifference(*decodeScreen(screenMemoryPattern()), 2, [&](int x, int y) {
         return bits[y * 2 * kScreenWidth + x] & 0xFFFFFF;
     });
     EXPECT_FALSE(differs) << differs->first << "," << differs->second;
@@ -255,7 +245,7 @@ TEST_F(WindowsEntryViewerTest, ExportWritesTheScreenAsAPngThatDecodesToTheSamePi
     const std::vector<std::uint32_t> pixels = decodedPng(file, width, height);
     ASSERT_EQ(pixels.size(), std::size_t{kScreenWidth} * kScreenHeight);
     EXPECT_EQ(width, UINT{kScreenWidth});
-    const auto differs = firstDifference(*decodeScreen(screenData()), 1, [&](int x, int y) {
+    const auto differs = firstDifference(*decodeScreen(screenMemoryPattern()), 1, [&](int x, int y) {
         return pixels[static_cast<std::size_t>(y) * kScreenWidth + x] & 0xFFFFFF;
     });
     EXPECT_FALSE(differs) << differs->first << "," << differs->second;
