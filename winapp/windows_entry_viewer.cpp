@@ -62,14 +62,13 @@ std::wstring editText(const std::string& utf8)
     return text;
 }
 
-HFONT messageFont(int dpi)
+// The system's font for dialogs' texts, already at the screen's resolution.
+HFONT messageFont()
 {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    LOGFONTW font = metrics.lfMessageFont;
-    font.lfHeight = MulDiv(font.lfHeight, dpi, screenDpi());
-    return CreateFontIndirectW(&font);
+    return CreateFontIndirectW(&metrics.lfMessageFont);
 }
 
 int lineHeight(HWND control, HFONT font)
@@ -100,7 +99,7 @@ WindowsEntryViewer::WindowsEntryViewer(HWND owner, std::function<void()> exportE
                               instance, this);
 
     textFont_ = createFontOrSubstitute(main_window::kFont, L"Liberation Mono", dpi_);
-    messageFont_ = messageFont(dpi_);
+    messageFont_ = messageFont();
     const auto control = [&](const wchar_t* type, const wchar_t* text, DWORD controlStyle,
                              DWORD extended, int id, HFONT font) {
         HWND made = CreateWindowExW(extended, type, text, WS_CHILD | controlStyle, 0, 0, 0, 0,

@@ -172,7 +172,7 @@ TEST_F(WindowsEntryViewerTest, F3OpensItOnTheCurrentEntryItFollowsTheRowsAndEscC
     EXPECT_EQ(viewer().tabInFront(), ViewerTab::BasicListing);
 
     // Esc in the viewer puts it away and leaves the main window as it was; F3 brings it back.
-    pressIn(viewer().hexDump(), VK_ESCAPE);
+    pressIn(viewer().basicListing(), VK_ESCAPE);
     EXPECT_FALSE(viewer().isShowing());
     EXPECT_TRUE(IsWindowVisible(window_->handle()));
     pressF3();

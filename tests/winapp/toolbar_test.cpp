@@ -68,10 +68,6 @@ TEST_F(WindowsToolbarTest, ADropDownMenuOffersItsButtonsEntriesAndRunsTheOneChos
         {ToolbarButton::Add, "Add...", {"Add...", "Insert..."}, first + second + added},
         {ToolbarButton::Add, "Insert...", {"Add...", "Insert..."}, added + first + second},
         {ToolbarButton::Add, "", {"Add...", "Insert..."}, first + second},
-        {ToolbarButton::Edit,
-         "Edit with hex editor...",
-         {"Edit properties...\tEnter", "Edit with hex editor..."},
-         first + second},
     };
     const auto more = folder_.path() / "more.tap";
     writeBytes(more, added);
