@@ -39,11 +39,12 @@ test_packages=(
 
 # Windows: the mingw-w64 cross compiler, GoogleTest's sources to build for it, Wine to run what it
 # builds and Xvfb for the windows it opens; zmakebas and pasmo make tapes for murax-list.exe's
-# comparison.
+# comparison; nsis makes the installer, and unzip reads the zip back.
 windows_packages=(
     g++-mingw-w64-x86-64-posix googletest
     wine wine64 xvfb xauth
     zmakebas pasmo
+    nsis unzip
 )
 
 case "${1:-}" in

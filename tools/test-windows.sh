@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds murax.exe, murax-list.exe and their tests for Windows with mingw-w64, and runs them under
 # Wine: the core tests, the window's tests (real windows and dialogs, on a display of Xvfb's), and
-# murax-list.exe against the Linux murax-list on a corpus of tapes. The Linux build (MURAX_BUILD_DIR, default build/) must exist: its murax-list is
+# murax-list.exe against the Linux murax-list on a corpus of tapes; and makes the packages (the
+# installer and the zip, in the build folder) and installs and uninstalls the installer. The Linux build (MURAX_BUILD_DIR, default build/) must exist: its murax-list is
 # the reference. The packages are large; MURAX_SKIP_WINDOWS=1 leaves this step out of a quick
 # local run of tools/test.sh.
 # Usage: tools/test-windows.sh [build-dir]      (default: the build folder + "-windows")
@@ -19,7 +20,7 @@ murax_configure "$build" \
     -DCMAKE_TOOLCHAIN_FILE="$MURAX_ROOT/cmake/mingw-w64-x86_64.cmake" \
     -DMURAX_BUILD_WINDOW=ON -DMURAX_BUILD_BENCHMARKS=OFF \
     -DMURAX_REFERENCE_LISTER="$MURAX_BUILD/lister/murax-list"
-murax_build "$build" murax_core_tests murax-list murax murax_winapp_tests
+murax_build "$build" murax_core_tests murax-list murax murax_winapp_tests murax_windows_package
 
 # A Wine prefix of the build's own, made once, with no messages of Wine's own; the windows go to a
 # display of Xvfb's, never to the user's.

@@ -91,6 +91,8 @@ void WindowsListBox::reload(const DisplayLines& lines)
     hasCurrent_ = false;
     if (redraws_)
         InvalidateRect(box_, nullptr, TRUE);
+    if (reloaded_)
+        reloaded_();
 }
 
 void WindowsListBox::select(int position)

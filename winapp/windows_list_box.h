@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
+
 #include <windows.h>
 
 #include "seam/window_services.h"
@@ -24,6 +26,8 @@ public:
     WindowsListBox& operator=(const WindowsListBox&) = delete;
 
     HWND handle() const { return box_; }
+    // Called after every reload, once the box holds the new rows.
+    void setReloadHandler(std::function<void()> handler) { reloaded_ = std::move(handler); }
 
     int currentPosition() const override;
     int count() const override;
@@ -47,6 +51,7 @@ private:
     HWND box_;
     bool hasCurrent_ = false;
     bool redraws_ = true;
+    std::function<void()> reloaded_;
 };
 
 }  // namespace murax

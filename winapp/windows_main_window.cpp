@@ -99,6 +99,8 @@ void WindowsMainWindow::initialise(HWND window)
     HWND box = GetDlgItem(window_, MURAX_ID_BLOCK_LIST);
     SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_), FALSE);
     list_ = std::make_unique<WindowsListBox>(box);
+    // An emptied tape leaves the viewer nothing to show.
+    list_->setReloadHandler([this] { events_.listReloaded(); });
     SetWindowSubclass(box, listProcedure, kListWatchId, reinterpret_cast<DWORD_PTR>(this));
     DragAcceptFiles(box, TRUE);
     list_->reload(blocks_.lines());
@@ -285,9 +287,12 @@ std::optional<std::string> WindowsMainWindow::editName(const std::string& fieldT
 
 void WindowsMainWindow::showEntryViewer()
 {
-    // This face has no entry viewer yet; the beep tells that Inspect did nothing, as a refused
-    // command's does.
-    app_.desktop().beep();
+    if (viewer_ == nullptr)
+        viewer_ = std::make_unique<WindowsEntryViewer>(
+            window_, [this] { events_.exportRequested(); },
+            [this] { events_.exportSoundRequested(); });
+    viewer_->bringForward();
+    events_.viewerShown(*viewer_);
 }
 
 LRESULT CALLBACK WindowsMainWindow::listProcedure(HWND box, UINT message, WPARAM wParam,

@@ -15,6 +15,7 @@
 #include "seam/window_services.h"
 #include "tape/model/block_list.h"
 #include "window/window_events.h"
+#include "winapp/windows_entry_viewer.h"
 #include "winapp/windows_list_box.h"
 #include "winapp/windows_png_encoder.h"
 #include "winapp/windows_toolbar.h"
@@ -41,6 +42,8 @@ public:
     WindowsListBox& blockList() { return *list_; }
     HWND toolbar() const { return toolbar_ ? toolbar_->handle() : nullptr; }
     const std::string& statusText() const { return statusText_; }
+    // The entry viewer, once F3 has first opened it.
+    WindowsEntryViewer* entryViewer() const { return viewer_.get(); }
 
     AppContext& app() override { return app_; }
     ListBox& listBox() override { return *list_; }
@@ -97,6 +100,7 @@ private:
     std::vector<std::string> droppedFiles_;
     int droppedBefore_ = 0;
     WindowsPngEncoder png_;
+    std::unique_ptr<WindowsEntryViewer> viewer_;
 };
 
 }  // namespace murax

@@ -7,6 +7,9 @@
 #include <objbase.h>
 #include <wincodec.h>
 
+#include <utility>
+#include <vector>
+
 namespace murax {
 namespace {
 
@@ -44,7 +47,11 @@ std::string WindowsPngEncoder::encodeRgba(int width, int height, const std::uint
         Held<IWICBitmapFrameEncode> frame;
         const auto stride = static_cast<UINT>(width) * 4;
         const auto size = stride * static_cast<UINT>(height);
-        WICPixelFormatGUID format = GUID_WICPixelFormat32bppRGBA;
+        // Every PNG encoder takes BGRA; not every one RGBA (Wine's does not).
+        WICPixelFormatGUID format = GUID_WICPixelFormat32bppBGRA;
+        std::vector<BYTE> bgra(rgba, rgba + size);
+        for (std::size_t i = 0; i + 3 < bgra.size(); i += 4)
+            std::swap(bgra[i], bgra[i + 2]);
         STATSTG stat{};
         bool made =
             SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
@@ -57,9 +64,8 @@ std::string WindowsPngEncoder::encodeRgba(int width, int height, const std::uint
             && SUCCEEDED(frame->SetSize(static_cast<UINT>(width), static_cast<UINT>(height)))
             && SUCCEEDED(frame->SetPixelFormat(&format))
             // An encoder that cannot take the pixels as they are would need them converted.
-            && IsEqualGUID(format, GUID_WICPixelFormat32bppRGBA)
-            && SUCCEEDED(frame->WritePixels(static_cast<UINT>(height), stride, size,
-                                            const_cast<BYTE*>(rgba)))
+            && IsEqualGUID(format, GUID_WICPixelFormat32bppBGRA)
+            && SUCCEEDED(frame->WritePixels(static_cast<UINT>(height), stride, size, bgra.data()))
             && SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit())
             && SUCCEEDED(stream->Stat(&stat, STATFLAG_NONAME));
         if (made) {

@@ -27,7 +27,8 @@ WindowsToolbar::WindowsToolbar(HWND window, int width, int dpi)
                            GetModuleHandleW(nullptr), nullptr);
     SendMessageW(bar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageW(bar_, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
-    images_ = ImageList_Create(kBitmapWidth, kBitmapHeight, ILC_COLOR24, 8, 0);
+    // 32 bits a pixel keeps the pictures' alpha: in a list of 24 their clear parts draw black.
+    images_ = ImageList_Create(kBitmapWidth, kBitmapHeight, ILC_COLOR32, 8, 0);
     SendMessageW(bar_, TB_SETBITMAPSIZE, 0, MAKELONG(kBitmapWidth, kBitmapHeight));
     SendMessageW(bar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_));
     // Strings of a bar that shows no text rows serve as the buttons' tooltips.

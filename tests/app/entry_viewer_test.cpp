@@ -50,18 +50,8 @@ const std::string kProgram = testing::headerBlock(0, "hello", kProgramData.size(
                                                   kProgramData.size())
                              + testing::dataBlock(kProgramData);
 
-// Screen memory with every kind of cell: a pattern of pixels under changing attributes.
-std::string screenData()
-{
-    std::string bytes(kScreenBytes, '\0');
-    for (std::size_t i = 0; i < kScreenPixelBytes; ++i)
-        bytes[i] = static_cast<char>(i * 37 + (i >> 8));
-    for (std::size_t i = kScreenPixelBytes; i < kScreenBytes; ++i)
-        bytes[i] = static_cast<char>(i * 13);
-    return bytes;
-}
 const std::string kScreen = testing::headerBlock(3, "picture", kScreenBytes, 16384, 32768)
-                            + testing::dataBlock(screenData());
+                            + testing::dataBlock(testing::screenMemoryPattern());
 const std::string kLoneData = testing::dataBlock("lone bytes");
 
 QString joined(const std::vector<std::string>& lines)
@@ -216,7 +206,7 @@ void EntryViewerTest::aScreenIsDrawnAtTwiceItsSizeInTheSpectrumsColours()
     QCOMPARE(viewer().tabs()->currentWidget(), viewer().screen());
     const QImage shown = viewer().screen()->pixmap().toImage();
     QCOMPARE(shown.size(), QSize(512, 384));
-    const ScreenPicture picture = *decodeScreen(screenData());
+    const ScreenPicture picture = *decodeScreen(testing::screenMemoryPattern());
     for (int y = 0; y < kScreenHeight; ++y)
         for (int x = 0; x < kScreenWidth; ++x)
             for (int dy = 0; dy < 2; ++dy)
@@ -305,7 +295,7 @@ void EntryViewerTest::exportWritesTheScreenAsAPngOfTheSamePixels()
     QImage image;
     QVERIFY(image.load(dir_->filePath("screen.png"), "PNG"));
     QCOMPARE(image.size(), QSize(kScreenWidth, kScreenHeight));
-    const ScreenPicture picture = *decodeScreen(screenData());
+    const ScreenPicture picture = *decodeScreen(testing::screenMemoryPattern());
     for (int y = 0; y < kScreenHeight; ++y)
         for (int x = 0; x < kScreenWidth; ++x)
             if ((image.pixel(x, y) & 0xFFFFFF) != picture.pixel(x, y))

@@ -17,6 +17,8 @@
 #include "tests/support/helpers/scratch_folder.h"
 #include "tests/support/helpers/tape_builder.h"
 #include "tests/winapp/helpers/dialog_answerer.h"
+#include "tests/winapp/helpers/menu_answerer.h"
+#include "tests/winapp/helpers/windows_window_fixture.h"
 #include "winapp/message_pump.h"
 #include "winapp/resource_ids.h"
 #include "winapp/window_painting.h"
@@ -25,103 +27,8 @@
 namespace murax::testing {
 namespace {
 
-std::string readBytes(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeBytes(const std::filesystem::path& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-// A key, with the modifiers held down with it.
-struct Key {
-    int virtualKey;
-    bool control = false;
-    bool shift = false;
-};
-
-// The real main window on a tape written to a scratch folder, driven by messages as the system
-// would send them, every dialog of the desktop answered by the scripted fake.
-class WindowsMainWindowTest : public ::testing::Test {
-protected:
-    void TearDown() override
-    {
-        window_.reset();
-        setModifiers(false, false);
-    }
-
-    void openWindow(const std::string& tape)
-    {
-        writeBytes(tapePath(), tape);
-        ABLOCKS(tapePath().string(), list_);
-        list_.currentFile = tapePath().string();
-        window_ = std::make_unique<WindowsMainWindow>(app_, list_);
-        ASSERT_NE(window_->open(), nullptr);
-        UpdateWindow(window_->handle());
-        pump();
-    }
-
-    std::filesystem::path tapePath() const { return folder_.path() / "game.tap"; }
-    HWND list() { return window_->blockList().handle(); }
-
-    // Handles what the window has been sent, as the program's loop would.
-    static void pump()
-    {
-        for (int pass = 0; pass < 10; ++pass) {
-            dispatchPendingMessages();
-            Sleep(2);
-        }
-    }
-
-    static void setModifiers(bool control, bool shift)
-    {
-        BYTE state[256] = {};
-        GetKeyboardState(state);
-        state[VK_CONTROL] = control ? 0x80 : 0;
-        state[VK_SHIFT] = shift ? 0x80 : 0;
-        SetKeyboardState(state);
-    }
-
-    // A key pressed and released in the list, through the dialog manager as typed keys go.
-    void press(const Key& key)
-    {
-        setModifiers(key.control, key.shift);
-        PostMessageW(list(), WM_KEYDOWN, key.virtualKey, 1);
-        PostMessageW(list(), WM_KEYUP, key.virtualKey, 0xC0000001);
-        pump();
-        setModifiers(false, false);
-        pump();
-    }
-
-    // The bytes F9 writes over the tape's file.
-    std::string savedBytes()
-    {
-        press({VK_F9});
-        return readBytes(tapePath());
-    }
-
-    POINT rowPoint(int index, int offset)
-    {
-        RECT row{};
-        SendMessageW(list(), LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&row));
-        return {row.left + 20, row.top + offset};
-    }
-
-    void mouse(UINT message, POINT at, WPARAM flags)
-    {
-        PostMessageW(list(), message, flags, MAKELPARAM(at.x, at.y));
-        pump();
-    }
-
-    FakeDesktop fake_;
-    AppContext app_{fake_};
-    ScratchFolder folder_;
-    BlockList list_;
-    std::unique_ptr<WindowsMainWindow> window_;
-};
+// The real main window, driven by messages as the system would send them.
+class WindowsMainWindowTest : public WindowsWindowFixture {};
 
 const std::string kFirst = lone(1);
 const std::string kSecond = lone(2);
@@ -231,6 +138,51 @@ TEST_F(WindowsMainWindowTest, FilesDroppedFromExplorerGoBeforeTheRowUnderThePoin
     PostMessageW(list(), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
     pump();
     EXPECT_EQ(savedBytes(), kFirst + kThird + kSecond);
+}
+
+TEST_F(WindowsMainWindowTest, TheContextMenuActsOnTheCurrentRowWithoutMovingTheSelection)
+{
+    openWindow(kFirst + headerEntry("alpha") + kThird);
+    press({VK_DOWN});
+    const std::vector<std::string> entries{"Inspect\tF3", "Export...", "Export as sound..."};
+
+    // A right click on row 1 opens the menu; it acts on row 2, the current one.
+    const POINT onFirst = [&] {
+        POINT at = rowPoint(0, 3);
+        ClientToScreen(list(), &at);
+        return at;
+    }();
+    const auto rightClick = [&](const std::string& choice) {
+        MenuAnswerer answerer(choice);
+        PostMessageW(window_->handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list()),
+                     MAKELPARAM(onFirst.x, onFirst.y));
+        pump();
+        EXPECT_EQ(answerer.offered(), entries) << choice;
+    };
+    rightClick("Inspect\tF3");
+    ASSERT_NE(window_->entryViewer(), nullptr);
+    EXPECT_TRUE(window_->entryViewer()->isShowing());
+    EXPECT_EQ(window_->blockList().currentPosition(), 2);
+    EXPECT_EQ(window_->blockList().selectedPositions(), std::vector<int>{2});
+
+    const auto exported = folder_.path() / "alpha.bin";
+    fake_.saveAnswers.push_back(exported.string());
+    rightClick("Export...");
+    EXPECT_EQ(readBytes(exported), std::string(4, 'd'));
+    // Export as sound acts on the selection, here the current row alone.
+    fake_.saveAnswers.push_back((folder_.path() / "alpha").string());
+    rightClick("Export as sound...");
+    ASSERT_EQ(fake_.choices.size(), 1u);
+    EXPECT_EQ(fake_.choices[0].label,
+              "The selected 1 entry of 3 (select none for the whole tape), as a WAV file.\nSound format:");
+    EXPECT_EQ(readBytes(folder_.path() / "alpha.wav").substr(0, 4), "RIFF");
+    // The menu key: the same menu, at the current row; Esc chooses nothing.
+    MenuAnswerer none("");
+    PostMessageW(window_->handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list()),
+                 MAKELPARAM(-1, -1));
+    pump();
+    EXPECT_EQ(none.offered(), entries);
+    EXPECT_EQ(savedBytes(), kFirst + headerEntry("alpha") + kThird);
 }
 
 TEST(WindowsWindowLook, EveryListCharacterAdvancesOneCellInTheListFont)

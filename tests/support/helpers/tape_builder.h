@@ -80,6 +80,18 @@ inline std::string lone(int tag)
     return dataBlock("entry" + std::to_string(tag));
 }
 
+// Screen memory (6912 bytes) with every kind of cell: a pattern of pixels under changing
+// attributes, bright and flashing ones among them.
+inline std::string screenMemoryPattern()
+{
+    std::string bytes(6912, '\0');
+    for (std::size_t i = 0; i < 6144; ++i)
+        bytes[i] = static_cast<char>(i * 37 + (i >> 8));
+    for (std::size_t i = 6144; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>(i * 13);
+    return bytes;
+}
+
 // A "Bytes" header and its data block of `dataLength` bytes: one header entry.
 inline std::string headerEntry(std::string_view name, std::size_t dataLength = 4)
 {

@@ -1,0 +1,281 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+#include <wincodec.h>
+
+#include <string>
+#include <vector>
+
+#include "support/platform/wide_text_windows.h"
+#include "tape/format/entry_bytes.h"
+#include "tape/inspect/basic_listing.h"
+#include "tape/inspect/hex_dump.h"
+#include "tape/inspect/screen_picture.h"
+#include "tape/sound/tape_sound.h"
+#include "tests/support/helpers/tape_builder.h"
+#include "tests/winapp/helpers/windows_window_fixture.h"
+
+namespace murax::testing {
+namespace {
+
+// 10 PRINT 1, with the number's hidden five-byte form.
+const std::string kProgramData("\x00\x0A\x09\x00\xF5"
+                               "1\x0E\x00\x00\x01\x00\x00\x0D",
+                               13);
+const std::string kProgram =
+    headerBlock(0, "hello", kProgramData.size(), 10, kProgramData.size()) + dataBlock(kProgramData);
+const std::string kLoneData = dataBlock("lone bytes");
+
+const std::string kScreen =
+    headerBlock(3, "picture", kScreenBytes, 16384, 32768) + dataBlock(screenMemoryPattern());
+
+// Lines as an edit control holds them, each ended by CR LF.
+std::string editLines(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+std::string textOf(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return utf8Text(text);
+}
+
+std::vector<std::string> tabTitles(HWND tabs)
+{
+    std::vector<std::string> titles;
+    const auto count = SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0);
+    for (int i = 0; i < count; ++i) {
+        wchar_t title[64] = {};
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = title;
+        item.cchTextMax = 64;
+        SendMessageW(tabs, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
+        titles.push_back(utf8Text(title));
+    }
+    return titles;
+}
+
+// The first pixel, as 0xRRGGBB, where a picture of `width` pixels a row differs from the screen's
+// picture drawn `scale` times its size; nothing where none does.
+template <class PixelAt>
+std::optional<std::pair<int, int>> firstDifference(const ScreenPicture& expected, int scale,
+                                                   PixelAt pixelAt)
+{
+    for (int y = 0; y < kScreenHeight * scale; ++y)
+        for (int x = 0; x < kScreenWidth * scale; ++x)
+            if (pixelAt(x, y) != expected.pixel(x / scale, y / scale))
+                return std::pair{x, y};
+    return std::nullopt;
+}
+
+// A PNG file read back by the system's imaging component, as 32-bit BGRA rows; empty where it
+// cannot be read.
+std::vector<std::uint32_t> decodedPng(const std::filesystem::path& file, UINT& width, UINT& height)
+{
+    std::vector<std::uint32_t> pixels;
+    const bool startedCom = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    IWICImagingFactory* factory = nullptr;
+    IWICBitmapDecoder* decoder = nullptr;
+    IWICBitmapFrameDecode* frame = nullptr;
+    IWICFormatConverter* converter = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                   IID_PPV_ARGS(&factory)))
+        && SUCCEEDED(factory->CreateDecoderFromFilename(file.wstring().c_str(), nullptr, GENERIC_READ,
+                                                        WICDecodeMetadataCacheOnDemand, &decoder))
+        && SUCCEEDED(decoder->GetFrame(0, &frame)) && SUCCEEDED(frame->GetSize(&width, &height))
+        && SUCCEEDED(factory->CreateFormatConverter(&converter))
+        && SUCCEEDED(converter->Initialize(frame, GUID_WICPixelFormat32bppBGRA,
+                                           WICBitmapDitherTypeNone, nullptr, 0,
+                                           WICBitmapPaletteTypeCustom))) {
+        pixels.resize(static_cast<std::size_t>(width) * height);
+        if (FAILED(converter->CopyPixels(nullptr, width * 4, width * height * 4,
+                                         reinterpret_cast<BYTE*>(pixels.data()))))
+            pixels.clear();
+    }
+    for (IUnknown* held : std::initializer_list<IUnknown*>{converter, frame, decoder, factory})
+        if (held != nullptr)
+            held->Release();
+    if (startedCom)
+        CoUninitialize();
+    return pixels;
+}
+
+class WindowsEntryViewerTest : public WindowsWindowFixture {
+protected:
+    WindowsEntryViewer& viewer() { return *window_->entryViewer(); }
+
+    void pressF3()
+    {
+        press({VK_F3});
+        ASSERT_NE(window_->entryViewer(), nullptr);
+        ASSERT_TRUE(viewer().isShowing());
+    }
+
+    // A key pressed on one of the viewer's controls.
+    void pressIn(HWND control, int key)
+    {
+        PostMessageW(control, WM_KEYDOWN, key, 1);
+        PostMessageW(control, WM_KEYUP, key, 0xC0000001);
+        pump();
+    }
+};
+
+TEST_F(WindowsEntryViewerTest, F3OpensItOnTheCurrentEntryItFollowsTheRowsAndEscClosesIt)
+{
+    openWindow(kProgram + kLoneData + kScreen);
+    EXPECT_EQ(window_->entryViewer(), nullptr);
+    pressF3();
+    EXPECT_EQ(GetWindow(viewer().handle(), GW_OWNER), window_->handle());
+    EXPECT_EQ(textOf(viewer().handle()), "hello");
+    const std::string details = textOf(viewer().details());
+    EXPECT_NE(details.find("Type: 0 (Program)\r\n"), std::string::npos) << details;
+    EXPECT_NE(details.find("Autostart line: 10"), std::string::npos) << details;
+    EXPECT_NE(details.find("OK      Data block: checksum"), std::string::npos) << details;
+    EXPECT_EQ(tabTitles(viewer().tabs()), (std::vector<std::string>{"BASIC listing", "Hex dump"}));
+    EXPECT_EQ(viewer().tabInFront(), ViewerTab::BasicListing);
+    EXPECT_TRUE(IsWindowVisible(viewer().basicListing()));
+    EXPECT_FALSE(IsWindowVisible(viewer().hexDump()));
+    EXPECT_EQ(textOf(viewer().basicListing()),
+              editLines(basicListingText(listBasic(kProgramData, kProgramData.size(), 10))));
+
+    // The hex dump brought in front by the tabs' keys stays there as the viewer follows the
+    // main window's current row.
+    pressIn(viewer().tabs(), VK_RIGHT);
+    EXPECT_EQ(viewer().tabInFront(), ViewerTab::HexDump);
+    EXPECT_TRUE(IsWindowVisible(viewer().hexDump()));
+    EXPECT_FALSE(IsWindowVisible(viewer().basicListing()));
+    EXPECT_EQ(textOf(viewer().hexDump()), editLines(hexDumpLines(kProgram)));
+    press({VK_DOWN});
+    EXPECT_EQ(textOf(viewer().handle()), "Data block");
+    EXPECT_EQ(tabTitles(viewer().tabs()), std::vector<std::string>{"Hex dump"});
+    EXPECT_EQ(textOf(viewer().hexDump()), editLines(hexDumpLines(kLoneData)));
+    press({VK_DOWN});
+    EXPECT_EQ(textOf(viewer().handle()), "picture");
+    EXPECT_EQ(tabTitles(viewer().tabs()), (std::vector<std::string>{"Screen", "Hex dump"}));
+    EXPECT_EQ(viewer().tabInFront(), ViewerTab::HexDump);
+    pressIn(viewer().tabs(), VK_LEFT);
+    EXPECT_EQ(viewer().tabInFront(), ViewerTab::Screen);
+    EXPECT_TRUE(IsWindowVisible(viewer().screen()));
+    EXPECT_FALSE(IsWindowVisible(viewer().hexDump()));
+    // Away from the hex dump, the first tab comes in front again.
+    press({VK_HOME});
+    EXPECT_EQ(textOf(viewer().handle()), "hello");
+    EXPECT_EQ(viewer().tabInFront(), ViewerTab::BasicListing);
+
+    // Esc in the viewer puts it away and leaves the main window as it was; F3 brings it back.
+    pressIn(viewer().basicListing(), VK_ESCAPE);
+    EXPECT_FALSE(viewer().isShowing());
+    EXPECT_TRUE(IsWindowVisible(window_->handle()));
+    pressF3();
+    EXPECT_EQ(textOf(viewer().handle()), "hello");
+    EXPECT_EQ(fake_.events, std::vector<std::string>());
+
+    // With every entry deleted there is nothing left to show.
+    press({VK_HOME});
+    press({VK_END, false, true});
+    press({VK_DELETE});
+    EXPECT_TRUE(list_.empty());
+    EXPECT_FALSE(viewer().isShowing());
+}
+
+TEST_F(WindowsEntryViewerTest, AScreenIsDrawnAtTwiceItsSizeInTheSpectrumsColours)
+{
+    openWindow(kScreen);
+    pressF3();
+    EXPECT_EQ(viewer().tabInFront(), ViewerTab::Screen);
+    DIBSECTION section{};
+    ASSERT_EQ(GetObjectW(viewer().picture(), sizeof section, &section), int{sizeof section});
+    ASSERT_EQ(section.dsBm.bmWidth, 2 * kScreenWidth);
+    ASSERT_EQ(section.dsBm.bmHeight, 2 * kScreenHeight);
+    const auto* bits = static_cast<const std::uint32_t*>(section.dsBm.bmBits);
+    const auto differs = firstDifference(*decodeScreen(screenMemoryPattern()), 2, [&](int x, int y) {
+        return bits[y * 2 * kScreenWidth + x] & 0xFFFFFF;
+    });
+    EXPECT_FALSE(differs) << differs->first << "," << differs->second;
+}
+
+TEST_F(WindowsEntryViewerTest, TheHexDumpHoldsEveryLineScrollsSidewaysAndIsCopied)
+{
+    // Far more text than an edit control takes from typing (32767 characters).
+    const std::string big = dataBlock(std::string(8000, 'x'));
+    openWindow(big);
+    pressF3();
+    HWND hex = viewer().hexDump();
+    const std::string expected = editLines(hexDumpLines(big));
+    ASSERT_GT(expected.size(), 32767u);
+    EXPECT_EQ(textOf(hex), expected);
+    const auto style = GetWindowLongPtrW(hex, GWL_STYLE);
+    EXPECT_TRUE(style & ES_READONLY);
+    EXPECT_TRUE(style & ES_AUTOHSCROLL) << "lines must not wrap";
+    EXPECT_TRUE(style & WS_HSCROLL);
+
+    SendMessageW(hex, EM_SETSEL, 0, -1);
+    SendMessageW(hex, WM_COPY, 0, 0);
+    ASSERT_TRUE(OpenClipboard(window_->handle()));
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    const std::string copied = data != nullptr ? utf8Text(static_cast<const wchar_t*>(GlobalLock(data))) : "";
+    if (data != nullptr)
+        GlobalUnlock(data);
+    CloseClipboard();
+    EXPECT_EQ(copied, expected);
+}
+
+TEST_F(WindowsEntryViewerTest, ExportWritesTheScreenAsAPngThatDecodesToTheSamePixels)
+{
+    openWindow(kScreen);
+    pressF3();
+    const auto file = folder_.path() / "screen.png";
+    fake_.saveAnswers.push_back(file.string());
+    SendMessageW(viewer().exportButton(), BM_CLICK, 0, 0);
+    pump();
+    EXPECT_EQ(fake_.events, std::vector<std::string>{
+                                "save: Export data bytes (a name ending in .png: the screen picture)"});
+    EXPECT_TRUE(fake_.messages.empty());
+    UINT width = 0;
+    UINT height = 0;
+    const std::vector<std::uint32_t> pixels = decodedPng(file, width, height);
+    ASSERT_EQ(pixels.size(), std::size_t{kScreenWidth} * kScreenHeight);
+    EXPECT_EQ(width, UINT{kScreenWidth});
+    const auto differs = firstDifference(*decodeScreen(screenMemoryPattern()), 1, [&](int x, int y) {
+        return pixels[static_cast<std::size_t>(y) * kScreenWidth + x] & 0xFFFFFF;
+    });
+    EXPECT_FALSE(differs) << differs->first << "," << differs->second;
+    EXPECT_TRUE(viewer().isShowing());
+}
+
+// Export as sound... beside Export...: the selected entries' sound in the format chosen.
+TEST_F(WindowsEntryViewerTest, ExportAsSoundWritesTheSelectedEntriesInTheFormatChosen)
+{
+    openWindow(kLoneData + kProgram);
+    pressF3();
+    fake_.choiceAnswers.push_back(5);  // 22.05 kHz, 8 bits
+    fake_.saveAnswers.push_back((folder_.path() / "lone").string());
+    SendMessageW(viewer().exportSoundButton(), BM_CLICK, 0, 0);
+    pump();
+    EXPECT_EQ(fake_.events, (std::vector<std::string>{"choose: Export as sound",
+                                                      "save: WAV file to write"}));
+    EXPECT_TRUE(fake_.messages.empty());
+    const std::vector<std::string_view> blocks = entryBlocks(kLoneData);
+    std::string expected;
+    tapeSoundFile(blocks, {22050, 8})->writeTo([&expected](std::string_view piece) {
+        expected += piece;
+        return true;
+    });
+    EXPECT_EQ(readBytes(folder_.path() / "lone.wav"), expected);
+    EXPECT_EQ(textOf(viewer().exportSoundButton()), kViewerExportSoundButton);
+    EXPECT_TRUE(viewer().isShowing());
+}
+
+}  // namespace
+}  // namespace murax::testing

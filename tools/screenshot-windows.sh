@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Murax developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Makes the README's Windows screenshot: murax.exe on the sample tape under Wine, on a virtual X
+# server at 96 dpi, cut out of the screen at the window's own position and size.
+# Usage: tools/screenshot-windows.sh [output.png]   (default docs/screenshot-windows.png; the
+#        Windows build is MURAX_BUILD_DIR + "-windows", as for test-windows.sh)
+set -euo pipefail
+source "$(dirname "$0")/build-common.sh"
+
+out=${1:-$MURAX_ROOT/docs/screenshot-windows.png}
+case "$out" in /*) ;; *) out="$PWD/$out" ;; esac
+build=$MURAX_BUILD-windows
+
+for tool in xvfb-run xwininfo import convert wine; do
+    command -v "$tool" >/dev/null || { echo "screenshot: $tool is missing (tools/setup-deps.sh test and windows install it)" >&2; exit 1; }
+done
+murax_configure "$build" -DCMAKE_TOOLCHAIN_FILE="$MURAX_ROOT/cmake/mingw-w64-x86_64.cmake"
+murax_build "$build" murax
+
+# A folder of a fixed name, so that the status bar shows a short, tidy path, and a Wine prefix of
+# its own in it: no settings of an earlier run, nothing of the user's.
+scratch=${TMPDIR:-/tmp}/murax-demo
+mkdir "$scratch" || { echo "screenshot: $scratch is in the way; remove it first" >&2; exit 1; }
+trap 'rm -rf "$scratch"' EXIT
+mkdir "$scratch/tapes"
+cp "$MURAX_ROOT/resources/sample/murax-demo.tap" "$scratch/tapes/"
+
+cat >"$scratch/shoot.sh" <<'SCRIPT'
+set -euo pipefail
+murax=$1 tape=$2 shot=$3
+export WINEPREFIX=$(dirname "$tape")/../wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+wineboot --init >/dev/null 2>&1 || true
+cd "$(dirname "$tape")"
+wine "$murax" "$(winepath -w "$tape")" &
+app=$!
+shown=no
+for _ in $(seq 300); do
+    if xwininfo -root -tree | grep -q '"Murax 1.05"'; then shown=yes; break; fi
+    kill -0 "$app" 2>/dev/null || break
+    sleep 0.1
+done
+[ "$shown" = yes ] || { echo "screenshot: the window did not appear" >&2; wineserver -k; exit 1; }
+sleep 2  # the first paint, and row 1 selected after it
+geometry=$(xwininfo -name "Murax 1.05")
+x=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$geometry")
+y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$geometry")
+w=$(sed -n 's/.*Width: *//p' <<<"$geometry")
+h=$(sed -n 's/.*Height: *//p' <<<"$geometry")
+import -window root "$shot.full.png"
+convert "$shot.full.png" -crop "${w}x${h}+${x}+${y}" +repage "$shot"
+wineserver -k
+wait "$app" 2>/dev/null || true
+echo "window ${w}x${h} at ${x},${y}"
+SCRIPT
+
+xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" \
+    bash "$scratch/shoot.sh" "$build/winapp/murax.exe" "$scratch/tapes/murax-demo.tap" "$scratch/shot.png"
+mkdir -p "$(dirname "$out")"
+cp "$scratch/shot.png" "$out"
+echo "wrote $out"
