@@ -41,14 +41,13 @@ void BlockLineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     const bool selected = isRowSelected_(index.row());
     const QPalette& palette = option.palette;
     painter->save();
-    painter->fillRect(option.rect,
-                      palette.color(selected ? QPalette::Highlight : QPalette::Base));
+    painter->fillRect(option.rect, palette.color(selected ? QPalette::Highlight : QPalette::Base));
     painter->setPen(palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
     painter->setFont(option.font);
 
     const QFontMetrics metrics(option.font);
-    const int baseline = option.rect.top()
-                         + (option.rect.height() - metrics.height()) / 2 + metrics.ascent();
+    const int baseline =
+        option.rect.top() + (option.rect.height() - metrics.height()) / 2 + metrics.ascent();
     const QList<uint> characters = index.data(Qt::DisplayRole).toString().toUcs4();
     int x = option.rect.left() + block_list::kLeftMargin;
     const int clipRight = option.rect.right();

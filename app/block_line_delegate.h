@@ -18,8 +18,7 @@ public:
 
     BlockLineDelegate(IsRowSelected isRowSelected, QObject* parent)
         : QStyledItemDelegate(parent), isRowSelected_(std::move(isRowSelected))
-    {
-    }
+    {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;

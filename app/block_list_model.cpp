@@ -23,8 +23,7 @@ BlockListModel::BlockListModel(const DisplayLines& boundLines, QObject* parent)
       boundLines_(boundLines),
       shown_(&boundLines),
       rows_(clampedRowCount(boundLines.size()))
-{
-}
+{}
 
 void BlockListModel::reload(const DisplayLines& lines)
 {

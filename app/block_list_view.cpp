@@ -56,8 +56,7 @@ bool holdsOnlyLocalFiles(const QMimeData* data)
 // the drop is accepted.
 bool acceptAsCopy(QDropEvent* event)
 {
-    if (!holdsOnlyLocalFiles(event->mimeData())
-        || !(event->possibleActions() & Qt::CopyAction)) {
+    if (!holdsOnlyLocalFiles(event->mimeData()) || !(event->possibleActions() & Qt::CopyAction)) {
         event->ignore();
         return false;
     }
@@ -74,7 +73,8 @@ BlockListView::BlockListView(const DisplayLines& lines, QWidget* parent)
     setObjectName("cBlk");
     setModel(model_);
     selection_.reset(model_->rowCount());
-    setItemDelegate(new BlockLineDelegate([this](int row) { return selection_.contains(row); }, this));
+    setItemDelegate(
+        new BlockLineDelegate([this](int row) { return selection_.contains(row); }, this));
     // Qt's own selection stays empty: the view moves the current row and this class selects.
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -240,8 +240,8 @@ void BlockListView::mouseMoveEvent(QMouseEvent* event)
 {
     if (pressedOnSelection_ && (event->buttons() & Qt::LeftButton)) {
         const QPoint position = event->position().toPoint();
-        if (!movingRows_
-            && (position - pressedAt_).manhattanLength() >= QApplication::startDragDistance())
+        if (!movingRows_ &&
+            (position - pressedAt_).manhattanLength() >= QApplication::startDragDistance())
             movingRows_ = true;
         if (movingRows_) {
             // The view scrolls when the pointer leaves it, as while selecting by dragging.
@@ -346,11 +346,11 @@ void BlockListView::mouseDoubleClickEvent(QMouseEvent* event)
 bool BlockListView::secondPressOfDoubleClick(const QMouseEvent* event)
 {
     const QPoint position = event->globalPosition().toPoint();
-    const bool second = menuPressSeen_
-                        && event->timestamp() - lastMenuPressTime_
-                               < static_cast<quint64>(QApplication::doubleClickInterval())
-                        && (position - lastMenuPosition_).manhattanLength()
-                               <= QApplication::startDragDistance();
+    const bool second =
+        menuPressSeen_ &&
+        event->timestamp() - lastMenuPressTime_ <
+            static_cast<quint64>(QApplication::doubleClickInterval()) &&
+        (position - lastMenuPosition_).manhattanLength() <= QApplication::startDragDistance();
     menuPressSeen_ = !second;
     lastMenuPressTime_ = event->timestamp();
     lastMenuPosition_ = position;

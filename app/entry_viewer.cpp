@@ -8,8 +8,8 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextDocument>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <string>
@@ -70,12 +70,10 @@ EntryViewer::EntryViewer(std::function<void()> exportEntry, std::function<void()
     buttons->addButton(export_, QDialogButtonBox::ActionRole);
     buttons->addButton(exportSound_, QDialogButtonBox::ActionRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(export_, &QPushButton::clicked, this, [exportEntry = std::move(exportEntry)] {
-        exportEntry();
-    });
-    connect(exportSound_, &QPushButton::clicked, this, [exportSound = std::move(exportSound)] {
-        exportSound();
-    });
+    connect(export_, &QPushButton::clicked, this,
+            [exportEntry = std::move(exportEntry)] { exportEntry(); });
+    connect(exportSound_, &QPushButton::clicked, this,
+            [exportSound = std::move(exportSound)] { exportSound(); });
 
     // The tab pages live in the tabs only while the entry has them; out of the tabs they must
     // not show as loose children of the window.
@@ -119,9 +117,12 @@ void EntryViewer::showEntry(std::string_view entry)
 QWidget* EntryViewer::widgetOf(ViewerTab tab) const
 {
     switch (tab) {
-    case ViewerTab::BasicListing: return basic_;
-    case ViewerTab::Screen: return screen_;
-    case ViewerTab::HexDump: return hex_;
+    case ViewerTab::BasicListing:
+        return basic_;
+    case ViewerTab::Screen:
+        return screen_;
+    case ViewerTab::HexDump:
+        return hex_;
     }
     return hex_;
 }

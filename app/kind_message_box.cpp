@@ -43,8 +43,7 @@ KindStyle styleOf(int kind)
 
 }  // namespace
 
-KindMessageBox::KindMessageBox(int kind, const QString& title, const QString& text,
-                               QWidget* parent)
+KindMessageBox::KindMessageBox(int kind, const QString& title, const QString& text, QWidget* parent)
     : QMessageBox(parent), kind_(kind)
 {
     const KindStyle style = styleOf(kind);

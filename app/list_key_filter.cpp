@@ -4,7 +4,6 @@
 
 #include <QKeyEvent>
 
-
 namespace murax {
 
 int virtualKeyCode(int qtKey)
@@ -50,8 +49,7 @@ int virtualKeyCode(int qtKey)
 
 ListKeyFilter::ListKeyFilter(Handler handler, QObject* parent)
     : QObject(parent), handler_(std::move(handler))
-{
-}
+{}
 
 bool ListKeyFilter::eventFilter(QObject* watched, QEvent* event)
 {

@@ -34,10 +34,9 @@ private:
 };
 
 MainWindow::MainWindow(AppContext& app, BlockList& list, QWidget* parent)
-    : QDialog(parent,
-              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                  | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                  | Qt::WindowCloseButtonHint),
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
       app_(app),
       blocks_(list),
       events_(*this, list)
@@ -55,7 +54,8 @@ MainWindow::MainWindow(AppContext& app, BlockList& list, QWidget* parent)
 
     installProgramIcon();
 
-    toolbar_ = new Toolbar(app_, [this](const Command& command) { events_.run(command); }, this);
+    toolbar_ = new Toolbar(
+        app_, [this](const Command& command) { events_.run(command); }, this);
 
     list_ = new BlockListView(blocks_.lines(), this);
     list_->setFont(mainWindowFont());
@@ -104,8 +104,7 @@ void MainWindow::setStatusText(const std::string& text)
     statusBar_->setText(QString::fromStdString(text));
 }
 
-std::optional<std::string> MainWindow::editName(const std::string& fieldText,
-                                                std::size_t maxLength)
+std::optional<std::string> MainWindow::editName(const std::string& fieldText, std::size_t maxLength)
 {
     PropertiesDialog dialog(app_.desktop(), fieldText, maxLength, this);
     if (dialog.exec() != QDialog::Accepted)

@@ -47,7 +47,8 @@ public:
     BlockListView* blockList() const { return list_; }
     StatusBar* statusBar() const { return statusBar_; }
     Toolbar* toolbar() const { return toolbar_; }
-    // The viewer once F3 or the context menu has opened it (it stays, hidden, after it closes); else null.
+    // The viewer once F3 or the context menu has opened it (it stays, hidden, after it closes);
+    // else null.
     EntryViewer* viewer() const { return viewer_; }
 
     void reject() override;

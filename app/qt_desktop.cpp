@@ -103,8 +103,7 @@ std::string QtDesktop::saveFileDialog(const std::string& title,
     return runFileDialog(title, QFileDialog::AcceptSave, filters);
 }
 
-std::optional<std::size_t> QtDesktop::chooseItem(const std::string& title,
-                                                 const std::string& label,
+std::optional<std::size_t> QtDesktop::chooseItem(const std::string& title, const std::string& label,
                                                  const std::vector<std::string>& items,
                                                  std::size_t current)
 {

@@ -13,8 +13,8 @@ namespace {
 
 // Coordinates below name pixel positions, edges included: a frame with left edge 0 and right edge
 // 100 covers the columns 0 to 100.
-void drawFrame(QPainter& painter, int left, int top, int right, int bottom,
-               const QColor& topLeft, const QColor& bottomRight)
+void drawFrame(QPainter& painter, int left, int top, int right, int bottom, const QColor& topLeft,
+               const QColor& bottomRight)
 {
     painter.fillRect(left, top, right - left + 1, 1, topLeft);
     painter.fillRect(left, top, 1, bottom - top + 1, topLeft);
@@ -29,8 +29,7 @@ void TITOLI(const QWidget& window, QPainter& painter)
     using namespace main_window;
     const QColor black = toQColor(kBlack);
     painter.save();
-    paintBandGradient(painter,
-                      QRect(0, kBandTop, window.width(), kBandBottom - kBandTop + 1));
+    paintBandGradient(painter, QRect(0, kBandTop, window.width(), kBandBottom - kBandTop + 1));
 
     painter.setFont(window.font());
     painter.setBackgroundMode(Qt::TransparentMode);

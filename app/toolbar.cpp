@@ -75,8 +75,8 @@ bool Toolbar::event(QEvent* event)
         const auto* help = static_cast<QHelpEvent*>(event);
         const int index = buttonAt(help->pos());
         if (index >= 0)
-            QToolTip::showText(help->globalPos(), QString::fromLatin1(look(index).toolTip),
-                               this, buttonRect(index));
+            QToolTip::showText(help->globalPos(), QString::fromLatin1(look(index).toolTip), this,
+                               buttonRect(index));
         else
             QToolTip::hideText();
         return true;

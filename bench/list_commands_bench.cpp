@@ -156,8 +156,7 @@ void InsertLargeFile(benchmark::State& state, std::string chosenTape)
 }
 BENCHMARK_CAPTURE(InsertLargeFile, ordinary_8MiB, ordinaryTape(8u << 20))
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(InsertLargeFile, entries_128k, zeroTape(1u << 17))
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(InsertLargeFile, entries_128k, zeroTape(1u << 17))->Unit(benchmark::kMillisecond);
 
 // What the list costs per entry after taking entries in, and the command's peak: the heap's
 // bytes for the whole list after the command (its leftovers given back) over its entries, and
@@ -192,7 +191,8 @@ void TakeInEntries(benchmark::State& state, bool paste, std::size_t entries)
         peakMiB = static_cast<double>(residentPeak() - residentBefore) / (1 << 20);
         setting().fake.clipboard.clear();
         count = scene->list.count();
-        listBytesPerEntry = static_cast<double>(heapInUse() - heapBefore) / static_cast<double>(count);
+        listBytesPerEntry =
+            static_cast<double>(heapInUse() - heapBefore) / static_cast<double>(count);
         scene.reset();
         state.ResumeTiming();
     }
@@ -216,7 +216,8 @@ void MoveDownInTheMiddle(benchmark::State& state)
         SPOSTAGIU(scene->window, scene->list);
         SPOSTASU(scene->window, scene->list);
     }
-    if (scene->list.entries()[kMillion / 2 - 1] != moved || scene->window.box.focus != int(kMillion / 2))
+    if (scene->list.entries()[kMillion / 2 - 1] != moved ||
+        scene->window.box.focus != int(kMillion / 2))
         state.SkipWithError("the entry did not move back and forth");
     state.counters["moves"] = benchmark::Counter(2, benchmark::Counter::kIsIterationInvariant);
     state.SetLabel("two moves per iteration; target: well under 100 ms each");

@@ -57,7 +57,8 @@ const std::string& manyTapesFolder()
             // A payload byte and the checksum after it changed alike: other bytes, still sound.
             variant[variant.size() - 1] ^= static_cast<char>(i);
             variant[variant.size() - 2] ^= static_cast<char>(i);
-            std::FILE* file = std::fopen((path + "/tape" + std::to_string(i) + ".tap").c_str(), "wb");
+            std::FILE* file =
+                std::fopen((path + "/tape" + std::to_string(i) + ".tap").c_str(), "wb");
             std::fwrite(variant.data(), 1, variant.size(), file);
             std::fclose(file);
         }
@@ -204,14 +205,16 @@ void ListLargeTapeInProcessAgainstReading(benchmark::State& state)
         NativeFile whole = NativeFile::openForReading(path);
         while (whole.read(piece.data(), piece.size()) > 0) {
         }
-        readSeconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        readSeconds +=
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
         start = std::chrono::steady_clock::now();
         if (!listInProcess(path)) {
             state.SkipWithError("cannot read the tape");
             break;
         }
-        const double listed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double listed =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         listSeconds += listed;
         state.SetIterationTime(listed);
     }

@@ -46,8 +46,8 @@ std::string readWithOneCall(const std::string& path)
     std::string data(static_cast<std::size_t>(::lseek(fd, 0, SEEK_END)), '\0');
     std::size_t done = 0;
     while (done < data.size()) {
-        const ssize_t got = ::pread(fd, data.data() + done, data.size() - done,
-                                    static_cast<off_t>(done));
+        const ssize_t got =
+            ::pread(fd, data.data() + done, data.size() - done, static_cast<off_t>(done));
         if (got <= 0)
             break;
         done += static_cast<std::size_t>(got);

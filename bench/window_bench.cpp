@@ -162,14 +162,15 @@ void DeleteEveryOtherEntryInTheView(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         s.restore(1, 2, 1);
-        everyOtherSelected = everyOtherSelected && s.view().selectedPositions().size() == kMillion / 2;
+        everyOtherSelected =
+            everyOtherSelected && s.view().selectedPositions().size() == kMillion / 2;
         setting().fake.messageAnswers = {Desktop::Yes};
         state.ResumeTiming();
 
         s.run(ELIMINA);
     }
-    if (!everyOtherSelected || s.list.count() != kMillion / 2
-        || s.view().count() != static_cast<int>(kMillion / 2))
+    if (!everyOtherSelected || s.list.count() != kMillion / 2 ||
+        s.view().count() != static_cast<int>(kMillion / 2))
         state.SkipWithError("the selected entries were not deleted");
     state.SetLabel("target: well under 100 ms");
 }
@@ -190,8 +191,8 @@ void UndoDeleteEveryOtherEntryInTheView(benchmark::State& state)
         s.run(ANNULLA);
 
         state.PauseTiming();
-        restored = restored && s.list.entries() == s.loaded.entries()
-                   && s.view().selectedPositions().size() == kMillion / 2;
+        restored = restored && s.list.entries() == s.loaded.entries() &&
+                   s.view().selectedPositions().size() == kMillion / 2;
         state.ResumeTiming();
     }
     if (!restored || s.view().count() != static_cast<int>(kMillion))
@@ -213,8 +214,8 @@ void RedoDeleteEveryOtherEntryInTheView(benchmark::State& state)
 
         s.run(RIPETI);
     }
-    if (s.list.count() != kMillion / 2 || s.view().count() != static_cast<int>(kMillion / 2)
-        || s.view().selectedPositions() != std::vector<int>{1})
+    if (s.list.count() != kMillion / 2 || s.view().count() != static_cast<int>(kMillion / 2) ||
+        s.view().selectedPositions() != std::vector<int>{1})
         state.SkipWithError("the Delete was not made again");
     state.SetLabel("target: under 100 ms");
 }

@@ -69,7 +69,8 @@ ExpectedList::Outcome ExpectedList::move(int step)
     if (p < 1 || p > count() || q < 1 || q > count())
         return Outcome::Nothing;
     std::vector<ReferenceEntry> candidate = entries;
-    std::swap(candidate[static_cast<std::size_t>(p - 1)], candidate[static_cast<std::size_t>(q - 1)]);
+    std::swap(candidate[static_cast<std::size_t>(p - 1)],
+              candidate[static_cast<std::size_t>(q - 1)]);
     if (become(std::move(candidate)) == Outcome::Refused)
         return Outcome::Refused;
     reloadAndSelect(q);
@@ -82,7 +83,8 @@ ExpectedList::Outcome ExpectedList::add(const std::vector<ReferenceEntry>& added
     const auto at = insert ? std::min<std::size_t>(static_cast<std::size_t>(p - 1), entries.size())
                            : entries.size();
     std::vector<ReferenceEntry> candidate = entries;
-    candidate.insert(candidate.begin() + static_cast<std::ptrdiff_t>(at), added.begin(), added.end());
+    candidate.insert(candidate.begin() + static_cast<std::ptrdiff_t>(at), added.begin(),
+                     added.end());
     if (become(std::move(candidate)) == Outcome::Refused)
         return Outcome::Refused;
     reloadAndSelect(p);
@@ -91,10 +93,11 @@ ExpectedList::Outcome ExpectedList::add(const std::vector<ReferenceEntry>& added
 
 ExpectedList::Outcome ExpectedList::paste(const std::vector<ReferenceEntry>& pasted)
 {
-    const std::size_t at = focus >= 1 && focus <= count() ? static_cast<std::size_t>(focus - 1)
-                                                          : entries.size();
+    const std::size_t at =
+        focus >= 1 && focus <= count() ? static_cast<std::size_t>(focus - 1) : entries.size();
     std::vector<ReferenceEntry> candidate = entries;
-    candidate.insert(candidate.begin() + static_cast<std::ptrdiff_t>(at), pasted.begin(), pasted.end());
+    candidate.insert(candidate.begin() + static_cast<std::ptrdiff_t>(at), pasted.begin(),
+                     pasted.end());
     if (become(std::move(candidate)) == Outcome::Refused)
         return Outcome::Refused;
     reloadAndSelectRun(static_cast<int>(at) + 1, static_cast<int>(pasted.size()));
@@ -110,8 +113,9 @@ ExpectedList::Outcome ExpectedList::drag(int before)
         return Outcome::Nothing;
     // The run goes before the entry that stood at `before`, or below the last of the others.
     const int place = std::clamp(before, 1, count() + 1);
-    const int at = place - 1 - static_cast<int>(std::count_if(selected.begin(), selected.end(),
-                                                              [&](int p) { return p < place; }));
+    const int at = place - 1 -
+                   static_cast<int>(std::count_if(selected.begin(), selected.end(),
+                                                  [&](int p) { return p < place; }));
     const int n = static_cast<int>(run.size());
     bool inPlace = true;
     for (int p = at + 1; p <= at + n; ++p)

@@ -25,9 +25,9 @@
 #include "lister/entry_commands.h"
 #include "lister/file_tape_source.h"
 #include "lister/tape_listing.h"
-#include "tape/model/block_list.h"
 #include "tape/format/display_charset.h"
 #include "tape/format/entry_checks.h"
+#include "tape/model/block_list.h"
 #include "tape/model/tape_loading.h"
 
 namespace murax::fuzz {
@@ -233,9 +233,8 @@ private:
 Outcome listing(TapeSource& source, bool check)
 {
     Outcome outcome;
-    outcome.out = captured([&](std::FILE* out) {
-        outcome.status = lister::writeListing(source, out, check) ? 0 : 1;
-    });
+    outcome.out = captured(
+        [&](std::FILE* out) { outcome.status = lister::writeListing(source, out, check) ? 0 : 1; });
     return outcome;
 }
 
@@ -248,8 +247,8 @@ Outcome onEntry(lister::EntryAction action, const std::optional<std::string>& en
         return outcome;
     }
     outcome.out = captured([&](std::FILE* out) {
-        const lister::ActionOutcome done = lister::performEntryAction(
-            action, *entry, std::string(lister::kStandardOutput), out);
+        const lister::ActionOutcome done =
+            lister::performEntryAction(action, *entry, std::string(lister::kStandardOutput), out);
         outcome.status = done.status;
         outcome.reason = done.reason;
     });
@@ -276,15 +275,18 @@ void checkTape(Workspace& workspace, const std::string& tape, std::size_t number
             const std::string_view line = split.lines()[i].view();
             expected.out += bytesToDisplayUtf8(line);
             if (check) {
-                const std::vector<Verdict> verdicts = entryVerdicts(factsOfEntry(split.entries()[i]));
-                expected.out += std::string(kLineWidth + 2 - std::min(kLineWidth, line.size()), ' ');
+                const std::vector<Verdict> verdicts =
+                    entryVerdicts(factsOfEntry(split.entries()[i]));
+                expected.out +=
+                    std::string(kLineWidth + 2 - std::min(kLineWidth, line.size()), ' ');
                 expected.out += verdictColumn(verdicts);
                 expected.status = allPassed(verdicts) ? expected.status : 1;
             }
             expected.out += '\n';
         }
         for (const Medium medium : {Medium::File, Medium::Pipe})
-            compare(workspace.through(medium, [&](TapeSource& source) { return listing(source, check); }),
+            compare(workspace.through(medium,
+                                      [&](TapeSource& source) { return listing(source, check); }),
                     expected,
                     std::string(check ? "checked listing" : "listing") + " from a " +
                         media[static_cast<int>(medium)]);
@@ -322,7 +324,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Taken from the input's end, so that a tape file given as a seed is read as a tape.
     const auto number = in.ConsumeIntegralInRange<std::size_t>(1, 64);
     const bool recipe = in.ConsumeBool();
-    const std::string tape = recipe ? murax::fuzz::tapeFromRecipe(in) : in.ConsumeRemainingBytesAsString();
+    const std::string tape =
+        recipe ? murax::fuzz::tapeFromRecipe(in) : in.ConsumeRemainingBytesAsString();
     murax::fuzz::checkTape(workspace, tape, number);
     return 0;
 }

@@ -36,11 +36,16 @@ std::string typeText(std::string_view d)
     if (d.size() < 4)
         return "";
     switch (static_cast<unsigned char>(d[3])) {
-    case 0: return "Program";
-    case 1: return "Number array";
-    case 2: return "Character array";
-    case 3: return "Bytes";
-    default: return std::string(1, d[3]);
+    case 0:
+        return "Program";
+    case 1:
+        return "Number array";
+    case 2:
+        return "Character array";
+    case 3:
+        return "Bytes";
+    default:
+        return std::string(1, d[3]);
     }
 }
 
@@ -84,7 +89,8 @@ std::vector<std::string> referenceBlocks(std::string_view bytes)
 {
     std::vector<std::string> blocks;
     while (!bytes.empty()) {
-        const std::size_t length = std::min(bytes.size(), static_cast<std::size_t>(wordOr0(bytes, 0)) + 2);
+        const std::size_t length =
+            std::min(bytes.size(), static_cast<std::size_t>(wordOr0(bytes, 0)) + 2);
         blocks.emplace_back(bytes.substr(0, length));
         bytes.remove_prefix(length);
     }

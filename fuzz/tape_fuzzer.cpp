@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes loaded as a tape, then a run of editing commands chosen by the
-// input (select rows, Delete, Move up and down, Add, Insert of TAP files and TZX tapes, rename, hand-off to a hex editor,
-// paste, drag), each applied through the scripted fake window and desktop. After loading and
-// after every command the block list must match an independently kept model: the lists
-// parallel, every line right, the list box in step, the selection where the command leaves it,
-// the entries joining to exactly the expected bytes, and those bytes splitting back into the same
-// entries, or into the same blocks only grouped otherwise (a lone header joins the block after
-// it): an edit that would put an entry cut short before others is refused and told.
+// input (select rows, Delete, Move up and down, Add, Insert of TAP files and TZX tapes, rename,
+// hand-off to a hex editor, paste, drag), each applied through the scripted fake window and
+// desktop. After loading and after every command the block list must match an independently kept
+// model: the lists parallel, every line right, the list box in step, the selection where the
+// command leaves it, the entries joining to exactly the expected bytes, and those bytes splitting
+// back into the same entries, or into the same blocks only grouped otherwise (a lone header joins
+// the block after it): an edit that would put an entry cut short before others is refused and told.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -41,8 +41,9 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kMaxCommands = 24;
-const char* const kCommandNames[] = {"select", "delete", "move up", "move down", "add", "insert",
-                                     "rename", "hex editor", "paste", "drag", "select"};
+const char* const kCommandNames[] = {"select", "delete", "move up", "move down",
+                                     "add",    "insert", "rename",  "hex editor",
+                                     "paste",  "drag",   "select"};
 constexpr int kLastCommand = 10;
 
 // With MURAX_FUZZ_TRACE set, each command and the list after it are written to standard error,
@@ -134,14 +135,12 @@ public:
             throw CommandAbandoned{};
         });
     }
-    ~Session()
-    {
-        installErrorHandler({});
-    }
+    ~Session() { installErrorHandler({}); }
 
     void run()
     {
-        load(in_.ConsumeBytesAsString(in_.ConsumeIntegralInRange<std::size_t>(0, in_.remaining_bytes())));
+        load(in_.ConsumeBytesAsString(
+            in_.ConsumeIntegralInRange<std::size_t>(0, in_.remaining_bytes())));
         for (int i = 0; i < kMaxCommands && in_.remaining_bytes() > 0; ++i) {
             const int command = in_.ConsumeIntegralInRange(0, kLastCommand);
             if (kTrace)
@@ -178,17 +177,39 @@ private:
     void step(int command)
     {
         switch (command) {
-        case 0: select(); break;
-        case 1: remove(); break;
-        case 2: move(-1); break;
-        case 3: move(+1); break;
-        case 4: add(false); break;
-        case 5: add(true); break;
-        case 6: rename(); break;
-        case 7: hexEdit(); break;
-        case 8: paste(); break;
-        case 9: drag(); break;
-        default: select(); break;
+        case 0:
+            select();
+            break;
+        case 1:
+            remove();
+            break;
+        case 2:
+            move(-1);
+            break;
+        case 3:
+            move(+1);
+            break;
+        case 4:
+            add(false);
+            break;
+        case 5:
+            add(true);
+            break;
+        case 6:
+            rename();
+            break;
+        case 7:
+            hexEdit();
+            break;
+        case 8:
+            paste();
+            break;
+        case 9:
+            drag();
+            break;
+        default:
+            select();
+            break;
         }
     }
 
@@ -211,7 +232,8 @@ private:
             for (int p = 1; p <= count; p += 2)
                 rows.insert(p);
             break;
-        case 1: break;
+        case 1:
+            break;
         default:
             for (int k = in_.ConsumeIntegralInRange(0, 4); k > 0 && count > 0; --k)
                 rows.insert(in_.ConsumeIntegralInRange(1, count));
@@ -298,11 +320,25 @@ private:
         std::string answer;
         bool exists = true;
         switch (in_.ConsumeIntegralInRange(0, 4)) {
-        case 0: answer = ""; break;
-        case 1: answer = base; writeBytes(workspace_.path(base + ".tap"), bytes); break;
-        case 2: answer = base + "."; writeBytes(workspace_.path(base + "..tap"), bytes); break;
-        case 3: answer = base + ".tap"; exists = false; break;
-        default: answer = workspace_.path(base + ".tap"); writeBytes(answer, bytes); break;
+        case 0:
+            answer = "";
+            break;
+        case 1:
+            answer = base;
+            writeBytes(workspace_.path(base + ".tap"), bytes);
+            break;
+        case 2:
+            answer = base + ".";
+            writeBytes(workspace_.path(base + "..tap"), bytes);
+            break;
+        case 3:
+            answer = base + ".tap";
+            exists = false;
+            break;
+        default:
+            answer = workspace_.path(base + ".tap");
+            writeBytes(answer, bytes);
+            break;
         }
         fake_.openAnswers = {answer};
         const std::size_t told = fake_.messages.size();
@@ -358,15 +394,18 @@ private:
         runCommand([this] { MODIFICA(window_, list_); });
 
         const int n = expected_.focus;
-        const bool renamable = n >= 1 && n <= expected_.count() &&
-                               isStandardHeader(expected_.entries[static_cast<std::size_t>(n - 1)].bytes);
+        const bool renamable =
+            n >= 1 && n <= expected_.count() &&
+            isStandardHeader(expected_.entries[static_cast<std::size_t>(n - 1)].bytes);
         if (!renamable) {
-            expect(window_.nameRequests.size() == asked, "the dialog opened for an entry it cannot rename");
+            expect(window_.nameRequests.size() == asked,
+                   "the dialog opened for an entry it cannot rename");
             return;
         }
         expect(window_.nameRequests.size() == asked + 1, "the rename dialog did not open");
         const auto& request = window_.nameRequests.back();
-        const std::string name = expected_.entries[static_cast<std::size_t>(n - 1)].bytes.substr(4, 10);
+        const std::string name =
+            expected_.entries[static_cast<std::size_t>(n - 1)].bytes.substr(4, 10);
         expect(request.fieldText == expectedFieldText(name) && request.maxLength == 10,
                "the rename dialog opened with the wrong text or length");
         if (!save)
@@ -393,10 +432,17 @@ private:
             std::ifstream in(temp, std::ios::binary);
             given.assign(std::istreambuf_iterator<char>(in), {});
             switch (outcome) {
-            case 0: writeBytes(temp, edited); break;
-            case 1: writeBytes(temp, ""); break;
-            case 2: fs::remove(temp); break;
-            default: break;
+            case 0:
+                writeBytes(temp, edited);
+                break;
+            case 1:
+                writeBytes(temp, "");
+                break;
+            case 2:
+                fs::remove(temp);
+                break;
+            default:
+                break;
             }
             return 0;
         };
@@ -413,7 +459,8 @@ private:
         expect(fake_.commandLines.size() == runs + 1, "the hex editor did not run");
         const std::string before = expected_.entries[static_cast<std::size_t>(n - 1)].bytes;
         expect(given == before, "the hex editor was not given the entry's bytes");
-        expect(!workspace_.holdsTemporaryFiles(), "the hex editor's temporary file was left behind");
+        expect(!workspace_.holdsTemporaryFiles(),
+               "the hex editor's temporary file was left behind");
         switch (outcome) {
         case 0:
             // An empty entry would vanish from the tape: the entry stays.
@@ -421,20 +468,27 @@ private:
                 expectLeftAlone(expected_.replaceCurrent(edited), told, log,
                                 "a replacement that was not made");
             break;
-        case 1: break;
-        case 2: ++expectedErrors_; break;
-        default: expected_.replaceCurrent(before); break;
+        case 1:
+            break;
+        case 2:
+            ++expectedErrors_;
+            break;
+        default:
+            expected_.replaceCurrent(before);
+            break;
         }
     }
 
     void trace() const
     {
         for (std::size_t i = 0; i < list_.count(); ++i)
-            std::fprintf(stderr, "  %zu: %s%s\n", i + 1, hex(list_.entries()[i]).c_str(),
-                         i < expected_.entries.size() && expected_.entries[i].bytes != list_.entries()[i]
-                             ? ("  expected " + hex(expected_.entries[i].bytes)).c_str()
-                             : "");
-        std::fprintf(stderr, "  focus %d, %zu selected\n", window_.list.focus, window_.list.selected.size());
+            std::fprintf(
+                stderr, "  %zu: %s%s\n", i + 1, hex(list_.entries()[i]).c_str(),
+                i < expected_.entries.size() && expected_.entries[i].bytes != list_.entries()[i]
+                    ? ("  expected " + hex(expected_.entries[i].bytes)).c_str()
+                    : "");
+        std::fprintf(stderr, "  focus %d, %zu selected\n", window_.list.focus,
+                     window_.list.selected.size());
     }
 
     // Whether the joined entries split back into the same entries, or into the same blocks
@@ -463,7 +517,8 @@ private:
         if (kTrace)
             trace();
         const std::size_t count = expected_.entries.size();
-        expect(list_.lines().size() == list_.entries().size(), "lines and entries differ in length");
+        expect(list_.lines().size() == list_.entries().size(),
+               "lines and entries differ in length");
         expect(list_.entries().size() == count, "wrong number of entries");
         for (std::size_t i = 0; i < count; ++i) {
             expect(list_.entries()[i] == expected_.entries[i].bytes,
@@ -473,7 +528,8 @@ private:
         }
         const std::string joined = joinEntries(list_);
         expect(joined == expected_.joined(), "the entries do not join to the expected bytes");
-        expect(splitsBackTheSame(joined), "the saved bytes would not split back into the same blocks");
+        expect(splitsBackTheSame(joined),
+               "the saved bytes would not split back into the same blocks");
         expect(window_.list.rows == list_.lines(), "the list box is out of step with the lines");
         expect(window_.list.selected == expected_.selected, "the wrong rows are selected");
         expect(window_.list.focus == expected_.focus, "the wrong row is current");

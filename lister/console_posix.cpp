@@ -9,8 +9,6 @@ std::vector<std::string> programArguments(int argc, char** argv)
     return std::vector<std::string>(argv, argv + argc);
 }
 
-void prepareStandardOutput()
-{
-}
+void prepareStandardOutput() {}
 
 }  // namespace murax::lister

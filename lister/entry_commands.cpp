@@ -76,10 +76,15 @@ ActionOutcome performEntryAction(EntryAction action, std::string_view entry,
                                  const std::string& outputPath, std::FILE* out)
 {
     switch (action) {
-    case EntryAction::Basic: return listProgram(entry, out);
-    case EntryAction::Hex: writeLines(hexDumpLines(entry), out); return {};
-    case EntryAction::Extract: return writeOutputFile(outputPath, {entryData(entry)}, out);
-    case EntryAction::Screen: return writeScreen(entry, outputPath, out);
+    case EntryAction::Basic:
+        return listProgram(entry, out);
+    case EntryAction::Hex:
+        writeLines(hexDumpLines(entry), out);
+        return {};
+    case EntryAction::Extract:
+        return writeOutputFile(outputPath, {entryData(entry)}, out);
+    case EntryAction::Screen:
+        return writeScreen(entry, outputPath, out);
     }
     return {};
 }

@@ -19,8 +19,7 @@ constexpr std::uint64_t kLongestGapReadThrough = 32 << 10;
 
 FileTapeSource::FileTapeSource(NativeFile& file)
     : file_(file), buffer_(std::make_unique<char[]>(kCapacity))
-{
-}
+{}
 
 bool FileTapeSource::fill(std::size_t wanted)
 {
@@ -30,8 +29,8 @@ bool FileTapeSource::fill(std::size_t wanted)
     if (room == 0)
         return false;
     char* const into = buffer_.get() + held_;
-    const std::ptrdiff_t got = file_.seekable() ? file_.readAt(start_ + held_, into, room)
-                                                : file_.read(into, room);
+    const std::ptrdiff_t got =
+        file_.seekable() ? file_.readAt(start_ + held_, into, room) : file_.read(into, room);
     if (got < 0)
         failed_ = true;
     if (got <= 0) {

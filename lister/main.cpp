@@ -84,8 +84,8 @@ void printHelp()
 
 int usageError(const std::string& what)
 {
-    std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", kProgram,
-                 what.c_str(), kProgram);
+    std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", kProgram, what.c_str(),
+                 kProgram);
     return 2;
 }
 
@@ -107,7 +107,8 @@ struct Options {
 
 // A number that must be one of `allowed`.
 template <std::size_t N>
-std::optional<std::uint32_t> oneOf(std::string_view text, const std::array<std::uint32_t, N>& allowed)
+std::optional<std::uint32_t> oneOf(std::string_view text,
+                                   const std::array<std::uint32_t, N>& allowed)
 {
     for (const std::uint32_t value : allowed)
         if (text == std::to_string(value))
@@ -236,7 +237,8 @@ std::optional<int> parseArguments(const std::vector<std::string>& arguments, Opt
             return usageError("--to-tap needs -o OUTPUT");
         return std::nullopt;
     }
-    const bool writes = options.action == EntryAction::Extract || options.action == EntryAction::Screen;
+    const bool writes =
+        options.action == EntryAction::Extract || options.action == EntryAction::Screen;
     if (writes && !options.output)
         return usageError(options.actionName + " needs -o OUTPUT");
     if (!writes && options.output)
@@ -363,9 +365,10 @@ int performOnEntry(const Options& options)
 {
     const std::string& file = options.files.front();
     const std::string where = file + ": entry " + options.entryText + ": ";
-    auto opened = openTapeForOutput(file, options.output,
-                                    "entry " + options.entryText + ": cannot write " +
-                                        options.output.value_or("") + ": it is the tape being read");
+    auto opened =
+        openTapeForOutput(file, options.output,
+                          "entry " + options.entryText + ": cannot write " +
+                              options.output.value_or("") + ": it is the tape being read");
     if (!opened)
         return 1;
     murax::NativeFile& input = *opened;
@@ -450,7 +453,8 @@ int convertToTap(const Options& options)
     const std::string& file = options.files.front();
     const std::string& output = *options.output;
     auto opened = openTapeForOutput(
-        file, output, "the TAP file must go to another file than the tape itself (-o " + output + ")");
+        file, output,
+        "the TAP file must go to another file than the tape itself (-o " + output + ")");
     if (!opened)
         return 1;
     murax::NativeFile& input = *opened;
@@ -488,9 +492,9 @@ int convertToTap(const Options& options)
 int writeSound(const Options& options)
 {
     const std::string& file = options.files.front();
-    auto opened = openTapeForOutput(file, options.output,
-                                    "the sound must go to another file than the tape itself (-o " +
-                                        *options.output + ")");
+    auto opened = openTapeForOutput(
+        file, options.output,
+        "the sound must go to another file than the tape itself (-o " + *options.output + ")");
     if (!opened)
         return 1;
     murax::NativeFile& input = *opened;

@@ -26,8 +26,9 @@ std::string utf8Of(const fs::path& path)
 bool isTapeName(const fs::path& path)
 {
     std::string extension = utf8Of(path.extension());
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    std::transform(extension.begin(), extension.end(), extension.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
     return extension == ".tap" || extension == ".tzx";
 }
 
@@ -57,8 +58,7 @@ bool isFolder(const std::string& path)
     return fs::is_directory(pathOf(path), error);
 }
 
-std::vector<std::string> tapesUnder(const std::string& folder,
-                                    std::vector<std::string>& unreadable)
+std::vector<std::string> tapesUnder(const std::string& folder, std::vector<std::string>& unreadable)
 {
     std::vector<std::string> tapes;
     collectTapes(pathOf(folder), tapes, unreadable);

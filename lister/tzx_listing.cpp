@@ -38,9 +38,14 @@ std::string fateText(const tzx::Block& block, std::size_t entry)
 {
     std::string text;
     switch (block.fate) {
-    case Fate::Entry: return "entry " + std::to_string(entry);
-    case Fate::PassedOver: text = "passed over"; break;
-    case Fate::NotConverted: text = "not converted"; break;
+    case Fate::Entry:
+        return "entry " + std::to_string(entry);
+    case Fate::PassedOver:
+        text = "passed over";
+        break;
+    case Fate::NotConverted:
+        text = "not converted";
+        break;
     }
     return block.reason.empty() ? text : text + ": " + block.reason;
 }

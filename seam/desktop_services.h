@@ -34,7 +34,8 @@ public:
                                        const std::vector<std::string>& filters) = 0;
     // A modal choice of one of `items`, shown under `label` with `current` chosen at first: the
     // position of the item chosen, nothing when cancelled.
-    virtual std::optional<std::size_t> chooseItem(const std::string& title, const std::string& label,
+    virtual std::optional<std::size_t> chooseItem(const std::string& title,
+                                                  const std::string& label,
                                                   const std::vector<std::string>& items,
                                                   std::size_t current) = 0;
     // Opens a file or a URI with the desktop's default program; does not wait, reports nothing.

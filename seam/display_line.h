@@ -27,8 +27,8 @@ public:
     explicit DisplayLine(std::string_view text)
     {
         if (text.size() > kMaxLength)
-            throw std::length_error("A list line is longer than " + std::to_string(kMaxLength)
-                                    + " characters");
+            throw std::length_error("A list line is longer than " + std::to_string(kMaxLength) +
+                                    " characters");
         text.copy(characters_.data(), text.size());
         length_ = static_cast<std::uint8_t>(text.size());
     }

@@ -19,7 +19,7 @@ struct HandlerState {
     std::string executablePath;
     std::function<void(int)> terminator;
     std::function<std::string()> recoveryHook;
-    bool active = false;             // a record is being handled
+    bool active = false;  // a record is being handled
     bool inRecoveryHook = false;
     bool recoveryAttempted = false;  // for the record being handled
 };

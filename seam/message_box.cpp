@@ -15,13 +15,20 @@ namespace {
 const char* accentedLetter(unsigned char byte)
 {
     switch (byte) {
-    case 0x85: return "\xC3\xA0";  // à
-    case 0x8A: return "\xC3\xA8";  // è
-    case 0x82: return "\xC3\xA9";  // é
-    case 0x8D: return "\xC3\xAC";  // ì
-    case 0x95: return "\xC3\xB2";  // ò
-    case 0x97: return "\xC3\xB9";  // ù
-    default: return nullptr;
+    case 0x85:
+        return "\xC3\xA0";  // à
+    case 0x8A:
+        return "\xC3\xA8";  // è
+    case 0x82:
+        return "\xC3\xA9";  // é
+    case 0x8D:
+        return "\xC3\xAC";  // ì
+    case 0x95:
+        return "\xC3\xB2";  // ò
+    case 0x97:
+        return "\xC3\xB9";  // ù
+    default:
+        return nullptr;
     }
 }
 
@@ -64,12 +71,15 @@ int POPMSG(AppContext& app, std::string_view text, MessageKind kind, std::string
     SYSREFRESH(app);
     switch (kind) {
     case MessageKind::Confirm:
-    case MessageKind::ConfirmStop: return button == Desktop::Ok ? 1 : 0;
+    case MessageKind::ConfirmStop:
+        return button == Desktop::Ok ? 1 : 0;
     case MessageKind::AskOrCancel:  // a box closed any other way counts as Cancel
         return (button == Desktop::Yes || button == Desktop::No) ? button : Desktop::Cancel;
     case MessageKind::Ask:
-    case MessageKind::AskDefaultNo: return button == Desktop::Yes ? 1 : 0;
-    case MessageKind::Inform: return 0;
+    case MessageKind::AskDefaultNo:
+        return button == Desktop::Yes ? 1 : 0;
+    case MessageKind::Inform:
+        return 0;
     }
     return 0;
 }

@@ -6,8 +6,8 @@ namespace murax {
 
 std::string PngEncoder::encode(int width, int height, const std::vector<std::uint8_t>& rgba)
 {
-    if (width <= 0 || height <= 0
-        || rgba.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4)
+    if (width <= 0 || height <= 0 ||
+        rgba.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4)
         return {};
     return encodeRgba(width, height, rgba.data());
 }

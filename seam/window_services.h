@@ -18,11 +18,11 @@ namespace murax {
 class ListBox {
 public:
     virtual ~ListBox() = default;
-    virtual int currentPosition() const = 0;               // 0 when there is no current row
+    virtual int currentPosition() const = 0;  // 0 when there is no current row
     virtual int count() const = 0;
     virtual std::vector<int> selectedPositions() const = 0;  // ascending
     virtual void reload(const DisplayLines& lines) = 0;
-    virtual void select(int position) = 0;                 // does nothing on an empty list
+    virtual void select(int position) = 0;  // does nothing on an empty list
     // Adds the rows at `positions` to the selection at once and makes `current` the current row,
     // scrolled into view, selected or not (0: none); positions outside the list are passed over.
     // After a reload this brings back a selection as it was.

@@ -11,8 +11,7 @@ ByteParts::ByteParts(const std::vector<std::string>& parts)
                   return false;
           return true;
       })
-{
-}
+{}
 
 ByteParts::ByteParts(std::initializer_list<std::string_view> parts)
     : make_([pieces = std::vector<std::string_view>(parts)](const Sink& sink) {
@@ -21,7 +20,6 @@ ByteParts::ByteParts(std::initializer_list<std::string_view> parts)
                   return false;
           return true;
       })
-{
-}
+{}
 
 }  // namespace murax

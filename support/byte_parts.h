@@ -25,7 +25,8 @@ public:
     // The strings of `parts`, which must outlive this object: a list of strings, or a braced
     // list of texts, is taken as parts wherever parts are asked for.
     ByteParts(const std::vector<std::string>& parts);  // NOLINT(google-explicit-constructor)
-    ByteParts(std::initializer_list<std::string_view> parts);  // NOLINT(google-explicit-constructor)
+    ByteParts(
+        std::initializer_list<std::string_view> parts);  // NOLINT(google-explicit-constructor)
     explicit ByteParts(Maker make) : make_(std::move(make)) {}
 
     bool writeTo(const Sink& sink) const { return make_(sink); }

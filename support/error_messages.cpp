@@ -10,20 +10,29 @@ std::optional<std::string> shortMessage(const ErrorRecord& record)
 {
     const std::string name = asciiUpper(record.FILENAME);
     switch (record.OSCODE) {
-    case 21: return "Disco " + name + " non pronto.";
+    case 21:
+        return "Disco " + name + " non pronto.";
     case 27:
-    case 31: return "Disco " + name + " non formattato.";
-    case 19: return "Disco " + name + " protetto da scrittura.";
-    case 82: return "Directory " + name + " piena.";
-    default: break;
+    case 31:
+        return "Disco " + name + " non formattato.";
+    case 19:
+        return "Disco " + name + " protetto da scrittura.";
+    case 82:
+        return "Directory " + name + " piena.";
+    default:
+        break;
     }
     if (record.SUBCODE == kDiskFullSubcode)
         return "Spazio sul disco " + name + " insufficiente.";
     switch (record.OSCODE) {
-    case 5: return "Impossibile accedere al file " + name + ".";
-    case 3: return "Percorso " + name + " non trovato.";
-    case 2: return "Impossibile aprire il file " + name + ".";
-    default: break;
+    case 5:
+        return "Impossibile accedere al file " + name + ".";
+    case 3:
+        return "Percorso " + name + " non trovato.";
+    case 2:
+        return "Impossibile aprire il file " + name + ".";
+    default:
+        break;
     }
     if (record.SUBCODE == kCorruptFileSubcode || record.GENCODE == gencode::Corruption)
         return "Il file " + name + " risulta corrotto.";

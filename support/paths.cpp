@@ -60,8 +60,8 @@ std::string SHORTPATH(const std::string& path, std::size_t maxLength)
         room = room > 2 ? room - 2 : 0;
     }
     const std::size_t tailCharacters = room > 4 ? room - 4 : 0;
-    std::string tail =
-        tailCharacters == 0 ? std::string() : trimmed.substr(starts[starts.size() - tailCharacters]);
+    std::string tail = tailCharacters == 0 ? std::string()
+                                           : trimmed.substr(starts[starts.size() - tailCharacters]);
     // Start the tail at a folder boundary when it holds one.
     if (const std::size_t boundary = tail.find(separator); boundary != std::string::npos)
         tail.erase(0, boundary);

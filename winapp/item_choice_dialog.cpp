@@ -82,11 +82,13 @@ void fitLabel(HWND dialog)
     GetWindowTextW(label, text, 4096);
     RECT needed{0, 0, place.right - place.left, 0};
     const HDC dc = GetDC(label);
-    const HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)));
+    const HGDIOBJ oldFont =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)));
     DrawTextW(dc, text, -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     SelectObject(dc, oldFont);
     ReleaseDC(label, dc);
-    const int grown = std::max(0, static_cast<int>(needed.bottom) - static_cast<int>(place.bottom - place.top));
+    const int grown =
+        std::max(0, static_cast<int>(needed.bottom) - static_cast<int>(place.bottom - place.top));
     if (grown == 0)
         return;
     SetWindowPos(label, nullptr, 0, 0, place.right - place.left, needed.bottom,
@@ -131,7 +133,8 @@ INT_PTR CALLBACK choiceProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
         EndDialog(dialog, id);
         return TRUE;
     }
-    default: return FALSE;
+    default:
+        return FALSE;
     }
 }
 
@@ -152,8 +155,8 @@ std::optional<std::size_t> runItemChoiceDialog(HWND owner, const std::wstring& t
         static_cast<short>(kListHeight + kLineHeight * std::min<std::size_t>(items.size(), 12));
 
     TemplateWriter writer;
-    writer.dialog(DS_SETFONT | DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU, kWidth,
-                  static_cast<short>(buttonsTop + kButtonHeight + kMargin), title, 4);
+    writer.dialog(DS_SETFONT | DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                  kWidth, static_cast<short>(buttonsTop + kButtonHeight + kMargin), title, 4);
     writer.item(kStaticClass, kLabelId, SS_LEFT | SS_NOPREFIX, kMargin, kMargin, innerWidth,
                 labelHeight, label);
     writer.item(kComboBoxClass, kListId, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, kMargin,

@@ -52,7 +52,8 @@ bool writeToStartingConsole(const std::string& utf8)
 {
     // Handed down by the starting program when it redirected the output ("murax --help > x").
     const HANDLE inherited = GetStdHandle(STD_OUTPUT_HANDLE);
-    if (inherited != nullptr && inherited != INVALID_HANDLE_VALUE && GetFileType(inherited) != FILE_TYPE_UNKNOWN)
+    if (inherited != nullptr && inherited != INVALID_HANDLE_VALUE &&
+        GetFileType(inherited) != FILE_TYPE_UNKNOWN)
         return isConsole(inherited) ? writeToConsole(inherited, utf8) : writeAll(inherited, utf8);
 
     if (!AttachConsole(ATTACH_PARENT_PROCESS))

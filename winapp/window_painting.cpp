@@ -54,8 +54,8 @@ bool hasFamily(HFONT font, const wchar_t* family)
 HFONT createFont(const wchar_t* family, const FontLook& look, int dpi)
 {
     LOGFONTW font{};
-    font.lfHeight = look.pixelSize != 0 ? -scaledPixels(look.pixelSize, dpi)
-                                        : -MulDiv(look.pointSize, dpi, 72);
+    font.lfHeight =
+        look.pixelSize != 0 ? -scaledPixels(look.pixelSize, dpi) : -MulDiv(look.pointSize, dpi, 72);
     font.lfWeight = FW_NORMAL;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = DEFAULT_QUALITY;

@@ -44,9 +44,9 @@ private:
 }  // namespace
 
 WindowsClipboard::WindowsClipboard()
-    : owner_(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr))
-{
-}
+    : owner_(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
+                             nullptr))
+{}
 
 WindowsClipboard::~WindowsClipboard()
 {
@@ -102,7 +102,8 @@ std::optional<std::string> WindowsClipboard::take(const std::string& formatName)
     if (size >= sizeof length) {
         std::memcpy(&length, data, sizeof length);
         if (length <= size - sizeof length)
-            bytes.emplace(static_cast<const char*>(data) + sizeof length, static_cast<std::size_t>(length));
+            bytes.emplace(static_cast<const char*>(data) + sizeof length,
+                          static_cast<std::size_t>(length));
     }
     GlobalUnlock(block);
     return bytes;

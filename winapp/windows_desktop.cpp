@@ -53,13 +53,20 @@ std::string runFileDialog(const std::string& title, const std::vector<std::strin
 unsigned messageBoxStyle(int kind)
 {
     switch (kind) {
-    case 1: return MB_OK | MB_ICONINFORMATION;
-    case 2: return MB_OKCANCEL | MB_ICONQUESTION;
-    case 3: return MB_YESNOCANCEL | MB_ICONQUESTION;
-    case 4: return MB_YESNO | MB_ICONQUESTION;
-    case 5: return MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2;
-    case 6: return MB_OKCANCEL | MB_ICONSTOP;
-    default: return 0;
+    case 1:
+        return MB_OK | MB_ICONINFORMATION;
+    case 2:
+        return MB_OKCANCEL | MB_ICONQUESTION;
+    case 3:
+        return MB_YESNOCANCEL | MB_ICONQUESTION;
+    case 4:
+        return MB_YESNO | MB_ICONQUESTION;
+    case 5:
+        return MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2;
+    case 6:
+        return MB_OKCANCEL | MB_ICONSTOP;
+    default:
+        return 0;
     }
 }
 

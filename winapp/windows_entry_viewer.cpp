@@ -95,7 +95,8 @@ WindowsEntryViewer::WindowsEntryViewer(HWND owner, std::function<void()> exportE
     HINSTANCE instance = GetModuleHandleW(nullptr);
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
     // The screen at twice its size fits its tab without scrolling.
-    RECT frame{0, 0, scaledPixels(kScreenWidth * kScreenScale + entry_viewer::kWidthBesideScreen, dpi_),
+    RECT frame{0, 0,
+               scaledPixels(kScreenWidth * kScreenScale + entry_viewer::kWidthBesideScreen, dpi_),
                scaledPixels(entry_viewer::kHeight, dpi_)};
     AdjustWindowRectEx(&frame, style, FALSE, 0);
     window_ = CreateWindowExW(0, kViewerClass, L"", style, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -106,14 +107,15 @@ WindowsEntryViewer::WindowsEntryViewer(HWND owner, std::function<void()> exportE
     messageFont_ = messageFont();
     const auto control = [&](const wchar_t* type, const wchar_t* text, DWORD controlStyle,
                              DWORD extended, int id, HFONT font) {
-        HWND made = CreateWindowExW(extended, type, text, WS_CHILD | controlStyle, 0, 0, 0, 0,
-                                    window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                    instance, nullptr);
+        HWND made =
+            CreateWindowExW(extended, type, text, WS_CHILD | controlStyle, 0, 0, 0, 0, window_,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
         SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         SetWindowSubclass(made, keyWatch, kKeyWatchId, reinterpret_cast<DWORD_PTR>(this));
         return made;
     };
-    const DWORD readOnlyText = WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
+    const DWORD readOnlyText =
+        WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
     // The fields and verdicts are sentences: they wrap instead of scrolling sideways.
     details_ = control(WC_EDITW, L"", WS_VISIBLE | readOnlyText, WS_EX_CLIENTEDGE, 0, messageFont_);
     // The pages come before the tab control, so that they lie above it.
@@ -122,8 +124,8 @@ WindowsEntryViewer::WindowsEntryViewer(HWND owner, std::function<void()> exportE
     screen_ = control(kScreenClass, L"", 0, 0, 0, nullptr);
     SetWindowLongPtrW(screen_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     hex_ = control(WC_EDITW, L"", unwrapped, WS_EX_CLIENTEDGE, 0, textFont_);
-    tabs_ = control(WC_TABCONTROLW, L"", WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0,
-                    messageFont_);
+    tabs_ =
+        control(WC_TABCONTROLW, L"", WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0, messageFont_);
     const std::wstring exportText = wideText(kViewerExportButton);
     export_ = control(WC_BUTTONW, exportText.c_str(), WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0,
                       kExportId, messageFont_);
@@ -222,9 +224,12 @@ void WindowsEntryViewer::bringToFront(ViewerTab tab)
 HWND WindowsEntryViewer::pageOf(ViewerTab tab) const
 {
     switch (tab) {
-    case ViewerTab::BasicListing: return basic_;
-    case ViewerTab::Screen: return screen_;
-    case ViewerTab::HexDump: return hex_;
+    case ViewerTab::BasicListing:
+        return basic_;
+    case ViewerTab::Screen:
+        return screen_;
+    case ViewerTab::HexDump:
+        return hex_;
     }
     return hex_;
 }
@@ -293,7 +298,8 @@ void WindowsEntryViewer::layOut()
     const int detailsHeight = detailRows_ * lineHeight(details_, messageFont_) + edges;
     MoveWindow(details_, margin, margin, width, detailsHeight, TRUE);
     const int buttonsTop = client.bottom - margin - buttonHeight;
-    MoveWindow(close_, client.right - margin - buttonWidth, buttonsTop, buttonWidth, buttonHeight, TRUE);
+    MoveWindow(close_, client.right - margin - buttonWidth, buttonsTop, buttonWidth, buttonHeight,
+               TRUE);
     const int soundLeft = client.right - 2 * margin - buttonWidth - wideButtonWidth;
     MoveWindow(sound_, soundLeft, buttonsTop, wideButtonWidth, buttonHeight, TRUE);
     MoveWindow(export_, soundLeft - margin - buttonWidth, buttonsTop, buttonWidth, buttonHeight,
@@ -370,7 +376,12 @@ LRESULT CALLBACK WindowsEntryViewer::screenProcedure(HWND window, UINT message, 
 {
     auto* self = reinterpret_cast<WindowsEntryViewer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (message == WM_PAINT && self != nullptr) {
-        handledReportingErrors([&] { self->paintScreen(); return 0; }, 0);
+        handledReportingErrors(
+            [&] {
+                self->paintScreen();
+                return 0;
+            },
+            0);
         return 0;
     }
     if (message == WM_ERASEBKGND)

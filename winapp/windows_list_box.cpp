@@ -47,8 +47,8 @@ LRESULT CALLBACK WindowsListBox::watch(HWND box, UINT message, WPARAM wParam, LP
     const LRESULT result = DefSubclassProc(box, message, wParam, lParam);
     auto& listBox = *reinterpret_cast<WindowsListBox*>(self);
     // The box has moved its focus row on its own: from now on the list has a current row.
-    const bool moved = message == WM_LBUTTONDOWN || message == WM_CHAR
-                       || (message == WM_KEYDOWN && movesFocus(wParam));
+    const bool moved = message == WM_LBUTTONDOWN || message == WM_CHAR ||
+                       (message == WM_KEYDOWN && movesFocus(wParam));
     if (moved && listBox.count() > 0)
         listBox.hasCurrent_ = true;
     return result;
@@ -74,8 +74,8 @@ std::vector<int> WindowsListBox::selectedPositions() const
     if (selected <= 0)
         return {};
     std::vector<int> positions(static_cast<std::size_t>(selected));
-    const auto got = static_cast<int>(
-        SendMessageW(box_, LB_GETSELITEMS, positions.size(), reinterpret_cast<LPARAM>(positions.data())));
+    const auto got = static_cast<int>(SendMessageW(box_, LB_GETSELITEMS, positions.size(),
+                                                   reinterpret_cast<LPARAM>(positions.data())));
     positions.resize(got < 0 ? 0 : static_cast<std::size_t>(got));
     for (int& position : positions)
         ++position;  // the box hands them out ascending, from 0

@@ -44,8 +44,8 @@ public:
     bool isCurrentIndex(int index) const;
 
 private:
-    static LRESULT CALLBACK watch(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
-                                 UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK watch(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                  DWORD_PTR self);
     void setCurrentIndex(int index);
 
     HWND box_;

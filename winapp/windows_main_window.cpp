@@ -32,8 +32,7 @@ bool isDown(int key)
 
 WindowsMainWindow::WindowsMainWindow(AppContext& app, BlockList& list)
     : app_(app), blocks_(list), events_(*this, list)
-{
-}
+{}
 
 WindowsMainWindow::~WindowsMainWindow()
 {
@@ -75,12 +74,18 @@ INT_PTR CALLBACK WindowsMainWindow::procedure(HWND window, UINT message, WPARAM 
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrW(window, DWLP_USER, lParam);
         auto* self = reinterpret_cast<WindowsMainWindow*>(lParam);
-        return handledReportingErrors([&] { self->initialise(window); return INT_PTR{FALSE}; }, INT_PTR{FALSE});
+        return handledReportingErrors(
+            [&] {
+                self->initialise(window);
+                return INT_PTR{FALSE};
+            },
+            INT_PTR{FALSE});
     }
     auto* self = reinterpret_cast<WindowsMainWindow*>(GetWindowLongPtrW(window, DWLP_USER));
     if (self == nullptr || self->window_ != window)
         return FALSE;
-    return handledReportingErrors([&] { return self->handle(message, wParam, lParam); }, INT_PTR{FALSE});
+    return handledReportingErrors([&] { return self->handle(message, wParam, lParam); },
+                                  INT_PTR{FALSE});
 }
 
 void WindowsMainWindow::initialise(HWND window)
@@ -105,7 +110,8 @@ void WindowsMainWindow::initialise(HWND window)
     DragAcceptFiles(box, TRUE);
     list_->reload(blocks_.lines());
 
-    toolbar_ = std::make_unique<WindowsToolbar>(window_, scaledPixels(main_window::kClientWidth, dpi_), dpi_);
+    toolbar_ = std::make_unique<WindowsToolbar>(
+        window_, scaledPixels(main_window::kClientWidth, dpi_), dpi_);
     layOut();
     setStatusText(BLKINFO(blocks_));
     SetFocus(box);
@@ -217,7 +223,8 @@ void WindowsMainWindow::contextMenu(LPARAM screenPoint)
         RECT row{};
         const int current = list_->currentPosition();
         if (current > 0)
-            SendMessageW(list_->handle(), LB_GETITEMRECT, current - 1, reinterpret_cast<LPARAM>(&row));
+            SendMessageW(list_->handle(), LB_GETITEMRECT, current - 1,
+                         reinterpret_cast<LPARAM>(&row));
         at = {(row.left + row.right) / 2, (row.top + row.bottom) / 2};
         ClientToScreen(list_->handle(), &at);
     }
@@ -391,8 +398,8 @@ void WindowsMainWindow::pressOnList(WPARAM flags, LPARAM point)
 void WindowsMainWindow::dragOverList(LPARAM point)
 {
     const POINT at{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
-    if (!movingRows_ && (std::abs(at.x - pressedAt_.x) > GetSystemMetrics(SM_CXDRAG)
-                         || std::abs(at.y - pressedAt_.y) > GetSystemMetrics(SM_CYDRAG)))
+    if (!movingRows_ && (std::abs(at.x - pressedAt_.x) > GetSystemMetrics(SM_CXDRAG) ||
+                         std::abs(at.y - pressedAt_.y) > GetSystemMetrics(SM_CYDRAG)))
         movingRows_ = true;
     if (!movingRows_)
         return;

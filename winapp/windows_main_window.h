@@ -14,11 +14,11 @@
 #include "seam/row_geometry.h"
 #include "seam/window_services.h"
 #include "tape/model/block_list.h"
-#include "window/window_events.h"
 #include "winapp/windows_entry_viewer.h"
 #include "winapp/windows_list_box.h"
 #include "winapp/windows_png_encoder.h"
 #include "winapp/windows_toolbar.h"
+#include "window/window_events.h"
 
 namespace murax {
 

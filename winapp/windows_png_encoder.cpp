@@ -55,26 +55,26 @@ std::string WindowsPngEncoder::encodeRgba(int width, int height, const std::uint
         STATSTG stat{};
         bool made =
             SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                       IID_PPV_ARGS(factory.out())))
-            && SUCCEEDED(CreateStreamOnHGlobal(nullptr, TRUE, stream.out()))
-            && SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, encoder.out()))
-            && SUCCEEDED(encoder->Initialize(stream.get(), WICBitmapEncoderNoCache))
-            && SUCCEEDED(encoder->CreateNewFrame(frame.out(), nullptr))
-            && SUCCEEDED(frame->Initialize(nullptr))
-            && SUCCEEDED(frame->SetSize(static_cast<UINT>(width), static_cast<UINT>(height)))
-            && SUCCEEDED(frame->SetPixelFormat(&format))
+                                       IID_PPV_ARGS(factory.out()))) &&
+            SUCCEEDED(CreateStreamOnHGlobal(nullptr, TRUE, stream.out())) &&
+            SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, encoder.out())) &&
+            SUCCEEDED(encoder->Initialize(stream.get(), WICBitmapEncoderNoCache)) &&
+            SUCCEEDED(encoder->CreateNewFrame(frame.out(), nullptr)) &&
+            SUCCEEDED(frame->Initialize(nullptr)) &&
+            SUCCEEDED(frame->SetSize(static_cast<UINT>(width), static_cast<UINT>(height))) &&
+            SUCCEEDED(frame->SetPixelFormat(&format))
             // An encoder that cannot take the pixels as they are would need them converted.
-            && IsEqualGUID(format, GUID_WICPixelFormat32bppBGRA)
-            && SUCCEEDED(frame->WritePixels(static_cast<UINT>(height), stride, size, bgra.data()))
-            && SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit())
-            && SUCCEEDED(stream->Stat(&stat, STATFLAG_NONAME));
+            && IsEqualGUID(format, GUID_WICPixelFormat32bppBGRA) &&
+            SUCCEEDED(frame->WritePixels(static_cast<UINT>(height), stride, size, bgra.data())) &&
+            SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit()) &&
+            SUCCEEDED(stream->Stat(&stat, STATFLAG_NONAME));
         if (made) {
             png.resize(static_cast<std::size_t>(stat.cbSize.QuadPart));
             const LARGE_INTEGER start{};
             ULONG read = 0;
-            made = SUCCEEDED(stream->Seek(start, STREAM_SEEK_SET, nullptr))
-                   && SUCCEEDED(stream->Read(png.data(), static_cast<ULONG>(png.size()), &read))
-                   && read == png.size();
+            made = SUCCEEDED(stream->Seek(start, STREAM_SEEK_SET, nullptr)) &&
+                   SUCCEEDED(stream->Read(png.data(), static_cast<ULONG>(png.size()), &read)) &&
+                   read == png.size();
         }
         if (!made)
             png.clear();

@@ -9,12 +9,12 @@
 #include <commctrl.h>
 #include <objbase.h>
 
-#include "window/information_options.h"
-#include "window/program_run.h"
 #include "winapp/parent_console.h"
 #include "winapp/program_arguments.h"
 #include "winapp/windows_desktop.h"
 #include "winapp/windows_window.h"
+#include "window/information_options.h"
+#include "window/program_run.h"
 
 namespace murax {
 namespace {

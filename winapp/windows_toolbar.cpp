@@ -21,8 +21,8 @@ WindowsToolbar::WindowsToolbar(HWND window, int width, int dpi)
 {
     using namespace toolbar;
     bar_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"",
-                           WS_CHILD | WS_VISIBLE | CCS_NORESIZE | CCS_NODIVIDER | CCS_NOPARENTALIGN
-                               | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS,
+                           WS_CHILD | WS_VISIBLE | CCS_NORESIZE | CCS_NODIVIDER |
+                               CCS_NOPARENTALIGN | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS,
                            0, 0, width, scaledPixels(kBarHeight, dpi), window, nullptr,
                            GetModuleHandleW(nullptr), nullptr);
     SendMessageW(bar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
@@ -45,8 +45,9 @@ WindowsToolbar::WindowsToolbar(HWND window, int width, int dpi)
             buttons.push_back(gap);
         }
         const std::wstring bitmapName = wideText(look.bitmap);
-        HBITMAP bitmap = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), bitmapName.c_str(),
-                                                         IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+        HBITMAP bitmap =
+            static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), bitmapName.c_str(),
+                                            IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
         const int image = bitmap != nullptr ? ImageList_Add(images_, bitmap, nullptr) : I_IMAGENONE;
         if (bitmap != nullptr)
             DeleteObject(bitmap);
@@ -55,8 +56,8 @@ WindowsToolbar::WindowsToolbar(HWND window, int width, int dpi)
         button.iBitmap = image;
         button.idCommand = idOfButton(look.button);
         button.fsState = TBSTATE_ENABLED;
-        button.fsStyle = BTNS_BUTTON
-                         | (directCommandOf(look.button) == nullptr ? BTNS_WHOLEDROPDOWN : 0);
+        button.fsStyle =
+            BTNS_BUTTON | (directCommandOf(look.button) == nullptr ? BTNS_WHOLEDROPDOWN : 0);
         button.iString = reinterpret_cast<INT_PTR>(toolTips_.back().c_str());
         buttons.push_back(button);
     }
@@ -95,7 +96,8 @@ const Command* WindowsToolbar::chooseFromMenu(ToolbarButton button,
     return chooseFromPopupMenu(GetParent(bar_), under, entries);
 }
 
-const Command* chooseFromPopupMenu(HWND owner, POINT screenPoint, const std::vector<MenuEntry>& entries)
+const Command* chooseFromPopupMenu(HWND owner, POINT screenPoint,
+                                   const std::vector<MenuEntry>& entries)
 {
     HMENU menu = CreatePopupMenu();
     for (std::size_t i = 0; i < entries.size(); ++i) {

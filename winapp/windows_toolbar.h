@@ -29,7 +29,8 @@ public:
     static int idOfButton(ToolbarButton button);
     // Shows `entries` as a popup menu under `button` and waits until it has closed: the chosen
     // entry's command, nullptr when none was chosen.
-    const Command* chooseFromMenu(ToolbarButton button, const std::vector<MenuEntry>& entries) const;
+    const Command* chooseFromMenu(ToolbarButton button,
+                                  const std::vector<MenuEntry>& entries) const;
 
 private:
     HWND bar_ = nullptr;
@@ -39,6 +40,7 @@ private:
 
 // Shows `entries` as a popup menu of `owner` at `screenPoint` and waits until it has closed: the
 // chosen entry's command, nullptr when none was chosen.
-const Command* chooseFromPopupMenu(HWND owner, POINT screenPoint, const std::vector<MenuEntry>& entries);
+const Command* chooseFromPopupMenu(HWND owner, POINT screenPoint,
+                                   const std::vector<MenuEntry>& entries);
 
 }  // namespace murax

@@ -33,9 +33,8 @@ void WindowEvents::rowDoubleClicked()
 
 void WindowEvents::rowsDragged(int beforePosition)
 {
-    dispatchCommand(window_.app(), [this, beforePosition] {
-        TRASCINA(window_, list_, beforePosition);
-    });
+    dispatchCommand(window_.app(),
+                    [this, beforePosition] { TRASCINA(window_, list_, beforePosition); });
 }
 
 void WindowEvents::filesDropped(const std::vector<std::string>& files, int beforePosition)
@@ -97,8 +96,8 @@ void WindowEvents::windowHidden()
 void WindowEvents::followCurrentRow()
 {
     const int row = window_.listBox().currentPosition() - 1;
-    if (viewer_ == nullptr || !viewer_->isShowing() || row < 0
-        || static_cast<std::size_t>(row) >= list_.count())
+    if (viewer_ == nullptr || !viewer_->isShowing() || row < 0 ||
+        static_cast<std::size_t>(row) >= list_.count())
         return;
     viewer_->showEntry(list_.entries()[static_cast<std::size_t>(row)]);
 }

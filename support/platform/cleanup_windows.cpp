@@ -54,14 +54,15 @@ void emptyAndRemoveTemporaryFolder(const std::wstring& folder, DWORD attributes)
     if ((attributes & kNotAFile) != FILE_ATTRIBUTE_DIRECTORY)
         return;
     bool stopped = false;
-    forEachEntry(folder + L"\\", [](std::string_view) { return true; },
-                 [&stopped](const std::wstring& path, DWORD inner) {
-                     if (stopped || (inner & FILE_ATTRIBUTE_DIRECTORY))
-                         return;
-                     if (inner & FILE_ATTRIBUTE_READONLY)
-                         SetFileAttributesW(path.c_str(), inner & ~FILE_ATTRIBUTE_READONLY);
-                     stopped = !DeleteFileW(path.c_str());
-                 });
+    forEachEntry(
+        folder + L"\\", [](std::string_view) { return true; },
+        [&stopped](const std::wstring& path, DWORD inner) {
+            if (stopped || (inner & FILE_ATTRIBUTE_DIRECTORY))
+                return;
+            if (inner & FILE_ATTRIBUTE_READONLY)
+                SetFileAttributesW(path.c_str(), inner & ~FILE_ATTRIBUTE_READONLY);
+            stopped = !DeleteFileW(path.c_str());
+        });
     RemoveDirectoryW(folder.c_str());  // fails harmlessly when something is left inside
 }
 

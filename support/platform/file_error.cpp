@@ -40,8 +40,8 @@ void raiseSaveError(const FileFailure& failure, const std::string& path,
     ErrorRecord record = recordFor(failure, path, where);
     if (!hasShortMessage(record)) {
         record.GENCODE = gencode::ShowOnly;
-        record.DESCRIPTION = std::string(failure.description) + " (" +
-                             systemErrorText(failure.err) + ")";
+        record.DESCRIPTION =
+            std::string(failure.description) + " (" + systemErrorText(failure.err) + ")";
     }
     raiseError(record);
     throw CommandAbandoned{};

@@ -16,9 +16,9 @@ std::optional<FileIdentity> identityOfHandle(HANDLE file)
     BY_HANDLE_FILE_INFORMATION information{};
     if (!GetFileInformationByHandle(file, &information))
         return std::nullopt;
-    return FileIdentity{information.dwVolumeSerialNumber,
-                        (static_cast<std::uint64_t>(information.nFileIndexHigh) << 32) |
-                            information.nFileIndexLow};
+    return FileIdentity{
+        information.dwVolumeSerialNumber,
+        (static_cast<std::uint64_t>(information.nFileIndexHigh) << 32) | information.nFileIndexLow};
 }
 
 }  // namespace

@@ -24,8 +24,7 @@ public:
     HugePageAllocator() = default;
     template <typename U>
     HugePageAllocator(const HugePageAllocator<U>&) noexcept
-    {
-    }
+    {}
 
     T* allocate(std::size_t count)
     {

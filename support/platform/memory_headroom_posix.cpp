@@ -26,8 +26,8 @@ std::optional<std::uint64_t> kilobytesIn(const char* file, std::initializer_list
         for (const char* name : names) {
             const std::size_t length = std::strlen(name);
             unsigned long long kilobytes = 0;
-            if (std::strncmp(line, name, length) == 0 && line[length] == ':'
-                && std::sscanf(line + length + 1, "%llu", &kilobytes) == 1)
+            if (std::strncmp(line, name, length) == 0 && line[length] == ':' &&
+                std::sscanf(line + length + 1, "%llu", &kilobytes) == 1)
                 total = total.value_or(0) + kilobytes * 1024;
         }
     }
@@ -61,8 +61,10 @@ std::uint64_t leftUnder(int resource, std::optional<std::uint64_t> used)
 std::uint64_t memoryHeadroom()
 {
     std::uint64_t headroom = systemAvailable();
-    headroom = std::min(headroom, leftUnder(RLIMIT_AS, kilobytesIn("/proc/self/status", {"VmSize"})));
-    headroom = std::min(headroom, leftUnder(RLIMIT_DATA, kilobytesIn("/proc/self/status", {"VmData"})));
+    headroom =
+        std::min(headroom, leftUnder(RLIMIT_AS, kilobytesIn("/proc/self/status", {"VmSize"})));
+    headroom =
+        std::min(headroom, leftUnder(RLIMIT_DATA, kilobytesIn("/proc/self/status", {"VmData"})));
     return headroom;
 }
 

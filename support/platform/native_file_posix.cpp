@@ -29,8 +29,7 @@ NativeFile NativeFile::openForReading(const std::string& path)
 
 NativeFile::NativeFile(NativeFile&& other) noexcept
     : handle_(std::exchange(other.handle_, -1)), error_(other.error_), seekable_(other.seekable_)
-{
-}
+{}
 
 NativeFile::~NativeFile()
 {
@@ -85,7 +84,7 @@ std::uint64_t memoryTheProcessMayHave()
                                                           static_cast<std::uint64_t>(pageSize)
                                                     : UINT64_MAX;
     for (const int resource : {RLIMIT_AS, RLIMIT_DATA}) {
-        rlimit set {};
+        rlimit set{};
         if (::getrlimit(resource, &set) == 0 && set.rlim_cur != RLIM_INFINITY)
             limit = std::min<std::uint64_t>(limit, set.rlim_cur);
     }

@@ -47,8 +47,7 @@ NativeFile::NativeFile(NativeFile&& other) noexcept
     : handle_(std::exchange(other.handle_, kNoHandle)),
       error_(other.error_),
       seekable_(other.seekable_)
-{
-}
+{}
 
 NativeFile::~NativeFile()
 {

@@ -32,9 +32,12 @@ NewFileResult writeNewFile(const std::string& path, const ByteParts& parts)
     UniqueFd file(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (!file) {
         switch (errno) {
-        case EEXIST: return NewFileResult::NameTaken;
-        case ENAMETOOLONG: return NewFileResult::NameTooLong;
-        default: return NewFileResult::Failed;
+        case EEXIST:
+            return NewFileResult::NameTaken;
+        case ENAMETOOLONG:
+            return NewFileResult::NameTooLong;
+        default:
+            return NewFileResult::Failed;
         }
     }
     if (!finishWriting(file, parts)) {

@@ -35,12 +35,15 @@ NewFileResult writeNewFile(const std::string& path, const ByteParts& parts)
     if (!file) {
         switch (GetLastError()) {
         case ERROR_FILE_EXISTS:
-        case ERROR_ALREADY_EXISTS: return NewFileResult::NameTaken;
+        case ERROR_ALREADY_EXISTS:
+            return NewFileResult::NameTaken;
         // A name longer than the file system takes is refused as too long, or, by some file
         // systems, as invalid: the name that is tried here is the tape's own with an ending.
         case ERROR_FILENAME_EXCED_RANGE:
-        case ERROR_INVALID_NAME: return NewFileResult::NameTooLong;
-        default: return NewFileResult::Failed;
+        case ERROR_INVALID_NAME:
+            return NewFileResult::NameTooLong;
+        default:
+            return NewFileResult::Failed;
         }
     }
     if (!finishWriting(file, parts)) {
@@ -57,9 +60,12 @@ std::string writeNewFileUnderShortName(const std::string& folder, const std::str
     for (int attempt = 0; attempt < kShortNameAttempts; ++attempt) {
         const std::string name = base + utf8Text(uniqueNamePart()) + suffix;
         switch (writeNewFile(name, parts)) {
-        case NewFileResult::Written: return name;
-        case NewFileResult::NameTaken: continue;
-        default: return {};
+        case NewFileResult::Written:
+            return name;
+        case NewFileResult::NameTaken:
+            continue;
+        default:
+            return {};
         }
     }
     return {};

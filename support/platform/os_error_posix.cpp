@@ -21,17 +21,24 @@ int osCodeOf(int err, const std::string& path)
     }
     case ENOTDIR:
     case ENAMETOOLONG:
-    case ELOOP: return 3;
+    case ELOOP:
+        return 3;
     case EACCES:
     case EPERM:
-    case EISDIR: return 5;
-    case EROFS: return 19;
+    case EISDIR:
+        return 5;
+    case EROFS:
+        return 19;
     case EBUSY:
-    case ETXTBSY: return 32;
-    case EIO: return 31;
+    case ETXTBSY:
+        return 32;
+    case EIO:
+        return 31;
     case ENXIO:
-    case ENODEV: return 21;
-    default: return 0;
+    case ENODEV:
+        return 21;
+    default:
+        return 0;
     }
 }
 

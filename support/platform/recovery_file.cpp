@@ -28,8 +28,10 @@ std::string writeInFolder(const fs::path& folder, const std::string& stem,
         const std::string candidate =
             pathText(folder / nativePath(stem + ".recovered" + suffix + extension));
         switch (writeNewFile(candidate, entries)) {
-        case NewFileResult::Written: return FULLNAME(candidate);
-        case NewFileResult::NameTaken: continue;
+        case NewFileResult::Written:
+            return FULLNAME(candidate);
+        case NewFileResult::NameTaken:
+            continue;
         case NewFileResult::NameTooLong: {
             const std::string shortSuffix =
                 ".recovered" + (extension.size() <= kLongestKeptExtension ? extension : ".tap");
@@ -37,7 +39,8 @@ std::string writeInFolder(const fs::path& folder, const std::string& stem,
                 writeNewFileUnderShortName(pathText(folder), shortSuffix, entries);
             return FULLNAME(written);
         }
-        case NewFileResult::Failed: return {};
+        case NewFileResult::Failed:
+            return {};
         }
     }
     return {};

@@ -37,8 +37,7 @@ enum class LinksInTheWay { Follow, Refuse };
 // Half-written files that earlier saves left in the folder are removed first. One side for each
 // platform. On failure the old file is intact and nothing is left behind, except the safety copy
 // of an in-place write that failed half-way.
-std::optional<ReplaceFailure> replaceFileContents(const std::string& path,
-                                                  const ByteParts& parts,
+std::optional<ReplaceFailure> replaceFileContents(const std::string& path, const ByteParts& parts,
                                                   LinksInTheWay links);
 
 }  // namespace murax

@@ -53,7 +53,8 @@ UniqueFd createSibling(const fs::path& folder, fs::path& sibling, int& err)
         }
         // A clean-up may have taken the new file between its creation and the lock: start again
         // on another name unless the name still holds the file that is now locked.
-        struct stat opened {}, named {};
+        struct stat opened {
+        }, named{};
         if (tryLockExclusively(file.get()) && ::fstat(file.get(), &opened) == 0 &&
             ::lstat(name.c_str(), &named) == 0 && opened.st_dev == named.st_dev &&
             opened.st_ino == named.st_ino) {
@@ -102,8 +103,7 @@ Outcome writeInPlace(const fs::path& target, const ByteParts& parts)
 // Writes the sibling, gives it the target's owner (where the system allows) and permissions,
 // and renames it over the target.
 Outcome writeSiblingAndRename(UniqueFd file, const fs::path& sibling, const fs::path& target,
-                              const std::optional<struct stat>& old,
-                              const ByteParts& parts)
+                              const std::optional<struct stat>& old, const ByteParts& parts)
 {
     auto fail = [&](Outcome failure) {
         file.reset();
@@ -132,8 +132,7 @@ Outcome writeSiblingAndRename(UniqueFd file, const fs::path& sibling, const fs::
 
 }  // namespace
 
-std::optional<ReplaceFailure> replaceFileContents(const std::string& path,
-                                                  const ByteParts& parts,
+std::optional<ReplaceFailure> replaceFileContents(const std::string& path, const ByteParts& parts,
                                                   LinksInTheWay links)
 {
     fs::path target(path);

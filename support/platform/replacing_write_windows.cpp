@@ -58,8 +58,8 @@ std::optional<std::wstring> finalPathOf(const std::wstring& path)
         return std::nullopt;
     std::wstring final(MAX_PATH, L'\0');
     const auto finalPath = [&] {
-        return GetFinalPathNameByHandleW(file.get(), final.data(),
-                                         static_cast<DWORD>(final.size()), FILE_NAME_NORMALIZED);
+        return GetFinalPathNameByHandleW(file.get(), final.data(), static_cast<DWORD>(final.size()),
+                                         FILE_NAME_NORMALIZED);
     };
     DWORD length = finalPath();
     if (length >= final.size()) {
@@ -116,8 +116,7 @@ NativeHandle createSibling(const std::wstring& folder, std::wstring& sibling, DW
 
 }  // namespace
 
-std::optional<ReplaceFailure> replaceFileContents(const std::string& path,
-                                                  const ByteParts& parts,
+std::optional<ReplaceFailure> replaceFileContents(const std::string& path, const ByteParts& parts,
                                                   LinksInTheWay links)
 {
     std::wstring target = absolutePathOf(wideText(path));
@@ -146,8 +145,8 @@ std::optional<ReplaceFailure> replaceFileContents(const std::string& path,
         if (!probe)
             return createFailed(GetLastError());
         BY_HANDLE_FILE_INFORMATION information{};
-        manyNames = GetFileInformationByHandle(probe.get(), &information) &&
-                    information.nNumberOfLinks > 1;
+        manyNames =
+            GetFileInformationByHandle(probe.get(), &information) && information.nNumberOfLinks > 1;
     }
 
     const std::wstring folder = folderOf(target);

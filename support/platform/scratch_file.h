@@ -9,15 +9,14 @@
 #include <string>
 #include <string_view>
 
-
 namespace murax {
 
 // A file made to hand bytes to another program (the hex editor) and take them back. It is created
 // new under the first free name that `nextName` gives (never through a link, never over a file
 // that is there). On POSIX it is readable by the user only and locked while it lives, so that
 // another running copy's start-up clean-up leaves it alone; on Windows it is not held, so that
-// the hex editor may save it in whatever way it likes. It is deleted when it goes, and only when this
-// program created it.
+// the hex editor may save it in whatever way it likes. It is deleted when it goes, and only when
+// this program created it.
 class ScratchFile {
 public:
     // Writes `bytes` to the new file. A failure other than a name already taken is raised.

@@ -26,8 +26,8 @@ ScratchFile::ScratchFile(const std::function<std::string()>& nextName, std::stri
             break;
     }
     if (!file)
-        raiseFileError({gencode::Create, "FCREATE", "Create error", static_cast<int>(error)},
-                       path_, where);
+        raiseFileError({gencode::Create, "FCREATE", "Create error", static_cast<int>(error)}, path_,
+                       where);
     if (!writeAllTo(file.get(), bytes.data(), bytes.size())) {
         // No destructor runs for an object whose construction failed.
         const DWORD writeError = GetLastError();

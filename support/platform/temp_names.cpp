@@ -21,9 +21,8 @@ LocalTime localTimeNow()
     int millisecond = static_cast<int>(sinceEpoch % 1000);
     if (millisecond < 0)
         millisecond += 1000;
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-            local.tm_hour,        local.tm_min,     local.tm_sec,
-            millisecond};
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+            local.tm_min,         local.tm_sec,     millisecond};
 }
 
 std::string temporaryNameAt(const LocalTime& time)

@@ -29,7 +29,8 @@ void AGGIUNGI(Window& window, BlockList& list, bool insert)
     std::vector<std::string> notices;
     bool taken = false;
     if (!changeUnlessRefused(
-            window.app(), [&] { taken = takeTapeFile(window.app(), added, *name, &notices); }, &added) ||
+            window.app(), [&] { taken = takeTapeFile(window.app(), added, *name, &notices); },
+            &added) ||
         !taken)
         return;
 

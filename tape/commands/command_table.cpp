@@ -20,22 +20,46 @@
 namespace murax {
 namespace {
 
-void add(Window& window, BlockList& list) { AGGIUNGI(window, list, false); }
-void insert(Window& window, BlockList& list) { AGGIUNGI(window, list, true); }
-void save(Window& window, BlockList& list) { SALVA(window, list, false); }
-void saveAs(Window& window, BlockList& list) { SALVA(window, list, true); }
+void add(Window& window, BlockList& list)
+{
+    AGGIUNGI(window, list, false);
+}
+void insert(Window& window, BlockList& list)
+{
+    AGGIUNGI(window, list, true);
+}
+void save(Window& window, BlockList& list)
+{
+    SALVA(window, list, false);
+}
+void saveAs(Window& window, BlockList& list)
+{
+    SALVA(window, list, true);
+}
 
 using B = ToolbarButton;
 
 // Keys are matched in the order of the rows.
 constexpr Command kCommands[] = {
-    {"Edit properties", MODIFICA, {{{.virtualKey = vk::Return}}}, true, B::Edit,
+    {"Edit properties",
+     MODIFICA,
+     {{{.virtualKey = vk::Return}}},
+     true,
+     B::Edit,
      "Edit properties...\tEnter"},
     {"Delete", ELIMINA, {{{.virtualKey = vk::Delete}}}, false, B::Delete, nullptr},
-    {"Move up", SPOSTASU, {{{.virtualKey = vk::Up, .needsControl = true, .consumed = true}}},
-     false, B::MoveUp, nullptr},
-    {"Move down", SPOSTAGIU, {{{.virtualKey = vk::Down, .needsControl = true, .consumed = true}}},
-     false, B::MoveDown, nullptr},
+    {"Move up",
+     SPOSTASU,
+     {{{.virtualKey = vk::Up, .needsControl = true, .consumed = true}}},
+     false,
+     B::MoveUp,
+     nullptr},
+    {"Move down",
+     SPOSTAGIU,
+     {{{.virtualKey = vk::Down, .needsControl = true, .consumed = true}}},
+     false,
+     B::MoveDown,
+     nullptr},
     {"Open", APRI, {{{.virtualKey = vk::F2}}}, false, B::Open, nullptr},
     {"Save", save, {{{.virtualKey = vk::F9}}}, false, B::Save, "Save\tF9"},
     {"Run", RUN, {{{.virtualKey = vk::F11}}}, false, B::Run, nullptr},
@@ -43,24 +67,53 @@ constexpr Command kCommands[] = {
     {"Insert", insert, {}, false, B::Add, "Insert..."},
     {"Save as", saveAs, {}, false, B::Save, "Save as..."},
     {"Edit with hex editor", MODHEX, {}, false, B::Edit, "Edit with hex editor..."},
-    {"Inspect", viewEntryCommand, {{{.virtualKey = vk::F3}}}, false, B::None, nullptr,
+    {"Inspect",
+     viewEntryCommand,
+     {{{.virtualKey = vk::F3}}},
+     false,
+     B::None,
+     nullptr,
      "Inspect\tF3"},
     {"Export", exportCommand, {}, false, B::None, nullptr, "Export..."},
     {"Export as sound", exportSoundCommand, {}, false, B::None, nullptr, "Export as sound..."},
     // Ctrl+Shift+Z before Ctrl+Z: the first row whose modifiers are down wins.
-    {"Redo", RIPETI,
+    {"Redo",
+     RIPETI,
      {{{.virtualKey = 'Y', .needsControl = true, .consumed = true},
        {.virtualKey = 'Z', .needsControl = true, .needsShift = true, .consumed = true}}},
-     false, B::None, nullptr, nullptr},
-    {"Undo", ANNULLA, {{{.virtualKey = 'Z', .needsControl = true, .consumed = true}}}, false,
-     B::None, nullptr, nullptr},
+     false,
+     B::None,
+     nullptr,
+     nullptr},
+    {"Undo",
+     ANNULLA,
+     {{{.virtualKey = 'Z', .needsControl = true, .consumed = true}}},
+     false,
+     B::None,
+     nullptr,
+     nullptr},
     // Consumed: the list view would otherwise copy the current row's text on Ctrl+C.
-    {"Copy", COPIA, {{{.virtualKey = 'C', .needsControl = true, .consumed = true}}}, false,
-     B::None, nullptr, nullptr},
-    {"Cut", TAGLIA, {{{.virtualKey = 'X', .needsControl = true, .consumed = true}}}, false,
-     B::None, nullptr, nullptr},
-    {"Paste", INCOLLA, {{{.virtualKey = 'V', .needsControl = true, .consumed = true}}}, false,
-     B::None, nullptr, nullptr},
+    {"Copy",
+     COPIA,
+     {{{.virtualKey = 'C', .needsControl = true, .consumed = true}}},
+     false,
+     B::None,
+     nullptr,
+     nullptr},
+    {"Cut",
+     TAGLIA,
+     {{{.virtualKey = 'X', .needsControl = true, .consumed = true}}},
+     false,
+     B::None,
+     nullptr,
+     nullptr},
+    {"Paste",
+     INCOLLA,
+     {{{.virtualKey = 'V', .needsControl = true, .consumed = true}}},
+     false,
+     B::None,
+     nullptr,
+     nullptr},
 };
 
 constexpr ToolbarButtonLook kButtons[] = {
@@ -103,8 +156,8 @@ KeyMatch commandForKey(const KeyPress& key)
 {
     for (const Command& command : kCommands)
         for (const KeyBinding& binding : command.keys)
-            if (binding.virtualKey != 0 && binding.virtualKey == key.virtualKey
-                && modifiersDown(binding, key))
+            if (binding.virtualKey != 0 && binding.virtualKey == key.virtualKey &&
+                modifiersDown(binding, key))
                 return {&command, &binding};
     return {};
 }

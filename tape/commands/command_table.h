@@ -48,7 +48,7 @@ struct ToolbarButtonLook {
     bool startsGroup;
 };
 
-std::span<const Command> commandTable();                // every command, in key-matching order
+std::span<const Command> commandTable();                  // every command, in key-matching order
 std::span<const ToolbarButtonLook> toolbarButtonLooks();  // the toolbar's buttons, left to right
 // The button's place on the toolbar, from 0 at the left; -1 for a button the toolbar lacks.
 int toolbarIndexOf(ToolbarButton button);
@@ -61,7 +61,7 @@ struct KeyMatch {
 };
 KeyMatch commandForKey(const KeyPress& key);
 
-const Command* doubleClickCommand();                      // the command a double-click runs
-const Command* directCommandOf(ToolbarButton button);     // the one a click runs; null for a menu
+const Command* doubleClickCommand();                   // the command a double-click runs
+const Command* directCommandOf(ToolbarButton button);  // the one a click runs; null for a menu
 
 }  // namespace murax

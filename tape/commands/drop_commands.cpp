@@ -49,9 +49,8 @@ void RILASCIA(Window& window, BlockList& list, const std::vector<std::string>& f
         if (!name)
             continue;
         try {
-            if (!changeUnlessRefused(window.app(), [&] {
-                    takeTapeFile(window.app(), dropped, *name, &notices);
-                }))
+            if (!changeUnlessRefused(window.app(),
+                                     [&] { takeTapeFile(window.app(), dropped, *name, &notices); }))
                 return;
         } catch (const CommandAbandoned&) {
             // The error handler has told the user; the other files still go in.

@@ -17,8 +17,8 @@ namespace {
 
 bool endsWithNoCase(std::string_view name, std::string_view suffix)
 {
-    return name.size() >= suffix.size()
-           && equalsIgnoringAsciiCase(name.substr(name.size() - suffix.size()), suffix);
+    return name.size() >= suffix.size() &&
+           equalsIgnoringAsciiCase(name.substr(name.size() - suffix.size()), suffix);
 }
 
 }  // namespace
@@ -57,8 +57,8 @@ void exportCommand(Window& window, BlockList& list)
     if (n < 1 || static_cast<std::size_t>(n) > list.count())
         return;
     const std::string& entry = list.entries()[n - 1];
-    const std::string chosen = window.app().desktop().saveFileDialog(exportDialogTitle(entry),
-                                                                     exportDialogFilters(entry));
+    const std::string chosen =
+        window.app().desktop().saveFileDialog(exportDialogTitle(entry), exportDialogFilters(entry));
     if (chosen.empty())
         return;
     const std::string target = FULLNAME(chosen);
@@ -77,7 +77,8 @@ void exportCommand(Window& window, BlockList& list)
         const ScreenPicture picture = *entryScreen(entry);
         bytes = window.pngEncoder().encode(kScreenWidth, kScreenHeight, picture.rgba);
         if (bytes.empty()) {
-            POPMSG(window.app(), "The screen could not be made into a PNG picture.", MessageKind::Inform);
+            POPMSG(window.app(), "The screen could not be made into a PNG picture.",
+                   MessageKind::Inform);
             return;
         }
         break;

@@ -77,10 +77,9 @@ void exportSoundCommand(Window& window, BlockList& list)
     std::vector<std::string> formatNames;
     for (const SoundFormat& format : offeredSoundFormats())
         formatNames.push_back(soundFormatName(format));
-    const auto choice =
-        desktop.chooseItem("Export as sound",
-                           whatIsWritten(entries.size(), list.count()) + "\nSound format:",
-                           formatNames, 0);
+    const auto choice = desktop.chooseItem(
+        "Export as sound",
+        whatIsWritten(entries.size(), list.count()) + "\nSound format:", formatNames, 0);
     if (!choice || *choice >= formatNames.size())
         return;
     const SoundFormat format = offeredSoundFormats()[*choice];

@@ -51,7 +51,8 @@ void MODHEX(Window& window, BlockList& list)
         list.entries()[index]);
     // A failed write was raised: the hex editor is not started on a file that does not hold the
     // entry.
-    if (app.desktop().runAndWait(editor + " " + scratch.path(), kShowNormal) == Desktop::NotStarted) {
+    if (app.desktop().runAndWait(editor + " " + scratch.path(), kShowNormal) ==
+        Desktop::NotStarted) {
         // Silence here would leave the user wondering why nothing happened.
         POPMSG(app, "The hex editor command;;" + editor + ";;could not be started.",
                MessageKind::Inform);
@@ -59,7 +60,8 @@ void MODHEX(Window& window, BlockList& list)
     }
     std::optional<std::string> edited = scratch.readBack();
     if (!edited) {
-        POPMSG(app, "The hex editor's file was replaced by a link and was not read.;"
+        POPMSG(app,
+               "The hex editor's file was replaced by a link and was not read.;"
                "The entry is kept as it was.",
                MessageKind::Inform);
         return;

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <utility>
 
-#include "tape/model/block_info.h"
 #include "tape/commands/block_list_box.h"
 #include "tape/commands/edit_refusal.h"
+#include "tape/model/block_info.h"
 #include "tape/model/undo_step.h"
 
 namespace murax {

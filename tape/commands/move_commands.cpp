@@ -33,9 +33,9 @@ void moveCurrent(Window& window, BlockList& list, int step)
     if (p < 1 || p > count || q < 1 || q > count)
         return;
     const UndoStep undoStep(list, box);
-    if (!changeUnlessRefused(
-            window.app(),
-            [&] { list.swap(static_cast<std::size_t>(p - 1), static_cast<std::size_t>(q - 1)); }))
+    if (!changeUnlessRefused(window.app(), [&] {
+            list.swap(static_cast<std::size_t>(p - 1), static_cast<std::size_t>(q - 1));
+        }))
         return;
     RedrawSuspended suspended(box);
     reloadAndSelect(box, list.lines(), q);

@@ -13,7 +13,8 @@ std::string nameFieldText(std::string_view name)
 {
     name = name.substr(0, name.find('\0'));
     const auto last = name.find_last_not_of(' ');
-    return std::string(last == std::string_view::npos ? std::string_view() : name.substr(0, last + 1));
+    return std::string(last == std::string_view::npos ? std::string_view()
+                                                      : name.substr(0, last + 1));
 }
 
 std::u32string nameFieldCharacters(std::string_view bytes)

@@ -108,8 +108,8 @@ void APRI(Window& window, BlockList& list)
         return;
     // Reopening the file that was just saved must show what is now on disk, not what it held
     // before the save.
-    if (saved && sameFile(*name, list.currentFile)
-        && !loadWithinMemory(window.app(), *name, loaded))
+    if (saved && sameFile(*name, list.currentFile) &&
+        !loadWithinMemory(window.app(), *name, loaded))
         return;
 
     list = std::move(loaded);

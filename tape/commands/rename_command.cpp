@@ -18,8 +18,8 @@ constexpr std::size_t kChecksumOffset = tap::inEntry(tap::header::kChecksum);
 // rename writes them; in any other block those offsets belong to other data.
 bool isStandardHeader(const std::string& entry)
 {
-    return entry.size() >= tap::kFramedHeaderLength && wordAt(entry, 0) == tap::kHeaderBlockLength &&
-           isHeaderEntry(entry);
+    return entry.size() >= tap::kFramedHeaderLength &&
+           wordAt(entry, 0) == tap::kHeaderBlockLength && isHeaderEntry(entry);
 }
 
 }  // namespace
@@ -50,8 +50,9 @@ void MODIFICA(Window& window, BlockList& list)
     const DisplayLine& line = list.lines()[n - 1];
     const std::size_t index = static_cast<std::size_t>(n) - 1;
     const UndoStep step(list, box);
-    list.replace(index, std::move(entry),
-                 DisplayLine(name + std::string(line.substr(std::min(line.size(), tap::kNameLength)))));
+    list.replace(
+        index, std::move(entry),
+        DisplayLine(name + std::string(line.substr(std::min(line.size(), tap::kNameLength)))));
     reloadAndSelect(box, list.lines(), n);
 }
 

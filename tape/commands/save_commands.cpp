@@ -20,8 +20,7 @@ namespace {
 // the user backs out.
 std::string chooseSaveAsTarget(AppContext& app)
 {
-    const std::string chosen =
-        app.desktop().saveFileDialog("TAP file to save", {kTapeFilesFilter});
+    const std::string chosen = app.desktop().saveFileDialog("TAP file to save", {kTapeFilesFilter});
     if (chosen.empty())
         return {};
     std::string name = completeName(chosen);
@@ -32,9 +31,8 @@ std::string chooseSaveAsTarget(AppContext& app)
 
 bool agreesToOverwrite(AppContext& app, const std::string& path)
 {
-    return !fileExists(path)
-           || POPMSG(app, "The existing file;;" + path + ";;will be overwritten.",
-                     MessageKind::Confirm);
+    return !fileExists(path) || POPMSG(app, "The existing file;;" + path + ";;will be overwritten.",
+                                       MessageKind::Confirm);
 }
 
 void SALVA(Window& window, BlockList& list, bool saveAs)

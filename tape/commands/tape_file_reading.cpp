@@ -70,14 +70,17 @@ bool takeTapeFile(AppContext& app, EntryIntake& intake, const std::string& name,
         return true;
     }
     if (!tzxNotices) {
-        POPMSG(app, "File;;" + name + ";;is a TZX tape, not a TAP file.;"
-               "Add... (or murax-list --to-tap) brings its blocks into a TAP file.",
+        POPMSG(app,
+               "File;;" + name +
+                   ";;is a TZX tape, not a TAP file.;"
+                   "Add... (or murax-list --to-tap) brings its blocks into a TAP file.",
                MessageKind::Inform);
         return false;
     }
     const tzx::Tape tape = tzx::readTzx(bytes);
     if (tape.malformed) {
-        POPMSG(app, "File;;" + name + ";;is a TZX tape that cannot be read: " + tape.malformed->what +
+        POPMSG(app,
+               "File;;" + name + ";;is a TZX tape that cannot be read: " + tape.malformed->what +
                    ".;Nothing was taken from it.",
                MessageKind::Inform);
         return false;

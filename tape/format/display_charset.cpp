@@ -30,7 +30,11 @@ constexpr std::array<char32_t, 32> kControlStandIns = {
 // 0x7F shows as the house of the same ROM; the five undefined high bytes as shades and blocks.
 constexpr char32_t kDeleteStandIn = U'\u2302';
 constexpr std::array<std::pair<unsigned char, char32_t>, 5> kUndefinedHighStandIns = {{
-    {0x81, U'\u2591'}, {0x8D, U'\u2592'}, {0x8F, U'\u2593'}, {0x90, U'\u2588'}, {0x9D, U'\u25A0'},
+    {0x81, U'\u2591'},
+    {0x8D, U'\u2592'},
+    {0x8F, U'\u2593'},
+    {0x90, U'\u2588'},
+    {0x9D, U'\u25A0'},
 }};
 
 constexpr char32_t standInForUndefinedHigh(unsigned char byte)

@@ -96,10 +96,10 @@ void flagVerdict(BlockName block, const BlockFacts& facts, unsigned expected,
         out.push_back({CheckKind::Flag, true,
                        name + " block: flag " + hexByte(expected) + " as expected", ""});
     else
-        out.push_back({CheckKind::Flag, false,
-                       name + " block: flag " + hexByte(*facts.flag) + ", expected " +
-                           hexByte(expected),
-                       std::string(block.lower) + " flag " + hexByte(*facts.flag)});
+        out.push_back(
+            {CheckKind::Flag, false,
+             name + " block: flag " + hexByte(*facts.flag) + ", expected " + hexByte(expected),
+             std::string(block.lower) + " flag " + hexByte(*facts.flag)});
 }
 
 void checksumVerdict(BlockName block, const BlockFacts& facts, std::vector<Verdict>& out)
@@ -134,8 +134,8 @@ void cutVerdict(BlockName block, const BlockFacts& facts, std::vector<Verdict>& 
     if (facts.lengthFieldBytes < 2)
         text += "its length field is incomplete";
     else
-        text += std::to_string(facts.presentLength) + " of " + std::to_string(facts.declaredLength) +
-                " bytes present";
+        text += std::to_string(facts.presentLength) + " of " +
+                std::to_string(facts.declaredLength) + " bytes present";
     out.push_back({CheckKind::CutShort, false, text, lower + " block cut short"});
 }
 
@@ -199,12 +199,13 @@ std::vector<Verdict> entryVerdicts(const EntryFacts& facts)
     if (facts.headerDataLength && data.lengthFieldBytes == 2) {
         const unsigned held = data.declaredLength >= 2 ? data.declaredLength - 2 : 0;
         const std::string says = "Data length: the header says " +
-                                 std::to_string(*facts.headerDataLength) + ", the data block holds " +
-                                 std::to_string(held);
+                                 std::to_string(*facts.headerDataLength) +
+                                 ", the data block holds " + std::to_string(held);
         if (held == *facts.headerDataLength && data.declaredLength >= 2)
             out.push_back({CheckKind::DataLength, true, says + ": they agree", ""});
         else
-            out.push_back({CheckKind::DataLength, false, says + ": they differ", "length mismatch"});
+            out.push_back(
+                {CheckKind::DataLength, false, says + ": they differ", "length mismatch"});
     }
     cutVerdict(kDataBlock, data, out);
     return out;

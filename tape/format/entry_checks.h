@@ -14,8 +14,8 @@ namespace murax {
 
 // What the checks need to know of one framed block, gathered in one pass over its bytes.
 struct BlockFacts {
-    unsigned lengthFieldBytes = 0;  // 0 to 2: the tape may end inside the length field
-    unsigned declaredLength = 0;    // flag, payload and checksum, as the length field says
+    unsigned lengthFieldBytes = 0;    // 0 to 2: the tape may end inside the length field
+    unsigned declaredLength = 0;      // flag, payload and checksum, as the length field says
     std::uint64_t presentLength = 0;  // how many of those the tape holds
     std::optional<unsigned> flag;
     std::optional<unsigned> storedChecksum;  // the block's last byte, when the block is complete
@@ -27,7 +27,7 @@ struct BlockFacts {
 struct EntryFacts {
     bool header = false;
     BlockFacts first;
-    std::optional<BlockFacts> second;         // a header entry's data block, when the tape has it
+    std::optional<BlockFacts> second;          // a header entry's data block, when the tape has it
     std::optional<unsigned> headerDataLength;  // the length a complete header gives its data
 
     // The entry's length as its length fields give it (the tape may end sooner).

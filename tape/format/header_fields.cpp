@@ -29,11 +29,16 @@ std::string hexBytes(std::string_view bytes)
 std::string typeText(unsigned type)
 {
     switch (type) {
-    case 0: return "0 (Program)";
-    case 1: return "1 (Number array)";
-    case 2: return "2 (Character array)";
-    case 3: return "3 (Bytes)";
-    default: return std::to_string(type) + " (not a standard type)";
+    case 0:
+        return "0 (Program)";
+    case 1:
+        return "1 (Number array)";
+    case 2:
+        return "2 (Character array)";
+    case 3:
+        return "3 (Bytes)";
+    default:
+        return std::to_string(type) + " (not a standard type)";
     }
 }
 
@@ -92,8 +97,9 @@ std::vector<FieldLine> describeHeader(const HeaderFields& header)
         lines.push_back({"Autostart line", line ? std::to_string(*line) : "none (" + p1 + ")"});
         std::string length = p2;
         if (header.parameter2 <= header.dataLength)
-            length += " (variables after it: " +
-                      std::to_string(header.dataLength - header.parameter2) + " bytes)";
+            length +=
+                " (variables after it: " + std::to_string(header.dataLength - header.parameter2) +
+                " bytes)";
         lines.push_back({"Program length", length});
         break;
     }

@@ -43,11 +43,16 @@ std::string TIPO(std::string_view typeByte)
     if (typeByte.empty())
         return {};
     switch (static_cast<unsigned char>(typeByte[0])) {
-    case 0: return "Program";
-    case 1: return "Number array";
-    case 2: return "Character array";
-    case 3: return "Bytes";
-    default: return std::string(typeByte.substr(0, 1));
+    case 0:
+        return "Program";
+    case 1:
+        return "Number array";
+    case 2:
+        return "Character array";
+    case 3:
+        return "Bytes";
+    default:
+        return std::string(typeByte.substr(0, 1));
     }
 }
 

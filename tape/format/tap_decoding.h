@@ -11,7 +11,8 @@ namespace murax {
 std::string TIPO(std::string_view typeByte);  // "Program", "Bytes"...
 
 // The display line of the entry that begins at d[0]; d may run on past the entry. A byte that
-// lies past the end of d counts as 0. 52 bytes for a complete entry; the name bytes stay as they are.
+// lies past the end of d counts as 0. 52 bytes for a complete entry; the name bytes stay as they
+// are.
 std::string BLKLINE(std::string_view d);  // an entry's list line
 
 }  // namespace murax

@@ -18,15 +18,18 @@ constexpr unsigned kFirstToken = 0xA3;  // SPECTRUM, on the 128K; PLAY follows
 // The keywords from 0xA3 on, as the 128K lists them (0xA3 and 0xA4 are graphics A-U's last two on
 // the 48K).
 constexpr const char* kKeywords[] = {
-    "SPECTRUM", "PLAY", "RND", "INKEY$", "PI", "FN", "POINT", "SCREEN$", "ATTR", "AT", "TAB",
-    "VAL$", "CODE", "VAL", "LEN", "SIN", "COS", "TAN", "ASN", "ACS", "ATN", "LN", "EXP", "INT",
-    "SQR", "SGN", "ABS", "PEEK", "IN", "USR", "STR$", "CHR$", "NOT", "BIN", "OR", "AND", "<=",
-    ">=", "<>", "LINE", "THEN", "TO", "STEP", "DEF FN", "CAT", "FORMAT", "MOVE", "ERASE",
-    "OPEN #", "CLOSE #", "MERGE", "VERIFY", "BEEP", "CIRCLE", "INK", "PAPER", "FLASH", "BRIGHT",
-    "INVERSE", "OVER", "OUT", "LPRINT", "LLIST", "STOP", "READ", "DATA", "RESTORE", "NEW",
-    "BORDER", "CONTINUE", "DIM", "REM", "FOR", "GO TO", "GO SUB", "INPUT", "LOAD", "LIST", "LET",
-    "PAUSE", "NEXT", "POKE", "PRINT", "PLOT", "RUN", "SAVE", "RANDOMIZE", "IF", "CLS", "DRAW",
-    "CLEAR", "RETURN", "COPY"};
+    "SPECTRUM", "PLAY",    "RND",     "INKEY$", "PI",     "FN",       "POINT",     "SCREEN$",
+    "ATTR",     "AT",      "TAB",     "VAL$",   "CODE",   "VAL",      "LEN",       "SIN",
+    "COS",      "TAN",     "ASN",     "ACS",    "ATN",    "LN",       "EXP",       "INT",
+    "SQR",      "SGN",     "ABS",     "PEEK",   "IN",     "USR",      "STR$",      "CHR$",
+    "NOT",      "BIN",     "OR",      "AND",    "<=",     ">=",       "<>",        "LINE",
+    "THEN",     "TO",      "STEP",    "DEF FN", "CAT",    "FORMAT",   "MOVE",      "ERASE",
+    "OPEN #",   "CLOSE #", "MERGE",   "VERIFY", "BEEP",   "CIRCLE",   "INK",       "PAPER",
+    "FLASH",    "BRIGHT",  "INVERSE", "OVER",   "OUT",    "LPRINT",   "LLIST",     "STOP",
+    "READ",     "DATA",    "RESTORE", "NEW",    "BORDER", "CONTINUE", "DIM",       "REM",
+    "FOR",      "GO TO",   "GO SUB",  "INPUT",  "LOAD",   "LIST",     "LET",       "PAUSE",
+    "NEXT",     "POKE",    "PRINT",   "PLOT",   "RUN",    "SAVE",     "RANDOMIZE", "IF",
+    "CLS",      "DRAW",    "CLEAR",   "RETURN", "COPY"};
 static_assert(std::size(kKeywords) == 256 - kFirstToken);
 
 // The block graphics 0x80-0x8F: bit 0 the top right quarter, 1 top left, 2 bottom right,
@@ -35,8 +38,8 @@ constexpr const char* kBlockGraphics[] = {" ", "▝", "▘", "▀", "▗", "▐"
                                           "▖", "▞", "▌", "▛", "▄", "▟", "▙", "█"};
 
 // The colour and position codes that take operands, from 0x10: INK to OVER one, AT and TAB two.
-constexpr const char* kControlNames[] = {"INK", "PAPER", "FLASH", "BRIGHT", "INVERSE", "OVER",
-                                         "AT", "TAB"};
+constexpr const char* kControlNames[] = {"INK",     "PAPER", "FLASH", "BRIGHT",
+                                         "INVERSE", "OVER",  "AT",    "TAB"};
 
 void appendKeyword(std::string& text, unsigned token)
 {
@@ -126,7 +129,8 @@ void listVariables(std::string_view area, std::vector<std::string>& out)
         const unsigned kind = first >> 5;
         ++i;
         if (kind == 3 && has(kNumberBytes)) {  // a number named by one letter
-            out.push_back(std::string(1, letter) + " = " + numberText(spectrumNumber(area.substr(i, 5))));
+            out.push_back(std::string(1, letter) + " = " +
+                          numberText(spectrumNumber(area.substr(i, 5))));
             i += kNumberBytes;
         } else if (kind == 5) {  // a number with a longer name: the last letter has bit 7 set
             std::string name(1, letter);
@@ -158,8 +162,8 @@ void listVariables(std::string_view area, std::vector<std::string>& out)
                           numberText(spectrumNumber(area.substr(i, 5))) + " TO " +
                           numberText(spectrumNumber(area.substr(i + 5, 5))) + " STEP " +
                           numberText(spectrumNumber(area.substr(i + 10, 5))) + ", loops to line " +
-                          std::to_string(wordAt(area, i + 15)) +
-                          " statement " + std::to_string(byteAt(area, i + 17)));
+                          std::to_string(wordAt(area, i + 15)) + " statement " +
+                          std::to_string(byteAt(area, i + 17)));
             i += 18;
         } else {
             out.push_back("(unreadable bytes from offset " + std::to_string(i - 1) + ")");
@@ -179,9 +183,10 @@ double spectrumNumber(std::string_view b)
         const int value = static_cast<int>(byteAt(b, 2) + 256u * byteAt(b, 3));
         return byteAt(b, 1) == 0xFF ? value - 65536 : value;
     }
-    const std::uint32_t mantissa = ((byteAt(b, 1) | 0x80u) << 24) | (byteAt(b, 2) << 16) |
-                                   (byteAt(b, 3) << 8) | byteAt(b, 4);
-    const double magnitude = std::ldexp(static_cast<double>(mantissa), static_cast<int>(exponent) - 128 - 32);
+    const std::uint32_t mantissa =
+        ((byteAt(b, 1) | 0x80u) << 24) | (byteAt(b, 2) << 16) | (byteAt(b, 3) << 8) | byteAt(b, 4);
+    const double magnitude =
+        std::ldexp(static_cast<double>(mantissa), static_cast<int>(exponent) - 128 - 32);
     return byteAt(b, 1) & 0x80 ? -magnitude : magnitude;
 }
 

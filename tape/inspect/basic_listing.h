@@ -21,10 +21,10 @@ struct BasicLine {
 
 struct BasicListing {
     std::vector<BasicLine> lines;
-    std::optional<unsigned> autostart;  // from the header; may name a line the program lacks
-    bool autostartFound = false;        // the program has that line
-    bool cutShort = false;              // the data ends inside a line
-    std::size_t variablesLength = 0;    // bytes after the program: its variables
+    std::optional<unsigned> autostart;   // from the header; may name a line the program lacks
+    bool autostartFound = false;         // the program has that line
+    bool cutShort = false;               // the data ends inside a line
+    std::size_t variablesLength = 0;     // bytes after the program: its variables
     std::vector<std::string> variables;  // each variable with its value
 };
 

@@ -31,7 +31,8 @@ std::optional<std::vector<std::string>> programListing(std::string_view entry)
     const auto header = decodeHeader(entry);
     if (!header || header->type != kProgramType)
         return std::nullopt;
-    return basicListingText(listBasic(entryData(entry), header->parameter2, autostartLine(*header)));
+    return basicListingText(
+        listBasic(entryData(entry), header->parameter2, autostartLine(*header)));
 }
 
 std::optional<ScreenPicture> entryScreen(std::string_view entry)

@@ -15,8 +15,8 @@ namespace murax {
 
 // Everything the viewer shows of one entry, worked out from its bytes alone.
 struct EntryDetails {
-    std::string title;                // the header's name, or "Data block"
-    std::vector<FieldLine> fields;    // a header's fields with their meaning; empty without one
+    std::string title;              // the header's name, or "Data block"
+    std::vector<FieldLine> fields;  // a header's fields with their meaning; empty without one
     std::vector<Verdict> verdicts;
     std::vector<std::string> hexDump;  // the entry's bytes as they are in the file
     // A program's BASIC listing; nothing for any other entry.

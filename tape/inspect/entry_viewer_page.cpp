@@ -30,9 +30,12 @@ std::string detailsText(const EntryDetails& details)
 const char* viewerTabTitle(ViewerTab tab)
 {
     switch (tab) {
-    case ViewerTab::BasicListing: return "BASIC listing";
-    case ViewerTab::Screen: return "Screen";
-    case ViewerTab::HexDump: return "Hex dump";
+    case ViewerTab::BasicListing:
+        return "BASIC listing";
+    case ViewerTab::Screen:
+        return "Screen";
+    case ViewerTab::HexDump:
+        return "Hex dump";
     }
     return "";
 }

@@ -32,8 +32,8 @@ struct EntryViewerPage {
     int detailRows = 0;
     // The BASIC listing or the screen where the entry has one, then always the hex dump.
     std::vector<ViewerTab> tabs;
-    std::string basicListing;              // empty without its tab
-    std::optional<ScreenPicture> screen;   // nothing without its tab
+    std::string basicListing;             // empty without its tab
+    std::optional<ScreenPicture> screen;  // nothing without its tab
     std::string hexDump;
 };
 

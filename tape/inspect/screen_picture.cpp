@@ -30,7 +30,8 @@ std::uint32_t spectrumColour(unsigned colour, bool bright)
 
 std::uint32_t ScreenPicture::pixel(int x, int y) const
 {
-    const std::size_t at = 4u * (static_cast<std::size_t>(y) * kScreenWidth + static_cast<std::size_t>(x));
+    const std::size_t at =
+        4u * (static_cast<std::size_t>(y) * kScreenWidth + static_cast<std::size_t>(x));
     return (std::uint32_t{rgba[at]} << 16) | (std::uint32_t{rgba[at + 1]} << 8) | rgba[at + 2];
 }
 
@@ -45,11 +46,13 @@ std::optional<ScreenPicture> decodeScreen(std::string_view data)
     for (int y = 0; y < kScreenHeight; ++y) {
         const std::size_t row = rowOffset(y);
         for (int column = 0; column < kScreenWidth / 8; ++column) {
-            const unsigned bits = static_cast<unsigned char>(data[row + static_cast<std::size_t>(column)]);
+            const unsigned bits =
+                static_cast<unsigned char>(data[row + static_cast<std::size_t>(column)]);
             const unsigned attribute =
-                attributes ? static_cast<unsigned char>(
-                                 data[kScreenPixelBytes + static_cast<std::size_t>((y / 8) * 32 + column)])
-                           : kStartAttribute;
+                attributes
+                    ? static_cast<unsigned char>(
+                          data[kScreenPixelBytes + static_cast<std::size_t>((y / 8) * 32 + column)])
+                    : kStartAttribute;
             const bool bright = (attribute & 0x40u) != 0;
             const std::uint32_t ink = spectrumColour(attribute & 7u, bright);
             const std::uint32_t paper = spectrumColour((attribute >> 3) & 7u, bright);

@@ -8,7 +8,8 @@ namespace murax {
 
 std::string BLKINFO(const BlockList& list)
 {
-    return "Blocks: " + std::to_string(list.count()) + "     File: " + SHORTPATH(list.currentFile, 53);
+    return "Blocks: " + std::to_string(list.count()) +
+           "     File: " + SHORTPATH(list.currentFile, 53);
 }
 
 }  // namespace murax

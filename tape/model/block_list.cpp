@@ -163,8 +163,8 @@ void BlockList::removeSelection(const std::vector<std::size_t>& indexes)
     if (removing == 0)
         return;
     const bool noting = beforeChange();
-    ListChange change{.kind = ListChange::Kind::Removed, .second = removing,
-                      .marked = std::move(marked)};
+    ListChange change{
+        .kind = ListChange::Kind::Removed, .second = removing, .marked = std::move(marked)};
     makeRoom(change.held.lines, removing);
     makeRoom(change.held.entries, removing);
     make(std::move(change), noting);
@@ -189,8 +189,8 @@ std::size_t BlockList::moveSelection(const std::vector<std::size_t>& indexes, st
     const std::size_t lastLandsAt = marked[last] ? at + n - 1 : (at + n == count() ? at - 1 : last);
     mustStayLast(last, lastLandsAt, count());
     const bool noting = beforeChange();
-    ListChange change{.kind = ListChange::Kind::Moved, .first = at, .second = n,
-                      .marked = std::move(marked)};
+    ListChange change{
+        .kind = ListChange::Kind::Moved, .first = at, .second = n, .marked = std::move(marked)};
     makeRoom(change.held.lines, n);
     makeRoom(change.held.entries, n);
     make(std::move(change), noting);
@@ -268,9 +268,9 @@ bool BlockList::prepareFor(EditStep& step, bool forward)
     makeRoom(lines_, largest);
     makeRoom(entries_, largest);
     for (ListChange& change : step.changes) {
-        const bool takesOut = (change.kind == Kind::Inserted && !forward)
-                              || (change.kind == Kind::Removed && forward)
-                              || change.kind == Kind::Moved;
+        const bool takesOut = (change.kind == Kind::Inserted && !forward) ||
+                              (change.kind == Kind::Removed && forward) ||
+                              change.kind == Kind::Moved;
         if (takesOut) {
             makeRoom(change.held.lines, change.second);
             makeRoom(change.held.entries, change.second);

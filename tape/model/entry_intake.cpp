@@ -37,7 +37,8 @@ BlockList EntryIntake::split(const BlockList& into, Desktop& desktop) const
 
 BlockList EntryIntake::split(Desktop& desktop) const
 {
-    return splitWithin(entryCount() * std::uint64_t{BlockList::kBytesPerPlace} + heapBytes(), desktop);
+    return splitWithin(entryCount() * std::uint64_t{BlockList::kBytesPerPlace} + heapBytes(),
+                       desktop);
 }
 
 BlockList EntryIntake::splitWithin(std::uint64_t needed, Desktop& desktop) const

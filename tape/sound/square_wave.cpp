@@ -14,8 +14,7 @@ constexpr std::size_t kPieceBytes = 64 * 1024;  // a whole number of samples of 
 
 SquareWave::SquareWave(const SoundFormat& format, const ByteParts::Sink& sink)
     : format_(format), sink_(sink), piece_(kPieceBytes)
-{
-}
+{}
 
 void SquareWave::holdUntil(std::uint64_t time)
 {

@@ -62,8 +62,8 @@ constexpr Layout kLayouts[] = {
     {0x5A, "glue", 9},
 };
 
-constexpr Layout kUnknownWithLength{0, "unknown", 4, 0, 4, 1, Fate::NotConverted,
-                                    "an ID this reader does not know"};
+constexpr Layout kUnknownWithLength{
+    0, "unknown", 4, 0, 4, 1, Fate::NotConverted, "an ID this reader does not know"};
 
 const Layout* knownLayout(unsigned id)
 {
@@ -108,10 +108,17 @@ void takeBytes(Block& block, std::string_view data, unsigned bitsInLastByte)
 bool convertDataBlock(Block& block, std::string_view body, std::string& problem)
 {
     switch (block.id) {
-    case 0x10: takeBytes(block, body.substr(4), 8); return true;
-    case 0x11: takeBytes(block, body.substr(0x12), byteAt(body, 0x0C)); return true;
-    case 0x14: takeBytes(block, body.substr(0x0A), byteAt(body, 0x04)); return true;
-    default: break;
+    case 0x10:
+        takeBytes(block, body.substr(4), 8);
+        return true;
+    case 0x11:
+        takeBytes(block, body.substr(0x12), byteAt(body, 0x0C));
+        return true;
+    case 0x14:
+        takeBytes(block, body.substr(0x0A), byteAt(body, 0x04));
+        return true;
+    default:
+        break;
     }
     const GeneralisedData data = readGeneralisedData(body.substr(4));
     switch (data.kind) {
@@ -122,7 +129,8 @@ bool convertDataBlock(Block& block, std::string_view body, std::string& problem)
         block.fate = Fate::NotConverted;
         block.reason = data.problem;
         return true;
-    case GeneralisedData::Kind::Malformed: break;
+    case GeneralisedData::Kind::Malformed:
+        break;
     }
     problem = data.problem;
     return false;
@@ -160,9 +168,9 @@ Tape readTzx(std::string_view file)
         return tape;
     }
     if (file.size() < kHeaderSize) {
-        tape.malformed = malformedAt(file.size(), "the file ends at offset " +
-                                                      std::to_string(file.size()) +
-                                                      ", inside its 10-byte header");
+        tape.malformed =
+            malformedAt(file.size(), "the file ends at offset " + std::to_string(file.size()) +
+                                         ", inside its 10-byte header");
         return tape;
     }
     tape.major = byteAt(file, 8);
@@ -181,9 +189,9 @@ Tape readTzx(std::string_view file)
         if (!layout && tape.minor >= kMinorWithLengthRule)
             layout = &kUnknownWithLength;
         if (!layout) {
-            tape.malformed = malformedAt(
-                at, where + " has an ID that version " + versionText(tape) +
-                        " of the format does not define, so its length is unknown");
+            tape.malformed =
+                malformedAt(at, where + " has an ID that version " + versionText(tape) +
+                                    " of the format does not define, so its length is unknown");
             return tape;
         }
         const std::string_view rest = file.substr(at + 1);

@@ -32,7 +32,10 @@ class ScratchCurrentDirectory {
 public:
     ScratchCurrentDirectory() : inside_(folder_.path()) {}
 
-    bool isValid() const { return std::filesystem::equivalent(std::filesystem::current_path(), folder_.path()); }
+    bool isValid() const
+    {
+        return std::filesystem::equivalent(std::filesystem::current_path(), folder_.path());
+    }
     QString path() const { return QFile::decodeName(folder_.path().c_str()); }
     QString filePath(const QString& name) const { return QDir(path()).filePath(name); }
 
@@ -46,8 +49,8 @@ inline bool writeBytes(const QString& path, const std::string& bytes)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
-    return file.write(bytes.data(), static_cast<qint64>(bytes.size()))
-           == static_cast<qint64>(bytes.size());
+    return file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+           static_cast<qint64>(bytes.size());
 }
 
 // A path as the program holds it: the file system's bytes.

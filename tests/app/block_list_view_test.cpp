@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "seam/window_look.h"
 #include "app/block_list_model.h"
 #include "app/block_list_view.h"
 #include "app/program_fonts.h"
+#include "seam/window_look.h"
 
 using namespace murax;
 
@@ -205,7 +205,8 @@ void BlockListViewTest::scrollBarIsDisabledWhileEveryRowFits()
     QVERIFY(!bar->isEnabled());
 
     // 33 rows of 16 pixels fill the 528 exactly; one more needs the bar.
-    for (const auto& [rows, enabled] : {std::pair{34, true}, {33, false}, {200, true}, {0, false}}) {
+    for (const auto& [rows, enabled] :
+         {std::pair{34, true}, {33, false}, {200, true}, {0, false}}) {
         lines = numberedLines(rows);
         view.reload(lines);
         QCoreApplication::processEvents();

@@ -84,7 +84,6 @@ private:
         QApplication::sendEvent(area, &drop);
         return move.isAccepted() && drop.isAccepted() && drop.dropAction() == Qt::CopyAction;
     }
-
 };
 
 void EditGesturesTest::initTestCase()
@@ -207,8 +206,8 @@ void EditGesturesTest::droppedLocalFilesGoBeforeTheRowUnderThePointer()
 
     // Anything but local files is refused before the drop.
     QMimeData web;
-    web.setUrls({QUrl::fromLocalFile(dir_->filePath("first.tap")),
-                 QUrl("https://example.org/a.tap")});
+    web.setUrls(
+        {QUrl::fromLocalFile(dir_->filePath("first.tap")), QUrl("https://example.org/a.tap")});
     QVERIFY(!dropOn(web, rowCentre(2)));
     QMimeData text;
     text.setText(dir_->filePath("first.tap"));

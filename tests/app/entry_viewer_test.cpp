@@ -11,10 +11,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTextBlock>
-#include <QTextLayout>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QtTest>
 
 #include <memory>
@@ -43,15 +43,16 @@ using murax::testing::FakeDesktop;
 namespace {
 
 // 10 PRINT 1, with the number's hidden five-byte form.
-const std::string kProgramData("\x00\x0A\x09\x00\xF5"
-                               "1\x0E\x00\x00\x01\x00\x00\x0D",
-                               13);
-const std::string kProgram = testing::headerBlock(0, "hello", kProgramData.size(), 10,
-                                                  kProgramData.size())
-                             + testing::dataBlock(kProgramData);
+const std::string kProgramData(
+    "\x00\x0A\x09\x00\xF5"
+    "1\x0E\x00\x00\x01\x00\x00\x0D",
+    13);
+const std::string kProgram =
+    testing::headerBlock(0, "hello", kProgramData.size(), 10, kProgramData.size()) +
+    testing::dataBlock(kProgramData);
 
-const std::string kScreen = testing::headerBlock(3, "picture", kScreenBytes, 16384, 32768)
-                            + testing::dataBlock(testing::screenMemoryPattern());
+const std::string kScreen = testing::headerBlock(3, "picture", kScreenBytes, 16384, 32768) +
+                            testing::dataBlock(testing::screenMemoryPattern());
 const std::string kLoneData = testing::dataBlock("lone bytes");
 
 QString joined(const std::vector<std::string>& lines)
@@ -109,7 +110,6 @@ private:
     EntryViewer& viewer() { return *window_->viewer(); }
     void pressF3() { QTest::keyClick(&view(), Qt::Key_F3); }
     void chooseFromContextMenu(const QString& entry);
-
 };
 
 void EntryViewerTest::initTestCase()
@@ -290,8 +290,9 @@ void EntryViewerTest::exportWritesTheScreenAsAPngOfTheSamePixels()
     QTRY_VERIFY(viewer().isVisible());
     fake_.saveAnswers.push_back(testing::bytesOf(dir_->filePath("screen.png")));
     QTest::mouseClick(viewer().exportButton(), Qt::LeftButton);
-    QCOMPARE(fake_.events, std::vector<std::string>{
-                               "save: Export data bytes (a name ending in .png: the screen picture)"});
+    QCOMPARE(fake_.events,
+             std::vector<std::string>{
+                 "save: Export data bytes (a name ending in .png: the screen picture)"});
     QImage image;
     QVERIFY(image.load(dir_->filePath("screen.png"), "PNG"));
     QCOMPARE(image.size(), QSize(kScreenWidth, kScreenHeight));

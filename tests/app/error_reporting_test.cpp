@@ -110,9 +110,8 @@ int runProgramThatBreaks(const std::string& tape)
     desktop.echo = true;
     AppContext app(desktop);
     ERRORSYS(app);
-    testing::MainWindowWatch watch([&desktop](MainWindow& window) {
-        editThenBreakACommand(window, desktop, false);
-    });
+    testing::MainWindowWatch watch(
+        [&desktop](MainWindow& window) { editThenBreakACommand(window, desktop, false); });
     MAIN(app, &tape, [&app](BlockList& list) { runMainWindow(app, list); });
     std::printf("MAIN returned\n");
     return 3;
@@ -281,8 +280,8 @@ void ErrorReportingTest::anExceptionInACommandEndsTheProgramWithTheReport()
         QCOMPARE(text.count("\r\n"), 3);
     } else {
         QCOMPARE(contentsOf(recoveryPath()).toStdString(), kEditedTape);
-        const std::string notice = "\r\nLe modifiche non salvate sono state scritte nel file "
-                                   + bytesOf(recoveryPath()) + ".\r\n\r\n";
+        const std::string notice = "\r\nLe modifiche non salvate sono state scritte nel file " +
+                                   bytesOf(recoveryPath()) + ".\r\n\r\n";
         QVERIFY2(report.text.find(notice) != std::string::npos, report.text.c_str());
         QCOMPARE(text.count("\r\n"), 4);
     }
@@ -291,9 +290,9 @@ void ErrorReportingTest::anExceptionInACommandEndsTheProgramWithTheReport()
     // OK sends the report by mail: the report's lines, with no recipient.
     QCOMPARE(fake_.opened.size(), std::size_t{1});
     const std::string mail = fake_.opened[0];
-    QVERIFY(mail.starts_with("mailto:?subject=Rapporto di errore&body=Applicazione: "
-                             + executablePath() + "%0d%0a%0d%0a"
-                             + "Error BASE/???  dialog broke: command%0d%0aFunction: "));
+    QVERIFY(mail.starts_with(
+        "mailto:?subject=Rapporto di errore&body=Applicazione: " + executablePath() +
+        "%0d%0a%0d%0a" + "Error BASE/???  dialog broke: command%0d%0aFunction: "));
 }
 
 // The same end without a stand-in: the process itself ends, with status 0, before anything else
@@ -316,8 +315,9 @@ void ErrorReportingTest::theRealProgramEndsWithStatusZeroAndAsksNothingMore()
     QVERIFY2(output.contains("message 2: Error BASE/???  dialog broke: command"),
              output.constData());
     QVERIFY(output.contains("run: mailto:?subject=Rapporto di errore"));
-    QVERIFY(output.contains(("Le modifiche non salvate sono state scritte nel file "
-                             + bytesOf(recoveryPath()) + ".").c_str()));
+    QVERIFY(output.contains(
+        ("Le modifiche non salvate sono state scritte nel file " + bytesOf(recoveryPath()) + ".")
+            .c_str()));
     QVERIFY(!output.contains("TAP has been changed"));
     QVERIFY(!output.contains("MAIN returned"));
     QCOMPARE(contentsOf(recoveryPath()).toStdString(), kEditedTape);
@@ -344,8 +344,8 @@ void ErrorReportingTest::aFailedSaveAtExitTellsWhereTheEditsWent()
         "message 4: Delete the selected blocks?",
         "message 4: TAP has been changed. Save it?",
         "message 1: Impossibile accedere al file " + asciiUpper(bytesOf(path)) + ".",
-        "message 1: Le modifiche non salvate sono state scritte nel file " + bytesOf(recoveryPath())
-            + ".",
+        "message 1: Le modifiche non salvate sono state scritte nel file " +
+            bytesOf(recoveryPath()) + ".",
     };
     std::vector<std::string> shown;
     for (const auto& event : fake_.events)

@@ -9,7 +9,6 @@
 
 #include <memory>
 
-#include "seam/window_look.h"
 #include "app/block_list_view.h"
 #include "app/main_window.h"
 #include "app/properties_dialog.h"
@@ -17,6 +16,7 @@
 #include "app/toolbar.h"
 #include "seam/app_context.h"
 #include "seam/command_dispatch.h"
+#include "seam/window_look.h"
 #include "tape/commands/hex_editor_command.h"
 #include "tape/format/display_charset.h"
 #include "tape/format/tap_decoding.h"
@@ -112,7 +112,8 @@ void MainWindowTest::hasTheTemplatesFixedClientSizeAndCaption()
 
 void MainWindowTest::showsOneRowPerLineWithRowOneSelectedAfterShowing()
 {
-    openWindow(testing::headerEntry("first") + testing::dataEntry(5) + testing::headerEntry("last"));
+    openWindow(testing::headerEntry("first") + testing::dataEntry(5) +
+               testing::headerEntry("last"));
     QCOMPARE(view().count(), 3);
     QCOMPARE(view().model()->rowCount(), static_cast<int>(list_.lines().size()));
     QCOMPARE(view().model()->index(1, 0).data().toString(),
@@ -134,8 +135,8 @@ void MainWindowTest::anEmptyTapeOpensWithNothingSelected()
 
 void MainWindowTest::ctrlUpMovesTheEntryWhenItsEventRecordsCtrl()
 {
-    openWindow(testing::headerEntry("one") + testing::headerEntry("two")
-               + testing::headerEntry("three"));
+    openWindow(testing::headerEntry("one") + testing::headerEntry("two") +
+               testing::headerEntry("three"));
     const DisplayLines original = list_.lines();
     QCOMPARE(view().currentPosition(), 1);
 
@@ -164,13 +165,14 @@ void MainWindowTest::ctrlUpMovesTheEntryWhenItsEventRecordsCtrl()
     QCOMPARE(list_.lines()[2], original[1]);
     QCOMPARE(view().currentPosition(), 2);
     QCOMPARE(view().selectedPositions(), std::vector<int>{2});
-    QCOMPARE(view().model()->index(1, 0).data().toString(), QString::fromStdString(original[2].str()));
+    QCOMPARE(view().model()->index(1, 0).data().toString(),
+             QString::fromStdString(original[2].str()));
 }
 
 void MainWindowTest::deleteAsksAndRemovesTheSelectedEntries()
 {
-    openWindow(testing::headerEntry("a") + testing::dataEntry(1) + testing::headerEntry("c")
-               + testing::dataEntry(3));
+    openWindow(testing::headerEntry("a") + testing::dataEntry(1) + testing::headerEntry("c") +
+               testing::dataEntry(3));
     const DisplayLines original = list_.lines();
     QTest::mouseClick(view().viewport(), Qt::LeftButton, {}, rowCentre(2));
     QTest::mouseClick(view().viewport(), Qt::LeftButton, Qt::ControlModifier, rowCentre(4));
@@ -328,8 +330,8 @@ void MainWindowTest::nothingRunsAndNothingClosesWhileTheHexEditorWaits()
     QVERIFY(stayedOpen);
     QCOMPARE(beepsWhileWaiting, 6);
     QVERIFY(fake_.messages.empty());
-    QCOMPARE(std::count(fake_.events.begin(), fake_.events.end(), "open: Select a TAP file to open"),
-             0);
+    QCOMPARE(
+        std::count(fake_.events.begin(), fake_.events.end(), "open: Select a TAP file to open"), 0);
     QCOMPARE(list_.lines(), original);
     QVERIFY(!app_.commandRunning());
 
@@ -368,8 +370,8 @@ void MainWindowTest::everyByteShowsInOneCellOfTheListFont()
         QCOMPARE(c, uint(displayCharForByte(static_cast<unsigned char>(b))));
         // Drawn by the list font itself, one 8-pixel cell wide: no fallback font, no column shift.
         QVERIFY2(raw.supportsCharacter(c), qPrintable(QString::number(b, 16)));
-        const QList<quint32> glyph = raw.glyphIndexesForString(QString::fromUcs4(
-            reinterpret_cast<const char32_t*>(&c), 1));
+        const QList<quint32> glyph =
+            raw.glyphIndexesForString(QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1));
         QCOMPARE(glyph.size(), 1);
         QCOMPARE(raw.advancesForGlyphIndexes(glyph, QRawFont::KernedAdvances).first().x(), 8.0);
     }
@@ -387,7 +389,8 @@ void MainWindowTest::everyByteShowsInOneCellOfTheListFont()
         return ink;
     };
     QVERIFY(inkOf(0xAD) > 0);
-    QCOMPARE(inkOf(0xA0), 0);  // the no-break space is blank, as a space is  // the no-break space is blank, as a space is
+    QCOMPARE(inkOf(0xA0), 0);  // the no-break space is blank, as a space is  // the no-break space
+                               // is blank, as a space is
 }
 
 QTEST_MAIN(MainWindowTest)

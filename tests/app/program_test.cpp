@@ -61,8 +61,9 @@ void ProgramTest::missingFileIsReportedAndEndsWithoutAWindow()
     QVERIFY(!watch.shown);
     QCOMPARE(fake_.messages.size(), std::size_t{1});
     QCOMPARE(fake_.messages[0].kind, 1);
-    const std::string expected = "File\r\n\r\n" + QDir(dir_->path()).filePath("nothing-here.tap").toStdString()
-                                 + "\r\n\r\nnot found.";
+    const std::string expected = "File\r\n\r\n" +
+                                 QDir(dir_->path()).filePath("nothing-here.tap").toStdString() +
+                                 "\r\n\r\nnot found.";
     QCOMPARE(fake_.messages[0].text, expected);
 }
 

@@ -70,10 +70,7 @@ class PropertiesDialogTest : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        murax::installFontSubstitutions();
-    }
+    void initTestCase() { murax::installFontSubstitutions(); }
 
     void init()
     {
@@ -163,7 +160,9 @@ private slots:
         QLineEdit* field = nameField(dialog);
         typeText(field, QString::fromUtf8("A\u00e9B\u20ac\u4e2d\u00c0\u25a1\u2590"));
         QCOMPARE(field->text(), QString::fromUtf8("A\u00e9B\u20ac\u00c0\u25a1"));
-        QCOMPARE(dialog.nameBytes(), std::string("A\xE9" "B\x80\xC0\x00", 6));
+        QCOMPARE(dialog.nameBytes(), std::string("A\xE9"
+                                                 "B\x80\xC0\x00",
+                                                 6));
         QCOMPARE(fake_.beeps, 2);
 
         // Text put in whole (a paste) is refused whole when any character of it stands for no byte.
@@ -187,9 +186,8 @@ private slots:
         QCOMPARE(dialog.nameBytes(), std::string("AB"));
 
         PropertiesDialog untouched(fake_, "SAME", 10, owner_);
-        QCOMPARE(runWith(untouched, [&untouched] {
-                     QTest::keyClick(nameField(untouched), Qt::Key_Enter);
-                 }),
+        QCOMPARE(runWith(untouched,
+                         [&untouched] { QTest::keyClick(nameField(untouched), Qt::Key_Enter); }),
                  int(QDialog::Accepted));
         QCOMPARE(untouched.nameBytes(), std::string("SAME"));
 

@@ -66,22 +66,21 @@ void QtDesktopTest::messageBoxesAnswerByKind_data()
 
     QTest::newRow("OK, Esc") << 1 << true << int(Desktop::Ok) << int(QMessageBox::Information);
     QTest::newRow("OK, Enter") << 1 << false << int(Desktop::Ok) << int(QMessageBox::Information);
-    QTest::newRow("OK/Cancel, Esc") << 2 << true << int(Desktop::Cancel)
-                                    << int(QMessageBox::Question);
-    QTest::newRow("OK/Cancel, Enter") << 2 << false << int(Desktop::Ok)
-                                      << int(QMessageBox::Question);
-    QTest::newRow("Yes/No/Cancel, Esc") << 3 << true << int(Desktop::Cancel)
-                                        << int(QMessageBox::Question);
-    QTest::newRow("Yes/No/Cancel, Enter") << 3 << false << int(Desktop::Yes)
-                                          << int(QMessageBox::Question);
-    QTest::newRow("Yes/No, Enter") << 4 << false << int(Desktop::Yes)
-                                   << int(QMessageBox::Question);
-    QTest::newRow("Yes/No default No, Enter") << 5 << false << int(Desktop::No)
-                                              << int(QMessageBox::Question);
-    QTest::newRow("stop OK/Cancel, Esc") << 6 << true << int(Desktop::Cancel)
-                                         << int(QMessageBox::Critical);
-    QTest::newRow("stop OK/Cancel, Enter") << 6 << false << int(Desktop::Ok)
-                                           << int(QMessageBox::Critical);
+    QTest::newRow("OK/Cancel, Esc")
+        << 2 << true << int(Desktop::Cancel) << int(QMessageBox::Question);
+    QTest::newRow("OK/Cancel, Enter")
+        << 2 << false << int(Desktop::Ok) << int(QMessageBox::Question);
+    QTest::newRow("Yes/No/Cancel, Esc")
+        << 3 << true << int(Desktop::Cancel) << int(QMessageBox::Question);
+    QTest::newRow("Yes/No/Cancel, Enter")
+        << 3 << false << int(Desktop::Yes) << int(QMessageBox::Question);
+    QTest::newRow("Yes/No, Enter") << 4 << false << int(Desktop::Yes) << int(QMessageBox::Question);
+    QTest::newRow("Yes/No default No, Enter")
+        << 5 << false << int(Desktop::No) << int(QMessageBox::Question);
+    QTest::newRow("stop OK/Cancel, Esc")
+        << 6 << true << int(Desktop::Cancel) << int(QMessageBox::Critical);
+    QTest::newRow("stop OK/Cancel, Enter")
+        << 6 << false << int(Desktop::Ok) << int(QMessageBox::Critical);
 }
 
 void QtDesktopTest::messageBoxesAnswerByKind()
@@ -289,7 +288,8 @@ void QtDesktopTest::openCompletesANameTypedInTheRealDialog()
                                 testing::headerEntry("one") + testing::headerEntry("two")));
     BlockList list;
     std::unique_ptr<MainWindow> window;
-    QVERIFY(testing::showTapeInWindow(app, dir.filePath("first.tap"), testing::dataEntry(1), list, window));
+    QVERIFY(testing::showTapeInWindow(app, dir.filePath("first.tap"), testing::dataEntry(1), list,
+                                      window));
 
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -307,8 +307,8 @@ void QtDesktopTest::openCompletesANameTypedInTheRealDialog()
 
 void QtDesktopTest::itemChoiceShowsTheItemsAndGivesThePositionChosen_data()
 {
-    QTest::addColumn<int>("moves");   // presses of the Down key in the list before the answer
-    QTest::addColumn<bool>("escape");  // false: Enter
+    QTest::addColumn<int>("moves");     // presses of the Down key in the list before the answer
+    QTest::addColumn<bool>("escape");   // false: Enter
     QTest::addColumn<int>("expected");  // -1: nothing chosen
     QTest::newRow("Enter takes the item chosen at first") << 0 << false << 1;
     QTest::newRow("another item") << 1 << false << 2;
@@ -336,8 +336,8 @@ void QtDesktopTest::itemChoiceShowsTheItemsAndGivesThePositionChosen()
             QTest::keyClick(combo, Qt::Key_Down);
         QTest::keyClick(combo, escape ? Qt::Key_Escape : Qt::Key_Return);
     });
-    const auto chosen = desktop_.chooseItem("Export as sound", "Sound format:",
-                                            {"one", "two", "three"}, 1);
+    const auto chosen =
+        desktop_.chooseItem("Export as sound", "Sound format:", {"one", "two", "three"}, 1);
 
     QCOMPARE(title, QString("Export as sound"));
     QCOMPARE(label, QString("Sound format:"));

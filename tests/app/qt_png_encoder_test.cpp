@@ -18,8 +18,8 @@ private slots:
         const int width = 3, height = 2;
         std::vector<std::uint8_t> rgba;
         for (int i = 0; i < width * height; ++i)
-            rgba.insert(rgba.end(), {std::uint8_t(40 * i), std::uint8_t(255 - i), std::uint8_t(7 * i),
-                                     255});
+            rgba.insert(rgba.end(),
+                        {std::uint8_t(40 * i), std::uint8_t(255 - i), std::uint8_t(7 * i), 255});
         murax::QtPngEncoder encoder;
         const std::string png = encoder.encode(width, height, rgba);
         QVERIFY(png.rfind("\x89PNG", 0) == 0);

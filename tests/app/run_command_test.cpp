@@ -73,8 +73,8 @@ std::optional<QString> runTool(const QString& program, const QStringList& argume
 {
     QProcess process;
     process.start(program, arguments);
-    if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit
-        || process.exitCode() != 0)
+    if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
         return std::nullopt;
     return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
 }
@@ -250,8 +250,8 @@ void RunCommandTest::theDesktopsDefaultProgramForTapesReceivesThePath()
     const QDir root(scratch.path());
     const QString configHome = root.filePath("config");
     const QString dataHome = root.filePath("data");
-    QVERIFY(root.mkpath("config") && root.mkpath("data/applications")
-            && root.mkpath("data/mime/packages"));
+    QVERIFY(root.mkpath("config") && root.mkpath("data/applications") &&
+            root.mkpath("data/mime/packages"));
 
     EnvironmentChange environment;
     environment.set("XDG_CONFIG_HOME", configHome);
@@ -268,9 +268,10 @@ void RunCommandTest::theDesktopsDefaultProgramForTapesReceivesThePath()
     // The handler writes the argument it was given, renamed into place once complete.
     const QString received = root.filePath("received");
     const QString handler = root.filePath("receive-tape");
-    QVERIFY(testing::writeBytes(handler, ("#!/bin/sh\nprintf '%s' \"$1\" > '" + received
-                                          + ".part' && mv '" + received + ".part' '" + received
-                                          + "'\n").toStdString()));
+    QVERIFY(
+        testing::writeBytes(handler, ("#!/bin/sh\nprintf '%s' \"$1\" > '" + received +
+                                      ".part' && mv '" + received + ".part' '" + received + "'\n")
+                                         .toStdString()));
     QVERIFY(QFile::setPermissions(handler, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     QVERIFY(testing::writeBytes(
         root.filePath("data/applications/murax-run-probe.desktop"),

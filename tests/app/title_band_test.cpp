@@ -93,7 +93,8 @@ void TitleBandTest::gradientShadesEachHalfBetweenItsColours()
         for (int y = firstRow; y <= lastRow; ++y) {
             const QColor row = band_.pixelColor(3, y), above = band_.pixelColor(3, y - 1);
             for (const auto channel : {&QColor::red, &QColor::green, &QColor::blue}) {
-                const int value = (row.*channel)(), start = (from.*channel)(), end = (to.*channel)();
+                const int value = (row.*channel)(), start = (from.*channel)(),
+                          end = (to.*channel)();
                 if (value < std::min(start, end) || value > std::max(start, end) ||
                     (value - (above.*channel)()) * (end - start) < 0)
                     return false;
@@ -112,8 +113,7 @@ void TitleBandTest::titlesAreCentredInTheirColumns()
     // "Name" is 32 pixels wide, centred in columns 0-100: ink between about 34 and 66 only.
     const QRect rows(0, 33, 1, 14);
     auto inkAt = [&](int left, int right) {
-        return hasInk(band_, QRect(left, rows.top(), right - left + 1, rows.height()),
-                      Qt::magenta);
+        return hasInk(band_, QRect(left, rows.top(), right - left + 1, rows.height()), Qt::magenta);
     };
     QVERIFY(!inkAt(2, 30));
     QVERIFY(inkAt(36, 64));

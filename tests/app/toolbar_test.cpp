@@ -150,7 +150,7 @@ private slots:
         QCOMPARE(bar_->buttonRect(Add), QRect(30, 0, 43, 31));
         QCOMPARE(bar_->buttonAt(QPoint(bar_->buttonRect(MoveUp).left() - 4, 10)), -1);  // a gap
         QCOMPARE(bar_->buttonAt(QPoint(bar_->buttonRect(Run).left() - 4, 10)), -1);
-        QCOMPARE(bar_->buttonAt(QPoint(20, 31)), -1);   // the border row below the cells
+        QCOMPARE(bar_->buttonAt(QPoint(20, 31)), -1);  // the border row below the cells
 
         window_->setFixedSize(500, 602);
         QCOMPARE(bar_->width(), 500);
@@ -185,7 +185,8 @@ private slots:
             for (int y = 0; y < 25; ++y)
                 for (int x = 0; x < 28; ++x)
                     drawn += image.pixelColor(origin + QPoint(x, y)) != kBackground;
-            QVERIFY2(drawn > 100, qPrintable(QString("button %1 draws %2 pixels").arg(button).arg(drawn)));
+            QVERIFY2(drawn > 100,
+                     qPrintable(QString("button %1 draws %2 pixels").arg(button).arg(drawn)));
             for (int x = r.left(); x <= r.right(); ++x)
                 for (int y : {0, 1, 2, 3, 29, 30})
                     QCOMPARE(image.pixelColor(x, y), kBackground);
@@ -217,10 +218,10 @@ private slots:
         murax::testing::UnexpectedWindowWatch watch;
         // In the gaps before the groups, right of the last button, on the border row.
         const int last = bar_->buttonCount() - 1;
-        for (QPoint beside : {QPoint(bar_->buttonRect(MoveUp).left() - 4, 15),
-                              QPoint(bar_->buttonRect(Run).left() - 4, 15),
-                              QPoint(bar_->buttonRect(last).right() + 1, 15), QPoint(400, 5),
-                              QPoint(15, 31)}) {
+        for (QPoint beside :
+             {QPoint(bar_->buttonRect(MoveUp).left() - 4, 15),
+              QPoint(bar_->buttonRect(Run).left() - 4, 15),
+              QPoint(bar_->buttonRect(last).right() + 1, 15), QPoint(400, 5), QPoint(15, 31)}) {
             QTest::mouseClick(bar_, Qt::LeftButton, {}, beside);
             QTest::mouseDClick(bar_, Qt::LeftButton, {}, beside);
         }
@@ -358,11 +359,14 @@ private slots:
 
     void showsEachButtonsTooltip()
     {
-        const std::vector<std::pair<int, QString>> texts{
-            {Open, "Open (F2)..."},   {Add, "Add..."},
-            {Save, "Save..."},        {Delete, "Delete (DEL)"},
-            {MoveUp, "Move up (CTRL+UP)"}, {MoveDown, "Move down (CTRL+DOWN)"},
-            {Edit, "Edit..."},        {Run, "Run (F11)"}};
+        const std::vector<std::pair<int, QString>> texts{{Open, "Open (F2)..."},
+                                                         {Add, "Add..."},
+                                                         {Save, "Save..."},
+                                                         {Delete, "Delete (DEL)"},
+                                                         {MoveUp, "Move up (CTRL+UP)"},
+                                                         {MoveDown, "Move down (CTRL+DOWN)"},
+                                                         {Edit, "Edit..."},
+                                                         {Run, "Run (F11)"}};
         for (const auto& [button, text] : texts) {
             const QPoint at = centreOf(button);
             QHelpEvent help(QEvent::ToolTip, at, bar_->mapToGlobal(at));

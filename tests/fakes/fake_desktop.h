@@ -27,7 +27,7 @@ public:
     std::vector<std::string> events;  // "beep", "message K: text", "open: title", "save: title",
                                       // "run: path", "refresh", "wait: command", "choose: title"
     std::deque<int> messageAnswers;   // buttons; when empty: OK/Yes, the default
-    std::deque<std::string> openAnswers;   // when empty: "" (cancelled)
+    std::deque<std::string> openAnswers;                // when empty: "" (cancelled)
     std::vector<std::vector<std::string>> openFilters;  // the name filters each open dialog offered
     std::deque<std::string> saveAnswers;
     std::vector<std::vector<std::string>> saveFilters;  // the name filters each save dialog offered
@@ -40,8 +40,8 @@ public:
         std::size_t current;
     };
     std::vector<Choice> choices;
-    std::vector<std::string> opened;       // openWithDefaultProgram
-    std::vector<std::string> commandLines; // runAndWait
+    std::vector<std::string> opened;               // openWithDefaultProgram
+    std::vector<std::string> commandLines;         // runAndWait
     std::function<int(const std::string&)> onRun;  // what the "process" does; -1 if unset
     std::map<std::string, std::string> clipboard;  // data by MIME type
     int refreshes = 0;

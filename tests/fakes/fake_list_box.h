@@ -16,11 +16,11 @@ namespace murax::testing {
 class FakeListBox : public ListBox {
 public:
     DisplayLines rows;
-    std::set<int> selected;       // 1-based
-    int focus = 0;                // 1-based, 0 when none
+    std::set<int> selected;  // 1-based
+    int focus = 0;           // 1-based, 0 when none
     int reloads = 0;
-    int redrawSuspended = 0;      // depth
-    std::vector<std::string> log; // "reload", "select N", "suspend", "resume"
+    int redrawSuspended = 0;       // depth
+    std::vector<std::string> log;  // "reload", "select N", "suspend", "resume"
 
     int currentPosition() const override { return focus; }
     int count() const override { return static_cast<int>(rows.size()); }

@@ -19,9 +19,9 @@ protected:
     {
         if (fails)
             return {};
-        return "png " + std::to_string(width) + "x" + std::to_string(height) + ":"
-               + std::string(reinterpret_cast<const char*>(rgba),
-                             static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4);
+        return "png " + std::to_string(width) + "x" + std::to_string(height) + ":" +
+               std::string(reinterpret_cast<const char*>(rgba),
+                           static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4);
     }
 };
 

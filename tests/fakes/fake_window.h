@@ -39,7 +39,8 @@ public:
     void setTitle(const std::string& title) override { titles.push_back(title); }
     void repaintWithoutErasing() override { ++repaints; }
     void setStatusText(const std::string& text) override { statusTexts.push_back(text); }
-    std::optional<std::string> editName(const std::string& fieldText, std::size_t maxLength) override
+    std::optional<std::string> editName(const std::string& fieldText,
+                                        std::size_t maxLength) override
     {
         nameRequests.push_back({fieldText, maxLength});
         if (nameAnswers.empty())

@@ -178,9 +178,9 @@ TEST(FileTapeSource, ReadEntryGivesAnEntrysExactBytes)
             const auto read = [number](int fd) { return entryThrough(fd, number); };
             for (const auto& [from, got] : {std::pair{"file", throughFile(path, read)},
                                             std::pair{"pipe", throughPipe(tape, read)}})
-                EXPECT_TRUE(got == expected) << from << ", entry " << number << " of a tape of "
-                                             << tape.size() << " bytes: " << got.size()
-                                             << " bytes, not " << expected.size();
+                EXPECT_TRUE(got == expected)
+                    << from << ", entry " << number << " of a tape of " << tape.size()
+                    << " bytes: " << got.size() << " bytes, not " << expected.size();
         }
     }
 }

@@ -24,7 +24,8 @@ namespace {
 
 // Every keyword of the 48K and the 128K's SPECTRUM and PLAY, numbers of every form, and colour
 // and position codes inside a string (zmakebas writes \{n} as the byte n).
-const char* const kEveryKeyword = R"(10 PRINT RND;INKEY$;PI;FN a(1);POINT (1,2);SCREEN$ (1,2);ATTR (1,2);AT 1,2;TAB 3;VAL$ "1";CODE "a";VAL "2";LEN "abc"
+const char* const kEveryKeyword =
+    R"(10 PRINT RND;INKEY$;PI;FN a(1);POINT (1,2);SCREEN$ (1,2);ATTR (1,2);AT 1,2;TAB 3;VAL$ "1";CODE "a";VAL "2";LEN "abc"
 20 LET a=SIN 1+COS 2+TAN 3+ASN 0.5+ACS 0.25+ATN 1+LN 2+EXP 1+INT 2.5+SQR 4+SGN -1+ABS -2+PEEK 23635+IN 254+USR 0
 30 LET b$=STR$ 1+CHR$ 65: IF NOT a OR b AND c<=d THEN LET e=BIN 101
 40 IF a>=b THEN IF a<>b THEN GO TO 10
@@ -42,7 +43,11 @@ const char* const kEveryKeyword = R"(10 PRINT RND;INKEY$;PI;FN a(1);POINT (1,2);
 )";
 
 // Variables as the Spectrum stores them after the program: a = 42, b$ = "hi", the end marker.
-const std::string kVariables = std::string("\x61\x00\x00\x2A\x00\x00" "\x42\x02\x00hi" "\x80", 12);
+const std::string kVariables = std::string(
+    "\x61\x00\x00\x2A\x00\x00"
+    "\x42\x02\x00hi"
+    "\x80",
+    12);
 
 // Spacing may differ between two listings, never the keywords or numbers; colour and position
 // codes, which listbasic leaves out, are shown by the decoder in braces.
@@ -89,7 +94,9 @@ TEST(DecoderOracles, BasicListingAgreesWithListbasic)
     ScratchFolder folder;
     writeText(folder / "all.bas", kEveryKeyword);
     int status = 0;
-    runCommand("zmakebas -a 130 -n all -o '" + folder / "made.tap" + "' '" + folder / "all.bas" + "'", status);
+    runCommand(
+        "zmakebas -a 130 -n all -o '" + folder / "made.tap" + "' '" + folder / "all.bas" + "'",
+        status);
     ASSERT_EQ(status, 0);
     BlockList list;
     splitIntoEntries(readText(folder / "made.tap"), list);
@@ -97,15 +104,18 @@ TEST(DecoderOracles, BasicListingAgreesWithListbasic)
     const std::string entry = withVariables(list.entries()[0]);
     writeText(folder / "tape.tap", entry);
 
-    const std::vector<std::string> theirs = lines(runCommand("listbasic '" + folder / "tape.tap" + "'", status));
+    const std::vector<std::string> theirs =
+        lines(runCommand("listbasic '" + folder / "tape.tap" + "'", status));
     ASSERT_EQ(status, 0);
     const auto header = decodeHeader(entry);
-    const BasicListing listing = listBasic(entryData(entry), header->parameter2, autostartLine(*header));
+    const BasicListing listing =
+        listBasic(entryData(entry), header->parameter2, autostartLine(*header));
     const std::vector<std::string> ours = basicListingText(listing);
 
     ASSERT_EQ(theirs.size(), listing.lines.size());
     for (std::size_t i = 0; i < theirs.size(); ++i)
-        EXPECT_EQ(normalised(ours[i + 1]), normalised(theirs[i])) << ours[i + 1] << "\n" << theirs[i];
+        EXPECT_EQ(normalised(ours[i + 1]), normalised(theirs[i])) << ours[i + 1] << "\n"
+                                                                  << theirs[i];
     EXPECT_EQ(ours.front(), "Autostart: line 130");
     EXPECT_EQ(listing.variablesLength, kVariables.size());
     EXPECT_EQ(std::vector<std::string>(ours.end() - 3, ours.end()),
@@ -168,7 +178,8 @@ TEST(DecoderOracles, VerdictsAgreeWithTzxlist)
                 ASSERT_LT(b, blocks.size());
                 const BlockFacts& ours = *ourBlocks[i];
                 // tzxlist decodes a header where the decoders see a header block with flag 0x00.
-                EXPECT_EQ(blocks[b].header, i == 0 && facts.header && ours.flag == 0u) << "block " << b;
+                EXPECT_EQ(blocks[b].header, i == 0 && facts.header && ours.flag == 0u)
+                    << "block " << b;
                 // tzxlist shows the checksum it computes, and whether the stored one matches it.
                 EXPECT_EQ(blocks[b].checksum, static_cast<int>(ours.computedChecksum));
                 EXPECT_EQ(blocks[b].checksumPassed, checksumVerdicts[i]) << "block " << b;

@@ -17,18 +17,18 @@ std::string missingToolMessage(const std::string& tool);
 
 // Leaves the current GoogleTest test, or its SetUp, for want of an oracle tool: a failure under
 // CI, a skip elsewhere. A fatal failure in SetUp keeps the test body from running, as a skip does.
-#define MURAX_MISSING_TOOL(tool)                                                              \
-    do {                                                                                      \
-        if (::murax::testing::oracleToolsRequired())                                          \
-            FAIL() << ::murax::testing::missingToolMessage(tool);                             \
-        GTEST_SKIP() << ::murax::testing::missingToolMessage(tool);                           \
+#define MURAX_MISSING_TOOL(tool)                                    \
+    do {                                                            \
+        if (::murax::testing::oracleToolsRequired())                \
+            FAIL() << ::murax::testing::missingToolMessage(tool);   \
+        GTEST_SKIP() << ::murax::testing::missingToolMessage(tool); \
     } while (false)
 
 // The same for a Qt Test function.
-#define MURAX_QT_MISSING_TOOL(tool)                                                           \
-    do {                                                                                      \
-        const std::string message_ = ::murax::testing::missingToolMessage(tool);              \
-        if (::murax::testing::oracleToolsRequired())                                          \
-            QFAIL(message_.c_str());                                                          \
-        QSKIP(message_.c_str());                                                              \
+#define MURAX_QT_MISSING_TOOL(tool)                                              \
+    do {                                                                         \
+        const std::string message_ = ::murax::testing::missingToolMessage(tool); \
+        if (::murax::testing::oracleToolsRequired())                             \
+            QFAIL(message_.c_str());                                             \
+        QSKIP(message_.c_str());                                                 \
     } while (false)

@@ -58,7 +58,8 @@ protected:
         return read(path(name + ".tap"));
     }
 
-    void expectEveryFormatReadsBack(const std::string& tape, const std::vector<std::size_t>& formats)
+    void expectEveryFormatReadsBack(const std::string& tape,
+                                    const std::vector<std::size_t>& formats)
     {
         for (const std::size_t format : formats) {
             SCOPED_TRACE(soundFormatName(offeredSoundFormats().at(format)));

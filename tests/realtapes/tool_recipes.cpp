@@ -10,7 +10,8 @@ namespace murax::testing {
 
 namespace {
 
-const std::string kLoaderBasic = "printf '10 CLEAR 32767\\n20 LOAD \"\"CODE\\n30 RANDOMIZE USR 32768\\n' >loader.bas";
+const std::string kLoaderBasic =
+    "printf '10 CLEAR 32767\\n20 LOAD \"\"CODE\\n30 RANDOMIZE USR 32768\\n' >loader.bas";
 const std::string kLabelsBasic =
     "printf '@start:\\nPRINT \"MURAX\"\\nREAD a$\\nGO TO @start\\nDATA \"x\",1,2\\n' >labels.bas";
 // One code byte 0xE5 makes the data block's checksum 0xFF ^ 0xE5 = 0x1A, the file's last byte.
@@ -21,10 +22,14 @@ const std::string kBorderCode =
 // The type column's text for tzxlist's name of the type.
 std::string typeTextFor(const std::string& tzxlistWord)
 {
-    if (tzxlistWord == "Program") return "Program";
-    if (tzxlistWord == "Bytes") return "Bytes";
-    if (tzxlistWord == "Number Array") return "Number array";
-    if (tzxlistWord == "Character Array") return "Character array";
+    if (tzxlistWord == "Program")
+        return "Program";
+    if (tzxlistWord == "Bytes")
+        return "Bytes";
+    if (tzxlistWord == "Number Array")
+        return "Number array";
+    if (tzxlistWord == "Character Array")
+        return "Character array";
     return "?" + tzxlistWord;
 }
 
@@ -54,25 +59,34 @@ std::string differs(const char* what, const T& shown, const T& listed)
 const std::vector<Recipe>& recipes()
 {
     static const std::vector<Recipe> all = {
-        {"zmakebas_program_with_autostart", {"zmakebas"},
+        {"zmakebas_program_with_autostart",
+         {"zmakebas"},
          kLoaderBasic + " && zmakebas -a 10 -n loader -o tape.tap loader.bas"},
-        {"zmakebas_program_without_autostart_and_a_long_name", {"zmakebas"},
+        {"zmakebas_program_without_autostart_and_a_long_name",
+         {"zmakebas"},
          kLoaderBasic + " && zmakebas -n averylongname -o tape.tap loader.bas"},
-        {"zmakebas_labels_and_data", {"zmakebas"},
+        {"zmakebas_labels_and_data",
+         {"zmakebas"},
          kLabelsBasic + " && zmakebas -l -a @start -n labels -o tape.tap labels.bas"},
-        {"pasmo_code_ending_in_0x1a", {"pasmo"},
-         kOneByteCode + " && pasmo --tap --name code code.asm tape.tap >/dev/null", '\x1A'},
-        {"pasmo_basic_loader_and_code", {"pasmo"},
+        {"pasmo_code_ending_in_0x1a",
+         {"pasmo"},
+         kOneByteCode + " && pasmo --tap --name code code.asm tape.tap >/dev/null",
+         '\x1A'},
+        {"pasmo_basic_loader_and_code",
+         {"pasmo"},
          kBorderCode + " && pasmo --tapbas border.asm tape.tap >/dev/null"},
-        {"tapeconv_from_a_pasmo_tzx", {"pasmo", "tapeconv"},
+        {"tapeconv_from_a_pasmo_tzx",
+         {"pasmo", "tapeconv"},
          kBorderCode + " && pasmo --tzxbas border.asm border.tzx >/dev/null"
                        " && tapeconv border.tzx tape.tap"},
-        {"several_tools_joined", {"zmakebas", "pasmo", "tapeconv"},
+        {"several_tools_joined",
+         {"zmakebas", "pasmo", "tapeconv"},
          kLoaderBasic + " && " + kOneByteCode + " && " + kBorderCode +
              " && zmakebas -a 10 -n loader -o a.tap loader.bas"
              " && pasmo --tzxbas border.asm b.tzx >/dev/null && tapeconv b.tzx b.tap"
              " && pasmo --tap code.asm c.tap >/dev/null && cat a.tap b.tap c.tap >tape.tap"},
-        {"the_bundled_sample", {},
+        {"the_bundled_sample",
+         {},
          "cp '" MURAX_SOURCE_DIR "/resources/sample/murax-demo.tap' tape.tap"},
     };
     return all;

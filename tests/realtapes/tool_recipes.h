@@ -30,8 +30,8 @@ std::string missingTool(const Recipe& recipe);
 // Runs the recipe in the current directory: "" once it has made tape.tap, else what it said.
 std::string makeTape(const Recipe& recipe);
 
-// tzxlist's reading of `file`: its blocks, and in `problem` what was wrong with the listing (tzxlist
-// failed, or a checksum did not pass), or "" when nothing was.
+// tzxlist's reading of `file`: its blocks, and in `problem` what was wrong with the listing
+// (tzxlist failed, or a checksum did not pass), or "" when nothing was.
 std::vector<ListedBlock> tzxlistBlocks(const std::string& file, std::string& problem);
 
 // Where the editor's list of a tape disagrees with tzxlist's blocks of the same file, or "" where

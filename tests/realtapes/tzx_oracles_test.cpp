@@ -110,9 +110,10 @@ TEST_F(TzxOracles, PasmosTzxConvertsToPasmosTap)
 {
     if (!toolInstalled("pasmo"))
         MURAX_MISSING_TOOL("pasmo");
-    ASSERT_TRUE(run("printf '\\tORG 32768\\n\\tDEFB 0E5h\\n\\tDEFS 200,1Ah\\n' >code.asm"
-                    " && pasmo --tzxbas --name code code.asm code.tzx >/dev/null"
-                    " && pasmo --tapbas --name code code.asm code.tap >/dev/null"));
+    ASSERT_TRUE(
+        run("printf '\\tORG 32768\\n\\tDEFB 0E5h\\n\\tDEFS 200,1Ah\\n' >code.asm"
+            " && pasmo --tzxbas --name code code.asm code.tzx >/dev/null"
+            " && pasmo --tapbas --name code code.asm code.tap >/dev/null"));
     const tzx::Tape tape = readAndHoldAgainstTzxlist(path("code.tzx"));
     EXPECT_EQ(tzx::tapBytes(tape), read(path("code.tap")));
 }
@@ -124,14 +125,15 @@ TEST_F(TzxOracles, EveryBlockIdListsAsTzxlistListsItAndConvertsAsTapeconvDoes)
 {
     const std::string header = headerBlock(3, "every id", 3, 32768, 32768).substr(2);
     const std::string data = dataBlock("abc").substr(2);
-    std::string blocks = standardSpeed(header) + standardSpeed(data) + turboSpeed(data) +
-                         idAnd(0x12, littleEndianBytes(2168, 2) + littleEndianBytes(10, 2)) +
-                         idAnd(0x13, '\x02' + littleEndianBytes(667, 2) + littleEndianBytes(735, 2)) +
-                         pureData(data) +
-                         idAnd(0x15, littleEndianBytes(79, 2) + littleEndianBytes(0, 2) + '\x08' +
-                                         littleEndianBytes(3, 3) + "\x0F\xF0\x0F") +
-                         // Two bits a symbol: generalised data that neither side takes in.
-                         generalisedData(data, {.alphabet = 4, .dataSymbols = 4 * data.size()});
+    std::string blocks =
+        standardSpeed(header) + standardSpeed(data) + turboSpeed(data) +
+        idAnd(0x12, littleEndianBytes(2168, 2) + littleEndianBytes(10, 2)) +
+        idAnd(0x13, '\x02' + littleEndianBytes(667, 2) + littleEndianBytes(735, 2)) +
+        pureData(data) +
+        idAnd(0x15, littleEndianBytes(79, 2) + littleEndianBytes(0, 2) + '\x08' +
+                        littleEndianBytes(3, 3) + "\x0F\xF0\x0F") +
+        // Two bits a symbol: generalised data that neither side takes in.
+        generalisedData(data, {.alphabet = 4, .dataSymbols = 4 * data.size()});
     for (const std::string& block : blocksWithoutData())
         if (block[0] != '\x26' && block[0] != '\x27' && block[0] != '\x34')
             blocks += block;

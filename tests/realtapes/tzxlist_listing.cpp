@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/realtapes/tzxlist_listing.h"
 
+#include <sys/wait.h>
 #include <cstdio>
 #include <memory>
 #include <sstream>
-#include <sys/wait.h>
 
 namespace murax::testing {
 namespace {

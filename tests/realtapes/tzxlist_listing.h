@@ -10,15 +10,15 @@ namespace murax::testing {
 
 // One block as fuse-emulator-utils' tzxlist describes it.
 struct ListedBlock {
-    int blockLength = -1;        // the TAP block length (flag, payload and checksum)
-    bool header = false;         // tzxlist decoded it as a standard header
-    int typeByte = -1;           // headers: the type byte
-    std::string name;            // headers: the ten name bytes
-    std::string typeWord;        // headers: "Program", "Bytes", "Number Array", ... or "Unknown"
-    int zxLength = -1;           // headers: the data length
-    int parameter1 = -1;         // headers: the first parameter (autostart line, start address)
-    int dataLength = -1;         // data blocks: the length less flag and checksum
-    int checksum = -1;           // the stored checksum byte
+    int blockLength = -1;         // the TAP block length (flag, payload and checksum)
+    bool header = false;          // tzxlist decoded it as a standard header
+    int typeByte = -1;            // headers: the type byte
+    std::string name;             // headers: the ten name bytes
+    std::string typeWord;         // headers: "Program", "Bytes", "Number Array", ... or "Unknown"
+    int zxLength = -1;            // headers: the data length
+    int parameter1 = -1;          // headers: the first parameter (autostart line, start address)
+    int dataLength = -1;          // data blocks: the length less flag and checksum
+    int checksum = -1;            // the stored checksum byte
     bool checksumPassed = false;  // tzxlist's verdict on it: "PASS" rather than "FAIL"
 };
 

@@ -72,7 +72,8 @@ TEST_F(ErrorHandlerTest, ShowOnlyRecordsShowTheWholeReport)
     r.line = 12;
     EXPECT_EQ(outcome(r), "abandoned");
     ASSERT_EQ(fake.messages.size(), 1u);
-    EXPECT_EQ(fake.messages[0].text, "Error BASE/7  Window error: DIALOG\r\nFunction: MAIN  Line: 12");
+    EXPECT_EQ(fake.messages[0].text,
+              "Error BASE/7  Window error: DIALOG\r\nFunction: MAIN  Line: 12");
     EXPECT_EQ(fake.messages[0].kind, 1);
 }
 
@@ -140,14 +141,20 @@ TEST(ErrorMessage, BuildsTheTwoReportLines)
 
     ErrorRecord bare;
     bare.SEVERITY = 1;
-    EXPECT_EQ(ERRORMESSAGE(bare), "Warning ???" "/???;Function:   Line: 0");
+    EXPECT_EQ(ERRORMESSAGE(bare),
+              "Warning ???"
+              "/???;Function:   Line: 0");
     bare.SEVERITY = 0;
     bare.SUBCODE = -3;
     bare.OPERATION = "FOPEN";
-    EXPECT_EQ(ERRORMESSAGE(bare), "Warning ???" "/-3: FOPEN;Function:   Line: 0");
+    EXPECT_EQ(ERRORMESSAGE(bare),
+              "Warning ???"
+              "/-3: FOPEN;Function:   Line: 0");
     bare.SEVERITY = 3;
     bare.DESCRIPTION = "";
-    EXPECT_EQ(ERRORMESSAGE(bare), "Error ???" "/-3  : FOPEN;Function:   Line: 0");
+    EXPECT_EQ(ERRORMESSAGE(bare),
+              "Error ???"
+              "/-3  : FOPEN;Function:   Line: 0");
 }
 
 TEST_F(ErrorHandlerTest, ReportOfferedByMailThenTheProgramEnds)
@@ -302,8 +309,8 @@ TEST_F(ErrorHandlerTest, FileFailuresReachTheHandlerThroughTheDispatchPoint)
     // A folder where a file is expected: access denied, the command abandoned quietly.
     EXPECT_TRUE(dispatchCommand(app, [&] { loadTheTape(scratch.path().string()); }));
     ASSERT_EQ(fake.messages.size(), 1u);
-    EXPECT_EQ(fake.messages[0].text, "Impossibile accedere al file " +
-                                         asciiUpper(scratch.path().string()) + ".");
+    EXPECT_EQ(fake.messages[0].text,
+              "Impossibile accedere al file " + asciiUpper(scratch.path().string()) + ".");
 
     // A missing folder.
     fake.messages.clear();
@@ -319,8 +326,8 @@ TEST_F(ErrorHandlerTest, FileFailuresReachTheHandlerThroughTheDispatchPoint)
         EXPECT_THROW(dispatchCommand(app, [&] { loadTheTape(failure.path()); }), ProgramEnded);
     }
     EXPECT_EQ(fake.messages.at(0).text.substr(0, 25), "Error BASE/???  Open erro");
-    EXPECT_NE(fake.messages.at(0).text.find("\r\nFunction: loadTheTape  Line: " +
-                                            std::to_string(lineOfRead) + "\r\n"),
+    EXPECT_NE(fake.messages.at(0).text.find(
+                  "\r\nFunction: loadTheTape  Line: " + std::to_string(lineOfRead) + "\r\n"),
               std::string::npos);
     EXPECT_FALSE(app.commandRunning());
 }
@@ -329,7 +336,8 @@ TEST_F(ErrorHandlerTest, ExceptionEscapingACommandIsReported)
 {
     ERRORSYS(app);
     const auto startedAt = std::source_location::current().line() + 1;
-    EXPECT_THROW(dispatchCommand(app, [] { throw std::runtime_error("boom; & bust"); }), ProgramEnded);
+    EXPECT_THROW(dispatchCommand(app, [] { throw std::runtime_error("boom; & bust"); }),
+                 ProgramEnded);
     ASSERT_EQ(fake.messages.size(), 1u);
     EXPECT_EQ(fake.messages[0].text.substr(0, 40), "Error BASE/???  boom\r\n & bust: command\r\n");
     // Where the command was started is the innermost place of ours known for it.

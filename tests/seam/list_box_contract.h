@@ -136,8 +136,7 @@ TYPED_TEST_P(ListBoxContract, AMillionRowsReloadSelectAndClearLikeAFew)
     this->expectState(kRows, 0, {});
 }
 
-REGISTER_TYPED_TEST_SUITE_P(ListBoxContract,
-                            PositionsCountFromOneAndOnlyRowsOfTheListCanBeSelected,
+REGISTER_TYPED_TEST_SUITE_P(ListBoxContract, PositionsCountFromOneAndOnlyRowsOfTheListCanBeSelected,
                             AReloadClearsTheSelectionAndLeavesNoCurrentRow,
                             SelectAddsItsRowAndMakesItCurrentTheSelectionReadsAscending,
                             SelectRowsAddsTheRowsAtOnceAndSetsTheCurrentRowSelectedOrNot,

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tests/fakes/fake_list_box.h"
 #include "tests/seam/list_box_contract.h"
+#include "tests/fakes/fake_list_box.h"
 
 namespace murax::testing {
 namespace {

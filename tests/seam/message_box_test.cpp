@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "seam/app_context.h"
 #include "seam/message_box.h"
+#include "seam/app_context.h"
 
 #include <gtest/gtest.h>
 
@@ -60,8 +60,8 @@ TEST_F(MessageBoxTest, ShowsPreparedTextWithTitleThenOneEventPass)
     EXPECT_EQ(fake.messages[0].title, "Attenzione");
     EXPECT_EQ(fake.messages[0].kind, 1);
     // Kind 1 has no beep; the pending events are handled once, after the box.
-    EXPECT_EQ(fake.events, (std::vector<std::string>{
-                               "message 1: File\r\n\r\nx\r\n\r\nnot found.", "refresh"}));
+    EXPECT_EQ(fake.events,
+              (std::vector<std::string>{"message 1: File\r\n\r\nx\r\n\r\nnot found.", "refresh"}));
 
     POPMSG(app, "Other", MessageKind::Inform, "Titolo");
     EXPECT_EQ(fake.messages[1].title, "Titolo");
@@ -89,14 +89,15 @@ TEST_F(MessageBoxTest, ResultsFollowTheKind)
         {1, Desktop::Ok, 0},     {1, Desktop::Cancel, 0},
         {2, Desktop::Ok, 1},     {2, Desktop::Cancel, 0},
         {6, Desktop::Ok, 1},     {6, Desktop::Cancel, 0},
-        {3, Desktop::Yes, 6},    {3, Desktop::No, 7},      {3, Desktop::Cancel, 2},
-        {3, 0, 2},  // closed some other way: Cancel
+        {3, Desktop::Yes, 6},    {3, Desktop::No, 7},
+        {3, Desktop::Cancel, 2}, {3, 0, 2},  // closed some other way: Cancel
         {4, Desktop::Yes, 1},    {4, Desktop::No, 0},
         {5, Desktop::Yes, 1},    {5, Desktop::No, 0},
     };
     for (const Case& c : cases) {
         fake.messageAnswers.push_back(c.button);
-        EXPECT_EQ(POPMSG(app, "Q", MessageKind{c.kind}), c.expected) << "kind " << c.kind << " button " << c.button;
+        EXPECT_EQ(POPMSG(app, "Q", MessageKind{c.kind}), c.expected)
+            << "kind " << c.kind << " button " << c.button;
     }
 }
 

@@ -30,57 +30,75 @@ void expectEach(int (RowGeometry::*method)(int) const, std::initializer_list<Cas
 TEST(RowGeometry, RowUnderThePointer)
 {
     expectEach(&RowGeometry::rowAt, {
-        {"first pixel", kShort, 0, 0},        {"last pixel of row 0", kShort, 15, 0},
-        {"first of row 1", kShort, 16, 1},    {"last row", kShort, 79, 4},
-        {"below the rows", kShort, 80, -1},   {"above the view", kShort, -1, -1},
-        {"scrolled top", kScrolled, 0, 10},   {"scrolled", kScrolled, 99, 16},
-        {"partly scrolled", kPartly, 5, 0},   {"partly, next", kPartly, 6, 1},
-        {"empty list", {0, 16, 0, 100}, 0, -1},
-    });
+                                        {"first pixel", kShort, 0, 0},
+                                        {"last pixel of row 0", kShort, 15, 0},
+                                        {"first of row 1", kShort, 16, 1},
+                                        {"last row", kShort, 79, 4},
+                                        {"below the rows", kShort, 80, -1},
+                                        {"above the view", kShort, -1, -1},
+                                        {"scrolled top", kScrolled, 0, 10},
+                                        {"scrolled", kScrolled, 99, 16},
+                                        {"partly scrolled", kPartly, 5, 0},
+                                        {"partly, next", kPartly, 6, 1},
+                                        {"empty list", {0, 16, 0, 100}, 0, -1},
+                                    });
 }
 
 TEST(RowGeometry, ADragStaysWithinTheViewAndBelowTheRowsReachesTheLast)
 {
-    expectEach(&RowGeometry::rowForDrag, {
-        {"on a row", kShort, 40, 2},
-        {"below the rows", kShort, 150, 4},
-        {"below the view", kShort, 500, 4},
-        {"above the view", kScrolled, -30, 10},   // the top row in sight, not one out of it
-        {"below, scrolled", kScrolled, 400, 16},  // the bottom row in sight
-        {"empty list", {0, 16, 0, 100}, 10, -1},
-    });
+    expectEach(
+        &RowGeometry::rowForDrag,
+        {
+            {"on a row", kShort, 40, 2},
+            {"below the rows", kShort, 150, 4},
+            {"below the view", kShort, 500, 4},
+            {"above the view", kScrolled, -30, 10},   // the top row in sight, not one out of it
+            {"below, scrolled", kScrolled, 400, 16},  // the bottom row in sight
+            {"empty list", {0, 16, 0, 100}, 10, -1},
+        });
 }
 
 TEST(RowGeometry, MovedRowsLandAtTheNearestGap)
 {
     // A row's upper half is its first seven pixels: the middle of 16 falls on its eighth.
-    expectEach(&RowGeometry::gapNearest, {
-        {"top of row 0", kShort, 0, 1},         {"upper half of row 0", kShort, 6, 1},
-        {"lower half of row 0", kShort, 7, 2},  {"bottom of row 0", kShort, 15, 2},
-        {"upper half of row 2", kShort, 33, 3}, {"lower half of the last", kShort, 79, 6},
-        {"below the rows", kShort, 120, 6},     {"below the view", kShort, 900, 6},
-        {"above the view", kScrolled, -5, 11},  {"scrolled", kScrolled, 16 + 8, 13},
-        {"partly scrolled", kPartly, 0, 2},     // row 0's middle has gone out of sight
-        {"empty list", {0, 16, 0, 100}, 30, 1},
-    });
+    expectEach(&RowGeometry::gapNearest,
+               {
+                   {"top of row 0", kShort, 0, 1},
+                   {"upper half of row 0", kShort, 6, 1},
+                   {"lower half of row 0", kShort, 7, 2},
+                   {"bottom of row 0", kShort, 15, 2},
+                   {"upper half of row 2", kShort, 33, 3},
+                   {"lower half of the last", kShort, 79, 6},
+                   {"below the rows", kShort, 120, 6},
+                   {"below the view", kShort, 900, 6},
+                   {"above the view", kScrolled, -5, 11},
+                   {"scrolled", kScrolled, 16 + 8, 13},
+                   {"partly scrolled", kPartly, 0, 2},  // row 0's middle has gone out of sight
+                   {"empty list", {0, 16, 0, 100}, 30, 1},
+               });
 }
 
 TEST(RowGeometry, DroppedFilesGoBeforeTheRowUnderThePointerOrAfterTheLast)
 {
     expectEach(&RowGeometry::placeBefore, {
-        {"row 0", kShort, 15, 1},     {"row 3", kShort, 50, 4},
-        {"below", kShort, 80, 6},     {"scrolled", kScrolled, 0, 11},
-        {"empty list", {0, 16, 0, 100}, 0, 1},
-    });
+                                              {"row 0", kShort, 15, 1},
+                                              {"row 3", kShort, 50, 4},
+                                              {"below", kShort, 80, 6},
+                                              {"scrolled", kScrolled, 0, 11},
+                                              {"empty list", {0, 16, 0, 100}, 0, 1},
+                                          });
 }
 
 TEST(RowGeometry, TheDropLineLiesOnTheTopOfItsRowOrBelowTheLast)
 {
     expectEach(&RowGeometry::dropLineY, {
-        {"before row 1", kShort, 1, 0},       {"before row 3", kShort, 3, 32},
-        {"after the last", kShort, 6, 80},    {"past the end", kShort, 60, 80},
-        {"scrolled", kScrolled, 12, 16},      {"out of sight above", kScrolled, 1, -160},
-    });
+                                            {"before row 1", kShort, 1, 0},
+                                            {"before row 3", kShort, 3, 32},
+                                            {"after the last", kShort, 6, 80},
+                                            {"past the end", kShort, 60, 80},
+                                            {"scrolled", kScrolled, 12, 16},
+                                            {"out of sight above", kScrolled, 1, -160},
+                                        });
 }
 
 }  // namespace

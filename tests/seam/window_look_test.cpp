@@ -24,8 +24,9 @@ TEST(WindowLook, TheWindowsPartsFitItsRowsWithoutGapOrOverlap)
     EXPECT_EQ(kListRect.height % kRowHeight, 0);
     EXPECT_LE(block_list::kRowWidth, kClientWidth);
     // The title band's columns span the window.
-    const int columns = std::accumulate(title_band::kColumns.begin(), title_band::kColumns.end(), 0,
-                                        [](int sum, const auto& column) { return sum + column.width; });
+    const int columns =
+        std::accumulate(title_band::kColumns.begin(), title_band::kColumns.end(), 0,
+                        [](int sum, const auto& column) { return sum + column.width; });
     EXPECT_EQ(columns, kClientWidth);
 }
 

@@ -81,8 +81,7 @@ TEST(ShortPath, ShortPathsComeBackUnchanged)
 
 TEST(ShortPath, KeepsTheDriveAndCutsTheTailAtAFolder)
 {
-    const std::string withDrive =
-        "C:/Users/user/Documents/Spectrum/Tapes/Games/Arcade/Classic.tap";
+    const std::string withDrive = "C:/Users/user/Documents/Spectrum/Tapes/Games/Arcade/Classic.tap";
     ASSERT_EQ(withDrive.size(), 63u);
     EXPECT_EQ(SHORTPATH(withDrive, 53), "C:/.../Spectrum/Tapes/Games/Arcade/Classic.tap");
 

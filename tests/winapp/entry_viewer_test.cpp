@@ -24,9 +24,10 @@ namespace murax::testing {
 namespace {
 
 // 10 PRINT 1, with the number's hidden five-byte form.
-const std::string kProgramData("\x00\x0A\x09\x00\xF5"
-                               "1\x0E\x00\x00\x01\x00\x00\x0D",
-                               13);
+const std::string kProgramData(
+    "\x00\x0A\x09\x00\xF5"
+    "1\x0E\x00\x00\x01\x00\x00\x0D",
+    13);
 const std::string kProgram =
     headerBlock(0, "hello", kProgramData.size(), 10, kProgramData.size()) + dataBlock(kProgramData);
 const std::string kLoneData = dataBlock("lone bytes");
@@ -46,7 +47,8 @@ std::string editLines(const std::vector<std::string>& lines)
 std::string textOf(HWND window)
 {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
     return utf8Text(text);
 }
 
@@ -90,14 +92,14 @@ std::vector<std::uint32_t> decodedPng(const std::filesystem::path& file, UINT& w
     IWICBitmapFrameDecode* frame = nullptr;
     IWICFormatConverter* converter = nullptr;
     if (SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                   IID_PPV_ARGS(&factory)))
-        && SUCCEEDED(factory->CreateDecoderFromFilename(file.wstring().c_str(), nullptr, GENERIC_READ,
-                                                        WICDecodeMetadataCacheOnDemand, &decoder))
-        && SUCCEEDED(decoder->GetFrame(0, &frame)) && SUCCEEDED(frame->GetSize(&width, &height))
-        && SUCCEEDED(factory->CreateFormatConverter(&converter))
-        && SUCCEEDED(converter->Initialize(frame, GUID_WICPixelFormat32bppBGRA,
-                                           WICBitmapDitherTypeNone, nullptr, 0,
-                                           WICBitmapPaletteTypeCustom))) {
+                                   IID_PPV_ARGS(&factory))) &&
+        SUCCEEDED(factory->CreateDecoderFromFilename(file.wstring().c_str(), nullptr, GENERIC_READ,
+                                                     WICDecodeMetadataCacheOnDemand, &decoder)) &&
+        SUCCEEDED(decoder->GetFrame(0, &frame)) && SUCCEEDED(frame->GetSize(&width, &height)) &&
+        SUCCEEDED(factory->CreateFormatConverter(&converter)) &&
+        SUCCEEDED(converter->Initialize(frame, GUID_WICPixelFormat32bppBGRA,
+                                        WICBitmapDitherTypeNone, nullptr, 0,
+                                        WICBitmapPaletteTypeCustom))) {
         pixels.resize(static_cast<std::size_t>(width) * height);
         if (FAILED(converter->CopyPixels(nullptr, width * 4, width * height * 4,
                                          reinterpret_cast<BYTE*>(pixels.data()))))
@@ -199,9 +201,9 @@ TEST_F(WindowsEntryViewerTest, AScreenIsDrawnAtTwiceItsSizeInTheSpectrumsColours
     ASSERT_EQ(section.dsBm.bmWidth, 2 * kScreenWidth);
     ASSERT_EQ(section.dsBm.bmHeight, 2 * kScreenHeight);
     const auto* bits = static_cast<const std::uint32_t*>(section.dsBm.bmBits);
-    const auto differs = firstDifference(*decodeScreen(screenMemoryPattern()), 2, [&](int x, int y) {
-        return bits[y * 2 * kScreenWidth + x] & 0xFFFFFF;
-    });
+    const auto differs =
+        firstDifference(*decodeScreen(screenMemoryPattern()), 2,
+                        [&](int x, int y) { return bits[y * 2 * kScreenWidth + x] & 0xFFFFFF; });
     EXPECT_FALSE(differs) << differs->first << "," << differs->second;
 }
 
@@ -224,7 +226,8 @@ TEST_F(WindowsEntryViewerTest, TheHexDumpHoldsEveryLineScrollsSidewaysAndIsCopie
     SendMessageW(hex, WM_COPY, 0, 0);
     ASSERT_TRUE(OpenClipboard(window_->handle()));
     HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    const std::string copied = data != nullptr ? utf8Text(static_cast<const wchar_t*>(GlobalLock(data))) : "";
+    const std::string copied =
+        data != nullptr ? utf8Text(static_cast<const wchar_t*>(GlobalLock(data))) : "";
     if (data != nullptr)
         GlobalUnlock(data);
     CloseClipboard();
@@ -239,17 +242,19 @@ TEST_F(WindowsEntryViewerTest, ExportWritesTheScreenAsAPngThatDecodesToTheSamePi
     fake_.saveAnswers.push_back(file.string());
     SendMessageW(viewer().exportButton(), BM_CLICK, 0, 0);
     pump();
-    EXPECT_EQ(fake_.events, std::vector<std::string>{
-                                "save: Export data bytes (a name ending in .png: the screen picture)"});
+    EXPECT_EQ(fake_.events,
+              std::vector<std::string>{
+                  "save: Export data bytes (a name ending in .png: the screen picture)"});
     EXPECT_TRUE(fake_.messages.empty());
     UINT width = 0;
     UINT height = 0;
     const std::vector<std::uint32_t> pixels = decodedPng(file, width, height);
     ASSERT_EQ(pixels.size(), std::size_t{kScreenWidth} * kScreenHeight);
     EXPECT_EQ(width, UINT{kScreenWidth});
-    const auto differs = firstDifference(*decodeScreen(screenMemoryPattern()), 1, [&](int x, int y) {
-        return pixels[static_cast<std::size_t>(y) * kScreenWidth + x] & 0xFFFFFF;
-    });
+    const auto differs =
+        firstDifference(*decodeScreen(screenMemoryPattern()), 1, [&](int x, int y) {
+            return pixels[static_cast<std::size_t>(y) * kScreenWidth + x] & 0xFFFFFF;
+        });
     EXPECT_FALSE(differs) << differs->first << "," << differs->second;
     EXPECT_TRUE(viewer().isShowing());
 }
@@ -263,8 +268,8 @@ TEST_F(WindowsEntryViewerTest, ExportAsSoundWritesTheSelectedEntriesInTheFormatC
     fake_.saveAnswers.push_back((folder_.path() / "lone").string());
     SendMessageW(viewer().exportSoundButton(), BM_CLICK, 0, 0);
     pump();
-    EXPECT_EQ(fake_.events, (std::vector<std::string>{"choose: Export as sound",
-                                                      "save: WAV file to write"}));
+    EXPECT_EQ(fake_.events,
+              (std::vector<std::string>{"choose: Export as sound", "save: WAV file to write"}));
     EXPECT_TRUE(fake_.messages.empty());
     const std::vector<std::string_view> blocks = entryBlocks(kLoneData);
     std::string expected;

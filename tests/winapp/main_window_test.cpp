@@ -49,9 +49,12 @@ TEST_F(WindowsMainWindowTest, KeysRunTheirCommandsWithTheModifiersOfTheMessage)
         {"Ctrl+Down moves the entry down", {{VK_DOWN, true}}, kSecond + kFirst + kThird},
         {"a plain Down only moves", {{VK_DOWN}, {VK_DOWN, true}}, kFirst + kThird + kSecond},
         {"Ctrl+Z undoes the move", {{VK_DOWN, true}, {'Z', true}}, kFirst + kSecond + kThird},
-        {"Ctrl+Y redoes it", {{VK_DOWN, true}, {'Z', true}, {'Y', true}}, kSecond + kFirst + kThird},
+        {"Ctrl+Y redoes it",
+         {{VK_DOWN, true}, {'Z', true}, {'Y', true}},
+         kSecond + kFirst + kThird},
         {"Ctrl+X and Ctrl+V move an entry through the clipboard, before the current row",
-         {{'X', true}, {VK_END}, {'V', true}}, kSecond + kFirst + kThird},
+         {{'X', true}, {VK_END}, {'V', true}},
+         kSecond + kFirst + kThird},
     };
     for (const Case& c : cases) {
         openWindow(kFirst + kSecond + kThird);
@@ -96,7 +99,8 @@ TEST_F(WindowsMainWindowTest, AToolbarClickRunsItsButtonsCommand)
     RECT button{};
     SendMessageW(window_->toolbar(), TB_GETRECT, WindowsToolbar::idOfButton(ToolbarButton::Delete),
                  reinterpret_cast<LPARAM>(&button));
-    const LPARAM at = MAKELPARAM((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+    const LPARAM at =
+        MAKELPARAM((button.left + button.right) / 2, (button.top + button.bottom) / 2);
     SendMessageW(window_->toolbar(), WM_LBUTTONDOWN, MK_LBUTTON, at);
     SendMessageW(window_->toolbar(), WM_LBUTTONUP, 0, at);
     pump();
@@ -174,7 +178,8 @@ TEST_F(WindowsMainWindowTest, TheContextMenuActsOnTheCurrentRowWithoutMovingTheS
     rightClick("Export as sound...");
     ASSERT_EQ(fake_.choices.size(), 1u);
     EXPECT_EQ(fake_.choices[0].label,
-              "The selected 1 entry of 3 (select none for the whole tape), as a WAV file.\nSound format:");
+              "The selected 1 entry of 3 (select none for the whole tape), as a WAV file.\nSound "
+              "format:");
     EXPECT_EQ(readBytes(folder_.path() / "alpha.wav").substr(0, 4), "RIFF");
     // The menu key: the same menu, at the current row; Esc chooses nothing.
     MenuAnswerer none("");

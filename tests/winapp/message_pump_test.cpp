@@ -65,7 +65,8 @@ TEST(MessagePumpTest, DispatchesWhatIsWaitingAndLeavesAQuitForItsOwnLoop)
 // manager the name field would take the key itself and the focus would stay.
 TEST(MessagePumpTest, KeysForADialogGoThroughTheDialogManager)
 {
-    const HWND dialog = CreateDialogParamW(GetModuleHandleW(nullptr), L"MODIFICA", nullptr, quietDialog, 0);
+    const HWND dialog =
+        CreateDialogParamW(GetModuleHandleW(nullptr), L"MODIFICA", nullptr, quietDialog, 0);
     ASSERT_NE(dialog, nullptr);
     ShowWindow(dialog, SW_SHOW);
     SetForegroundWindow(dialog);

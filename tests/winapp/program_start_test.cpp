@@ -144,7 +144,8 @@ TEST(ProgramStartTest, OptionsAreAnsweredOnTheOutputTheProgramWasGiven)
         ProgramRun run(c.arguments);
         ASSERT_TRUE(run.started());
         const std::string output = run.output();
-        EXPECT_EQ(output.substr(0, c.startOfOutput.size()), c.startOfOutput) << utf8Text(c.arguments);
+        EXPECT_EQ(output.substr(0, c.startOfOutput.size()), c.startOfOutput)
+            << utf8Text(c.arguments);
         EXPECT_EQ(run.exitStatus(), 0);
     }
 }

@@ -19,8 +19,9 @@ namespace {
 // The built program, loaded for its resources only.
 HMODULE programModule()
 {
-    static const HMODULE module = LoadLibraryExW(testing::builtProgramPath().c_str(), nullptr,
-                                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    static const HMODULE module =
+        LoadLibraryExW(testing::builtProgramPath().c_str(), nullptr,
+                       LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     return module;
 }
 
@@ -46,14 +47,15 @@ protected:
 TEST_F(ProgramResourcesTest, ManifestAsksForCommonControls6AndDeclaresDpiAwareness)
 {
     const std::string manifest = resourceText(programModule(), MAKEINTRESOURCEW(1), RT_MANIFEST);
-    for (const char* wanted : {"Microsoft.Windows.Common-Controls", "version=\"6.0.0.0\"", "<dpiAware",
-                               "PerMonitorV2"})
+    for (const char* wanted :
+         {"Microsoft.Windows.Common-Controls", "version=\"6.0.0.0\"", "<dpiAware", "PerMonitorV2"})
         EXPECT_NE(manifest.find(wanted), std::string::npos) << wanted;
 }
 
 TEST_F(ProgramResourcesTest, IconAndToolbarBitmapsHaveTheirSizesAndTransparency)
 {
-    const HICON icon = static_cast<HICON>(LoadImageW(programModule(), L"ICONA", IMAGE_ICON, 0, 0, 0));
+    const HICON icon =
+        static_cast<HICON>(LoadImageW(programModule(), L"ICONA", IMAGE_ICON, 0, 0, 0));
     ASSERT_NE(icon, nullptr);
     ICONINFO info{};
     ASSERT_TRUE(GetIconInfo(icon, &info));
@@ -80,7 +82,8 @@ TEST_F(ProgramResourcesTest, IconAndToolbarBitmapsHaveTheirSizesAndTransparency)
         const auto* pixels = static_cast<const unsigned char*>(section.dsBm.bmBits);
         int clear = 0, solid = 0;
         for (int i = 0; i < 28 * 25; ++i)
-            (pixels[i * 4 + 3] == 0 ? clear : solid) += pixels[i * 4 + 3] == 0 || pixels[i * 4 + 3] == 255;
+            (pixels[i * 4 + 3] == 0 ? clear : solid) +=
+                pixels[i * 4 + 3] == 0 || pixels[i * 4 + 3] == 255;
         EXPECT_GT(clear, 0);
         EXPECT_GT(solid, 0);
         DeleteObject(bitmap);
@@ -102,9 +105,10 @@ TemplateFrame frameOf(const std::string& bytes)
     // set and name.
     TemplateFrame frame{};
     const auto word = [&](std::size_t at) {
-        return at + 2 <= bytes.size() ? static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[at]) |
-                                                                    static_cast<unsigned char>(bytes[at + 1]) << 8)
-                                      : std::uint16_t{0};
+        return at + 2 <= bytes.size()
+                   ? static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[at]) |
+                                                static_cast<unsigned char>(bytes[at + 1]) << 8)
+                   : std::uint16_t{0};
     };
     frame.x = static_cast<short>(word(18));
     frame.y = static_cast<short>(word(20));
@@ -153,8 +157,8 @@ TEST_F(ProgramResourcesTest, MainWindowTemplateHoldsTheList)
     const HWND list = GetDlgItem(window, MURAX_ID_BLOCK_LIST);
     ASSERT_NE(list, nullptr);
     const LONG listStyle = GetWindowLongW(list, GWL_STYLE);
-    const LONG wanted = WS_TABSTOP | WS_VSCROLL | LBS_DISABLENOSCROLL | LBS_NOTIFY | LBS_EXTENDEDSEL |
-                        LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_NODATA;
+    const LONG wanted = WS_TABSTOP | WS_VSCROLL | LBS_DISABLENOSCROLL | LBS_NOTIFY |
+                        LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_NODATA;
     EXPECT_EQ(listStyle & wanted, wanted);
     EXPECT_FALSE(listStyle & (WS_BORDER | LBS_SORT | LBS_HASSTRINGS));
     DestroyWindow(window);

@@ -21,7 +21,8 @@ TEST(ProgramArgumentsTest, SplitsByTheSystemsRulesIntoUtf8)
          {"C:\\Program Files\\Murax\\murax.exe", "my game.tap", "extra"}},
         // Outside every ANSI code page at once: Greek, and a character beyond 16 bits.
         {L"murax.exe C:\\\u03a4\u03b1\u03b9\u03bd\u03af\u03b5\u03c2\\\U0001F3AE.tap",
-         {"murax.exe", "C:\\\xCE\xA4\xCE\xB1\xCE\xB9\xCE\xBD\xCE\xAF\xCE\xB5\xCF\x82\\\xF0\x9F\x8E\xAE.tap"}},
+         {"murax.exe",
+          "C:\\\xCE\xA4\xCE\xB1\xCE\xB9\xCE\xBD\xCE\xAF\xCE\xB5\xCF\x82\\\xF0\x9F\x8E\xAE.tap"}},
         {L"murax.exe \"say \\\"hi\\\".tap\"", {"murax.exe", "say \"hi\".tap"}},
         {L"murax.exe -- --help", {"murax.exe", "--", "--help"}},
     };

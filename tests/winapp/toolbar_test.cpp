@@ -28,8 +28,17 @@ TEST_F(WindowsToolbarTest, ThePicturesClearPartsShowTheButtonsBackground)
     // clear (its corner) and where it is not.
     constexpr std::uint32_t kBackground = 0x123456;
     BITMAPINFO info{};
-    info.bmiHeader = {sizeof info.bmiHeader, toolbar::kBitmapWidth, -toolbar::kBitmapHeight, 1, 32,
-                      BI_RGB, 0, 0, 0, 0, 0};
+    info.bmiHeader = {sizeof info.bmiHeader,
+                      toolbar::kBitmapWidth,
+                      -toolbar::kBitmapHeight,
+                      1,
+                      32,
+                      BI_RGB,
+                      0,
+                      0,
+                      0,
+                      0,
+                      0};
     void* bits = nullptr;
     HBITMAP canvas = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     ASSERT_NE(canvas, nullptr);
@@ -79,7 +88,8 @@ TEST_F(WindowsToolbarTest, ADropDownMenuOffersItsButtonsEntriesAndRunsTheOneChos
         RECT button{};
         SendMessageW(window_->toolbar(), TB_GETRECT, WindowsToolbar::idOfButton(c.button),
                      reinterpret_cast<LPARAM>(&button));
-        const LPARAM at = MAKELPARAM((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+        const LPARAM at =
+            MAKELPARAM((button.left + button.right) / 2, (button.top + button.bottom) / 2);
         PostMessageW(window_->toolbar(), WM_LBUTTONDOWN, MK_LBUTTON, at);
         PostMessageW(window_->toolbar(), WM_LBUTTONUP, 0, at);
         pump();

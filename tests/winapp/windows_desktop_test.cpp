@@ -64,7 +64,8 @@ TEST(WindowsDesktopTest, MessageBoxOfEachKindShowsItsButtonsAndReturnsThePressed
                     if ((GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
                         defaultButton = id;
                 }
-                for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+                for (HWND child = GetWindow(box, GW_CHILD); child;
+                     child = GetWindow(child, GW_HWNDNEXT))
                     if (textOf(child).find(L"Perch\u00e9") != std::wstring::npos)
                         text = textOf(child);
                 pressButton(box, c.pressed);
@@ -153,8 +154,9 @@ HWND childOfClass(HWND dialog, const wchar_t* className)
 TEST(WindowsDesktopTest, ItemChoiceOffersTheItemsAndGivesTheOneChosen)
 {
     const std::vector<std::string> items = {"44.1 kHz, 16 bits", "48 kHz, 16 bits", "caf\xC3\xA9"};
-    const std::string label = "The selected 2 entries of 3 (select none for the whole tape), as a "
-                              "WAV file.\nSound format:";
+    const std::string label =
+        "The selected 2 entries of 3 (select none for the whole tape), as a "
+        "WAV file.\nSound format:";
     const struct {
         std::size_t current;
         std::optional<int> picked;  // the item the user picks, if any
@@ -221,7 +223,10 @@ TEST(WindowsDesktopTest, ExecutableFolderHoldsTheRunningProgram)
 TEST(WindowsDesktopTest, ClipboardGivesBackTheBytesOfItsOwnTypeOnly)
 {
     WindowsDesktop desktop;
-    const std::string tape("\x13\x00\x00\x00" "A\x1A\x00\xFF", 8);
+    const std::string tape(
+        "\x13\x00\x00\x00"
+        "A\x1A\x00\xFF",
+        8);
     desktop.setClipboardData("application/x-spectrum-tap", tape);
     EXPECT_EQ(desktop.clipboardData("application/x-spectrum-tap"), tape);
     EXPECT_EQ(desktop.clipboardData("application/x-murax-other"), std::nullopt);
@@ -232,7 +237,8 @@ TEST(WindowsDesktopTest, ClipboardGivesBackTheBytesOfItsOwnTypeOnly)
 // Another program may put a block under the same name that does not hold what its length says.
 TEST(WindowsDesktopTest, ClipboardBlockShorterThanItsLengthGivesNothing)
 {
-    const HWND owner = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    const HWND owner =
+        CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     const UINT format = RegisterClipboardFormatW(L"application/x-spectrum-tap");
     const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 12);
     auto* bytes = static_cast<unsigned char*>(GlobalLock(block));

@@ -22,7 +22,8 @@ INT_PTR CALLBACK rowsSixteenHigh(HWND, UINT message, WPARAM, LPARAM lParam)
 // selections lay out and scroll as they do in the program; its owner draws nothing.
 struct WindowsListBoxHarness {
     WindowsListBoxHarness()
-        : dialog(CreateDialogParamW(GetModuleHandleW(nullptr), L"MURAX", nullptr, rowsSixteenHigh, 0)),
+        : dialog(
+              CreateDialogParamW(GetModuleHandleW(nullptr), L"MURAX", nullptr, rowsSixteenHigh, 0)),
           listBox(GetDlgItem(dialog, MURAX_ID_BLOCK_LIST))
     {
         ShowWindow(dialog, SW_SHOWNOACTIVATE);

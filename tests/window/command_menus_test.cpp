@@ -80,12 +80,9 @@ TEST_F(ToolbarClick, AButtonRunsItsCommandOrTheEntryChosenFromItsMenu)
         int menusShown;
         std::vector<std::string> ran;
     } cases[] = {
-        {B::Open, 0, 0, {"Open"}},
-        {B::Delete, 0, 0, {"Delete"}},
-        {B::Run, 0, 0, {"Run"}},
-        {B::Add, 1, 1, {"Insert"}},
-        {B::Save, 0, 1, {"Save"}},
-        {B::Edit, 1, 1, {"Edit with hex editor"}},
+        {B::Open, 0, 0, {"Open"}}, {B::Delete, 0, 0, {"Delete"}},
+        {B::Run, 0, 0, {"Run"}},   {B::Add, 1, 1, {"Insert"}},
+        {B::Save, 0, 1, {"Save"}}, {B::Edit, 1, 1, {"Edit with hex editor"}},
         {B::Save, -1, 1, {}},  // Esc or a click outside
         {B::None, 0, 0, {}},   // no button's command runs for a click beside the buttons
     };

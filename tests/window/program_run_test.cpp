@@ -115,9 +115,8 @@ TEST_F(ProgramRun, AFatalErrorKeepsTheUnsavedEditsFirst)
     EXPECT_EQ(read("game.tap"), tape);
     EXPECT_EQ(read("game.recovered.tap"), header(0, "keep") + data("x"));
     ASSERT_EQ(fake.messages.size(), 1u);
-    EXPECT_NE(fake.messages[0].text.find(
-                  "Le modifiche non salvate sono state scritte nel file " +
-                  (scratch.path() / "game.recovered.tap").string() + "."),
+    EXPECT_NE(fake.messages[0].text.find("Le modifiche non salvate sono state scritte nel file " +
+                                         (scratch.path() / "game.recovered.tap").string() + "."),
               std::string::npos);
 }
 

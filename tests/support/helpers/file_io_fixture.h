@@ -24,9 +24,8 @@ class FileIoTest : public ::testing::Test {
 protected:
     std::size_t entriesIn(const std::filesystem::path& folder)
     {
-        return static_cast<std::size_t>(
-            std::distance(std::filesystem::directory_iterator(folder),
-                          std::filesystem::directory_iterator()));
+        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder),
+                                                      std::filesystem::directory_iterator()));
     }
 
     ScratchFolder scratch;

@@ -23,8 +23,7 @@ public:
                   throw CommandAbandoned{};
               return ErrorResult::Zero;
           }))
-    {
-    }
+    {}
     ~RecordingErrorHandler() { installErrorHandler(previous_); }
     RecordingErrorHandler(const RecordingErrorHandler&) = delete;
     RecordingErrorHandler& operator=(const RecordingErrorHandler&) = delete;

@@ -19,7 +19,8 @@ namespace murax::testing {
 // temporary folder (TMPDIR's) unless another parent is given.
 class ScratchFolder {
 public:
-    explicit ScratchFolder(const std::filesystem::path& parent = std::filesystem::temp_directory_path())
+    explicit ScratchFolder(
+        const std::filesystem::path& parent = std::filesystem::temp_directory_path())
     {
         static std::mt19937 generator{std::random_device{}()};
         for (int attempt = 0; attempt < 100; ++attempt) {

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/helpers/system_windows1252.h"
 
-#include <cstdint>
 #include <cstddef>
+#include <cstdint>
 
 #include <iconv.h>
 

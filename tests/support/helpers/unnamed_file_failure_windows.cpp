@@ -6,8 +6,7 @@ namespace murax::testing {
 
 // "<" and ">" are never part of a Windows file name: the system refuses the name itself.
 UnnamedFileFailure::UnnamedFileFailure(const std::string& folder) : path_(folder + "\\ga<me>.tap")
-{
-}
+{}
 
 UnnamedFileFailure::~UnnamedFileFailure() = default;
 

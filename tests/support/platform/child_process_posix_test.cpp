@@ -27,12 +27,21 @@ TEST(RunAndWaitFor, ExitCodesSignalsAndProgramsThatCannotStart)
 TEST(RunAndWaitFor, AProgramPathThatIsNotTextStillRuns)
 {
     testing::ScratchFolder scratch;
-    const fs::path program = scratch.path() / "h\xE9x\xFF" "ed";
+    const fs::path program = scratch.path() /
+                             "h\xE9x\xFF"
+                             "ed";
     testing::writeText(program, "#!/bin/sh\nprintf %s \"$1\" > \"$2\"\n");
     fs::permissions(program, fs::perms::owner_all);
     const std::string out = scratch / "out";
-    EXPECT_EQ(runAndWaitFor(program.string() + " \x7F" "2026 " + out, 2, {}), 0);
-    EXPECT_EQ(testing::readText(out), "\x7F" "2026");
+    EXPECT_EQ(runAndWaitFor(program.string() +
+                                " \x7F"
+                                "2026 " +
+                                out,
+                            2, {}),
+              0);
+    EXPECT_EQ(testing::readText(out),
+              "\x7F"
+              "2026");
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace murax {
 namespace {
 
@@ -17,7 +16,11 @@ TEST(SplitCommandLine, BlanksSeparateAndQuotesGroup)
     EXPECT_EQ(splitCommandLine("say \"\"\"quoted\"\"\""), (Words{"say", "\"quoted\""}));
     EXPECT_EQ(splitCommandLine("$HOME; x"), (Words{"$HOME;", "x"}));
     EXPECT_EQ(splitCommandLine("  "), Words{});
-    EXPECT_EQ(splitCommandLine("\xE9\xFF/ed \x7F" "1"), (Words{"\xE9\xFF/ed", "\x7F" "1"}));
+    EXPECT_EQ(splitCommandLine("\xE9\xFF/ed \x7F"
+                               "1"),
+              (Words{"\xE9\xFF/ed",
+                     "\x7F"
+                     "1"}));
 }
 
 }  // namespace

@@ -21,8 +21,8 @@ namespace {
 
 using testing::CurrentDirectory;
 using testing::EnvironmentVariable;
-using testing::ScratchFolder;
 using testing::readText;
+using testing::ScratchFolder;
 using testing::writeText;
 
 const std::string mark = "\x7F";
@@ -37,7 +37,8 @@ bool present(const fs::path& path)
 class CleanupTest : public ::testing::Test {
 protected:
     CleanupTest()
-        : cwdPath(scratch.path() / "cwd"), tempPath(scratch.path() / "temp"),
+        : cwdPath(scratch.path() / "cwd"),
+          tempPath(scratch.path() / "temp"),
           outside(scratch.path() / "outside")
     {
         fs::create_directories(cwdPath);
@@ -87,7 +88,7 @@ TEST_F(CleanupTest, StartupEmptiesAndRemovesMarkedTempFolders)
     fs::create_directory(done);
     writeText(done / "a.tap", "x");
     writeText(done / ".hidden", "x");
-    fs::permissions(done / "a.tap", fs::perms::owner_read);  // read-only goes too
+    fs::permissions(done / "a.tap", fs::perms::owner_read);       // read-only goes too
     fs::create_symlink(outside / "precious.tap", done / "link");  // removed as a link
 
     const fs::path nested = tempPath / (mark + "2");

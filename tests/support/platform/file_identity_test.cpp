@@ -13,8 +13,8 @@ namespace murax {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ScratchFolder;
 using testing::readText;
+using testing::ScratchFolder;
 using testing::writeText;
 
 #ifdef _WIN32

@@ -23,9 +23,9 @@ namespace murax {
 namespace {
 
 using testing::FileIoTest;
-using testing::ScratchFolder;
 using testing::kTape;
 using testing::readText;
+using testing::ScratchFolder;
 using testing::writeText;
 
 TEST_F(FileIoTest, ReplacingKeepsPermissionsAndLinks)
@@ -93,14 +93,24 @@ TEST(OsCodeOf, EachErrnoGivesTheCodeTheHandlerKnows)
         std::string path;
         int code;
     } table[] = {
-        {ENOENT, inExistingFolder, 2}, {ENOENT, inMissingFolder, 3}, {ENOTDIR, inExistingFolder, 3},
-        {ENAMETOOLONG, inExistingFolder, 3}, {ELOOP, inExistingFolder, 3},
-        {EACCES, inExistingFolder, 5}, {EPERM, inExistingFolder, 5}, {EISDIR, inExistingFolder, 5},
-        {EROFS, inExistingFolder, 19}, {EBUSY, inExistingFolder, 32},
-        {ETXTBSY, inExistingFolder, 32}, {EIO, inExistingFolder, 31},
-        {ENXIO, inExistingFolder, 21}, {ENODEV, inExistingFolder, 21},
+        {ENOENT, inExistingFolder, 2},
+        {ENOENT, inMissingFolder, 3},
+        {ENOTDIR, inExistingFolder, 3},
+        {ENAMETOOLONG, inExistingFolder, 3},
+        {ELOOP, inExistingFolder, 3},
+        {EACCES, inExistingFolder, 5},
+        {EPERM, inExistingFolder, 5},
+        {EISDIR, inExistingFolder, 5},
+        {EROFS, inExistingFolder, 19},
+        {EBUSY, inExistingFolder, 32},
+        {ETXTBSY, inExistingFolder, 32},
+        {EIO, inExistingFolder, 31},
+        {ENXIO, inExistingFolder, 21},
+        {ENODEV, inExistingFolder, 21},
         // Told by the disk-full subcode instead, and anything else by no code at all.
-        {ENOSPC, inExistingFolder, 0}, {EDQUOT, inExistingFolder, 0}, {EMFILE, inExistingFolder, 0},
+        {ENOSPC, inExistingFolder, 0},
+        {EDQUOT, inExistingFolder, 0},
+        {EMFILE, inExistingFolder, 0},
     };
     for (const auto& row : table)
         EXPECT_EQ(osCodeOf(row.err, row.path), row.code) << std::strerror(row.err);

@@ -100,17 +100,30 @@ TEST_F(FileIoTest, ScratchFilesAreMadeNewAndOnlyOursAreDeleted)
 TEST_F(FileIoTest, StartupCleanupTakesMarkedFilesNotFoldersNorOthers)
 {
     const fs::path work = scratch.path() / "work";
-    fs::create_directories(work / "\x7F" "folder");
-    writeText(work / "\x7F" "20240315", "leftover");
+    fs::create_directories(work /
+                           "\x7F"
+                           "folder");
+    writeText(work /
+                  "\x7F"
+                  "20240315",
+              "leftover");
     writeText(work / "game.tap", "mine");
-    writeText(work / "\x7F" "folder" / "inside", "stays");
+    writeText(work /
+                  "\x7F"
+                  "folder" /
+                  "inside",
+              "stays");
     {
         CurrentDirectory cwd(work);
         startupCleanup();
     }
-    EXPECT_FALSE(fs::exists(work / "\x7F" "20240315"));
+    EXPECT_FALSE(fs::exists(work / "\x7F"
+                                   "20240315"));
     EXPECT_TRUE(fs::exists(work / "game.tap"));
-    EXPECT_TRUE(fs::exists(work / "\x7F" "folder" / "inside"));
+    EXPECT_TRUE(fs::exists(work /
+                           "\x7F"
+                           "folder" /
+                           "inside"));
 }
 
 TEST(OsError, WindowsErrorsAreTheHandlersCodesAlready)

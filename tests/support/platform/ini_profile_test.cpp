@@ -11,8 +11,8 @@
 namespace murax {
 namespace {
 
-using testing::ScratchFolder;
 using testing::readText;
+using testing::ScratchFolder;
 using testing::writeText;
 
 class IniProfileTest : public ::testing::Test {

@@ -22,7 +22,8 @@ TEST(MemoryHeadroom, IsWhatALimitOnTheAddressSpaceLeaves)
     const std::string report = runWithAddressSpaceLimit(room, [room] {
         const std::uint64_t headroom = memoryHeadroom();
         if (headroom > room || headroom < room - (std::uint64_t{8} << 20))
-            return "headroom " + std::to_string(headroom) + " under a room of " + std::to_string(room);
+            return "headroom " + std::to_string(headroom) + " under a room of " +
+                   std::to_string(room);
         return std::string();
     });
     EXPECT_EQ(report, "");

@@ -14,14 +14,14 @@ namespace murax {
 namespace {
 
 using testing::EnvironmentVariable;
-using testing::ScratchFolder;
 using testing::readText;
+using testing::ScratchFolder;
 using testing::writeText;
 
 const std::vector<std::string> kEntries = {std::string("\x13\x00\x00\x03", 4), "second",
                                            std::string(), std::string("\x00\x1A\xFF", 3)};
-const std::string kJoined = std::string("\x13\x00\x00\x03", 4) + "second" +
-                            std::string("\x00\x1A\xFF", 3);
+const std::string kJoined =
+    std::string("\x13\x00\x00\x03", 4) + "second" + std::string("\x00\x1A\xFF", 3);
 
 TEST(RecoveryFile, WrittenBesideTheCurrentFileWithAllEntries)
 {
@@ -49,8 +49,7 @@ TEST(RecoveryFile, NameKeepsWhateverExtensionThereIs)
 {
     ScratchFolder scratch;
     EXPECT_EQ(writeRecoveryFile(scratch / "noext", {"a"}), scratch / "noext.recovered");
-    EXPECT_EQ(writeRecoveryFile(scratch / "my.game.TAP", {"a"}),
-              scratch / "my.game.recovered.TAP");
+    EXPECT_EQ(writeRecoveryFile(scratch / "my.game.TAP", {"a"}), scratch / "my.game.recovered.TAP");
 }
 
 TEST(RecoveryFile, SafetyCopyGoesToTheDataFolderOnly)

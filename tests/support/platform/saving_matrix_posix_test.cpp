@@ -8,9 +8,9 @@
 #include <functional>
 #include <set>
 
+#include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include "seam/app_context.h"
@@ -75,23 +75,23 @@ std::string expect(bool what, const std::string& complaint)
     return what ? "" : complaint + "; ";
 }
 
-const std::string kLongName = std::string(246, 'g') + ".tap";      // 250 bytes
-const std::string kLongestName = std::string(251, 'h') + ".tap";   // 255 bytes
-const std::string kTooLongName = std::string(296, 'x') + ".tap";   // over any file system's limit
+const std::string kLongName = std::string(246, 'g') + ".tap";     // 250 bytes
+const std::string kLongestName = std::string(251, 'h') + ".tap";  // 255 bytes
+const std::string kTooLongName = std::string(296, 'x') + ".tap";  // over any file system's limit
 
 struct SaveCase {
     const char* name;
-    std::string target;                                    // relative to the work folder
-    std::function<void(const fs::path& dir)> before;      // what is on disk before
-    std::string message;                                   // "@" stands for the target, upper case
-    std::function<std::string(const fs::path& dir)> after; // "" when the disk is as it must be
+    std::string target;                                     // relative to the work folder
+    std::function<void(const fs::path& dir)> before;        // what is on disk before
+    std::string message;                                    // "@" stands for the target, upper case
+    std::function<std::string(const fs::path& dir)> after;  // "" when the disk is as it must be
 };
 
 const std::vector<SaveCase>& saveCases()
 {
     static const std::vector<SaveCase> cases = {
-        {"a 250-byte name", kLongName,
-         [](const fs::path& d) { writeText(d / kLongName, kOld); }, "",
+        {"a 250-byte name", kLongName, [](const fs::path& d) { writeText(d / kLongName, kOld); },
+         "",
          [](const fs::path& d) {
              return expect(readText(d / kLongName) == kNew, "not saved") +
                     expect(namesIn(d).size() == 1, "leftover " + describe(namesIn(d)));

@@ -21,8 +21,8 @@ TEST(UserFolders, FollowTheXdgVariablesElseHome)
         EXPECT_EQ(userDataFolder(), "/somewhere/data/murax");
         EXPECT_EQ(userConfigFolder(), "/somewhere/config/murax/");
     }
-    for (const std::optional<std::string>& unusable : {std::optional<std::string>(),
-                                                      std::optional<std::string>("relative")}) {
+    for (const std::optional<std::string>& unusable :
+         {std::optional<std::string>(), std::optional<std::string>("relative")}) {
         EnvironmentVariable data("XDG_DATA_HOME", unusable);
         EnvironmentVariable config("XDG_CONFIG_HOME", unusable);
         EXPECT_EQ(userDataFolder(), "/home/someone/.local/share/murax");

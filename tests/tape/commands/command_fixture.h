@@ -122,11 +122,13 @@ protected:
             {"add", chosen(false)},
             {"insert", chosen(true)},
             {"drop", [this](const std::string& name) { RILASCIA(window, list, {name}, 1); }},
-            {"open", [this](const std::string& name) {
+            {"open",
+             [this](const std::string& name) {
                  fake.openAnswers = {name};
                  APRI(window, list);
              }},
-            {"start-up", [this](const std::string& name) {
+            {"start-up",
+             [this](const std::string& name) {
                  BlockList loaded;
                  startedUp = startupLoad(app, &name, loaded);
              }},

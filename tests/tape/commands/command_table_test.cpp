@@ -26,8 +26,8 @@ TEST(CommandTable, EveryRowCanBeStartedAndEveryButtonStartsSomething)
             // A second row with the same key and modifiers could never be reached.
             EXPECT_TRUE(keysSeen.insert({key.virtualKey, key.needsControl, key.needsShift}).second);
         }
-        EXPECT_TRUE(hasKey || command.onDoubleClick || command.button != ToolbarButton::None
-                    || command.contextMenuEntry != nullptr);
+        EXPECT_TRUE(hasKey || command.onDoubleClick || command.button != ToolbarButton::None ||
+                    command.contextMenuEntry != nullptr);
         if (command.menuEntry != nullptr) {
             EXPECT_NE(command.button, ToolbarButton::None) << "a menu entry needs its button";
         }

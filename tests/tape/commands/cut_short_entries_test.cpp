@@ -5,10 +5,10 @@
 #include "tape/commands/add_command.h"
 #include "tape/commands/clipboard_commands.h"
 #include "tape/commands/drop_commands.h"
-#include "tape/format/entry_bytes.h"
 #include "tape/commands/hex_editor_command.h"
 #include "tape/commands/move_commands.h"
 #include "tape/commands/undo_commands.h"
+#include "tape/format/entry_bytes.h"
 
 #include "tests/tape/commands/hex_editor_fixture.h"
 
@@ -20,9 +20,10 @@ const std::string kCut("\x09\x00\xFF", 3);
 // The clipboards of the report: one lone byte, and a block of 5000 bytes with four of them there.
 const std::string kLoneByte("\x13", 1);
 const std::string kLongPromise("\x88\x13\xFF\x01\x02\x03", 6);
-const std::string kRest = " is cut short: it ends before its length says.\r\n"
-                          "Only the last block of a tape can be cut short. Anywhere else it "
-                          "would swallow the blocks after it.";
+const std::string kRest =
+    " is cut short: it ends before its length says.\r\n"
+    "Only the last block of a tape can be cut short. Anywhere else it "
+    "would swallow the blocks after it.";
 
 TEST(CutShortEntry, IsAnEntryThatEndsInsideABlock)
 {
@@ -34,10 +35,10 @@ TEST(CutShortEntry, IsAnEntryThatEndsInsideABlock)
     const Case cases[] = {
         {lone(1), false},
         {headerEntry("code"), false},
-        {headerAlone, false},          // a lone header: whole, it only joins the next block
-        {framed(""), false},           // an empty block
+        {headerAlone, false},  // a lone header: whole, it only joins the next block
+        {framed(""), false},   // an empty block
         {std::string("\x01\x00\x00", 3), false},
-        {kLoneByte, true},             // half a length field
+        {kLoneByte, true},  // half a length field
         {kLongPromise, true},
         {kCut, true},
         {headerAlone + "\x06", true},  // the data block's length field cut
@@ -103,7 +104,9 @@ TEST_F(CutShortEntries, EveryEditThatWouldPutOneBeforeOthersIsRefused)
                      before);
         };
     };
-    const auto drag = [this](int before) { return [this, before] { TRASCINA(window, list, before); }; };
+    const auto drag = [this](int before) {
+        return [this, before] { TRASCINA(window, list, before); };
+    };
     const auto up = [this] { SPOSTASU(window, list); };
     const auto down = [this] { SPOSTAGIU(window, list); };
     const auto hexEdit = [this](const std::string& bytes) {
@@ -116,7 +119,12 @@ TEST_F(CutShortEntries, EveryEditThatWouldPutOneBeforeOthersIsRefused)
     const Case cases[] = {
         {"paste of one byte", whole, {2}, 2, paste(kLoneByte), "Block 1 of the clipboard"},
         {"paste of a long promise", whole, {1}, 1, paste(kLongPromise), "Block 1 of the clipboard"},
-        {"paste ending cut short", whole, {3}, 3, paste(lone(5) + kCut), "Block 2 of the clipboard"},
+        {"paste ending cut short",
+         whole,
+         {3},
+         3,
+         paste(lone(5) + kCut),
+         "Block 2 of the clipboard"},
         {"paste at the end", whole, {}, 0, paste(lone(5) + kCut), ""},
         {"paste after a cut entry", endsCut, {}, 0, paste(lone(5)), "Block 3"},
         {"insert", whole, {2}, 2, add(true), "Block 3 of " + cutFile},

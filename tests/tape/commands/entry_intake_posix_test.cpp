@@ -62,10 +62,9 @@ TEST_F(EntryIntakeUnderALimit, AnAddThatCannotFitIsRefusedBeforeItBegins)
 {
     const std::string report = runWithAddressSpaceLimit(kRoom, [&] {
         fake.openAnswers = {zeros};
-        return refusedUnderTheLimit([&] { AGGIUNGI(window, list, true); },
-                                    "Not enough memory for the 4194304 blocks of " + zeros
-                                        + ".\r\nThey need about ",
-                                    true);
+        return refusedUnderTheLimit(
+            [&] { AGGIUNGI(window, list, true); },
+            "Not enough memory for the 4194304 blocks of " + zeros + ".\r\nThey need about ", true);
     });
     EXPECT_EQ(report, "");
 }
@@ -86,8 +85,9 @@ TEST_F(EntryIntakeUnderALimit, AFailedAllocationIsARefusalToo)
                                             "clipboard.");
             }
             fake.openAnswers = {zeros};
-            return refusedUnderTheLimit([&] { AGGIUNGI(window, list, false); },
-                                        "Not enough memory for the 4194304 blocks of " + zeros + ".");
+            return refusedUnderTheLimit(
+                [&] { AGGIUNGI(window, list, false); },
+                "Not enough memory for the 4194304 blocks of " + zeros + ".");
         });
         EXPECT_EQ(report, "");
     }

@@ -18,10 +18,10 @@ TEST(EntryTallyTest, CountsTheEntriesTheSplitMakes)
 {
     const std::string tapes[] = {
         "",
-        std::string(4000, '\0'),                            // zero-length blocks paired as headers
-        lone(1) + lone(2) + headerEntry("code", 3000),      // entries kept on the heap
-        headerEntry("cut", 50).substr(0, 40),               // cut short in the data block
-        std::string("\x13", 1),                             // a lone byte
+        std::string(4000, '\0'),                        // zero-length blocks paired as headers
+        lone(1) + lone(2) + headerEntry("code", 3000),  // entries kept on the heap
+        headerEntry("cut", 50).substr(0, 40),           // cut short in the data block
+        std::string("\x13", 1),                         // a lone byte
         headerBlock(3, "alone", 4, 0, 0) + lone(1) + "\xFF",
     };
     for (const std::string& tape : tapes) {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "tape/format/entry_bytes.h"
 #include "tape/commands/export_sound_command.h"
+#include "tape/format/entry_bytes.h"
 #include "tape/sound/tape_sound.h"
 #include "tests/support/helpers/tape_builder.h"
 #include "tests/tape/commands/command_fixture.h"
@@ -16,9 +16,9 @@
 namespace murax::testing {
 namespace {
 
-const std::vector<std::string> kFormatNames = {"44.1 kHz, 16 bits", "48 kHz, 16 bits",
+const std::vector<std::string> kFormatNames = {"44.1 kHz, 16 bits",  "48 kHz, 16 bits",
                                                "22.05 kHz, 16 bits", "44.1 kHz, 8 bits",
-                                               "48 kHz, 8 bits", "22.05 kHz, 8 bits"};
+                                               "48 kHz, 8 bits",     "22.05 kHz, 8 bits"};
 
 std::uint32_t numberAt(const std::string& bytes, std::size_t at, int size)
 {
@@ -69,15 +69,27 @@ TEST_F(ExportSoundTest, TheSelectedEntriesOrTheWholeTapeAreWrittenInTheFormatCho
         std::size_t choice;
         SoundFormat format;
     } cases[] = {
-        {{}, {0, 1, 2}, "The whole tape, 3 entries (select entries to write only those)", 0,
+        {{},
+         {0, 1, 2},
+         "The whole tape, 3 entries (select entries to write only those)",
+         0,
          {44100, 16}},
-        {{3, 1}, {0, 2}, "The selected 2 entries of 3 (select none for the whole tape)", 1,
+        {{3, 1},
+         {0, 2},
+         "The selected 2 entries of 3 (select none for the whole tape)",
+         1,
          {48000, 16}},
         {{2}, {1}, "The selected 1 entry of 3 (select none for the whole tape)", 2, {22050, 16}},
-        {{1, 2, 3}, {0, 1, 2}, "The whole tape, 3 entries (select entries to write only those)", 3,
+        {{1, 2, 3},
+         {0, 1, 2},
+         "The whole tape, 3 entries (select entries to write only those)",
+         3,
          {44100, 8}},
         {{1}, {0}, "The selected 1 entry of 3 (select none for the whole tape)", 4, {48000, 8}},
-        {{2, 3}, {1, 2}, "The selected 2 entries of 3 (select none for the whole tape)", 5,
+        {{2, 3},
+         {1, 2},
+         "The selected 2 entries of 3 (select none for the whole tape)",
+         5,
          {22050, 8}},
     };
     for (const auto& c : cases) {
@@ -98,8 +110,8 @@ TEST_F(ExportSoundTest, TheSelectedEntriesOrTheWholeTapeAreWrittenInTheFormatCho
         EXPECT_EQ(numberAt(file, 24, 4), c.format.sampleRate);
         EXPECT_EQ(numberAt(file, 34, 2), c.format.bitsPerSample);
         EXPECT_EQ(file, soundOf(sounded, c.format));
-        EXPECT_EQ(fake.events, (std::vector<std::string>{"choose: Export as sound",
-                                                          "save: WAV file to write"}));
+        EXPECT_EQ(fake.events,
+                  (std::vector<std::string>{"choose: Export as sound", "save: WAV file to write"}));
         ASSERT_EQ(fake.choices.size(), 1u);
         EXPECT_EQ(fake.choices[0].label, c.said + ", as a WAV file.\nSound format:");
         EXPECT_EQ(fake.choices[0].items, kFormatNames);

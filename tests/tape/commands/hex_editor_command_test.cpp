@@ -51,7 +51,8 @@ TEST_F(HexEditor, HeaderFlagTurnedTo0xFFBecomesADataLine)
 
     ASSERT_EQ(list.count(), 1u);
     EXPECT_EQ(list.entries()[0].size(), entry.size());
-    EXPECT_EQ(list.lines()[0], std::string(14, ' ') + "Data block     " + std::string(18, ' ') + "   17");
+    EXPECT_EQ(list.lines()[0],
+              std::string(14, ' ') + "Data block     " + std::string(18, ' ') + "   17");
     SALVA(window, list, false);
     BlockList reopened;
     ABLOCKS(list.currentFile, reopened);
@@ -61,7 +62,9 @@ TEST_F(HexEditor, HeaderFlagTurnedTo0xFFBecomesADataLine)
 TEST_F(HexEditor, UnchangedOrEmptiedFileLeavesTheEntryAsItWas)
 {
     configure("[Edit]\nHex editor=hexed\n");
-    const std::string bytes = lone(1) + framed("\xFF" "ends in \x1A");
+    const std::string bytes = lone(1) + framed(
+                                            "\xFF"
+                                            "ends in \x1A");
     ASSERT_EQ(bytes.back(), '\x1A');
     open("game.tap", bytes, {2}, 2);
 

@@ -20,8 +20,8 @@ inline const std::string kMissing =
 class HexEditor : public CommandTest {
 protected:
     std::optional<EnvironmentVariable> config;
-    std::vector<std::string> tempSeen;  // the scratch file's name, as each run saw it
-    std::vector<std::string> bytesSeen; // and its content when the hex editor started
+    std::vector<std::string> tempSeen;   // the scratch file's name, as each run saw it
+    std::vector<std::string> bytesSeen;  // and its content when the hex editor started
 
     void SetUp() override
     {

@@ -172,7 +172,8 @@ TEST_F(ListCommands, MoveUpMovesOnlyTheCurrentEntryAndLeavesItAloneSelected)
     EXPECT_EQ(tags(), (Tags{1, 2, 4, 3, 5}));
     EXPECT_EQ(window.list.selectedPositions(), Tags{3});
     EXPECT_EQ(window.list.currentPosition(), 3);
-    EXPECT_EQ(window.list.log, (std::vector<std::string>{"suspend", "reload", "select 3", "resume"}));
+    EXPECT_EQ(window.list.log,
+              (std::vector<std::string>{"suspend", "reload", "select 3", "resume"}));
     EXPECT_EQ(window.repaints, 0);
     EXPECT_TRUE(window.statusTexts.empty());
     expectListInStep();

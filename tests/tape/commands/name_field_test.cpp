@@ -43,10 +43,10 @@ TEST(NameField, TakesOnlyTextWhoseEveryCharacterStandsForAByteAndBeepsOtherwise)
     const Case cases[] = {
         {U"", true},
         {U"PLAIN name", true},
-        {U"\u00C0\u20AC\u25A1", true},     // a letter, a code-page sign, a stand-in
-        {U"\u4E2D", false},                // a character no byte shows as
-        {U"OK\u4E2D", false},              // one such character refuses the whole text
-        {U"\u2590", false},                // a block the code page lacks
+        {U"\u00C0\u20AC\u25A1", true},      // a letter, a code-page sign, a stand-in
+        {U"\u4E2D", false},                 // a character no byte shows as
+        {U"OK\u4E2D", false},               // one such character refuses the whole text
+        {U"\u2590", false},                 // a block the code page lacks
         {std::u32string(1, U'\0'), false},  // 0x00 shows as its stand-in, never as itself
     };
     for (const Case& c : cases) {

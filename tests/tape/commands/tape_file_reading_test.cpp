@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // TZX tapes through the commands: Add, Insert and a drop take their converted entries in as one
 // step and say what became of the other blocks; Open and the start-up load refuse them.
+#include "tape/commands/tape_file_reading.h"
 #include "tape/commands/add_command.h"
 #include "tape/commands/drop_commands.h"
 #include "tape/commands/open_commands.h"
-#include "tape/commands/tape_file_reading.h"
 #include "tape/commands/undo_commands.h"
 #include "tape/model/block_info.h"
 
@@ -32,7 +32,8 @@ const std::string kTone = idAnd(0x12, littleEndianBytes(2168, 2) + littleEndianB
 
 std::string refusal(const std::string& name)
 {
-    return "File\r\n\r\n" + name + "\r\n\r\nis a TZX tape, not a TAP file.\r\n"
+    return "File\r\n\r\n" + name +
+           "\r\n\r\nis a TZX tape, not a TAP file.\r\n"
            "Add... (or murax-list --to-tap) brings its blocks into a TAP file.";
 }
 
@@ -40,8 +41,9 @@ TEST_F(TzxCommands, AddTakesATzxTapeByItsSignatureAndUndoTakesItBackInOneStep)
 {
     open("main.tap", tapeOf({1, 2}), {1}, 1);
     // Named as a TAP file and given without extension: the signature decides, not the name.
-    write("game.tap", tzxFile(kText + standardBlocksOf({7, 8}) + idAnd(0x20, littleEndianBytes(0, 2)) +
-                              turboSpeed(lone(9).substr(2))));
+    write("game.tap",
+          tzxFile(kText + standardBlocksOf({7, 8}) + idAnd(0x20, littleEndianBytes(0, 2)) +
+                  turboSpeed(lone(9).substr(2))));
     fake.openAnswers = {"game"};
 
     AGGIUNGI(window, list, false);
@@ -53,9 +55,10 @@ TEST_F(TzxCommands, AddTakesATzxTapeByItsSignatureAndUndoTakesItBackInOneStep)
     EXPECT_EQ(window.statusTexts.back(), BLKINFO(list));
     ASSERT_EQ(fake.messages.size(), 1u);
     EXPECT_EQ(fake.messages[0].kind, 1);
-    EXPECT_EQ(fake.messages[0].text, "File\r\n\r\n" + path("game.tap") +
-                                         "\r\n\r\nis a TZX tape: its 3 data blocks became 3 entries, "
-                                         "and 2 blocks without data were passed over.");
+    EXPECT_EQ(fake.messages[0].text,
+              "File\r\n\r\n" + path("game.tap") +
+                  "\r\n\r\nis a TZX tape: its 3 data blocks became 3 entries, "
+                  "and 2 blocks without data were passed over.");
 
     ANNULLA(window, list);
     EXPECT_EQ(tags(), (Tags{1, 2}));
@@ -82,10 +85,11 @@ TEST_F(TzxCommands, InsertNamesTheBlocksLeftOutWithTheirPlaces)
                   "\r\n\r\nis a TZX tape: its 1 data block became 1 entry.\r\n\r\n"
                   "These blocks were left out, since no TAP block can hold them as they are:\r\n"
                   "block 1 (ID 0x12, pure tone) at offset 10: a tone, no bytes\r\n"
-                  "block 2 (ID 0x11, turbo speed data) at offset " + std::to_string(turboAt) +
+                  "block 2 (ID 0x11, turbo speed data) at offset " +
+                  std::to_string(turboAt) +
                   ": its last byte has 5 bits, not 8\r\n"
-                  "block 4 (ID 0x12, pure tone) at offset " + std::to_string(lastToneAt) +
-                  ": a tone, no bytes");
+                  "block 4 (ID 0x12, pure tone) at offset " +
+                  std::to_string(lastToneAt) + ": a tone, no bytes");
 }
 
 TEST_F(TzxCommands, ATzxTapeWithManyBlocksLeftOutNamesTwentyOfThem)
@@ -117,19 +121,23 @@ TEST_F(TzxCommands, DroppedTzxTapesGoInWithTheOthersAndAreToldInOneMessage)
     EXPECT_EQ(window.list.selectedPositions(), (Tags{2, 3, 4}));
     ASSERT_EQ(fake.messages.size(), 2u);
     // A malformed tape adds nothing and is told at once; the others are told together.
-    EXPECT_EQ(fake.messages[0].text,
-              "File\r\n\r\n" + path("cut.tzx") +
-                  "\r\n\r\nis a TZX tape that cannot be read: block 2 (ID 0x10, standard speed data) "
-                  "at offset " + std::to_string(10 + seven.size()) +
-                  " runs past the end of the file: it needs 12 bytes after its ID, 5 are left.\r\n"
-                  "Nothing was taken from it.");
-    EXPECT_EQ(fake.messages[1].text,
-              "File\r\n\r\n" + path("b.tzx") +
-                  "\r\n\r\nis a TZX tape: its 2 data blocks became 2 entries, and 1 block without data "
-                  "was passed over.\r\n\r\nFile\r\n\r\n" + path("tone.tzx") +
-                  "\r\n\r\nis a TZX tape: none of its blocks became an entry.\r\n\r\n"
-                  "These blocks were left out, since no TAP block can hold them as they are:\r\n"
-                  "block 1 (ID 0x12, pure tone) at offset 10: a tone, no bytes");
+    EXPECT_EQ(
+        fake.messages[0].text,
+        "File\r\n\r\n" + path("cut.tzx") +
+            "\r\n\r\nis a TZX tape that cannot be read: block 2 (ID 0x10, standard speed data) "
+            "at offset " +
+            std::to_string(10 + seven.size()) +
+            " runs past the end of the file: it needs 12 bytes after its ID, 5 are left.\r\n"
+            "Nothing was taken from it.");
+    EXPECT_EQ(
+        fake.messages[1].text,
+        "File\r\n\r\n" + path("b.tzx") +
+            "\r\n\r\nis a TZX tape: its 2 data blocks became 2 entries, and 1 block without data "
+            "was passed over.\r\n\r\nFile\r\n\r\n" +
+            path("tone.tzx") +
+            "\r\n\r\nis a TZX tape: none of its blocks became an entry.\r\n\r\n"
+            "These blocks were left out, since no TAP block can hold them as they are:\r\n"
+            "block 1 (ID 0x12, pure tone) at offset 10: a tone, no bytes");
     ANNULLA(window, list);
     EXPECT_EQ(tags(), (Tags{1, 2}));
 

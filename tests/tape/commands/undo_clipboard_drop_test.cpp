@@ -44,14 +44,14 @@ TEST_F(EditCommands, EveryEditIsTakenBackWithItsRowsAndMadeAgain)
     };
     AGGIUNGI(window, list, true);  // inserts 7 8 at row 4
     note();
-    ELIMINA(window, list);         // deletes row 4
+    ELIMINA(window, list);  // deletes row 4
     note();
-    SPOSTASU(window, list);        // row 4 up
+    SPOSTASU(window, list);  // row 4 up
     note();
     window.list.setState(list.lines(), {1}, 1);
     states.back().selected = {1};
     states.back().current = 1;
-    MODIFICA(window, list);        // renames the header entry
+    MODIFICA(window, list);  // renames the header entry
     note();
     ASSERT_EQ(list.history().undoCount(), 4u);
 

@@ -22,14 +22,15 @@ namespace murax::testing {
 namespace {
 
 // 10 PRINT 1, with the number's hidden five-byte form.
-const std::string kProgramData("\x00\x0A\x09\x00\xF5"
-                               "1\x0E\x00\x00\x01\x00\x00\x0D",
-                               13);
+const std::string kProgramData(
+    "\x00\x0A\x09\x00\xF5"
+    "1\x0E\x00\x00\x01\x00\x00\x0D",
+    13);
 
 std::string programEntry()
 {
-    return headerBlock(0, "hello", kProgramData.size(), 10, kProgramData.size())
-           + dataBlock(kProgramData);
+    return headerBlock(0, "hello", kProgramData.size(), 10, kProgramData.size()) +
+           dataBlock(kProgramData);
 }
 
 std::string screenData()
@@ -129,7 +130,8 @@ TEST_F(ExportCommandTest, TheNameChoosesDataBytesListingOrPicture)
 
     exportEntry(programEntry(), "prog.TXT");
     std::string text;
-    for (const std::string& line : basicListingText(listBasic(kProgramData, kProgramData.size(), 10)))
+    for (const std::string& line :
+         basicListingText(listBasic(kProgramData, kProgramData.size(), 10)))
         text += line + "\n";
     EXPECT_EQ(read(path("prog.TXT")), text);
 

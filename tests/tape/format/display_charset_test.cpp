@@ -13,14 +13,15 @@ namespace {
 
 bool windows1252Prints(unsigned byte)
 {
-    return (byte >= 0x20 && byte != 0x7F && byte < 0x80) || byte >= 0xA0
-           || (byte >= 0x80 && byte != 0x81 && byte != 0x8D && byte != 0x8F && byte != 0x90
-               && byte != 0x9D);
+    return (byte >= 0x20 && byte != 0x7F && byte < 0x80) || byte >= 0xA0 ||
+           (byte >= 0x80 && byte != 0x81 && byte != 0x8D && byte != 0x8F && byte != 0x90 &&
+            byte != 0x9D);
 }
 
 TEST(DisplayCharset, BytesThatWindows1252PrintsShowAsItsCharacters)
 {
-    ASSERT_EQ(testing::systemWindows1252(0x80), U'\u20AC') << "the system has no Windows-1252 table";
+    ASSERT_EQ(testing::systemWindows1252(0x80), U'\u20AC')
+        << "the system has no Windows-1252 table";
     for (unsigned byte = 0; byte < 256; ++byte) {
         if (!windows1252Prints(byte))
             continue;
@@ -59,7 +60,8 @@ TEST(DisplayCharset, EveryByteComesBackFromItsCharacterAndNothingElseIsTaken)
     EXPECT_EQ(byteForDisplayChar(U'\u20AC'), 0x80);
     EXPECT_EQ(byteForDisplayChar(U'\u00C0'), 0xC0);
     for (const char32_t stray : {U'\u0000', U'\u0007', U'\u0081', U'\u009D', U'\u4E2D', U'\u2400'})
-        EXPECT_FALSE(byteForDisplayChar(stray).has_value()) << std::hex << static_cast<std::uint32_t>(stray);
+        EXPECT_FALSE(byteForDisplayChar(stray).has_value())
+            << std::hex << static_cast<std::uint32_t>(stray);
 }
 
 TEST(DisplayCharset, TextKeepsOneCharacterPerByte)

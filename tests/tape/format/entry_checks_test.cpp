@@ -73,7 +73,8 @@ TEST(EntryChecks, LoneDataBlockIsCheckedForItsFlagAndChecksumOnly)
 
 TEST(EntryChecks, BlocksCutShortByTheEndOfTheFile)
 {
-    const std::string whole = headerBlock(0, "prog", 100, 10, 100) + dataBlock(std::string(100, 'x'));
+    const std::string whole =
+        headerBlock(0, "prog", 100, 10, 100) + dataBlock(std::string(100, 'x'));
     // Cut inside the data block: its checksum is not there to compare.
     const auto cut = verdictsOf(std::string_view(whole).substr(0, 21 + 2 + 40));
     EXPECT_EQ(verdictColumn(cut), "data block cut short");
@@ -82,9 +83,12 @@ TEST(EntryChecks, BlocksCutShortByTheEndOfTheFile)
                         "Data block cut short by the end of the file: 40 of 102 bytes present"),
               words.end());
     // Ends right after the header; inside the header; inside a length field.
-    EXPECT_EQ(verdictColumn(verdictsOf(std::string_view(whole).substr(0, 21))), "data block missing");
-    EXPECT_EQ(verdictColumn(verdictsOf(std::string_view(whole).substr(0, 10))), "header block cut short");
-    EXPECT_EQ(verdictColumn(verdictsOf(std::string_view(whole).substr(0, 22))), "data block cut short");
+    EXPECT_EQ(verdictColumn(verdictsOf(std::string_view(whole).substr(0, 21))),
+              "data block missing");
+    EXPECT_EQ(verdictColumn(verdictsOf(std::string_view(whole).substr(0, 10))),
+              "header block cut short");
+    EXPECT_EQ(verdictColumn(verdictsOf(std::string_view(whole).substr(0, 22))),
+              "data block cut short");
 }
 
 TEST(EntryChecks, OddlySizedBlocks)

@@ -27,10 +27,18 @@ std::string randomTape(std::mt19937& random)
         for (char& c : payload)
             c = static_cast<char>(byte(random));
         switch (pick(random)) {
-        case 0: tape += framed(payload); break;  // any bytes, a header or not
-        case 1: tape += headerBlock(byte(random) % 5, "n", length + 3, 1, 2) + dataBlock(payload); break;
-        case 2: tape += std::string(static_cast<std::size_t>(pick(random)), '\0'); break;
-        default: tape += headerBlock(3, "code", length, 32768, 0) + dataBlock(payload); break;
+        case 0:
+            tape += framed(payload);
+            break;  // any bytes, a header or not
+        case 1:
+            tape += headerBlock(byte(random) % 5, "n", length + 3, 1, 2) + dataBlock(payload);
+            break;
+        case 2:
+            tape += std::string(static_cast<std::size_t>(pick(random)), '\0');
+            break;
+        default:
+            tape += headerBlock(3, "code", length, 32768, 0) + dataBlock(payload);
+            break;
         }
     }
     if (!tape.empty() && pick(random) < 3)
@@ -53,8 +61,10 @@ TEST(EntryScanner, FindsTheSameEntriesAndLinesAsTheWholeFileSplit)
             std::size_t i = 0;
             while (scanner.next(entry, withFacts ? &facts : nullptr)) {
                 ASSERT_LT(i, list.count()) << "round " << round;
-                EXPECT_EQ(entry.line, list.lines()[i].view()) << "round " << round << " entry " << i;
-                EXPECT_EQ(tape.substr(entry.offset, entry.length), list.entries()[i]) << "round " << round;
+                EXPECT_EQ(entry.line, list.lines()[i].view())
+                    << "round " << round << " entry " << i;
+                EXPECT_EQ(tape.substr(entry.offset, entry.length), list.entries()[i])
+                    << "round " << round;
                 if (withFacts) {
                     EXPECT_EQ(verdictColumn(entryVerdicts(facts)),
                               verdictColumn(entryVerdicts(factsOfEntry(list.entries()[i]))));

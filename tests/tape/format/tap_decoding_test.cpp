@@ -31,18 +31,21 @@ TEST(TapDecoding, BytesHeaderWithItsDataMakesOneLine)
     splitIntoEntries(file, list);
     ASSERT_EQ(list.count(), 1u);
     EXPECT_EQ(list.entries()[0].size(), 525u);
-    EXPECT_EQ(list.lines()[0], "screen    "s + "    " + "Bytes          " + "       " + "  100" + "      " +
-                                 "  500");
+    EXPECT_EQ(list.lines()[0], "screen    "s + "    " + "Bytes          " + "       " + "  100" +
+                                   "      " + "  500");
     EXPECT_EQ(list.lines()[0].size(), 52u);
 }
 
 TEST(TapDecoding, LoneDataBlockShowsItsPayloadLength)
 {
     BlockList list;
-    splitIntoEntries(framed("\xFF" "abc\x00"s), list);
+    splitIntoEntries(framed("\xFF"
+                            "abc\x00"s),
+                     list);
     ASSERT_EQ(list.count(), 1u);
     EXPECT_EQ(list.entries()[0].size(), 7u);
-    EXPECT_EQ(list.lines()[0], std::string(14, ' ') + "Data block     " + std::string(18, ' ') + "    3");
+    EXPECT_EQ(list.lines()[0],
+              std::string(14, ' ') + "Data block     " + std::string(18, ' ') + "    3");
 }
 
 TEST(TapDecoding, TypeTexts)
@@ -156,7 +159,8 @@ TEST(TapDecoding, EntriesJoinBackToAnyInput)
             std::uniform_int_distribution<int> size(0, 64), byte(0, 255), small(0, 4);
             input.resize(size(random));
             for (auto& c : input)
-                c = static_cast<char>(small(random) == 0 ? 0 : byte(random) % (round % 2 ? 256 : 24));
+                c = static_cast<char>(small(random) == 0 ? 0
+                                                         : byte(random) % (round % 2 ? 256 : 24));
             break;
         }
         case 1:  // a well-formed tape cut anywhere

@@ -22,8 +22,8 @@ std::string programLine(unsigned number, std::string_view text)
 // The five-byte form of a small whole number.
 std::string smallInteger(unsigned value)
 {
-    return std::string{'\x0E', '\0', '\0', static_cast<char>(value & 0xFF),
-                       static_cast<char>(value >> 8), '\0'};
+    return std::string{
+        '\x0E', '\0', '\0', static_cast<char>(value & 0xFF), static_cast<char>(value >> 8), '\0'};
 }
 
 std::vector<std::string> listed(const std::string& program, std::optional<unsigned> autostart = {})
@@ -34,9 +34,16 @@ std::vector<std::string> listed(const std::string& program, std::optional<unsign
 TEST(BasicListing, KeywordsNumbersAndSpacingAsTheSpectrumListsThem)
 {
     // 10 FOR i=1 TO 10 STEP 2: PRINT AT 1,2;RND;INKEY$: NEXT i
-    const std::string text = "\xEBi=1" + smallInteger(1) + "\xCC" "10" + smallInteger(10) +
-                             "\xCD" "2" + smallInteger(2) + ":\xF5\xAC" "1" + smallInteger(1) +
-                             ",2" + smallInteger(2) + ";\xA5;\xA6:\xF3i";
+    const std::string text = "\xEBi=1" + smallInteger(1) +
+                             "\xCC"
+                             "10" +
+                             smallInteger(10) +
+                             "\xCD"
+                             "2" +
+                             smallInteger(2) +
+                             ":\xF5\xAC"
+                             "1" +
+                             smallInteger(1) + ",2" + smallInteger(2) + ";\xA5;\xA6:\xF3i";
     const auto lines = listed(programLine(10, text), 10);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], "Autostart: line 10");
@@ -46,8 +53,14 @@ TEST(BasicListing, KeywordsNumbersAndSpacingAsTheSpectrumListsThem)
 TEST(BasicListing, OneHundredAndTwentyEightKeywordsAndSigns)
 {
     const std::string program = programLine(1, "\xA3") + programLine(2, "\xA4\"a\"") +
-                                programLine(3, "\xFA" "a\xC7" "b\xCB\xFE") +
-                                programLine(9999, "\xE4\xC3" "a\xC5" "b");
+                                programLine(3,
+                                            "\xFA"
+                                            "a\xC7"
+                                            "b\xCB\xFE") +
+                                programLine(9999,
+                                            "\xE4\xC3"
+                                            "a\xC5"
+                                            "b");
     const auto lines = listed(program);
     EXPECT_EQ(lines[0], "Autostart: none");
     EXPECT_EQ(lines[1], "    1 SPECTRUM ");
@@ -58,24 +71,34 @@ TEST(BasicListing, OneHundredAndTwentyEightKeywordsAndSigns)
 
 TEST(BasicListing, ControlCodesAndGraphicsShownReadably)
 {
-    const std::string text = "\xF5\"\x10\x02r\x11\x07\x12\x01\x13\x00\x14\x01\x15\x00"s +
-                             "\x16\x03\x04\x17\x05\x00\x06\x08\x5E\x60\x7F\x80\x81\x87\x8F\x90\xA2\""s;
+    const std::string text =
+        "\xF5\"\x10\x02r\x11\x07\x12\x01\x13\x00\x14\x01\x15\x00"s +
+        "\x16\x03\x04\x17\x05\x00\x06\x08\x5E\x60\x7F\x80\x81\x87\x8F\x90\xA2\""s;
     const auto lines = listed(programLine(5, text));
-    EXPECT_EQ(lines[1], "    5 PRINT \"{INK 2}r{PAPER 7}{FLASH 1}{BRIGHT 0}{INVERSE 1}{OVER 0}"
-                        "{AT 3,4}{TAB 5}{6}{8}↑£© ▝▜█{UDG A}{UDG S}\"");
+    EXPECT_EQ(lines[1],
+              "    5 PRINT \"{INK 2}r{PAPER 7}{FLASH 1}{BRIGHT 0}{INVERSE 1}{OVER 0}"
+              "{AT 3,4}{TAB 5}{6}{8}↑£© ▝▜█{UDG A}{UDG S}\"");
 }
 
 TEST(BasicListing, VariablesAfterTheProgramAreMarkedAndDecoded)
 {
-    std::string program = programLine(10, "\xF1" "a=1" + smallInteger(1));
+    std::string program = programLine(10,
+                                      "\xF1"
+                                      "a=1" +
+                                          smallInteger(1));
     const std::size_t programLength = program.size();
     std::string variables;
-    variables += std::string("\x61\x00\x00\x2A\x00\x00", 6);        // a = 42
-    variables += std::string("\x42\x02\x00hi", 5);                  // b$ = "hi"
-    variables += std::string("\xA3" "o\xF5\x80\x00\x00\x00\x00", 8);  // cou = 0.5
+    variables += std::string("\x61\x00\x00\x2A\x00\x00", 6);  // a = 42
+    variables += std::string("\x42\x02\x00hi", 5);            // b$ = "hi"
+    variables += std::string(
+        "\xA3"
+        "o\xF5\x80\x00\x00\x00\x00",
+        8);                                                                        // cou = 0.5
     variables += std::string("\x84\x08\x00\x01\x01\x00\x00\x00\x00\x00\x00", 11);  // d(1)
-    variables += std::string("\xE9\x00\x00\x01\x00\x00\x00\x00\x0A\x00\x00\x00\x00\x01\x00\x00"
-                             "\x14\x00\x02", 19);  // FOR i = 1 TO 10 STEP 1, line 20 statement 2
+    variables += std::string(
+        "\xE9\x00\x00\x01\x00\x00\x00\x00\x0A\x00\x00\x00\x00\x01\x00\x00"
+        "\x14\x00\x02",
+        19);  // FOR i = 1 TO 10 STEP 1, line 20 statement 2
     variables += "\x80";
     program += variables;
     const auto listing = listBasic(program, programLength, std::nullopt);

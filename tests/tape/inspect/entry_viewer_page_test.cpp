@@ -20,13 +20,14 @@ using testing::headerBlock;
 using Tabs = std::vector<ViewerTab>;
 
 // 10 PRINT 1, with the number's hidden five-byte form.
-const std::string kProgramData("\x00\x0A\x09\x00\xF5"
-                               "1\x0E\x00\x00\x01\x00\x00\x0D",
-                               13);
+const std::string kProgramData(
+    "\x00\x0A\x09\x00\xF5"
+    "1\x0E\x00\x00\x01\x00\x00\x0D",
+    13);
 const std::string kProgram =
     headerBlock(0, "hello", kProgramData.size(), 10, kProgramData.size()) + dataBlock(kProgramData);
-const std::string kScreen =
-    headerBlock(3, "picture", kScreenBytes, 16384, 32768) + dataBlock(std::string(kScreenBytes, 'x'));
+const std::string kScreen = headerBlock(3, "picture", kScreenBytes, 16384, 32768) +
+                            dataBlock(std::string(kScreenBytes, 'x'));
 
 std::string withWrongChecksum(std::string entry)
 {
@@ -72,7 +73,9 @@ TEST(EntryViewerPage, EachKindOfEntryHasItsOwnTabsAndTheHexDumpOfItsBytes)
     const Case cases[] = {
         {"program", kProgram, "hello", {ViewerTab::BasicListing, ViewerTab::HexDump}},
         {"screen", kScreen, "picture", {ViewerTab::Screen, ViewerTab::HexDump}},
-        {"other bytes", headerBlock(3, "code", 3, 32768, 32768) + dataBlock("abc"), "code",
+        {"other bytes",
+         headerBlock(3, "code", 3, 32768, 32768) + dataBlock("abc"),
+         "code",
          {ViewerTab::HexDump}},
         {"lone data", dataBlock("lone bytes"), "Data block", {ViewerTab::HexDump}},
     };
@@ -93,8 +96,9 @@ TEST(EntryViewerPage, EachKindOfEntryHasItsOwnTabsAndTheHexDumpOfItsBytes)
 TEST(EntryViewerPage, AFailedCheckIsAProblemAndADataEntryHasNoFields)
 {
     const EntryViewerPage page = entryViewerPage(withWrongChecksum(dataBlock("lone bytes")));
-    EXPECT_EQ(page.details, "OK      Data block: flag 0xFF as expected\n"
-                            "PROBLEM Data block: checksum 0xAF stored, 0xAE computed: wrong\n");
+    EXPECT_EQ(page.details,
+              "OK      Data block: flag 0xFF as expected\n"
+              "PROBLEM Data block: checksum 0xAF stored, 0xAE computed: wrong\n");
     EXPECT_EQ(page.detailRows, 2 + 3);
 }
 

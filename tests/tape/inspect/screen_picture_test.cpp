@@ -59,11 +59,14 @@ TEST(ScreenPicture, EveryPixelInItsCellsInkOrPaper)
             const unsigned attribute = screen.attribute(x / 8, y / 8);
             const bool bright = attribute & 0x40;
             // Flash (bit 7) in its first phase: ink and paper as they are.
-            const std::uint32_t expected = screen.set(x, y) ? expectedColour(attribute & 7, bright)
-                                                            : expectedColour((attribute >> 3) & 7, bright);
+            const std::uint32_t expected = screen.set(x, y)
+                                               ? expectedColour(attribute & 7, bright)
+                                               : expectedColour((attribute >> 3) & 7, bright);
             if (picture->pixel(x, y) != expected && ++wrong < 5)
                 ADD_FAILURE() << "pixel " << x << "," << y;
-            EXPECT_EQ(picture->rgba[4u * (static_cast<unsigned>(y) * 256 + static_cast<unsigned>(x)) + 3], 0xFF);
+            EXPECT_EQ(
+                picture->rgba[4u * (static_cast<unsigned>(y) * 256 + static_cast<unsigned>(x)) + 3],
+                0xFF);
         }
     }
     EXPECT_EQ(wrong, 0);

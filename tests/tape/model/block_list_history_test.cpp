@@ -31,7 +31,8 @@ BlockList run(std::initializer_list<int> tags)
 {
     BlockList list;
     for (const int tag : tags)
-        list.append(framed("new" + std::to_string(tag)), DisplayLine("new line " + std::to_string(tag)));
+        list.append(framed("new" + std::to_string(tag)),
+                    DisplayLine("new line " + std::to_string(tag)));
     return list;
 }
 

@@ -117,8 +117,10 @@ TEST(TapeSound, EveryEdgeFallsOnTheSampleOfItsExactTime)
         {"a header and its data, 44.1 kHz 16 bits", {header, "\xFF\x01\x02\x80\x7F"}, {44100, 16}},
         {"every byte value, 22.05 kHz 8 bits", {everyByteValue()}, {22050, 8}},
         {"flags 127 and 128 on either side of the header pilot, 48 kHz 16 bits",
-         {"\x7F\xAA", "\x80\x55"}, {48000, 16}},
-        {"a long block keeps to the sample to its end, 22.05 kHz 8 bits", {randomBlock(65535)},
+         {"\x7F\xAA", "\x80\x55"},
+         {48000, 16}},
+        {"a long block keeps to the sample to its end, 22.05 kHz 8 bits",
+         {randomBlock(65535)},
          {22050, 8}},
         {"blocks without a byte are left out, 48 kHz 8 bits", {"", "\x00\x0F", ""}, {48000, 8}},
         {"no block: the silence alone, with a pad byte, 22.05 kHz 8 bits", {}, {22050, 8}},
@@ -173,8 +175,8 @@ TEST(TapeSound, EveryEdgeFallsOnTheSampleOfItsExactTime)
 TEST(TapeSound, AnUnsupportedFormatOrASoundLongerThanAWavFileHoldsIsRefused)
 {
     const std::vector<std::string_view> one{"\xFF\x01"};
-    for (const SoundFormat format : {SoundFormat{44100, 12}, SoundFormat{44100, 0},
-                                     SoundFormat{8000, 16}, SoundFormat{0, 8}})
+    for (const SoundFormat format :
+         {SoundFormat{44100, 12}, SoundFormat{44100, 0}, SoundFormat{8000, 16}, SoundFormat{0, 8}})
         EXPECT_FALSE(tapeSoundFile(one, format).has_value())
             << format.sampleRate << " Hz, " << format.bitsPerSample << " bits";
 

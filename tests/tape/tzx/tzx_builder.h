@@ -63,17 +63,18 @@ inline std::string pureData(std::string_view block, unsigned bits = 8)
 struct GeneralisedShape {
     std::vector<unsigned> zero{855, 855};
     std::vector<unsigned> one{1710, 1710};
-    unsigned flags = 0;              // of both data symbols
-    unsigned alphabet = 2;           // data symbols in the table (the first two as above, the rest 0s)
-    bool pilot = true;               // a pilot tone and sync pulses before the data
+    unsigned flags = 0;     // of both data symbols
+    unsigned alphabet = 2;  // data symbols in the table (the first two as above, the rest 0s)
+    bool pilot = true;      // a pilot tone and sync pulses before the data
     std::uint64_t dataSymbols = ~0ull;  // all the bits of the bytes
-    std::size_t bodyCut = 0;         // bytes taken off the end, so that its tables claim more
+    std::size_t bodyCut = 0;            // bytes taken off the end, so that its tables claim more
 };
 
 inline std::string generalisedData(std::string_view bytes, const GeneralisedShape& shape = {})
 {
     const std::size_t pulses = std::max(shape.zero.size(), shape.one.size());
-    const std::uint64_t dataSymbols = shape.dataSymbols == ~0ull ? 8 * bytes.size() : shape.dataSymbols;
+    const std::uint64_t dataSymbols =
+        shape.dataSymbols == ~0ull ? 8 * bytes.size() : shape.dataSymbols;
     std::string body = littleEndianBytes(1000, 2);
     body += littleEndianBytes(shape.pilot ? 2 : 0, 4) + '\x02' + '\x02';
     body += littleEndianBytes(dataSymbols, 4) + static_cast<char>(pulses) +
@@ -86,7 +87,9 @@ inline std::string generalisedData(std::string_view bytes, const GeneralisedShap
     if (dataSymbols > 0) {
         for (unsigned symbol = 0; symbol < (shape.alphabet == 0 ? 256 : shape.alphabet); ++symbol) {
             const std::vector<unsigned> none;
-            const std::vector<unsigned>& given = symbol == 0 ? shape.zero : symbol == 1 ? shape.one : none;
+            const std::vector<unsigned>& given = symbol == 0   ? shape.zero
+                                                 : symbol == 1 ? shape.one
+                                                               : none;
             body += static_cast<char>(shape.flags);
             for (std::size_t i = 0; i < pulses; ++i)
                 body += littleEndianBytes(i < given.size() ? given[i] : 0, 2);

@@ -22,10 +22,12 @@ public:
     using Answer = std::function<void(HWND dialog)>;
 
     DialogAnswerer(std::wstring title, Answer answer)
-        : title_(std::move(title)), answer_(std::move(answer)), testThread_(GetCurrentThreadId()),
-          standing_(findDialog(testThread_, nullptr, nullptr)), thread_([this] { run(); })
-    {
-    }
+        : title_(std::move(title)),
+          answer_(std::move(answer)),
+          testThread_(GetCurrentThreadId()),
+          standing_(findDialog(testThread_, nullptr, nullptr)),
+          thread_([this] { run(); })
+    {}
     ~DialogAnswerer()
     {
         stop_ = true;
@@ -51,8 +53,8 @@ private:
         auto& search = *reinterpret_cast<Search*>(lParam);
         wchar_t className[16] = {};
         GetClassNameW(window, className, 16);
-        if (!IsWindowVisible(window) || std::wstring(className) != L"#32770"
-            || window == search.passedOver)
+        if (!IsWindowVisible(window) || std::wstring(className) != L"#32770" ||
+            window == search.passedOver)
             return TRUE;
         if (search.title != nullptr) {
             wchar_t text[256] = {};

@@ -23,8 +23,7 @@ class MenuAnswerer {
 public:
     explicit MenuAnswerer(std::string choice)
         : choice_(std::move(choice)), testThread_(GetCurrentThreadId()), thread_([this] { run(); })
-    {
-    }
+    {}
     ~MenuAnswerer()
     {
         stop_ = true;
