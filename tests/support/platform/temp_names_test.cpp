@@ -12,44 +12,32 @@
 namespace murax {
 namespace {
 
-TEST(TemporaryName, DateThenHundredthsSinceMidnight)
+// The name for a date and the hundredths of a second since midnight.
+std::string tempName(const char* date, const char* hundredths)
 {
-    EXPECT_EQ(temporaryNameAt({2024, 3, 15, 12, 32, 3, 70}),
-              "\x7F"
-              "20240315"
-              "4512307");
-    EXPECT_EQ(temporaryNameAt({2024, 3, 15, 0, 0, 0, 0}),
-              "\x7F"
-              "20240315"
-              "0");
-    EXPECT_EQ(temporaryNameAt({1999, 12, 31, 23, 59, 59, 990}),
-              "\x7F"
-              "19991231"
-              "8639999");
-    EXPECT_EQ(temporaryNameAt({2024, 1, 2, 0, 0, 1, 0}),
-              "\x7F"
-              "20240102"
-              "100");
+    return std::string("\x7F") + date + hundredths;
 }
 
-TEST(TemporaryName, MillisecondsRoundToTheNearestHundredth)
+// The date, then the hundredths of a second since midnight, the milliseconds rounded to the
+// nearest hundredth.
+TEST(TemporaryName, DateThenHundredthsSinceMidnight)
 {
-    EXPECT_EQ(temporaryNameAt({2024, 3, 15, 0, 0, 0, 4}),
-              "\x7F"
-              "20240315"
-              "0");
-    EXPECT_EQ(temporaryNameAt({2024, 3, 15, 0, 0, 0, 5}),
-              "\x7F"
-              "20240315"
-              "1");
-    EXPECT_EQ(temporaryNameAt({2024, 3, 15, 0, 0, 3, 74}),
-              "\x7F"
-              "20240315"
-              "307");
-    EXPECT_EQ(temporaryNameAt({2024, 3, 15, 0, 0, 3, 75}),
-              "\x7F"
-              "20240315"
-              "308");
+    const struct {
+        LocalTime time;
+        std::string name;
+    } cases[] = {
+        {{2024, 3, 15, 12, 32, 3, 70}, tempName("20240315", "4512307")},
+        {{2024, 3, 15, 0, 0, 0, 0}, tempName("20240315", "0")},
+        {{1999, 12, 31, 23, 59, 59, 990}, tempName("19991231", "8639999")},
+        {{2024, 1, 2, 0, 0, 1, 0}, tempName("20240102", "100")},
+        {{2024, 3, 15, 0, 0, 0, 4}, tempName("20240315", "0")},
+        {{2024, 3, 15, 0, 0, 0, 5}, tempName("20240315", "1")},
+        {{2024, 3, 15, 0, 0, 3, 74}, tempName("20240315", "307")},
+        {{2024, 3, 15, 0, 0, 3, 75}, tempName("20240315", "308")},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(temporaryNameAt(c.time), c.name)
+            << c.time.second << " s " << c.time.millisecond << " ms";
 }
 
 TEST(TemporaryName, ConsecutiveNamesDifferAndGrow)
