@@ -14,91 +14,64 @@ constexpr RowGeometry kScrolled{1000, 16, -160, 100};
 // Scrolled by pixels rather than whole rows: row 0 ends 6 pixels into the view.
 constexpr RowGeometry kPartly{3, 16, -10, 100};
 
-struct Case {
-    const char* what;
-    RowGeometry rows;
-    int y;  // or the place, for the drop line
-    int expected;
-};
+constexpr RowGeometry kEmpty{0, 16, 0, 100};
 
-void expectEach(int (RowGeometry::*method)(int) const, std::initializer_list<Case> cases)
+// The row under the pointer; for a drag, kept within the view and reaching the last row from
+// below them; the gap moved rows land in (a row's upper half is its first seven pixels: the
+// middle of 16 falls on its eighth); the place dropped files go before; the drop line's height.
+TEST(RowGeometry, PlacesUnderThePointer)
 {
-    for (const Case& c : cases)
-        EXPECT_EQ((c.rows.*method)(c.y), c.expected) << c.what;
-}
-
-TEST(RowGeometry, RowUnderThePointer)
-{
-    expectEach(&RowGeometry::rowAt, {
-                                        {"first pixel", kShort, 0, 0},
-                                        {"last pixel of row 0", kShort, 15, 0},
-                                        {"first of row 1", kShort, 16, 1},
-                                        {"last row", kShort, 79, 4},
-                                        {"below the rows", kShort, 80, -1},
-                                        {"above the view", kShort, -1, -1},
-                                        {"scrolled top", kScrolled, 0, 10},
-                                        {"scrolled", kScrolled, 99, 16},
-                                        {"partly scrolled", kPartly, 5, 0},
-                                        {"partly, next", kPartly, 6, 1},
-                                        {"empty list", {0, 16, 0, 100}, 0, -1},
-                                    });
-}
-
-TEST(RowGeometry, ADragStaysWithinTheViewAndBelowTheRowsReachesTheLast)
-{
-    expectEach(
-        &RowGeometry::rowForDrag,
-        {
-            {"on a row", kShort, 40, 2},
-            {"below the rows", kShort, 150, 4},
-            {"below the view", kShort, 500, 4},
-            {"above the view", kScrolled, -30, 10},   // the top row in sight, not one out of it
-            {"below, scrolled", kScrolled, 400, 16},  // the bottom row in sight
-            {"empty list", {0, 16, 0, 100}, 10, -1},
-        });
-}
-
-TEST(RowGeometry, MovedRowsLandAtTheNearestGap)
-{
-    // A row's upper half is its first seven pixels: the middle of 16 falls on its eighth.
-    expectEach(&RowGeometry::gapNearest,
-               {
-                   {"top of row 0", kShort, 0, 1},
-                   {"upper half of row 0", kShort, 6, 1},
-                   {"lower half of row 0", kShort, 7, 2},
-                   {"bottom of row 0", kShort, 15, 2},
-                   {"upper half of row 2", kShort, 33, 3},
-                   {"lower half of the last", kShort, 79, 6},
-                   {"below the rows", kShort, 120, 6},
-                   {"below the view", kShort, 900, 6},
-                   {"above the view", kScrolled, -5, 11},
-                   {"scrolled", kScrolled, 16 + 8, 13},
-                   {"partly scrolled", kPartly, 0, 2},  // row 0's middle has gone out of sight
-                   {"empty list", {0, 16, 0, 100}, 30, 1},
-               });
-}
-
-TEST(RowGeometry, DroppedFilesGoBeforeTheRowUnderThePointerOrAfterTheLast)
-{
-    expectEach(&RowGeometry::placeBefore, {
-                                              {"row 0", kShort, 15, 1},
-                                              {"row 3", kShort, 50, 4},
-                                              {"below", kShort, 80, 6},
-                                              {"scrolled", kScrolled, 0, 11},
-                                              {"empty list", {0, 16, 0, 100}, 0, 1},
-                                          });
-}
-
-TEST(RowGeometry, TheDropLineLiesOnTheTopOfItsRowOrBelowTheLast)
-{
-    expectEach(&RowGeometry::dropLineY, {
-                                            {"before row 1", kShort, 1, 0},
-                                            {"before row 3", kShort, 3, 32},
-                                            {"after the last", kShort, 6, 80},
-                                            {"past the end", kShort, 60, 80},
-                                            {"scrolled", kScrolled, 12, 16},
-                                            {"out of sight above", kScrolled, 1, -160},
-                                        });
+    using G = RowGeometry;
+    const struct {
+        int (RowGeometry::*method)(int) const;
+        const char* what;
+        RowGeometry rows;
+        int y;  // or the place, for the drop line
+        int expected;
+    } cases[] = {
+        {&G::rowAt, "first pixel", kShort, 0, 0},
+        {&G::rowAt, "last pixel of row 0", kShort, 15, 0},
+        {&G::rowAt, "first of row 1", kShort, 16, 1},
+        {&G::rowAt, "last row", kShort, 79, 4},
+        {&G::rowAt, "below the rows", kShort, 80, -1},
+        {&G::rowAt, "above the view", kShort, -1, -1},
+        {&G::rowAt, "scrolled top", kScrolled, 0, 10},
+        {&G::rowAt, "scrolled", kScrolled, 99, 16},
+        {&G::rowAt, "partly scrolled", kPartly, 5, 0},
+        {&G::rowAt, "partly, next", kPartly, 6, 1},
+        {&G::rowAt, "empty list", kEmpty, 0, -1},
+        {&G::rowForDrag, "drag on a row", kShort, 40, 2},
+        {&G::rowForDrag, "drag below the rows", kShort, 150, 4},
+        {&G::rowForDrag, "drag below the view", kShort, 500, 4},
+        {&G::rowForDrag, "drag above the view: the top row in sight", kScrolled, -30, 10},
+        {&G::rowForDrag, "drag below, scrolled: the bottom row in sight", kScrolled, 400, 16},
+        {&G::rowForDrag, "drag in an empty list", kEmpty, 10, -1},
+        {&G::gapNearest, "top of row 0", kShort, 0, 1},
+        {&G::gapNearest, "upper half of row 0", kShort, 6, 1},
+        {&G::gapNearest, "lower half of row 0", kShort, 7, 2},
+        {&G::gapNearest, "bottom of row 0", kShort, 15, 2},
+        {&G::gapNearest, "upper half of row 2", kShort, 33, 3},
+        {&G::gapNearest, "lower half of the last", kShort, 79, 6},
+        {&G::gapNearest, "gap below the rows", kShort, 120, 6},
+        {&G::gapNearest, "gap below the view", kShort, 900, 6},
+        {&G::gapNearest, "gap above the view", kScrolled, -5, 11},
+        {&G::gapNearest, "gap, scrolled", kScrolled, 16 + 8, 13},
+        {&G::gapNearest, "gap, row 0's middle out of sight", kPartly, 0, 2},
+        {&G::gapNearest, "gap in an empty list", kEmpty, 30, 1},
+        {&G::placeBefore, "drop on row 0", kShort, 15, 1},
+        {&G::placeBefore, "drop on row 3", kShort, 50, 4},
+        {&G::placeBefore, "drop below", kShort, 80, 6},
+        {&G::placeBefore, "drop, scrolled", kScrolled, 0, 11},
+        {&G::placeBefore, "drop in an empty list", kEmpty, 0, 1},
+        {&G::dropLineY, "line before row 1", kShort, 1, 0},
+        {&G::dropLineY, "line before row 3", kShort, 3, 32},
+        {&G::dropLineY, "line after the last", kShort, 6, 80},
+        {&G::dropLineY, "line past the end", kShort, 60, 80},
+        {&G::dropLineY, "line, scrolled", kScrolled, 12, 16},
+        {&G::dropLineY, "line out of sight above", kScrolled, 1, -160},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ((c.rows.*c.method)(c.y), c.expected) << c.what;
 }
 
 }  // namespace
