@@ -42,17 +42,9 @@ using murax::testing::FakeDesktop;
 
 namespace {
 
-// 10 PRINT 1, with the number's hidden five-byte form.
-const std::string kProgramData(
-    "\x00\x0A\x09\x00\xF5"
-    "1\x0E\x00\x00\x01\x00\x00\x0D",
-    13);
-const std::string kProgram =
-    testing::headerBlock(0, "hello", kProgramData.size(), 10, kProgramData.size()) +
-    testing::dataBlock(kProgramData);
-
-const std::string kScreen = testing::headerBlock(3, "picture", kScreenBytes, 16384, 32768) +
-                            testing::dataBlock(testing::screenMemoryPattern());
+const std::string kProgramData = testing::printOneProgram();
+const std::string kProgram = testing::printOneEntry();
+const std::string kScreen = testing::screenEntry();
 const std::string kLoneData = testing::dataBlock("lone bytes");
 
 QString joined(const std::vector<std::string>& lines)

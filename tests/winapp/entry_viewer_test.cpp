@@ -18,22 +18,16 @@
 #include "tape/inspect/screen_picture.h"
 #include "tape/sound/tape_sound.h"
 #include "tests/support/helpers/tape_builder.h"
+#include "tests/winapp/helpers/thread_windows.h"
 #include "tests/winapp/helpers/windows_window_fixture.h"
 
 namespace murax::testing {
 namespace {
 
-// 10 PRINT 1, with the number's hidden five-byte form.
-const std::string kProgramData(
-    "\x00\x0A\x09\x00\xF5"
-    "1\x0E\x00\x00\x01\x00\x00\x0D",
-    13);
-const std::string kProgram =
-    headerBlock(0, "hello", kProgramData.size(), 10, kProgramData.size()) + dataBlock(kProgramData);
+const std::string kProgramData = printOneProgram();
+const std::string kProgram = printOneEntry();
 const std::string kLoneData = dataBlock("lone bytes");
-
-const std::string kScreen =
-    headerBlock(3, "picture", kScreenBytes, 16384, 32768) + dataBlock(screenMemoryPattern());
+const std::string kScreen = screenEntry();
 
 // Lines as an edit control holds them, each ended by CR LF.
 std::string editLines(const std::vector<std::string>& lines)
@@ -46,10 +40,7 @@ std::string editLines(const std::vector<std::string>& lines)
 
 std::string textOf(HWND window)
 {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return utf8Text(text);
+    return utf8Text(windowText(window));
 }
 
 std::vector<std::string> tabTitles(HWND tabs)

@@ -92,6 +92,29 @@ inline std::string screenMemoryPattern()
     return bytes;
 }
 
+// A program's bytes: 10 PRINT 1, with the number's hidden five-byte form.
+inline std::string printOneProgram()
+{
+    return std::string(
+        "\x00\x0A\x09\x00\xF5"
+        "1\x0E\x00\x00\x01\x00\x00\x0D",
+        13);
+}
+
+// That program under a header named "hello" that starts it at line 10: one program entry.
+inline std::string printOneEntry()
+{
+    const std::string program = printOneProgram();
+    const auto length = static_cast<unsigned>(program.size());
+    return headerBlock(0, "hello", length, 10, length) + dataBlock(program);
+}
+
+// The screen memory pattern under a "Bytes" header named "picture" at 16384: one screen entry.
+inline std::string screenEntry()
+{
+    return headerBlock(3, "picture", 6912, 16384, 32768) + dataBlock(screenMemoryPattern());
+}
+
 // A "Bytes" header and its data block of `dataLength` bytes: one header entry.
 inline std::string headerEntry(std::string_view name, std::size_t dataLength = 4)
 {

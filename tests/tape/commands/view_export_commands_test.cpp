@@ -21,17 +21,7 @@
 namespace murax::testing {
 namespace {
 
-// 10 PRINT 1, with the number's hidden five-byte form.
-const std::string kProgramData(
-    "\x00\x0A\x09\x00\xF5"
-    "1\x0E\x00\x00\x01\x00\x00\x0D",
-    13);
-
-std::string programEntry()
-{
-    return headerBlock(0, "hello", kProgramData.size(), 10, kProgramData.size()) +
-           dataBlock(kProgramData);
-}
+const std::string kProgramData = printOneProgram();
 
 std::string screenData()
 {
@@ -55,7 +45,7 @@ std::string bytesEntry(const std::string& payload)
 
 TEST(EntryDetails, ShowsWhatEachKindOfEntryHas)
 {
-    const EntryDetails program = detailsOfEntry(programEntry());
+    const EntryDetails program = detailsOfEntry(printOneEntry());
     EXPECT_EQ(program.title, "hello");
     ASSERT_FALSE(program.fields.empty());
     EXPECT_EQ(program.fields[0].label, "Flag");
@@ -63,7 +53,7 @@ TEST(EntryDetails, ShowsWhatEachKindOfEntryHas)
     EXPECT_EQ(*program.basicListing,
               basicListingText(listBasic(kProgramData, kProgramData.size(), 10)));
     EXPECT_FALSE(program.screen);
-    EXPECT_EQ(program.hexDump.size(), (programEntry().size() + 15) / 16);
+    EXPECT_EQ(program.hexDump.size(), (printOneEntry().size() + 15) / 16);
 
     const EntryDetails screen = detailsOfEntry(screenEntry());
     EXPECT_EQ(screen.title, "pic");
@@ -99,7 +89,7 @@ class ViewEntryCommandTest : public CommandTest {};
 
 TEST_F(ViewEntryCommandTest, OpensOnTheCurrentRowOnlyAndF3StartsIt)
 {
-    open("t.tap", programEntry() + lone(1));
+    open("t.tap", printOneEntry() + lone(1));
     viewEntryCommand(window, list);
     EXPECT_TRUE(window.viewerShownOn.empty());  // no current row
 
@@ -122,13 +112,13 @@ protected:
 
 TEST_F(ExportCommandTest, TheNameChoosesDataBytesListingOrPicture)
 {
-    exportEntry(programEntry(), "prog.bin");
+    exportEntry(printOneEntry(), "prog.bin");
     EXPECT_EQ(read(path("prog.bin")), kProgramData);
     EXPECT_EQ(fake.events,
               std::vector<std::string>{
                   "save: Export data bytes (a name ending in .txt: the BASIC listing)"});
 
-    exportEntry(programEntry(), "prog.TXT");
+    exportEntry(printOneEntry(), "prog.TXT");
     std::string text;
     for (const std::string& line :
          basicListingText(listBasic(kProgramData, kProgramData.size(), 10)))
@@ -141,7 +131,7 @@ TEST_F(ExportCommandTest, TheNameChoosesDataBytesListingOrPicture)
               "png 256x192:" + std::string(picture->rgba.begin(), picture->rgba.end()));
 
     // A name asking for a form the entry lacks gets the data bytes.
-    exportEntry(programEntry(), "prog.png");
+    exportEntry(printOneEntry(), "prog.png");
     EXPECT_EQ(read(path("prog.png")), kProgramData);
     exportEntry(screenEntry(), "pic.txt");
     EXPECT_EQ(read(path("pic.txt")), screenData());
@@ -158,7 +148,7 @@ TEST_F(ExportCommandTest, TheDialogOffersAFilterForEachFormTheEntryHas)
         std::string entry;
         std::vector<std::string> filters;
     } cases[] = {
-        {programEntry(), {"Data bytes (*)", "BASIC listing (*.txt)"}},
+        {printOneEntry(), {"Data bytes (*)", "BASIC listing (*.txt)"}},
         {screenEntry(), {"Data bytes (*)", "Screen picture (*.png)"}},
         {bytesEntry("abc"), {"Data bytes (*)"}},
         {dataBlock(screenData()), {"Data bytes (*)"}},

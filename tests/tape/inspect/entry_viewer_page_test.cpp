@@ -19,15 +19,9 @@ using testing::dataBlock;
 using testing::headerBlock;
 using Tabs = std::vector<ViewerTab>;
 
-// 10 PRINT 1, with the number's hidden five-byte form.
-const std::string kProgramData(
-    "\x00\x0A\x09\x00\xF5"
-    "1\x0E\x00\x00\x01\x00\x00\x0D",
-    13);
-const std::string kProgram =
-    headerBlock(0, "hello", kProgramData.size(), 10, kProgramData.size()) + dataBlock(kProgramData);
-const std::string kScreen = headerBlock(3, "picture", kScreenBytes, 16384, 32768) +
-                            dataBlock(std::string(kScreenBytes, 'x'));
+const std::string kProgramData = testing::printOneProgram();
+const std::string kProgram = testing::printOneEntry();
+const std::string kScreen = testing::screenEntry();
 
 std::string withWrongChecksum(std::string entry)
 {
