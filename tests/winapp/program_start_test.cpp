@@ -3,11 +3,9 @@
 // murax.exe started as a user starts it: its options answered on the output it was given, a tape
 // named outside the ANSI code page opened, a missing one reported by name, a cancelled open
 // dialog ending the program.
-#include <chrono>
+#include <atomic>
 #include <filesystem>
 #include <fstream>
-#include <functional>
-#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -17,6 +15,7 @@
 #include "tests/support/helpers/scratch_folder.h"
 #include "tests/support/helpers/tape_builder.h"
 #include "tests/winapp/helpers/built_program.h"
+#include "tests/winapp/helpers/thread_windows.h"
 #include "winapp/resource_ids.h"
 
 namespace murax {
@@ -43,7 +42,7 @@ public:
         CloseHandle(writeEnd);
         if (started_) {
             process_ = process.hProcess;
-            id_ = process.dwProcessId;
+            thread_ = process.dwThreadId;
             CloseHandle(process.hThread);
         }
     }
@@ -64,32 +63,14 @@ public:
     // The program's visible top-level window with this title (and class, if given), waited for.
     HWND waitForWindow(const std::wstring& title, const wchar_t* className = nullptr) const
     {
-        struct Search {
-            DWORD process;
-            const std::wstring* title;
-            const wchar_t* className;
-            HWND found;
-        } search{id_, &title, className, nullptr};
-        for (int attempt = 0; attempt < 1000 && search.found == nullptr; ++attempt) {
-            EnumWindows(
-                [](HWND window, LPARAM lParam) -> BOOL {
-                    auto& s = *reinterpret_cast<Search*>(lParam);
-                    DWORD owner = 0;
-                    GetWindowThreadProcessId(window, &owner);
-                    wchar_t text[256] = {}, kind[64] = {};
-                    GetWindowTextW(window, text, 256);
-                    GetClassNameW(window, kind, 64);
-                    if (owner != s.process || !IsWindowVisible(window) || *s.title != text ||
-                        (s.className != nullptr && std::wstring(kind) != s.className))
-                        return TRUE;
-                    s.found = window;
-                    return FALSE;
-                },
-                reinterpret_cast<LPARAM>(&search));
-            if (search.found == nullptr)
-                std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        return search.found;
+        const std::atomic<bool> never{false};
+        return testing::waitForThreadWindow(
+            thread_,
+            [&](HWND window) {
+                return testing::windowText(window) == title &&
+                       (className == nullptr || testing::hasClass(window, className));
+            },
+            never);
     }
 
     // The exit status once the program has ended; -1 when it has not within the time allowed.
@@ -115,19 +96,15 @@ public:
 private:
     HANDLE output_ = nullptr;
     HANDLE process_ = nullptr;
-    DWORD id_ = 0;
+    DWORD thread_ = 0;
     bool started_ = false;
 };
 
 std::wstring textOfChildren(HWND window)
 {
     std::wstring all;
-    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t text[1024] = {};
-        GetWindowTextW(child, text, 1024);
-        all += text;
-        all += L'\n';
-    }
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        all += testing::windowText(child) + L'\n';
     return all;
 }
 

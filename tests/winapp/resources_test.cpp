@@ -1,15 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What murax.exe carries: the manifest, the icon, the two dialog templates and the toolbar's
-// bitmaps, read from the built program itself.
-#include <cstdint>
+// What murax.exe carries: the manifest, the icon and the two dialog templates, read from the built
+// program itself (the toolbar's bitmaps are drawn by the toolbar's test).
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
-#include "support/platform/wide_text_windows.h"
 #include "tests/winapp/helpers/built_program.h"
 #include "winapp/resource_ids.h"
 
@@ -52,7 +50,7 @@ TEST_F(ProgramResourcesTest, ManifestAsksForCommonControls6AndDeclaresDpiAwarene
         EXPECT_NE(manifest.find(wanted), std::string::npos) << wanted;
 }
 
-TEST_F(ProgramResourcesTest, IconAndToolbarBitmapsHaveTheirSizesAndTransparency)
+TEST_F(ProgramResourcesTest, IconIsThirtyTwoPixelsSquare)
 {
     const HICON icon =
         static_cast<HICON>(LoadImageW(programModule(), L"ICONA", IMAGE_ICON, 0, 0, 0));
@@ -66,84 +64,6 @@ TEST_F(ProgramResourcesTest, IconAndToolbarBitmapsHaveTheirSizesAndTransparency)
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);
     DestroyIcon(icon);
-
-    for (const wchar_t* name : {L"AGGIUNGI", L"APRI", L"ELIMINA", L"ESEGUI", L"MODIFICA", L"SALVA",
-                                L"SPOSTAGIU", L"SPOSTASU"}) {
-        SCOPED_TRACE(utf8Text(name));
-        const auto bitmap = static_cast<HBITMAP>(
-            LoadImageW(programModule(), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-        ASSERT_NE(bitmap, nullptr);
-        DIBSECTION section{};
-        ASSERT_EQ(GetObjectW(bitmap, sizeof section, &section), static_cast<int>(sizeof section));
-        EXPECT_EQ(section.dsBm.bmWidth, 28);
-        EXPECT_EQ(section.dsBm.bmHeight, 25);
-        ASSERT_EQ(section.dsBm.bmBitsPixel, 32);
-        // The background is see-through, the picture is not.
-        const auto* pixels = static_cast<const unsigned char*>(section.dsBm.bmBits);
-        int clear = 0, solid = 0;
-        for (int i = 0; i < 28 * 25; ++i)
-            (pixels[i * 4 + 3] == 0 ? clear : solid) +=
-                pixels[i * 4 + 3] == 0 || pixels[i * 4 + 3] == 255;
-        EXPECT_GT(clear, 0);
-        EXPECT_GT(solid, 0);
-        DeleteObject(bitmap);
-    }
-}
-
-// A dialog template's frame as written, in dialog units, and its font, before any font on the
-// system turns it into pixels.
-struct TemplateFrame {
-    short x, y, cx, cy;
-    int points;
-    std::wstring font;
-};
-
-TemplateFrame frameOf(const std::string& bytes)
-{
-    // DLGTEMPLATEEX: version, signature, help id, extended style, style, item count, x, y, cx, cy;
-    // then the menu, the class and the title, and the font's size, weight, italic, character
-    // set and name.
-    TemplateFrame frame{};
-    const auto word = [&](std::size_t at) {
-        return at + 2 <= bytes.size()
-                   ? static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[at]) |
-                                                static_cast<unsigned char>(bytes[at + 1]) << 8)
-                   : std::uint16_t{0};
-    };
-    frame.x = static_cast<short>(word(18));
-    frame.y = static_cast<short>(word(20));
-    frame.cx = static_cast<short>(word(22));
-    frame.cy = static_cast<short>(word(24));
-    std::size_t at = 26;
-    for (int field = 0; field < 3; ++field) {  // menu, class, title: none, an ordinal or a text
-        if (word(at) == 0xFFFF)
-            at += 4;
-        else {
-            while (at < bytes.size() && word(at) != 0)
-                at += 2;
-            at += 2;
-        }
-    }
-    frame.points = word(at);
-    for (at += 6; at < bytes.size() && word(at) != 0; at += 2)
-        frame.font += static_cast<wchar_t>(word(at));
-    return frame;
-}
-
-TEST_F(ProgramResourcesTest, TemplatesHaveTheirSizesAndFontsInDialogUnits)
-{
-    const TemplateFrame main = frameOf(resourceText(programModule(), L"MURAX", RT_DIALOG));
-    EXPECT_EQ(main.x, 10);
-    EXPECT_EQ(main.y, 20);
-    EXPECT_EQ(main.cx, 223);
-    EXPECT_EQ(main.cy, 301);
-    EXPECT_EQ(main.points, 10);
-    EXPECT_EQ(main.font, L"Courier New");
-    const TemplateFrame properties = frameOf(resourceText(programModule(), L"MODIFICA", RT_DIALOG));
-    EXPECT_EQ(properties.cx, 105);
-    EXPECT_EQ(properties.cy, 55);
-    EXPECT_EQ(properties.points, 8);
-    EXPECT_EQ(properties.font, L"MS Sans Serif");
 }
 
 TEST_F(ProgramResourcesTest, MainWindowTemplateHoldsTheList)

@@ -19,14 +19,9 @@ namespace murax {
 namespace {
 
 using testing::DialogAnswerer;
+using testing::hasClass;
 using testing::pressButton;
-
-std::wstring textOf(HWND window)
-{
-    wchar_t text[1024] = {};
-    GetWindowTextW(window, text, 1024);
-    return text;
-}
+using testing::windowText;
 
 struct KindCase {
     int kind;
@@ -66,8 +61,8 @@ TEST(WindowsDesktopTest, MessageBoxOfEachKindShowsItsButtonsAndReturnsThePressed
                 }
                 for (HWND child = GetWindow(box, GW_CHILD); child;
                      child = GetWindow(child, GW_HWNDNEXT))
-                    if (textOf(child).find(L"Perch\u00e9") != std::wstring::npos)
-                        text = textOf(child);
+                    if (windowText(child).find(L"Perch\u00e9") != std::wstring::npos)
+                        text = windowText(child);
                 pressButton(box, c.pressed);
             });
             result = desktop.messageBox("Perch\xC3\xA9 no?\r\nSecond line", "Attenzione", c.kind);
@@ -107,46 +102,46 @@ DialogAnswerer::Answer typeName(const std::wstring& name)
 }
 
 // Both dialogs start in the current folder, take a name with no extension and no file behind it
-// as it is, and leave the current folder where it was.
+// as it is, and leave the current folder where it was; Cancel gives nothing.
 TEST(WindowsDesktopTest, FileDialogsReturnTheTypedNameInTheCurrentFolderAsItIs)
 {
     testing::ScratchFolder scratch;
     const std::filesystem::path folder = std::filesystem::canonical(scratch.path());
     const testing::CurrentDirectory inside(folder);
     WindowsDesktop desktop;
-    const std::string wanted = utf8Text((folder / L"caf\u00e9 game").wstring());
-    {
-        DialogAnswerer answerer(L"Select a TAP file to open", typeName(L"caf\u00e9 game"));
-        EXPECT_EQ(desktop.openFileDialog("Select a TAP file to open", {kTapeFilesFilter}), wanted);
-        EXPECT_TRUE(answerer.found());
-    }
-    {
-        DialogAnswerer answerer(L"Save as", typeName(L"caf\u00e9 game"));
-        EXPECT_EQ(desktop.saveFileDialog("Save as", {kTapeFilesFilter, "Text (*.txt)"}), wanted);
-        EXPECT_TRUE(answerer.found());
+    const std::string typed = utf8Text((folder / L"caf\u00e9 game").wstring());
+    const auto cancel = [](HWND dialog) { pressButton(dialog, IDCANCEL); };
+    const struct {
+        bool save;
+        const char* title;
+        DialogAnswerer::Answer answer;
+        std::string expected;
+    } cases[] = {
+        {false, "Select a TAP file to open", typeName(L"caf\u00e9 game"), typed},
+        {true, "Save as", typeName(L"caf\u00e9 game"), typed},
+        {false, "Open", cancel, ""},
+        {true, "Save as", cancel, ""},
+    };
+    for (const auto& c : cases) {
+        DialogAnswerer answerer(wideText(c.title), c.answer);
+        const std::vector<std::string> filters = {kTapeFilesFilter, "Text (*.txt)"};
+        EXPECT_EQ(c.save ? desktop.saveFileDialog(c.title, filters)
+                         : desktop.openFileDialog(c.title, filters),
+                  c.expected)
+            << c.title;
+        EXPECT_TRUE(answerer.found()) << c.title;
     }
     EXPECT_EQ(std::filesystem::current_path(), folder);
     EXPECT_FALSE(std::filesystem::exists(folder / L"caf\u00e9 game"));
 }
 
-TEST(WindowsDesktopTest, CancelledFileDialogReturnsNothing)
-{
-    WindowsDesktop desktop;
-    DialogAnswerer answerer(L"Open", [](HWND dialog) { pressButton(dialog, IDCANCEL); });
-    EXPECT_EQ(desktop.openFileDialog("Open", {kTapeFilesFilter}), "");
-    EXPECT_TRUE(answerer.found());
-}
-
 // The child of `dialog` whose window class is `className`.
 HWND childOfClass(HWND dialog, const wchar_t* className)
 {
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t name[32] = {};
-        GetClassNameW(child, name, 32);
-        if (lstrcmpiW(name, className) == 0)
-            return child;
-    }
-    return nullptr;
+    HWND child = GetWindow(dialog, GW_CHILD);
+    while (child != nullptr && !hasClass(child, className))
+        child = GetWindow(child, GW_HWNDNEXT);
+    return child;
 }
 
 // The dialog offers the items in order under the label, the current one chosen; OK gives the
@@ -183,7 +178,7 @@ TEST(WindowsDesktopTest, ItemChoiceOffersTheItemsAndGivesTheOneChosen)
                 const HWND labelControl = childOfClass(dialog, L"Static");
                 if (list == nullptr || labelControl == nullptr)
                     return;
-                labelText = textOf(labelControl);
+                labelText = windowText(labelControl);
                 RECT labelPlace{}, listPlace{};
                 GetWindowRect(labelControl, &labelPlace);
                 GetWindowRect(list, &listPlace);

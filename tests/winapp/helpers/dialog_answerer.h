@@ -10,6 +10,8 @@
 
 #include <windows.h>
 
+#include "tests/winapp/helpers/thread_windows.h"
+
 namespace murax::testing {
 
 // Answers the modal dialog the test's thread is about to show, so that no test blocks: a thread
@@ -25,7 +27,8 @@ public:
         : title_(std::move(title)),
           answer_(std::move(answer)),
           testThread_(GetCurrentThreadId()),
-          standing_(findDialog(testThread_, nullptr, nullptr)),
+          standing_(findThreadWindow(testThread_,
+                                     [](HWND window) { return hasClass(window, L"#32770"); })),
           thread_([this] { run(); })
     {}
     ~DialogAnswerer()
@@ -39,59 +42,31 @@ public:
     bool found() const { return found_; }
 
 private:
-    static constexpr auto kPatience = std::chrono::seconds(20);
-
-    struct Search {
-        const std::wstring* title;
-        DWORD thread;
-        HWND dialog;
-        HWND passedOver;
-    };
-
-    static BOOL CALLBACK inspect(HWND window, LPARAM lParam)
+    // A dialog box of the test's thread other than one that stood before the answerer came (the
+    // main window, itself a dialog).
+    bool isNewDialog(HWND window) const
     {
-        auto& search = *reinterpret_cast<Search*>(lParam);
-        wchar_t className[16] = {};
-        GetClassNameW(window, className, 16);
-        if (!IsWindowVisible(window) || std::wstring(className) != L"#32770" ||
-            window == search.passedOver)
-            return TRUE;
-        if (search.title != nullptr) {
-            wchar_t text[256] = {};
-            GetWindowTextW(window, text, 256);
-            if (*search.title != text)
-                return TRUE;
-        }
-        search.dialog = window;
-        return FALSE;
-    }
-
-    static HWND findDialog(DWORD thread, const std::wstring* title, HWND passedOver)
-    {
-        Search search{title, thread, nullptr, passedOver};
-        EnumThreadWindows(thread, inspect, reinterpret_cast<LPARAM>(&search));
-        return search.dialog;
+        return hasClass(window, L"#32770") && window != standing_;
     }
 
     void run()
     {
-        const auto deadline = std::chrono::steady_clock::now() + kPatience;
-        while (!stop_ && std::chrono::steady_clock::now() < deadline) {
-            if (const HWND dialog = findDialog(testThread_, &title_, standing_)) {
-                found_ = true;
-                answer_(dialog);
-                const auto closing = std::chrono::steady_clock::now() + std::chrono::seconds(3);
-                while (IsWindow(dialog) && std::chrono::steady_clock::now() < closing)
-                    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-                break;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        const HWND dialog = waitForThreadWindow(
+            testThread_,
+            [this](HWND window) { return isNewDialog(window) && windowText(window) == title_; },
+            stop_);
+        if (dialog != nullptr) {
+            found_ = true;
+            answer_(dialog);
+            const auto closing = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+            while (IsWindow(dialog) && std::chrono::steady_clock::now() < closing)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
-        // Whatever is still open on the test's thread is cancelled, so that the test goes on; a
-        // window that stood before the answerer came (the main window, itself a dialog) stays.
+        // Whatever is still open on the test's thread is cancelled, so that the test goes on.
         while (!stop_) {
-            if (const HWND dialog = findDialog(testThread_, nullptr, standing_))
-                PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+            if (const HWND open = findThreadWindow(
+                    testThread_, [this](HWND window) { return isNewDialog(window); }))
+                PostMessageW(open, WM_COMMAND, IDCANCEL, 0);
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         }
     }

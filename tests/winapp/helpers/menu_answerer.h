@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <mutex>
@@ -12,6 +13,7 @@
 #include <windows.h>
 
 #include "support/platform/wide_text_windows.h"
+#include "tests/winapp/helpers/thread_windows.h"
 
 namespace murax::testing {
 
@@ -39,18 +41,6 @@ public:
     }
 
 private:
-    static constexpr auto kPatience = std::chrono::seconds(20);
-
-    static BOOL CALLBACK inspect(HWND window, LPARAM found)
-    {
-        wchar_t className[16] = {};
-        GetClassNameW(window, className, 16);
-        if (!IsWindowVisible(window) || std::wstring(className) != L"#32768")
-            return TRUE;
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }
-
     static void key(HWND menuWindow, int virtualKey)
     {
         PostMessageW(menuWindow, WM_KEYDOWN, virtualKey, 1);
@@ -60,35 +50,27 @@ private:
 
     void run()
     {
-        const auto deadline = std::chrono::steady_clock::now() + kPatience;
-        while (!stop_ && std::chrono::steady_clock::now() < deadline) {
-            HWND menuWindow = nullptr;
-            EnumThreadWindows(testThread_, inspect, reinterpret_cast<LPARAM>(&menuWindow));
-            if (menuWindow == nullptr) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(20));
-                continue;
-            }
-            auto* menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
-            std::vector<std::string> texts;
-            for (int i = 0; menu != nullptr && i < GetMenuItemCount(menu); ++i) {
-                wchar_t text[128] = {};
-                GetMenuStringW(menu, static_cast<UINT>(i), text, 128, MF_BYPOSITION);
-                texts.push_back(utf8Text(text));
-            }
-            int place = -1;
-            for (std::size_t i = 0; i < texts.size(); ++i)
-                if (texts[i] == choice_)
-                    place = static_cast<int>(i);
-            {
-                std::lock_guard lock(mutex_);
-                offered_ = texts;
-            }
-            // Nothing is highlighted as the menu opens: the first Down reaches its first entry.
-            for (int down = 0; down <= place; ++down)
-                key(menuWindow, VK_DOWN);
-            key(menuWindow, place < 0 ? VK_ESCAPE : VK_RETURN);
+        const HWND menuWindow = waitForThreadWindow(
+            testThread_, [](HWND window) { return hasClass(window, L"#32768"); }, stop_);
+        if (menuWindow == nullptr)
             return;
+        auto* menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
+        std::vector<std::string> texts;
+        for (int i = 0; menu != nullptr && i < GetMenuItemCount(menu); ++i) {
+            wchar_t text[128] = {};
+            GetMenuStringW(menu, static_cast<UINT>(i), text, 128, MF_BYPOSITION);
+            texts.push_back(utf8Text(text));
         }
+        const auto chosen = std::find(texts.begin(), texts.end(), choice_);
+        const int place = chosen == texts.end() ? -1 : static_cast<int>(chosen - texts.begin());
+        {
+            std::lock_guard lock(mutex_);
+            offered_ = texts;
+        }
+        // Nothing is highlighted as the menu opens: the first Down reaches its first entry.
+        for (int down = 0; down <= place; ++down)
+            key(menuWindow, VK_DOWN);
+        key(menuWindow, place < 0 ? VK_ESCAPE : VK_RETURN);
     }
 
     const std::string choice_;

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -104,6 +106,19 @@ protected:
         RECT row{};
         SendMessageW(list(), LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&row));
         return {row.left + 20, row.top + offset};
+    }
+
+    // A click in the middle of a toolbar button, as the mouse makes it.
+    void clickToolbar(ToolbarButton button)
+    {
+        RECT place{};
+        SendMessageW(window_->toolbar(), TB_GETRECT, WindowsToolbar::idOfButton(button),
+                     reinterpret_cast<LPARAM>(&place));
+        const LPARAM at =
+            MAKELPARAM((place.left + place.right) / 2, (place.top + place.bottom) / 2);
+        PostMessageW(window_->toolbar(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+        PostMessageW(window_->toolbar(), WM_LBUTTONUP, 0, at);
+        pump();
     }
 
     void mouse(UINT message, POINT at, WPARAM flags)
