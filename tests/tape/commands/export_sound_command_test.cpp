@@ -8,10 +8,9 @@
 #include <vector>
 
 #include "tape/commands/export_sound_command.h"
-#include "tape/format/entry_bytes.h"
-#include "tape/sound/tape_sound.h"
 #include "tests/support/helpers/tape_builder.h"
 #include "tests/tape/commands/command_fixture.h"
+#include "tests/tape/sound/entries_sound_file.h"
 
 namespace murax::testing {
 namespace {
@@ -20,13 +19,9 @@ const std::vector<std::string> kFormatNames = {"44.1 kHz, 16 bits",  "48 kHz, 16
                                                "22.05 kHz, 16 bits", "44.1 kHz, 8 bits",
                                                "48 kHz, 8 bits",     "22.05 kHz, 8 bits"};
 
-std::uint32_t numberAt(const std::string& bytes, std::size_t at, int size)
-{
-    std::uint32_t value = 0;
-    for (int i = size - 1; i >= 0; --i)
-        value = value << 8 | static_cast<unsigned char>(bytes.at(at + static_cast<std::size_t>(i)));
-    return value;
-}
+const std::string kWhole = "The whole tape, 3 entries (select entries to write only those)";
+const std::string kOneOf3 = "The selected 1 entry of 3 (select none for the whole tape)";
+const std::string kTwoOf3 = "The selected 2 entries of 3 (select none for the whole tape)";
 
 class ExportSoundTest : public CommandTest {
 protected:
@@ -36,19 +31,6 @@ protected:
     void openTape(std::set<int> selected)
     {
         open("t.tap", entries[0] + entries[1] + entries[2], std::move(selected), 1);
-    }
-
-    // The WAV file of these entries' sound, as the core makes it.
-    static std::string soundOf(const std::vector<std::string_view>& sounded,
-                               const SoundFormat& format)
-    {
-        const std::vector<std::string_view> blocks = blocksOfEntries(sounded);
-        std::string file;
-        tapeSoundFile(blocks, format)->writeTo([&file](std::string_view piece) {
-            file += piece;
-            return true;
-        });
-        return file;
     }
 
     std::set<std::filesystem::path> files() const
@@ -69,28 +51,9 @@ TEST_F(ExportSoundTest, TheSelectedEntriesOrTheWholeTapeAreWrittenInTheFormatCho
         std::size_t choice;
         SoundFormat format;
     } cases[] = {
-        {{},
-         {0, 1, 2},
-         "The whole tape, 3 entries (select entries to write only those)",
-         0,
-         {44100, 16}},
-        {{3, 1},
-         {0, 2},
-         "The selected 2 entries of 3 (select none for the whole tape)",
-         1,
-         {48000, 16}},
-        {{2}, {1}, "The selected 1 entry of 3 (select none for the whole tape)", 2, {22050, 16}},
-        {{1, 2, 3},
-         {0, 1, 2},
-         "The whole tape, 3 entries (select entries to write only those)",
-         3,
-         {44100, 8}},
-        {{1}, {0}, "The selected 1 entry of 3 (select none for the whole tape)", 4, {48000, 8}},
-        {{2, 3},
-         {1, 2},
-         "The selected 2 entries of 3 (select none for the whole tape)",
-         5,
-         {22050, 8}},
+        {{}, {0, 1, 2}, kWhole, 0, {44100, 16}}, {{3, 1}, {0, 2}, kTwoOf3, 1, {48000, 16}},
+        {{2}, {1}, kOneOf3, 2, {22050, 16}},     {{1, 2, 3}, {0, 1, 2}, kWhole, 3, {44100, 8}},
+        {{1}, {0}, kOneOf3, 4, {48000, 8}},      {{2, 3}, {1, 2}, kTwoOf3, 5, {22050, 8}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(kFormatNames[c.choice] + ": " + c.said);
@@ -106,10 +69,7 @@ TEST_F(ExportSoundTest, TheSelectedEntriesOrTheWholeTapeAreWrittenInTheFormatCho
         std::vector<std::string_view> sounded;
         for (const int i : c.sounded)
             sounded.emplace_back(entries[i]);
-        const std::string file = read(path(name + ".wav"));
-        EXPECT_EQ(numberAt(file, 24, 4), c.format.sampleRate);
-        EXPECT_EQ(numberAt(file, 34, 2), c.format.bitsPerSample);
-        EXPECT_EQ(file, soundOf(sounded, c.format));
+        EXPECT_EQ(read(path(name + ".wav")), entriesSoundFile(sounded, c.format));
         EXPECT_EQ(fake.events,
                   (std::vector<std::string>{"choose: Export as sound", "save: WAV file to write"}));
         ASSERT_EQ(fake.choices.size(), 1u);
