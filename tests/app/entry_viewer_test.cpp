@@ -27,15 +27,15 @@
 #include "app/program_fonts.h"
 #include "seam/app_context.h"
 #include "seam/error_handler.h"
-#include "tape/format/entry_bytes.h"
 #include "tape/inspect/basic_listing.h"
 #include "tape/inspect/hex_dump.h"
 #include "tape/inspect/screen_picture.h"
-#include "tape/sound/tape_sound.h"
 #include "tests/app/app_test_support.h"
 #include "tests/app/window_test_fixture.h"
 #include "tests/fakes/fake_desktop.h"
 #include "tests/support/helpers/tape_builder.h"
+#include "tests/tape/inspect/picture_difference.h"
+#include "tests/tape/sound/entries_sound_file.h"
 
 using namespace murax;
 using murax::testing::FakeDesktop;
@@ -58,13 +58,18 @@ QString joined(const std::vector<std::string>& lines)
 // The WAV file of these entries' sound, as the core makes it.
 QByteArray soundOf(const std::vector<std::string_view>& entries, const SoundFormat& format)
 {
-    const std::vector<std::string_view> blocks = blocksOfEntries(entries);
-    QByteArray file;
-    tapeSoundFile(blocks, format)->writeTo([&file](std::string_view piece) {
-        file.append(piece.data(), static_cast<qsizetype>(piece.size()));
-        return true;
-    });
-    return file;
+    return QByteArray::fromStdString(testing::entriesSoundFile(entries, format));
+}
+
+// Fails the test at the first pixel of a picture `scale` times the screen's size that differs
+// from the screen memory pattern's picture.
+template <class PixelAt>
+void expectSamePixels(int scale, PixelAt pixelAt)
+{
+    const auto differs =
+        testing::firstDifference(*decodeScreen(testing::screenMemoryPattern()), scale, pixelAt);
+    if (differs)
+        QFAIL(qPrintable(QString("pixel %1,%2 differs").arg(differs->first).arg(differs->second)));
 }
 
 QStringList tabTitles(const QTabWidget& tabs)
@@ -198,13 +203,7 @@ void EntryViewerTest::aScreenIsDrawnAtTwiceItsSizeInTheSpectrumsColours()
     QCOMPARE(viewer().tabs()->currentWidget(), viewer().screen());
     const QImage shown = viewer().screen()->pixmap().toImage();
     QCOMPARE(shown.size(), QSize(512, 384));
-    const ScreenPicture picture = *decodeScreen(testing::screenMemoryPattern());
-    for (int y = 0; y < kScreenHeight; ++y)
-        for (int x = 0; x < kScreenWidth; ++x)
-            for (int dy = 0; dy < 2; ++dy)
-                for (int dx = 0; dx < 2; ++dx)
-                    if ((shown.pixel(2 * x + dx, 2 * y + dy) & 0xFFFFFF) != picture.pixel(x, y))
-                        QFAIL(qPrintable(QString("pixel %1,%2 differs").arg(x).arg(y)));
+    expectSamePixels(2, [&](int x, int y) { return shown.pixel(x, y) & 0xFFFFFF; });
 }
 
 void EntryViewerTest::theHexDumpCanBeSelectedAndCopied()
@@ -288,11 +287,7 @@ void EntryViewerTest::exportWritesTheScreenAsAPngOfTheSamePixels()
     QImage image;
     QVERIFY(image.load(dir_->filePath("screen.png"), "PNG"));
     QCOMPARE(image.size(), QSize(kScreenWidth, kScreenHeight));
-    const ScreenPicture picture = *decodeScreen(testing::screenMemoryPattern());
-    for (int y = 0; y < kScreenHeight; ++y)
-        for (int x = 0; x < kScreenWidth; ++x)
-            if ((image.pixel(x, y) & 0xFFFFFF) != picture.pixel(x, y))
-                QFAIL(qPrintable(QString("pixel %1,%2 differs").arg(x).arg(y)));
+    expectSamePixels(1, [&](int x, int y) { return image.pixel(x, y) & 0xFFFFFF; });
     QVERIFY(viewer().isVisible());
 }
 

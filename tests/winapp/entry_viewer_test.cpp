@@ -12,12 +12,12 @@
 #include <vector>
 
 #include "support/platform/wide_text_windows.h"
-#include "tape/format/entry_bytes.h"
 #include "tape/inspect/basic_listing.h"
 #include "tape/inspect/hex_dump.h"
 #include "tape/inspect/screen_picture.h"
-#include "tape/sound/tape_sound.h"
 #include "tests/support/helpers/tape_builder.h"
+#include "tests/tape/inspect/picture_difference.h"
+#include "tests/tape/sound/entries_sound_file.h"
 #include "tests/winapp/helpers/thread_windows.h"
 #include "tests/winapp/helpers/windows_window_fixture.h"
 
@@ -57,19 +57,6 @@ std::vector<std::string> tabTitles(HWND tabs)
         titles.push_back(utf8Text(title));
     }
     return titles;
-}
-
-// The first pixel, as 0xRRGGBB, where a picture of `width` pixels a row differs from the screen's
-// picture drawn `scale` times its size; nothing where none does.
-template <class PixelAt>
-std::optional<std::pair<int, int>> firstDifference(const ScreenPicture& expected, int scale,
-                                                   PixelAt pixelAt)
-{
-    for (int y = 0; y < kScreenHeight * scale; ++y)
-        for (int x = 0; x < kScreenWidth * scale; ++x)
-            if (pixelAt(x, y) != expected.pixel(x / scale, y / scale))
-                return std::pair{x, y};
-    return std::nullopt;
 }
 
 // A PNG file read back by the system's imaging component, as 32-bit BGRA rows; empty where it
@@ -262,13 +249,7 @@ TEST_F(WindowsEntryViewerTest, ExportAsSoundWritesTheSelectedEntriesInTheFormatC
     EXPECT_EQ(fake_.events,
               (std::vector<std::string>{"choose: Export as sound", "save: WAV file to write"}));
     EXPECT_TRUE(fake_.messages.empty());
-    const std::vector<std::string_view> blocks = entryBlocks(kLoneData);
-    std::string expected;
-    tapeSoundFile(blocks, {22050, 8})->writeTo([&expected](std::string_view piece) {
-        expected += piece;
-        return true;
-    });
-    EXPECT_EQ(readBytes(folder_.path() / "lone.wav"), expected);
+    EXPECT_EQ(readBytes(folder_.path() / "lone.wav"), entriesSoundFile({kLoneData}, {22050, 8}));
     EXPECT_EQ(textOf(viewer().exportSoundButton()), kViewerExportSoundButton);
     EXPECT_TRUE(viewer().isShowing());
 }
