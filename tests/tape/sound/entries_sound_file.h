@@ -15,8 +15,10 @@ namespace murax::testing {
 inline std::string entriesSoundFile(const std::vector<std::string_view>& entries,
                                     const SoundFormat& format)
 {
+    // The parts read the blocks as they write, so the blocks must outlive them.
+    const std::vector<std::string_view> blocks = blocksOfEntries(entries);
     std::string file;
-    if (const auto parts = tapeSoundFile(blocksOfEntries(entries), format))
+    if (const auto parts = tapeSoundFile(blocks, format))
         parts->writeTo([&file](std::string_view piece) {
             file += piece;
             return true;
