@@ -61,7 +61,8 @@ public:
 
     bool started() const { return started_; }
 
-    // The program's visible top-level window with this title (and class, if given), waited for.
+    // The program's visible top-level window with this title (and class, if given), waited for
+    // while the program runs: once it has ended, none can come.
     HWND waitForWindow(const std::wstring& title, const wchar_t* className = nullptr) const
     {
         struct Search {
@@ -86,6 +87,8 @@ public:
                     return FALSE;
                 },
                 reinterpret_cast<LPARAM>(&search));
+            if (search.found == nullptr && WaitForSingleObject(process_, 0) == WAIT_OBJECT_0)
+                break;
             if (search.found == nullptr)
                 std::this_thread::sleep_for(std::chrono::milliseconds(20));
         }
