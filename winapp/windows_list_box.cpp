@@ -54,6 +54,9 @@ LRESULT CALLBACK WindowsListBox::watch(HWND box, UINT message, WPARAM wParam, LP
     auto& listBox = *reinterpret_cast<WindowsListBox*>(self);
     if (selectsAll(message, wParam)) {
         listBox.selectAll();
+        // Nor is the character the key would type the box's: it would give the list a current row.
+        MSG typed;
+        PeekMessageW(&typed, box, WM_CHAR, WM_CHAR, PM_REMOVE);
         return 0;
     }
     const LRESULT result = DefSubclassProc(box, message, wParam, lParam);
