@@ -2,12 +2,12 @@
 # SPDX-FileCopyrightText: 2026 Murax developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds murax.exe, murax-list.exe and their tests for Windows with mingw-w64, and runs them under
-# Wine: the core tests, the window's tests (real windows and dialogs, on a display of Xvfb's), and
-# murax-list.exe against the Linux murax-list on a corpus of tapes, the window's benchmark (a
-# smoke run, when the Linux build has made its runner); and makes the packages (the
-# installer and the zip, in the build folder) and installs and uninstalls the installer. The Linux build (MURAX_BUILD_DIR, default build/) must exist: its murax-list is
-# the reference. The packages are large; MURAX_SKIP_WINDOWS=1 leaves this step out of a quick
-# local run of tools/test.sh.
+# Wine: the core tests, the window's tests (real windows and dialogs, on a display of Xvfb's),
+# murax-list.exe against the Linux murax-list on a corpus of tapes, and a short run of the window's
+# benchmark when the Linux build has made its runner; and makes the packages (the installer and
+# the zip, in the build folder) and installs and uninstalls the installer. The Linux build
+# (MURAX_BUILD_DIR, default build/) must exist: its murax-list is the reference. The packages are
+# large; MURAX_SKIP_WINDOWS=1 leaves this step out of a quick local run of tools/test.sh.
 # Usage: tools/test-windows.sh [build-dir]      (default: the build folder + "-windows")
 set -euo pipefail
 source "$(dirname "$0")/build-common.sh"
