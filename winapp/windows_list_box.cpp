@@ -28,6 +28,13 @@ bool movesFocus(WPARAM key)
     }
 }
 
+// Ctrl+A, which selects every row as in the list of the other face: the box has no key for it.
+bool selectsAll(UINT message, WPARAM key)
+{
+    return message == WM_KEYDOWN && key == 'A' && GetKeyState(VK_CONTROL) < 0 &&
+           GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_MENU) >= 0;
+}
+
 }  // namespace
 
 WindowsListBox::WindowsListBox(HWND box) : box_(box)
@@ -44,8 +51,15 @@ WindowsListBox::~WindowsListBox()
 LRESULT CALLBACK WindowsListBox::watch(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR, DWORD_PTR self)
 {
-    const LRESULT result = DefSubclassProc(box, message, wParam, lParam);
     auto& listBox = *reinterpret_cast<WindowsListBox*>(self);
+    if (selectsAll(message, wParam)) {
+        listBox.selectAll();
+        // Nor is the character the key would type the box's: it would give the list a current row.
+        MSG typed;
+        PeekMessageW(&typed, box, WM_CHAR, WM_CHAR, PM_REMOVE);
+        return 0;
+    }
+    const LRESULT result = DefSubclassProc(box, message, wParam, lParam);
     // The box has moved its focus row on its own: from now on the list has a current row.
     const bool moved = message == WM_LBUTTONDOWN || message == WM_CHAR ||
                        (message == WM_KEYDOWN && movesFocus(wParam));
@@ -133,6 +147,13 @@ void WindowsListBox::selectRows(const std::vector<int>& positions, int current)
             SendMessageW(box_, LB_SETANCHORINDEX, current - 1, 0);
         setCurrentIndex(current - 1);
     }
+}
+
+void WindowsListBox::selectAll()
+{
+    // The current row stays where it is, as it does when the rows are selected one by one.
+    if (count() > 0)
+        SendMessageW(box_, LB_SELITEMRANGEEX, 0, count() - 1);
 }
 
 void WindowsListBox::suspendRedraw()

@@ -38,6 +38,8 @@ public:
     void suspendRedraw() override;
     void resumeRedraw() override;
 
+    // Every row selected, the current row left as it is (Ctrl+A in the box).
+    void selectAll();
     // Whether the box draws its changes now (not between suspendRedraw and resumeRedraw).
     bool redraws() const { return redraws_; }
     // Whether the row at `index` (from 0) is the current row; the owner draws its focus frame.

@@ -55,6 +55,11 @@ TEST_F(WindowsMainWindowTest, KeysRunTheirCommandsWithTheModifiersOfTheMessage)
         {"Ctrl+X and Ctrl+V move an entry through the clipboard, before the current row",
          {{'X', true}, {VK_END}, {'V', true}},
          kSecond + kFirst + kThird},
+        {"Ctrl+A selects every row for Delete", {{'A', true}, {VK_DELETE}}, ""},
+        {"Ctrl+A leaves the current row where it was",
+         {{VK_DOWN}, {'A', true}, {VK_DOWN, true}},
+         kFirst + kThird + kSecond},
+        {"Ctrl+Shift+A selects nothing more", {{'A', true, true}, {VK_DELETE}}, kSecond + kThird},
     };
     for (const Case& c : cases) {
         openWindow(kFirst + kSecond + kThird);

@@ -60,17 +60,17 @@ public:
 
     bool started() const { return started_; }
 
-    // The program's visible top-level window with this title (and class, if given), waited for.
+    // The program's visible top-level window with this title (and class, if given), waited for
+    // while the program runs: once it has ended, none can come.
     HWND waitForWindow(const std::wstring& title, const wchar_t* className = nullptr) const
     {
-        const std::atomic<bool> never{false};
         return testing::waitForThreadWindow(
             thread_,
             [&](HWND window) {
                 return testing::windowText(window) == title &&
                        (className == nullptr || testing::hasClass(window, className));
             },
-            never);
+            [&] { return WaitForSingleObject(process_, 0) == WAIT_OBJECT_0; });
     }
 
     // The exit status once the program has ended; -1 when it has not within the time allowed.

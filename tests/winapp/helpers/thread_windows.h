@@ -51,18 +51,26 @@ inline HWND findThreadWindow(DWORD thread, const WindowWanted& wanted)
     return search.found;
 }
 
-// Looks for such a window, from another thread than `thread`, until one shows, `stop` is set or
-// twenty seconds have passed; null where none came.
-inline HWND waitForThreadWindow(DWORD thread, const WindowWanted& wanted,
-                                const std::atomic<bool>& stop)
+// Looks for such a window, from another thread than `thread`, until one shows, `over()` says none
+// can come any more, or twenty seconds have passed; null where none came.
+template <class Over>
+HWND waitForThreadWindow(DWORD thread, const WindowWanted& wanted, const Over& over)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (!stop && std::chrono::steady_clock::now() < deadline) {
+    while (std::chrono::steady_clock::now() < deadline) {
         if (const HWND window = findThreadWindow(thread, wanted))
             return window;
+        if (over())
+            break;
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     return nullptr;
+}
+
+inline HWND waitForThreadWindow(DWORD thread, const WindowWanted& wanted,
+                                const std::atomic<bool>& stop)
+{
+    return waitForThreadWindow(thread, wanted, [&] { return stop.load(); });
 }
 
 }  // namespace murax::testing
