@@ -99,10 +99,11 @@ struct FolderFile {
 
 struct EditingSession {
     const char* what;
-    std::string tape;                  // "game.tap", as the window opens it
-    std::vector<FolderFile> others;    // more files in its folder before the first gesture
-    std::vector<Gesture> gestures;     // what the user does, in order
-    std::vector<FolderFile> afterSave; // what the files hold once F9 has saved; first the one saved
+    std::string tape;                // "game.tap", as the window opens it
+    std::vector<FolderFile> others;  // more files in its folder before the first gesture
+    std::vector<Gesture> gestures;   // what the user does, in order
+    std::vector<FolderFile>
+        afterSave;  // what the files hold once F9 has saved; first the one saved
 };
 
 inline const std::vector<EditingSession>& editingSessions()
@@ -132,7 +133,14 @@ inline const std::vector<EditingSession>& editingSessions()
          more,
          {ctrl(vk::Down), press(vk::F2).choosingFile("more.tap").answering(Yes)},
          {{"more.tap", x + y}, game(b + a + c + d)}},
-        {"Ctrl+Down and Ctrl+Up move the current entry", abcd,
+        {"F2 after an edit asks to save it first: Cancel opens nothing",
+         abcd,
+         more,
+         {ctrl(vk::Down), press(vk::F2).choosingFile("more.tap").answering(Cancel), ctrl(vk::Up),
+          ctrl(vk::Up)},
+         {game(abcd), {"more.tap", x + y}}},
+        {"Ctrl+Down and Ctrl+Up move the current entry",
+         abcd,
          {},
          {ctrl(vk::Down), ctrl(vk::Down), press(vk::End), ctrl(vk::Up)},
          {game(b + c + d + a)}},
@@ -186,7 +194,20 @@ inline const std::vector<EditingSession>& editingSessions()
          {},
          {press(vk::Return).naming("\xE5\x90\x8D")},
          {game(abcd)}},
-        {"Enter on a data entry opens nothing", abcd, {}, {click(2), press(vk::Return)},
+        {"a pasted name longer than the field keeps what fits",
+         abcd,
+         {},
+         {press(vk::Return).naming("abcdefghijk")},
+         {game(headerEntry("abcdefghij") + b + c + d)}},
+        {"with several rows selected Enter renames the current one alone",
+         abcd,
+         {},
+         {click(1), click(4, false, true), press(vk::Return).naming("last")},
+         {game(a + b + c + headerEntry("last"))}},
+        {"Enter on a data entry opens nothing",
+         abcd,
+         {},
+         {click(2), press(vk::Return)},
          {game(abcd)}},
         {"Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z redo",
          abcd,
@@ -220,6 +241,26 @@ inline const std::vector<EditingSession>& editingSessions()
          {click(1), click(3, true), click(4, true), click(4, true),
           press(vk::Delete).answering(Yes)},
          {game(b + d)}},
+        {"Shift+click after Ctrl+click takes the range from the row last clicked",
+         abcd,
+         {},
+         {click(1), click(3, true), click(4, false, true), press(vk::Delete).answering(Yes)},
+         {game(a + b)}},
+        {"a click on a row of the selection selects it alone",
+         abcd,
+         {},
+         {click(1), click(3, false, true), click(2), press(vk::Delete).answering(Yes)},
+         {game(a + c + d)}},
+        {"Shift+End selects to the last row",
+         abcd,
+         {},
+         {click(2), press(vk::End, false, true), ctrl('X')},
+         {game(a)}},
+        {"an empty tape: Delete and Enter ask nothing",
+         "",
+         {},
+         {press(vk::Delete), press(vk::Return)},
+         {game("")}},
         {"Shift+Down extends the selection from the current row",
          abcd,
          {},
@@ -233,13 +274,14 @@ inline const std::vector<EditingSession>& editingSessions()
         {"Save as... over an existing file asks first: Cancel writes nothing",
          abcd,
          more,
-         {ctrl(vk::Down), toolbar(B::Save, "Save as...").choosingFile("more.tap").answering(Cancel)},
+         {ctrl(vk::Down),
+          toolbar(B::Save, "Save as...").choosingFile("more.tap").answering(Cancel)},
          {game(b + a + c + d), {"more.tap", x + y}}},
         {"Save as... over an existing file asks first: OK replaces it",
          abcd,
          more,
-         {ctrl(vk::Down), toolbar(B::Save, "Save as...").choosingFile("more.tap").answering(
-                              Desktop::Ok)},
+         {ctrl(vk::Down),
+          toolbar(B::Save, "Save as...").choosingFile("more.tap").answering(Desktop::Ok)},
          {{"more.tap", b + a + c + d}, game(abcd)}},
     };
     return sessions;
