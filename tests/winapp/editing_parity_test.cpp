@@ -24,10 +24,7 @@ namespace {
 class EditingParityTest : public WindowsWindowFixture,
                           public ::testing::WithParamInterface<std::size_t> {
 protected:
-    std::string inFolder(const std::string& name) const
-    {
-        return (folder_.path() / name).string();
-    }
+    std::string inFolder(const std::string& name) const { return (folder_.path() / name).string(); }
 
     // The row's middle, with the keys held down that a click with them sends.
     void clickRow(int row, UINT down, WPARAM keys)
@@ -42,7 +39,8 @@ protected:
         RECT place{};
         SendMessageW(window_->toolbar(), TB_GETRECT, WindowsToolbar::idOfButton(button),
                      reinterpret_cast<LPARAM>(&place));
-        const LPARAM at = MAKELPARAM((place.left + place.right) / 2, (place.top + place.bottom) / 2);
+        const LPARAM at =
+            MAKELPARAM((place.left + place.right) / 2, (place.top + place.bottom) / 2);
         PostMessageW(window_->toolbar(), WM_LBUTTONDOWN, MK_LBUTTON, at);
         PostMessageW(window_->toolbar(), WM_LBUTTONUP, 0, at);
         pump();
