@@ -102,8 +102,8 @@ struct EditingSession {
     std::string tape;                // "game.tap", as the window opens it
     std::vector<FolderFile> others;  // more files in its folder before the first gesture
     std::vector<Gesture> gestures;   // what the user does, in order
-    std::vector<FolderFile>
-        afterSave;  // what the files hold once F9 has saved; first the one saved
+    // What the files hold once F9 has saved, the file saved among them.
+    std::vector<FolderFile> afterSave;
 };
 
 inline const std::vector<EditingSession>& editingSessions()
