@@ -56,9 +56,10 @@ void printHelp()
         "                   folders below\n"
         "  --basic N        print the BASIC listing of entry N, a program\n"
         "  --hex N          print a hex dump of entry N's bytes\n"
-        "  --extract N      write entry N's data bytes, without flag and checksum, to OUTPUT\n"
-        "  --screen N       write entry N's data, a screen of 6912 (or 6144) bytes, to OUTPUT\n"
-        "                   as a 256x192 PNG picture\n"
+        "  --extract N      write entry N's data bytes, without flag and checksum, to\n"
+        "                   OUTPUT\n"
+        "  --screen N       write entry N's data, a screen of 6912 (or 6144) bytes, to\n"
+        "                   OUTPUT as a 256x192 PNG picture\n"
         "  --to-tap         write the TAP file that the TZX tape FILE converts to, to\n"
         "                   OUTPUT; the blocks left out are named\n"
         "  --wav            write the tape's sound to OUTPUT as a WAV file that a real\n"
@@ -75,10 +76,10 @@ void printHelp()
         "  --version        show the version and exit\n"
         "  --               treat every later argument as a file name\n"
         "\n"
-        "Exit status: 0 when every file was listed (and with --check, every block passed),\n"
-        "1 when a file could not be read, an entry could not be shown or written, a check\n"
-        "failed, a TZX tape is malformed or had blocks that were not converted, or the\n"
-        "output could not be written, 2 when the command line is wrong.\n",
+        "Exit status: 0 when every file was listed (and with --check, every block\n"
+        "passed), 1 when a file could not be read, an entry could not be shown or\n"
+        "written, a check failed, a TZX tape is malformed or had blocks that were not\n"
+        "converted, or the output could not be written, 2 when the command line is wrong.\n",
         kProgram, kProgram, kProgram, kProgram, kProgram);
 }
 

@@ -26,10 +26,14 @@ if [ "${1:-}" = --fix ]; then
     exit 0
 fi
 
-unformatted=()
-for source in "${sources[@]}"; do
-    "$formatter" --dry-run --Werror "$source" 2>/dev/null || unformatted+=("$source")
-done
+# One run over every file: clang-format names each file that differs in its warnings.
+status=0
+report=$("$formatter" --dry-run --Werror "${sources[@]}" 2>&1) || status=$?
+mapfile -t unformatted < <(sed -n 's/^\(.*\):[0-9]*:[0-9]*: error: code should be clang-formatted.*/\1/p' <<<"$report" | sort -u)
+if [ "$status" -ne 0 ] && [ ${#unformatted[@]} -eq 0 ]; then
+    printf 'clang-format failed:\n%s\n' "$report" >&2
+    exit 1
+fi
 if [ ${#unformatted[@]} -ne 0 ]; then
     printf 'not formatted as .clang-format says (tools/check-format.sh --fix mends it):\n' >&2
     printf '  %s\n' "${unformatted[@]}" >&2

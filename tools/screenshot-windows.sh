@@ -28,34 +28,23 @@ cp "$MURAX_ROOT/resources/sample/murax-demo.tap" "$scratch/tapes/"
 
 cat >"$scratch/shoot.sh" <<'SCRIPT'
 set -euo pipefail
-murax=$1 tape=$2 shot=$3
+murax=$1 tape=$2 shot=$3 steps=$4
 export WINEPREFIX=$(dirname "$tape")/../wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 wineboot --init >/dev/null 2>&1 || true
 cd "$(dirname "$tape")"
 wine "$murax" "$(winepath -w "$tape")" &
 app=$!
-shown=no
-for _ in $(seq 300); do
-    if xwininfo -root -tree | grep -q '"Murax 1.05"'; then shown=yes; break; fi
-    kill -0 "$app" 2>/dev/null || break
-    sleep 0.1
-done
-[ "$shown" = yes ] || { echo "screenshot: the window did not appear" >&2; wineserver -k; exit 1; }
+source "$steps"
+wait_for_window "Murax 1.05" "$app" 300 || { wineserver -k; exit 1; }
 sleep 2  # the first paint, and row 1 selected after it
-geometry=$(xwininfo -name "Murax 1.05")
-x=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$geometry")
-y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$geometry")
-w=$(sed -n 's/.*Width: *//p' <<<"$geometry")
-h=$(sed -n 's/.*Height: *//p' <<<"$geometry")
-import -window root "$shot.full.png"
-convert "$shot.full.png" -crop "${w}x${h}+${x}+${y}" +repage "$shot"
+crop_window "Murax 1.05" "$shot"
 wineserver -k
 wait "$app" 2>/dev/null || true
-echo "window ${w}x${h} at ${x},${y}"
 SCRIPT
 
 xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" \
-    bash "$scratch/shoot.sh" "$build/winapp/murax.exe" "$scratch/tapes/murax-demo.tap" "$scratch/shot.png"
+    bash "$scratch/shoot.sh" "$build/winapp/murax.exe" "$scratch/tapes/murax-demo.tap" "$scratch/shot.png" \
+    "$MURAX_ROOT/tools/window-shot-steps.sh"
 mkdir -p "$(dirname "$out")"
 cp "$scratch/shot.png" "$out"
 echo "wrote $out"

@@ -25,35 +25,24 @@ cp "$MURAX_ROOT/resources/sample/murax-demo.tap" "$scratch/tapes/"
 
 cat >"$scratch/shoot.sh" <<'EOF'
 set -euo pipefail
-murax=$1 tape=$2 shot=$3
+murax=$1 tape=$2 shot=$3 steps=$4
 # A home of its own: no user settings, and the start-up clean-up sees only this folder.
 export HOME=$(dirname "$tape")/home XDG_CONFIG_HOME=$(dirname "$tape")/home/.config
 mkdir -p "$XDG_CONFIG_HOME"
 cd "$(dirname "$tape")"
 QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=1 "$murax" "$tape" &
 app=$!
-shown=no
-for _ in $(seq 150); do
-    if xwininfo -root -tree | grep -q '"Murax 1.05"'; then shown=yes; break; fi
-    kill -0 "$app" 2>/dev/null || break
-    sleep 0.1
-done
-[ "$shown" = yes ] || { echo "screenshot: the window did not appear" >&2; kill "$app" 2>/dev/null; exit 1; }
+source "$steps"
+wait_for_window "Murax 1.05" "$app" 150 || { kill "$app" 2>/dev/null; exit 1; }
 sleep 1.5  # the first paint, and row 1 selected after it
-geometry=$(xwininfo -name "Murax 1.05")
-x=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$geometry")
-y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$geometry")
-w=$(sed -n 's/.*Width: *//p' <<<"$geometry")
-h=$(sed -n 's/.*Height: *//p' <<<"$geometry")
-import -window root "$shot.full.png"
-convert "$shot.full.png" -crop "${w}x${h}+${x}+${y}" +repage "$shot"
+crop_window "Murax 1.05" "$shot"
 kill "$app" 2>/dev/null || true
 wait "$app" 2>/dev/null || true
-echo "window ${w}x${h} at ${x},${y}"
 EOF
 
 xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" \
-    bash "$scratch/shoot.sh" "$MURAX_BUILD/app/murax" "$scratch/tapes/murax-demo.tap" "$scratch/shot.png"
+    bash "$scratch/shoot.sh" "$MURAX_BUILD/app/murax" "$scratch/tapes/murax-demo.tap" "$scratch/shot.png" \
+    "$MURAX_ROOT/tools/window-shot-steps.sh"
 mkdir -p "$(dirname "$out")"
 cp "$scratch/shot.png" "$out"
 echo "wrote $out"

@@ -91,6 +91,8 @@ options)
     expect_status 0 "--help"
     expect_no_stderr
     head -n 1 "$scratch/out" | grep -q "^Usage: murax-list .*FILE" || fail "--help shows no usage line"
+    wide=$(awk 'length > 80' "$scratch/out")
+    [ -z "$wide" ] || fail "--help has lines wider than a terminal's 80 columns: $wide"
 
     run --version
     expect_status 0 "--version"
