@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <memory>
 #include <optional>
 
@@ -32,18 +30,6 @@ protected:
         const POINT at = rowPoint(row - 1, 5);
         mouse(down, at, MK_LBUTTON | keys);
         mouse(WM_LBUTTONUP, at, keys);
-    }
-
-    void clickToolbar(ToolbarButton button)
-    {
-        RECT place{};
-        SendMessageW(window_->toolbar(), TB_GETRECT, WindowsToolbar::idOfButton(button),
-                     reinterpret_cast<LPARAM>(&place));
-        const LPARAM at =
-            MAKELPARAM((place.left + place.right) / 2, (place.top + place.bottom) / 2);
-        PostMessageW(window_->toolbar(), WM_LBUTTONDOWN, MK_LBUTTON, at);
-        PostMessageW(window_->toolbar(), WM_LBUTTONUP, 0, at);
-        pump();
     }
 
     void perform(const Gesture& gesture)

@@ -96,14 +96,7 @@ TEST_F(WindowsMainWindowTest, EscapeClosesTheWindow)
 TEST_F(WindowsMainWindowTest, AToolbarClickRunsItsButtonsCommand)
 {
     openWindow(kFirst + kSecond);
-    RECT button{};
-    SendMessageW(window_->toolbar(), TB_GETRECT, WindowsToolbar::idOfButton(ToolbarButton::Delete),
-                 reinterpret_cast<LPARAM>(&button));
-    const LPARAM at =
-        MAKELPARAM((button.left + button.right) / 2, (button.top + button.bottom) / 2);
-    SendMessageW(window_->toolbar(), WM_LBUTTONDOWN, MK_LBUTTON, at);
-    SendMessageW(window_->toolbar(), WM_LBUTTONUP, 0, at);
-    pump();
+    clickToolbar(ToolbarButton::Delete);
     EXPECT_EQ(savedBytes(), kSecond);
 }
 

@@ -85,14 +85,7 @@ TEST_F(WindowsToolbarTest, ADropDownMenuOffersItsButtonsEntriesAndRunsTheOneChos
         fake_.openAnswers = {more.string()};
         fake_.events.clear();
         MenuAnswerer answerer(c.choice);
-        RECT button{};
-        SendMessageW(window_->toolbar(), TB_GETRECT, WindowsToolbar::idOfButton(c.button),
-                     reinterpret_cast<LPARAM>(&button));
-        const LPARAM at =
-            MAKELPARAM((button.left + button.right) / 2, (button.top + button.bottom) / 2);
-        PostMessageW(window_->toolbar(), WM_LBUTTONDOWN, MK_LBUTTON, at);
-        PostMessageW(window_->toolbar(), WM_LBUTTONUP, 0, at);
-        pump();
+        clickToolbar(c.button);
         EXPECT_EQ(answerer.offered(), c.offered) << c.choice;
         EXPECT_EQ(savedBytes(), c.saved) << c.choice;
         window_.reset();
