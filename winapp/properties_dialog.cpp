@@ -83,6 +83,9 @@ INT_PTR handleName(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
             SetWindowLongPtrW(dialog, DWLP_USER, lParam);
             const auto& state = *reinterpret_cast<NameDialog*>(lParam);
             HWND field = GetDlgItem(dialog, MURAX_ID_NAME_FIELD);
+            // The control's own limit keeps as much of a paste as fits, as every edit field
+            // does; the check of each change would otherwise refuse it whole.
+            SendMessageW(field, EM_SETLIMITTEXT, state.maxLength, 0);
             SetWindowTextW(field, toUtf16(state.shown).c_str());
             SendMessageW(field, EM_SETSEL, 0, -1);
             SetFocus(field);

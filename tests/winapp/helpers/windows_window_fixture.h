@@ -127,6 +127,19 @@ protected:
         pump();
     }
 
+    // A click on the toolbar's button; a menu it opens is answered by the test.
+    void clickToolbar(ToolbarButton button)
+    {
+        RECT place{};
+        SendMessageW(window_->toolbar(), TB_GETRECT, WindowsToolbar::idOfButton(button),
+                     reinterpret_cast<LPARAM>(&place));
+        const LPARAM at =
+            MAKELPARAM((place.left + place.right) / 2, (place.top + place.bottom) / 2);
+        PostMessageW(window_->toolbar(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+        PostMessageW(window_->toolbar(), WM_LBUTTONUP, 0, at);
+        pump();
+    }
+
     FakeDesktop fake_;
     AppContext app_{fake_};
     ScratchFolder folder_;

@@ -1,0 +1,320 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "seam/desktop_services.h"
+#include "tape/commands/command_table.h"
+#include "tape/commands/virtual_keys.h"
+#include "tests/support/helpers/tape_builder.h"
+
+// Editing sessions that every face of the window must end with the same bytes on disk: a tape,
+// what the user does to it, and what the files hold once F9 has saved. Each face's test runs every
+// session through its real window with a driver of its own; the bytes expected are built here
+// from the tape builder, never by running a window. Plain C++, so that the Qt window's tests and
+// the Windows window's tests share it unchanged.
+namespace murax::testing {
+
+// One thing the user does, in terms every face understands, with the answers to what it asks.
+struct Gesture {
+    enum class Kind { Key, Click, DoubleClick, Toolbar };
+    Kind kind = Kind::Key;
+    int key = 0;  // a virtual-key code (tape/commands/virtual_keys.h)
+    bool control = false;
+    bool shift = false;  // held down with the key or the click
+    int row = 0;         // the row clicked, from 1
+    ToolbarButton button = ToolbarButton::None;
+    std::string menuEntry;  // the entry chosen in the button's menu, as the menu shows it
+
+    // The message boxes it shows, answered in order (Desktop::Yes...).
+    std::vector<int> answers;
+    // The file dialogs it opens, answered in order with names in the tape's folder.
+    std::vector<std::string> files;
+    // The properties dialog it opens: the name field's text replaced as a paste does, then Save.
+    std::optional<std::string> name;
+
+    Gesture answering(int answer) const
+    {
+        Gesture g = *this;
+        g.answers.push_back(answer);
+        return g;
+    }
+    Gesture choosingFile(std::string file) const
+    {
+        Gesture g = *this;
+        g.files.push_back(std::move(file));
+        return g;
+    }
+    Gesture naming(std::string text) const
+    {
+        Gesture g = *this;
+        g.name = std::move(text);
+        return g;
+    }
+};
+
+inline Gesture press(int key, bool control = false, bool shift = false)
+{
+    Gesture g;
+    g.key = key;
+    g.control = control;
+    g.shift = shift;
+    return g;
+}
+inline Gesture ctrl(int key)
+{
+    return press(key, true);
+}
+inline Gesture click(int row, bool control = false, bool shift = false)
+{
+    Gesture g = press(0, control, shift);
+    g.kind = Gesture::Kind::Click;
+    g.row = row;
+    return g;
+}
+inline Gesture doubleClick(int row)
+{
+    Gesture g = click(row);
+    g.kind = Gesture::Kind::DoubleClick;
+    return g;
+}
+inline Gesture toolbar(ToolbarButton button, std::string menuEntry = {})
+{
+    Gesture g;
+    g.kind = Gesture::Kind::Toolbar;
+    g.button = button;
+    g.menuEntry = std::move(menuEntry);
+    return g;
+}
+
+// A file in the tape's folder: its name and its bytes.
+struct FolderFile {
+    std::string name;
+    std::string bytes;
+};
+
+struct EditingSession {
+    const char* what;
+    std::string tape;                // "game.tap", as the window opens it
+    std::vector<FolderFile> others;  // more files in its folder before the first gesture
+    std::vector<Gesture> gestures;   // what the user does, in order
+    // What the files hold once F9 has saved, the file saved among them.
+    std::vector<FolderFile> afterSave;
+};
+
+inline const std::vector<EditingSession>& editingSessions()
+{
+    using B = ToolbarButton;
+    constexpr int Yes = Desktop::Yes, No = Desktop::No, Cancel = Desktop::Cancel;
+    const std::string a = headerEntry("alpha"), b = lone(2), c = lone(3), d = headerEntry("delta");
+    const std::string x = lone(7), y = headerEntry("why");
+    const std::string abcd = a + b + c + d;
+    const std::vector<FolderFile> more{{"more.tap", x + y}};
+    const auto game = [](std::string bytes) { return FolderFile{"game.tap", std::move(bytes)}; };
+
+    static const std::vector<EditingSession> sessions{
+        {"opened and saved untouched", abcd, {}, {}, {game(abcd)}},
+        {"F2 opens another tape, which F9 then saves",
+         abcd,
+         more,
+         {press(vk::F2).choosingFile("more"), ctrl(vk::Down)},
+         {{"more.tap", y + x}, game(abcd)}},
+        {"F2 after an edit asks to save it first: No keeps the file as it was",
+         abcd,
+         more,
+         {ctrl(vk::Down), press(vk::F2).choosingFile("more.tap").answering(No)},
+         {{"more.tap", x + y}, game(abcd)}},
+        {"F2 after an edit asks to save it first: Yes saves it",
+         abcd,
+         more,
+         {ctrl(vk::Down), press(vk::F2).choosingFile("more.tap").answering(Yes)},
+         {{"more.tap", x + y}, game(b + a + c + d)}},
+        {"F2 after an edit asks to save it first: Cancel opens nothing",
+         abcd,
+         more,
+         {ctrl(vk::Down), press(vk::F2).choosingFile("more.tap").answering(Cancel), ctrl(vk::Up),
+          ctrl(vk::Up)},
+         {game(abcd), {"more.tap", x + y}}},
+        {"Ctrl+Down and Ctrl+Up move the current entry",
+         abcd,
+         {},
+         {ctrl(vk::Down), ctrl(vk::Down), press(vk::End), ctrl(vk::Up)},
+         {game(b + c + d + a)}},
+        {"the move buttons move the current entry",
+         abcd,
+         {},
+         {click(2), toolbar(B::MoveDown), toolbar(B::MoveDown), toolbar(B::MoveUp)},
+         {game(a + c + b + d)}},
+        {"Delete answered Yes takes the current entry",
+         abcd,
+         {},
+         {press(vk::Down), press(vk::Delete).answering(Yes)},
+         {game(a + c + d)}},
+        {"Delete answered No takes nothing",
+         abcd,
+         {},
+         {press(vk::Down), press(vk::Delete).answering(No)},
+         {game(abcd)}},
+        {"the Delete button asks as the key does",
+         abcd,
+         {},
+         {click(4), toolbar(B::Delete).answering(Yes)},
+         {game(a + b + c)}},
+        {"Add... appends another tape's entries",
+         abcd,
+         more,
+         {click(2), toolbar(B::Add, "Add...").choosingFile("more.tap")},
+         {game(abcd + x + y)}},
+        {"Insert... puts them before the current row",
+         abcd,
+         more,
+         {click(2), toolbar(B::Add, "Insert...").choosingFile("more")},
+         {game(a + x + y + b + c + d)}},
+        {"Enter renames a header, its checksum made anew",
+         abcd,
+         {},
+         {press(vk::Return).naming("beta")},
+         {game(headerEntry("beta") + b + c + d)}},
+        {"a double-click renames the header clicked",
+         abcd,
+         {},
+         {doubleClick(4).naming("caf\xC3\xA9")},
+         {game(a + b + c + headerEntry("caf\xE9"))}},
+        {"the Edit menu's entry renames, Windows-1252 and all",
+         abcd,
+         {},
+         {click(4), toolbar(B::Edit, "Edit properties...\tEnter").naming("\xE2\x82\xAC 10")},
+         {game(a + b + c + headerEntry("\x80 10"))}},
+        {"a pasted name with a character no byte stands for is refused whole",
+         abcd,
+         {},
+         {press(vk::Return).naming("\xE5\x90\x8D")},
+         {game(abcd)}},
+        {"a pasted name longer than the field keeps what fits",
+         abcd,
+         {},
+         {press(vk::Return).naming("abcdefghijk")},
+         {game(headerEntry("abcdefghij") + b + c + d)}},
+        {"with several rows selected Enter renames the current one alone",
+         abcd,
+         {},
+         {click(1), click(4, false, true), press(vk::Return).naming("last")},
+         {game(a + b + c + headerEntry("last"))}},
+        {"Enter on a data entry opens nothing",
+         abcd,
+         {},
+         {click(2), press(vk::Return)},
+         {game(abcd)}},
+        {"Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z redo",
+         abcd,
+         {},
+         {ctrl(vk::Down), press(vk::Delete).answering(Yes), ctrl('Z'), ctrl('Z'), ctrl('Y'),
+          ctrl('Z'), press('Z', true, true), ctrl('Y')},
+         {game(b + c + d)}},
+        {"an undone rename brings the old name back",
+         abcd,
+         {},
+         {press(vk::Return).naming("beta"), ctrl('Z')},
+         {game(abcd)}},
+        {"Ctrl+C and Ctrl+V copy entries before the current row",
+         abcd,
+         {},
+         {click(1), click(2, false, true), ctrl('C'), press(vk::End), ctrl('V')},
+         {game(a + b + c + a + b + d)}},
+        {"Ctrl+X and Ctrl+V move them",
+         abcd,
+         {},
+         {click(2), ctrl('X'), press(vk::End), ctrl('V')},
+         {game(a + c + b + d)}},
+        {"Shift+click selects a range, which Delete takes",
+         abcd,
+         {},
+         {click(2), click(3, false, true), press(vk::Delete).answering(Yes)},
+         {game(a + d)}},
+        {"Ctrl+click adds rows one by one",
+         abcd,
+         {},
+         {click(1), click(3, true), click(4, true), click(4, true),
+          press(vk::Delete).answering(Yes)},
+         {game(b + d)}},
+        {"Shift+click after Ctrl+click takes the range from the row last clicked",
+         abcd,
+         {},
+         {click(1), click(3, true), click(4, false, true), press(vk::Delete).answering(Yes)},
+         {game(a + b)}},
+        {"a click on a row of the selection selects it alone",
+         abcd,
+         {},
+         {click(1), click(3, false, true), click(2), press(vk::Delete).answering(Yes)},
+         {game(a + c + d)}},
+        {"Shift+End selects to the last row",
+         abcd,
+         {},
+         {click(2), press(vk::End, false, true), ctrl('X')},
+         {game(a)}},
+        {"an empty tape: Delete and Enter ask nothing",
+         "",
+         {},
+         {press(vk::Delete), press(vk::Return)},
+         {game("")}},
+        {"Shift+Down extends the selection from the current row",
+         abcd,
+         {},
+         {click(2), press(vk::Down, false, true), press(vk::Down, false, true), ctrl('X')},
+         {game(a)}},
+        {"after Delete the row below the deleted one is current",
+         abcd,
+         {},
+         {click(2), press(vk::Delete).answering(Yes), ctrl(vk::Down)},
+         {game(a + d + c)}},
+        {"Ctrl+Z brings deleted rows back selected, the current one among them",
+         abcd,
+         {},
+         {click(1), click(3, true), press(vk::Delete).answering(Yes), ctrl('Z'), ctrl(vk::Down)},
+         {game(a + b + d + c)}},
+        {"pasted entries stay selected, so that Delete takes them again",
+         abcd,
+         {},
+         {click(2), ctrl('C'), press(vk::End), ctrl('V'), press(vk::Delete).answering(Yes)},
+         {game(abcd)}},
+        {"copied entries paste into another tape opened with F2",
+         abcd,
+         more,
+         {click(1), ctrl('C'), press(vk::F2).choosingFile("more"), ctrl('V')},
+         {{"more.tap", a + x + y}, game(abcd)}},
+        {"a renamed row stays current",
+         abcd,
+         {},
+         {press(vk::Return).naming("beta"), ctrl(vk::Down)},
+         {game(b + headerEntry("beta") + c + d)}},
+        {"Insert... into an empty tape",
+         "",
+         more,
+         {toolbar(B::Add, "Insert...").choosingFile("more.tap")},
+         {game(x + y)}},
+        {"Save as... writes the tape under a new name, which F9 then saves",
+         abcd,
+         {},
+         {ctrl(vk::Down), toolbar(B::Save, "Save as...").choosingFile("copy"), ctrl(vk::Down)},
+         {{"copy.tap", b + c + a + d}, game(abcd)}},
+        {"Save as... over an existing file asks first: Cancel writes nothing",
+         abcd,
+         more,
+         {ctrl(vk::Down),
+          toolbar(B::Save, "Save as...").choosingFile("more.tap").answering(Cancel)},
+         {game(b + a + c + d), {"more.tap", x + y}}},
+        {"Save as... over an existing file asks first: OK replaces it",
+         abcd,
+         more,
+         {ctrl(vk::Down),
+          toolbar(B::Save, "Save as...").choosingFile("more.tap").answering(Desktop::Ok)},
+         {{"more.tap", b + a + c + d}, game(abcd)}},
+    };
+    return sessions;
+}
+
+}  // namespace murax::testing
