@@ -23,12 +23,6 @@
 
 namespace murax::testing {
 
-// Names a recipe in the test's messages, where it is found beside Recipe.
-void PrintTo(const Recipe& recipe, std::ostream* out)
-{
-    *out << recipe.name;
-}
-
 namespace {
 
 // The command tests' scratch folder and fakes, where no runtime error is expected.

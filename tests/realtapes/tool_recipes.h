@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,12 @@ struct Recipe {
     // Where not 0, the byte the tape must end in: the recipe is there for it.
     char lastByte = 0;
 };
+
+// Names a recipe in the tests' names and messages, rather than its bytes.
+inline void PrintTo(const Recipe& recipe, std::ostream* out)
+{
+    *out << recipe.name;
+}
 
 const std::vector<Recipe>& recipes();
 const Recipe& recipeNamed(const std::string& name);
