@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // murax.exe started as a user starts it: its options answered on the output it was given, a tape
-// named outside the ANSI code page opened, a missing one reported by name, a cancelled open
-// dialog ending the program.
+// named outside the ANSI code page opened, a tape edited and saved, a missing one reported by
+// name, a cancelled open dialog ending the program.
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -17,6 +19,7 @@
 #include "tests/winapp/helpers/built_program.h"
 #include "tests/winapp/helpers/thread_windows.h"
 #include "winapp/resource_ids.h"
+#include "winapp/windows_toolbar.h"
 
 namespace murax {
 namespace {
@@ -143,6 +146,42 @@ TEST(ProgramStartTest, TapeNamedOutsideTheAnsiCodePageOpens)
     EXPECT_EQ(SendDlgItemMessageW(window, MURAX_ID_BLOCK_LIST, LB_GETCOUNT, 0, 0), 2);
     PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
     EXPECT_EQ(run.exitStatus(), 0);
+}
+
+// A whole session, as a user has it: the tape opened from the command line, its first entry moved
+// down by the toolbar, deleted with the question answered Yes, F9, and the program closed.
+TEST(ProgramStartTest, EditedTapeIsSavedWithTheEditsAndNothingElse)
+{
+    testing::ScratchFolder scratch;
+    const std::filesystem::path tape = scratch.path() / "game.tap";
+    const std::string alpha = testing::headerEntry("alpha"), two = testing::lone(2),
+                      gamma = testing::headerEntry("gamma");
+    std::ofstream(tape, std::ios::binary) << alpha << two << gamma;
+
+    ProgramRun run(L"\"" + tape.wstring() + L"\"");
+    ASSERT_TRUE(run.started());
+    const HWND window = run.waitForWindow(L"Murax " MURAX_VERSION);
+    ASSERT_NE(window, nullptr);
+    const HWND list = GetDlgItem(window, MURAX_ID_BLOCK_LIST);
+    const auto waitUntil = [](const auto& condition) {
+        for (int tries = 0; tries < 500 && !condition(); ++tries)
+            Sleep(20);
+    };
+    // Row 1 becomes current once the window is first painted, as the user first sees it.
+    waitUntil([&] { return SendMessageW(list, LB_GETSELCOUNT, 0, 0) == 1; });
+    PostMessageW(window, WM_COMMAND, WindowsToolbar::idOfButton(ToolbarButton::MoveDown), 0);
+    PostMessageW(list, WM_KEYDOWN, VK_DELETE, 0);
+    const HWND question = run.waitForWindow(L"Attenzione", L"#32770");
+    ASSERT_NE(question, nullptr);
+    PostMessageW(question, WM_COMMAND, IDYES, 0);
+    // While Delete runs, the program refuses every other command: F9 waits for the row to go.
+    waitUntil([&] { return SendMessageW(list, LB_GETCOUNT, 0, 0) == 2; });
+    PostMessageW(list, WM_KEYDOWN, VK_F9, 0);
+    PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_EQ(run.exitStatus(), 0);
+
+    std::ifstream saved(tape, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(saved), {}), two + gamma);
 }
 
 TEST(ProgramStartTest, MissingTapeIsReportedByItsWholeName)
