@@ -34,41 +34,8 @@ const std::string kFirst = lone(1);
 const std::string kSecond = lone(2);
 const std::string kThird = lone(3);
 
-TEST_F(WindowsMainWindowTest, KeysRunTheirCommandsWithTheModifiersOfTheMessage)
-{
-    struct Case {
-        const char* what;
-        std::vector<Key> keys;
-        std::string saved;
-    };
-    const Case cases[] = {
-        {"nothing pressed: the tape comes back as it was", {}, kFirst + kSecond + kThird},
-        {"Delete takes the current entry", {{VK_DOWN}, {VK_DELETE}}, kFirst + kThird},
-        {"Shift+Delete deletes as Delete does", {{VK_DELETE, false, true}}, kSecond + kThird},
-        {"Shift+Down extends the selection", {{VK_DOWN, false, true}, {VK_DELETE}}, kThird},
-        {"Ctrl+Down moves the entry down", {{VK_DOWN, true}}, kSecond + kFirst + kThird},
-        {"a plain Down only moves", {{VK_DOWN}, {VK_DOWN, true}}, kFirst + kThird + kSecond},
-        {"Ctrl+Z undoes the move", {{VK_DOWN, true}, {'Z', true}}, kFirst + kSecond + kThird},
-        {"Ctrl+Y redoes it",
-         {{VK_DOWN, true}, {'Z', true}, {'Y', true}},
-         kSecond + kFirst + kThird},
-        {"Ctrl+X and Ctrl+V move an entry through the clipboard, before the current row",
-         {{'X', true}, {VK_END}, {'V', true}},
-         kSecond + kFirst + kThird},
-        {"Ctrl+A selects every row for Delete", {{'A', true}, {VK_DELETE}}, ""},
-        {"Ctrl+A leaves the current row where it was",
-         {{VK_DOWN}, {'A', true}, {VK_DOWN, true}},
-         kFirst + kThird + kSecond},
-        {"Ctrl+Shift+A selects nothing more", {{'A', true, true}, {VK_DELETE}}, kSecond + kThird},
-    };
-    for (const Case& c : cases) {
-        openWindow(kFirst + kSecond + kThird);
-        for (const Key& key : c.keys)
-            press(key);
-        EXPECT_EQ(savedBytes(), c.saved) << c.what;
-        window_.reset();
-    }
-}
+// Keys, clicks and the toolbar's commands, each checked on the bytes saved, are the editing
+// sessions that both windows run (editing_parity_test.cpp).
 
 TEST_F(WindowsMainWindowTest, TheFirstPaintMakesRowOneCurrentAndSelected)
 {
@@ -96,13 +63,6 @@ TEST_F(WindowsMainWindowTest, EscapeClosesTheWindow)
     openWindow(kFirst);
     press({VK_ESCAPE});
     EXPECT_FALSE(IsWindow(window_->handle()));
-}
-
-TEST_F(WindowsMainWindowTest, AToolbarClickRunsItsButtonsCommand)
-{
-    openWindow(kFirst + kSecond);
-    clickToolbar(ToolbarButton::Delete);
-    EXPECT_EQ(savedBytes(), kSecond);
 }
 
 TEST_F(WindowsMainWindowTest, SelectedRowsDraggedLandInTheGapNearestThePointer)
