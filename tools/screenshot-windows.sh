@@ -7,28 +7,22 @@
 #        Windows build is MURAX_BUILD_DIR + "-windows", as for test-windows.sh)
 set -euo pipefail
 source "$(dirname "$0")/build-common.sh"
+source "$(dirname "$0")/window-shot-steps.sh"
 
 out=${1:-$MURAX_ROOT/docs/screenshot-windows.png}
 case "$out" in /*) ;; *) out="$PWD/$out" ;; esac
 build=$MURAX_BUILD-windows
 
-for tool in xvfb-run xwininfo import convert wine; do
-    command -v "$tool" >/dev/null || { echo "screenshot: $tool is missing (tools/setup-deps.sh test and windows install it)" >&2; exit 1; }
-done
+require_tools "tools/setup-deps.sh test and windows install it" xvfb-run xwininfo import convert wine
 murax_configure "$build" -DCMAKE_TOOLCHAIN_FILE="$MURAX_ROOT/cmake/mingw-w64-x86_64.cmake"
 murax_build "$build" murax
 
-# A folder of a fixed name, so that the status bar shows a short, tidy path, and a Wine prefix of
-# its own in it: no settings of an earlier run, nothing of the user's.
-scratch=${TMPDIR:-/tmp}/murax-demo
-mkdir "$scratch" || { echo "screenshot: $scratch is in the way; remove it first" >&2; exit 1; }
-trap 'rm -rf "$scratch"' EXIT
-mkdir "$scratch/tapes"
-cp "$MURAX_ROOT/resources/sample/murax-demo.tap" "$scratch/tapes/"
+make_demo_folder
 
 cat >"$scratch/shoot.sh" <<'SCRIPT'
 set -euo pipefail
 murax=$1 tape=$2 shot=$3 steps=$4
+# A Wine prefix of its own in the demo folder: no settings of an earlier run, nothing of the user's.
 export WINEPREFIX=$(dirname "$tape")/../wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 wineboot --init >/dev/null 2>&1 || true
 cd "$(dirname "$tape")"
@@ -42,9 +36,4 @@ wineserver -k
 wait "$app" 2>/dev/null || true
 SCRIPT
 
-xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" \
-    bash "$scratch/shoot.sh" "$build/winapp/murax.exe" "$scratch/tapes/murax-demo.tap" "$scratch/shot.png" \
-    "$MURAX_ROOT/tools/window-shot-steps.sh"
-mkdir -p "$(dirname "$out")"
-cp "$scratch/shot.png" "$out"
-echo "wrote $out"
+shoot_on_virtual_screen "$scratch/shoot.sh" "$build/winapp/murax.exe" "$out"

@@ -6,22 +6,16 @@
 # Usage: tools/screenshot.sh [output.png]   (default docs/screenshot.png; MURAX_BUILD_DIR as for run.sh)
 set -euo pipefail
 source "$(dirname "$0")/build-common.sh"
+source "$(dirname "$0")/window-shot-steps.sh"
 
 out=${1:-$MURAX_ROOT/docs/screenshot.png}
 case "$out" in /*) ;; *) out="$PWD/$out" ;; esac
 
-for tool in xvfb-run xwininfo import convert; do
-    command -v "$tool" >/dev/null || { echo "screenshot: $tool is missing (tools/setup-deps.sh test installs it)" >&2; exit 1; }
-done
+require_tools "tools/setup-deps.sh test installs it" xvfb-run xwininfo import convert
 murax_configure "$MURAX_BUILD"
 murax_build "$MURAX_BUILD" murax
 
-# A folder of a fixed name, so that the status bar shows a short, tidy path.
-scratch=${TMPDIR:-/tmp}/murax-demo
-mkdir "$scratch" || { echo "screenshot: $scratch is in the way; remove it first" >&2; exit 1; }
-trap 'rm -rf "$scratch"' EXIT
-mkdir "$scratch/tapes"
-cp "$MURAX_ROOT/resources/sample/murax-demo.tap" "$scratch/tapes/"
+make_demo_folder
 
 cat >"$scratch/shoot.sh" <<'EOF'
 set -euo pipefail
@@ -40,9 +34,4 @@ kill "$app" 2>/dev/null || true
 wait "$app" 2>/dev/null || true
 EOF
 
-xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" \
-    bash "$scratch/shoot.sh" "$MURAX_BUILD/app/murax" "$scratch/tapes/murax-demo.tap" "$scratch/shot.png" \
-    "$MURAX_ROOT/tools/window-shot-steps.sh"
-mkdir -p "$(dirname "$out")"
-cp "$scratch/shot.png" "$out"
-echo "wrote $out"
+shoot_on_virtual_screen "$scratch/shoot.sh" "$MURAX_BUILD/app/murax" "$out"
