@@ -163,19 +163,15 @@ TEST(ProgramStartTest, EditedTapeIsSavedWithTheEditsAndNothingElse)
     const HWND window = run.waitForWindow(L"Murax " MURAX_VERSION);
     ASSERT_NE(window, nullptr);
     const HWND list = GetDlgItem(window, MURAX_ID_BLOCK_LIST);
-    const auto waitUntil = [](const auto& condition) {
-        for (int tries = 0; tries < 500 && !condition(); ++tries)
-            Sleep(20);
-    };
     // Row 1 becomes current once the window is first painted, as the user first sees it.
-    waitUntil([&] { return SendMessageW(list, LB_GETSELCOUNT, 0, 0) == 1; });
+    ASSERT_TRUE(testing::waitUntil([&] { return SendMessageW(list, LB_GETSELCOUNT, 0, 0) == 1; }));
     PostMessageW(window, WM_COMMAND, WindowsToolbar::idOfButton(ToolbarButton::MoveDown), 0);
     PostMessageW(list, WM_KEYDOWN, VK_DELETE, 0);
     const HWND question = run.waitForWindow(L"Attenzione", L"#32770");
     ASSERT_NE(question, nullptr);
     PostMessageW(question, WM_COMMAND, IDYES, 0);
     // While Delete runs, the program refuses every other command: F9 waits for the row to go.
-    waitUntil([&] { return SendMessageW(list, LB_GETCOUNT, 0, 0) == 2; });
+    ASSERT_TRUE(testing::waitUntil([&] { return SendMessageW(list, LB_GETCOUNT, 0, 0) == 2; }));
     PostMessageW(list, WM_KEYDOWN, VK_F9, 0);
     PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
     EXPECT_EQ(run.exitStatus(), 0);

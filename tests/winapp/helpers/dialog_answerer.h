@@ -58,9 +58,8 @@ private:
         if (dialog != nullptr) {
             found_ = true;
             answer_(dialog);
-            const auto closing = std::chrono::steady_clock::now() + std::chrono::seconds(3);
-            while (IsWindow(dialog) && std::chrono::steady_clock::now() < closing)
-                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            waitUntil([dialog] { return !IsWindow(dialog); }, std::chrono::seconds(3),
+                      std::chrono::milliseconds(10));
         }
         // Whatever is still open on the test's thread is cancelled, so that the test goes on.
         while (!stop_) {

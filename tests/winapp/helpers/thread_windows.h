@@ -51,20 +51,32 @@ inline HWND findThreadWindow(DWORD thread, const WindowWanted& wanted)
     return search.found;
 }
 
+// Asks `condition` every `step` until it holds or `limit` has passed; whether it held.
+template <class Condition>
+bool waitUntil(const Condition& condition,
+               std::chrono::milliseconds limit = std::chrono::seconds(20),
+               std::chrono::milliseconds step = std::chrono::milliseconds(20))
+{
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(step);
+    }
+    return true;
+}
+
 // Looks for such a window, from another thread than `thread`, until one shows, `over()` says none
 // can come any more, or twenty seconds have passed; null where none came.
 template <class Over>
 HWND waitForThreadWindow(DWORD thread, const WindowWanted& wanted, const Over& over)
 {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (std::chrono::steady_clock::now() < deadline) {
-        if (const HWND window = findThreadWindow(thread, wanted))
-            return window;
-        if (over())
-            break;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return nullptr;
+    HWND found = nullptr;
+    waitUntil([&] {
+        found = findThreadWindow(thread, wanted);
+        return found != nullptr || over();
+    });
+    return found;
 }
 
 inline HWND waitForThreadWindow(DWORD thread, const WindowWanted& wanted,
