@@ -72,18 +72,23 @@ ActionOutcome writeOutputFile(const std::string& path, const ByteParts& parts, s
     return {1, reason};
 }
 
-ActionOutcome performEntryAction(EntryAction action, std::string_view entry,
-                                 const std::string& outputPath, std::FILE* out)
+bool writesOutputFile(ExportForm form)
 {
-    switch (action) {
-    case EntryAction::Basic:
+    return form == ExportForm::DataBytes || form == ExportForm::ScreenPng;
+}
+
+ActionOutcome writeEntryForm(ExportForm form, std::string_view entry, const std::string& outputPath,
+                             std::FILE* out)
+{
+    switch (form) {
+    case ExportForm::BasicListing:
         return listProgram(entry, out);
-    case EntryAction::Hex:
+    case ExportForm::HexDump:
         writeLines(hexDumpLines(entry), out);
         return {};
-    case EntryAction::Extract:
+    case ExportForm::DataBytes:
         return writeOutputFile(outputPath, {entryData(entry)}, out);
-    case EntryAction::Screen:
+    case ExportForm::ScreenPng:
         return writeScreen(entry, outputPath, out);
     }
     return {};
