@@ -14,7 +14,7 @@ namespace murax::lister {
 namespace {
 
 // A TZX tape's blocks, then the entries they become. False when the tape is malformed (its
-// blocks are listed up to the fault) or a check failed.
+// blocks are listed up to the fault), had blocks left out of its entries or a check failed.
 bool listTzx(const std::string& file, const tzx::Tape& tape, bool check)
 {
     const std::string tap = tzx::tapBytes(tape);
@@ -23,11 +23,13 @@ bool listTzx(const std::string& file, const tzx::Tape& tape, bool check)
         reportProblem(file, tape.malformed->what);
         return false;
     }
-    if (tap.empty())
-        return true;
-    std::fputc('\n', stdout);
-    MemoryTapeSource entries(tap);
-    return writeListing(entries, stdout, check);
+    bool passed = true;
+    if (!tap.empty()) {
+        std::fputc('\n', stdout);
+        MemoryTapeSource entries(tap);
+        passed = writeListing(entries, stdout, check);
+    }
+    return !reportLeftOutBlocks(file, tape) && passed;
 }
 
 // The files to list: with -r, each folder's tapes in its place.
@@ -64,6 +66,13 @@ int runMode(const ListFiles& mode)
         NativeFile input = NativeFile::openForReading(file);
         if (!input.isOpen()) {
             reportUnreadable(file, input.error());
+            status = 1;
+            continue;
+        }
+        if (writesIntoTheInput(input)) {
+            reportProblem(file,
+                          "not listed: standard output is this tape, which the listing "
+                          "would be written into");
             status = 1;
             continue;
         }

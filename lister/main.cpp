@@ -13,9 +13,46 @@
 #include "lister/console.h"
 #include "lister/modes.h"
 
+namespace {
+
+using namespace murax::lister;
+
+// What a mode prints on standard output, for the message when it could not be written there.
+const char* printed(const Finished&)
+{
+    return "the help";
+}
+const char* printed(const ListFiles&)
+{
+    return "the listing";
+}
+const char* printed(const ConvertToTap&)
+{
+    return "the TAP file";
+}
+const char* printed(const WriteSound&)
+{
+    return "the sound";
+}
+const char* printed(const WriteEntry& mode)
+{
+    switch (mode.form) {
+    case murax::ExportForm::DataBytes:
+        return "the data bytes";
+    case murax::ExportForm::BasicListing:
+        return "the BASIC listing";
+    case murax::ExportForm::HexDump:
+        return "the hex dump";
+    case murax::ExportForm::ScreenPng:
+        return "the picture";
+    }
+    return "the output";
+}
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
-    using namespace murax::lister;
     prepareStandardOutput();
     static char outputBuffer[1 << 16];
     std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
@@ -24,11 +61,16 @@ int main(int argc, char** argv)
 
     const int status = std::visit([](const auto& mode) { return runMode(mode); }, command);
 
-    // A listing that could not be written (a full disk, a closed pipe) must not look like success.
-    errno = 0;
+    // What could not be written (a full disk, a closed pipe) must not look like success. The
+    // error is the last one the system gave: that of this flush, or of the write that failed
+    // before it (a mode stops making its output at the first failed write), as nothing that can
+    // fail runs in between.
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         const int error = errno ? errno : EIO;
-        std::fprintf(stderr, "%s: cannot write the listing: %s\n", kProgram, std::strerror(error));
+        const char* const what =
+            std::visit([](const auto& mode) { return printed(mode); }, command);
+        std::fprintf(stderr, "%s: cannot write %s to standard output: %s\n", kProgram, what,
+                     std::strerror(error));
         return 1;
     }
     return status;

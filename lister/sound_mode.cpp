@@ -22,11 +22,12 @@ int runMode(const WriteSound& mode)
     NativeFile& input = *opened;
     FileTapeSource source(input);
     std::string tap;
+    std::optional<tzx::Tape> tzxTape;
     if (isTzxTape(source)) {
-        const auto tape = readWellFormedTzxFile(file, source, input, "; nothing was written");
-        if (!tape)
+        tzxTape = readWellFormedTzxFile(file, source, input, "; nothing was written");
+        if (!tzxTape)
             return 1;
-        tap = tzx::tapBytes(*tape);
+        tap = tzx::tapBytes(*tzxTape);
     } else {
         tap = readWholeTape(source);
         if (source.failed()) {
@@ -37,6 +38,9 @@ int runMode(const WriteSound& mode)
     const ActionOutcome outcome = writeTapeSound(tap, mode.runs, mode.format, mode.output, stdout);
     if (outcome.status != 0)
         reportProblem(file, outcome.reason);
+    // The sound was made of the blocks that convert; those it lacks are named.
+    if (tzxTape && reportLeftOutBlocks(file, *tzxTape))
+        return 1;
     return outcome.status;
 }
 

@@ -13,14 +13,16 @@
 namespace murax::lister {
 namespace {
 
-// Whether the output is the tape being read, under the same name or another (a link): writing it
-// would replace the tape.
+// Whether the output is the tape being read, under the same name or another (a link), or
+// standard output redirected to it: writing it would replace the tape or append to it.
 bool outputIsTheInput(const NativeFile& input, const std::string& output)
 {
-    if (output.empty() || output == kStandardOutput)
-        return false;
     const auto read = input.identity();
-    return read && read == identityOf(output);
+    if (!read)
+        return false;
+    if (output == kStandardOutput)
+        return read == standardOutputIdentity();
+    return read == identityOf(output);
 }
 
 }  // namespace
@@ -47,11 +49,21 @@ std::optional<NativeFile> openTapeForOutput(const std::string& file, const std::
         reportUnreadable(file, input.error());
         return std::nullopt;
     }
-    if (outputIsTheInput(input, output)) {
+    if (!output.empty() && outputIsTheInput(input, output)) {
         reportProblem(file, refusal);
         return std::nullopt;
     }
     return input;
+}
+
+bool writesIntoTheInput(const NativeFile& input)
+{
+    return outputIsTheInput(input, std::string(kStandardOutput));
+}
+
+std::string outputName(const std::string& output)
+{
+    return output == kStandardOutput ? "standard output" : output;
 }
 
 std::optional<tzx::Tape> readTzxFile(const std::string& file, FileTapeSource& source,
@@ -74,6 +86,20 @@ std::optional<tzx::Tape> readWellFormedTzxFile(const std::string& file, FileTape
         return std::nullopt;
     }
     return tape;
+}
+
+bool reportLeftOutBlocks(const std::string& file, const tzx::Tape& tape)
+{
+    bool leftOut = false;
+    for (std::size_t i = 0; i < tape.blocks.size(); ++i) {
+        const tzx::Block& block = tape.blocks[i];
+        if (block.fate != tzx::Fate::NotConverted)
+            continue;
+        reportProblem(file, tzx::blockPlace(i + 1, block.id, block.offset) +
+                                " was left out: " + block.reason);
+        leftOut = true;
+    }
+    return leftOut;
 }
 
 }  // namespace murax::lister

@@ -36,16 +36,7 @@ int runMode(const ConvertToTap& mode)
         reportProblem(file, written.reason);
         return written.status;
     }
-    int status = 0;
-    for (std::size_t i = 0; i < tape->blocks.size(); ++i) {
-        const tzx::Block& block = tape->blocks[i];
-        if (block.fate != tzx::Fate::NotConverted)
-            continue;
-        reportProblem(file, tzx::blockPlace(i + 1, block.id, block.offset) +
-                                " was left out: " + block.reason);
-        status = 1;
-    }
-    return status;
+    return reportLeftOutBlocks(file, *tape) ? 1 : 0;
 }
 
 }  // namespace murax::lister
