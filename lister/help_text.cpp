@@ -24,7 +24,8 @@ constexpr std::string_view kDescription =
     "number, offset, ID, kind, and whether it becomes an entry, is passed over (it\n"
     "holds no data) or is not converted (tones, pulses, recordings, and data that a\n"
     "TAP block cannot hold exactly); then the entries its data blocks become, as the\n"
-    "editor's Add takes them in. The entry options act on those entries.\n";
+    "editor's Add takes them in. The entry options act on those entries. Every mode\n"
+    "names the blocks that are not converted on standard error.\n";
 
 // An option and what it does, its lines already broken to fit beside the option column.
 struct OptionHelp {
@@ -63,7 +64,8 @@ constexpr OptionHelp kOptions[] = {
     {"--bits 8|16", "with --wav, 16-bit signed (default) or 8-bit unsigned samples"},
     {"-o OUTPUT",
      "the file that --extract, --screen, --to-tap and --wav write,\n"
-     "replaced whole; - for standard output (never the tape read)"},
+     "replaced whole; - for standard output (never the tape read,\n"
+     "by any name, nor standard output opened on it)"},
     {"--help", "show this help and exit"},
     {"--version", "show the version and exit"},
     {"--", "treat every later argument as a file name"},
