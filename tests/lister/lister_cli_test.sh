@@ -388,12 +388,17 @@ output_targets)
     grep -q "entry 3: cannot write /dev/full: No space left on device" "$scratch/err" ||
         fail "full device: $(cat "$scratch/err")"
 
-    # The data of an empty block is nothing at all, to standard output as to a file.
-    printf '\x02\x00\xff\xff' >"$scratch/empty-data.tap"
-    run --extract 1 -o - "$scratch/empty-data.tap"
-    expect_status 0 "an empty extract"
-    expect_no_stderr
-    [ ! -s "$scratch/out" ] || fail "bytes out of an empty block"
+    # No data at all (a block of length 0, a header with no block after it, a block of flag and
+    # checksum alone) is written as nothing.
+    printf '\x00\x00' >"$scratch/empty-1.tap"
+    printf '\x13\x00\x00\x03nothing   \x00\x00\x00\x80\x00\x80\x00' >"$scratch/empty-2.tap"
+    printf '\x02\x00\xff\xff' >"$scratch/empty-3.tap"
+    for tape in "$scratch"/empty-?.tap; do
+        run --extract 1 -o - "$tape"
+        expect_status 0 "an empty extract of $tape"
+        expect_no_stderr
+        [ ! -s "$scratch/out" ] || fail "bytes out of $tape"
+    done
 
     # A file with other names is written in place after a copy of the new bytes is put in
     # safety; when that copy cannot be made, the folder it was to go to is named, and the file
