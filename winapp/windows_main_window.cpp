@@ -165,6 +165,12 @@ INT_PTR WindowsMainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return TRUE;
     case WM_NOTIFY: {
         const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+        if (toolbar_ && header.hwndFrom == toolbar_->handle() && header.code == NM_CUSTOMDRAW) {
+            SetWindowLongPtrW(
+                window_, DWLP_MSGRESULT,
+                toolbar_->customDraw(*reinterpret_cast<const NMTBCUSTOMDRAW*>(lParam)));
+            return TRUE;
+        }
         if (toolbar_ && header.hwndFrom == toolbar_->handle() && header.code == TBN_DROPDOWN) {
             const auto& note = *reinterpret_cast<const NMTOOLBARW*>(lParam);
             toolbarClicked(WindowsToolbar::buttonOfId(note.iItem));
