@@ -37,16 +37,30 @@ protected:
         pump();
     }
 
+    // The pointer on `button`, once the bar has taken it as the button under the pointer.
     void pointAtButton(ToolbarButton button)
     {
+        const int id = WindowsToolbar::idOfButton(button);
         RECT place{};
-        SendMessageW(bar(), TB_GETRECT, WindowsToolbar::idOfButton(button),
-                     reinterpret_cast<LPARAM>(&place));
+        SendMessageW(bar(), TB_GETRECT, id, reinterpret_cast<LPARAM>(&place));
         pointAt(bar(), {(place.left + place.right) / 2, (place.top + place.bottom) / 2});
+        const auto index = SendMessageW(bar(), TB_COMMANDTOINDEX, id, 0);
+        EXPECT_TRUE(waitUntil([&] {
+            pump();
+            return SendMessageW(bar(), TB_GETHOTITEM, 0, 0) == index;
+        }));
     }
 
-    // Off the bar, over the list.
-    void pointAway() { pointAt(list(), {40, 40}); }
+    // Off the bar, over the list, once the bar has noticed (the system tells it of the pointer's
+    // leaving only at its next look at the pointer).
+    void pointAway()
+    {
+        pointAt(list(), {40, 40});
+        EXPECT_TRUE(waitUntil([&] {
+            pump();
+            return SendMessageW(bar(), TB_GETHOTITEM, 0, 0) < 0;
+        }));
+    }
 };
 
 // The cells, their gaps, the bar's colours and the line under it, as the screen shows them: each
