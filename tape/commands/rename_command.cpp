@@ -4,9 +4,9 @@
 
 #include "tape/commands/block_list_box.h"
 #include "tape/commands/name_field.h"
+#include "tape/commands/undo_step.h"
 #include "tape/format/entry_bytes.h"
 #include "tape/format/tap_layout.h"
-#include "tape/model/undo_step.h"
 
 namespace murax {
 namespace {

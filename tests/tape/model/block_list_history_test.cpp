@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "tape/commands/undo_step.h"
 #include "tape/model/block_list.h"
-#include "tape/model/undo_step.h"
 #include "tests/fakes/fake_list_box.h"
 #include "tests/support/helpers/tape_builder.h"
 
