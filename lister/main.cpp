@@ -17,6 +17,7 @@
 #include "lister/console.h"
 #include "lister/entry_commands.h"
 #include "lister/file_tape_source.h"
+#include "lister/make_mode.h"
 #include "lister/png_file.h"
 #include "lister/sound_output.h"
 #include "lister/tape_folders.h"
@@ -38,6 +39,7 @@ void printHelp()
         "  or:  %s --extract N | --screen N -o OUTPUT FILE\n"
         "  or:  %s --to-tap -o OUTPUT FILE\n"
         "  or:  %s --wav [--entries LIST] [--rate HZ] [--bits N] -o OUTPUT FILE\n"
+        "  or:  %s --make [--name NAME] [--start ADDRESS] [--autostart LINE] -o OUTPUT FILE\n"
         "List the entries of ZX Spectrum TAP files as the Murax editor shows them:\n"
         "one line per entry with its name, type, start and length.\n"
         "With several files, each file's lines follow a line with its name.\n"
@@ -70,8 +72,19 @@ void printHelp()
         "                   runs separated by commas, such as 2 or 1,4-6 (default: all)\n"
         "  --rate HZ        with --wav, the sample rate: 22050, 44100 (default) or 48000\n"
         "  --bits 8|16      with --wav, 16-bit signed (default) or 8-bit unsigned samples\n"
-        "  -o OUTPUT        the file that --extract, --screen, --to-tap and --wav write,\n"
-        "                   replaced whole; - for standard output (never the tape read)\n"
+        "  --make           write a TAP file holding one entry made of FILE, chosen by its\n"
+        "                   name: a BASIC listing (.bas, .txt) tokenised into a program, a\n"
+        "                   screen (.scr, 6912 bytes, or 6144 of pixels alone) a bytes\n"
+        "                   entry at 16384, any other file a bytes (CODE) entry\n"
+        "  --name NAME      with --make, the tape name, up to 10 characters (default: the\n"
+        "                   file's name without its extension)\n"
+        "  --start ADDRESS  with --make, a code file's start address, 0-65535 (default\n"
+        "                   32768)\n"
+        "  --autostart LINE with --make, a program's autostart line, 0-9999 (default:\n"
+        "                   none)\n"
+        "  -o OUTPUT        the file that --extract, --screen, --to-tap, --wav and --make\n"
+        "                   write, replaced whole; - for standard output (never the file\n"
+        "                   read)\n"
         "  --help           show this help and exit\n"
         "  --version        show the version and exit\n"
         "  --               treat every later argument as a file name\n"
@@ -79,8 +92,9 @@ void printHelp()
         "Exit status: 0 when every file was listed (and with --check, every block\n"
         "passed), 1 when a file could not be read, an entry could not be shown or\n"
         "written, a check failed, a TZX tape is malformed or had blocks that were not\n"
-        "converted, or the output could not be written, 2 when the command line is wrong.\n",
-        kProgram, kProgram, kProgram, kProgram, kProgram);
+        "converted, a file could not be made into an entry, or the output could not be\n"
+        "written, 2 when the command line is wrong.\n",
+        kProgram, kProgram, kProgram, kProgram, kProgram, kProgram);
 }
 
 int usageError(const std::string& what)
@@ -104,6 +118,7 @@ struct Options {
     murax::SoundFormat soundFormat;
     std::vector<murax::lister::EntryRun> entryRuns;
     std::vector<std::string> soundOptions;  // --entries, --rate and --bits, as given
+    murax::lister::MakeOptions make;
 };
 
 // A number that must be one of `allowed`.
@@ -213,12 +228,28 @@ std::optional<int> parseArguments(const std::vector<std::string>& arguments, Opt
             if (i + 1 >= arguments.size())
                 return usageError("-o needs a file name");
             options.output = arguments[++i];
+        } else if (std::string problem;
+                   murax::lister::takeMakeOption(arguments, i, options.make, problem)) {
+            if (!problem.empty())
+                return usageError(problem);
         } else {
             return usageError("unknown option " + std::string(arg));
         }
     }
     if (options.files.empty())
         return usageError("no file given");
+    const std::string otherMode = options.wav                     ? "--wav"
+                                  : options.toTap                 ? "--to-tap"
+                                  : options.action                ? options.actionName
+                                  : options.check                 ? "--check"
+                                  : options.recursive             ? "-r"
+                                  : !options.soundOptions.empty() ? options.soundOptions.front()
+                                                                  : "";
+    if (const auto problem = murax::lister::makeUsageProblem(options.make, options.files,
+                                                             options.output.has_value(), otherMode))
+        return usageError(*problem);
+    if (options.make.requested)
+        return std::nullopt;
     if (options.wav) {
         if (options.action || options.toTap)
             return usageError("--wav and " + (options.toTap ? "--to-tap" : options.actionName) +
@@ -243,7 +274,7 @@ std::optional<int> parseArguments(const std::vector<std::string>& arguments, Opt
     if (writes && !options.output)
         return usageError(options.actionName + " needs -o OUTPUT");
     if (!writes && options.output)
-        return usageError("-o goes with --extract, --screen, --to-tap or --wav only");
+        return usageError("-o goes with --extract, --screen, --to-tap, --wav or --make only");
     if (options.action && (options.files.size() != 1 || options.recursive || options.check))
         return usageError(options.actionName + " takes one file, without --check or -r");
     if (options.action == EntryAction::Screen && !murax::lister::pngAvailable())
@@ -532,10 +563,13 @@ int main(int argc, char** argv)
     static char outputBuffer[1 << 16];
     std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
 
-    const int status = options.wav      ? writeSound(options)
-                       : options.toTap  ? convertToTap(options)
-                       : options.action ? performOnEntry(options)
-                                        : listFiles(options);
+    const int status =
+        options.make.requested
+            ? murax::lister::makeTapeFile(options.make, options.files.front(), *options.output)
+        : options.wav    ? writeSound(options)
+        : options.toTap  ? convertToTap(options)
+        : options.action ? performOnEntry(options)
+                         : listFiles(options);
 
     // A listing that could not be written (a full disk, a closed pipe) must not look like success.
     errno = 0;
