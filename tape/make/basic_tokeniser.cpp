@@ -82,6 +82,8 @@ private:
     std::optional<BasicError> number(std::size_t& pos, bool binary);
     std::optional<std::size_t> keywordAt(std::size_t pos, unsigned char& token) const;
     bool letterBefore(std::size_t pos) const { return pos > 0 && isLetter(text_[pos - 1]); }
+    // A letter before `pos` that is part of a name, not the end of a keyword ("goto10").
+    bool nameBefore(std::size_t pos) const { return letterBefore(pos) && pos != keywordEnd_; }
     void skipSpaces(std::size_t& pos) const
     {
         while (pos < text_.size() && (text_[pos] == ' ' || text_[pos] == '\t'))
@@ -91,6 +93,7 @@ private:
     std::string_view text_;
     const std::vector<Piece>& pieces_;
     std::string& out_;
+    std::size_t keywordEnd_ = std::string_view::npos;
 };
 
 BasicError LineTokeniser::errorAt(std::size_t pos, std::string what) const
@@ -310,7 +313,7 @@ std::optional<BasicError> LineTokeniser::run(std::size_t pos)
             out_ += static_cast<char>(basic::kNumberMark);
             out_.append(5, '\0');
         } else if (keywordEnd) {
-            pos = *keywordEnd;
+            pos = keywordEnd_ = *keywordEnd;
             out_ += static_cast<char>(token);
             if (token == basic::kRem) {
                 if (pos < text_.size() && text_[pos] == ' ')
@@ -326,7 +329,7 @@ std::optional<BasicError> LineTokeniser::run(std::size_t pos)
             } else if (token == basic::kDefFn) {
                 defFn = DefFn::AwaitingParameters;
             }
-        } else if ((isDigit(c) || c == '.') && !letterBefore(pos)) {
+        } else if ((isDigit(c) || c == '.') && !nameBefore(pos)) {
             if (auto fault = number(pos, false))
                 return fault;
         } else {
