@@ -31,7 +31,7 @@ FileEntry refused(std::string_view path, const std::string& why)
 
 FileEntry entry(const HeaderFields& fields, std::string_view data)
 {
-    return {headerBlock(fields) + dataBlock(data), {}};
+    return {framedHeaderBlock(fields) + framedDataBlock(data), {}};
 }
 
 FileEntry programEntry(std::string_view path, std::string_view text,
@@ -51,10 +51,10 @@ FileEntry programEntry(std::string_view path, std::string_view text,
         return refused(path, "the program is " + std::to_string(program.program.size()) +
                                  " bytes long; a tape block holds at most " +
                                  std::to_string(kLongestBlockData));
-    return entry(
-        {kProgramType, choices.name, program.program.size(),
-         choices.autostart.value_or(kNoAutostart), static_cast<unsigned>(program.program.size())},
-        program.program);
+    const auto length = static_cast<unsigned>(program.program.size());
+    return entry({tap::kHeaderFlag, kProgramType, choices.name, length,
+                  choices.autostart.value_or(kNoAutostart), length},
+                 program.program);
 }
 
 FileEntry screenEntry(std::string_view path, std::string_view contents,
@@ -69,7 +69,9 @@ FileEntry screenEntry(std::string_view path, std::string_view contents,
                        "not a screen: a screen file holds 6912 bytes (or 6144 of pixels "
                        "alone), this one " +
                            std::to_string(contents.size()));
-    return entry({kBytesType, choices.name, screen.size(), kScreenStart, kBytesParameter2}, screen);
+    return entry({tap::kHeaderFlag, kBytesType, choices.name,
+                  static_cast<unsigned>(screen.size()), kScreenStart, kBytesParameter2},
+                 screen);
 }
 
 FileEntry codeEntry(std::string_view path, std::string_view contents,
@@ -86,7 +88,8 @@ FileEntry codeEntry(std::string_view path, std::string_view contents,
         return refused(path, "its " + std::to_string(contents.size()) + " bytes from address " +
                                  std::to_string(choices.start) + " would run past 65535 (to " +
                                  std::to_string(choices.start + contents.size() - 1) + ")");
-    return entry({kBytesType, choices.name, contents.size(), choices.start, kBytesParameter2},
+    return entry({tap::kHeaderFlag, kBytesType, choices.name,
+                  static_cast<unsigned>(contents.size()), choices.start, kBytesParameter2},
                  contents);
 }
 

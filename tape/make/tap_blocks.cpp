@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tape/make/tap_blocks.h"
 
-#include <algorithm>
-
 #include "tape/format/tap_layout.h"
 
 namespace murax {
@@ -32,7 +30,7 @@ std::string framedBlock(unsigned flag, std::string_view payload)
 
 }  // namespace
 
-std::string headerBlock(const HeaderFields& fields)
+std::string framedHeaderBlock(const HeaderFields& fields)
 {
     namespace h = tap::header;
     std::string payload(h::kChecksum - h::kType, '\0');
@@ -48,7 +46,7 @@ std::string headerBlock(const HeaderFields& fields)
     return framedBlock(tap::kHeaderFlag, payload);
 }
 
-std::string dataBlock(std::string_view data)
+std::string framedDataBlock(std::string_view data)
 {
     return framedBlock(tap::kDataFlag, data);
 }

@@ -227,7 +227,7 @@ entry_output)
     expect_status 0 "--basic"
     expect_no_stderr
     head -n 3 "$scratch/out" >"$scratch/head"
-    printf '%s\n' "Autostart: line 10" \
+    printf '%s\n' "# Autostart: line 10" \
         "   10 REM Murax demo: a BASIC loader, a code block and a headerless colour table" \
         "   20 CLEAR 32767" >"$scratch/expected"
     diff -u "$scratch/expected" "$scratch/head" >&2 || fail "--basic listing differs"
