@@ -69,8 +69,8 @@ FileEntry screenEntry(std::string_view path, std::string_view contents,
                        "not a screen: a screen file holds 6912 bytes (or 6144 of pixels "
                        "alone), this one " +
                            std::to_string(contents.size()));
-    return entry({tap::kHeaderFlag, kBytesType, choices.name,
-                  static_cast<unsigned>(screen.size()), kScreenStart, kBytesParameter2},
+    return entry({tap::kHeaderFlag, kBytesType, choices.name, static_cast<unsigned>(screen.size()),
+                  kScreenStart, kBytesParameter2},
                  screen);
 }
 

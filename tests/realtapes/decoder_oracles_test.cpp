@@ -118,9 +118,9 @@ TEST(DecoderOracles, BasicListingAgreesWithListbasic)
                                                                   << theirs[i];
     EXPECT_EQ(ours.front(), "# Autostart: line 130");
     EXPECT_EQ(listing.variablesLength, kVariables.size());
-    EXPECT_EQ(std::vector<std::string>(ours.end() - 3, ours.end()),
-              (std::vector<std::string>{"# Variables area: 12 bytes", "#   a = 42",
-                                        "#   b$ = \"hi\""}));
+    EXPECT_EQ(
+        std::vector<std::string>(ours.end() - 3, ours.end()),
+        (std::vector<std::string>{"# Variables area: 12 bytes", "#   a = 42", "#   b$ = \"hi\""}));
     // The codes that listbasic leaves out, as the decoder shows them.
     EXPECT_NE(ours[14].find(R"("\{16}\{2}red\{17}\{6}paper\{22}\{1}\{2}at\{23}\{5}\{0}tab")"),
               std::string::npos);
