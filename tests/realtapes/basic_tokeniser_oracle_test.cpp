@@ -127,13 +127,6 @@ const char* const kEveryKind =
 9999 REM last line
 )";
 
-TEST(BasicTokeniserOracle, ListingOfEveryKindAgreesWithZmakebas)
-{
-    SKIP_WITHOUT_ZMAKEBAS();
-    ScratchFolder folder;
-    EXPECT_EQ(tokenised(kEveryKind), zmakebasProgram(folder, kEveryKind));
-}
-
 // The entry made from a .bas file is the tape zmakebas makes with the same name and autostart
 // line, header and all.
 TEST(BasicTokeniserOracle, ProgramEntryIsZmakebasTape)
