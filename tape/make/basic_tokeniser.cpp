@@ -374,6 +374,9 @@ bool endsInContinuation(std::string_view line)
 TokenisedBasic tokeniseBasic(std::string_view text)
 {
     TokenisedBasic result;
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";  // as some editors begin a file
+    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+        text.remove_prefix(kByteOrderMark.size());
     const std::vector<std::string_view> lines = sourceLines(text);
     std::optional<unsigned> previous;
     std::string joined;

@@ -3,6 +3,8 @@
 #include "tape/make/entry_from_file.h"
 
 #include "support/ascii_case.h"
+#include "support/platform/native_file.h"
+#include "support/platform/os_error.h"
 #include "tape/format/tap_layout.h"
 #include "tape/make/basic_tokeniser.h"
 #include "tape/make/tap_blocks.h"
@@ -121,6 +123,15 @@ FileEntry entryFromFile(std::string_view path, std::string_view contents,
         break;
     }
     return codeEntry(path, contents, choices);
+}
+
+FileEntry entryFromFileAt(const std::string& path, const FileEntryChoices& choices)
+{
+    NativeFile file = NativeFile::openForReading(path);
+    std::string contents;
+    if (!file.isOpen() || !file.readAll(contents))
+        return refused(path, "cannot read it: " + systemErrorText(file.error()));
+    return entryFromFile(path, contents, choices);
 }
 
 }  // namespace murax

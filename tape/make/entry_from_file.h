@@ -39,4 +39,8 @@ struct FileEntry {
 FileEntry entryFromFile(std::string_view path, std::string_view contents,
                         const FileEntryChoices& choices);
 
+// The same for the file at `path`, read whole first: a file that cannot be read (gone, a folder,
+// no permission) makes none either, and the refusal says so with the system's reason.
+FileEntry entryFromFileAt(const std::string& path, const FileEntryChoices& choices);
+
 }  // namespace murax

@@ -10,6 +10,7 @@
 #include "tape/format/header_fields.h"
 #include "tape/make/entry_from_file.h"
 #include "tape/make/tape_name.h"
+#include "tests/support/helpers/scratch_folder.h"
 
 namespace murax {
 namespace {
@@ -56,6 +57,13 @@ INSTANTIATE_TEST_SUITE_P(
         Made{"top", "\xC9", {"", {}, 65535}, 3, 65535, "\xC9"},
         Made{"whole", std::string(65533, 'x'), {"w", {}, 0}, 3, 0, std::string(65533, 'x')},
         Made{"folder.bas/code", "z", {"z", {}, kDefaultCodeStart}, 3, kDefaultCodeStart, "z"},
+        Made{"bom.bas",
+             "\xEF\xBB\xBF"
+             "10 CLS\r\n",
+             {"bom", {}, 0},
+             0,
+             32768,
+             kCls},
         Made{"loader.Txt", "10 CLS\n", {"loader", 10, 0}, 0, 10, kCls},
         Made{"loader.bas", "10 CLS\n", {"0123456789", {}, 0}, 0, 32768, kCls}));
 
@@ -92,6 +100,21 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"binary.bas", std::string("10 CLS\0", 7), {}, "not text"},
         Refused{"notes.txt", "# only a comment\n\n", {}, "no program lines"},
         Refused{"bad.bas", "10 CLS\n20 PRINT \"x\n", {}, "line 2, column 10"}));
+
+// From a path: read whole, or refused with the system's reason when it cannot be read.
+TEST(EntryFromFileAt, ReadsTheFileOrSaysWhyNot)
+{
+    testing::ScratchFolder folder;
+    testing::writeText(folder / "code.bin", "\x01\x02\x03");
+    const FileEntryChoices choices{"code", {}, 40000};
+    EXPECT_EQ(entryFromFileAt(folder / "code.bin", choices).bytes,
+              entryFromFile("code.bin", "\x01\x02\x03", choices).bytes);
+    for (const std::string& unreadable : {folder / "gone.bin", folder.path().string()}) {
+        const FileEntry entry = entryFromFileAt(unreadable, choices);
+        EXPECT_EQ(entry.bytes, "");
+        EXPECT_EQ(entry.refusal.rfind(unreadable + ": cannot read it: ", 0), 0u) << entry.refusal;
+    }
+}
 
 TEST(TapeName, TakesWhatTheRenameFieldTakes)
 {
