@@ -48,7 +48,7 @@ TEST_F(ScratchFileTest, TakenNamesAndPlantedLinksAreSteppedOver)
         EXPECT_EQ(file.path(), scratch / "mine");
         EXPECT_EQ(readText(file.path()), "entry bytes\x1A");
         EXPECT_EQ(fs::status(file.path()).permissions() & fs::perms::all, fs::perms(0600));
-        EXPECT_EQ(file.readBack(), "entry bytes\x1A");
+        EXPECT_EQ(file.readBack().bytes, "entry bytes\x1A");
     }
     EXPECT_FALSE(fs::exists(scratch.path() / "mine"));
     EXPECT_EQ(readText(scratch.path() / "victim"), "another user's file");
@@ -75,7 +75,7 @@ TEST_F(ScratchFileTest, ALinkPutInItsPlaceIsNotReadNorFollowedOnDeletion)
         ScratchFile file(names({"mine"}), "entry");
         fs::remove(file.path());
         fs::create_symlink(scratch.path() / "victim", file.path());
-        EXPECT_EQ(file.readBack(), std::nullopt);
+        EXPECT_EQ(file.readBack().found, ScratchContent::Found::NotAPlainFile);
     }
     EXPECT_FALSE(fs::exists(fs::symlink_status(scratch.path() / "mine")));
     EXPECT_EQ(readText(scratch.path() / "victim"), "another user's file");
