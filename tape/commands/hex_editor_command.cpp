@@ -32,7 +32,7 @@ void MODHEX(Window& window, BlockList& list)
 {
     AppContext& app = window.app();
     const std::string editor = configuredHexEditor(app.desktop());
-    // Named first, as the hand-off always did; the folder is chosen when the file is made.
+    // The name is taken before anything else; its folder is chosen when the file is made.
     const std::string tempName = GETNEWFNAME();
     ListBox& box = blockListBox(window);
     const int n = box.currentPosition();
