@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "tape/format/entry_bytes.h"
+#include "tape/format/hex_text.h"
 #include "tape/tzx/generalised_data.h"
 #include "tape/tzx/little_endian.h"
 
@@ -71,13 +72,6 @@ const Layout* knownLayout(unsigned id)
         if (layout.id == id)
             return &layout;
     return nullptr;
-}
-
-std::string hexByte(unsigned value)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%02X", value & 0xFFu);
-    return text;
 }
 
 // A data block's bytes, `bitsInLastByte` of the last one played: one TAP block when they make
