@@ -265,50 +265,51 @@ void reportProblem(const std::string& file, const std::string& what)
     std::fprintf(stderr, "%s: %s: %s\n", kProgram, file.c_str(), what.c_str());
 }
 
-// A TZX tape read whole from `source`; nothing (and the failure reported) when the file could not
-// be read.
-std::optional<murax::tzx::Tape> readTzxFile(const std::string& file,
-                                            murax::lister::FileTapeSource& source,
-                                            murax::NativeFile& input)
+// A TZX tape whose first pass walked its blocks; nothing (and the failure reported) when the
+// file could not be read.
+std::optional<murax::lister::TzxTape> readTzxFile(const std::string& file,
+                                                  murax::lister::FileTapeSource& source,
+                                                  murax::NativeFile& input)
 {
-    const std::string bytes = murax::lister::readWholeTape(source);
-    if (source.failed()) {
+    std::optional<murax::lister::TzxTape> tape;
+    tape.emplace(input, source);
+    if (tape->failed()) {
         reportUnreadable(file, input.error());
         return std::nullopt;
     }
-    return murax::tzx::readTzx(bytes);
+    return tape;
 }
 
 // The same for a tape whose entries are wanted: a malformed one is reported too, with what its
 // fault means for the command (`consequence`, "" or "; nothing was written"), and gives nothing.
-std::optional<murax::tzx::Tape> readWellFormedTzxFile(const std::string& file,
-                                                      murax::lister::FileTapeSource& source,
-                                                      murax::NativeFile& input,
-                                                      const std::string& consequence)
+std::optional<murax::lister::TzxTape> readWellFormedTzxFile(const std::string& file,
+                                                            murax::lister::FileTapeSource& source,
+                                                            murax::NativeFile& input,
+                                                            const std::string& consequence)
 {
     auto tape = readTzxFile(file, source, input);
-    if (tape && tape->malformed) {
-        reportProblem(file, tape->malformed->what + consequence);
+    if (tape && tape->summary().malformed) {
+        reportProblem(file, tape->summary().malformed->what + consequence);
         return std::nullopt;
     }
     return tape;
 }
 
 // A TZX tape's blocks, then the entries they become. False when the tape is malformed (its
-// blocks are listed up to the fault) or a check failed.
-bool listTzx(const std::string& file, const murax::tzx::Tape& tape, bool check)
+// blocks are listed up to the fault), a read failed or a check failed.
+bool listTzx(const std::string& file, murax::lister::TzxTape& tape, murax::NativeFile& input,
+             bool check)
 {
-    const std::string tap = murax::tzx::tapBytes(tape);
-    murax::lister::writeTzxBlocks(tape, tap, stdout);
-    if (tape.malformed) {
-        reportProblem(file, tape.malformed->what);
+    const bool passed = murax::lister::writeTzxListing(tape, stdout, check);
+    if (tape.failed()) {
+        reportUnreadable(file, input.error());
         return false;
     }
-    if (tap.empty())
-        return true;
-    std::fputc('\n', stdout);
-    murax::MemoryTapeSource entries(tap);
-    return murax::lister::writeListing(entries, stdout, check);
+    if (tape.summary().malformed) {
+        reportProblem(file, tape.summary().malformed->what);
+        return false;
+    }
+    return passed;
 }
 
 // The files to list: with -r, each folder's tapes in its place.
@@ -375,19 +376,20 @@ int performOnEntry(const Options& options)
     murax::NativeFile& input = *opened;
     murax::lister::FileTapeSource source(input);
     // A TZX tape's entries are those it converts to.
-    std::string converted;
-    murax::MemoryTapeSource convertedSource(converted);
-    murax::TapeSource* tape = &source;
+    std::size_t count = 0;
+    std::optional<std::string> entry;
     if (murax::lister::isTzxTape(source)) {
-        const auto tzxTape = readWellFormedTzxFile(file, source, input, "");
+        auto tzxTape = readWellFormedTzxFile(file, source, input, "");
         if (!tzxTape)
             return 1;
-        converted = murax::tzx::tapBytes(*tzxTape);
-        convertedSource = murax::MemoryTapeSource(converted);
-        tape = &convertedSource;
+        entry = murax::lister::readTzxEntry(*tzxTape, options.entry, count);
+        if (tzxTape->failed()) {
+            reportUnreadable(file, input.error());
+            return 1;
+        }
+    } else {
+        entry = murax::lister::readEntry(source, options.entry, count);
     }
-    std::size_t count = 0;
-    const auto entry = murax::lister::readEntry(*tape, options.entry, count);
     if (source.failed()) {
         reportUnreadable(file, input.error());
         return 1;
@@ -432,8 +434,8 @@ int listFiles(const Options& options)
             std::printf("%s%s:\n", firstListed ? "" : "\n", file.c_str());
         firstListed = false;
         if (murax::lister::isTzxTape(source)) {
-            const auto tape = readTzxFile(file, source, input);
-            if (!tape || !listTzx(file, *tape, options.check))
+            auto tape = readTzxFile(file, source, input);
+            if (!tape || !listTzx(file, *tape, input, options.check))
                 status = 1;
             continue;
         }
@@ -467,24 +469,26 @@ int convertToTap(const Options& options)
             reportProblem(file, "not a TZX tape: it does not begin with the TZX signature");
         return 1;
     }
-    const auto tape = readWellFormedTzxFile(file, source, input, "; nothing was written");
+    auto tape = readWellFormedTzxFile(file, source, input, "; nothing was written");
     if (!tape)
         return 1;
     const murax::lister::ActionOutcome written =
-        murax::lister::writeOutputFile(output, {murax::tzx::tapBytes(*tape)}, stdout);
+        murax::lister::writeOutputFile(output, murax::lister::tapFileOf(*tape), stdout);
+    if (tape->failed()) {
+        reportUnreadable(file, input.error());
+        return 1;
+    }
     if (written.status != 0) {
         reportProblem(file, written.reason);
         return written.status;
     }
     int status = 0;
-    for (std::size_t i = 0; i < tape->blocks.size(); ++i) {
-        const murax::tzx::Block& block = tape->blocks[i];
-        if (block.fate != murax::tzx::Fate::NotConverted)
-            continue;
-        reportProblem(file, murax::tzx::blockPlace(i + 1, block.id, block.offset) +
-                                " was left out: " + block.reason);
-        status = 1;
-    }
+    murax::lister::forEachBlockLeftOut(
+        *tape, [&](std::size_t number, const murax::tzx::Block& block) {
+            reportProblem(file, murax::tzx::blockPlace(number, block.id, block.offset) +
+                                    " was left out: " + block.reason);
+            status = 1;
+        });
     return status;
 }
 
@@ -502,10 +506,14 @@ int writeSound(const Options& options)
     murax::lister::FileTapeSource source(input);
     std::string tap;
     if (murax::lister::isTzxTape(source)) {
-        const auto tape = readWellFormedTzxFile(file, source, input, "; nothing was written");
+        auto tape = readWellFormedTzxFile(file, source, input, "; nothing was written");
         if (!tape)
             return 1;
-        tap = murax::tzx::tapBytes(*tape);
+        tap = murax::lister::tapBytesOf(*tape);
+        if (tape->failed()) {
+            reportUnreadable(file, input.error());
+            return 1;
+        }
     } else {
         tap = murax::lister::readWholeTape(source);
         if (source.failed()) {

@@ -3,12 +3,14 @@
 #include "tape/commands/tape_file_reading.h"
 
 #include <new>
+#include <optional>
 #include <utility>
 
 #include "seam/app_context.h"
 #include "seam/message_box.h"
 #include "support/platform/file_io.h"
-#include "tape/tzx/tzx_reader.h"
+#include "tape/tzx/tzx_summary.h"
+#include "tape/tzx/tzx_tap_stream.h"
 
 namespace murax {
 namespace {
@@ -21,10 +23,17 @@ std::string counted(std::size_t n, const char* one, const char* many)
     return std::to_string(n) + " " + (n == 1 ? one : many);
 }
 
-std::string tzxNotice(const std::string& name, const tzx::Tape& tape, std::size_t entries)
+// The blocks that a notice names, and how many more were left out.
+struct LeftOut {
+    std::vector<std::string> named;
+    std::size_t more = 0;
+};
+
+std::string tzxNotice(const std::string& name, const tzx::Summary& tape, const LeftOut& leftOut,
+                      std::size_t entries)
 {
-    const std::size_t converted = tzx::countOf(tape, tzx::Fate::Entry);
-    const std::size_t passed = tzx::countOf(tape, tzx::Fate::PassedOver);
+    const std::size_t converted = tape.countOf(tzx::Fate::Entry);
+    const std::size_t passed = tape.countOf(tzx::Fate::PassedOver);
     std::string text = "File;;" + name + ";;is a TZX tape: ";
     text += converted == 0 ? "none of its blocks became an entry"
                            : "its " + counted(converted, "data block", "data blocks") + " became " +
@@ -33,25 +42,54 @@ std::string tzxNotice(const std::string& name, const tzx::Tape& tape, std::size_
         text += ", and " + counted(passed, "block", "blocks") + " without data " +
                 (passed == 1 ? "was" : "were") + " passed over";
     text += ".";
-    if (tzx::countOf(tape, tzx::Fate::NotConverted) == 0)
+    if (leftOut.named.empty())
         return text;
 
     text += ";;These blocks were left out, since no TAP block can hold them as they are:";
-    std::size_t named = 0, more = 0;
-    for (std::size_t i = 0; i < tape.blocks.size(); ++i) {
-        const tzx::Block& block = tape.blocks[i];
-        if (block.fate != tzx::Fate::NotConverted)
-            continue;
-        if (named == kNamedBlocks) {
-            ++more;
-            continue;
-        }
-        ++named;
-        text += ";" + tzx::blockPlace(i + 1, block.id, block.offset) + ": " + block.reason;
-    }
-    if (more > 0)
-        text += ";and " + std::to_string(more) + " more.";
+    for (const std::string& block : leftOut.named)
+        text += ";" + block;
+    if (leftOut.more > 0)
+        text += ";and " + std::to_string(leftOut.more) + " more.";
     return text;
+}
+
+// The TAP bytes that a TZX tape held in memory converts to, and the notice of what became of its
+// blocks; nothing, and the fault shown, for a malformed tape. The tape is walked twice, once to
+// check it whole and count, once to copy its data blocks' bytes, and no block is kept.
+std::optional<std::string> convertTzx(AppContext& app, const std::string& name,
+                                      std::string_view bytes, LeftOut& leftOut,
+                                      tzx::Summary& summary)
+{
+    MemoryTapeSource source(bytes);
+    summary =
+        tzx::summarise(source, bytes.size(), [&](std::size_t number, const tzx::Block& block) {
+            if (block.fate != tzx::Fate::NotConverted)
+                return;
+            if (leftOut.named.size() == kNamedBlocks)
+                ++leftOut.more;
+            else
+                leftOut.named.push_back(tzx::blockPlace(number, block.id, block.offset) + ": " +
+                                        block.reason);
+        });
+    if (summary.malformed) {
+        POPMSG(app,
+               "File;;" + name + ";;is a TZX tape that cannot be read: " + summary.malformed->what +
+                   ".;Nothing was taken from it.",
+               MessageKind::Inform);
+        return std::nullopt;
+    }
+    std::string tap;
+    tap.reserve(static_cast<std::size_t>(summary.tapSize));
+    MemoryTapeSource again(bytes);
+    std::optional<tzx::Malformed> fault;
+    tzx::writeTapBytes(
+        again, bytes.size(),
+        [&tap](std::string_view piece) {
+            tap += piece;
+            return true;
+        },
+        fault);
+    return tap;
 }
 
 }  // namespace
@@ -77,17 +115,20 @@ bool takeTapeFile(AppContext& app, EntryIntake& intake, const std::string& name,
                MessageKind::Inform);
         return false;
     }
-    const tzx::Tape tape = tzx::readTzx(bytes);
-    if (tape.malformed) {
-        POPMSG(app,
-               "File;;" + name + ";;is a TZX tape that cannot be read: " + tape.malformed->what +
-                   ".;Nothing was taken from it.",
-               MessageKind::Inform);
-        return false;
+    LeftOut leftOut;
+    tzx::Summary summary;
+    std::optional<std::string> tap;
+    try {
+        tap = convertTzx(app, name, bytes, leftOut, summary);
+    } catch (const std::bad_alloc&) {
+        throw NotEnoughMemory{name, 0, 0};
     }
+    if (!tap)
+        return false;
+    std::string().swap(bytes);  // the tape read, no longer needed beside its TAP bytes
     const std::size_t before = intake.entryCount();
-    intake.addBytes(tzx::tapBytes(tape), name);
-    tzxNotices->push_back(tzxNotice(name, tape, intake.entryCount() - before));
+    intake.addBytes(std::move(*tap), name);
+    tzxNotices->push_back(tzxNotice(name, summary, leftOut, intake.entryCount() - before));
     return true;
 }
 
