@@ -288,8 +288,15 @@ std::optional<murax::lister::TzxTape> readWellFormedTzxFile(const std::string& f
                                                             const std::string& consequence)
 {
     auto tape = readTzxFile(file, source, input);
-    if (tape && tape->summary().malformed) {
-        reportProblem(file, tape->summary().malformed->what + consequence);
+    if (!tape)
+        return tape;
+    const std::optional<murax::tzx::Malformed> fault = tape->summary().malformed;
+    if (tape->failed()) {
+        reportUnreadable(file, input.error());
+        return std::nullopt;
+    }
+    if (fault) {
+        reportProblem(file, fault->what + consequence);
         return std::nullopt;
     }
     return tape;

@@ -3,7 +3,7 @@
 #include "lister/tzx_listing.h"
 
 #include "lister/tape_listing.h"
-#include "tape/format/entry_scanner.h"
+#include "tape/format/entry_bytes.h"
 #include "tape/tzx/tzx_block_reader.h"
 #include "tape/tzx/tzx_tap_stream.h"
 
@@ -12,30 +12,26 @@ namespace {
 
 using tzx::Fate;
 
-// The entry (from 1) that each Entry block of the tape goes into, as the blocks pass in order. A
-// header and the block after it make one entry, as in any TAP file, so the entries are found by
-// the scanner over the converted bytes, which walks the tape beside the blocks' own walk.
+// The entry (from 1) that each Entry block of the tape goes into, as the blocks pass in order: a
+// block whose flag byte marks a header makes one entry with the block after it, as in any TAP
+// file (see isHeaderEntry), any other block an entry of its own.
 class EntryOfBlocks {
 public:
-    explicit EntryOfBlocks(TzxTape& tape) : stream_(tape.newPass(), tape.size()), entries_(stream_)
-    {}
-
-    std::size_t next(const tzx::Block& block)
+    // `first` is the block's first byte, its flag.
+    std::size_t next(char first)
     {
-        ScannedEntry scanned;
-        while (at_ >= entryEnd_ && entries_.next(scanned)) {
-            ++entry_;
-            entryEnd_ = scanned.offset + scanned.length;
+        if (headerOpen_) {
+            headerOpen_ = false;
+            return entry_;
         }
-        at_ += 2 + block.dataSize;
-        return entry_;
+        const char framed[] = {1, 0, first};
+        headerOpen_ = isHeaderEntry(std::string_view(framed, sizeof framed));
+        return ++entry_;
     }
 
 private:
-    tzx::TapStream stream_;
-    EntryScanner entries_;
     std::size_t entry_ = 0;
-    std::uint64_t entryEnd_ = 0, at_ = 0;
+    bool headerOpen_ = false;
 };
 
 std::string fateText(const tzx::Block& block, std::size_t entry)
@@ -54,9 +50,76 @@ std::string fateText(const tzx::Block& block, std::size_t entry)
     return block.reason.empty() ? text : text + ": " + block.reason;
 }
 
+// The most bytes of block lines kept while the first walk counts the blocks for the line that
+// comes before them: a tape of fewer blocks is walked once for both, a larger one once more.
+constexpr std::size_t kBlockLinesKept = 2 << 20;
+
+// `text` right-aligned in `width` columns (or more, for a longer text).
+void appendRight(std::string& line, const std::string& text, std::size_t width)
+{
+    line.append(width - std::min(width, text.size()), ' ');
+    line += text;
+}
+
+// A block's line: number, offset, ID, kind and fate.
+void appendBlockLine(std::string& line, std::size_t number, const tzx::Block& block,
+                     std::size_t entry)
+{
+    constexpr char kHex[] = "0123456789ABCDEF";
+    appendRight(line, std::to_string(number), 5);
+    line += "  ";
+    appendRight(line, std::to_string(block.offset), 8);
+    line += "  0x";
+    line += kHex[(block.id >> 4) & 0xF];
+    line += kHex[block.id & 0xF];
+    line += "  ";
+    const std::string_view name = tzx::blockName(block.id);
+    line += name;
+    line.append(26 - std::min<std::size_t>(26, name.size()) + 2, ' ');
+    line += fateText(block, entry);
+    line += '\n';
+}
+
+// Walks the tape's blocks, handing each one's line to `line` for as long as it returns true; the
+// walk goes on to the end to count them.
+tzx::Summary walkBlockLines(TzxTape& tape, const std::function<bool(const std::string&)>& line)
+{
+    TapeSource& source = tape.newPass();
+    EntryOfBlocks entries;
+    std::string text;
+    bool wanted = true;
+    return tzx::summarise(source, tape.size(), [&](std::size_t number, const tzx::Block& block) {
+        std::size_t entry = 0;
+        if (block.fate == Fate::Entry) {
+            const std::string_view flag = source.bytesAt(block.dataOffset, 1);
+            entry = entries.next(flag.empty() ? '\0' : flag[0]);
+        }
+        if (!wanted)
+            return;
+        text.clear();
+        appendBlockLine(text, number, block, entry);
+        wanted = line(text);
+    });
+}
+
+void writeText(const std::string& text, std::FILE* out)
+{
+    std::fwrite(text.data(), 1, text.size(), out);
+}
+
 void writeBlocks(TzxTape& tape, std::FILE* out)
 {
-    const tzx::Summary& summary = tape.summary();
+    std::string kept;
+    bool allKept = true;
+    const tzx::Summary summary = walkBlockLines(tape, [&](const std::string& line) {
+        allKept = kept.size() + line.size() <= kBlockLinesKept;
+        if (allKept)
+            kept += line;
+        else
+            std::string().swap(kept);
+        return allKept;
+    });
+    tape.keepSummary(summary);
     const auto number = [](std::uint64_t n) { return std::to_string(n); };
     std::string text = "TZX tape, version " + tzx::versionText(summary.major, summary.minor) +
                        ": " + number(summary.blocks) + " blocks, " +
@@ -65,22 +128,14 @@ void writeBlocks(TzxTape& tape, std::FILE* out)
                        number(summary.countOf(Fate::NotConverted)) + " not converted\n";
     if (summary.blocks > 0)
         text += "Block    Offset  ID    Kind                        Becomes\n";
-    std::fwrite(text.data(), 1, text.size(), out);
-
-    tzx::BlockReader blocks(tape.newPass(), tape.size());
-    EntryOfBlocks entries(tape);
-    tzx::Block block;
-    char line[80];
-    while (blocks.next(block)) {
-        const std::size_t entry = block.fate == Fate::Entry ? entries.next(block) : 0;
-        // The numbers go through text, so that no printf length modifier has to agree across
-        // systems.
-        std::snprintf(line, sizeof line, "%5s  %8s  0x%02X  %-26s  ",
-                      number(blocks.count()).c_str(), number(block.offset).c_str(), block.id,
-                      std::string(tzx::blockName(block.id)).c_str());
-        text = line + fateText(block, entry) + "\n";
-        std::fwrite(text.data(), 1, text.size(), out);
-    }
+    writeText(text, out);
+    if (allKept)
+        writeText(kept, out);
+    else
+        walkBlockLines(tape, [out](const std::string& line) {
+            writeText(line, out);
+            return true;
+        });
 }
 
 }  // namespace

@@ -18,14 +18,20 @@ TzxTape::TzxTape(NativeFile& file, FileTapeSource& opened) : file_(file), opened
         held_ = true;
         size_ = whole_.size();
     }
-    summary_ = tzx::summarise(newPass(), size_);
+}
+
+const tzx::Summary& TzxTape::summary()
+{
+    if (!summary_)
+        summary_ = tzx::summarise(newPass(), size_);
+    return *summary_;
 }
 
 bool TzxTape::failed() const
 {
     return opened_.failed() ||
            std::any_of(filePasses_.begin(), filePasses_.end(),
-                       [](const FileTapeSource* pass) { return pass->failed(); });
+                       [](const MappedTapeSource* pass) { return pass->failed(); });
 }
 
 TapeSource& TzxTape::newPass()
@@ -33,7 +39,7 @@ TapeSource& TzxTape::newPass()
     if (held_) {
         passes_.push_back(std::make_unique<MemoryTapeSource>(whole_));
     } else {
-        auto pass = std::make_unique<FileTapeSource>(file_);
+        auto pass = std::make_unique<MappedTapeSource>(file_, size_);
         filePasses_.push_back(pass.get());
         passes_.push_back(std::move(pass));
     }
