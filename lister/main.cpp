@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,6 +18,7 @@
 #include "lister/console.h"
 #include "lister/entry_commands.h"
 #include "lister/file_tape_source.h"
+#include "lister/memory_refusal.h"
 #include "lister/png_file.h"
 #include "lister/sound_output.h"
 #include "lister/tape_folders.h"
@@ -272,7 +274,12 @@ std::optional<murax::lister::TzxTape> readTzxFile(const std::string& file,
                                                   murax::NativeFile& input)
 {
     std::optional<murax::lister::TzxTape> tape;
-    tape.emplace(input, source);
+    try {
+        tape.emplace(input, source);
+    } catch (const std::bad_alloc&) {
+        reportProblem(file, "not enough memory to hold this tape, which a pipe gives only once");
+        return std::nullopt;
+    }
     if (tape->failed()) {
         reportUnreadable(file, input.error());
         return std::nullopt;
@@ -547,10 +554,15 @@ int main(int argc, char** argv)
     static char outputBuffer[1 << 16];
     std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
 
-    const int status = options.wav      ? writeSound(options)
-                       : options.toTap  ? convertToTap(options)
-                       : options.action ? performOnEntry(options)
-                                        : listFiles(options);
+    int status = 1;
+    try {
+        status = options.wav      ? writeSound(options)
+                 : options.toTap  ? convertToTap(options)
+                 : options.action ? performOnEntry(options)
+                                  : listFiles(options);
+    } catch (const std::bad_alloc&) {
+        status = murax::lister::refuseForWantOfMemory(options.files);
+    }
 
     // A listing that could not be written (a full disk, a closed pipe) must not look like success.
     errno = 0;
