@@ -175,8 +175,24 @@ std::optional<std::string> readTzxEntry(TzxTape& tape, std::size_t number, std::
 ByteParts tapFileOf(TzxTape& tape)
 {
     return ByteParts([&tape](const ByteParts::Sink& sink) {
+        // Small blocks are gathered into pieces of a useful size: a write per block of a few
+        // bytes would cost a tape of millions of them a system call each.
+        constexpr std::size_t kPiece = 1 << 16;
+        std::string gathered;
+        const auto give = [&](std::string_view piece) {
+            if (gathered.size() + piece.size() > kPiece) {
+                if (!gathered.empty() && !sink(gathered))
+                    return false;
+                gathered.clear();
+            }
+            if (piece.size() >= kPiece)
+                return sink(piece);
+            gathered += piece;
+            return true;
+        };
         std::optional<tzx::Malformed> fault;
-        return tzx::writeTapBytes(tape.newPass(), tape.size(), sink, fault);
+        return tzx::writeTapBytes(tape.newPass(), tape.size(), give, fault) &&
+               (gathered.empty() || sink(gathered));
     });
 }
 

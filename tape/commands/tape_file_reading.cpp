@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tape/commands/tape_file_reading.h"
 
+#include <cstring>
 #include <new>
 #include <optional>
 #include <utility>
@@ -53,12 +54,12 @@ std::string tzxNotice(const std::string& name, const tzx::Summary& tape, const L
     return text;
 }
 
-// The TAP bytes that a TZX tape held in memory converts to, and the notice of what became of its
-// blocks; nothing, and the fault shown, for a malformed tape. The tape is walked twice, once to
-// check it whole and count, once to copy its data blocks' bytes, and no block is kept.
-std::optional<std::string> convertTzx(AppContext& app, const std::string& name,
-                                      std::string_view bytes, LeftOut& leftOut,
-                                      tzx::Summary& summary)
+// Turns the TZX tape held in `bytes` into the TAP bytes it converts to, in place, and gathers the
+// notice of what became of its blocks; false, and the fault shown, for a malformed tape, left as
+// it was. The tape is walked twice, once to check it whole and count, once to move its data
+// blocks' bytes down over the tape's own, and no block is kept.
+bool convertTzx(AppContext& app, const std::string& name, std::string& bytes, LeftOut& leftOut,
+                tzx::Summary& summary)
 {
     MemoryTapeSource source(bytes);
     summary =
@@ -76,20 +77,21 @@ std::optional<std::string> convertTzx(AppContext& app, const std::string& name,
                "File;;" + name + ";;is a TZX tape that cannot be read: " + summary.malformed->what +
                    ".;Nothing was taken from it.",
                MessageKind::Inform);
-        return std::nullopt;
+        return false;
     }
-    std::string tap;
-    tap.reserve(static_cast<std::size_t>(summary.tapSize));
     MemoryTapeSource again(bytes);
+    std::size_t written = 0;
     std::optional<tzx::Malformed> fault;
     tzx::writeTapBytes(
         again, bytes.size(),
-        [&tap](std::string_view piece) {
-            tap += piece;
+        [&](std::string_view piece) {
+            std::memmove(bytes.data() + written, piece.data(), piece.size());
+            written += piece.size();
             return true;
         },
         fault);
-    return tap;
+    bytes.resize(written);
+    return true;
 }
 
 }  // namespace
@@ -117,17 +119,10 @@ bool takeTapeFile(AppContext& app, EntryIntake& intake, const std::string& name,
     }
     LeftOut leftOut;
     tzx::Summary summary;
-    std::optional<std::string> tap;
-    try {
-        tap = convertTzx(app, name, bytes, leftOut, summary);
-    } catch (const std::bad_alloc&) {
-        throw NotEnoughMemory{name, 0, 0};
-    }
-    if (!tap)
+    if (!convertTzx(app, name, bytes, leftOut, summary))
         return false;
-    std::string().swap(bytes);  // the tape read, no longer needed beside its TAP bytes
     const std::size_t before = intake.entryCount();
-    intake.addBytes(std::move(*tap), name);
+    intake.addBytes(std::move(bytes), name);
     tzxNotices->push_back(tzxNotice(name, summary, leftOut, intake.entryCount() - before));
     return true;
 }

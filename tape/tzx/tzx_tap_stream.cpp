@@ -73,20 +73,6 @@ bool writeTapBytes(TapeSource& tzx, std::uint64_t size,
                    const std::function<bool(std::string_view piece)>& sink,
                    std::optional<Malformed>& fault)
 {
-    // Small blocks are gathered into pieces of a useful size: a write per block of a few bytes
-    // would cost a tape of millions of them a system call each.
-    std::string gathered;
-    const auto give = [&](std::string_view piece) {
-        if (gathered.size() + piece.size() > kLargestPiece) {
-            if (!gathered.empty() && !sink(gathered))
-                return false;
-            gathered.clear();
-        }
-        if (piece.size() >= kLargestPiece)
-            return sink(piece);
-        gathered += piece;
-        return true;
-    };
     BlockReader reader(tzx, size);
     Block block;
     while (reader.next(block)) {
@@ -94,7 +80,7 @@ bool writeTapBytes(TapeSource& tzx, std::uint64_t size,
             continue;
         const char length[2] = {static_cast<char>(block.dataSize & 0xFF),
                                 static_cast<char>(block.dataSize >> 8)};
-        if (!give(std::string_view(length, 2)))
+        if (!sink(std::string_view(length, 2)))
             return false;
         for (std::size_t done = 0; done < block.dataSize;) {
             const std::string_view piece = tzx.bytesAt(
@@ -103,13 +89,13 @@ bool writeTapBytes(TapeSource& tzx, std::uint64_t size,
                 fault = endedAt(block.dataOffset + done);
                 return false;
             }
-            if (!give(piece))
+            if (!sink(piece))
                 return false;
             done += piece.size();
         }
     }
     fault = reader.malformed();
-    return !fault && (gathered.empty() || sink(gathered));
+    return !fault;
 }
 
 }  // namespace murax::tzx

@@ -39,8 +39,11 @@ private:
     std::optional<Malformed> ended_;
 };
 
-// Hands the TAP file's bytes to `sink` piece by piece, reading the tape once. False when the sink
-// refused a piece, or when the tape held a fault (`fault` then names it).
+// Hands the TAP file's bytes to `sink` piece by piece, as they lie in the tape (a block's two
+// length bytes, then its bytes in pieces of up to 64 KiB), reading the tape once. False when the
+// sink refused a piece, or when the tape held a fault (`fault` then names it). Each block's TAP
+// bytes are fewer than the block's own, after those of the blocks before: written over the tape
+// itself in memory, they never reach a byte not yet read.
 bool writeTapBytes(TapeSource& tzx, std::uint64_t size,
                    const std::function<bool(std::string_view piece)>& sink,
                    std::optional<Malformed>& fault);
