@@ -16,7 +16,9 @@ namespace murax::lister {
 // A plain file of `size` bytes as a source of bytes, read through views of it mapped one after the
 // other: a pass that reads a few bytes here and there costs no copy of what lies between, so a
 // tape can be walked several times for little more than one read of it. Where a view cannot be
-// mapped, the bytes asked for are read into a buffer instead.
+// mapped, the bytes asked for are read into a buffer instead. A file that shrinks while it is read
+// ends sooner; one that shrinks while a view of it is read, or a disk that fails under a view, is
+// not caught (the system ends the program on such a page, as for any mapped file).
 class MappedTapeSource final : public TapeSource {
 public:
     static constexpr std::size_t kLargestPiece = 1 << 16;

@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <random>
 #include <sstream>
 #include <thread>
@@ -216,6 +217,27 @@ TEST(TzxListing, AMalformedTapeListsItsBlocksUpToTheFaultAndNoEntries)
         const std::size_t lines = std::count(listing.begin(), listing.end(), '\n');
         EXPECT_EQ(lines, expected.tape.blocks.size() + (expected.tape.blocks.empty() ? 1 : 2));
     }
+}
+
+// A file cut short after murax-list took its size is read as far as it reaches now, never past
+// its end, and the walk names where it ended.
+TEST(TzxListing, AFileThatShrankWhileItWasReadEndsItsWalkWithAFault)
+{
+    ScratchFolder folder;
+    std::mt19937 random(32);
+    const std::string file = randomTzx(random, 600);
+    const std::string path = folder / "shrinking.tzx";
+    writeText(path, file);
+    NativeFile input = NativeFile::openForReading(path);
+    lister::FileTapeSource source(input);
+    ASSERT_TRUE(lister::isTzxTape(source));
+    lister::TzxTape tape(input, source);
+    std::filesystem::resize_file(path, file.size() / 3);
+    const std::string listing = listingOf(tape);
+    ASSERT_TRUE(tape.summary().malformed);
+    EXPECT_NE(tape.summary().malformed->what.find("ended"), std::string::npos)
+        << tape.summary().malformed->what;
+    EXPECT_LT(std::count(listing.begin(), listing.end(), '\n'), 600);
 }
 
 }  // namespace
