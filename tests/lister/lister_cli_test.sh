@@ -589,13 +589,19 @@ memory_limit)
     expect_status 0 "--hex of the dense tape's last entry"
     grep -q "^0000  01 00 FF " "$scratch/out" || fail "the last entry's bytes: $(cat "$scratch/out")"
 
-    # The sound of 20 million empty blocks: the entries do not fit, and that is said.
+    # 20 million empty blocks: silent, so their sound is the half second before the tape; asked
+    # for by their numbers, the entries do not fit, and that is said.
     head -c 40000000 /dev/zero >"$scratch/zeros.tap"
+    : >"$scratch/empty.tap"
+    "$lister" --wav -o "$scratch/silence.wav" "$scratch/empty.tap" || fail "the sound of an empty tape"
     limited "$limit" --wav -o "$scratch/zeros.wav" "$scratch/zeros.tap"
-    expect_status 1 "--wav of 20 million empty blocks"
+    expect_status 0 "--wav of 20 million empty blocks"
+    cmp -s "$scratch/zeros.wav" "$scratch/silence.wav" || fail "empty blocks made a sound"
+    limited "$limit" --wav --entries 1-20000000 -o "$scratch/numbered.wav" "$scratch/zeros.tap"
+    expect_status 1 "--wav of 20 million entries by number"
     grep -qx "murax-list: $scratch/zeros.tap: not enough memory for this tape" "$scratch/err" ||
         fail "no refusal for the sound: $(cat "$scratch/err")"
-    [ ! -e "$scratch/zeros.wav" ] || fail "a sound written though it did not fit"
+    [ ! -e "$scratch/numbered.wav" ] || fail "a sound written though it did not fit"
 
     # A pipe is read once, so its tape is held whole: one larger than the limit is refused, and
     # the files after it are still listed.
