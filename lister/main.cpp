@@ -267,8 +267,8 @@ void reportProblem(const std::string& file, const std::string& what)
     std::fprintf(stderr, "%s: %s: %s\n", kProgram, file.c_str(), what.c_str());
 }
 
-// A TZX tape whose first pass walked its blocks; nothing (and the failure reported) when the
-// file could not be read.
+// A TZX tape ready to be walked (one from a pipe read whole); nothing (and the failure reported)
+// when the file could not be read or the pipe's tape does not fit in memory.
 std::optional<murax::lister::TzxTape> readTzxFile(const std::string& file,
                                                   murax::lister::FileTapeSource& source,
                                                   murax::NativeFile& input)
