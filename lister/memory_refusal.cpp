@@ -6,13 +6,13 @@
 
 namespace murax::lister {
 
-int refuseForWantOfMemory(const std::vector<std::string>& files)
+int refuseForWantOfMemory(const std::string* tape)
 {
     std::fflush(stdout);
     // No allocation here: the memory has just run out.
     std::fputs("murax-list: ", stderr);
-    if (files.size() == 1) {
-        std::fputs(files.front().c_str(), stderr);
+    if (tape) {
+        std::fputs(tape->c_str(), stderr);
         std::fputs(": ", stderr);
     }
     std::fputs("not enough memory for this tape\n", stderr);

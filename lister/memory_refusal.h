@@ -3,13 +3,12 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 namespace murax::lister {
 
 // Says on standard error that the command could not be done for want of memory, naming the tape
 // when there is one, after what was listed so far; returns the exit status, 1. The program ends
 // with this message rather than dies.
-int refuseForWantOfMemory(const std::vector<std::string>& files);
+int refuseForWantOfMemory(const std::string* tape);
 
 }  // namespace murax::lister

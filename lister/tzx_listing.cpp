@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lister/tzx_listing.h"
 
+#include <algorithm>
+
 #include "lister/tape_listing.h"
 #include "tape/format/entry_bytes.h"
 #include "tape/tzx/tzx_block_reader.h"
@@ -54,22 +56,12 @@ std::string fateText(const tzx::Block& block, std::size_t entry)
 // comes before them: a tape of fewer blocks is walked once for both, a larger one once more.
 constexpr std::size_t kBlockLinesKept = 2 << 20;
 
-// `text` right-aligned in `width` columns (or more, for a longer text).
-void appendRight(std::string& line, const std::string& text, std::size_t width)
-{
-    line.append(width - std::min(width, text.size()), ' ');
-    line += text;
-}
-
-// A block's line: number, offset, ID, kind and fate.
-void appendBlockLine(std::string& line, std::size_t number, const tzx::Block& block,
-                     std::size_t entry)
+// A block's line without its number and offset, which are padded to widths known only once every
+// block has been counted: ID, kind and fate.
+void appendLineEnd(std::string& line, const tzx::Block& block, std::size_t entry)
 {
     constexpr char kHex[] = "0123456789ABCDEF";
-    appendRight(line, std::to_string(number), 5);
-    line += "  ";
-    appendRight(line, std::to_string(block.offset), 8);
-    line += "  0x";
+    line += "0x";
     line += kHex[(block.id >> 4) & 0xF];
     line += kHex[block.id & 0xF];
     line += "  ";
@@ -80,26 +72,55 @@ void appendBlockLine(std::string& line, std::size_t number, const tzx::Block& bl
     line += '\n';
 }
 
-// Walks the tape's blocks, handing each one's line to `line` for as long as it returns true; the
-// walk goes on to the end to count them.
-tzx::Summary walkBlockLines(TzxTape& tape, const std::function<bool(const std::string&)>& line)
+// The widths of the number and offset columns: they widen to the largest of the tape, so every
+// line keeps them.
+struct Columns {
+    std::size_t number = 5;
+    std::size_t offset = 8;
+};
+
+// `text` right-aligned in `width` columns, and the two spaces after it.
+void appendColumn(std::string& line, std::string_view text, std::size_t width)
+{
+    line.append(width - std::min(width, text.size()), ' ');
+    line += text;
+    line += "  ";
+}
+
+struct Walked {
+    tzx::Summary summary;
+    Columns columns;
+};
+
+// Walks the tape's blocks, handing each one's number, offset and the rest of its line to `line`
+// for as long as it returns true; the walk goes on to the end to count them.
+using BlockLine = std::function<bool(const std::string& number, const std::string& offset,
+                                     const std::string& end)>;
+Walked walkBlockLines(TzxTape& tape, const BlockLine& line)
 {
     TapeSource& source = tape.newPass();
     EntryOfBlocks entries;
-    std::string text;
+    std::string number, offset, end;
     bool wanted = true;
-    return tzx::summarise(source, tape.size(), [&](std::size_t number, const tzx::Block& block) {
-        std::size_t entry = 0;
-        if (block.fate == Fate::Entry) {
-            const std::string_view flag = source.bytesAt(block.dataOffset, 1);
-            entry = entries.next(flag.empty() ? '\0' : flag[0]);
-        }
-        if (!wanted)
-            return;
-        text.clear();
-        appendBlockLine(text, number, block, entry);
-        wanted = line(text);
-    });
+    Walked walked;
+    walked.summary =
+        tzx::summarise(source, tape.size(), [&](std::size_t at, const tzx::Block& block) {
+            std::size_t entry = 0;
+            if (block.fate == Fate::Entry) {
+                const std::string_view flag = source.bytesAt(block.dataOffset, 1);
+                entry = entries.next(flag.empty() ? '\0' : flag[0]);
+            }
+            number = std::to_string(at);
+            offset = std::to_string(block.offset);
+            walked.columns.number = std::max(walked.columns.number, number.size());
+            walked.columns.offset = std::max(walked.columns.offset, offset.size());
+            if (!wanted)
+                return;
+            end.clear();
+            appendLineEnd(end, block, entry);
+            wanted = line(number, offset, end);
+        });
+    return walked;
 }
 
 void writeText(const std::string& text, std::FILE* out)
@@ -109,33 +130,55 @@ void writeText(const std::string& text, std::FILE* out)
 
 void writeBlocks(TzxTape& tape, std::FILE* out)
 {
+    // Kept as number, tab, offset, tab, the rest of the line.
     std::string kept;
     bool allKept = true;
-    const tzx::Summary summary = walkBlockLines(tape, [&](const std::string& line) {
-        allKept = kept.size() + line.size() <= kBlockLinesKept;
-        if (allKept)
-            kept += line;
-        else
-            std::string().swap(kept);
-        return allKept;
-    });
-    tape.keepSummary(summary);
-    const auto number = [](std::uint64_t n) { return std::to_string(n); };
-    std::string text = "TZX tape, version " + tzx::versionText(summary.major, summary.minor) +
-                       ": " + number(summary.blocks) + " blocks, " +
-                       number(summary.countOf(Fate::Entry)) + " converted, " +
-                       number(summary.countOf(Fate::PassedOver)) + " passed over, " +
-                       number(summary.countOf(Fate::NotConverted)) + " not converted\n";
-    if (summary.blocks > 0)
-        text += "Block    Offset  ID    Kind                        Becomes\n";
-    writeText(text, out);
-    if (allKept)
-        writeText(kept, out);
-    else
-        walkBlockLines(tape, [out](const std::string& line) {
-            writeText(line, out);
-            return true;
+    const Walked walked = walkBlockLines(
+        tape, [&](const std::string& number, const std::string& offset, const std::string& end) {
+            allKept =
+                kept.size() + number.size() + offset.size() + end.size() + 2 <= kBlockLinesKept;
+            if (allKept)
+                kept += number + '\t' + offset + '\t' + end;
+            else
+                std::string().swap(kept);
+            return allKept;
         });
+    const tzx::Summary& summary = walked.summary;
+    const Columns& columns = walked.columns;
+    tape.keepSummary(summary);
+    const auto count = [](std::uint64_t n) { return std::to_string(n); };
+    std::string text = "TZX tape, version " + tzx::versionText(summary.major, summary.minor) +
+                       ": " + count(summary.blocks) + " blocks, " +
+                       count(summary.countOf(Fate::Entry)) + " converted, " +
+                       count(summary.countOf(Fate::PassedOver)) + " passed over, " +
+                       count(summary.countOf(Fate::NotConverted)) + " not converted\n";
+    if (summary.blocks > 0) {
+        appendColumn(text, "Block", columns.number);
+        appendColumn(text, "Offset", columns.offset);
+        text += "ID    Kind                        Becomes\n";
+    }
+    writeText(text, out);
+    std::string line;
+    const auto writeLine = [&](std::string_view number, std::string_view offset,
+                               std::string_view end) {
+        line.clear();
+        appendColumn(line, number, columns.number);
+        appendColumn(line, offset, columns.offset);
+        line += end;
+        writeText(line, out);
+        return true;
+    };
+    if (!allKept) {
+        walkBlockLines(tape, writeLine);
+        return;
+    }
+    for (std::string_view rest = kept; !rest.empty();) {
+        const std::size_t tab = rest.find('\t'), secondTab = rest.find('\t', tab + 1);
+        const std::size_t lineEnd = rest.find('\n', secondTab) + 1;
+        writeLine(rest.substr(0, tab), rest.substr(tab + 1, secondTab - tab - 1),
+                  rest.substr(secondTab + 1, lineEnd - secondTab - 1));
+        rest.remove_prefix(lineEnd);
+    }
 }
 
 }  // namespace
@@ -164,12 +207,6 @@ bool writeTzxListing(TzxTape& tape, std::FILE* out, bool check)
     std::fputc('\n', out);
     tzx::TapStream entries(tape.newPass(), tape.size());
     return writeListing(entries, out, check);
-}
-
-std::optional<std::string> readTzxEntry(TzxTape& tape, std::size_t number, std::size_t& count)
-{
-    tzx::TapStream entries(tape.newPass(), tape.size());
-    return readEntry(entries, number, count);
 }
 
 ByteParts tapFileOf(TzxTape& tape)

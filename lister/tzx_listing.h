@@ -26,10 +26,6 @@ std::string readWholeTape(FileTapeSource& source);
 // converts to, as writeListing lists them (`check` as there). False when a check failed.
 bool writeTzxListing(TzxTape& tape, std::FILE* out, bool check);
 
-// The exact bytes of entry `number` (from 1) of the TAP file the tape converts to; nothing when
-// it has fewer entries, and then `count` says how many it has.
-std::optional<std::string> readTzxEntry(TzxTape& tape, std::size_t number, std::size_t& count);
-
 // The TAP file the tape converts to, made from the tape each time it is written.
 ByteParts tapFileOf(TzxTape& tape);
 

@@ -12,11 +12,11 @@ TzxTape::TzxTape(NativeFile& file, FileTapeSource& opened) : file_(file), opened
     if (size) {
         size_ = *size;
     } else {
+        whole_ = std::make_unique<std::string>();
         for (std::string_view piece;
-             !(piece = opened.bytesAt(whole_.size(), FileTapeSource::kCapacity)).empty();)
-            whole_ += piece;
-        held_ = true;
-        size_ = whole_.size();
+             !(piece = opened.bytesAt(whole_->size(), FileTapeSource::kCapacity)).empty();)
+            *whole_ += piece;
+        size_ = whole_->size();
     }
 }
 
@@ -36,8 +36,8 @@ bool TzxTape::failed() const
 
 TapeSource& TzxTape::newPass()
 {
-    if (held_) {
-        passes_.push_back(std::make_unique<MemoryTapeSource>(whole_));
+    if (whole_) {
+        passes_.push_back(std::make_unique<MemoryTapeSource>(*whole_));
     } else {
         auto pass = std::make_unique<MappedTapeSource>(file_, size_);
         filePasses_.push_back(pass.get());

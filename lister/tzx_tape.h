@@ -40,8 +40,8 @@ public:
 private:
     NativeFile& file_;
     FileTapeSource& opened_;
-    std::string whole_;  // a pipe's tape
-    bool held_ = false;
+    // A pipe's tape, where the passes over it find it when the tape has been moved.
+    std::unique_ptr<std::string> whole_;
     std::uint64_t size_ = 0;
     std::vector<std::unique_ptr<TapeSource>> passes_;
     std::vector<MappedTapeSource*> filePasses_;

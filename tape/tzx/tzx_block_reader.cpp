@@ -164,7 +164,8 @@ bool BlockReader::next(Block& block)
         length += layout->unit * littleEndian(fixed, layout->countAt, layout->countWidth);
     if (length > left) {
         fault(at_, where() + " runs past the end of the file: it needs " + std::to_string(length) +
-                       " bytes after its ID, " + std::to_string(left) + " are left");
+                       " bytes after its ID, " + std::to_string(left) +
+                       (left == 1 ? " is left" : " are left"));
         return false;
     }
     block.offset = at_;

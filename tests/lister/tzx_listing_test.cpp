@@ -17,9 +17,11 @@
 #include <sstream>
 #include <thread>
 
+#include "lister/tape_listing.h"
 #include "tape/format/display_charset.h"
 #include "tape/model/block_list.h"
 #include "tape/model/tape_loading.h"
+#include "tape/tzx/tzx_tap_stream.h"
 #include "tests/support/helpers/scratch_folder.h"
 #include "tests/support/helpers/tape_builder.h"
 #include "tests/tape/tzx/tzx_builder.h"
@@ -187,7 +189,8 @@ TEST(TzxListing, FileAndPipeListAsTheTapeReadWhole)
                 std::count(expected.entryLines.begin(), expected.entryLines.end(), '\n');
             std::size_t count = 0;
             const auto last = withTape(path, file, piped, [&](lister::TzxTape& tape) {
-                return lister::readTzxEntry(tape, entries, count);
+                tzx::TapStream converted(tape.newPass(), tape.size());
+                return lister::readEntry(converted, entries, count);
             });
             EXPECT_EQ(last.has_value(), entries > 0);
             if (last) {
