@@ -11,6 +11,7 @@
 #include <malloc.h>
 
 #include "tests/support/helpers/tape_builder.h"
+#include "tests/tape/tzx/tzx_builder.h"
 
 namespace murax::bench {
 
@@ -42,6 +43,19 @@ std::string ordinaryTape(std::size_t bytes)
         tape += testing::dataBlock(payload);
     }
     return tape;
+}
+
+std::string tzxOfTap(std::string_view tap)
+{
+    std::string blocks;
+    blocks.reserve(tap.size() + tap.size() / 64);
+    for (std::size_t at = 0; at + 2 <= tap.size();) {
+        const std::size_t length =
+            static_cast<unsigned char>(tap[at]) + 256u * static_cast<unsigned char>(tap[at + 1]);
+        blocks += testing::standardSpeed(tap.substr(at + 2, length));
+        at += 2 + length;
+    }
+    return testing::tzxFile(blocks);
 }
 
 std::string zeroTape(std::size_t entries)

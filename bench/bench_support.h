@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "tests/support/helpers/scratch_folder.h"
 
@@ -24,6 +25,9 @@ private:
 // A tape of ordinary blocks about `bytes` long: header entries with their data (a few hundred
 // bytes to 16 KiB) and now and then a lone data block, as real tapes hold them.
 std::string ordinaryTape(std::size_t bytes);
+
+// The TZX tape of a TAP file's blocks, each a standard speed block, as tapeconv makes one.
+std::string tzxOfTap(std::string_view tap);
 
 // A file of zero bytes: each group of four is a header entry of its own (a block of length 0
 // whose flag byte is 0, followed by another empty block), so `entries` entries take 4 bytes each.

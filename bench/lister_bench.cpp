@@ -30,6 +30,17 @@ constexpr std::size_t kMillion = 1u << 20;
 constexpr std::size_t kLargeTapeBytes = 64u << 20;
 constexpr std::size_t kManyTapes = 10000;
 constexpr std::size_t kSmallTapeBytes = 50u << 10;
+constexpr std::size_t kDenseTzxBlocks = 2800000;
+
+// A TAP file of `blocks` blocks of one byte each.
+std::string denseTap(std::size_t blocks)
+{
+    std::string tap;
+    tap.reserve(3 * blocks);
+    for (std::size_t i = 0; i < blocks; ++i)
+        tap += std::string_view("\x01\x00\xFF", 3);
+    return tap;
+}
 
 struct Tapes {
     ScratchFolder folder;
@@ -37,6 +48,9 @@ struct Tapes {
     // 64 MiB of entries of four bytes each: the most entries a file of that size can hold.
     std::string zeros = folder.write("zeros.tap", zeroTape(kLargeTapeBytes / 4));
     std::string million = folder.write("million.tap", zeroTape(kMillion));
+    // The ordinary tape's blocks as a TZX tape, and 2.8 million blocks of one byte each (16 MiB).
+    std::string ordinaryTzx = folder.write("ordinary.tzx", tzxOfTap(ordinaryTape(kLargeTapeBytes)));
+    std::string denseTzx = folder.write("dense.tzx", tzxOfTap(denseTap(kDenseTzxBlocks)));
 };
 
 const Tapes& tapes()
@@ -151,6 +165,58 @@ void ListDensestTapeAgainstCat(benchmark::State& state)
     state.SetLabel("64 MiB of 4-byte entries; target: peak_MiB < 16");
 }
 BENCHMARK(ListDensestTapeAgainstCat)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The ordinary tape as a TZX tape: its blocks checked and counted, listed, then its entries.
+void ListLargeTzxAgainstCat(benchmark::State& state)
+{
+    listAgainstCat(state, tapes().ordinaryTzx, false);
+    state.SetLabel("64 MiB TZX of ordinary blocks; target: list_over_cat <= 2, peak_MiB < 16");
+}
+BENCHMARK(ListLargeTzxAgainstCat)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Memory must not grow with the blocks of a TZX tape either.
+void ListDensestTzxAgainstCat(benchmark::State& state)
+{
+    listAgainstCat(state, tapes().denseTzx, false);
+    state.SetLabel("16 MiB TZX of 2.8 million one-byte blocks; target: peak_MiB < 16");
+}
+BENCHMARK(ListDensestTzxAgainstCat)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// --to-tap of the 64 MiB TZX tape against `cp` of the same file, in turn in every iteration. The
+// TAP file is written as a save is, flushed to disk before it takes the name; cp_sync_ms is cp
+// followed by `sync` of the copy, the same durability.
+void TzxToTapAgainstCp(benchmark::State& state)
+{
+    const std::string& path = tapes().ordinaryTzx;
+    const std::string copy = tapes().folder.path("copy.tzx");
+    const std::string converted = tapes().folder.path("converted.tap");
+    double convertSeconds = 0, cpSeconds = 0, syncSeconds = 0, peak = 0;
+    for (auto _ : state) {
+        const ProgramRun cp = runProgram({"cp", path, copy});
+        const ProgramRun sync = runProgram({"sync", copy});
+        const ProgramRun convert =
+            runProgram({MURAX_LIST_PROGRAM, "--to-tap", "-o", converted, path});
+        if (!cp.succeeded || !sync.succeeded || !convert.succeeded) {
+            state.SkipWithError("cp, sync or murax-list --to-tap failed");
+            break;
+        }
+        cpSeconds += cp.seconds;
+        syncSeconds += sync.seconds;
+        convertSeconds += convert.seconds;
+        peak = std::max(peak, convert.peakMiB);
+        state.SetIterationTime(convert.seconds);
+    }
+    const auto iterations = static_cast<double>(state.iterations());
+    state.counters["cp_ms"] = cpSeconds / iterations * 1e3;
+    state.counters["cp_sync_ms"] = (cpSeconds + syncSeconds) / iterations * 1e3;
+    state.counters["to_tap_over_cp"] = convertSeconds / cpSeconds;
+    state.counters["to_tap_over_cp_sync"] = convertSeconds / (cpSeconds + syncSeconds);
+    state.counters["peak_MiB"] = peak;
+    state.SetLabel(
+        "64 MiB TZX; target: to_tap_over_cp <= 2 (to_tap_over_cp_sync as durable), "
+        "peak_MiB < 16");
+}
+BENCHMARK(TzxToTapAgainstCp)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // --check over a folder of 10,000 tapes of 50 KiB, walked by -r.
 void CheckManyTapes(benchmark::State& state)

@@ -9,6 +9,7 @@
 #include "lister/tape_input.h"
 #include "lister/tape_listing.h"
 #include "lister/tzx_listing.h"
+#include "tape/tzx/tzx_tap_stream.h"
 
 namespace murax::lister {
 
@@ -57,12 +58,15 @@ int runMode(const WriteEntry& mode)
     if (!isTzxTape(source))
         return writeEntryOf(mode, source, source, input);
     // A TZX tape's entries are those it converts to.
-    const auto tzxTape = readWellFormedTzxFile(file, source, input, "");
+    auto tzxTape = readWellFormedTzxFile(file, source, input, "");
     if (!tzxTape)
         return 1;
-    const std::string converted = tzx::tapBytes(*tzxTape);
-    MemoryTapeSource convertedSource(converted);
-    const int status = writeEntryOf(mode, convertedSource, source, input);
+    tzx::TapStream converted(tzxTape->newPass(), tzxTape->size());
+    const int status = writeEntryOf(mode, converted, source, input);
+    if (tzxTape->failed()) {
+        reportUnreadable(file, input.error());
+        return 1;
+    }
     return reportLeftOutBlocks(file, *tzxTape) ? 1 : status;
 }
 

@@ -87,8 +87,8 @@ constexpr std::string_view kExitStatus =
     "Exit status: 0 when every file was listed (and with --check, every block\n"
     "passed), 1 when a file could not be read, an entry could not be shown or\n"
     "written, a check failed, a TZX tape is malformed or had blocks that were not\n"
-    "converted, a file could not be made into an entry, or the output could not be\n"
-    "written, 2 when the command line is wrong.\n";
+    "converted, a file could not be made into an entry, the output could not be\n"
+    "written or memory ran out, 2 when the command line is wrong.\n";
 
 // Where the options' texts begin.
 constexpr std::size_t kTextColumn = 19;

@@ -14,20 +14,18 @@ namespace murax::lister {
 namespace {
 
 // A TZX tape's blocks, then the entries they become. False when the tape is malformed (its
-// blocks are listed up to the fault), had blocks left out of its entries or a check failed.
-bool listTzx(const std::string& file, const tzx::Tape& tape, bool check)
+// blocks are listed up to the fault), could not be read, had blocks left out of its entries or a
+// check failed.
+bool listTzx(const std::string& file, TzxTape& tape, NativeFile& input, bool check)
 {
-    const std::string tap = tzx::tapBytes(tape);
-    writeTzxBlocks(tape, tap, stdout);
-    if (tape.malformed) {
-        reportProblem(file, tape.malformed->what);
+    const bool passed = writeTzxListing(tape, stdout, check);
+    if (tape.failed()) {
+        reportUnreadable(file, input.error());
         return false;
     }
-    bool passed = true;
-    if (!tap.empty()) {
-        std::fputc('\n', stdout);
-        MemoryTapeSource entries(tap);
-        passed = writeListing(entries, stdout, check);
+    if (tape.summary().malformed) {
+        reportProblem(file, tape.summary().malformed->what);
+        return false;
     }
     return !reportLeftOutBlocks(file, tape) && passed;
 }
@@ -89,8 +87,8 @@ int runMode(const ListFiles& mode)
             std::printf("%s%s:\n", firstListed ? "" : "\n", file.c_str());
         firstListed = false;
         if (isTzxTape(source)) {
-            const auto tape = readTzxFile(file, source, input);
-            if (!tape || !listTzx(file, *tape, mode.check))
+            auto tape = readTzxFile(file, source, input);
+            if (!tape || !listTzx(file, *tape, input, mode.check))
                 status = 1;
             continue;
         }

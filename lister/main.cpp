@@ -7,10 +7,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <variant>
 
 #include "lister/command_line.h"
 #include "lister/console.h"
+#include "lister/memory_refusal.h"
 #include "lister/modes.h"
 
 namespace {
@@ -53,6 +55,21 @@ const char* printed(const WriteEntry& mode)
     return "the output";
 }
 
+// The tape a mode reads, for the message when memory runs out; none for several files.
+const std::string* tapeOf(const Finished&)
+{
+    return nullptr;
+}
+const std::string* tapeOf(const ListFiles& mode)
+{
+    return mode.files.size() == 1 ? &mode.files.front() : nullptr;
+}
+template <typename Mode>
+const std::string* tapeOf(const Mode& mode)
+{
+    return &mode.file;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -63,7 +80,13 @@ int main(int argc, char** argv)
 
     const Command command = parseCommandLine(programArguments(argc, argv));
 
-    const int status = std::visit([](const auto& mode) { return runMode(mode); }, command);
+    int status = 1;
+    try {
+        status = std::visit([](const auto& mode) { return runMode(mode); }, command);
+    } catch (const std::bad_alloc&) {
+        status = refuseForWantOfMemory(
+            std::visit([](const auto& mode) { return tapeOf(mode); }, command));
+    }
 
     // What could not be written (a full disk, a closed pipe) must not look like success. The
     // error is the last one the system gave: that of this flush, or of the write that failed

@@ -22,12 +22,17 @@ int runMode(const WriteSound& mode)
     NativeFile& input = *opened;
     FileTapeSource source(input);
     std::string tap;
-    std::optional<tzx::Tape> tzxTape;
-    if (isTzxTape(source)) {
-        tzxTape = readWellFormedTzxFile(file, source, input, "; nothing was written");
+    const bool tzx = isTzxTape(source);
+    auto tzxTape =
+        tzx ? readWellFormedTzxFile(file, source, input, "; nothing was written") : std::nullopt;
+    if (tzx) {
         if (!tzxTape)
             return 1;
-        tap = tzx::tapBytes(*tzxTape);
+        tap = tapBytesOf(*tzxTape);
+        if (tzxTape->failed()) {
+            reportUnreadable(file, input.error());
+            return 1;
+        }
     } else {
         tap = readWholeTape(source);
         if (source.failed()) {

@@ -28,18 +28,31 @@ ActionOutcome writeTapeSound(std::string_view tap, const std::vector<EntryRun>& 
                              const SoundFormat& format, const std::string& outputPath,
                              std::FILE* out)
 {
-    const std::vector<std::string_view> tape = entriesOf(tap);
-    std::vector<std::string_view> entries;
-    if (runs.empty())
-        entries = tape;
-    for (const EntryRun& run : runs) {
-        if (run.last > tape.size())
-            return {1, "no entry " + run.lastText + " (the tape has " +
-                           std::to_string(tape.size()) + ")"};
-        entries.insert(entries.end(), tape.begin() + static_cast<std::ptrdiff_t>(run.first - 1),
-                       tape.begin() + static_cast<std::ptrdiff_t>(run.last));
+    // Only the blocks that hold a byte are kept: the others make no sound, and a tape of millions
+    // of empty blocks then takes no memory for them.
+    std::vector<std::string_view> blocks;
+    const auto keepSounding = [&blocks](std::string_view entry) {
+        for (const std::string_view block : entryBlocks(entry))
+            if (!block.empty())
+                blocks.push_back(block);
+    };
+    if (runs.empty()) {
+        MemoryTapeSource source(tap);
+        EntryScanner scanner(source);
+        ScannedEntry entry;
+        while (scanner.next(entry))
+            keepSounding(tap.substr(static_cast<std::size_t>(entry.offset),
+                                    static_cast<std::size_t>(entry.length)));
+    } else {
+        const std::vector<std::string_view> tape = entriesOf(tap);
+        for (const EntryRun& run : runs) {
+            if (run.last > tape.size())
+                return {1, "no entry " + run.lastText + " (the tape has " +
+                               std::to_string(tape.size()) + ")"};
+            for (std::size_t i = run.first - 1; i < run.last; ++i)
+                keepSounding(tape[i]);
+        }
     }
-    const std::vector<std::string_view> blocks = blocksOfEntries(entries);
     const std::optional<ByteParts> sound = tapeSoundFile(blocks, format);
     if (!sound)
         return {1, "the sound is longer than a WAV file can hold"};

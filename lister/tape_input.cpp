@@ -3,6 +3,7 @@
 #include "lister/tape_input.h"
 
 #include <cstdio>
+#include <new>
 
 #include "lister/command_line.h"
 #include "lister/entry_commands.h"
@@ -66,40 +67,50 @@ std::string outputName(const std::string& output)
     return output == kStandardOutput ? "standard output" : output;
 }
 
-std::optional<tzx::Tape> readTzxFile(const std::string& file, FileTapeSource& source,
-                                     NativeFile& input)
+std::optional<TzxTape> readTzxFile(const std::string& file, FileTapeSource& source,
+                                   NativeFile& input)
 {
-    const std::string bytes = readWholeTape(source);
-    if (source.failed()) {
-        reportUnreadable(file, input.error());
+    std::optional<TzxTape> tape;
+    try {
+        tape.emplace(input, source);
+    } catch (const std::bad_alloc&) {
+        reportProblem(file, "not enough memory to hold this tape, which a pipe gives only once");
         return std::nullopt;
     }
-    return tzx::readTzx(bytes);
-}
-
-std::optional<tzx::Tape> readWellFormedTzxFile(const std::string& file, FileTapeSource& source,
-                                               NativeFile& input, const std::string& consequence)
-{
-    auto tape = readTzxFile(file, source, input);
-    if (tape && tape->malformed) {
-        reportProblem(file, tape->malformed->what + consequence);
+    if (tape->failed()) {
+        reportUnreadable(file, input.error());
         return std::nullopt;
     }
     return tape;
 }
 
-bool reportLeftOutBlocks(const std::string& file, const tzx::Tape& tape)
+std::optional<TzxTape> readWellFormedTzxFile(const std::string& file, FileTapeSource& source,
+                                             NativeFile& input, const std::string& consequence)
 {
-    bool leftOut = false;
-    for (std::size_t i = 0; i < tape.blocks.size(); ++i) {
-        const tzx::Block& block = tape.blocks[i];
-        if (block.fate != tzx::Fate::NotConverted)
-            continue;
-        reportProblem(file, tzx::blockPlace(i + 1, block.id, block.offset) +
-                                " was left out: " + block.reason);
-        leftOut = true;
+    auto tape = readTzxFile(file, source, input);
+    if (!tape)
+        return tape;
+    const std::optional<tzx::Malformed> fault = tape->summary().malformed;
+    if (tape->failed()) {
+        reportUnreadable(file, input.error());
+        return std::nullopt;
     }
-    return leftOut;
+    if (fault) {
+        reportProblem(file, fault->what + consequence);
+        return std::nullopt;
+    }
+    return tape;
+}
+
+bool reportLeftOutBlocks(const std::string& file, TzxTape& tape)
+{
+    if (tape.summary().countOf(tzx::Fate::NotConverted) == 0)
+        return false;
+    forEachBlockLeftOut(tape, [&](std::size_t number, const tzx::Block& block) {
+        reportProblem(file, tzx::blockPlace(number, block.id, block.offset) +
+                                " was left out: " + block.reason);
+    });
+    return true;
 }
 
 }  // namespace murax::lister

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "lister/file_tape_source.h"
+#include "lister/tzx_tape.h"
 #include "support/platform/native_file.h"
-#include "tape/tzx/tzx_reader.h"
 
 namespace murax::lister {
 
@@ -28,18 +28,19 @@ bool writesIntoTheInput(const NativeFile& input);
 // An output as the messages name it: "standard output" for kStandardOutput.
 std::string outputName(const std::string& output);
 
-// A TZX tape read whole from `source`; nothing (and the failure reported) when the file could not
-// be read.
-std::optional<tzx::Tape> readTzxFile(const std::string& file, FileTapeSource& source,
-                                     NativeFile& input);
+// A TZX tape ready to be walked (one from a pipe read whole); nothing (and the failure reported)
+// when the file could not be read or the pipe's tape does not fit in memory.
+std::optional<TzxTape> readTzxFile(const std::string& file, FileTapeSource& source,
+                                   NativeFile& input);
 
-// The same for a tape whose entries are wanted: a malformed one is reported too, with what its
-// fault means for the command (`consequence`, "" or "; nothing was written"), and gives nothing.
-std::optional<tzx::Tape> readWellFormedTzxFile(const std::string& file, FileTapeSource& source,
-                                               NativeFile& input, const std::string& consequence);
+// The same for a tape whose entries are wanted, its first walk made: a malformed one is reported
+// too, with what its fault means for the command (`consequence`, "" or "; nothing was written"),
+// and gives nothing.
+std::optional<TzxTape> readWellFormedTzxFile(const std::string& file, FileTapeSource& source,
+                                             NativeFile& input, const std::string& consequence);
 
 // Names on standard error each block of a TZX tape that was left out of the entries it converts
 // to; whether there was one (the mode then exits with status 1, whatever else it did).
-bool reportLeftOutBlocks(const std::string& file, const tzx::Tape& tape);
+bool reportLeftOutBlocks(const std::string& file, TzxTape& tape);
 
 }  // namespace murax::lister

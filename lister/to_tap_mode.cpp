@@ -28,10 +28,14 @@ int runMode(const ConvertToTap& mode)
             reportProblem(file, "not a TZX tape: it does not begin with the TZX signature");
         return 1;
     }
-    const auto tape = readWellFormedTzxFile(file, source, input, "; nothing was written");
+    auto tape = readWellFormedTzxFile(file, source, input, "; nothing was written");
     if (!tape)
         return 1;
-    const ActionOutcome written = writeOutputFile(mode.output, {tzx::tapBytes(*tape)}, stdout);
+    const ActionOutcome written = writeOutputFile(mode.output, tapFileOf(*tape), stdout);
+    if (tape->failed()) {
+        reportUnreadable(file, input.error());
+        return 1;
+    }
     if (written.status != 0) {
         reportProblem(file, written.reason);
         return written.status;

@@ -40,6 +40,7 @@ public:
     bool readAll(std::string& data);
 
 private:
+    friend class MappedView;
     NativeFile() = default;
     std::intptr_t handle_ = -1;
     int error_ = 0;

@@ -2,13 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tape/commands/tape_file_reading.h"
 
+#include <cstring>
 #include <new>
+#include <optional>
 #include <utility>
 
 #include "seam/app_context.h"
 #include "seam/message_box.h"
 #include "support/platform/file_io.h"
-#include "tape/tzx/tzx_reader.h"
+#include "tape/tzx/tzx_summary.h"
+#include "tape/tzx/tzx_tap_stream.h"
 
 namespace murax {
 namespace {
@@ -21,10 +24,17 @@ std::string counted(std::size_t n, const char* one, const char* many)
     return std::to_string(n) + " " + (n == 1 ? one : many);
 }
 
-std::string tzxNotice(const std::string& name, const tzx::Tape& tape, std::size_t entries)
+// The blocks that a notice names, and how many more were left out.
+struct LeftOut {
+    std::vector<std::string> named;
+    std::size_t more = 0;
+};
+
+std::string tzxNotice(const std::string& name, const tzx::Summary& tape, const LeftOut& leftOut,
+                      std::size_t entries)
 {
-    const std::size_t converted = tzx::countOf(tape, tzx::Fate::Entry);
-    const std::size_t passed = tzx::countOf(tape, tzx::Fate::PassedOver);
+    const std::size_t converted = tape.countOf(tzx::Fate::Entry);
+    const std::size_t passed = tape.countOf(tzx::Fate::PassedOver);
     std::string text = "File;;" + name + ";;is a TZX tape: ";
     text += converted == 0 ? "none of its blocks became an entry"
                            : "its " + counted(converted, "data block", "data blocks") + " became " +
@@ -33,25 +43,55 @@ std::string tzxNotice(const std::string& name, const tzx::Tape& tape, std::size_
         text += ", and " + counted(passed, "block", "blocks") + " without data " +
                 (passed == 1 ? "was" : "were") + " passed over";
     text += ".";
-    if (tzx::countOf(tape, tzx::Fate::NotConverted) == 0)
+    if (leftOut.named.empty())
         return text;
 
     text += ";;These blocks were left out, since no TAP block can hold them as they are:";
-    std::size_t named = 0, more = 0;
-    for (std::size_t i = 0; i < tape.blocks.size(); ++i) {
-        const tzx::Block& block = tape.blocks[i];
-        if (block.fate != tzx::Fate::NotConverted)
-            continue;
-        if (named == kNamedBlocks) {
-            ++more;
-            continue;
-        }
-        ++named;
-        text += ";" + tzx::blockPlace(i + 1, block.id, block.offset) + ": " + block.reason;
-    }
-    if (more > 0)
-        text += ";and " + std::to_string(more) + " more.";
+    for (const std::string& block : leftOut.named)
+        text += ";" + block;
+    if (leftOut.more > 0)
+        text += ";and " + std::to_string(leftOut.more) + " more.";
     return text;
+}
+
+// Turns the TZX tape held in `bytes` into the TAP bytes it converts to, in place, and gathers the
+// notice of what became of its blocks; false, and the fault shown, for a malformed tape, left as
+// it was. The tape is walked twice, once to check it whole and count, once to move its data
+// blocks' bytes down over the tape's own, and no block is kept.
+bool convertTzx(AppContext& app, const std::string& name, std::string& bytes, LeftOut& leftOut,
+                tzx::Summary& summary)
+{
+    MemoryTapeSource source(bytes);
+    summary =
+        tzx::summarise(source, bytes.size(), [&](std::size_t number, const tzx::Block& block) {
+            if (block.fate != tzx::Fate::NotConverted)
+                return;
+            if (leftOut.named.size() == kNamedBlocks)
+                ++leftOut.more;
+            else
+                leftOut.named.push_back(tzx::blockPlace(number, block.id, block.offset) + ": " +
+                                        block.reason);
+        });
+    if (summary.malformed) {
+        POPMSG(app,
+               "File;;" + name + ";;is a TZX tape that cannot be read: " + summary.malformed->what +
+                   ".;Nothing was taken from it.",
+               MessageKind::Inform);
+        return false;
+    }
+    MemoryTapeSource again(bytes);
+    std::size_t written = 0;
+    std::optional<tzx::Malformed> fault;
+    tzx::writeTapBytes(
+        again, bytes.size(),
+        [&](std::string_view piece) {
+            std::memmove(bytes.data() + written, piece.data(), piece.size());
+            written += piece.size();
+            return true;
+        },
+        fault);
+    bytes.resize(written);
+    return true;
 }
 
 }  // namespace
@@ -77,17 +117,13 @@ bool takeTapeFile(AppContext& app, EntryIntake& intake, const std::string& name,
                MessageKind::Inform);
         return false;
     }
-    const tzx::Tape tape = tzx::readTzx(bytes);
-    if (tape.malformed) {
-        POPMSG(app,
-               "File;;" + name + ";;is a TZX tape that cannot be read: " + tape.malformed->what +
-                   ".;Nothing was taken from it.",
-               MessageKind::Inform);
+    LeftOut leftOut;
+    tzx::Summary summary;
+    if (!convertTzx(app, name, bytes, leftOut, summary))
         return false;
-    }
     const std::size_t before = intake.entryCount();
-    intake.addBytes(tzx::tapBytes(tape), name);
-    tzxNotices->push_back(tzxNotice(name, tape, intake.entryCount() - before));
+    intake.addBytes(std::move(bytes), name);
+    tzxNotices->push_back(tzxNotice(name, summary, leftOut, intake.entryCount() - before));
     return true;
 }
 

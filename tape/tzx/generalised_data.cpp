@@ -58,21 +58,27 @@ GeneralisedData notStandard(std::string problem)
 
 }  // namespace
 
-GeneralisedData readGeneralisedData(std::string_view body)
+GeneralisedData readGeneralisedData(std::uint64_t bodySize, const BodyBytes& bodyAt)
 {
     GeneralisedData result;
-    if (body.size() < kFixedFields) {
+    if (bodySize < kFixedFields) {
         result.kind = GeneralisedData::Kind::Malformed;
         result.problem = "its fields need " + std::to_string(kFixedFields) +
-                         " bytes, but its length gives " + std::to_string(body.size());
+                         " bytes, but its length gives " + std::to_string(bodySize);
         return result;
     }
-    const std::uint64_t pilotSymbols = littleEndian(body, 0x02, 4);
-    const unsigned pilotPulses = byteAt(body, 0x06);
-    const unsigned pilotAlphabet = byteAt(body, 0x07) == 0 ? 256 : byteAt(body, 0x07);
-    const std::uint64_t dataSymbols = littleEndian(body, 0x08, 4);
-    const unsigned dataPulses = byteAt(body, 0x0C);
-    const unsigned dataAlphabet = byteAt(body, 0x0D) == 0 ? 256 : byteAt(body, 0x0D);
+    const std::string_view fields = bodyAt(0, kFixedFields);
+    if (fields.size() < kFixedFields) {
+        result.kind = GeneralisedData::Kind::Malformed;
+        result.problem = "the file ends inside its fields";
+        return result;
+    }
+    const std::uint64_t pilotSymbols = littleEndian(fields, 0x02, 4);
+    const unsigned pilotPulses = byteAt(fields, 0x06);
+    const unsigned pilotAlphabet = byteAt(fields, 0x07) == 0 ? 256 : byteAt(fields, 0x07);
+    const std::uint64_t dataSymbols = littleEndian(fields, 0x08, 4);
+    const unsigned dataPulses = byteAt(fields, 0x0C);
+    const unsigned dataAlphabet = byteAt(fields, 0x0D) == 0 ? 256 : byteAt(fields, 0x0D);
 
     std::uint64_t at = kFixedFields;
     if (pilotSymbols > 0)
@@ -83,10 +89,10 @@ GeneralisedData readGeneralisedData(std::string_view body)
     const std::uint64_t stream = at;
     const std::uint64_t streamBytes = (dataSymbols * bitsPerSymbol(dataAlphabet) + 7) / 8;
     at += streamBytes;
-    if (at > body.size()) {
+    if (at > bodySize) {
         result.kind = GeneralisedData::Kind::Malformed;
         result.problem = "its symbol tables and data need " + std::to_string(at) +
-                         " bytes, but its length gives " + std::to_string(body.size());
+                         " bytes, but its length gives " + std::to_string(bodySize);
         return result;
     }
 
@@ -97,14 +103,20 @@ GeneralisedData readGeneralisedData(std::string_view body)
     if (dataAlphabet != 2)
         return notStandard("data symbols of more than one bit");
     const std::size_t symbolSize = 1 + 2 * std::size_t{dataPulses};
-    const Symbol zero = symbolAt(body, static_cast<std::size_t>(dataTable), dataPulses);
-    const Symbol one = symbolAt(body, static_cast<std::size_t>(dataTable) + symbolSize, dataPulses);
+    const std::string_view table = bodyAt(dataTable, 2 * symbolSize);
+    if (table.size() < 2 * symbolSize) {
+        result.kind = GeneralisedData::Kind::Malformed;
+        result.problem = "the file ends inside its symbol table";
+        return result;
+    }
+    const Symbol zero = symbolAt(table, 0, dataPulses);
+    const Symbol one = symbolAt(table, symbolSize, dataPulses);
     if (!isPlainBit(zero) || !isPlainBit(one) || zero.pulses[0] >= one.pulses[0])
         return notStandard("data bits that are not two equal pulses, the 0 shorter than the 1");
 
     result.kind = GeneralisedData::Kind::Bytes;
-    result.bytes =
-        body.substr(static_cast<std::size_t>(stream), static_cast<std::size_t>(streamBytes));
+    result.dataAt = stream;
+    result.dataSize = streamBytes;
     result.bitsInLastByte = dataSymbols % 8 == 0 ? 8u : static_cast<unsigned>(dataSymbols % 8);
     return result;
 }

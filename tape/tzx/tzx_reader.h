@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,16 +30,20 @@ enum class Fate {
 };
 
 struct Block {
-    std::size_t offset = 0;  // of its ID byte, counted from the file's first byte
+    std::uint64_t offset = 0;  // of its ID byte, counted from the file's first byte
     unsigned id = 0;
     Fate fate = Fate::PassedOver;
-    std::string tapBlock;  // Entry: the TAP block, its two length bytes and then its bytes
-    std::string reason;    // NotConverted, and a data block without bytes: why, in a few words
+    std::string reason;  // NotConverted, and a data block without bytes: why, in a few words
+    // Entry: where the bytes its TAP block holds lie in the file, and how many there are.
+    std::uint64_t dataOffset = 0;
+    std::size_t dataSize = 0;
+    // Entry, from readTzx only: the TAP block, its two length bytes and then its bytes.
+    std::string tapBlock;
 };
 
 // A fault that makes the tape unreadable from `offset` on.
 struct Malformed {
-    std::size_t offset = 0;
+    std::uint64_t offset = 0;
     std::string what;  // a sentence that names the block and the offset
 };
 
@@ -51,13 +56,16 @@ struct Tape {
     std::optional<Malformed> malformed;
 };
 
-// Reads a whole TZX file: a bad signature, a major version other than 1, a block that runs past
-// the end of the file, an ID whose length the file's version does not give (from version 1.10 on,
-// a block of an unknown ID begins with its length in four bytes) or a generalised data block whose
-// tables do not fit it make the tape malformed.
+// Reads a whole TZX file held in memory, its blocks with their TAP blocks (a tape of any size is
+// read block by block, never whole, by BlockReader and the TAP stream beside it): a bad signature,
+// a major version other than 1, a block that runs past the end of the file, an ID whose length the
+// file's version does not give (from version 1.10 on, a block of an unknown ID begins with its
+// length in four bytes) or a generalised data block whose tables do not fit it make the tape
+// malformed.
 Tape readTzx(std::string_view file);
 
 // The tape's format version as it is written: "1.20", "1.02".
+std::string versionText(unsigned major, unsigned minor);
 std::string versionText(const Tape& tape);
 
 // The TAP blocks of the tape's Entry blocks, joined in order: a TAP file.
@@ -71,6 +79,6 @@ std::size_t countOf(const Tape& tape, Fate fate);
 std::string_view blockName(unsigned id);
 
 // How messages name a block: "block 3 (ID 0x12, pure tone) at offset 1234", counted from 1.
-std::string blockPlace(std::size_t number, unsigned id, std::size_t offset);
+std::string blockPlace(std::size_t number, unsigned id, std::uint64_t offset);
 
 }  // namespace murax::tzx

@@ -715,6 +715,72 @@ make)
     expect_status 2 "--make without -o"
     ;;
 
+memory_limit)
+    # Under a limit on the address space, as a user's ulimit sets one: TZX tapes of any size stream,
+    # and what cannot fit is refused with a message and exit status 1, never a crash.
+    if [ "${MURAX_SANITIZED:-0}" = 1 ]; then
+        echo "skipped: AddressSanitizer reserves terabytes of address space, so no limit can be set under it"
+        exit 77
+    fi
+    limited() {  # KiB, then the lister's arguments
+        local kib=$1
+        shift
+        (ulimit -v "$kib" && exec "$lister" "$@") >"$scratch/out" 2>"$scratch/err"
+        status=$?
+    }
+    # 2,097,152 standard speed blocks of one byte each (12 MiB), and the TAP file they become.
+    printf '\x10\xe8\x03\x01\x00\xff' >"$scratch/block"
+    printf '\x01\x00\xff' >"$scratch/tap-block"
+    for _ in $(seq 21); do
+        cat "$scratch/block" "$scratch/block" >"$scratch/two" && mv "$scratch/two" "$scratch/block"
+        cat "$scratch/tap-block" "$scratch/tap-block" >"$scratch/two" && mv "$scratch/two" "$scratch/tap-block"
+    done
+    { printf 'ZXTape!\x1a\x01\x14'; cat "$scratch/block"; } >"$scratch/dense.tzx"
+    rm "$scratch/block"
+    blocks=2097152
+    limit=$((400 * 1024))
+
+    limited "$limit" "$scratch/dense.tzx"
+    expect_status 0 "listing the dense tape"
+    expect_no_stderr
+    [ "$(head -n 1 "$scratch/out")" = "TZX tape, version 1.20: $blocks blocks, $blocks converted, 0 passed over, 0 not converted" ] ||
+        fail "the counts: $(head -n 1 "$scratch/out")"
+    [ "$(wc -l <"$scratch/out")" -eq $((2 * blocks + 3)) ] || fail "a line for each block and each entry"
+    grep -q "^$blocks  *$((10 + 6 * (blocks - 1)))  0x10  standard speed data  *entry $blocks\$" "$scratch/out" ||
+        fail "the last block's line"
+
+    limited "$limit" --to-tap -o "$scratch/dense.tap" "$scratch/dense.tzx"
+    expect_status 0 "--to-tap of the dense tape"
+    cmp -s "$scratch/dense.tap" "$scratch/tap-block" || fail "the dense tape's TAP file differs"
+    limited "$limit" --hex "$blocks" "$scratch/dense.tzx"
+    expect_status 0 "--hex of the dense tape's last entry"
+    grep -q "^0000  01 00 FF " "$scratch/out" || fail "the last entry's bytes: $(cat "$scratch/out")"
+
+    # 20 million empty blocks: silent, so their sound is the half second before the tape; asked
+    # for by their numbers, the entries do not fit, and that is said.
+    head -c 40000000 /dev/zero >"$scratch/zeros.tap"
+    : >"$scratch/empty.tap"
+    "$lister" --wav -o "$scratch/silence.wav" "$scratch/empty.tap" || fail "the sound of an empty tape"
+    limited "$limit" --wav -o "$scratch/zeros.wav" "$scratch/zeros.tap"
+    expect_status 0 "--wav of 20 million empty blocks"
+    cmp -s "$scratch/zeros.wav" "$scratch/silence.wav" || fail "empty blocks made a sound"
+    limited "$limit" --wav --entries 1-20000000 -o "$scratch/numbered.wav" "$scratch/zeros.tap"
+    expect_status 1 "--wav of 20 million entries by number"
+    grep -qx "murax-list: $scratch/zeros.tap: not enough memory for this tape" "$scratch/err" ||
+        fail "no refusal for the sound: $(cat "$scratch/err")"
+    [ ! -e "$scratch/numbered.wav" ] || fail "a sound written though it did not fit"
+
+    # A pipe is read once, so its tape is held whole: one larger than the limit is refused, and
+    # the files after it are still listed.
+    { printf 'ZXTape!\x1a\x01\x14'; head -c 100000000 /dev/zero | tr '\0' '\040'; } |
+        (ulimit -v $((64 * 1024)) && exec "$lister" /dev/stdin "$scratch/lone.tap") >"$scratch/out" 2>"$scratch/err"
+    status=$?
+    expect_status 1 "a piped tape larger than the memory"
+    grep -q "/dev/stdin: not enough memory to hold this tape" "$scratch/err" ||
+        fail "no refusal for the pipe: $(cat "$scratch/err")"
+    grep -qx "$lone_line" "$scratch/out" || fail "the file after the pipe was not listed"
+    ;;
+
 *)
     unknown_case
     ;;
