@@ -72,9 +72,10 @@ void MODHEX(Window& window, BlockList& list)
         return;
     const DisplayLine line(BLKLINE(*edited));
     const UndoStep step(list, box);
-    if (!changeUnlessRefused(app, [&] { list.replace(index, std::move(*edited), line); }))
+    Placed placed;
+    if (!changeUnlessRefused(app, [&] { placed = list.replace(index, std::move(*edited), line); }))
         return;
-    reloadAndSelect(box, list.lines(), n);
+    reloadAndSelect(box, list.lines(), static_cast<int>(placed(index)) + 1);
 }
 
 }  // namespace murax
