@@ -54,7 +54,8 @@ ActionOutcome writeOutputFile(const std::string& path, const ByteParts& parts, s
         // A failed write shows when the program flushes its output at the end; the making of
         // what is written stops there, not after an hour of sound sent to a closed pipe.
         parts.writeTo([out](std::string_view piece) {
-            return std::fwrite(piece.data(), 1, piece.size(), out) == piece.size();
+            // An empty piece (the data of an empty block) may have no bytes to point at at all.
+            return piece.empty() || std::fwrite(piece.data(), 1, piece.size(), out) == piece.size();
         });
         return {};
     }
@@ -66,24 +67,34 @@ ActionOutcome writeOutputFile(const std::string& path, const ByteParts& parts, s
     const auto failure = replaceFileContents(path, parts, LinksInTheWay::Follow);
     if (!failure)
         return {};
-    std::string reason = "cannot write " + path + ": " + systemErrorText(failure->failure.err);
+    const std::string error = systemErrorText(failure->failure.err);
+    if (!failure->safetyCopyFolder.empty())
+        return {1, "cannot write " + path +
+                       ": no copy of the new bytes could be put in safety in " +
+                       failure->safetyCopyFolder + " before writing it in place: " + error};
+    std::string reason = "cannot write " + path + ": " + error;
     if (!failure->safetyCopy.empty())
         reason += " (a copy of the new bytes is in " + failure->safetyCopy + ")";
     return {1, reason};
 }
 
-ActionOutcome performEntryAction(EntryAction action, std::string_view entry,
-                                 const std::string& outputPath, std::FILE* out)
+bool writesOutputFile(ExportForm form)
 {
-    switch (action) {
-    case EntryAction::Basic:
+    return form == ExportForm::DataBytes || form == ExportForm::ScreenPng;
+}
+
+ActionOutcome writeEntryForm(ExportForm form, std::string_view entry, const std::string& outputPath,
+                             std::FILE* out)
+{
+    switch (form) {
+    case ExportForm::BasicListing:
         return listProgram(entry, out);
-    case EntryAction::Hex:
+    case ExportForm::HexDump:
         writeLines(hexDumpLines(entry), out);
         return {};
-    case EntryAction::Extract:
+    case ExportForm::DataBytes:
         return writeOutputFile(outputPath, {entryData(entry)}, out);
-    case EntryAction::Screen:
+    case ExportForm::ScreenPng:
         return writeScreen(entry, outputPath, out);
     }
     return {};
