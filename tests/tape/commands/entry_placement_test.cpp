@@ -25,9 +25,9 @@ const std::string kRest =
     " is cut short: it ends before its length says.\r\n"
     "Only the last block of a tape can be cut short. Anywhere else it "
     "would swallow the blocks after it.";
-const std::string kAlone = " is a header without its data block.\r\n";
-const std::string kEmpty = " is an empty block: it has no flag byte.\r\n";
-const std::string kSeveral = " holds the blocks of more than one entry.\r\n";
+const std::string kIsAlone = " is a header without its data block.\r\n";
+const std::string kIsEmpty = " is an empty block: it has no flag byte.\r\n";
+const std::string kIsSeveral = " holds the blocks of more than one entry.\r\n";
 
 // A header block alone, and one too short for a header's fields: each takes the block after it.
 const std::string kHeaderAlone = headerBlock(3, "alone", 4, 0, 0);
@@ -80,6 +80,28 @@ protected:
         window.list.setState(list.lines(), std::move(selected), current);
         window.list.log.clear();
     }
+
+    // The edits the tables make.
+    std::function<void()> paste(const std::string& bytes)
+    {
+        return [this, bytes] {
+            fake.clipboard = {{"application/x-spectrum-tap", bytes}};
+            INCOLLA(window, list);
+        };
+    }
+    std::function<void()> drag(int before)
+    {
+        return [this, before] { TRASCINA(window, list, before); };
+    }
+    std::function<void()> hexEdit(const std::string& bytes)
+    {
+        return [this, bytes] {
+            editWith([bytes](std::string& edited) { edited = bytes; });
+            MODHEX(window, list);
+        };
+    }
+    const std::function<void()> up = [this] { SPOSTASU(window, list); };
+    const std::function<void()> down = [this] { SPOSTAGIU(window, list); };
 };
 
 // Every edit that would leave an entry that the tape, saved and read again, gives back otherwise
@@ -100,12 +122,6 @@ TEST_F(EntryPlacement, EveryEditThatWouldRegroupEntriesIsRefused)
         std::string why = kRest;  // the message after the name (its first line)
         std::size_t asked = 0;    // the questions the command asks first
     };
-    const auto paste = [this](const std::string& bytes) {
-        return [this, bytes] {
-            fake.clipboard = {{"application/x-spectrum-tap", bytes}};
-            INCOLLA(window, list);
-        };
-    };
     const auto add = [this](bool insert, std::string bytes = "") {
         return [this, insert, bytes] {
             fake.openAnswers = {write("cut.tap", bytes.empty() ? tapeOf({7, 8}) + kCut : bytes)};
@@ -120,22 +136,12 @@ TEST_F(EntryPlacement, EveryEditThatWouldRegroupEntriesIsRefused)
                      before);
         };
     };
-    const auto drag = [this](int before) {
-        return [this, before] { TRASCINA(window, list, before); };
-    };
-    const auto up = [this] { SPOSTASU(window, list); };
-    const auto down = [this] { SPOSTAGIU(window, list); };
-    const auto hexEdit = [this](const std::string& bytes) {
-        return [this, bytes] {
-            editWith([bytes](std::string& edited) { edited = bytes; });
-            MODHEX(window, list);
-        };
-    };
     const auto remove = [this] {
         fake.messageAnswers = {Desktop::Yes};
         ELIMINA(window, list);
     };
-    const std::string cutFile = path("cut.tap");
+    const std::string cutFile = path("cut.tap"), clip = "Block 1 of the clipboard";
+    const std::string &alone = kHeaderAlone, &empty = kEmptyBlock, two = lone(7) + lone(8);
     const std::string headers = headerEntry("one") + headerEntry("two");
     const std::string endsAlone = lone(1) + headerEntry("h") + kHeaderAlone;
     const std::string endsShort = lone(1) + headerEntry("h") + kShortHeader;
@@ -167,86 +173,25 @@ TEST_F(EntryPlacement, EveryEditThatWouldRegroupEntriesIsRefused)
         {"hex edit in the middle", whole, {2}, 2, hexEdit(kLongPromise), "Block 2 as edited"},
         {"hex edit of the last", whole, {3}, 3, hexEdit(kLongPromise), ""},
         // A header without its data block may stand last, or before a data entry it then takes
-        // as its data; before a header entry it would take that header as its data.
-        {"paste of a lone header before a header",
-         headers,
-         {2},
-         2,
-         paste(kHeaderAlone),
-         "Block 1 of the clipboard",
-         kAlone},
-        {"move up of a lone header", endsAlone, {3}, 3, up, "Block 3", kAlone},
-        {"move up of a short header", endsShort, {3}, 3, up, "Block 3", kAlone},
-        {"move down above a lone header",
-         headerEntry("h") + kHeaderAlone,
-         {1},
-         1,
-         down,
-         "Block 2",
-         kAlone},
-        {"drag of a lone header above a header", endsAlone, {3}, 3, drag(2), "Block 3", kAlone},
-        {"insert of a tape ending alone",
-         headers,
-         {2},
-         2,
-         add(true, lone(7) + kHeaderAlone),
-         "Block 2 of " + cutFile,
-         kAlone},
-        {"add of a header after one alone",
-         endsAlone,
-         {1},
-         1,
-         add(false, headerEntry("added")),
-         "Block 3",
-         kAlone},
-        {"drop of a tape ending alone",
-         headers,
-         {1},
-         1,
-         drop(2, false, kHeaderAlone),
-         "Block 1 of " + cutFile,
-         kAlone},
-        {"hex edit into a lone header",
-         headers,
-         {1},
-         1,
-         hexEdit(kHeaderAlone),
-         "Block 1 as edited",
-         kAlone},
-        // An empty block before a block whose length begins with 0 would be read as a header.
-        {"delete between an empty block and a 256",
-         emptyFirst,
-         {2},
-         2,
-         remove,
-         "Block 1",
-         kEmpty,
-         1},
-        {"move up above an empty block", emptyFirst, {2}, 2, up, "Block 1", kEmpty},
-        {"paste of an empty block before a 256",
-         emptyFirst,
-         {3},
-         3,
-         paste(kEmptyBlock),
-         "Block 1 of the clipboard",
-         kEmpty},
-        // An edited entry comes back as one entry or not at all.
-        {"hex edit into two entries",
-         whole,
-         {2},
-         2,
-         hexEdit(lone(7) + lone(8)),
-         "Block 2 as edited",
-         kSeveral},
-        {"hex edit of the last into two entries",
-         whole,
-         {3},
-         3,
-         hexEdit(lone(7) + lone(8)),
-         "Block 3 as edited",
-         kSeveral},
-        {"paste of a lone header last", whole, {}, 0, paste(kHeaderAlone), ""},
-        {"paste of an empty block before a block of 8", whole, {2}, 2, paste(kEmptyBlock), ""},
+        // as its data; before a header entry it would take that header as its data. An empty
+        // block before a block whose length begins with 0 would be read as a header. An edited
+        // entry comes back as one entry or not at all.
+        {"paste before a header", headers, {2}, 2, paste(alone), clip, kIsAlone},
+        {"move up of a lone header", endsAlone, {3}, 3, up, "Block 3", kIsAlone},
+        {"move up of a short header", endsShort, {3}, 3, up, "Block 3", kIsAlone},
+        {"move down above it", headerEntry("h") + alone, {1}, 1, down, "Block 2", kIsAlone},
+        {"drag above a header", endsAlone, {3}, 3, drag(2), "Block 3", kIsAlone},
+        {"insert", headers, {2}, 2, add(true, lone(7) + alone), "Block 2 of " + cutFile, kIsAlone},
+        {"add after it", endsAlone, {1}, 1, add(false, headerEntry("a")), "Block 3", kIsAlone},
+        {"drop", headers, {1}, 1, drop(2, false, alone), "Block 1 of " + cutFile, kIsAlone},
+        {"hex edit into it", headers, {1}, 1, hexEdit(alone), "Block 1 as edited", kIsAlone},
+        {"delete before a 256", emptyFirst, {2}, 2, remove, "Block 1", kIsEmpty, 1},
+        {"move up above an empty block", emptyFirst, {2}, 2, up, "Block 1", kIsEmpty},
+        {"paste of one before a 256", emptyFirst, {3}, 3, paste(empty), clip, kIsEmpty},
+        {"hex edit into two", whole, {2}, 2, hexEdit(two), "Block 2 as edited", kIsSeveral},
+        {"hex edit of the last", whole, {3}, 3, hexEdit(two), "Block 3 as edited", kIsSeveral},
+        {"paste of a lone header last", whole, {}, 0, paste(alone), ""},
+        {"paste of an empty block before a block of 8", whole, {2}, 2, paste(empty), ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -296,12 +241,6 @@ TEST_F(EntryPlacement, AHeaderAlonePutBeforeADataEntryTakesItAsItsData)
         std::vector<std::string> entries;  // after the edit
         std::vector<int> rows;             // selected after it
     };
-    const auto paste = [this](const std::string& bytes) {
-        return [this, bytes] {
-            fake.clipboard = {{"application/x-spectrum-tap", bytes}};
-            INCOLLA(window, list);
-        };
-    };
     const auto add = [this](bool insert, const std::string& bytes) {
         return [this, insert, bytes] {
             fake.openAnswers = {write("added.tap", bytes)};
@@ -314,67 +253,27 @@ TEST_F(EntryPlacement, AHeaderAlonePutBeforeADataEntryTakesItAsItsData)
                      before);
         };
     };
-    const auto drag = [this](int before) {
-        return [this, before] { TRASCINA(window, list, before); };
-    };
-    const auto up = [this] { SPOSTASU(window, list); };
-    const auto down = [this] { SPOSTAGIU(window, list); };
-    const auto hexEdit = [this](const std::string& bytes) {
-        return [this, bytes] {
-            editWith([bytes](std::string& edited) { edited = bytes; });
-            MODHEX(window, list);
-        };
-    };
-    const std::string endsAlone = lone(1) + lone(2) + kHeaderAlone;
-    const std::string paired = kHeaderAlone + lone(2);
+    const std::string &alone = kHeaderAlone, &shortOne = kShortHeader, &empty = kEmptyBlock;
+    const std::string endsAlone = lone(1) + lone(2) + alone, paired = alone + lone(2);
+    const std::string l1 = lone(1), l2 = lone(2), l7 = lone(7), l8 = lone(8), l12 = tapeOf({1, 2});
     const Case cases[] = {
-        {"move up", endsAlone, {3}, 3, up, {lone(1), paired}, {2}},
-        {"move down of the data", endsAlone, {2}, 2, down, {lone(1), paired}, {2}},
-        {"move up of a short header",
-         lone(1) + lone(2) + kShortHeader,
-         {3},
-         3,
-         up,
-         {lone(1), kShortHeader + lone(2)},
-         {2}},
-        {"move up onto an empty block",
-         lone(1) + kEmptyBlock + kHeaderAlone,
-         {3},
-         3,
-         up,
-         {lone(1), kHeaderAlone + kEmptyBlock},
-         {2}},
-        {"drag", endsAlone, {3}, 3, drag(1), {kHeaderAlone + lone(1), lone(2)}, {1}},
-        {"paste", tapeOf({1, 2}), {2}, 2, paste(kHeaderAlone), {lone(1), paired}, {2}},
-        {"paste of data and a header alone",
-         tapeOf({1, 2}),
+        {"move up", endsAlone, {3}, 3, up, {l1, paired}, {2}},
+        {"move down of the data", endsAlone, {2}, 2, down, {l1, paired}, {2}},
+        {"move up of a short header", l12 + shortOne, {3}, 3, up, {l1, shortOne + l2}, {2}},
+        {"move up onto an empty block", l1 + empty + alone, {3}, 3, up, {l1, alone + empty}, {2}},
+        {"drag", endsAlone, {3}, 3, drag(1), {alone + l1, l2}, {1}},
+        {"paste", l12, {2}, 2, paste(alone), {l1, paired}, {2}},
+        {"paste of data and one", l12, {1}, 1, paste(l7 + alone), {l7, alone + l1, l2}, {1, 2}},
+        {"add after it", l1 + alone, {1}, 1, add(false, l2 + lone(3)), {l1, paired, lone(3)}, {1}},
+        {"insert ending alone", l12, {2}, 2, add(true, l7 + alone), {l1, l7, paired}, {2}},
+        {"drop of two that pair",
+         l1,
          {1},
          1,
-         paste(lone(7) + kHeaderAlone),
-         {lone(7), kHeaderAlone + lone(1), lone(2)},
-         {1, 2}},
-        {"add after a header alone",
-         lone(1) + kHeaderAlone,
-         {1},
-         1,
-         add(false, tapeOf({2, 3})),
-         {lone(1), paired, lone(3)},
-         {1}},
-        {"insert of a tape ending alone",
-         tapeOf({1, 2}),
-         {2},
-         2,
-         add(true, lone(7) + kHeaderAlone),
-         {lone(1), lone(7), paired},
-         {2}},
-        {"drop of two tapes that pair",
-         lone(1),
-         {1},
-         1,
-         drop(2, lone(7) + kHeaderAlone, lone(8)),
-         {lone(1), lone(7), kHeaderAlone + lone(8)},
+         drop(2, l7 + alone, l8),
+         {l1, l7, alone + l8},
          {2, 3}},
-        {"hex edit", tapeOf({1, 2}), {1}, 1, hexEdit(kHeaderAlone), {paired}, {1}},
+        {"hex edit", l12, {1}, 1, hexEdit(alone), {paired}, {1}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
