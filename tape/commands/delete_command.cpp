@@ -22,7 +22,7 @@ void ELIMINA(Window& window, BlockList& list)
     removeSelectedEntries(window, list, std::move(rows));
 }
 
-void removeSelectedEntries(Window& window, BlockList& list, RowSelection rows)
+bool removeSelectedEntries(Window& window, BlockList& list, RowSelection rows)
 {
     ListBox& box = blockListBox(window);
     const std::vector<std::size_t> indexes = indexesOf(rows.selected, list.count());
@@ -30,12 +30,13 @@ void removeSelectedEntries(Window& window, BlockList& list, RowSelection rows)
     int p = indexes.empty() ? rows.current : static_cast<int>(indexes.front()) + 1;
     const UndoStep step(list, box, std::move(rows));
     if (!changeUnlessRefused(window.app(), [&] { list.removeSelection(indexes); }))
-        return;
+        return false;
 
     p = std::min(p, static_cast<int>(list.count()));
     reloadAndSelect(box, list.lines(), p);
     window.repaintWithoutErasing();
     window.setStatusText(BLKINFO(list));
+    return true;
 }
 
 }  // namespace murax

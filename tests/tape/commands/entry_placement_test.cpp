@@ -140,6 +140,13 @@ TEST_F(EntryPlacement, EveryEditThatWouldRegroupEntriesIsRefused)
         fake.messageAnswers = {Desktop::Yes};
         ELIMINA(window, list);
     };
+    // A refused cut leaves the clipboard as it was too.
+    const auto cut = [this] {
+        fake.clipboard = {{"text/plain", "kept"}};
+        TAGLIA(window, list);
+        EXPECT_EQ(fake.clipboard.size(), 1u);
+        EXPECT_EQ(fake.clipboard["text/plain"], "kept");
+    };
     const std::string cutFile = path("cut.tap"), clip = "Block 1 of the clipboard";
     const std::string &alone = kHeaderAlone, &empty = kEmptyBlock, two = lone(7) + lone(8);
     const std::string headers = headerEntry("one") + headerEntry("two");
@@ -186,6 +193,7 @@ TEST_F(EntryPlacement, EveryEditThatWouldRegroupEntriesIsRefused)
         {"drop", headers, {1}, 1, drop(2, false, alone), "Block 1 of " + cutFile, kIsAlone},
         {"hex edit into it", headers, {1}, 1, hexEdit(alone), "Block 1 as edited", kIsAlone},
         {"delete before a 256", emptyFirst, {2}, 2, remove, "Block 1", kIsEmpty, 1},
+        {"cut before a 256", emptyFirst, {2}, 2, cut, "Block 1", kIsEmpty},
         {"move up above an empty block", emptyFirst, {2}, 2, up, "Block 1", kIsEmpty},
         {"paste of one before a 256", emptyFirst, {3}, 3, paste(empty), clip, kIsEmpty},
         {"hex edit into two", whole, {2}, 2, hexEdit(two), "Block 2 as edited", kIsSeveral},
