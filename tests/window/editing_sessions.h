@@ -112,6 +112,7 @@ inline const std::vector<EditingSession>& editingSessions()
     constexpr int Yes = Desktop::Yes, No = Desktop::No, Cancel = Desktop::Cancel;
     const std::string a = headerEntry("alpha"), b = lone(2), c = lone(3), d = headerEntry("delta");
     const std::string x = lone(7), y = headerEntry("why");
+    const std::string alone = headerBlock(3, "alone", 4, 0, 0);  // a header without its data
     const std::string abcd = a + b + c + d;
     const std::vector<FolderFile> more{{"more.tap", x + y}};
     const auto game = [](std::string bytes) { return FolderFile{"game.tap", std::move(bytes)}; };
@@ -258,6 +259,23 @@ inline const std::vector<EditingSession>& editingSessions()
          {ctrl(vk::Down),
           toolbar(B::Save, "Save as...").choosingFile("more.tap").answering(Desktop::Ok)},
          {{"more.tap", b + a + c + d}, game(abcd)}},
+        // A header without its data, moved up onto a data entry, takes it as its data at once:
+        // the two then move and delete as the one entry the tape will load.
+        {"a header alone moved onto a data entry moves on with it as one entry",
+         a + b + alone,
+         {},
+         {click(3), ctrl(vk::Up), ctrl(vk::Up)},
+         {game(alone + b + a)}},
+        {"a header alone moved onto a data entry deletes with it",
+         a + b + alone,
+         {},
+         {click(3), ctrl(vk::Up), press(vk::Delete).answering(Yes)},
+         {game(a)}},
+        {"a header alone is not moved before a header: told, nothing moves",
+         a + alone,
+         {},
+         {click(2), ctrl(vk::Up).answering(Desktop::Ok), ctrl(vk::Down)},
+         {game(a + alone)}},
     };
     return sessions;
 }
