@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lister/entry_commands.h"
 
+#include "lister/disassemble_mode.h"
 #include "lister/png_file.h"
 #include "support/platform/file_identity.h"
 #include "support/platform/os_error.h"
@@ -80,6 +81,9 @@ ActionOutcome performEntryAction(EntryAction action, std::string_view entry,
         return listProgram(entry, out);
     case EntryAction::Hex:
         writeLines(hexDumpLines(entry), out);
+        return {};
+    case EntryAction::Disassemble:
+        writeDisassembly(entry, out);
         return {};
     case EntryAction::Extract:
         return writeOutputFile(outputPath, {entryData(entry)}, out);

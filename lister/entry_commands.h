@@ -11,7 +11,7 @@
 namespace murax::lister {
 
 // What murax-list can do with one entry instead of listing the tape.
-enum class EntryAction { Basic, Hex, Extract, Screen };
+enum class EntryAction { Basic, Hex, Disassemble, Extract, Screen };
 
 // How an action ended: status 0, or 1 with the reason (which the caller prefixes with the file
 // and the entry).
@@ -23,7 +23,8 @@ struct ActionOutcome {
 // The output name that stands for standard output.
 inline constexpr std::string_view kStandardOutput = "-";
 
-// Performs `action` on the entry's exact bytes: the BASIC listing or the hex dump to `out`, the
+// Performs `action` on the entry's exact bytes: the BASIC listing, the hex dump or the
+// disassembly to `out`, the
 // data bytes or the screen's PNG picture to `outputPath`: to `out` for kStandardOutput, straight
 // to a device or a pipe, and to a file through the replacing write (never left half-written).
 ActionOutcome performEntryAction(EntryAction action, std::string_view entry,

@@ -34,7 +34,7 @@ void printHelp()
 {
     std::printf(
         "Usage: %s [OPTION]... FILE...\n"
-        "  or:  %s --basic N | --hex N FILE\n"
+        "  or:  %s --basic N | --hex N | --disassemble N FILE\n"
         "  or:  %s --extract N | --screen N -o OUTPUT FILE\n"
         "  or:  %s --to-tap -o OUTPUT FILE\n"
         "  or:  %s --wav [--entries LIST] [--rate HZ] [--bits N] -o OUTPUT FILE\n"
@@ -56,6 +56,10 @@ void printHelp()
         "                   folders below\n"
         "  --basic N        print the BASIC listing of entry N, a program\n"
         "  --hex N          print a hex dump of entry N's bytes\n"
+        "  --disassemble N  print entry N's data, without flag and checksum, as Z80\n"
+        "                   assembler source that pasmo assembles back to exactly\n"
+        "                   those bytes: an ORG at a bytes header's start address (0\n"
+        "                   for other entries), then an instruction a line\n"
         "  --extract N      write entry N's data bytes, without flag and checksum, to\n"
         "                   OUTPUT\n"
         "  --screen N       write entry N's data, a screen of 6912 (or 6144) bytes, to\n"
@@ -158,6 +162,8 @@ std::optional<EntryAction> actionOption(std::string_view arg)
         return EntryAction::Basic;
     if (arg == "--hex")
         return EntryAction::Hex;
+    if (arg == "--disassemble")
+        return EntryAction::Disassemble;
     if (arg == "--extract")
         return EntryAction::Extract;
     if (arg == "--screen")
