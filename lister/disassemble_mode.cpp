@@ -11,7 +11,7 @@ namespace murax::lister {
 
 void writeDisassembly(std::string_view entry, std::FILE* out)
 {
-    const std::string source = z80Source(entryData(entry), codeAddressOfEntry(entry));
+    const std::string source = z80Source(entryData(entry), codeAddressOfEntry(entry).value_or(0));
     std::fwrite(source.data(), 1, source.size(), out);
 }
 

@@ -16,11 +16,13 @@ enum class ExportForm {
     DataBytes,     // the data block's payload, without flag and checksum
     BasicListing,  // a program's listing, as UTF-8 text
     ScreenPng,     // a screen's picture, as a PNG file
+    Disassembly,   // a bytes entry's or a lone data block's data as Z80 assembler source
 };
 
 // The form a target file name asks for: a name ending in ".txt" the listing of a program, one
-// ending in ".png" the picture of a screen, and every other name (or a form the entry does not
-// have) the data bytes.
+// ending in ".png" the picture of a screen, one ending in ".asm" the disassembly of a bytes entry
+// or a data block without a header, and every other name (or a form the entry does not have) the
+// data bytes.
 ExportForm exportFormFor(std::string_view entry, std::string_view fileName);
 
 // The save dialog's title: what the entry can be saved as, and how to ask for it.

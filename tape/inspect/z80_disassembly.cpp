@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "tape/format/entry_bytes.h"
 #include "tape/format/header_fields.h"
 
 namespace murax {
@@ -120,11 +121,13 @@ std::string z80Source(std::string_view code, std::uint16_t start)
     return source;
 }
 
-std::uint16_t codeAddressOfEntry(std::string_view entry)
+std::optional<std::uint16_t> codeAddressOfEntry(std::string_view entry)
 {
+    if (!isHeaderEntry(entry))
+        return 0;
     const auto header = decodeHeader(entry);
     if (!header || header->type != kBytesType)
-        return 0;
+        return std::nullopt;
     return static_cast<std::uint16_t>(header->parameter1);
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,7 +33,8 @@ std::vector<std::string> disassemblyLines(std::string_view code, std::uint16_t s
 // the processor's memory holds it; pasmo's binary is then all 64 KB in address order.
 std::string z80Source(std::string_view code, std::uint16_t start);
 
-// The address an entry's data is meant for: a bytes header's start address, otherwise 0.
-std::uint16_t codeAddressOfEntry(std::string_view entry);
+// Where an entry's data goes as code: a bytes header's start address, 0 for a data block without
+// a header; nothing for a program or an array, whose data is not code.
+std::optional<std::uint16_t> codeAddressOfEntry(std::string_view entry);
 
 }  // namespace murax

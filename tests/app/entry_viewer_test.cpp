@@ -283,7 +283,8 @@ void EntryViewerTest::exportWritesTheScreenAsAPngOfTheSamePixels()
     QTest::mouseClick(viewer().exportButton(), Qt::LeftButton);
     QCOMPARE(fake_.events,
              std::vector<std::string>{
-                 "save: Export data bytes (a name ending in .png: the screen picture)"});
+                 "save: Export data bytes (a name ending in .png: the screen picture; in .asm: the "
+                 "disassembly)"});
     QImage image;
     QVERIFY(image.load(dir_->filePath("screen.png"), "PNG"));
     QCOMPARE(image.size(), QSize(kScreenWidth, kScreenHeight));

@@ -220,9 +220,11 @@ TEST_F(WindowsEntryViewerTest, ExportWritesTheScreenAsAPngThatDecodesToTheSamePi
     fake_.saveAnswers.push_back(file.string());
     SendMessageW(viewer().exportButton(), BM_CLICK, 0, 0);
     pump();
-    EXPECT_EQ(fake_.events,
-              std::vector<std::string>{
-                  "save: Export data bytes (a name ending in .png: the screen picture)"});
+    EXPECT_EQ(
+        fake_.events,
+        std::vector<std::string>{
+            "save: Export data bytes (a name ending in .png: the screen picture; in .asm: the "
+            "disassembly)"});
     EXPECT_TRUE(fake_.messages.empty());
     UINT width = 0;
     UINT height = 0;
