@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Z80 disassembler on 48 KB, the most a Spectrum's memory holds above the screen: as the
-// viewer's lines and as the assembler source murax-list --disassemble writes. Random bytes from a
+// viewer's lines, as the whole page the viewer draws, and as the assembler source murax-list
+// --disassemble writes. Random bytes from a
 // fixed seed decode into every kind of instruction, the prefixed ones and data among them.
 
 #include <benchmark/benchmark.h>
@@ -10,7 +11,9 @@
 #include <string>
 
 #include "bench/bench_support.h"
+#include "tape/inspect/entry_viewer_page.h"
 #include "tape/inspect/z80_disassembly.h"
+#include "tests/support/helpers/tape_builder.h"
 
 namespace murax::bench {
 namespace {
@@ -59,6 +62,21 @@ void AssemblerSourceOf48K(benchmark::State& state)
     state.SetLabel("target: well under 100 ms");
 }
 BENCHMARK(AssemblerSourceOf48K)->Unit(benchmark::kMillisecond);
+
+// The whole page the viewer draws of a bytes entry of 48 KB: details, disassembly and hex dump.
+void ViewerPageOf48K(benchmark::State& state)
+{
+    const std::string entry =
+        testing::headerBlock(3, "code", kCodeBytes, kStart, 32768) + testing::dataBlock(code());
+    for (auto _ : state) {
+        const EntryViewerPage page = entryViewerPage(entry);
+        if (page.disassembly.empty())
+            state.SkipWithError("no disassembly");
+        benchmark::DoNotOptimize(page.disassembly.data());
+    }
+    state.SetLabel("target: well under 100 ms");
+}
+BENCHMARK(ViewerPageOf48K)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace murax::bench

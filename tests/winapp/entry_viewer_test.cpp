@@ -15,6 +15,7 @@
 #include "tape/inspect/basic_listing.h"
 #include "tape/inspect/hex_dump.h"
 #include "tape/inspect/screen_picture.h"
+#include "tape/inspect/z80_disassembly.h"
 #include "tests/support/helpers/tape_builder.h"
 #include "tests/tape/inspect/picture_difference.h"
 #include "tests/tape/sound/entries_sound_file.h"
@@ -138,12 +139,18 @@ TEST_F(WindowsEntryViewerTest, F3OpensItOnTheCurrentEntryItFollowsTheRowsAndEscC
     EXPECT_EQ(textOf(viewer().hexDump()), editLines(hexDumpLines(kProgram)));
     press({VK_DOWN});
     EXPECT_EQ(textOf(viewer().handle()), "Data block");
-    EXPECT_EQ(tabTitles(viewer().tabs()), std::vector<std::string>{"Hex dump"});
+    EXPECT_EQ(tabTitles(viewer().tabs()), (std::vector<std::string>{"Disassembly", "Hex dump"}));
     EXPECT_EQ(textOf(viewer().hexDump()), editLines(hexDumpLines(kLoneData)));
+    EXPECT_EQ(textOf(viewer().disassembly()), editLines(disassemblyLines("lone bytes", 0)));
     press({VK_DOWN});
     EXPECT_EQ(textOf(viewer().handle()), "picture");
-    EXPECT_EQ(tabTitles(viewer().tabs()), (std::vector<std::string>{"Screen", "Hex dump"}));
+    EXPECT_EQ(tabTitles(viewer().tabs()),
+              (std::vector<std::string>{"Screen", "Disassembly", "Hex dump"}));
     EXPECT_EQ(viewer().tabInFront(), ViewerTab::HexDump);
+    pressIn(viewer().tabs(), VK_LEFT);
+    EXPECT_EQ(viewer().tabInFront(), ViewerTab::Disassembly);
+    EXPECT_TRUE(IsWindowVisible(viewer().disassembly()));
+    EXPECT_FALSE(IsWindowVisible(viewer().hexDump()));
     pressIn(viewer().tabs(), VK_LEFT);
     EXPECT_EQ(viewer().tabInFront(), ViewerTab::Screen);
     EXPECT_TRUE(IsWindowVisible(viewer().screen()));
