@@ -295,8 +295,9 @@ void checkTape(Workspace& workspace, const std::string& tape, std::size_t number
     const std::optional<std::string> wanted =
         number <= split.count() ? std::optional<std::string>(split.entries()[number - 1])
                                 : std::nullopt;
-    for (const auto action : {lister::EntryAction::Hex, lister::EntryAction::Basic,
-                              lister::EntryAction::Extract, lister::EntryAction::Screen}) {
+    for (const auto action :
+         {lister::EntryAction::Hex, lister::EntryAction::Basic, lister::EntryAction::Disassemble,
+          lister::EntryAction::Extract, lister::EntryAction::Screen}) {
         const Outcome expected = onEntry(action, wanted);
         for (const Medium medium : {Medium::File, Medium::Pipe}) {
             std::size_t count = 0;
