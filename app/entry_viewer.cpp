@@ -64,6 +64,9 @@ EntryViewer::EntryViewer(std::function<void()> exportEntry, std::function<void()
     tabs_->setObjectName("viewerTabs");
     screen_->setObjectName("viewerScreen");
     screen_->setAlignment(Qt::AlignCenter);
+    // On a screen too low for the picture at twice its size the viewer still fits, showing the
+    // picture's middle: the picture sets no minimum of its own.
+    screen_->setMinimumSize(1, 1);
     export_->setObjectName("viewerExport");
     export_->setAutoDefault(false);
     exportSound_->setObjectName("viewerExportSound");

@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QTimer>
 
 #include "app/block_list_view.h"
@@ -17,6 +18,7 @@
 #include "app/title_band.h"
 #include "app/toolbar.h"
 #include "app/toolbar_menus.h"
+#include "seam/window_placement.h"
 #include "window/entry_viewer_face.h"
 
 namespace murax {
@@ -119,7 +121,19 @@ void MainWindow::showEntryViewer()
                                   [this] { events_.exportSoundRequested(); }, this);
         shownViewer_ = std::make_unique<ShownViewer>(*viewer_);
     }
+    const bool opening = !viewer_->isVisible();
     viewer_->show();
+    if (opening) {
+        // Beside the window, within the work area of its screen; placed once shown, when the
+        // window system has given it its frame.
+        const QSize frameExtra = viewer_->frameGeometry().size() - viewer_->size();
+        const QSize frame = viewer_->size() + frameExtra;
+        const PixelRect place =
+            besideWithin(toPixelRect(frameGeometry()), frame.width(), frame.height(),
+                         toPixelRect(screen()->availableGeometry()));
+        viewer_->resize(place.width - frameExtra.width(), place.height - frameExtra.height());
+        viewer_->move(place.x, place.y);
+    }
     events_.viewerShown(*shownViewer_);
     viewer_->raise();
     viewer_->activateWindow();

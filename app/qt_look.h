@@ -15,6 +15,11 @@ constexpr QRect toQRect(const PixelRect& rect)
     return QRect(rect.x, rect.y, rect.width, rect.height);
 }
 
+inline PixelRect toPixelRect(const QRect& rect)
+{
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
 constexpr QColor toQColor(const Rgb& colour)
 {
     return QColor(colour.red, colour.green, colour.blue);

@@ -239,7 +239,7 @@ Outcome listing(TapeSource& source, bool check)
 }
 
 // One entry's mode on its bytes, its picture and data written to standard output.
-Outcome onEntry(lister::EntryAction action, const std::optional<std::string>& entry)
+Outcome onEntry(ExportForm form, const std::optional<std::string>& entry)
 {
     Outcome outcome;
     if (!entry) {
@@ -248,7 +248,7 @@ Outcome onEntry(lister::EntryAction action, const std::optional<std::string>& en
     }
     outcome.out = captured([&](std::FILE* out) {
         const lister::ActionOutcome done =
-            lister::performEntryAction(action, *entry, std::string(lister::kStandardOutput), out);
+            lister::writeEntryForm(form, *entry, std::string(lister::kStandardOutput), out);
         outcome.status = done.status;
         outcome.reason = done.reason;
     });
@@ -295,16 +295,15 @@ void checkTape(Workspace& workspace, const std::string& tape, std::size_t number
     const std::optional<std::string> wanted =
         number <= split.count() ? std::optional<std::string>(split.entries()[number - 1])
                                 : std::nullopt;
-    for (const auto action :
-         {lister::EntryAction::Hex, lister::EntryAction::Basic, lister::EntryAction::Disassemble,
-          lister::EntryAction::Extract, lister::EntryAction::Screen}) {
-        const Outcome expected = onEntry(action, wanted);
+    for (const auto form : {ExportForm::HexDump, ExportForm::BasicListing, ExportForm::Disassembly,
+                            ExportForm::DataBytes, ExportForm::ScreenPng}) {
+        const Outcome expected = onEntry(form, wanted);
         for (const Medium medium : {Medium::File, Medium::Pipe}) {
             std::size_t count = 0;
             const Outcome streamed = workspace.through(medium, [&](TapeSource& source) {
-                return onEntry(action, lister::readEntry(source, number, count));
+                return onEntry(form, lister::readEntry(source, number, count));
             });
-            const std::string what = "mode " + std::to_string(static_cast<int>(action)) +
+            const std::string what = "form " + std::to_string(static_cast<int>(form)) +
                                      " on entry " + std::to_string(number) + " of " +
                                      std::to_string(split.count()) + " from a " +
                                      media[static_cast<int>(medium)];

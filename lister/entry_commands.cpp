@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lister/entry_commands.h"
 
-#include "lister/disassemble_mode.h"
 #include "lister/png_file.h"
 #include "support/platform/file_identity.h"
 #include "support/platform/os_error.h"
@@ -12,6 +11,7 @@
 #include "tape/inspect/basic_listing.h"
 #include "tape/inspect/hex_dump.h"
 #include "tape/inspect/screen_picture.h"
+#include "tape/inspect/z80_disassembly.h"
 
 namespace murax::lister {
 namespace {
@@ -47,6 +47,14 @@ ActionOutcome writeScreen(std::string_view entry, const std::string& path, std::
     return writeOutputFile(path, {png}, out);
 }
 
+// The data as source that pasmo assembles back to the same bytes, from a bytes header's start
+// address (0 for any other entry).
+void writeDisassembly(std::string_view entry, std::FILE* out)
+{
+    const std::string source = z80Source(entryData(entry), codeAddressOfEntry(entry).value_or(0));
+    std::fwrite(source.data(), 1, source.size(), out);
+}
+
 }  // namespace
 
 ActionOutcome writeOutputFile(const std::string& path, const ByteParts& parts, std::FILE* out)
@@ -55,7 +63,8 @@ ActionOutcome writeOutputFile(const std::string& path, const ByteParts& parts, s
         // A failed write shows when the program flushes its output at the end; the making of
         // what is written stops there, not after an hour of sound sent to a closed pipe.
         parts.writeTo([out](std::string_view piece) {
-            return std::fwrite(piece.data(), 1, piece.size(), out) == piece.size();
+            // An empty piece (the data of an empty block) may have no bytes to point at at all.
+            return piece.empty() || std::fwrite(piece.data(), 1, piece.size(), out) == piece.size();
         });
         return {};
     }
@@ -67,28 +76,38 @@ ActionOutcome writeOutputFile(const std::string& path, const ByteParts& parts, s
     const auto failure = replaceFileContents(path, parts, LinksInTheWay::Follow);
     if (!failure)
         return {};
-    std::string reason = "cannot write " + path + ": " + systemErrorText(failure->failure.err);
+    const std::string error = systemErrorText(failure->failure.err);
+    if (!failure->safetyCopyFolder.empty())
+        return {1, "cannot write " + path +
+                       ": no copy of the new bytes could be put in safety in " +
+                       failure->safetyCopyFolder + " before writing it in place: " + error};
+    std::string reason = "cannot write " + path + ": " + error;
     if (!failure->safetyCopy.empty())
         reason += " (a copy of the new bytes is in " + failure->safetyCopy + ")";
     return {1, reason};
 }
 
-ActionOutcome performEntryAction(EntryAction action, std::string_view entry,
-                                 const std::string& outputPath, std::FILE* out)
+bool writesOutputFile(ExportForm form)
 {
-    switch (action) {
-    case EntryAction::Basic:
+    return form == ExportForm::DataBytes || form == ExportForm::ScreenPng;
+}
+
+ActionOutcome writeEntryForm(ExportForm form, std::string_view entry, const std::string& outputPath,
+                             std::FILE* out)
+{
+    switch (form) {
+    case ExportForm::BasicListing:
         return listProgram(entry, out);
-    case EntryAction::Hex:
+    case ExportForm::HexDump:
         writeLines(hexDumpLines(entry), out);
         return {};
-    case EntryAction::Disassemble:
+    case ExportForm::DataBytes:
+        return writeOutputFile(outputPath, {entryData(entry)}, out);
+    case ExportForm::ScreenPng:
+        return writeScreen(entry, outputPath, out);
+    case ExportForm::Disassembly:
         writeDisassembly(entry, out);
         return {};
-    case EntryAction::Extract:
-        return writeOutputFile(outputPath, {entryData(entry)}, out);
-    case EntryAction::Screen:
-        return writeScreen(entry, outputPath, out);
     }
     return {};
 }

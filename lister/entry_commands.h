@@ -7,11 +7,9 @@
 #include <string_view>
 
 #include "support/byte_parts.h"
+#include "tape/inspect/export_form.h"
 
 namespace murax::lister {
-
-// What murax-list can do with one entry instead of listing the tape.
-enum class EntryAction { Basic, Hex, Disassemble, Extract, Screen };
 
 // How an action ended: status 0, or 1 with the reason (which the caller prefixes with the file
 // and the entry).
@@ -23,12 +21,15 @@ struct ActionOutcome {
 // The output name that stands for standard output.
 inline constexpr std::string_view kStandardOutput = "-";
 
-// Performs `action` on the entry's exact bytes: the BASIC listing, the hex dump or the
-// disassembly to `out`, the
-// data bytes or the screen's PNG picture to `outputPath`: to `out` for kStandardOutput, straight
-// to a device or a pipe, and to a file through the replacing write (never left half-written).
-ActionOutcome performEntryAction(EntryAction action, std::string_view entry,
-                                 const std::string& outputPath, std::FILE* out);
+// Whether `form` is written to an output file (-o); the text forms are printed.
+bool writesOutputFile(ExportForm form);
+
+// Writes the entry's exact bytes in `form`: the BASIC listing, the hex dump or the disassembly to
+// `out`, the data
+// bytes or the screen's PNG picture to `outputPath`: to `out` for kStandardOutput, straight to a
+// device or a pipe, and to a file through the replacing write (never left half-written).
+ActionOutcome writeEntryForm(ExportForm form, std::string_view entry, const std::string& outputPath,
+                             std::FILE* out);
 
 // Writes `parts` to `path`: to `out` for kStandardOutput, straight to a device or a pipe, and to a
 // file through the replacing write; the reason of a failure names the path, the system's error and

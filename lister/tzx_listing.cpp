@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lister/tzx_listing.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "tape/format/entry_scanner.h"
@@ -76,16 +77,24 @@ void writeTzxBlocks(const tzx::Tape& tape, const std::string& tapBytes, std::FIL
                        number(tzx::countOf(tape, Fate::Entry)) + " converted, " +
                        number(tzx::countOf(tape, Fate::PassedOver)) + " passed over, " +
                        number(tzx::countOf(tape, Fate::NotConverted)) + " not converted\n";
-    if (!tape.blocks.empty())
-        text += "Block    Offset  ID    Kind                        Becomes\n";
+    // The number and offset columns widen to the largest of the tape, so every line keeps them.
+    const int numberWidth =
+        static_cast<int>(std::max<std::size_t>(5, number(tape.blocks.size()).size()));
+    const int offsetWidth = static_cast<int>(std::max<std::size_t>(
+        8, tape.blocks.empty() ? 0 : number(tape.blocks.back().offset).size()));
+    char line[120];
+    if (!tape.blocks.empty()) {
+        std::snprintf(line, sizeof line, "%*s  %*s  ID    Kind                        Becomes\n",
+                      numberWidth, "Block", offsetWidth, "Offset");
+        text += line;
+    }
     const std::vector<std::size_t> entries = entriesOfBlocks(tape, tapBytes);
-    char line[80];
     for (std::size_t i = 0; i < tape.blocks.size(); ++i) {
         const tzx::Block& block = tape.blocks[i];
         // The numbers go through text, so that no printf length modifier has to agree across
         // systems.
-        std::snprintf(line, sizeof line, "%5s  %8s  0x%02X  %-26s  ", number(i + 1).c_str(),
-                      number(block.offset).c_str(), block.id,
+        std::snprintf(line, sizeof line, "%*s  %*s  0x%02X  %-26s  ", numberWidth,
+                      number(i + 1).c_str(), offsetWidth, number(block.offset).c_str(), block.id,
                       std::string(tzx::blockName(block.id)).c_str());
         text += line + fateText(block, entries[i]) + "\n";
     }

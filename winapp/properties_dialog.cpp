@@ -4,9 +4,13 @@
 
 #include <algorithm>
 
+#include "seam/window_look.h"
+#include "seam/window_placement.h"
 #include "tape/commands/name_field.h"
 #include "winapp/procedure_errors.h"
 #include "winapp/resource_ids.h"
+#include "winapp/window_painting.h"
+#include "winapp/window_places.h"
 
 namespace murax {
 namespace {
@@ -76,11 +80,39 @@ void checkChange(HWND dialog, NameDialog& state)
     SendMessageW(field, EM_SETSEL, back, static_cast<LPARAM>(back));
 }
 
+void placeControl(HWND control, const PixelRect& place, int dpi)
+{
+    SetWindowPos(control, nullptr, scaledPixels(place.x, dpi), scaledPixels(place.y, dpi),
+                 scaledPixels(place.width, dpi), scaledPixels(place.height, dpi),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The template's size and places at the look's pixels, whatever font stands in for the
+// template's own (its dialog units follow the stand-in's measures), the dialog centred over the
+// window that owns it.
+void layOut(HWND dialog)
+{
+    using namespace properties_dialog;
+    const int dpi = screenDpi();
+    const SIZE frame = frameSizeFor(scaledPixels(kSize.width, dpi), scaledPixels(kSize.height, dpi),
+                                    static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_STYLE)),
+                                    static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_EXSTYLE)));
+    HWND owner = GetWindow(dialog, GW_OWNER);
+    const PixelRect work = workAreaOf(owner != nullptr ? owner : dialog);
+    placeWindow(dialog, centredOver(owner != nullptr ? screenRectOf(owner) : work, frame.cx,
+                                    frame.cy, work));
+    placeControl(GetDlgItem(dialog, MURAX_ID_NAME_LABEL), kLabelRect, dpi);
+    placeControl(GetDlgItem(dialog, MURAX_ID_NAME_FIELD), kFieldRect, dpi);
+    placeControl(GetDlgItem(dialog, MURAX_ID_SAVE), kSaveRect, dpi);
+    placeControl(GetDlgItem(dialog, MURAX_ID_CANCEL), kCancelRect, dpi);
+}
+
 INT_PTR handleName(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     {
         if (message == WM_INITDIALOG) {
             SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+            layOut(dialog);
             const auto& state = *reinterpret_cast<NameDialog*>(lParam);
             HWND field = GetDlgItem(dialog, MURAX_ID_NAME_FIELD);
             // The control's own limit keeps as much of a paste as fits, as every edit field

@@ -5,7 +5,9 @@
 
 // MURAX: the block list box ("cBlk").
 #define MURAX_ID_BLOCK_LIST 101
-// MODIFICA: the name field ("cNam") and its two buttons.
+// MODIFICA: the label, which has no number of its own (a static's -1), the name field ("cNam")
+// and its two buttons.
+#define MURAX_ID_NAME_LABEL -1
 #define MURAX_ID_NAME_FIELD 101
 #define MURAX_ID_SAVE 201
 #define MURAX_ID_CANCEL 202

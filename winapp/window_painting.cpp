@@ -148,6 +148,43 @@ void paintTitleBand(HDC dc, HFONT font, int clientWidth, int dpi)
     SelectObject(dc, old);
 }
 
+void paintToolbarBar(HDC dc, const RECT& client, int dpi)
+{
+    using namespace toolbar;
+    const int width = client.right - client.left;
+    const int lineTop = scaledPixels(kCellHeight, dpi);
+    const int lineHeight = scaledPixels(kBarHeight, dpi) - lineTop;
+    fill(dc, client.left, client.top, width, lineTop, colourOf(kBackground));
+    fill(dc, client.left, lineTop, width, lineHeight, colourOf(kBorder));
+}
+
+void paintToolbarButton(HDC dc, const RECT& cell, HIMAGELIST images, int image, bool hasMenu,
+                        bool hovered, int dpi)
+{
+    using namespace toolbar;
+    const int width = cell.right - cell.left;
+    const int height = cell.bottom - cell.top;
+    const int line = scaledPixels(1, dpi);
+    fill(dc, cell.left, cell.top, width, height, colourOf(hovered ? kHoverFill : kBackground));
+    if (hovered && hasMenu) {
+        const int dropDownLeft = cell.left + scaledPixels(kCellWidth, dpi);
+        fill(dc, dropDownLeft, cell.top, line, height, colourOf(kDivider));
+        fill(dc, dropDownLeft + line, cell.top, line, height, colourOf(kDividerLight));
+        fill(dc, cell.right - line, cell.top, line, height, colourOf(kDivider));
+    }
+    if (images != nullptr && image >= 0)
+        ImageList_Draw(images, image, dc, cell.left + scaledPixels(kBitmapLeft, dpi),
+                       cell.top + scaledPixels(kBitmapTop, dpi), ILD_TRANSPARENT);
+    if (hasMenu) {
+        // Rows narrowing by a pixel at each side, from the widest at the cell's middle row.
+        const int left = cell.right - scaledPixels(kArrowInsetFromRight, dpi);
+        const int top = cell.top + height / 2;
+        for (int row = 0; row < scaledPixels(kArrowHeight, dpi); ++row)
+            fill(dc, left + row, top + row, scaledPixels(kArrowWidth, dpi) - 2 * row, 1,
+                 colourOf(kArrow));
+    }
+}
+
 void paintStatusBar(HDC dc, HFONT font, const RECT& bar, const std::string& text, int dpi)
 {
     const int width = bar.right - bar.left;

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include "seam/window_look.h"
 
 namespace murax {
@@ -38,6 +40,16 @@ void paintListRow(const DRAWITEMSTRUCT& item, std::string_view line, bool curren
 
 // The column title band across the window's client area, in `font`.
 void paintTitleBand(HDC dc, HFONT font, int clientWidth, int dpi);
+
+// The toolbar's bar over `client`, its own client area: the flat background and the black line
+// along its bottom, under the cells.
+void paintToolbarBar(HDC dc, const RECT& client, int dpi);
+
+// A toolbar button in its `cell`: the hover fill while `hovered`, picture `image` of `images`, and
+// for a button with a menu the drop-down triangle and, while hovered, the lines that set its
+// drop-down part off.
+void paintToolbarButton(HDC dc, const RECT& cell, HIMAGELIST images, int image, bool hasMenu,
+                        bool hovered, int dpi);
 
 // The status bar's band along `bar` with `text` (UTF-8) at its left, in `font`.
 void paintStatusBar(HDC dc, HFONT font, const RECT& bar, const std::string& text, int dpi);

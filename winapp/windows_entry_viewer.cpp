@@ -9,9 +9,12 @@
 #include <commctrl.h>
 
 #include "seam/window_look.h"
+#include "seam/window_placement.h"
 #include "support/platform/wide_text_windows.h"
+#include "tape/inspect/hex_dump.h"
 #include "winapp/procedure_errors.h"
 #include "winapp/window_painting.h"
+#include "winapp/window_places.h"
 
 namespace murax {
 namespace {
@@ -89,19 +92,17 @@ int lineHeight(HWND control, HFONT font)
 
 WindowsEntryViewer::WindowsEntryViewer(HWND owner, std::function<void()> exportEntry,
                                        std::function<void()> exportSound)
-    : exportEntry_(std::move(exportEntry)), exportSound_(std::move(exportSound)), dpi_(screenDpi())
+    : owner_(owner),
+      exportEntry_(std::move(exportEntry)),
+      exportSound_(std::move(exportSound)),
+      dpi_(screenDpi())
 {
     registerClasses();
     HINSTANCE instance = GetModuleHandleW(nullptr);
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
-    // The screen at twice its size fits its tab without scrolling.
-    RECT frame{0, 0,
-               scaledPixels(kScreenWidth * kScreenScale + entry_viewer::kWidthBesideScreen, dpi_),
-               scaledPixels(entry_viewer::kHeight, dpi_)};
-    AdjustWindowRectEx(&frame, style, FALSE, 0);
-    window_ = CreateWindowExW(0, kViewerClass, L"", style, CW_USEDEFAULT, CW_USEDEFAULT,
-                              frame.right - frame.left, frame.bottom - frame.top, owner, nullptr,
-                              instance, this);
+    // Its size and place come once its controls are made: bringForward() places it.
+    window_ =
+        CreateWindowExW(0, kViewerClass, L"", style, 0, 0, 0, 0, owner, nullptr, instance, this);
 
     textFont_ = createFontOrSubstitute(main_window::kFont, L"Liberation Mono", dpi_);
     messageFont_ = messageFont();
@@ -138,7 +139,36 @@ WindowsEntryViewer::WindowsEntryViewer(HWND owner, std::function<void()> exportE
     // Text set from the program is not bound by the limit on what a user types.
     for (HWND text : {details_, basic_, disassembly_, hex_})
         SendMessageW(text, EM_SETLIMITTEXT, 0, 0);
-    layOut();
+    frameSize_ = frameSizeFor(clientWidth(), scaledPixels(entry_viewer::kHeight, dpi_), style, 0);
+}
+
+// Wide enough for the screen at twice its size, and for a whole line of the hex dump, its
+// characters' column included, beside the page's scroll bar.
+int WindowsEntryViewer::clientWidth() const
+{
+    const int forScreen =
+        scaledPixels(kScreenWidth * kScreenScale + entry_viewer::kWidthBesideScreen, dpi_);
+    // The widest line an entry's dump has: a full line at the offsets that an entry of a header
+    // and a whole 64 KiB block reaches.
+    const std::wstring line = wideText(hexDumpLine(0x10000, std::string(kHexDumpWidth, 'M')));
+    HDC dc = GetDC(hex_);
+    const HGDIOBJ old = SelectObject(dc, textFont_);
+    SIZE text{};
+    GetTextExtentPoint32W(dc, line.c_str(), static_cast<int>(line.size()), &text);
+    SelectObject(dc, old);
+    ReleaseDC(hex_, dc);
+    // What the page takes beside its text (its edges, margins and scroll bar), measured on the
+    // page itself at a trial size: the control's own insets differ between systems.
+    constexpr int kTrialWidth = 1000;
+    MoveWindow(hex_, 0, 0, kTrialWidth, kTrialWidth, FALSE);
+    RECT textArea{};
+    SendMessageW(hex_, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&textArea));
+    RECT page{0, 0, text.cx + kTrialWidth - (textArea.right - textArea.left),
+              scaledPixels(entry_viewer::kHeight, dpi_)};
+    // The tab control around the page, and the margins around the tab control.
+    SendMessageW(tabs_, TCM_ADJUSTRECT, TRUE, reinterpret_cast<LPARAM>(&page));
+    const int forHexDump = page.right - page.left + 2 * scaledPixels(kMargin, dpi_);
+    return std::max(forScreen, forHexDump);
 }
 
 WindowsEntryViewer::~WindowsEntryViewer()
@@ -168,6 +198,10 @@ void WindowsEntryViewer::bringForward()
 {
     if (window_ == nullptr)
         return;
+    if (!IsWindowVisible(window_)) {
+        const PixelRect owner = screenRectOf(owner_);
+        placeWindow(window_, besideWithin(owner, frameSize_.cx, frameSize_.cy, workAreaOf(owner_)));
+    }
     ShowWindow(window_, SW_SHOW);
     SetForegroundWindow(window_);
     SetActiveWindow(window_);

@@ -31,7 +31,8 @@ public:
     bool isShowing() const override;
     void showEntry(std::string_view entry) override;
     void putAway() override;
-    // Shows the window, in front of its owner, with the keyboard's focus.
+    // Shows the window, in front of its owner, with the keyboard's focus. A viewer that was not
+    // on the screen opens beside its owner, within the screen's work area.
     void bringForward();
 
     HWND handle() const { return window_; }
@@ -58,11 +59,13 @@ private:
     std::optional<LRESULT> handle(UINT message, WPARAM wParam, LPARAM lParam);
     bool keyDown(HWND control, WPARAM key);
     void layOut();
+    int clientWidth() const;
     void bringToFront(ViewerTab tab);
     HWND pageOf(ViewerTab tab) const;
     void drawScreen(const ScreenPicture& picture);
     void paintScreen();
 
+    HWND owner_ = nullptr;
     std::function<void()> exportEntry_;
     std::function<void()> exportSound_;
     int dpi_ = 96;
@@ -80,6 +83,7 @@ private:
     HFONT messageFont_ = nullptr;
     HBITMAP picture_ = nullptr;
     int detailRows_ = 0;
+    SIZE frameSize_{};
     std::vector<ViewerTab> shownTabs_;
 };
 

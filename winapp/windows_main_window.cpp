@@ -7,12 +7,14 @@
 #include <windowsx.h>
 
 #include "seam/window_look.h"
+#include "seam/window_placement.h"
 #include "support/platform/wide_text_windows.h"
 #include "tape/model/block_info.h"
 #include "winapp/procedure_errors.h"
 #include "winapp/properties_dialog.h"
 #include "winapp/resource_ids.h"
 #include "winapp/window_painting.h"
+#include "winapp/window_places.h"
 #include "winapp/windows_window.h"
 
 namespace murax {
@@ -121,16 +123,12 @@ void WindowsMainWindow::layOut()
 {
     using namespace main_window;
     // The template's units follow whatever font stands in for its own; the look's sizes do not.
-    RECT frame{0, 0, scaledPixels(kClientWidth, dpi_), scaledPixels(kClientHeight, dpi_)};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)));
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    SetWindowPos(window_, nullptr, work.left + (work.right - work.left - width) / 2,
-                 work.top + (work.bottom - work.top - height) / 2, width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    const SIZE frame =
+        frameSizeFor(scaledPixels(kClientWidth, dpi_), scaledPixels(kClientHeight, dpi_),
+                     static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)),
+                     static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)));
+    const PixelRect work = workAreaOf(window_);
+    placeWindow(window_, centredOver(work, frame.cx, frame.cy, work));
     SetWindowPos(list_->handle(), nullptr, scaledPixels(kListRect.x, dpi_),
                  scaledPixels(kListRect.y, dpi_), scaledPixels(kListRect.width, dpi_),
                  scaledPixels(kListRect.height, dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
@@ -165,6 +163,12 @@ INT_PTR WindowsMainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return TRUE;
     case WM_NOTIFY: {
         const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+        if (toolbar_ && header.hwndFrom == toolbar_->handle() && header.code == NM_CUSTOMDRAW) {
+            SetWindowLongPtrW(
+                window_, DWLP_MSGRESULT,
+                toolbar_->customDraw(*reinterpret_cast<const NMTBCUSTOMDRAW*>(lParam)));
+            return TRUE;
+        }
         if (toolbar_ && header.hwndFrom == toolbar_->handle() && header.code == TBN_DROPDOWN) {
             const auto& note = *reinterpret_cast<const NMTOOLBARW*>(lParam);
             toolbarClicked(WindowsToolbar::buttonOfId(note.iItem));

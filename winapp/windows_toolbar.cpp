@@ -14,10 +14,11 @@ namespace murax {
 namespace {
 
 constexpr int kFirstButtonId = 1000;
+constexpr UINT_PTR kToolTipAnswerId = 0x4D54;  // the bar's subclass that answers its tooltips
 
 }  // namespace
 
-WindowsToolbar::WindowsToolbar(HWND window, int width, int dpi)
+WindowsToolbar::WindowsToolbar(HWND window, int width, int dpi) : dpi_(dpi)
 {
     using namespace toolbar;
     bar_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"",
@@ -31,14 +32,19 @@ WindowsToolbar::WindowsToolbar(HWND window, int width, int dpi)
     images_ = ImageList_Create(kBitmapWidth, kBitmapHeight, ILC_COLOR32, 8, 0);
     SendMessageW(bar_, TB_SETBITMAPSIZE, 0, MAKELONG(kBitmapWidth, kBitmapHeight));
     SendMessageW(bar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_));
-    // Strings of a bar that shows no text rows serve as the buttons' tooltips.
-    SendMessageW(bar_, TB_SETMAXTEXTROWS, 0, 0);
+    // The control makes a cell at least its picture and a padding wide (7 pixels by default);
+    // the padding is what makes the picture's size up to the cell's.
+    const int cellWidth = scaledPixels(kCellWidth, dpi);
+    const int cellHeight = scaledPixels(kCellHeight, dpi);
+    SendMessageW(bar_, TB_SETPADDING, 0,
+                 MAKELPARAM(cellWidth - kBitmapWidth, cellHeight - kBitmapHeight));
+    SendMessageW(bar_, TB_SETBUTTONSIZE, 0, MAKELPARAM(cellWidth, cellHeight));
 
     const auto looks = toolbarButtonLooks();
-    toolTips_.reserve(looks.size());
     std::vector<TBBUTTON> buttons;
     for (const ToolbarButtonLook& look : looks) {
         if (look.startsGroup && !buttons.empty()) {
+            // A separator as wide as the gap; the bar draws nothing in it but its background.
             TBBUTTON gap{};
             gap.iBitmap = scaledPixels(kGroupGap, dpi);
             gap.fsStyle = BTNS_SEP;
@@ -51,25 +57,95 @@ WindowsToolbar::WindowsToolbar(HWND window, int width, int dpi)
         const int image = bitmap != nullptr ? ImageList_Add(images_, bitmap, nullptr) : I_IMAGENONE;
         if (bitmap != nullptr)
             DeleteObject(bitmap);
-        toolTips_.push_back(wideText(look.toolTip));
+        const bool hasMenu = directCommandOf(look.button) == nullptr;
+        buttons_.push_back({idOfButton(look.button), image, hasMenu, wideText(look.toolTip)});
         TBBUTTON button{};
         button.iBitmap = image;
         button.idCommand = idOfButton(look.button);
         button.fsState = TBSTATE_ENABLED;
-        button.fsStyle =
-            BTNS_BUTTON | (directCommandOf(look.button) == nullptr ? BTNS_WHOLEDROPDOWN : 0);
-        button.iString = reinterpret_cast<INT_PTR>(toolTips_.back().c_str());
+        button.fsStyle = BTNS_BUTTON | (hasMenu ? BTNS_WHOLEDROPDOWN : 0);
+        // No text: the tooltips are answered from the table (answerToolTips).
+        button.iString = -1;
         buttons.push_back(button);
     }
     SendMessageW(bar_, TB_ADDBUTTONSW, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
+    // Each button's width set outright: the control would add a drop-down part of its own width.
+    for (const Button& button : buttons_) {
+        TBBUTTONINFOW size{};
+        size.cbSize = sizeof size;
+        size.dwMask = TBIF_SIZE;
+        size.cx = static_cast<WORD>(button.hasMenu ? cellWidth + scaledPixels(kDropDownWidth, dpi)
+                                                   : cellWidth);
+        SendMessageW(bar_, TB_SETBUTTONINFOW, button.id, reinterpret_cast<LPARAM>(&size));
+    }
+    SetWindowSubclass(bar_, answerToolTips, kToolTipAnswerId, reinterpret_cast<DWORD_PTR>(this));
 }
 
 WindowsToolbar::~WindowsToolbar()
 {
-    if (IsWindow(bar_))
+    if (IsWindow(bar_)) {
+        RemoveWindowSubclass(bar_, answerToolTips, kToolTipAnswerId);
         DestroyWindow(bar_);
+    }
     if (images_ != nullptr)
         ImageList_Destroy(images_);
+}
+
+// The control asks its own window for a tooltip's text, and would answer it from a button's text
+// only on some of its versions and styles: the bar answers it itself, from the command table.
+LRESULT CALLBACK WindowsToolbar::answerToolTips(HWND bar, UINT message, WPARAM wParam,
+                                                LPARAM lParam, UINT_PTR, DWORD_PTR self)
+{
+    if (message == WM_NOTIFY) {
+        auto& note = *reinterpret_cast<NMTTDISPINFOW*>(lParam);
+        if (note.hdr.code == TTN_GETDISPINFOW) {
+            if (const wchar_t* text = reinterpret_cast<const WindowsToolbar*>(self)->toolTipOf(
+                    static_cast<int>(note.hdr.idFrom))) {
+                note.lpszText = const_cast<wchar_t*>(text);
+                note.hinst = nullptr;
+                return 0;
+            }
+        }
+    }
+    return DefSubclassProc(bar, message, wParam, lParam);
+}
+
+const wchar_t* WindowsToolbar::toolTipOf(int id) const
+{
+    for (const Button& button : buttons_) {
+        if (button.id == id)
+            return button.toolTip.c_str();
+    }
+    return nullptr;
+}
+
+LRESULT WindowsToolbar::customDraw(const NMTBCUSTOMDRAW& draw) const
+{
+    switch (draw.nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+        return CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT;
+    case CDDS_ITEMPREPAINT:
+        // Nothing of the control's own look: the whole bar is drawn once the control is done.
+        return CDRF_SKIPDEFAULT;
+    case CDDS_POSTPAINT: {
+        // The separators' etched lines, drawn by the control, are painted over here too.
+        RECT client{};
+        GetClientRect(bar_, &client);
+        paintToolbarBar(draw.nmcd.hdc, client, dpi_);
+        const auto hot = static_cast<int>(SendMessageW(bar_, TB_GETHOTITEM, 0, 0));
+        for (const Button& button : buttons_) {
+            RECT cell{};
+            SendMessageW(bar_, TB_GETRECT, button.id, reinterpret_cast<LPARAM>(&cell));
+            const auto index =
+                static_cast<int>(SendMessageW(bar_, TB_COMMANDTOINDEX, button.id, 0));
+            paintToolbarButton(draw.nmcd.hdc, cell, images_, button.image, button.hasMenu,
+                               index == hot, dpi_);
+        }
+        return CDRF_DODEFAULT;
+    }
+    default:
+        return CDRF_DODEFAULT;
+    }
 }
 
 ToolbarButton WindowsToolbar::buttonOfId(int id)

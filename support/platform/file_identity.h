@@ -22,6 +22,11 @@ struct FileIdentity {
 // cannot tell (see also NativeFile::identity for a file already open).
 std::optional<FileIdentity> identityOf(const std::string& path);
 
+// The identity of the plain file that standard output writes to (redirected to a file, or opened
+// on one by the caller); nothing for a terminal, a pipe or a device, which no write of ours can
+// spoil, and where the system cannot tell.
+std::optional<FileIdentity> standardOutputIdentity();
+
 // Writes `parts` as they are to the character device or pipe that `path` names (/dev/null, a
 // terminal, a FIFO; on Windows NUL, CON, a named pipe), which a replacing write cannot replace.
 // Nothing when `path` names no such thing (a plain file, a folder, nothing at all), else 0 or the

@@ -6,6 +6,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "support/platform/file_descriptor_posix.h"
 #include "support/platform/native_file.h"
@@ -37,6 +38,14 @@ std::optional<FileIdentity> identityOf(const std::string& path)
 {
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0)
+        return std::nullopt;
+    return identityFromStatus(status);
+}
+
+std::optional<FileIdentity> standardOutputIdentity()
+{
+    struct stat status {};
+    if (::fstat(STDOUT_FILENO, &status) != 0 || !S_ISREG(status.st_mode))
         return std::nullopt;
     return identityFromStatus(status);
 }

@@ -39,6 +39,15 @@ std::optional<FileIdentity> identityOf(const std::string& path)
     return identityOfHandle(file.get());
 }
 
+std::optional<FileIdentity> standardOutputIdentity()
+{
+    const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
+    if (output == nullptr || output == INVALID_HANDLE_VALUE ||
+        GetFileType(output) != FILE_TYPE_DISK)
+        return std::nullopt;
+    return identityOfHandle(output);
+}
+
 std::optional<int> writeToDevice(const std::string& path, const ByteParts& parts)
 {
     // What a name is shows only once it is open; a plain file opened here is closed unchanged.

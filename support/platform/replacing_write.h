@@ -19,6 +19,9 @@ bool replaceFileQuietly(const std::string& path, const ByteParts& parts);
 struct ReplaceFailure {
     FileFailure failure;
     std::string safetyCopy;
+    // The folder where the safety copy before an in-place write could not be made: what failed
+    // then is that folder, not the target, which is left untouched.
+    std::string safetyCopyFolder;
 };
 
 enum class LinksInTheWay { Follow, Refuse };

@@ -26,7 +26,7 @@ using Outcome = std::optional<ReplaceFailure>;
 
 Outcome failed(int gencode, const char* operation, const char* description, int err)
 {
-    return ReplaceFailure{{gencode, operation, description, err}, {}};
+    return ReplaceFailure{{gencode, operation, description, err}, {}, {}};
 }
 
 Outcome createFailed(int err)
@@ -80,8 +80,11 @@ void syncFolder(const fs::path& folder)
 Outcome writeInPlace(const fs::path& target, const ByteParts& parts)
 {
     const std::string copy = writeSafetyCopy(target.string(), parts);
-    if (copy.empty())
-        return createFailed(errno);
+    if (copy.empty()) {
+        Outcome failure = createFailed(errno);
+        failure->safetyCopyFolder = userDataFolder();
+        return failure;
+    }
     UniqueFd file(::open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC));
     if (!file) {
         const int err = errno;

@@ -20,7 +20,7 @@ using Outcome = std::optional<ReplaceFailure>;
 
 Outcome failed(int gencode, const char* operation, const char* description, DWORD error)
 {
-    return ReplaceFailure{{gencode, operation, description, static_cast<int>(error)}, {}};
+    return ReplaceFailure{{gencode, operation, description, static_cast<int>(error)}, {}, {}};
 }
 
 Outcome createFailed(DWORD error)
@@ -78,8 +78,11 @@ std::optional<std::wstring> finalPathOf(const std::wstring& path)
 Outcome writeInPlace(const std::wstring& target, const ByteParts& parts)
 {
     const std::string copy = writeSafetyCopy(utf8Text(target), parts);
-    if (copy.empty())
-        return createFailed(GetLastError());
+    if (copy.empty()) {
+        Outcome failure = createFailed(GetLastError());
+        failure->safetyCopyFolder = userDataFolder();
+        return failure;
+    }
     NativeHandle file(CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {

@@ -11,6 +11,7 @@
 #include "tape/commands/save_commands.h"
 #include "tape/format/entry_bytes.h"
 #include "tape/inspect/entry_details.h"
+#include "tape/inspect/hex_dump.h"
 #include "tape/inspect/z80_disassembly.h"
 
 namespace murax {
@@ -83,6 +84,9 @@ void exportCommand(Window& window, BlockList& list)
         break;
     case ExportForm::BasicListing:
         bytes = linesAsText(*programListing(entry));
+        break;
+    case ExportForm::HexDump:
+        bytes = linesAsText(hexDumpLines(entry));
         break;
     case ExportForm::ScreenPng: {
         const ScreenPicture picture = *entryScreen(entry);

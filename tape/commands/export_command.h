@@ -7,17 +7,10 @@
 #include <vector>
 
 #include "seam/window_services.h"
+#include "tape/inspect/export_form.h"
 #include "tape/model/block_list.h"
 
 namespace murax {
-
-// What an export writes of an entry.
-enum class ExportForm {
-    DataBytes,     // the data block's payload, without flag and checksum
-    BasicListing,  // a program's listing, as UTF-8 text
-    ScreenPng,     // a screen's picture, as a PNG file
-    Disassembly,   // a bytes entry's or a lone data block's data as Z80 assembler source
-};
 
 // The form a target file name asks for: a name ending in ".txt" the listing of a program, one
 // ending in ".png" the picture of a screen, one ending in ".asm" the disassembly of a bytes entry

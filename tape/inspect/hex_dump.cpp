@@ -8,10 +8,11 @@
 
 namespace murax {
 
-std::string hexDumpLine(std::uint64_t offset, std::string_view bytes)
+std::string hexDumpLine(std::uint64_t offset, std::string_view bytes, int offsetDigits)
 {
     char text[24];
-    std::snprintf(text, sizeof text, "%04llX ", static_cast<unsigned long long>(offset));
+    std::snprintf(text, sizeof text, "%0*llX ", offsetDigits,
+                  static_cast<unsigned long long>(offset));
     std::string line = text;
     for (std::size_t i = 0; i < kHexDumpWidth; ++i) {
         if (i < bytes.size()) {
@@ -30,8 +31,13 @@ std::vector<std::string> hexDumpLines(std::string_view bytes)
 {
     std::vector<std::string> lines;
     lines.reserve(bytes.size() / kHexDumpWidth + 1);
+    int digits = 4;
+    for (std::uint64_t last = bytes.empty() ? 0
+                                            : (bytes.size() - 1) / kHexDumpWidth * kHexDumpWidth;
+         last >> (4 * digits) != 0;)
+        ++digits;
     for (std::size_t at = 0; at < bytes.size(); at += kHexDumpWidth)
-        lines.push_back(hexDumpLine(at, bytes.substr(at, kHexDumpWidth)));
+        lines.push_back(hexDumpLine(at, bytes.substr(at, kHexDumpWidth), digits));
     return lines;
 }
 

@@ -92,6 +92,8 @@ GeneralisedData readGeneralisedData(std::string_view body)
 
     if (dataSymbols == 0)
         return notStandard("pilot and sync pulses without data");
+    if (dataAlphabet == 1)
+        return notStandard("data of one symbol only, which carries no bits");
     if (dataAlphabet != 2)
         return notStandard("data symbols of more than one bit");
     const std::size_t symbolSize = 1 + 2 * std::size_t{dataPulses};

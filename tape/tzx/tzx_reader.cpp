@@ -201,7 +201,8 @@ Tape readTzx(std::string_view file)
         if (length > rest.size()) {
             tape.malformed = malformedAt(at, where + " runs past the end of the file: it needs " +
                                                  std::to_string(length) + " bytes after its ID, " +
-                                                 std::to_string(rest.size()) + " are left");
+                                                 std::to_string(rest.size()) +
+                                                 (rest.size() == 1 ? " is left" : " are left"));
             return tape;
         }
         Block block{at, id, layout->fate, {}, std::string(layout->reason)};

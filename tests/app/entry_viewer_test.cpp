@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -96,6 +97,7 @@ private slots:
     void aScreenIsDrawnAtTwiceItsSizeInTheSpectrumsColours();
     void theHexDumpCanBeSelectedAndCopied();
     void aHexDumpTooWideForTheViewerScrollsSideways();
+    void theViewerOpensBesideTheWindowWithinTheWorkArea();
     void aRightClickOffersViewingAndExportOnTheCurrentEntry();
     void theMenuKeyOpensTheSameMenuAndTheViewerGoesWithTheWindow();
     void exportWritesTheScreenAsAPngOfTheSamePixels();
@@ -241,6 +243,39 @@ void EntryViewerTest::aHexDumpTooWideForTheViewerScrollsSideways()
         QVERIFY2(!line.layout() || line.layout()->lineCount() <= 1, qPrintable(line.text()));
     QVERIFY(hex.horizontalScrollBar()->isVisible());
     QVERIFY(hex.horizontalScrollBar()->maximum() > 0);
+}
+
+// With the main window moved to either edge of the work area first: the viewer lies within the
+// work area, level with the window's top, on the side with room, and covers no more of the window
+// than the work area's width forces it to.
+void EntryViewerTest::theViewerOpensBesideTheWindowWithinTheWorkArea()
+{
+    openWindow(kProgram);
+    const QRect work = window_->screen()->availableGeometry();
+    for (const bool windowAtLeft : {true, false}) {
+        const int ownerWidth = window_->frameGeometry().width();
+        window_->move(windowAtLeft ? work.left() : work.right() + 1 - ownerWidth, work.top());
+        QTRY_COMPARE(window_->frameGeometry().top(), work.top());
+        pressF3();
+        QTRY_VERIFY(viewer().isVisible());
+        const QRect owner = window_->frameGeometry();
+        const QRect shown = viewer().frameGeometry();
+        QVERIFY2(work.contains(shown), qPrintable(QString("%1,%2 %3x%4")
+                                                      .arg(shown.x())
+                                                      .arg(shown.y())
+                                                      .arg(shown.width())
+                                                      .arg(shown.height())));
+        QCOMPARE(shown.top(), owner.top());
+        QCOMPARE(owner.intersected(shown).width(),
+                 std::max(0, owner.width() + shown.width() - work.width()));
+        if (windowAtLeft)
+            QVERIFY(shown.right() > owner.right());
+        else
+            QVERIFY(shown.left() < owner.left());
+        // Put away, it opens beside the window again where the window is then.
+        QTest::keyClick(&viewer(), Qt::Key_Escape);
+        QTRY_VERIFY(!viewer().isVisible());
+    }
 }
 
 void EntryViewerTest::aRightClickOffersViewingAndExportOnTheCurrentEntry()

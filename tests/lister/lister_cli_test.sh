@@ -132,10 +132,60 @@ man_synopsis)
     ;;
 
 write_failure)
-    "$lister" "$sample" >/dev/full 2>"$scratch/err"
+    # Each mode names what it could not write to standard output, with the system's reason.
+    printf '\x13\x00\x00\x03screen    \x00\x1b\x00\x40\x00\x80\x00\x02\x1b\xff' >"$scratch/screen.tap"
+    head -c 6913 /dev/zero >>"$scratch/screen.tap"
+    while IFS='|' read -r what tape arguments; do
+        # shellcheck disable=SC2086
+        "$lister" $arguments "$tape" >/dev/full 2>"$scratch/err"
+        status=$?
+        expect_status 1 "$what written to a full device"
+        grep -qx "murax-list: cannot write $what to standard output: No space left on device" "$scratch/err" ||
+            fail "$arguments to a full device: $(cat "$scratch/err")"
+    done <<EOF_CASES
+the listing|$sample|
+the listing|$sample|--check
+the BASIC listing|$sample|--basic 1
+the hex dump|$sample|--hex 1
+the data bytes|$sample|--extract 1 -o -
+the sound|$sample|--wav -o -
+EOF_CASES
+    if "$lister" --help | grep -q -- --screen && "$lister" --screen 1 -o /dev/null "$scratch/screen.tap" 2>/dev/null; then
+        "$lister" --screen 1 -o - "$scratch/screen.tap" >/dev/full 2>"$scratch/err"
+        grep -qx "murax-list: cannot write the picture to standard output: No space left on device" "$scratch/err" ||
+            fail "--screen to a full device: $(cat "$scratch/err")"
+    fi
+    ;;
+
+standard_output_is_the_tape)
+    # Standard output opened on the tape being read, to replace it or to append to it, is
+    # refused as an output named after the tape is, in every mode; the tape stays as it was.
+    printf 'ZXTape!\x1a\x01\x14\x10\xe8\x03\x05\x00\xff\x01\x02\x03\xff' >"$scratch/x.tzx"
+    cp "$sample" "$scratch/t.tap"
+    while IFS='|' read -r tape redirect arguments; do
+        cp "$scratch/$tape" "$scratch/before"
+        case "$redirect" in
+        '1<>') (cd "$scratch" && "$lister" $arguments "$tape" 1<>"$tape" 2>"$scratch/err") ;;
+        '>>') (cd "$scratch" && "$lister" $arguments "$tape" >>"$tape" 2>"$scratch/err") ;;
+        esac
+        status=$?
+        expect_status 1 "$arguments $tape $redirect $tape"
+        grep -q "murax-list: $tape: .*\(the tape being read\|the tape itself\|standard output is this tape\)" "$scratch/err" ||
+            fail "$arguments $tape $redirect $tape not refused: $(cat "$scratch/err")"
+        cmp -s "$scratch/before" "$scratch/$tape" || fail "$arguments $tape $redirect $tape changed the tape"
+    done <<EOF_CASES
+t.tap|1<>|--extract 1 -o -
+x.tzx|1<>|--to-tap -o -
+t.tap|>>|--wav -o -
+t.tap|>>|--hex 1
+t.tap|>>|--basic 1
+t.tap|>>|
+x.tzx|>>|--check
+EOF_CASES
+    # Another file on standard output is written as before.
+    (cd "$scratch" && "$lister" --extract 1 -o - t.tap >copy.bin 2>"$scratch/err")
     status=$?
-    expect_status 1 "listing written to a full device"
-    grep -q "cannot write" "$scratch/err" || fail "no message for the failed write"
+    expect_status 0 "--extract 1 -o - into another file"
     ;;
 
 name_bytes)
@@ -369,6 +419,53 @@ output_targets)
     expect_status 1 "-o /dev/full"
     grep -q "entry 3: cannot write /dev/full: No space left on device" "$scratch/err" ||
         fail "full device: $(cat "$scratch/err")"
+
+    # No data at all (a block of length 0, a header with no block after it, a block of flag and
+    # checksum alone) is written as nothing.
+    printf '\x00\x00' >"$scratch/empty-1.tap"
+    printf '\x13\x00\x00\x03nothing   \x00\x00\x00\x80\x00\x80\x00' >"$scratch/empty-2.tap"
+    printf '\x02\x00\xff\xff' >"$scratch/empty-3.tap"
+    for tape in "$scratch"/empty-?.tap; do
+        run --extract 1 -o - "$tape"
+        expect_status 0 "an empty extract of $tape"
+        expect_no_stderr
+        [ ! -s "$scratch/out" ] || fail "bytes out of $tape"
+    done
+
+    # A file with other names is written in place after a copy of the new bytes is put in
+    # safety; when that copy cannot be made, the folder it was to go to is named, and the file
+    # is not touched.
+    cp "$sample" "$scratch/linked.bin"
+    ln "$scratch/linked.bin" "$scratch/other-name.bin"
+    : >"$scratch/a-file"
+    XDG_DATA_HOME="$scratch/a-file/data" "$lister" --extract 3 -o "$scratch/linked.bin" "$sample" \
+        >"$scratch/out" 2>"$scratch/err"
+    status=$?
+    expect_status 1 "no room for the safety copy"
+    grep -q "cannot write $scratch/linked.bin: .*in $scratch/a-file/data/murax .*: Not a directory" "$scratch/err" ||
+        fail "the safety copy's folder is not named: $(cat "$scratch/err")"
+    cmp -s "$sample" "$scratch/linked.bin" || fail "the file was touched"
+    ;;
+
+wide_columns)
+    # An entry of 65537 bytes: its hex dump's offsets reach 0x10000, and every line keeps the
+    # columns of the first.
+    { printf '\xff\xff\xff'; head -c 65534 /dev/zero; } >"$scratch/long.tap"
+    run --hex 1 "$scratch/long.tap"
+    expect_status 0 "--hex of a long entry"
+    [ "$(cut -d ' ' -f 1 "$scratch/out" | awk '{ print length }' | sort -u)" = 5 ] ||
+        fail "the hex dump's offsets differ in width"
+    [ "$(tail -n 1 "$scratch/out" | cut -c1-7)" = "10000  " ] || fail "last offset: $(tail -n 1 "$scratch/out")"
+    [ "$(head -n 1 "$scratch/out" | cut -c1-7)" = "00000  " ] || fail "first offset: $(head -n 1 "$scratch/out")"
+
+    # A TZX tape of 100000 blocks: the ID column stays where the heading puts it on every line.
+    { printf 'ZXTape!\x1a\x01\x14'; printf '\x20\x00\x00%.0s' $(seq 100000); } >"$scratch/many.tzx"
+    run "$scratch/many.tzx"
+    expect_status 0 "a TZX tape of 100000 blocks"
+    heading=$(sed -n 2p "$scratch/out")
+    column=$(awk -v h="$heading" 'BEGIN { print index(h, "ID") }')
+    [ "$(tail -n +3 "$scratch/out" | awk '{ print index($0, "0x20") }' | sort -u)" = "$column" ] ||
+        fail "the block lines leave the heading's ID column ($column)"
     ;;
 
 short_and_piped)
@@ -408,8 +505,7 @@ tzx)
     printf 'ZXTape!\x1a\x01\x14\x30\x04text\x10\xe8\x03\x05\x00\xff\x01\x02\x03\xff\x12\x78\x08\x10\x00' \
         >"$scratch/game.tzx"
     run "$scratch/game.tzx"
-    expect_status 0 "TZX tape"
-    expect_no_stderr
+    expect_status 1 "TZX tape with a block not converted"
     printf '%s\n' "TZX tape, version 1.20: 3 blocks, 1 converted, 1 passed over, 1 not converted" \
         "Block    Offset  ID    Kind                        Becomes" \
         "    1        10  0x30  text description            passed over" \
@@ -418,10 +514,22 @@ tzx)
         "" "$lone_line" >"$scratch/expected"
     expect_stdout "$scratch/expected"
 
+    # Every mode names the blocks left out of the entries, and exits 1 for them, after doing
+    # what it does with the entries that the rest converts to.
+    left_out="murax-list: $scratch/game.tzx: block 3 (ID 0x12, pure tone) at offset 26 was left out: a tone, no bytes"
+    for arguments in "" "--check" "--hex 1" "--basic 1" "--extract 1 -o $scratch/x.bin" \
+                     "--extract 1 -o -" "--wav -o $scratch/x.wav" "--to-tap -o $scratch/x.tap"; do
+        # shellcheck disable=SC2086
+        run $arguments "$scratch/game.tzx"
+        expect_status 1 "$arguments on a tape with a block left out"
+        [ "$(tail -n 1 "$scratch/err")" = "$left_out" ] || fail "$arguments: block left out not named: $(cat "$scratch/err")"
+    done
+    [ -s "$scratch/x.wav" ] || fail "no sound written for the blocks that convert"
+
     # The entry options act on the converted entries, from a file or a pipe.
     "$lister" --hex 1 /dev/stdin <"$scratch/game.tzx" >"$scratch/out" 2>"$scratch/err"
     status=$?
-    expect_status 0 "--hex on a TZX tape"
+    expect_status 1 "--hex on a TZX tape with a block left out"
     echo "0000  05 00 FF 01 02 03 FF                             ♣□ÿ☺☻♥ÿ" >"$scratch/expected"
     expect_stdout "$scratch/expected"
 

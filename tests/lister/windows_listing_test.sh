@@ -121,6 +121,18 @@ status=$?
     fail "--wav -o SELF.TAP onto the tape read: status $status, $(cat "$scratch/windows.err")"
 cmp -s "$corpus/murax-demo.tap" "$work/self.tap" || fail "--wav -o SELF.TAP changed the tape"
 
+# Standard output opened on the tape being read is refused as a named output is. The redirection
+# is the Windows command interpreter's: Wine cannot tell which file a descriptor that the shell
+# hands it is.
+windows_lister_path=$(winepath -w "$windows_lister" 2>/dev/null)
+for arguments in "--extract 1 -o -" "--wav -o -" "--hex 1"; do
+    (cd "$work" && wine cmd /c "$windows_lister_path $arguments self.tap >>self.tap" 2>"$scratch/windows.err")
+    status=$?
+    [ "$status" -eq 1 ] && grep -qF "self.tap: " "$scratch/windows.err" ||
+        fail "$arguments into the tape read: status $status, $(cat "$scratch/windows.err")"
+    cmp -s "$corpus/murax-demo.tap" "$work/self.tap" || fail "$arguments changed the tape through standard output"
+done
+
 # That it stands alone, importing only the system's DLLs, is windows_programs_stand_alone's check.
 
 echo "$((${#names[@]} + 4)) comparisons and the outputs of --extract, --disassemble and --wav, $failures failed"

@@ -21,6 +21,7 @@
 #include "tests/tape/sound/entries_sound_file.h"
 #include "tests/winapp/helpers/thread_windows.h"
 #include "tests/winapp/helpers/windows_window_fixture.h"
+#include "winapp/window_places.h"
 
 namespace murax::testing {
 namespace {
@@ -174,6 +175,74 @@ TEST_F(WindowsEntryViewerTest, F3OpensItOnTheCurrentEntryItFollowsTheRowsAndEscC
     press({VK_DELETE});
     EXPECT_TRUE(list_.empty());
     EXPECT_FALSE(viewer().isShowing());
+}
+
+// Where the viewer opens, with the main window moved to either edge of the work area first: it
+// lies within the work area, level with the window's top, on the side with room, and covers no
+// more of the window than the work area's width forces it to.
+TEST_F(WindowsEntryViewerTest, ItOpensBesideTheWindowWithinTheWorkArea)
+{
+    openWindow(kProgram);
+    const PixelRect work = workAreaOf(window_->handle());
+    for (const bool windowAtLeft : {true, false}) {
+        SCOPED_TRACE(windowAtLeft ? "the window at the left" : "the window at the right");
+        RECT owner{};
+        GetWindowRect(window_->handle(), &owner);
+        const int ownerWidth = owner.right - owner.left;
+        const int ownerLeft = windowAtLeft ? work.x : work.x + work.width - ownerWidth;
+        SetWindowPos(window_->handle(), nullptr, ownerLeft, work.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        GetWindowRect(window_->handle(), &owner);
+        pressF3();
+        RECT shown{};
+        GetWindowRect(viewer().handle(), &shown);
+        EXPECT_GE(shown.left, work.x);
+        EXPECT_GE(shown.top, work.y);
+        EXPECT_LE(shown.right, work.x + work.width);
+        EXPECT_LE(shown.bottom, work.y + work.height);
+        EXPECT_EQ(shown.top, owner.top);
+        const int overlap =
+            std::max(0L, std::min(owner.right, shown.right) - std::max(owner.left, shown.left));
+        const int shownWidth = shown.right - shown.left;
+        EXPECT_EQ(overlap, std::max(0, ownerWidth + shownWidth - work.width));
+        if (windowAtLeft)
+            EXPECT_GT(shown.right, owner.right);
+        else
+            EXPECT_LT(shown.left, owner.left);
+        // Put away, it opens beside the window again where the window is then.
+        pressIn(viewer().tabs(), VK_ESCAPE);
+        ASSERT_FALSE(viewer().isShowing());
+    }
+}
+
+// Every character of a hex-dump line is in sight without scrolling: the last one of the
+// character column ends within the page's text area.
+TEST_F(WindowsEntryViewerTest, TheHexDumpShowsWholeLinesWithoutScrolling)
+{
+    // The largest entry there can be: its offsets run past 0xFFFF.
+    openWindow(headerEntry("big", 65533));
+    pressF3();
+    pressIn(viewer().tabs(), VK_END);
+    ASSERT_EQ(viewer().tabInFront(), ViewerTab::HexDump);
+    HWND hex = viewer().hexDump();
+    RECT area{};
+    SendMessageW(hex, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+    const auto lines = static_cast<int>(SendMessageW(hex, EM_GETLINECOUNT, 0, 0));
+    // The first line, and the last full one, whose offset has the most digits (the text ends in
+    // a line break, and the last line is not full).
+    for (const int line : {0, lines - 3}) {
+        const auto start = static_cast<int>(SendMessageW(hex, EM_LINEINDEX, line, 0));
+        const auto length = static_cast<int>(SendMessageW(hex, EM_LINELENGTH, start, 0));
+        ASSERT_GE(length, 2) << line;
+        const auto x = [hex](int index) {
+            return static_cast<int>(
+                static_cast<short>(LOWORD(SendMessageW(hex, EM_POSFROMCHAR, index, 0))));
+        };
+        const int last = x(start + length - 1);
+        const int cell = last - x(start + length - 2);
+        EXPECT_GT(cell, 0) << line;
+        EXPECT_LE(last + cell, area.right) << "line " << line << " of " << lines;
+    }
 }
 
 TEST_F(WindowsEntryViewerTest, AScreenIsDrawnAtTwiceItsSizeInTheSpectrumsColours)

@@ -58,6 +58,54 @@ TEST_F(WindowsMainWindowTest, EnterOpensThePropertiesDialogAndNeverClosesTheWind
     EXPECT_EQ(savedBytes(), headerEntry("beta") + kFirst);
 }
 
+// Where the dialog opens and how its template is laid out, read from the dialog on the screen.
+TEST_F(WindowsMainWindowTest, ThePropertiesDialogOpensCentredOverTheWindowAtTheLooksSizes)
+{
+    openWindow(headerEntry("alpha"));
+    using namespace properties_dialog;
+    const struct {
+        const char* what;
+        int id;
+        PixelRect look;
+    } controls[] = {
+        {"label", MURAX_ID_NAME_LABEL, kLabelRect},
+        {"name field", MURAX_ID_NAME_FIELD, kFieldRect},
+        {"Save", MURAX_ID_SAVE, kSaveRect},
+        {"Cancel", MURAX_ID_CANCEL, kCancelRect},
+    };
+    RECT frame{};
+    RECT client{};
+    std::vector<RECT> places(std::size(controls));
+    DialogAnswerer answerer(L"Edit properties", [&](HWND dialog) {
+        GetWindowRect(dialog, &frame);
+        GetClientRect(dialog, &client);
+        for (std::size_t i = 0; i < std::size(controls); ++i) {
+            GetWindowRect(GetDlgItem(dialog, controls[i].id), &places[i]);
+            MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&places[i]), 2);
+        }
+        pressButton(dialog, MURAX_ID_CANCEL);
+    });
+    press({VK_RETURN});
+    ASSERT_TRUE(answerer.found());
+
+    const int dpi = screenDpi();
+    EXPECT_EQ(client.right, scaledPixels(kSize.width, dpi));
+    EXPECT_EQ(client.bottom, scaledPixels(kSize.height, dpi));
+    RECT owner{};
+    GetWindowRect(window_->handle(), &owner);
+    // Centred: as much of the window shows left of it as right, and above as below, to a pixel.
+    EXPECT_NEAR(frame.left - owner.left, owner.right - frame.right, 1);
+    EXPECT_NEAR(frame.top - owner.top, owner.bottom - frame.bottom, 1);
+    for (std::size_t i = 0; i < std::size(controls); ++i) {
+        const RECT& place = places[i];
+        const PixelRect& look = controls[i].look;
+        EXPECT_EQ(place.left, scaledPixels(look.x, dpi)) << controls[i].what;
+        EXPECT_EQ(place.top, scaledPixels(look.y, dpi)) << controls[i].what;
+        EXPECT_EQ(place.right - place.left, scaledPixels(look.width, dpi)) << controls[i].what;
+        EXPECT_EQ(place.bottom - place.top, scaledPixels(look.height, dpi)) << controls[i].what;
+    }
+}
+
 TEST_F(WindowsMainWindowTest, EscapeClosesTheWindow)
 {
     openWindow(kFirst);

@@ -25,5 +25,20 @@ TEST(HexDump, OffsetsGrowPastFourDigits)
     EXPECT_EQ(hexDumpLine(0x12340, "a").substr(0, 7), "12340  ");
 }
 
+TEST(HexDump, EveryOffsetOfADumpIsAsWideAsItsLast)
+{
+    struct Case {
+        std::size_t size;
+        std::size_t digits;
+    };
+    for (const Case c : {Case{0x10000, 4}, Case{0x10001, 5}, Case{0x100001, 6}}) {
+        SCOPED_TRACE(c.size);
+        const auto lines = hexDumpLines(std::string(c.size, 'x'));
+        EXPECT_EQ(lines.front().find(' '), c.digits);
+        EXPECT_EQ(lines.back().find(' '), c.digits);
+        EXPECT_EQ(lines.front().size(), lines[lines.size() - 2].size());
+    }
+}
+
 }  // namespace
 }  // namespace murax::testing

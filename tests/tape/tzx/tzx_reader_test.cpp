@@ -97,6 +97,8 @@ TEST(TzxReader, BlocksThatNoTapBlockCanHoldAreNamedWithTheReason)
          20, "its last byte has 4 bits"},
         {"generalised, two-bit symbols", generalisedData(kData, {.alphabet = 4, .dataSymbols = 24}),
          20, "more than one bit"},
+        {"generalised, one symbol", generalisedData("", {.alphabet = 1, .dataSymbols = 5}), 20,
+         "one symbol only"},
         {"generalised, unequal pulses", generalisedData(kData, {.zero = {855, 900}}), 20,
          "equal pulses"},
         {"generalised, three pulses a bit", generalisedData(kData, {.one = {1710, 1710, 1710}}), 20,
@@ -165,7 +167,9 @@ TEST(TzxReader, MalformedTapesNameTheOffsetOfTheFault)
          "needs 10 "
          "bytes after its ID, 9 are left",
          1},
-        {"fixed part cut short", tzxFile(good + "\x12\x01"), second, "block 2 (ID 0x12, pure tone)",
+        {"fixed part cut short", tzxFile(good + "\x12\x01"), second,
+         "block 2 (ID 0x12, pure tone) at offset 21 runs past the end of the file: it needs 4 "
+         "bytes after its ID, 1 is left",
          1},
         {"turbo length of three bytes",
          tzxFile(good + turboSpeed(std::string(300, 't')).substr(0, 40)), second,
