@@ -222,7 +222,8 @@ TEST_F(WindowsEntryViewerTest, TheHexDumpShowsWholeLinesWithoutScrolling)
     // The largest entry there can be: its offsets run past 0xFFFF.
     openWindow(headerEntry("big", 65533));
     pressF3();
-    pressIn(viewer().tabs(), VK_END);
+    // The hex dump comes after the disassembly.
+    pressIn(viewer().tabs(), VK_RIGHT);
     ASSERT_EQ(viewer().tabInFront(), ViewerTab::HexDump);
     HWND hex = viewer().hexDump();
     RECT area{};
