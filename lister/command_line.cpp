@@ -3,19 +3,23 @@
 #include "lister/command_line.h"
 
 #include <array>
+#include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "lister/entry_commands.h"
 #include "lister/help_text.h"
 #include "lister/png_file.h"
+#include "tape/make/entry_from_file.h"
+#include "tape/make/tape_name.h"
 
 namespace murax::lister {
 namespace {
 
-enum class Mode { Entry, ToTap, Sound };
+enum class Mode { Entry, ToTap, Sound, Make };
 
 // An option that chooses what the program does instead of listing; at most one is given. Every
 // such mode reads one file without --check or -r.
@@ -33,10 +37,14 @@ constexpr ModeOption kModeOptions[] = {
     {"--screen", Mode::Entry, true, ExportForm::ScreenPng},
     {"--to-tap", Mode::ToTap, true},
     {"--wav", Mode::Sound, true},
+    {"--make", Mode::Make, true},
 };
 
 // The options of --wav, each with a value.
 constexpr std::string_view kSoundOptions[] = {"--entries", "--rate", "--bits"};
+
+// The options of --make, each with a value.
+constexpr std::string_view kMakeOptions[] = {"--name", "--start", "--autostart"};
 
 // The command line as given, before it is made into one mode.
 struct Given {
@@ -49,7 +57,8 @@ struct Given {
     std::vector<std::string> files;
     SoundFormat format;
     std::vector<EntryRun> runs;
-    std::vector<std::string> soundOptions;  // as given
+    std::vector<std::string> soundOptions;                         // as given
+    std::vector<std::pair<std::string, std::string>> makeOptions;  // as given, with their values
 };
 
 Finished usageError(const std::string& what)
@@ -67,9 +76,10 @@ const ModeOption* modeOption(std::string_view arg)
     return nullptr;
 }
 
-bool isSoundOption(std::string_view arg)
+template <std::size_t N>
+bool isOneOf(std::string_view arg, const std::string_view (&options)[N])
 {
-    for (const std::string_view option : kSoundOptions)
+    for (const std::string_view option : options)
         if (option == arg)
             return true;
     return false;
@@ -174,7 +184,11 @@ std::optional<Finished> readArguments(const std::vector<std::string>& arguments,
                                   "'");
             given.entry = *number;
             given.entryText = arguments[i];
-        } else if (isSoundOption(arg)) {
+        } else if (isOneOf(arg, kMakeOptions)) {
+            if (i + 1 >= arguments.size())
+                return usageError(arg + " needs a value");
+            given.makeOptions.emplace_back(arg, arguments[++i]);
+        } else if (isOneOf(arg, kSoundOptions)) {
             if (i + 1 >= arguments.size())
                 return usageError(arg + " needs a value");
             if (const auto wrong = soundOption(arg, arguments[++i], given))
@@ -190,6 +204,47 @@ std::optional<Finished> readArguments(const std::vector<std::string>& arguments,
     return std::nullopt;
 }
 
+std::optional<unsigned> numberUpTo(const std::string& text, unsigned largest)
+{
+    unsigned value = 0;
+    const auto [end, fault] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || fault != std::errc() || end != text.data() + text.size() || value > largest)
+        return std::nullopt;
+    return value;
+}
+
+// --make with its values checked against what the file will make: --start for code, --autostart
+// for a listing, a name the rename field would take.
+Command makeCommand(const Given& given, const std::string& file, const std::string& output)
+{
+    MakeTape mode{file, output, {}, {}, {}};
+    const FileEntryKind kind = entryKindForFile(file);
+    for (const auto& [option, value] : given.makeOptions) {
+        if (option == "--name") {
+            mode.name = tapeNameFromText(value);
+            if (!mode.name)
+                return usageError(
+                    "--name takes up to 10 characters that a tape name can hold, "
+                    "not '" +
+                    value + "'");
+        } else if (option == "--start") {
+            if (kind != FileEntryKind::Code)
+                return usageError("--start goes with a code file (not .bas, .txt or .scr)");
+            mode.start = numberUpTo(value, 65535);
+            if (!mode.start)
+                return usageError("--start needs an address from 0 to 65535, not '" + value + "'");
+        } else {
+            if (kind != FileEntryKind::Program)
+                return usageError("--autostart goes with a BASIC listing (.bas or .txt)");
+            mode.autostart = numberUpTo(value, 9999);
+            if (!mode.autostart)
+                return usageError("--autostart needs a line number from 0 to 9999, not '" + value +
+                                  "'");
+        }
+    }
+    return mode;
+}
+
 // The one mode that the arguments ask for, or the usage error that they make.
 Command commandOf(const Given& given)
 {
@@ -198,6 +253,8 @@ Command commandOf(const Given& given)
     const ModeOption* const mode = given.mode;
     if (!given.soundOptions.empty() && (!mode || mode->mode != Mode::Sound))
         return usageError(given.soundOptions.front() + " goes with --wav only");
+    if (!given.makeOptions.empty() && (!mode || mode->mode != Mode::Make))
+        return usageError(given.makeOptions.front().first + " goes with --make only");
     if (!mode) {
         if (given.output)
             return usageError("-o goes with " + modesWritingOutput() + " only");
@@ -221,6 +278,8 @@ Command commandOf(const Given& given)
         return ConvertToTap{file, output};
     case Mode::Sound:
         return WriteSound{file, output, given.format, given.runs};
+    case Mode::Make:
+        return makeCommand(given, file, output);
     }
     return Finished{2};
 }

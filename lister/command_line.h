@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -47,13 +48,22 @@ struct WriteSound {
     std::vector<EntryRun> runs;  // empty for every entry
 };
 
+// A TAP file holding the one entry made of `file` (a BASIC listing, a screen, code).
+struct MakeTape {
+    std::string file;
+    std::string output;
+    std::optional<std::string> name;    // the tape name's bytes; by default from the file's name
+    std::optional<unsigned> start;      // a code file's start address
+    std::optional<unsigned> autostart;  // a program's autostart line
+};
+
 // Nothing to do but exit with `status`: --help or --version answered, or the command line
 // refused with a message on standard error.
 struct Finished {
     int status = 0;
 };
 
-using Command = std::variant<Finished, ListFiles, WriteEntry, ConvertToTap, WriteSound>;
+using Command = std::variant<Finished, ListFiles, WriteEntry, ConvertToTap, WriteSound, MakeTape>;
 
 // Reads the command line (arguments[0] being the program); --help and --version are printed and
 // a wrong command line is told here.

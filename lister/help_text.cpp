@@ -12,6 +12,7 @@ constexpr std::string_view kForms[] = {
     "--extract N | --screen N -o OUTPUT FILE",
     "--to-tap -o OUTPUT FILE",
     "--wav [--entries LIST] [--rate HZ] [--bits N] -o OUTPUT FILE",
+    "--make [--name N] [--start A] [--autostart L] -o OUTPUT FILE",
 };
 
 constexpr std::string_view kDescription =
@@ -62,10 +63,21 @@ constexpr OptionHelp kOptions[] = {
      "runs separated by commas, such as 2 or 1,4-6 (default: all)"},
     {"--rate HZ", "with --wav, the sample rate: 22050, 44100 (default) or 48000"},
     {"--bits 8|16", "with --wav, 16-bit signed (default) or 8-bit unsigned samples"},
+    {"--make",
+     "write a TAP file holding the one entry made of FILE, chosen\n"
+     "by its name: a BASIC listing (.bas, .txt) tokenised into a\n"
+     "program, a screen (.scr, 6912 bytes, or 6144 of pixels\n"
+     "alone) a bytes entry at 16384, any other file a bytes (CODE)\n"
+     "entry"},
+    {"--name N",
+     "with --make, the tape name, up to 10 characters (default:\n"
+     "the file's name without its extension)"},
+    {"--start A", "with --make, a code file's start address, 0-65535 (32768)"},
+    {"--autostart L", "with --make, a program's autostart line, 0-9999 (none)"},
     {"-o OUTPUT",
-     "the file that --extract, --screen, --to-tap and --wav write,\n"
-     "replaced whole; - for standard output (never the tape read,\n"
-     "by any name, nor standard output opened on it)"},
+     "the file that --extract, --screen, --to-tap, --wav and --make\n"
+     "write, replaced whole; - for standard output (never the file\n"
+     "read, by any name, nor standard output opened on it)"},
     {"--help", "show this help and exit"},
     {"--version", "show the version and exit"},
     {"--", "treat every later argument as a file name"},
@@ -75,7 +87,8 @@ constexpr std::string_view kExitStatus =
     "Exit status: 0 when every file was listed (and with --check, every block\n"
     "passed), 1 when a file could not be read, an entry could not be shown or\n"
     "written, a check failed, a TZX tape is malformed or had blocks that were not\n"
-    "converted, or the output could not be written, 2 when the command line is wrong.\n";
+    "converted, a file could not be made into an entry, or the output could not be\n"
+    "written, 2 when the command line is wrong.\n";
 
 // Where the options' texts begin.
 constexpr std::size_t kTextColumn = 19;

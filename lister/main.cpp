@@ -34,6 +34,10 @@ const char* printed(const WriteSound&)
 {
     return "the sound";
 }
+const char* printed(const MakeTape&)
+{
+    return "the TAP file";
+}
 const char* printed(const WriteEntry& mode)
 {
     switch (mode.form) {

@@ -16,5 +16,6 @@ int runMode(const ListFiles& mode);
 int runMode(const WriteEntry& mode);
 int runMode(const ConvertToTap& mode);
 int runMode(const WriteSound& mode);
+int runMode(const MakeTape& mode);
 
 }  // namespace murax::lister

@@ -22,10 +22,9 @@ public:
 
     Desktop& desktop() const { return desktop_; }
 
-    // The location prefix of temporary files; empty, so they land in the current directory.
+    // The location prefix of temporary files; empty, so they land in the current directory when
+    // it can take them (the hex editor's scratch file goes to the TEMP folder otherwise).
     std::string ACS_TEMP;
-    // A new temporary file's name: ACS_TEMP followed by a fresh GETNEWFNAME.
-    std::string newTemporaryName() const;
 
     // True while a command started through dispatchCommand runs.
     bool commandRunning() const { return commandRunning_; }

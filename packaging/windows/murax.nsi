@@ -69,7 +69,13 @@ Section "Murax"
   File "${STAGE}\LICENSE.txt"
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
+  ; The shortcut's working folder (CreateShortCut takes $OUTDIR) is the documents folder of
+  ; whoever starts it, not the install folder, which an ordinary user may not write: the open
+  ; dialog starts there, and the files Murax makes in its current folder can be made. The shell
+  ; expands the variable when the shortcut is started.
+  StrCpy $OUTDIR "%USERPROFILE%\Documents"
   CreateShortCut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\murax.exe" "" "$INSTDIR\murax.exe" 0
+  SetOutPath "$INSTDIR"
 
   ; "Open with": the program itself, with the types it takes...
   WriteRegStr HKLM "${APP_KEY}" "FriendlyAppName" "${PRODUCT}"

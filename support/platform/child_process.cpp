@@ -12,6 +12,19 @@ bool isBlank(char c)
 
 }  // namespace
 
+std::string commandLineWord(const std::string& path)
+{
+    bool blank = false;
+    for (const char c : path)
+        blank = blank || isBlank(c);
+    if (!blank && path.find('"') == std::string::npos)
+        return path;
+    std::string word = "\"";
+    for (const char c : path)
+        word += c == '"' ? std::string(3, '"') : std::string(1, c);
+    return word + '"';
+}
+
 std::vector<std::string> splitCommandLine(const std::string& commandLine)
 {
     std::vector<std::string> words;

@@ -14,6 +14,11 @@ namespace murax {
 // literal quote. The words stay bytes: a program path that is not valid text still works.
 std::vector<std::string> splitCommandLine(const std::string& commandLine);
 
+// A path as one word of a command line, for splitCommandLine and for the Windows rules alike: as
+// it is when it holds no blank (a bare scratch name stays bare), else in double quotes. Windows
+// paths hold no quote; a POSIX one that does has it written as three.
+std::string commandLineWord(const std::string& path);
+
 // Starts the command line as a new process and waits for it, calling `betweenPolls` every
 // `pollMilliseconds` until it has ended. On POSIX the line is split by splitCommandLine and the
 // program looked up in PATH when it names no folder; on Windows the system splits it (the

@@ -54,6 +54,16 @@ void deleteFilesOfCurrentDirectory(Wanted wanted)
     ::closedir(folder);
 }
 
+// Whether a plain file of the folder is locked by a running program (see tryLockExclusively).
+bool isHeldByARunningProgram(int folderFd, const char* name, const struct stat& status)
+{
+    if (!S_ISREG(status.st_mode))
+        return false;
+    const UniqueFd file(
+        ::openat(folderFd, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    return file && !tryLockExclusively(file.get());
+}
+
 // Empties one 0x7F folder of the TEMP folder and removes it. The folder is opened without
 // following a link and worked on through its descriptor, so a link, or a folder swapped for a
 // link meanwhile, never leads anywhere else. Only what the running user owns is touched: run as
@@ -82,8 +92,10 @@ void emptyAndRemoveTemporaryFolder(int tempFd, const char* name)
             break;
         if (S_ISDIR(status.st_mode))
             continue;  // sub-folders are not entered
-        // The first file that cannot be deleted ends the emptying.
-        if (status.st_uid != ::geteuid() || ::unlinkat(fd, entry->d_name, 0) != 0)
+        // The first file that cannot be deleted ends the emptying; so does the scratch file of
+        // a hand-off that another running copy has in progress there.
+        if (status.st_uid != ::geteuid() || isHeldByARunningProgram(fd, entry->d_name, status) ||
+            ::unlinkat(fd, entry->d_name, 0) != 0)
             break;
     }
     ::closedir(folder);

@@ -21,6 +21,12 @@ struct ProfileText {
     bool byteOrderMark = false;      // some editors begin the file with one; it is kept too
 };
 
+#ifdef _WIN32
+constexpr bool kSystemUsesCrLf = true;
+#else
+constexpr bool kSystemUsesCrLf = false;
+#endif
+
 std::string_view trim(std::string_view text)
 {
     constexpr std::string_view blanks = " \t\r";
@@ -52,7 +58,11 @@ ProfileText splitLines(std::string_view data)
         data.remove_prefix(mark.size());
         text.byteOrderMark = true;
     }
-    text.crlf = data.find("\r\n") != std::string_view::npos;
+    // A file without a line end yet (a new one) gets the system's: Notepad and the profile
+    // functions of Windows expect CR LF there.
+    text.crlf = data.find('\n') == std::string_view::npos
+                    ? kSystemUsesCrLf
+                    : data.find("\r\n") != std::string_view::npos;
     std::size_t start = 0;
     while (start < data.size()) {
         std::size_t end = data.find('\n', start);

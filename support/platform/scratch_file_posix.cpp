@@ -13,56 +13,90 @@
 #include "support/platform/file_error.h"
 
 namespace murax {
-ScratchFile::ScratchFile(const std::function<std::string()>& nextName, std::string_view bytes,
-                         std::source_location where)
+
+int ScratchFile::createUnder(const std::string& prefix, const std::function<std::string()>& newName)
 {
     int err = EEXIST;
-    UniqueFd file;
-    for (int attempt = 0; attempt < kNameAttempts && !file; ++attempt) {
-        path_ = nextName();
-        file.reset(::open(path_.c_str(),
-                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0600));
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        path_ = prefix + newName();
+        const int fd = ::open(
+            path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            handle_ = fd;
+            created_ = true;
+            tryLockExclusively(fd);
+            return 0;
+        }
         err = errno;
-        if (!file && err != EEXIST)
+        if (err != EEXIST)
             break;
     }
-    if (!file)
-        raiseFileError({gencode::Create, "FCREATE", "Create error", err}, path_, where);
-    tryLockExclusively(file.get());
-    errno = 0;
-    if (!writeAllTo(file.get(), bytes)) {
-        // No destructor runs for an object whose construction failed.
-        const int writeErr = errno;
-        ::unlink(path_.c_str());
-        raiseFileError({gencode::Write, "FWRITE", "Write error", writeErr}, path_, where);
-    }
-    handle_ = file.release();
+    return err;
 }
 
-ScratchFile::~ScratchFile()
+int ScratchFile::makeFolderUnder(const std::string& parent,
+                                 const std::function<std::string()>& newName)
 {
-    // Only a file this program created gets here: a failed creation raised before.
-    ::unlink(path_.c_str());
-    ::close(static_cast<int>(handle_));
+    int err = EEXIST;
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        path_ = parent + newName();
+        // mkdir never follows a link planted under the name, and fails when anything is there.
+        if (::mkdir(path_.c_str(), 0700) == 0) {
+            folder_ = path_;
+            return 0;
+        }
+        err = errno;
+        if (err != EEXIST)
+            break;
+    }
+    return err;
 }
 
-std::optional<std::string> ScratchFile::readBack(std::source_location where) const
+int ScratchFile::write(std::string_view bytes)
+{
+    errno = 0;
+    return writeAllTo(static_cast<int>(handle_), bytes) ? 0 : errno;
+}
+
+void ScratchFile::removeMade() noexcept
+{
+    if (created_)
+        ::unlink(path_.c_str());
+    if (handle_ >= 0)
+        ::close(static_cast<int>(handle_));
+    handle_ = -1;
+    created_ = false;
+    // Fails harmlessly when the hex editor left files of its own there; the next start-up clean-up
+    // removes them with the folder.
+    if (!folder_.empty())
+        ::rmdir(folder_.c_str());
+    folder_.clear();
+}
+
+char ScratchFile::separator()
+{
+    return '/';
+}
+
+ScratchContent ScratchFile::readBack(std::source_location where) const
 {
     errno = 0;
     const UniqueFd file(
         ::open(path_.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (!file && errno == ELOOP)
-        return std::nullopt;
+        return {ScratchContent::Found::NotAPlainFile, {}};
+    if (!file && errno == ENOENT)
+        return {ScratchContent::Found::Nothing, {}};
     if (!file)
         raiseFileError({gencode::Open, "FOPEN", "Open error", errno}, path_, where);
     struct stat status {};
     if (::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
-        return std::nullopt;
-    std::string data;
+        return {ScratchContent::Found::NotAPlainFile, {}};
+    ScratchContent content{ScratchContent::Found::File, {}};
     errno = 0;
-    if (!readAllFrom(file.get(), data))
+    if (!readAllFrom(file.get(), content.bytes))
         raiseFileError({gencode::Read, "FREAD", "Read error", errno}, path_, where);
-    return data;
+    return content;
 }
 
 }  // namespace murax

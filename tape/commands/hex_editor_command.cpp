@@ -2,12 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tape/commands/hex_editor_command.h"
 
-#include <optional>
 #include <utility>
 
 #include "seam/desktop_services.h"
 #include "seam/message_box.h"
+#include "support/platform/child_process.h"
+#include "support/platform/cleanup.h"
 #include "support/platform/scratch_file.h"
+#include "support/platform/temp_names.h"
 #include "tape/commands/block_list_box.h"
 #include "tape/commands/edit_refusal.h"
 #include "tape/commands/hex_editor_setting.h"
@@ -30,7 +32,8 @@ void MODHEX(Window& window, BlockList& list)
 {
     AppContext& app = window.app();
     const std::string editor = configuredHexEditor(app.desktop());
-    const std::string tempPath = app.newTemporaryName();
+    // The name is taken before anything else; its folder is chosen when the file is made.
+    const std::string tempName = GETNEWFNAME();
     ListBox& box = blockListBox(window);
     const int n = box.currentPosition();
 
@@ -47,19 +50,28 @@ void MODHEX(Window& window, BlockList& list)
     // The name made above is the first tried; one that is taken meanwhile gives way to the next.
     bool firstName = true;
     const ScratchFile scratch(
-        [&] { return std::exchange(firstName, false) ? tempPath : app.newTemporaryName(); },
-        list.entries()[index]);
+        [&] { return std::exchange(firstName, false) ? tempName : GETNEWFNAME(); },
+        list.entries()[index], ScratchPlace{app.ACS_TEMP, tempFolder()});
     // A failed write was raised: the hex editor is not started on a file that does not hold the
     // entry.
-    if (app.desktop().runAndWait(editor + " " + scratch.path(), kShowNormal) ==
+    if (app.desktop().runAndWait(editor + " " + commandLineWord(scratch.path()), kShowNormal) ==
         Desktop::NotStarted) {
         // Silence here would leave the user wondering why nothing happened.
         POPMSG(app, "The hex editor command;;" + editor + ";;could not be started.",
                MessageKind::Inform);
         return;
     }
-    std::optional<std::string> edited = scratch.readBack();
-    if (!edited) {
+    ScratchContent content = scratch.readBack();
+    if (content.found == ScratchContent::Found::Nothing) {
+        // The user edited in vain: say what happened to the edits, not which file went missing.
+        POPMSG(app,
+               "The edited entry could not be read back:;"
+               "the hex editor did not leave its file in place.;"
+               "The entry is unchanged.",
+               MessageKind::Inform);
+        return;
+    }
+    if (content.found == ScratchContent::Found::NotAPlainFile) {
         POPMSG(app,
                "The hex editor's file was replaced by a link and was not read.;"
                "The entry is kept as it was.",
@@ -68,11 +80,11 @@ void MODHEX(Window& window, BlockList& list)
     }
 
     // An empty entry would show a length of -2 and vanish from the tape on its next load.
-    if (edited->empty() || index >= list.count())
+    if (content.bytes.empty() || index >= list.count())
         return;
-    const DisplayLine line(BLKLINE(*edited));
+    const DisplayLine line(BLKLINE(content.bytes));
     const UndoStep step(list, box);
-    if (!changeUnlessRefused(app, [&] { list.replace(index, std::move(*edited), line); }))
+    if (!changeUnlessRefused(app, [&] { list.replace(index, std::move(content.bytes), line); }))
         return;
     reloadAndSelect(box, list.lines(), n);
 }

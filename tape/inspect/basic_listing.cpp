@@ -6,99 +6,99 @@
 #include <cstdio>
 
 #include "tape/format/entry_bytes.h"
+#include "tape/inspect/basic_keywords.h"
 
 namespace murax {
 namespace {
 
-constexpr unsigned char kNumberMark = 0x0E;
-constexpr unsigned char kEndOfLine = 0x0D;
+using basic::kEndOfLine;
+using basic::kFirstToken;
+using basic::kNumberMark;
 constexpr std::size_t kNumberBytes = 5;
-constexpr unsigned kFirstToken = 0xA3;  // SPECTRUM, on the 128K; PLAY follows
 
-// The keywords from 0xA3 on, as the 128K lists them (0xA3 and 0xA4 are graphics A-U's last two on
-// the 48K).
-constexpr const char* kKeywords[] = {
-    "SPECTRUM", "PLAY",    "RND",     "INKEY$", "PI",     "FN",       "POINT",     "SCREEN$",
-    "ATTR",     "AT",      "TAB",     "VAL$",   "CODE",   "VAL",      "LEN",       "SIN",
-    "COS",      "TAN",     "ASN",     "ACS",    "ATN",    "LN",       "EXP",       "INT",
-    "SQR",      "SGN",     "ABS",     "PEEK",   "IN",     "USR",      "STR$",      "CHR$",
-    "NOT",      "BIN",     "OR",      "AND",    "<=",     ">=",       "<>",        "LINE",
-    "THEN",     "TO",      "STEP",    "DEF FN", "CAT",    "FORMAT",   "MOVE",      "ERASE",
-    "OPEN #",   "CLOSE #", "MERGE",   "VERIFY", "BEEP",   "CIRCLE",   "INK",       "PAPER",
-    "FLASH",    "BRIGHT",  "INVERSE", "OVER",   "OUT",    "LPRINT",   "LLIST",     "STOP",
-    "READ",     "DATA",    "RESTORE", "NEW",    "BORDER", "CONTINUE", "DIM",       "REM",
-    "FOR",      "GO TO",   "GO SUB",  "INPUT",  "LOAD",   "LIST",     "LET",       "PAUSE",
-    "NEXT",     "POKE",    "PRINT",   "PLOT",   "RUN",    "SAVE",     "RANDOMIZE", "IF",
-    "CLS",      "DRAW",    "CLEAR",   "RETURN", "COPY"};
-static_assert(std::size(kKeywords) == 256 - kFirstToken);
-
-// The block graphics 0x80-0x8F: bit 0 the top right quarter, 1 top left, 2 bottom right,
-// 3 bottom left.
-constexpr const char* kBlockGraphics[] = {" ", "▝", "▘", "▀", "▗", "▐", "▚", "▜",
-                                          "▖", "▞", "▌", "▛", "▄", "▟", "▙", "█"};
-
-// The colour and position codes that take operands, from 0x10: INK to OVER one, AT and TAB two.
-constexpr const char* kControlNames[] = {"INK",     "PAPER", "FLASH", "BRIGHT",
-                                         "INVERSE", "OVER",  "AT",    "TAB"};
-
-void appendKeyword(std::string& text, unsigned token)
+bool isLetter(char c)
 {
-    const std::string_view word = kKeywords[token - kFirstToken];
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+void appendKeyword(std::string& text, unsigned token, std::optional<unsigned> next)
+{
+    const std::string_view word = basic::keywordText(token);
     // As the Spectrum spaces them: the functions (RND to BIN) and the signs (<=, >=, <>) get no
     // space before, the others one unless a space is there already; a space after unless the
-    // keyword ends in a sign ("OPEN #"), and none after RND, INKEY$ and PI.
-    const bool function = token >= 0xA5 && token <= 0xC4;
-    const bool startsWithLetter = word.front() >= 'A' && word.front() <= 'Z';
-    if (!function && startsWithLetter && !text.empty() && text.back() != ' ')
+    // keyword ends in a sign ("OPEN #"), and none after RND, INKEY$ and PI. A keyword of letters
+    // also stands apart from a letter beside it, so that the tokeniser reads it back as a keyword
+    // and not as part of a name.
+    const bool startsWithLetter = isLetter(word.front());
+    if (startsWithLetter && !text.empty() && text.back() != ' ' &&
+        (!basic::isFunctionToken(token) || isLetter(text.back())))
         text += ' ';
     text += word;
     const char last = word.back();
-    const bool endsInWord = (last >= 'A' && last <= 'Z') || last == '$';
-    if (endsInWord && !(token >= 0xA5 && token <= 0xA7))
+    const bool endsInWord = isLetter(last) || last == '$';
+    const bool nextIsLetter = next && isLetter(static_cast<char>(*next));
+    if ((endsInWord && !(token >= 0xA5 && token <= 0xA7)) || (startsWithLetter && nextIsLetter))
         text += ' ';
 }
 
-// The line's text from its bytes (without the final end-of-line byte).
+// A byte as zmakebas's escapes and the Spectrum's own signs write it: the tokeniser reads each of
+// these back as that byte, wherever it stands.
+void appendCharacter(std::string& text, unsigned c)
+{
+    if (c < 0x20 || (c >= kFirstToken && c <= 0xFF && c > 0xA4)) {
+        text += "\\{" + std::to_string(c) + "}";
+    } else if (c == '\\') {
+        text += "\\\\";
+    } else if (c == 0x5E) {
+        text += "↑";
+    } else if (c == 0x60) {
+        text += "£";
+    } else if (c == 0x7F) {
+        text += "©";
+    } else if (c < 0x80) {
+        text += static_cast<char>(c);
+    } else if (c < basic::kFirstUserGraphic) {
+        // A block graphic drawn in two characters, one for each half: bits 1 and 3 the left
+        // half's top and bottom, bits 0 and 2 the right half's.
+        static constexpr char kHalves[] = " '.:";
+        const unsigned left = ((c >> 1) & 1) | ((c >> 2) & 2), right = (c & 1) | ((c >> 1) & 2);
+        text += '\\';
+        text += kHalves[left];
+        text += kHalves[right];
+    } else {
+        text += '\\';
+        text += static_cast<char>('A' + (c - basic::kFirstUserGraphic));
+    }
+}
+
+// The line's text from its bytes (without the final end-of-line byte). Outside strings and REM
+// the tokens are keywords and each number's hidden form is left out; inside them every byte is
+// a character.
 std::string lineText(std::string_view bytes)
 {
     std::string text;
+    bool inString = false, inRem = false;
     std::size_t i = 0;
     while (i < bytes.size()) {
         const unsigned c = byteAt(bytes, i++);
-        if (c == kNumberMark) {
+        const bool literal = inString || inRem;
+        if (c >= basic::kFirstControlWithOperands && c <= basic::kLastControlWithOperands) {
+            // The operands are bytes of any value: escaped, so that none reads as a number.
+            const std::size_t operands = c >= basic::kFirstControlWithTwoOperands ? 2 : 1;
+            appendCharacter(text, c);
+            for (std::size_t k = 0; k < operands && i < bytes.size(); ++k)
+                text += "\\{" + std::to_string(byteAt(bytes, i++)) + "}";
+        } else if (c == kNumberMark && !literal) {
             i += kNumberBytes;
-        } else if (c >= 0x10 && c <= 0x17) {
-            const std::size_t operands = c >= 0x16 ? 2 : 1;
-            if (i + operands > bytes.size()) {
-                text += "{" + std::string(kControlNames[c - 0x10]) + "}";
-                break;
-            }
-            const unsigned a = byteAt(bytes, i), b = operands == 2 ? byteAt(bytes, i + 1) : 0;
-            i += operands;
-            std::string code = std::string("{") + kControlNames[c - 0x10] + " ";
-            if (c == 0x16)
-                code += std::to_string(a) + "," + std::to_string(b);
-            else
-                code += std::to_string(a + 256 * b);
-            text += code + "}";
-        } else if (c < 0x20) {
-            text += "{" + std::to_string(c) + "}";
-        } else if (c == 0x5E) {
-            text += "↑";
-        } else if (c == 0x60) {
-            text += "£";
-        } else if (c == 0x7F) {
-            text += "©";
-        } else if (c < 0x80) {
-            text += static_cast<char>(c);
-        } else if (c < 0x90) {
-            text += kBlockGraphics[c - 0x80];
-        } else if (c < kFirstToken) {
-            text += "{UDG ";
-            text += static_cast<char>('A' + (c - 0x90));
-            text += "}";
+        } else if (c >= kFirstToken && !literal) {
+            appendKeyword(
+                text, c,
+                i < bytes.size() ? std::optional<unsigned>(byteAt(bytes, i)) : std::nullopt);
+            inRem = c == basic::kRem;
         } else {
-            appendKeyword(text, c);
+            if (c == '"' && !inRem)
+                inString = !inString;
+            appendCharacter(text, c);
         }
     }
     return text;
@@ -113,7 +113,10 @@ std::string numberText(double value)
 
 std::string stringText(std::string_view bytes)
 {
-    return "\"" + lineText(bytes) + "\"";
+    std::string text = "\"";
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        appendCharacter(text, byteAt(bytes, i));
+    return text + "\"";
 }
 
 // Decodes the variables area; stops at its end marker (0x80) or where the bytes run out.
@@ -229,9 +232,9 @@ std::vector<std::string> basicListingText(const BasicListing& listing)
 {
     std::vector<std::string> text;
     if (!listing.autostart)
-        text.push_back("Autostart: none");
+        text.push_back("# Autostart: none");
     else
-        text.push_back("Autostart: line " + std::to_string(*listing.autostart) +
+        text.push_back("# Autostart: line " + std::to_string(*listing.autostart) +
                        (listing.autostartFound ? "" : " (the program has no such line)"));
     char number[16];
     for (const BasicLine& line : listing.lines) {
@@ -239,11 +242,11 @@ std::vector<std::string> basicListingText(const BasicListing& listing)
         text.push_back(number + line.text);
     }
     if (listing.cutShort)
-        text.push_back("(the program ends inside a line)");
+        text.push_back("# (the program ends inside a line)");
     if (listing.variablesLength > 0) {
-        text.push_back("Variables area: " + std::to_string(listing.variablesLength) + " bytes");
+        text.push_back("# Variables area: " + std::to_string(listing.variablesLength) + " bytes");
         for (const std::string& variable : listing.variables)
-            text.push_back("  " + variable);
+            text.push_back("#   " + variable);
     }
     return text;
 }

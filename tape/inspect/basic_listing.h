@@ -10,10 +10,13 @@
 
 namespace murax {
 
-// One program line as the Spectrum lists it, in UTF-8: keywords spelt out with the spaces the
-// Spectrum puts around them, the hidden five-byte form of each number left out, colour and
-// position codes shown in braces ("{INK 2}", "{AT 3,4}"), block graphics as the Unicode quadrant
-// characters, user-defined graphics as "{UDG A}", and the character set's own £, ↑ and ©.
+// One program line as the Spectrum lists it, in UTF-8, in the form the tokeniser (and, but for
+// the signs below, zmakebas) reads back to the same bytes: keywords spelt out with the spaces the
+// Spectrum puts around them, the hidden five-byte form of each number left out, and zmakebas's
+// escapes for what is no plain character: colour and position codes and their operands as
+// bytes ("\{16}\{2}" for INK 2), block graphics drawn in two characters ("\':"), user-defined
+// graphics as "\A" to "\U", a backslash as "\\", keywords inside strings and REM as their
+// bytes; the character set's own £, ↑ and © as themselves.
 struct BasicLine {
     unsigned number = 0;
     std::string text;
@@ -34,7 +37,8 @@ BasicListing listBasic(std::string_view data, std::size_t programLength,
                        std::optional<unsigned> autostart);
 
 // The listing as text lines: the autostart first, each program line as "%5u text", then the
-// variables area under a line of its own that marks it.
+// variables area under a line of its own that marks it. All but the program lines begin with
+// "#", which a listing read back passes over.
 std::vector<std::string> basicListingText(const BasicListing& listing);
 
 // The value of a number in the Spectrum's five-byte form.

@@ -128,7 +128,7 @@ man_synopsis)
         forms=$((forms + 1))
         grep -qxF -- "$form" "$scratch/synopsis" || fail "the manual's synopsis lacks '$form'"
     done < <(sed -n 's/^ *or: *//p' "$scratch/out" | tr 'A-Z' 'a-z')
-    [ "$forms" -eq 4 ] || fail "expected four forms after 'or:' in --help, found $forms"
+    [ "$forms" -eq 5 ] || fail "expected five forms after 'or:' in --help, found $forms"
     ;;
 
 write_failure)
@@ -277,7 +277,7 @@ entry_output)
     expect_status 0 "--basic"
     expect_no_stderr
     head -n 3 "$scratch/out" >"$scratch/head"
-    printf '%s\n' "Autostart: line 10" \
+    printf '%s\n' "# Autostart: line 10" \
         "   10 REM Murax demo: a BASIC loader, a code block and a headerless colour table" \
         "   20 CLEAR 32767" >"$scratch/expected"
     diff -u "$scratch/expected" "$scratch/head" >&2 || fail "--basic listing differs"
@@ -654,6 +654,65 @@ sound_output)
     grep -q "cut.tzx: .* at offset 16 runs past the end of the file.*; nothing was written" "$scratch/err" ||
         fail "malformed tape: $(cat "$scratch/err")"
     [ ! -e "$scratch/cut.wav" ] || fail "a sound written for a malformed tape"
+    ;;
+
+make)
+    # A program made from a listing is the tape zmakebas makes of it, name and autostart alike.
+    command -v zmakebas >/dev/null && command -v pasmo >/dev/null ||
+        { echo "FAIL: zmakebas and pasmo are needed (tools/setup-deps.sh test installs them)" >&2; exit 1; }
+    printf '%s\n' '10 BORDER 0: PAPER 0: INK 7: CLS' '20 LOAD "" CODE' \
+        '30 RANDOMIZE USR 32768: REM start  it' >"$scratch/loader.bas"
+    zmakebas -n loader -a 10 -o "$scratch/zmakebas.tap" "$scratch/loader.bas"
+    run --make --name loader --autostart 10 -o "$scratch/made.tap" "$scratch/loader.bas"
+    expect_status 0 "--make of a listing"
+    expect_no_stderr
+    cmp "$scratch/zmakebas.tap" "$scratch/made.tap" || fail "--make differs from zmakebas"
+
+    # A CODE entry is the tape pasmo makes of the same bytes at the same address.
+    printf '%s\n' ' org 40000' ' ld a,2' ' out (254),a' ' ret' >"$scratch/code.asm"
+    (cd "$scratch" && pasmo code.asm code.bin && pasmo --tap code.asm pasmo.tap)
+    run --make --name pasmo.tap --start 40000 -o - "$scratch/code.bin"
+    expect_status 0 "--make of code to standard output"
+    expect_stdout "$scratch/pasmo.tap"
+
+    # The listing murax-list prints of the sample's program makes that program again.
+    run --basic 1 "$sample"
+    cp "$scratch/out" "$scratch/sample.txt"
+    run --make --autostart 10 -o "$scratch/again.tap" "$scratch/sample.txt"
+    expect_status 0 "--make of murax-list's own listing"
+    "$lister" --extract 1 -o "$scratch/again.bin" "$scratch/again.tap"
+    "$lister" --extract 1 -o "$scratch/sample.bin" "$sample"
+    cmp "$scratch/sample.bin" "$scratch/again.bin" || fail "the sample's listing made another program"
+
+    # Faults: nothing is written, and the message says where or why.
+    printf '10 CLS\n5 PRINT "x\n' >"$scratch/bad.bas"
+    head -c 600 /dev/zero >"$scratch/big.bin"
+    : >"$scratch/empty.scr"
+    for pair in "bad.bas|bad.bas: line 2, column 1: line 5 comes after line 10" \
+                "big.bin --start 65000|big.bin: its 600 bytes from address 65000 would run past 65535" \
+                "empty.scr|empty.scr: the file is empty" "missing.bin|cannot read"; do
+        IFS='|' read -r arguments says <<<"$pair"
+        read -r input options <<<"$arguments"
+        # shellcheck disable=SC2086
+        run --make $options -o "$scratch/fault.tap" "$scratch/$input"
+        expect_status 1 "--make $arguments"
+        grep -qF "$says" "$scratch/err" || fail "--make $arguments: $(cat "$scratch/err")"
+        [ ! -e "$scratch/fault.tap" ] || fail "--make $arguments wrote a tape"
+    done
+    run --make -o "$scratch/loader.bas" "$scratch/loader.bas"
+    expect_status 1 "--make onto its input"
+    grep -qF "another file than the one it is made from" "$scratch/err" || fail "input as output: $(cat "$scratch/err")"
+
+    # Command lines that are wrong in themselves.
+    for arguments in "--make --name 01234567890" "--make --start 1" "--make --autostart 10000" \
+                     "--name x" "--make --check" "--make --autostart"; do
+        # shellcheck disable=SC2086
+        run $arguments -o "$scratch/fault.tap" "$scratch/loader.bas"
+        expect_status 2 "$arguments"
+        [ -s "$scratch/err" ] || fail "$arguments: no message"
+    done
+    run --make "$scratch/loader.bas"
+    expect_status 2 "--make without -o"
     ;;
 
 *)

@@ -23,5 +23,29 @@ TEST(SplitCommandLine, BlanksSeparateAndQuotesGroup)
                      "1"}));
 }
 
+// A scratch file's path appended to the hex editor's command comes back as one word, whatever
+// folder it is in; a bare name stays as it was.
+TEST(CommandLineWord, APathComesBackAsOneWord)
+{
+    const std::string paths[] = {
+        "\x7F"
+        "202403154512307",
+        "/tmp/\x7F"
+        "1/\x7F"
+        "2",
+        "C:\\Users\\Jane Doe\\AppData\\Local\\Temp\\\x7F"
+        "1\\\x7F"
+        "2",
+        "/home/a\tb/x",
+        "/odd\"name/x",
+        "/odd \"name\"/x y",
+    };
+    for (const std::string& path : paths) {
+        const std::string line = "hexed --flag " + commandLineWord(path);
+        EXPECT_EQ(splitCommandLine(line), (Words{"hexed", "--flag", path})) << line;
+    }
+    EXPECT_EQ(commandLineWord(paths[0]), paths[0]);
+}
+
 }  // namespace
 }  // namespace murax

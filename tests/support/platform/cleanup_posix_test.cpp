@@ -11,6 +11,8 @@
 #include <unistd.h>
 
 #include "support/platform/file_descriptor_posix.h"
+#include "support/platform/scratch_file.h"
+#include "tests/support/helpers/child_part.h"
 #include "tests/support/helpers/scratch_folder.h"
 #include "tests/support/helpers/unprivileged.h"
 
@@ -180,6 +182,34 @@ TEST_F(CleanupTest, StartupInTheCurrentDirectoryLeavesOthersFilesAndBusyScratchF
     if (!report)
         GTEST_SKIP() << "no unprivileged user to run the clean-up as";
     EXPECT_EQ(*report, mark + "busy " + mark + "roots ");
+}
+
+// The hex editor's scratch file goes to a folder of its own in the TEMP folder when the current
+// folder takes none: one whose run was killed goes at the next start, one that a running copy
+// still has open to the hex editor stays.
+TEST_F(CleanupTest, StartupRemovesKilledRunsScratchFoldersButNotOneInProgress)
+{
+    EnvironmentVariable temp("TEMP", tempPath.string());
+    int count = 0;
+    const auto names = [&count] { return mark + std::to_string(++count); };
+    const ScratchPlace place{(cwdPath / "gone").string() + "/", tempPath.string()};
+
+    const auto killed = testing::runChildPart([&] {
+        // Never destroyed: the child ends as a killed run would, its lock released.
+        const auto* left = new ScratchFile(names, "killed run's", place);
+        return left->path();
+    });
+    ASSERT_TRUE(killed && !killed->died);
+    ASSERT_TRUE(present(killed->report));
+    count = 100;  // the child's names were taken in its own copy of the counter
+    const ScratchFile inProgress(names, "being edited", place);
+
+    {
+        CurrentDirectory cwd(cwdPath);
+        startupCleanup();
+    }
+    EXPECT_FALSE(present(fs::path(killed->report).parent_path()));
+    EXPECT_EQ(readText(inProgress.path()), "being edited");
 }
 
 TEST_F(CleanupTest, TempFolderFallsBackToThePlatformsNeverTheRoot)

@@ -87,7 +87,7 @@ TEST_F(FileIoTest, ScratchFilesAreMadeNewAndOnlyOursAreDeleted)
     {
         ScratchFile file(names, "entry\x1A");
         EXPECT_EQ(file.path(), (scratch.path() / "mine").string());
-        EXPECT_EQ(file.readBack(), "entry\x1A");
+        EXPECT_EQ(file.readBack().bytes, "entry\x1A");
     }
     EXPECT_FALSE(fs::exists(scratch.path() / "mine"));
     EXPECT_EQ(readText(scratch.path() / "taken"), "someone's");

@@ -69,14 +69,41 @@ TEST_F(IniProfileTest, SectionsAndKeysCompareWithoutCase)
     EXPECT_EQ(read("Edit", "\xC3\x88"), "upper");
 }
 
+// A new file has the system's line ends, which a file that has some keeps whatever the system.
+#ifdef _WIN32
+const std::string kNewLine = "\r\n";
+#else
+const std::string kNewLine = "\n";
+#endif
+
 TEST_F(IniProfileTest, WriteCreatesFileSectionAndKey)
 {
     ASSERT_TRUE(writeProfileString("Edit", "Hex editor", "", file));
-    EXPECT_EQ(readText(file), "[Edit]\nHex editor=\n");
+    EXPECT_EQ(readText(file), "[Edit]" + kNewLine + "Hex editor=" + kNewLine);
     EXPECT_EQ(read("Edit", "Hex editor"), "");
 
     ASSERT_TRUE(writeProfileString("Edit", "Other", "v", file));
-    EXPECT_EQ(readText(file), "[Edit]\nHex editor=\nOther=v\n");
+    EXPECT_EQ(readText(file),
+              "[Edit]" + kNewLine + "Hex editor=" + kNewLine + "Other=v" + kNewLine);
+}
+
+TEST_F(IniProfileTest, LineEndsOfAnExistingFileAreKept)
+{
+    const struct {
+        const char* before;
+        std::string after;
+    } cases[] = {
+        {"[Edit]\r\n", "[Edit]\r\nHex editor=x\r\n"},
+        {"[Edit]\n", "[Edit]\nHex editor=x\n"},
+        {"; no line end yet",
+         "; no line end yet" + kNewLine + "[Edit]" + kNewLine + "Hex editor=x" + kNewLine},
+        {"", "[Edit]" + kNewLine + "Hex editor=x" + kNewLine},
+    };
+    for (const auto& c : cases) {
+        writeText(file, c.before);
+        ASSERT_TRUE(writeProfileString("Edit", "Hex editor", "x", file));
+        EXPECT_EQ(readText(file), c.after) << c.before;
+    }
 }
 
 TEST_F(IniProfileTest, WriteKeepsEveryOtherLine)

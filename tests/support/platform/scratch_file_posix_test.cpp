@@ -9,6 +9,7 @@
 
 #include "support/runtime_errors.h"
 #include "tests/support/helpers/file_io_fixture.h"
+#include "tests/support/helpers/unprivileged.h"
 
 namespace fs = std::filesystem;
 
@@ -48,7 +49,7 @@ TEST_F(ScratchFileTest, TakenNamesAndPlantedLinksAreSteppedOver)
         EXPECT_EQ(file.path(), scratch / "mine");
         EXPECT_EQ(readText(file.path()), "entry bytes\x1A");
         EXPECT_EQ(fs::status(file.path()).permissions() & fs::perms::all, fs::perms(0600));
-        EXPECT_EQ(file.readBack(), "entry bytes\x1A");
+        EXPECT_EQ(file.readBack().bytes, "entry bytes\x1A");
     }
     EXPECT_FALSE(fs::exists(scratch.path() / "mine"));
     EXPECT_EQ(readText(scratch.path() / "victim"), "another user's file");
@@ -75,10 +76,40 @@ TEST_F(ScratchFileTest, ALinkPutInItsPlaceIsNotReadNorFollowedOnDeletion)
         ScratchFile file(names({"mine"}), "entry");
         fs::remove(file.path());
         fs::create_symlink(scratch.path() / "victim", file.path());
-        EXPECT_EQ(file.readBack(), std::nullopt);
+        EXPECT_EQ(file.readBack().found, ScratchContent::Found::NotAPlainFile);
     }
     EXPECT_FALSE(fs::exists(fs::symlink_status(scratch.path() / "mine")));
     EXPECT_EQ(readText(scratch.path() / "victim"), "another user's file");
+}
+
+// A user who may not write the current folder (an installed program's): the file goes to a
+// folder of the user's own in the TEMP folder, which only that user may enter.
+TEST(ScratchPlacePermissions, AFolderTheUserMayNotWriteGivesWayToTheTempFolder)
+{
+    testing::ScratchFolder shared(testing::kSharedTempFolder);
+    const fs::path installed = shared.path() / "installed", temp = shared.path() / "temp";
+    fs::create_directories(installed);
+    fs::create_directories(temp);
+    fs::permissions(installed, fs::perms(0555));
+    ASSERT_TRUE(testing::handToUnprivileged(shared.path().string()));
+    ASSERT_TRUE(testing::handToUnprivileged(temp.string()));
+
+    const std::optional<std::string> report = testing::runUnprivileged([&]() -> std::string {
+        int count = 0;
+        const auto names = [&count] { return "\x7F" + std::to_string(++count); };
+        const ScratchFile file(names, "entry", {installed.string() + "/", temp.string()});
+        const fs::path own = file.ownFolder();
+        if (own.parent_path() != temp || fs::path(file.path()).parent_path() != own)
+            return "made at " + file.path();
+        if ((fs::status(own).permissions() & fs::perms::all) != fs::perms::owner_all)
+            return "its folder is open to others";
+        return readText(file.path()) == "entry" ? "" : "other bytes";
+    });
+    if (!report)
+        GTEST_SKIP() << "no unprivileged user to run as";
+    EXPECT_EQ(*report, "");
+    EXPECT_TRUE(fs::is_empty(installed));
+    EXPECT_TRUE(fs::is_empty(temp));
 }
 
 }  // namespace

@@ -42,5 +42,26 @@ TEST_F(HexEditor, AnIniLinkPlantedHereIsNotWrittenThrough)
     EXPECT_TRUE(fs::is_symlink(path("MURAX.INI")));
 }
 
+// The current folder removed under the running program (as root meets it too): the hand-off goes
+// through the TEMP folder.
+TEST_F(HexEditor, AVanishedCurrentFolderHandsOffThroughTheTempFolder)
+{
+    configure("[Edit]\nHex editor=hexed\n");
+    open("game.tap", lone(1), {1}, 1);
+    editWith([](std::string& bytes) { bytes[3] = 'E'; });
+    fs::create_directory(path("gone"));
+    {
+        CurrentDirectory inGone(path("gone"));
+        fs::remove(path("gone"));
+        MODHEX(window, list);
+    }
+    ASSERT_EQ(tempSeen.size(), 1u);
+    EXPECT_EQ(fs::path(tempSeen[0]).parent_path().parent_path(), fs::path(path("temp")));
+    EXPECT_EQ(list.entries()[0].substr(3, 1), "E");
+    EXPECT_TRUE(fake.messages.empty());
+    EXPECT_TRUE(errors.empty());
+    EXPECT_FALSE(scratchFilesLeft());
+}
+
 }  // namespace
 }  // namespace murax::testing

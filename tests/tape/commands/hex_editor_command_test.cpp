@@ -103,14 +103,20 @@ TEST_F(HexEditor, ScratchFileGoesAwayWhenTheHandOffFails)
     configure("[Edit]\nHex editor=hexed\n");
     open("game.tap", lone(1), {1}, 1);
 
-    // Removed by the hex editor: reported, the entry kept.
+    // Removed by the hex editor: the user is told the edits were lost, in words, not by the
+    // scratch file's name.
     fake.onRun = [](const std::string& commandLine) {
         fs::remove(commandLine.substr(6));
         return 0;
     };
-    EXPECT_THROW(MODHEX(window, list), CommandAbandoned);
-    ASSERT_EQ(errors.size(), 1u);
-    EXPECT_EQ(errors[0].FILENAME.front(), '\x7F');
+    MODHEX(window, list);
+    ASSERT_EQ(fake.messages.size(), 1u);
+    EXPECT_EQ(fake.messages[0].text,
+              "The edited entry could not be read back:\r\nthe hex editor did not leave its file "
+              "in place.\r\nThe entry is unchanged.");
+    EXPECT_EQ(fake.messages[0].kind, 1);
+    EXPECT_TRUE(errors.empty());
+    EXPECT_FALSE(list.history().canUndo());
 
     // Anything else going wrong while the hex editor runs.
     fake.onRun = [](const std::string&) -> int { throw std::runtime_error("crashed"); };
@@ -121,16 +127,52 @@ TEST_F(HexEditor, ScratchFileGoesAwayWhenTheHandOffFails)
     EXPECT_EQ(window.list.reloads, 0);
 }
 
+// An installed program is often started where its user may not write: the hand-off then goes
+// through a folder of its own in the TEMP folder, and leaves nothing there.
+TEST_F(HexEditor, ACurrentFolderThatTakesNoFileHandsOffThroughTheTempFolder)
+{
+    configure("[Edit]\nHex editor=hexed\n");
+    write("file", "a file, not a folder");
+    const struct {
+        const char* what;
+        std::string prefix;
+    } cases[] = {
+        {"a vanished folder", path("vanished") + "/"},
+        {"a file where the folder should be", path("file") + "/"},
+    };
+    for (const auto& c : cases) {
+        open("game.tap", lone(1) + lone(2), {2}, 2);
+        app.ACS_TEMP = c.prefix;
+        tempSeen.clear();
+        editWith([](std::string& bytes) { bytes[3] = 'E'; });
+        MODHEX(window, list);
+        app.ACS_TEMP.clear();
+
+        ASSERT_EQ(tempSeen.size(), 1u) << c.what;
+        const fs::path seen = tempSeen[0];
+        EXPECT_EQ(seen.parent_path().parent_path(), fs::path(path("temp"))) << c.what;
+        EXPECT_EQ(seen.filename().string().front(), '\x7F') << c.what;
+        EXPECT_EQ(seen.parent_path().filename().string().front(), '\x7F') << c.what;
+        std::string expected = lone(2);
+        expected[3] = 'E';
+        EXPECT_EQ(list.entries()[1], expected) << c.what;
+        EXPECT_TRUE(fake.messages.empty()) << c.what;
+        EXPECT_FALSE(scratchFilesLeft()) << c.what;
+    }
+    EXPECT_TRUE(errors.empty());
+}
+
 TEST_F(HexEditor, UnwritableScratchFileStartsNothing)
 {
     configure("[Edit]\nHex editor=hexed\n");
     open("game.tap", lone(1), {1}, 1);
-    const std::string oldPrefix = app.ACS_TEMP;
     app.ACS_TEMP = path("vanished") + "/";
+    EnvironmentVariable noTemp("TEMP", path("no-temp"));
     EXPECT_THROW(MODHEX(window, list), CommandAbandoned);
-    app.ACS_TEMP = oldPrefix;
+    app.ACS_TEMP.clear();
     ASSERT_EQ(errors.size(), 1u);
-    EXPECT_EQ(errors[0].FILENAME.rfind(path("vanished") + "/\x7F", 0), 0u);
+    // The place last tried is named: the TEMP folder.
+    EXPECT_EQ(errors[0].FILENAME.rfind(path("no-temp"), 0), 0u);
     EXPECT_TRUE(fake.commandLines.empty());
     EXPECT_EQ(tags(), std::vector<int>{1});
 }

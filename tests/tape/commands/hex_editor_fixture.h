@@ -20,8 +20,9 @@ inline const std::string kMissing =
 class HexEditor : public CommandTest {
 protected:
     std::optional<EnvironmentVariable> config;
-    std::vector<std::string> tempSeen;   // the scratch file's name, as each run saw it
-    std::vector<std::string> bytesSeen;  // and its content when the hex editor started
+    std::optional<EnvironmentVariable> temp;  // the TEMP folder, where a scratch file may go
+    std::vector<std::string> tempSeen;        // the scratch file's name, as each run saw it
+    std::vector<std::string> bytesSeen;       // and its content when the hex editor started
 
     void SetUp() override
     {
@@ -29,6 +30,8 @@ protected:
         std::filesystem::create_directory(path("bin"));
         fake.exeFolder = path("bin") + "/";
         config.emplace(kConfigFolderVariable, path("config"));
+        std::filesystem::create_directory(path("temp"));
+        temp.emplace("TEMP", path("temp"));
     }
 
     void configure(const std::string& iniText, const std::string& where = "bin/MURAX.INI")
@@ -52,12 +55,13 @@ protected:
         };
     }
 
+    // Anything the hand-off made, in the current folder or the TEMP folder.
     bool scratchFilesLeft() const
     {
         for (const auto& item : std::filesystem::directory_iterator(folder))
             if (item.path().filename().string().front() == '\x7F')
                 return true;
-        return false;
+        return !std::filesystem::is_empty(path("temp"));
     }
 };
 

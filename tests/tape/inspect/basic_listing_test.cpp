@@ -46,7 +46,7 @@ TEST(BasicListing, KeywordsNumbersAndSpacingAsTheSpectrumListsThem)
                              smallInteger(1) + ",2" + smallInteger(2) + ";\xA5;\xA6:\xF3i";
     const auto lines = listed(programLine(10, text), 10);
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0], "Autostart: line 10");
+    EXPECT_EQ(lines[0], "# Autostart: line 10");
     EXPECT_EQ(lines[1], "   10 FOR i=1 TO 10 STEP 2: PRINT AT 1,2;RND;INKEY$: NEXT i");
 }
 
@@ -62,22 +62,22 @@ TEST(BasicListing, OneHundredAndTwentyEightKeywordsAndSigns)
                                             "a\xC5"
                                             "b");
     const auto lines = listed(program);
-    EXPECT_EQ(lines[0], "Autostart: none");
+    EXPECT_EQ(lines[0], "# Autostart: none");
     EXPECT_EQ(lines[1], "    1 SPECTRUM ");
     EXPECT_EQ(lines[2], "    2 PLAY \"a\"");
     EXPECT_EQ(lines[3], "    3 IF a<=b THEN RETURN ");
     EXPECT_EQ(lines[4], " 9999 DATA NOT a OR b");
 }
 
-TEST(BasicListing, ControlCodesAndGraphicsShownReadably)
+TEST(BasicListing, ControlCodesAndGraphicsShownAsEscapes)
 {
     const std::string text =
         "\xF5\"\x10\x02r\x11\x07\x12\x01\x13\x00\x14\x01\x15\x00"s +
         "\x16\x03\x04\x17\x05\x00\x06\x08\x5E\x60\x7F\x80\x81\x87\x8F\x90\xA2\""s;
     const auto lines = listed(programLine(5, text));
     EXPECT_EQ(lines[1],
-              "    5 PRINT \"{INK 2}r{PAPER 7}{FLASH 1}{BRIGHT 0}{INVERSE 1}{OVER 0}"
-              "{AT 3,4}{TAB 5}{6}{8}↑£© ▝▜█{UDG A}{UDG S}\"");
+              "    5 PRINT \"\\{16}\\{2}r\\{17}\\{7}\\{18}\\{1}\\{19}\\{0}\\{20}\\{1}\\{21}\\{0}"
+              "\\{22}\\{3}\\{4}\\{23}\\{5}\\{0}\\{6}\\{8}↑£©\\  \\ '\\':\\::\\A\\S\"");
 }
 
 TEST(BasicListing, VariablesAfterTheProgramAreMarkedAndDecoded)
@@ -106,12 +106,12 @@ TEST(BasicListing, VariablesAfterTheProgramAreMarkedAndDecoded)
     const auto lines = basicListingText(listing);
     ASSERT_EQ(lines.size(), 8u);
     EXPECT_EQ(lines[1], "   10 LET a=1");
-    EXPECT_EQ(lines[2], "Variables area: 50 bytes");
-    EXPECT_EQ(lines[3], "  a = 42");
-    EXPECT_EQ(lines[4], "  b$ = \"hi\"");
-    EXPECT_EQ(lines[5], "  cou = 0.5");
-    EXPECT_EQ(lines[6], "  d(1) (number array)");
-    EXPECT_EQ(lines[7], "  FOR i = 1 TO 10 STEP 1, loops to line 20 statement 2");
+    EXPECT_EQ(lines[2], "# Variables area: 50 bytes");
+    EXPECT_EQ(lines[3], "#   a = 42");
+    EXPECT_EQ(lines[4], "#   b$ = \"hi\"");
+    EXPECT_EQ(lines[5], "#   cou = 0.5");
+    EXPECT_EQ(lines[6], "#   d(1) (number array)");
+    EXPECT_EQ(lines[7], "#   FOR i = 1 TO 10 STEP 1, loops to line 20 statement 2");
 }
 
 TEST(BasicListing, AutostartLineTheProgramLacksAndALineCutShort)
@@ -122,9 +122,9 @@ TEST(BasicListing, AutostartLineTheProgramLacksAndALineCutShort)
     EXPECT_FALSE(listing.autostartFound);
     EXPECT_TRUE(listing.cutShort);
     const auto lines = basicListingText(listing);
-    EXPECT_EQ(lines[0], "Autostart: line 30 (the program has no such line)");
+    EXPECT_EQ(lines[0], "# Autostart: line 30 (the program has no such line)");
     EXPECT_EQ(lines[2], "   20 CLS CLS ");
-    EXPECT_EQ(lines.back(), "(the program ends inside a line)");
+    EXPECT_EQ(lines.back(), "# (the program ends inside a line)");
 }
 
 TEST(BasicListing, FiveByteNumbers)
