@@ -40,8 +40,9 @@ PropertiesForm propertiesFormOf(std::string_view entry);
 
 // `entry` with its header rewritten from `form`: the name padded with spaces, the type and the
 // fields the chosen type has, and the checksum made anew. The data length is not the user's to
-// type and stays as stored, so that a header saved untouched leaves its bytes as they were. A field left empty, or holding what it could not take, keeps the header's
-// value (an empty autostart line writes "none"); the data block is left as it was.
+// type and stays as stored, so that a header saved untouched leaves its bytes as they were. A field
+// left empty, or holding what it could not take, keeps the header's value (an empty autostart line
+// writes "none"); the data block is left as it was.
 std::string withPropertiesWritten(std::string entry, const PropertiesForm& form);
 
 }  // namespace murax
