@@ -30,6 +30,8 @@ QPlainTextEdit* readOnlyText(const char* objectName, QWidget* parent)
     text->setReadOnly(true);
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
     text->setFont(mainWindowFont());
+    // Nothing typed into it is undone; keeping no undo steps makes a long text faster to set.
+    text->document()->setUndoRedoEnabled(false);
     // Read-only text is selectable by mouse alone by default; the keyboard may select too.
     text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     return text;
@@ -52,6 +54,7 @@ EntryViewer::EntryViewer(std::function<void()> exportEntry, std::function<void()
       tabs_(new QTabWidget(this)),
       basic_(readOnlyText("viewerBasic", this)),
       screen_(new QLabel(this)),
+      disassembly_(readOnlyText("viewerDisassembly", this)),
       hex_(readOnlyText("viewerHex", this)),
       export_(new QPushButton(kViewerExportButton, this)),
       exportSound_(new QPushButton(kViewerExportSoundButton, this))
@@ -80,9 +83,8 @@ EntryViewer::EntryViewer(std::function<void()> exportEntry, std::function<void()
 
     // The tab pages live in the tabs only while the entry has them; out of the tabs they must
     // not show as loose children of the window.
-    for (QWidget* page : {static_cast<QWidget*>(basic_), static_cast<QWidget*>(screen_),
-                          static_cast<QWidget*>(hex_)})
-        page->hide();
+    for (const ViewerTab tab : kViewerTabs)
+        widgetOf(tab)->hide();
     // The fields and verdicts are sentences: they wrap instead of scrolling sideways.
     details_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     details_->setFont(font());
@@ -110,6 +112,8 @@ void EntryViewer::showEntry(std::string_view entry)
             basic_->setPlainText(QString::fromStdString(page.basicListing));
         else if (tab == ViewerTab::Screen)
             screen_->setPixmap(screenPixmap(*page.screen));
+        else if (tab == ViewerTab::Disassembly)
+            disassembly_->setPlainText(QString::fromStdString(page.disassembly));
         else
             hex_->setPlainText(QString::fromStdString(page.hexDump));
         tabs_->addTab(widgetOf(tab), viewerTabTitle(tab));
@@ -124,6 +128,8 @@ QWidget* EntryViewer::widgetOf(ViewerTab tab) const
         return basic_;
     case ViewerTab::Screen:
         return screen_;
+    case ViewerTab::Disassembly:
+        return disassembly_;
     case ViewerTab::HexDump:
         return hex_;
     }
@@ -132,7 +138,7 @@ QWidget* EntryViewer::widgetOf(ViewerTab tab) const
 
 std::optional<ViewerTab> EntryViewer::tabOf(const QWidget* widget) const
 {
-    for (const ViewerTab tab : {ViewerTab::BasicListing, ViewerTab::Screen, ViewerTab::HexDump})
+    for (const ViewerTab tab : kViewerTabs)
         if (widgetOf(tab) == widget)
             return tab;
     return std::nullopt;

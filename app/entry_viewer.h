@@ -34,6 +34,7 @@ public:
     QTabWidget* tabs() const { return tabs_; }
     QPlainTextEdit* basicListing() const { return basic_; }
     QLabel* screen() const { return screen_; }
+    QPlainTextEdit* disassembly() const { return disassembly_; }
     QPlainTextEdit* hexDump() const { return hex_; }
     QPushButton* exportButton() const { return export_; }
     QPushButton* exportSoundButton() const { return exportSound_; }
@@ -47,6 +48,7 @@ private:
     QTabWidget* tabs_;
     QPlainTextEdit* basic_;
     QLabel* screen_;
+    QPlainTextEdit* disassembly_;
     QPlainTextEdit* hex_;
     QPushButton* export_;
     QPushButton* exportSound_;

@@ -106,12 +106,12 @@ void MainWindow::setStatusText(const std::string& text)
     statusBar_->setText(QString::fromStdString(text));
 }
 
-std::optional<std::string> MainWindow::editName(const std::string& fieldText, std::size_t maxLength)
+std::optional<PropertiesForm> MainWindow::editProperties(const PropertiesForm& form)
 {
-    PropertiesDialog dialog(app_.desktop(), fieldText, maxLength, this);
+    PropertiesDialog dialog(app_.desktop(), form, this);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return dialog.nameBytes();
+    return dialog.form();
 }
 
 void MainWindow::showEntryViewer()

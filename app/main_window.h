@@ -39,8 +39,7 @@ public:
     void setTitle(const std::string& title) override;
     void repaintWithoutErasing() override;
     void setStatusText(const std::string& text) override;
-    std::optional<std::string> editName(const std::string& fieldText,
-                                        std::size_t maxLength) override;
+    std::optional<PropertiesForm> editProperties(const PropertiesForm& form) override;
     void showEntryViewer() override;
     PngEncoder& pngEncoder() override { return png_; }
 

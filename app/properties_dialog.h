@@ -4,31 +4,37 @@
 
 #include <QDialog>
 
-#include <cstddef>
-#include <string>
+#include <vector>
 
+#include "seam/window_services.h"
+
+class QComboBox;
 class QLineEdit;
 
 namespace murax {
 
 class Desktop;
 
-// "Edit properties": asks for a header's new name in a field that keeps the name field's rules
-// (tape/commands/name_field.h). Accepted with "Save" (or Enter), rejected with "Cancel", Esc or
-// the close box.
+// "Edit properties": a header's name in a field that keeps the name field's rules
+// (tape/commands/name_field.h), and below it the header's type and the fields each type has
+// (tape/commands/header_edit.h), those the chosen type lacks disabled. Accepted with "Save" (or
+// Enter), rejected with "Cancel", Esc or the close box.
 class PropertiesDialog : public QDialog {
     Q_OBJECT
 public:
-    // `fieldBytes`: the text the field opens with; `maxLength`: the most characters it takes. A
-    // character refused in the field beeps on `desktop`.
-    PropertiesDialog(Desktop& desktop, const std::string& fieldBytes, std::size_t maxLength,
-                     QWidget* parent);
+    // Opens on `form`. A character refused in a field beeps on `desktop`.
+    PropertiesDialog(Desktop& desktop, const PropertiesForm& form, QWidget* parent);
 
-    // The field's text taken back as bytes, unpadded.
-    std::string nameBytes() const;
+    // What the dialog holds, the name field's text taken back as bytes, unpadded.
+    PropertiesForm form() const;
 
 private:
+    void enableFieldsOfType();
+
+    PropertiesForm opened_;
     QLineEdit* field_;
+    QComboBox* type_;
+    std::vector<QLineEdit*> fields_;
 };
 
 }  // namespace murax

@@ -1,17 +1,22 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real window on the offscreen platform: a million entries from loading to the first paint,
-// and Delete, Insert and Move on the real list view, and Undo and Redo of the Delete.
+// and Delete, Insert and Move on the real list view, and Undo and Redo of the Delete; the viewer
+// showing the disassembly of 48 KB.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPlainTextEdit>
 #include <QPointer>
+#include <QTabWidget>
 
 #include <memory>
+#include <random>
 
 #include "app/block_list_view.h"
+#include "app/entry_viewer.h"
 #include "app/main_window.h"
 #include "app/program_fonts.h"
 #include "bench/bench_support.h"
@@ -23,6 +28,7 @@
 #include "tape/commands/undo_commands.h"
 #include "tape/model/block_list.h"
 #include "tape/model/tape_loading.h"
+#include "tests/support/helpers/tape_builder.h"
 
 namespace murax::bench {
 namespace {
@@ -276,6 +282,37 @@ void MoveInTheView(benchmark::State& state)
     state.SetLabel("two moves per iteration; target: well under 100 ms each");
 }
 BENCHMARK(MoveInTheView)->Unit(benchmark::kMillisecond);
+
+// The viewer showing a bytes entry of 48 KB of code (random bytes from a fixed seed, which decode
+// into every kind of instruction), its disassembly in front: from the entry to the first paint
+// of the disassembly.
+void ViewerShowsTheDisassemblyOf48K(benchmark::State& state)
+{
+    constexpr std::size_t kCodeBytes = 48u << 10;
+    std::mt19937 generator(48);
+    std::string code(kCodeBytes, '\0');
+    for (char& byte : code)
+        byte = static_cast<char>(generator() & 0xFF);
+    const std::string entry =
+        testing::headerBlock(3, "code", kCodeBytes, 16384, 32768) + testing::dataBlock(code);
+    EntryViewer viewer([] {}, [] {}, nullptr);
+    viewer.show();
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        PaintWatch watch(viewer.disassembly()->viewport());
+        viewer.showEntry(entry);
+        processUntil(watch.painted);
+        state.PauseTiming();
+        if (viewer.tabs()->currentWidget() != viewer.disassembly())
+            state.SkipWithError("the disassembly is not in front");
+        // Another entry between the runs, so that each shows the disassembly anew.
+        viewer.showEntry(testing::dataBlock(""));
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.SetLabel("target: well under 100 ms");
+}
+BENCHMARK(ViewerShowsTheDisassemblyOf48K)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace murax::bench

@@ -35,23 +35,47 @@ void ExpectedList::reloadAndSelectRun(int first, int n)
         focus = first;
 }
 
-bool ExpectedList::acceptable(const std::vector<ReferenceEntry>& list)
-{
-    for (std::size_t i = 0; i + 1 < list.size(); ++i)
-        if (referenceCutShort(list[i].bytes))
-            return false;
-    return true;
-}
-
 ExpectedList::Outcome ExpectedList::become(std::vector<ReferenceEntry> candidate)
 {
-    if (!acceptable(candidate))
+    std::vector<int> paired;
+    std::vector<ReferenceEntry> grouped;
+    for (std::size_t i = 0; i < candidate.size(); ++i) {
+        const auto beginsWithHeader = [](const std::string& bytes) {
+            return bytes.size() > 2 && bytes[2] == 0;
+        };
+        if (i + 1 < candidate.size() && referenceLoneHeader(candidate[i].bytes) &&
+            !beginsWithHeader(candidate[i + 1].bytes)) {
+            paired.push_back(static_cast<int>(i) + 1);
+            grouped.push_back({candidate[i].bytes + candidate[i + 1].bytes, ""});
+            ++i;
+        } else {
+            grouped.push_back(candidate[i]);
+        }
+    }
+    std::string all;
+    for (const ReferenceEntry& entry : grouped)
+        all += entry.bytes;
+    const std::vector<ReferenceEntry> loaded = referenceSplit(all);
+    if (loaded.size() != grouped.size())
         return Outcome::Refused;
-    entries = std::move(candidate);
+    for (std::size_t i = 0; i < grouped.size(); ++i) {
+        if (loaded[i].bytes != grouped[i].bytes)
+            return Outcome::Refused;
+        if (grouped[i].line.empty())
+            grouped[i].line = loaded[i].line;  // a pair shows as it loads
+    }
+    entries = std::move(grouped);
+    paired_ = std::move(paired);
     return Outcome::Done;
 }
 
-void ExpectedList::deleteSelected()
+int ExpectedList::placed(int p) const
+{
+    return p - static_cast<int>(
+                   std::count_if(paired_.begin(), paired_.end(), [p](int h) { return h < p; }));
+}
+
+ExpectedList::Outcome ExpectedList::deleteSelected()
 {
     // The lowest selected position, or the current row when nothing is selected.
     int p = selected.empty() ? focus : *selected.begin();
@@ -59,8 +83,10 @@ void ExpectedList::deleteSelected()
     for (int position = 1; position <= count(); ++position)
         if (!selected.count(position))
             kept.push_back(entries[static_cast<std::size_t>(position - 1)]);
-    entries = std::move(kept);
+    if (become(std::move(kept)) == Outcome::Refused)
+        return Outcome::Refused;
     reloadAndSelect(std::min(p, count()));
+    return Outcome::Done;
 }
 
 ExpectedList::Outcome ExpectedList::move(int step)
@@ -73,7 +99,7 @@ ExpectedList::Outcome ExpectedList::move(int step)
               candidate[static_cast<std::size_t>(q - 1)]);
     if (become(std::move(candidate)) == Outcome::Refused)
         return Outcome::Refused;
-    reloadAndSelect(q);
+    reloadAndSelect(placed(q));
     return Outcome::Done;
 }
 
@@ -87,7 +113,7 @@ ExpectedList::Outcome ExpectedList::add(const std::vector<ReferenceEntry>& added
                      added.end());
     if (become(std::move(candidate)) == Outcome::Refused)
         return Outcome::Refused;
-    reloadAndSelect(p);
+    reloadAndSelect(placed(p));
     return Outcome::Done;
 }
 
@@ -100,7 +126,8 @@ ExpectedList::Outcome ExpectedList::paste(const std::vector<ReferenceEntry>& pas
                      pasted.end());
     if (become(std::move(candidate)) == Outcome::Refused)
         return Outcome::Refused;
-    reloadAndSelectRun(static_cast<int>(at) + 1, static_cast<int>(pasted.size()));
+    const int first = placed(static_cast<int>(at) + 1);
+    reloadAndSelectRun(first, placed(static_cast<int>(at + pasted.size())) - first + 1);
     return Outcome::Done;
 }
 
@@ -120,6 +147,7 @@ ExpectedList::Outcome ExpectedList::drag(int before)
     bool inPlace = true;
     for (int p = at + 1; p <= at + n; ++p)
         inPlace = inPlace && selected.count(p) > 0;
+    paired_.clear();
     if (!inPlace) {
         std::vector<ReferenceEntry> candidate(others.begin(), others.begin() + at);
         candidate.insert(candidate.end(), run.begin(), run.end());
@@ -127,7 +155,8 @@ ExpectedList::Outcome ExpectedList::drag(int before)
         if (become(std::move(candidate)) == Outcome::Refused)
             return Outcome::Refused;
     }
-    reloadAndSelectRun(at + 1, n);
+    const int first = placed(at + 1);
+    reloadAndSelectRun(first, placed(at + n) - first + 1);
     return Outcome::Done;
 }
 
@@ -151,7 +180,7 @@ ExpectedList::Outcome ExpectedList::replaceCurrent(const std::string& bytes)
     candidate[static_cast<std::size_t>(focus - 1)] = {bytes, referenceLine(bytes)};
     if (become(std::move(candidate)) == Outcome::Refused)
         return Outcome::Refused;
-    reloadAndSelect(focus);
+    reloadAndSelect(placed(focus));
     return Outcome::Done;
 }
 

@@ -26,16 +26,13 @@ struct ExpectedList {
     // A reload, then the `n` rows from `first` on selected, the first of them current.
     void reloadAndSelectRun(int first, int n);
 
-    // Whether a list may hold these entries: none but the last may end inside a block, or it
-    // would take in the entries after it when the tape is saved and read again.
-    static bool acceptable(const std::vector<ReferenceEntry>& list);
-
     // What became of an edit: made (a reload, even when it changed nothing), nothing at all, or
-    // refused because of an entry cut short (the user is told; rows and list as they were).
+    // refused because the tape saved would not load back as the entries shown (the user is told;
+    // rows and list as they were).
     enum class Outcome { Done, Nothing, Refused };
 
     // Delete after the question was answered Yes.
-    void deleteSelected();
+    Outcome deleteSelected();
     // Move up (step -1) or down (+1).
     Outcome move(int step);
     // Add (at the end) or Insert (at the current row) of a file's entries.
@@ -50,8 +47,14 @@ struct ExpectedList {
     Outcome replaceCurrent(const std::string& bytes);
 
 private:
-    // The list becomes `candidate` unless it is not acceptable.
+    // The list becomes `candidate`, each header without its data that stands before an entry
+    // that is not a header taking that entry as its data, unless the bytes so joined would load
+    // back as other entries.
     Outcome become(std::vector<ReferenceEntry> candidate);
+    // Where the entry at `p` (from 1) of the last candidate stands in the list it became.
+    int placed(int p) const;
+
+    std::vector<int> paired_;  // the candidate's positions, from 1, of headers that took data
 };
 
 // The name field's opening text: the name up to its first 0x00 byte, trailing spaces removed.

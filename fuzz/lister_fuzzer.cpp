@@ -295,8 +295,8 @@ void checkTape(Workspace& workspace, const std::string& tape, std::size_t number
     const std::optional<std::string> wanted =
         number <= split.count() ? std::optional<std::string>(split.entries()[number - 1])
                                 : std::nullopt;
-    for (const auto form : {ExportForm::HexDump, ExportForm::BasicListing, ExportForm::DataBytes,
-                            ExportForm::ScreenPng}) {
+    for (const auto form : {ExportForm::HexDump, ExportForm::BasicListing, ExportForm::Disassembly,
+                            ExportForm::DataBytes, ExportForm::ScreenPng}) {
         const Outcome expected = onEntry(form, wanted);
         for (const Medium medium : {Medium::File, Medium::Pipe}) {
             std::size_t count = 0;

@@ -106,6 +106,12 @@ bool referenceCutShort(std::string_view entry)
     return last.size() < 2 || last.size() < static_cast<std::size_t>(wordOr0(last, 0)) + 2;
 }
 
+bool referenceLoneHeader(std::string_view entry)
+{
+    return entry.size() > 2 && entry[2] == 0 && referenceBlocks(entry).size() == 1 &&
+           !referenceCutShort(entry);
+}
+
 bool isStandardHeader(std::string_view entry)
 {
     return entry.size() >= 21 && entry[0] == 19 && entry[1] == 0 && entry[2] == 0;

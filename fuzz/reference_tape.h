@@ -33,4 +33,7 @@ std::vector<std::string> referenceBlocks(std::string_view bytes);
 // Whether `entry` ends inside a block, so that bytes placed after it would be taken into it.
 bool referenceCutShort(std::string_view entry);
 
+// Whether `entry` is one whole block with a flag byte of 0: a header without its data block.
+bool referenceLoneHeader(std::string_view entry);
+
 }  // namespace murax::fuzz

@@ -33,6 +33,7 @@ struct ModeOption {
 constexpr ModeOption kModeOptions[] = {
     {"--basic", Mode::Entry, false, ExportForm::BasicListing},
     {"--hex", Mode::Entry, false, ExportForm::HexDump},
+    {"--disassemble", Mode::Entry, false, ExportForm::Disassembly},
     {"--extract", Mode::Entry, true, ExportForm::DataBytes},
     {"--screen", Mode::Entry, true, ExportForm::ScreenPng},
     {"--to-tap", Mode::ToTap, true},

@@ -11,6 +11,7 @@
 #include "tape/inspect/basic_listing.h"
 #include "tape/inspect/hex_dump.h"
 #include "tape/inspect/screen_picture.h"
+#include "tape/inspect/z80_disassembly.h"
 
 namespace murax::lister {
 namespace {
@@ -44,6 +45,14 @@ ActionOutcome writeScreen(std::string_view entry, const std::string& path, std::
     if (!encodePng(*picture, png, error))
         return {1, error};
     return writeOutputFile(path, {png}, out);
+}
+
+// The data as source that pasmo assembles back to the same bytes, from a bytes header's start
+// address (0 for any other entry).
+void writeDisassembly(std::string_view entry, std::FILE* out)
+{
+    const std::string source = z80Source(entryData(entry), codeAddressOfEntry(entry).value_or(0));
+    std::fwrite(source.data(), 1, source.size(), out);
 }
 
 }  // namespace
@@ -96,6 +105,9 @@ ActionOutcome writeEntryForm(ExportForm form, std::string_view entry, const std:
         return writeOutputFile(outputPath, {entryData(entry)}, out);
     case ExportForm::ScreenPng:
         return writeScreen(entry, outputPath, out);
+    case ExportForm::Disassembly:
+        writeDisassembly(entry, out);
+        return {};
     }
     return {};
 }

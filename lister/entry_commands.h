@@ -24,7 +24,8 @@ inline constexpr std::string_view kStandardOutput = "-";
 // Whether `form` is written to an output file (-o); the text forms are printed.
 bool writesOutputFile(ExportForm form);
 
-// Writes the entry's exact bytes in `form`: the BASIC listing or the hex dump to `out`, the data
+// Writes the entry's exact bytes in `form`: the BASIC listing, the hex dump or the disassembly to
+// `out`, the data
 // bytes or the screen's PNG picture to `outputPath`: to `out` for kStandardOutput, straight to a
 // device or a pipe, and to a file through the replacing write (never left half-written).
 ActionOutcome writeEntryForm(ExportForm form, std::string_view entry, const std::string& outputPath,

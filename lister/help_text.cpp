@@ -8,7 +8,7 @@ namespace {
 // The forms of the command line, the first after "Usage:", the others after "or:".
 constexpr std::string_view kForms[] = {
     "[OPTION]... FILE...",
-    "--basic N | --hex N FILE",
+    "--basic N | --hex N | --disassemble N FILE",
     "--extract N | --screen N -o OUTPUT FILE",
     "--to-tap -o OUTPUT FILE",
     "--wav [--entries LIST] [--rate HZ] [--bits N] -o OUTPUT FILE",
@@ -44,6 +44,11 @@ constexpr OptionHelp kOptions[] = {
      "folders below"},
     {"--basic N", "print the BASIC listing of entry N, a program"},
     {"--hex N", "print a hex dump of entry N's bytes"},
+    {"--disassemble N",
+     "print entry N's data, without flag and checksum, as Z80\n"
+     "assembler source that pasmo assembles back to exactly those\n"
+     "bytes: an ORG at a bytes header's start address (0 for other\n"
+     "entries), then an instruction a line"},
     {"--extract N",
      "write entry N's data bytes, without flag and checksum, to\n"
      "OUTPUT"},

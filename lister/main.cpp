@@ -51,6 +51,8 @@ const char* printed(const WriteEntry& mode)
         return "the hex dump";
     case murax::ExportForm::ScreenPng:
         return "the picture";
+    case murax::ExportForm::Disassembly:
+        return "the disassembly";
     }
     return "the output";
 }

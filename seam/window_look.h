@@ -185,11 +185,25 @@ inline constexpr int kTextIndent = 4;
 namespace properties_dialog {
 inline constexpr FontLook kFont{"MS Sans Serif", 8, 0};
 inline constexpr DialogBaseUnits kBaseUnits{6, 13};
-inline constexpr PixelRect kSize = dialogUnitsToPixels(0, 0, 105, 55, kBaseUnits);
 inline constexpr PixelRect kLabelRect = dialogUnitsToPixels(10, 10, 20, 13, kBaseUnits);
 inline constexpr PixelRect kFieldRect = dialogUnitsToPixels(30, 10, 65, 13, kBaseUnits);
-inline constexpr PixelRect kSaveRect = dialogUnitsToPixels(10, 35, 40, 15, kBaseUnits);
-inline constexpr PixelRect kCancelRect = dialogUnitsToPixels(55, 35, 40, 15, kBaseUnits);
+// Below the name, in its column: the type, then one row for each of the header's other fields
+// (a label and its field) in the order the properties command lists them, then the data length.
+inline constexpr PixelRect kTypeLabelRect = dialogUnitsToPixels(10, 30, 20, 13, kBaseUnits);
+inline constexpr PixelRect kTypeRect = dialogUnitsToPixels(30, 30, 65, 13, kBaseUnits);
+inline constexpr int kFieldRows = 5;  // four fields and the data length
+constexpr PixelRect rowLabelRect(int row)
+{
+    return dialogUnitsToPixels(10, 48 + 16 * row, 38, 13, kBaseUnits);
+}
+constexpr PixelRect rowFieldRect(int row)
+{
+    return dialogUnitsToPixels(50, 48 + 16 * row, 45, 13, kBaseUnits);
+}
+inline constexpr int kButtonsTop = 48 + 16 * kFieldRows + 2;
+inline constexpr PixelRect kSize = dialogUnitsToPixels(0, 0, 105, kButtonsTop + 20, kBaseUnits);
+inline constexpr PixelRect kSaveRect = dialogUnitsToPixels(10, kButtonsTop, 40, 15, kBaseUnits);
+inline constexpr PixelRect kCancelRect = dialogUnitsToPixels(55, kButtonsTop, 40, 15, kBaseUnits);
 }  // namespace properties_dialog
 
 // The entry viewer: a screen is shown at twice its size, and the window opens wide enough for it

@@ -24,13 +24,13 @@ run_packages=(
 )
 
 # Testing: benchmarks, tapes made by other tools (zmakebas, pasmo, fuse-emulator-utils for tzxlist,
-# listbasic and tapeconv), clang 16 with its runtime for the fuzz target (clang 14 lacks
-# std::source_location), the desktop, AppStream and packaging checks (lintian), and Xvfb for the
+# listbasic and tapeconv), z80dasm to hold the disassembler against, clang 16 with its runtime for
+# the fuzz target (clang 14 lacks std::source_location), the desktop, AppStream and packaging checks (lintian), and Xvfb for the
 # screenshot (imagemagick also reads murax-list's screen pictures back), and clang-format for the
 # sources' format.
 test_packages=(
     libbenchmark-dev
-    zmakebas pasmo fuse-emulator-utils
+    zmakebas pasmo fuse-emulator-utils z80dasm
     clang-16 libclang-rt-16-dev clang-format
     desktop-file-utils shared-mime-info appstream
     dpkg-dev file lintian

@@ -11,3 +11,11 @@
 #define MURAX_ID_NAME_FIELD 101
 #define MURAX_ID_SAVE 201
 #define MURAX_ID_CANCEL 202
+// Below the name: the type's label and list, then the header's other fields, one row each (a
+// label and an edit field, in the order the properties command lists them), and the data length
+// with its label; the rows count on from the first row's numbers.
+#define MURAX_ID_TYPE_LABEL 110
+#define MURAX_ID_TYPE 111
+#define MURAX_ID_FIELD_LABEL 120
+#define MURAX_ID_FIELD 130
+#define MURAX_ID_DATA_LENGTH 134

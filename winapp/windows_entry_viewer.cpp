@@ -124,6 +124,7 @@ WindowsEntryViewer::WindowsEntryViewer(HWND owner, std::function<void()> exportE
     basic_ = control(WC_EDITW, L"", unwrapped, WS_EX_CLIENTEDGE, 0, textFont_);
     screen_ = control(kScreenClass, L"", 0, 0, 0, nullptr);
     SetWindowLongPtrW(screen_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    disassembly_ = control(WC_EDITW, L"", unwrapped, WS_EX_CLIENTEDGE, 0, textFont_);
     hex_ = control(WC_EDITW, L"", unwrapped, WS_EX_CLIENTEDGE, 0, textFont_);
     tabs_ =
         control(WC_TABCONTROLW, L"", WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0, messageFont_);
@@ -136,7 +137,7 @@ WindowsEntryViewer::WindowsEntryViewer(HWND owner, std::function<void()> exportE
     close_ = control(WC_BUTTONW, L"Close", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, kCloseId,
                      messageFont_);
     // Text set from the program is not bound by the limit on what a user types.
-    for (HWND text : {details_, basic_, hex_})
+    for (HWND text : {details_, basic_, disassembly_, hex_})
         SendMessageW(text, EM_SETLIMITTEXT, 0, 0);
     frameSize_ = frameSizeFor(clientWidth(), scaledPixels(entry_viewer::kHeight, dpi_), style, 0);
 }
@@ -225,6 +226,8 @@ void WindowsEntryViewer::showEntry(std::string_view entry)
             SetWindowTextW(basic_, editText(page.basicListing).c_str());
         else if (tab == ViewerTab::Screen)
             drawScreen(*page.screen);
+        else if (tab == ViewerTab::Disassembly)
+            SetWindowTextW(disassembly_, editText(page.disassembly).c_str());
         else
             SetWindowTextW(hex_, editText(page.hexDump).c_str());
         std::wstring title = wideText(viewerTabTitle(tab));
@@ -251,7 +254,7 @@ void WindowsEntryViewer::bringToFront(ViewerTab tab)
     if (place == shownTabs_.end())
         return;
     SendMessageW(tabs_, TCM_SETCURSEL, place - shownTabs_.begin(), 0);
-    for (const ViewerTab each : {ViewerTab::BasicListing, ViewerTab::Screen, ViewerTab::HexDump})
+    for (const ViewerTab each : kViewerTabs)
         ShowWindow(pageOf(each), each == tab ? SW_SHOW : SW_HIDE);
 }
 
@@ -262,6 +265,8 @@ HWND WindowsEntryViewer::pageOf(ViewerTab tab) const
         return basic_;
     case ViewerTab::Screen:
         return screen_;
+    case ViewerTab::Disassembly:
+        return disassembly_;
     case ViewerTab::HexDump:
         return hex_;
     }
@@ -342,7 +347,7 @@ void WindowsEntryViewer::layOut()
     RECT page{margin, tabsTop, margin + width, std::max<LONG>(tabsTop, buttonsTop - margin)};
     MoveWindow(tabs_, page.left, page.top, page.right - page.left, page.bottom - page.top, TRUE);
     SendMessageW(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
-    for (HWND each : {basic_, screen_, hex_})
+    for (HWND each : {basic_, screen_, disassembly_, hex_})
         SetWindowPos(each, HWND_TOP, page.left, page.top, page.right - page.left,
                      page.bottom - page.top, SWP_NOACTIVATE);
 }

@@ -16,9 +16,10 @@ namespace murax {
 
 // The viewer on Windows: a window of its own, owned by the main window and not modal, that draws
 // an entry's page (tape/inspect/entry_viewer_page.h): the header's fields and the checks' verdicts
-// above, a tab control below with the BASIC listing, the screen at twice its size or the hex
-// dump. The texts are read-only edit controls, so every one can be selected and copied. Esc and
-// the close box hide it; Export... runs `exportEntry` and Export as sound... `exportSound`.
+// above, a tab control below with the BASIC listing, the screen at twice its size, the
+// disassembly or the hex dump. The texts are read-only edit controls, so every one can be selected
+// and copied. Esc and the close box hide it; Export... runs `exportEntry` and Export as sound...
+// `exportSound`.
 class WindowsEntryViewer : public EntryViewerFace {
 public:
     WindowsEntryViewer(HWND owner, std::function<void()> exportEntry,
@@ -39,6 +40,7 @@ public:
     HWND tabs() const { return tabs_; }
     HWND basicListing() const { return basic_; }
     HWND screen() const { return screen_; }
+    HWND disassembly() const { return disassembly_; }
     HWND hexDump() const { return hex_; }
     HWND exportButton() const { return export_; }
     HWND exportSoundButton() const { return sound_; }
@@ -72,6 +74,7 @@ private:
     HWND tabs_ = nullptr;
     HWND basic_ = nullptr;
     HWND screen_ = nullptr;
+    HWND disassembly_ = nullptr;
     HWND hex_ = nullptr;
     HWND export_ = nullptr;
     HWND sound_ = nullptr;

@@ -290,10 +290,9 @@ void WindowsMainWindow::setStatusText(const std::string& text)
     InvalidateRect(window_, &bar, FALSE);
 }
 
-std::optional<std::string> WindowsMainWindow::editName(const std::string& fieldText,
-                                                       std::size_t maxLength)
+std::optional<PropertiesForm> WindowsMainWindow::editProperties(const PropertiesForm& form)
 {
-    return askForName(window_, app_.desktop(), fieldText, maxLength);
+    return askForProperties(window_, app_.desktop(), form);
 }
 
 void WindowsMainWindow::showEntryViewer()

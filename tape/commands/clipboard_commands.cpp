@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tape/commands/clipboard_commands.h"
 
+#include <optional>
+#include <string>
 #include <utility>
 
 #include "seam/desktop_services.h"
@@ -13,12 +15,12 @@
 namespace murax {
 namespace {
 
-// Puts the entries at the selected rows on the clipboard; false when no row is selected.
-bool copySelected(Window& window, const BlockList& list, const std::vector<int>& selected)
+// The entries at the selected rows, joined; nothing when no row is selected.
+std::optional<std::string> selectedBytes(const BlockList& list, const std::vector<int>& selected)
 {
     const std::vector<std::size_t> indexes = indexesOf(selected, list.count());
     if (indexes.empty())
-        return false;
+        return std::nullopt;
     std::size_t total = 0;
     for (const std::size_t index : indexes)
         total += list.entries()[index].size();
@@ -26,22 +28,24 @@ bool copySelected(Window& window, const BlockList& list, const std::vector<int>&
     bytes.reserve(total);
     for (const std::size_t index : indexes)
         bytes += list.entries()[index];
-    window.app().desktop().setClipboardData(kTapeMimeType, bytes);
-    return true;
+    return bytes;
 }
 
 }  // namespace
 
 void COPIA(Window& window, BlockList& list)
 {
-    copySelected(window, list, blockListBox(window).selectedPositions());
+    if (const auto bytes = selectedBytes(list, blockListBox(window).selectedPositions()))
+        window.app().desktop().setClipboardData(kTapeMimeType, *bytes);
 }
 
 void TAGLIA(Window& window, BlockList& list)
 {
     RowSelection rows = rowsShown(blockListBox(window));
-    if (copySelected(window, list, rows.selected))
-        removeSelectedEntries(window, list, std::move(rows));
+    // The clipboard changes only with the list: a refused cut leaves both as they were.
+    const auto bytes = selectedBytes(list, rows.selected);
+    if (bytes && removeSelectedEntries(window, list, std::move(rows)))
+        window.app().desktop().setClipboardData(kTapeMimeType, *bytes);
 }
 
 void INCOLLA(Window& window, BlockList& list)

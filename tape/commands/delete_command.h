@@ -11,7 +11,8 @@ void ELIMINA(Window& window, BlockList& list);  // Delete the selected entries, 
 
 // What Delete does once it has its answer: removes the entries at the rows `rows` has selected
 // (as one undo step), reloads the list and selects the row where the topmost of them stood (the
-// current row when none was selected), or the last row.
-void removeSelectedEntries(Window& window, BlockList& list, RowSelection rows);
+// current row when none was selected), or the last row. False when the list refused the removal
+// (the entries left would not load back as they stand): the user has been told, nothing changed.
+bool removeSelectedEntries(Window& window, BlockList& list, RowSelection rows);
 
 }  // namespace murax

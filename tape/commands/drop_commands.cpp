@@ -34,9 +34,14 @@ void TRASCINA(Window& window, BlockList& list, int beforePosition)
     const std::size_t before = indexBefore(beforePosition, list.count());
     const UndoStep step(list, box, std::move(rows));
     std::size_t at = 0;
-    if (!changeUnlessRefused(window.app(), [&] { at = list.moveSelection(indexes, before); }))
+    Placed placed;
+    if (!changeUnlessRefused(window.app(),
+                             [&] { at = list.moveSelection(indexes, before, &placed); }))
         return;
-    reloadAndSelectRun(box, list.lines(), static_cast<int>(at) + 1, indexes.size());
+    // A header without its data that took the entry after it as its data stands for both.
+    const std::size_t first = placed(at);
+    reloadAndSelectRun(box, list.lines(), static_cast<int>(first) + 1,
+                       placed(at + indexes.size() - 1) - first + 1);
 }
 
 void RILASCIA(Window& window, BlockList& list, const std::vector<std::string>& files,

@@ -10,26 +10,50 @@
 namespace murax {
 namespace {
 
-std::string cutShortText(const EntryCutShort& refusal, const EntryIntake* intake)
+// Why the entry cannot stand where the edit would put it, and where it can.
+std::string whyItRegroups(ReadBack why)
+{
+    switch (why) {
+    case ReadBack::CutShort:
+        return " is cut short: it ends before its length says.;"
+               "Only the last block of a tape can be cut short. Anywhere else it would "
+               "swallow the blocks after it.";
+    case ReadBack::LoneHeader:
+        return " is a header without its data block.;"
+               "It can stand only last, or directly before a data block, which then loads as "
+               "its data. Before another header it would take that header as its data.";
+    case ReadBack::EmptyBlock:
+        return " is an empty block: it has no flag byte.;"
+               "Before a block whose length is a multiple of 256 the first byte of that length "
+               "would be read as its flag, and the two would load as one header entry.";
+    case ReadBack::SeveralEntries:
+        return " holds the blocks of more than one entry.;"
+               "An entry is one block, or a header and the block after it; the blocks after "
+               "those would load as entries of their own.";
+    case ReadBack::Same:
+    case ReadBack::TakesNext:
+        break;
+    }
+    return " would not load as it is.";
+}
+
+std::string regroupText(const EntryRegroups& refusal, const EntryIntake* intake)
 {
     const std::string number = std::to_string(refusal.index + 1);
     std::string entry;
     switch (refusal.of) {
-    case EntryCutShort::Of::List:
+    case EntryRegroups::Of::List:
         entry = "Block " + number;
         break;
-    case EntryCutShort::Of::Replacement:
+    case EntryRegroups::Of::Replacement:
         entry = "Block " + number + " as edited";
         break;
-    case EntryCutShort::Of::Run:
+    case EntryRegroups::Of::Run:
         entry = intake ? intake->nameOf(refusal.index) : "block " + number;
         entry[0] = 'B';
         break;
     }
-    return entry +
-           " is cut short: it ends before its length says.;"
-           "Only the last block of a tape can be cut short. Anywhere else it would "
-           "swallow the blocks after it.";
+    return entry + whyItRegroups(refusal.why);
 }
 
 std::string memoryText(const NotEnoughMemory& refusal)
@@ -55,8 +79,8 @@ bool changeUnlessRefused(AppContext& app, const std::function<void()>& change,
     try {
         change();
         return true;
-    } catch (const EntryCutShort& refusal) {
-        why = cutShortText(refusal, intake);
+    } catch (const EntryRegroups& refusal) {
+        why = regroupText(refusal, intake);
     } catch (const NotEnoughMemory& refusal) {
         why = memoryText(refusal);
     } catch (const std::bad_alloc&) {

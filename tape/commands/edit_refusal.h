@@ -11,10 +11,11 @@ namespace murax {
 
 class AppContext;
 
-// Makes `change` to the list and returns true. When the list refuses it, because an entry cut
-// short would not stay last (EntryCutShort) or the memory for it cannot be had (NotEnoughMemory,
-// std::bad_alloc), the user is told why in a box of kind 1 and the result is false: the list and
-// its history are as they were. `intake` names the entries being put in, when there are any.
+// Makes `change` to the list and returns true. When the list refuses it, because an entry would
+// not load back as it stands (EntryRegroups: cut short, a header without its data...) or the
+// memory for it cannot be had (NotEnoughMemory, std::bad_alloc), the user is told why in a box
+// of kind 1 and the result is false: the list and its history are as they were. `intake` names the
+// entries being put in, when there are any.
 bool changeUnlessRefused(AppContext& app, const std::function<void()>& change,
                          const EntryIntake* intake = nullptr);
 

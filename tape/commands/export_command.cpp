@@ -12,6 +12,7 @@
 #include "tape/format/entry_bytes.h"
 #include "tape/inspect/entry_details.h"
 #include "tape/inspect/hex_dump.h"
+#include "tape/inspect/z80_disassembly.h"
 
 namespace murax {
 namespace {
@@ -30,16 +31,24 @@ ExportForm exportFormFor(std::string_view entry, std::string_view fileName)
         return ExportForm::BasicListing;
     if (endsWithNoCase(fileName, ".png") && entryScreen(entry))
         return ExportForm::ScreenPng;
+    if (endsWithNoCase(fileName, ".asm") && codeAddressOfEntry(entry))
+        return ExportForm::Disassembly;
     return ExportForm::DataBytes;
 }
 
 std::string exportDialogTitle(std::string_view entry)
 {
+    std::vector<std::string> forms;
     if (programListing(entry))
-        return "Export data bytes (a name ending in .txt: the BASIC listing)";
+        forms.emplace_back(".txt: the BASIC listing");
     if (entryScreen(entry))
-        return "Export data bytes (a name ending in .png: the screen picture)";
-    return "Export data bytes";
+        forms.emplace_back(".png: the screen picture");
+    if (codeAddressOfEntry(entry))
+        forms.emplace_back(".asm: the disassembly");
+    std::string title = "Export data bytes";
+    for (std::size_t i = 0; i < forms.size(); ++i)
+        title += (i == 0 ? " (a name ending in " : "; in ") + forms[i];
+    return forms.empty() ? title : title + ")";
 }
 
 std::vector<std::string> exportDialogFilters(std::string_view entry)
@@ -49,6 +58,8 @@ std::vector<std::string> exportDialogFilters(std::string_view entry)
         filters.emplace_back("BASIC listing (*.txt)");
     if (entryScreen(entry))
         filters.emplace_back("Screen picture (*.png)");
+    if (codeAddressOfEntry(entry))
+        filters.emplace_back("Disassembly (*.asm)");
     return filters;
 }
 
@@ -87,6 +98,9 @@ void exportCommand(Window& window, BlockList& list)
         }
         break;
     }
+    case ExportForm::Disassembly:
+        bytes = z80Source(entryData(entry), *codeAddressOfEntry(entry));
+        break;
     }
     writeFileReplacing(window.app(), target, {bytes});
 }

@@ -13,8 +13,9 @@
 namespace murax {
 
 // The form a target file name asks for: a name ending in ".txt" the listing of a program, one
-// ending in ".png" the picture of a screen, and every other name (or a form the entry does not
-// have) the data bytes.
+// ending in ".png" the picture of a screen, one ending in ".asm" the disassembly of a bytes entry
+// or a data block without a header, and every other name (or a form the entry does not have) the
+// data bytes.
 ExportForm exportFormFor(std::string_view entry, std::string_view fileName);
 
 // The save dialog's title: what the entry can be saved as, and how to ask for it.

@@ -84,9 +84,11 @@ void MODHEX(Window& window, BlockList& list)
         return;
     const DisplayLine line(BLKLINE(content.bytes));
     const UndoStep step(list, box);
-    if (!changeUnlessRefused(app, [&] { list.replace(index, std::move(content.bytes), line); }))
+    Placed placed;
+    if (!changeUnlessRefused(app,
+                             [&] { placed = list.replace(index, std::move(content.bytes), line); }))
         return;
-    reloadAndSelect(box, list.lines(), n);
+    reloadAndSelect(box, list.lines(), static_cast<int>(placed(index)) + 1);
 }
 
 }  // namespace murax

@@ -21,20 +21,26 @@ bool insertEntries(Window& window, BlockList& list, const EntryIntake& intake, s
     {
         const UndoStep step(list, box);
         std::size_t n = 0;
+        Placed placed;
         const bool inserted = changeUnlessRefused(
             window.app(),
             [&] {
                 BlockList run = intake.split(list, window.app().desktop().memoryHeadroom());
                 n = run.count();
-                list.insertRun(at, std::move(run));
+                placed = list.insertRun(at, std::move(run));
             },
             &intake);
         if (!inserted)
             return false;
-        if (select > 0)
-            reloadAndSelect(box, list.lines(), select);
-        else
-            reloadAndSelectRun(box, list.lines(), static_cast<int>(at) + 1, n);
+        // A header without its data that took the entry after it as its data stands for both.
+        if (select > 0) {
+            reloadAndSelect(box, list.lines(),
+                            static_cast<int>(placed(static_cast<std::size_t>(select) - 1)) + 1);
+        } else {
+            const std::size_t first = placed(at);
+            reloadAndSelectRun(box, list.lines(), static_cast<int>(first) + 1,
+                               n == 0 ? 0 : placed(at + n - 1) - first + 1);
+        }
     }
     window.repaintWithoutErasing();
     window.setStatusText(BLKINFO(list));

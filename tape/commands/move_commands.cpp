@@ -33,12 +33,15 @@ void moveCurrent(Window& window, BlockList& list, int step)
     if (p < 1 || p > count || q < 1 || q > count)
         return;
     const UndoStep undoStep(list, box);
+    Placed placed;
     if (!changeUnlessRefused(window.app(), [&] {
-            list.swap(static_cast<std::size_t>(p - 1), static_cast<std::size_t>(q - 1));
+            placed = list.swap(static_cast<std::size_t>(p - 1), static_cast<std::size_t>(q - 1));
         }))
         return;
     RedrawSuspended suspended(box);
-    reloadAndSelect(box, list.lines(), q);
+    // The moved entry, or the header it became the data of.
+    reloadAndSelect(box, list.lines(),
+                    static_cast<int>(placed(static_cast<std::size_t>(q - 1))) + 1);
 }
 
 }  // namespace

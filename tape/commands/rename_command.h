@@ -7,8 +7,9 @@
 
 namespace murax {
 
-// The block properties command: renames the header entry at the current position through the
-// "Edit properties" dialog, recomputing the header's checksum.
-void MODIFICA(Window& window, BlockList& list);  // rename a header
+// The block properties command: edits the header entry at the current position through the
+// "Edit properties" dialog (its name, type and the fields its type has), recomputing the
+// header's checksum, in one undo step.
+void MODIFICA(Window& window, BlockList& list);  // edit a header
 
 }  // namespace murax

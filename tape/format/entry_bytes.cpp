@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tape/format/entry_bytes.h"
 
+#include <algorithm>
+
 #include "tape/format/tap_layout.h"
 
 namespace murax {
@@ -36,6 +38,40 @@ bool isCutShort(std::string_view entry)
         at += 2 + wordAt(entry, at);
     }
     return at > entry.size();
+}
+
+bool isLoneHeader(std::string_view entry)
+{
+    return isHeaderEntry(entry) && entry.size() == 2 + wordAt(entry, 0);
+}
+
+ReadBack readBack(std::string_view entry, std::string_view next, std::string_view afterNext)
+{
+    // The first entry that reading the three as one tape gives, by the loader's own rule: a block,
+    // and the block after it when its flag byte (which may lie past the entry) is 0.
+    const auto at = [&](std::size_t i) -> unsigned {
+        if (i < entry.size())
+            return static_cast<unsigned char>(entry[i]);
+        i -= entry.size();
+        if (i < next.size())
+            return static_cast<unsigned char>(next[i]);
+        return byteAt(afterNext, i - next.size());
+    };
+    const std::size_t total = entry.size() + next.size() + afterNext.size();
+    std::size_t n = 2 + at(0) + 256u * at(1);
+    if (total > 2 && at(2) == tap::kHeaderFlag)
+        n += 2 + at(n) + 256u * at(n + 1);
+    n = std::min(n, total);
+    if (n == entry.size())
+        return ReadBack::Same;
+    if (n < entry.size())
+        return ReadBack::SeveralEntries;
+    if (isCutShort(entry))
+        return ReadBack::CutShort;
+    if (isLoneHeader(entry))
+        return !isHeaderEntry(next) && n == entry.size() + next.size() ? ReadBack::TakesNext
+                                                                       : ReadBack::LoneHeader;
+    return ReadBack::EmptyBlock;
 }
 
 std::vector<std::string_view> entryBlocks(std::string_view entry)

@@ -38,9 +38,23 @@ bool isHeaderEntry(std::string_view entry);
 
 // Whether the entry ends inside a block: its last length field, or the block it frames, runs past
 // the entry's last byte. Only the last entry of a tape can be so; anywhere else its block would
-// take in the bytes of the entries after it once the tape is saved and read again. An entry of
-// whole blocks may still join the block after it when it is read again (a lone header does), but
-// that changes only how the blocks are grouped, never the blocks themselves.
+// take in the bytes of the entries after it once the tape is saved and read again.
 bool isCutShort(std::string_view entry);
+
+// Whether the entry is a header block alone, whole, without the block it describes.
+bool isLoneHeader(std::string_view entry);
+
+// How an entry comes back when a tape that holds it, with `next` (the whole entry after it, empty
+// when it is last) and `afterNext` (the entry after that, of which at most two bytes matter)
+// following it, is saved and read again.
+enum class ReadBack {
+    Same,            // as it is
+    TakesNext,       // a header alone before a data entry: the two come back as one entry
+    CutShort,        // ends inside a block: its block would take in the bytes after it
+    LoneHeader,      // a header alone before another header: it would take that header as data
+    EmptyBlock,      // a block of length 0: the byte after it would be read as its flag, a header
+    SeveralEntries,  // more blocks than one entry holds: they come back as entries of their own
+};
+ReadBack readBack(std::string_view entry, std::string_view next, std::string_view afterNext);
 
 }  // namespace murax

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
+#include "tape/format/entry_bytes.h"
 #include "tape/inspect/entry_details.h"
+#include "tape/inspect/z80_disassembly.h"
 
 namespace murax {
 namespace {
@@ -34,6 +36,8 @@ const char* viewerTabTitle(ViewerTab tab)
         return "BASIC listing";
     case ViewerTab::Screen:
         return "Screen";
+    case ViewerTab::Disassembly:
+        return "Disassembly";
     case ViewerTab::HexDump:
         return "Hex dump";
     }
@@ -56,6 +60,10 @@ EntryViewerPage entryViewerPage(std::string_view entry)
         page.tabs.push_back(ViewerTab::Screen);
         page.screen = std::move(details.screen);
     }
+    if (const auto address = codeAddressOfEntry(entry)) {
+        page.tabs.push_back(ViewerTab::Disassembly);
+        page.disassembly = linesAsText(disassemblyLines(entryData(entry), *address));
+    }
     page.tabs.push_back(ViewerTab::HexDump);
     page.hexDump = linesAsText(details.hexDump);
     return page;
@@ -65,6 +73,9 @@ ViewerTab tabInFront(const EntryViewerPage& page, std::optional<ViewerTab> previ
 {
     if (previous == ViewerTab::HexDump || page.tabs.empty())
         return ViewerTab::HexDump;
+    if (previous == ViewerTab::Disassembly &&
+        std::find(page.tabs.begin(), page.tabs.end(), ViewerTab::Disassembly) != page.tabs.end())
+        return ViewerTab::Disassembly;
     return page.tabs.front();
 }
 

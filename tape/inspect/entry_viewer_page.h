@@ -11,10 +11,12 @@
 
 namespace murax {
 
-// The viewer's tabs.
-enum class ViewerTab { BasicListing, Screen, HexDump };
+// The viewer's tabs, in the order they come in.
+enum class ViewerTab { BasicListing, Screen, Disassembly, HexDump };
+inline constexpr ViewerTab kViewerTabs[] = {ViewerTab::BasicListing, ViewerTab::Screen,
+                                            ViewerTab::Disassembly, ViewerTab::HexDump};
 
-// The title on a tab: "BASIC listing", "Screen", "Hex dump".
+// The title on a tab: "BASIC listing", "Screen", "Disassembly", "Hex dump".
 const char* viewerTabTitle(ViewerTab tab);
 
 inline constexpr const char* kViewerExportButton = "Export...";
@@ -30,18 +32,20 @@ struct EntryViewerPage {
     // How many rows of text the details keep in sight: every line and three to spare, since a
     // verdict's sentence may wrap, but no more than a header's details need.
     int detailRows = 0;
-    // The BASIC listing or the screen where the entry has one, then always the hex dump.
+    // The BASIC listing or the screen where the entry has one, the disassembly of a bytes entry
+    // or a data block without a header, then always the hex dump.
     std::vector<ViewerTab> tabs;
     std::string basicListing;             // empty without its tab
     std::optional<ScreenPicture> screen;  // nothing without its tab
+    std::string disassembly;              // empty without its tab
     std::string hexDump;
 };
 
 EntryViewerPage entryViewerPage(std::string_view entry);
 
-// The tab in front once the viewer shows `page`, after `previous` was: the hex dump stays in front
-// where the user brought it while the viewer follows the rows; otherwise the first tab, since the
-// listing or the picture says more.
+// The tab in front once the viewer shows `page`, after `previous` was: the hex dump, or the
+// disassembly where the entry has one, stays in front where the user brought it while the viewer
+// follows the rows; otherwise the first tab, since the listing, the picture or the code says more.
 ViewerTab tabInFront(const EntryViewerPage& page, std::optional<ViewerTab> previous);
 
 }  // namespace murax

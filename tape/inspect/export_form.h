@@ -11,6 +11,7 @@ enum class ExportForm {
     BasicListing,  // a program's listing, as UTF-8 text
     HexDump,       // the entry's bytes as they are in the file, as UTF-8 text
     ScreenPng,     // a screen's picture, as a PNG file
+    Disassembly,   // a bytes entry's or a lone data block's data as Z80 assembler source
 };
 
 }  // namespace murax

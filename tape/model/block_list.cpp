@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "tape/format/entry_bytes.h"
+#include "tape/format/tap_decoding.h"
 
 namespace murax {
 namespace {
@@ -86,7 +87,77 @@ void makeRoom(Items& items, std::size_t size)
         items.reserve(size);
 }
 
+// What the entry at `k` of the list about to be made gives its neighbours: nothing past the end.
+template <typename At>
+std::string_view entryOr(const At& at, std::size_t k, std::size_t size)
+{
+    return k < size ? at(k) : std::string_view{};
+}
+
+// The bytes a display line may read past an entry: a standard header's fields.
+constexpr std::size_t kLineReach = 18;
+
 }  // namespace
+
+std::size_t Placed::operator()(std::size_t index) const
+{
+    return index - static_cast<std::size_t>(std::lower_bound(pairs.begin(), pairs.end(), index) -
+                                            pairs.begin());
+}
+
+template <typename At, typename From>
+void BlockList::readBackAt(std::size_t k, std::size_t size, const At& at, const From& from,
+                           std::vector<std::size_t>& pairs)
+{
+    if (k >= size)
+        return;
+    const ReadBack how = readBack(at(k), entryOr(at, k + 1, size), entryOr(at, k + 2, size));
+    if (how == ReadBack::Same)
+        return;
+    if (how == ReadBack::TakesNext) {
+        pairs.push_back(k);
+        return;
+    }
+    EntryRegroups refusal = from(k);
+    refusal.why = how;
+    throw refusal;
+}
+
+template <typename At>
+std::vector<ListChange> BlockList::pairings(const std::vector<std::size_t>& pairs, std::size_t size,
+                                            const At& at)
+{
+    std::vector<ListChange> changes;
+    changes.reserve(2 * pairs.size());
+    // From the last up, so that each pair's indexes still hold when its changes are made.
+    for (auto k = pairs.rbegin(); k != pairs.rend(); ++k) {
+        std::string paired(at(*k));
+        paired += at(*k + 1);
+        // The line as a load makes it, from the bytes that follow too.
+        std::string read = paired;
+        for (std::size_t next = *k + 2; next < size && read.size() < paired.size() + kLineReach;
+             ++next)
+            read += at(next).substr(0, kLineReach);
+        ListChange replaced{.kind = ListChange::Kind::Replaced, .first = *k};
+        replaced.held.lines.emplace_back(BLKLINE(read));
+        replaced.held.entries.push_back(std::move(paired));
+        ListChange removed{.kind = ListChange::Kind::Removed, .second = 1};
+        removed.marked.assign(size, false);
+        removed.marked[*k + 1] = true;
+        makeRoom(removed.held.lines, 1);
+        makeRoom(removed.held.entries, 1);
+        changes.push_back(std::move(replaced));
+        changes.push_back(std::move(removed));
+        --size;
+    }
+    return changes;
+}
+
+void BlockList::pairUp(std::vector<ListChange>& changes, bool noting)
+{
+    for (ListChange& change : changes)
+        make(std::move(change), noting);
+}
 
 void BlockList::clear()
 {
@@ -109,39 +180,40 @@ void BlockList::append(std::string entry, const DisplayLine& line)
     entries_.push_back(std::move(entry));
 }
 
-bool BlockList::beforeChange()
+bool BlockList::beforeChange(std::size_t changes)
 {
     if (!history_.gathering()) {
         history_.clear();
         return false;
     }
-    history_.reserveChange();
+    history_.reserveChange(changes);
     return true;
 }
 
-void BlockList::mustStayLast(std::size_t index, std::size_t to, std::size_t size) const
-{
-    if (to + 1 != size && isCutShort(entries_[index]))
-        throw EntryCutShort{EntryCutShort::Of::List, index};
-}
-
-void BlockList::insertRun(std::size_t at, BlockList&& run)
+Placed BlockList::insertRun(std::size_t at, BlockList&& run)
 {
     at = std::min(at, count());
     const std::size_t n = run.count();
     if (n == 0)
-        return;
+        return {};
     const std::size_t size = count() + n;
-    for (std::size_t i = 0; i < n; ++i)
-        if (at + i + 1 != size && isCutShort(run.entries_[i]))
-            throw EntryCutShort{EntryCutShort::Of::Run, i};
-    if (at == count() && !empty())
-        mustStayLast(count() - 1, count() - 1, size);
+    const auto bytes = [&](std::size_t k) -> std::string_view {
+        return k < at ? entries_[k] : k < at + n ? run.entries_[k - at] : entries_[k - n];
+    };
+    const auto from = [&](std::size_t k) {
+        return k < at       ? EntryRegroups{EntryRegroups::Of::List, k}
+               : k < at + n ? EntryRegroups{EntryRegroups::Of::Run, k - at}
+                            : EntryRegroups{EntryRegroups::Of::List, k - n};
+    };
+    Placed placed;
+    for (std::size_t k = at == 0 ? 0 : at - 1; k < at + n; ++k)
+        readBackAt(k, size, bytes, from, placed.pairs);
+    std::vector<ListChange> pairs = pairings(placed.pairs, size, bytes);
     // Exactly the room needed: the lists of a large tape are the program's largest blocks, and
     // the usual doubling would leave up to half of them unused.
     makeRoom(lines_, size);
     makeRoom(entries_, size);
-    const bool noting = beforeChange();
+    const bool noting = beforeChange(1 + pairs.size());
     moveInto(lines_, at, run.lines_);
     try {
         moveInto(entries_, at, run.entries_);
@@ -154,6 +226,21 @@ void BlockList::insertRun(std::size_t at, BlockList&& run)
     }
     if (noting)
         history_.note({.kind = ListChange::Kind::Inserted, .first = at, .second = n});
+    pairUp(pairs, noting);
+    return placed;
+}
+
+std::vector<std::size_t> BlockList::readBackOrder(const std::vector<std::size_t>& order) const
+{
+    const auto bytes = [&](std::size_t k) -> std::string_view { return entries_[order[k]]; };
+    const auto from = [&](std::size_t k) {
+        return EntryRegroups{EntryRegroups::Of::List, order[k]};
+    };
+    std::vector<std::size_t> pairs;
+    for (std::size_t k = 0; k + 1 < order.size(); ++k)
+        if (order[k + 1] != order[k] + 1)
+            readBackAt(k, order.size(), bytes, from, pairs);
+    return pairs;
 }
 
 void BlockList::removeSelection(const std::vector<std::size_t>& indexes)
@@ -162,15 +249,25 @@ void BlockList::removeSelection(const std::vector<std::size_t>& indexes)
     const std::size_t removing = markIndexes(indexes, count(), marked);
     if (removing == 0)
         return;
-    const bool noting = beforeChange();
+    std::vector<std::size_t> order;
+    order.reserve(count() - removing);
+    for (std::size_t i = 0; i < count(); ++i)
+        if (!marked[i])
+            order.push_back(i);
+    const std::vector<std::size_t> pairs = readBackOrder(order);
+    std::vector<ListChange> pairing = pairings(
+        pairs, order.size(), [&](std::size_t k) -> std::string_view { return entries_[order[k]]; });
+    const bool noting = beforeChange(1 + pairing.size());
     ListChange change{
         .kind = ListChange::Kind::Removed, .second = removing, .marked = std::move(marked)};
     makeRoom(change.held.lines, removing);
     makeRoom(change.held.entries, removing);
     make(std::move(change), noting);
+    pairUp(pairing, noting);
 }
 
-std::size_t BlockList::moveSelection(const std::vector<std::size_t>& indexes, std::size_t before)
+std::size_t BlockList::moveSelection(const std::vector<std::size_t>& indexes, std::size_t before,
+                                     Placed* placed)
 {
     before = std::min(before, count());
     std::vector<bool> marked;
@@ -183,45 +280,83 @@ std::size_t BlockList::moveSelection(const std::vector<std::size_t>& indexes, st
         inPlace = marked[i];
     if (n == 0 || inPlace)
         return at;
-    // Only the last entry may be cut short, so only it can land in a wrong place: at the end of
-    // the run when it moves with it, else last of the others unless the run goes below them all.
-    const std::size_t last = count() - 1;
-    const std::size_t lastLandsAt = marked[last] ? at + n - 1 : (at + n == count() ? at - 1 : last);
-    mustStayLast(last, lastLandsAt, count());
-    const bool noting = beforeChange();
+    std::vector<std::size_t> order;
+    order.reserve(count());
+    std::size_t other = 0;
+    for (; order.size() < at; ++other)
+        if (!marked[other])
+            order.push_back(other);
+    for (std::size_t i = 0; i < count(); ++i)
+        if (marked[i])
+            order.push_back(i);
+    for (; other < count(); ++other)
+        if (!marked[other])
+            order.push_back(other);
+    Placed pairs{readBackOrder(order)};
+    std::vector<ListChange> pairing =
+        pairings(pairs.pairs, order.size(),
+                 [&](std::size_t k) -> std::string_view { return entries_[order[k]]; });
+    const bool noting = beforeChange(1 + pairing.size());
     ListChange change{
         .kind = ListChange::Kind::Moved, .first = at, .second = n, .marked = std::move(marked)};
     makeRoom(change.held.lines, n);
     makeRoom(change.held.entries, n);
     make(std::move(change), noting);
+    pairUp(pairing, noting);
+    if (placed)
+        *placed = std::move(pairs);
     return at;
 }
 
-void BlockList::swap(std::size_t a, std::size_t b)
+Placed BlockList::swap(std::size_t a, std::size_t b)
 {
     if (a >= count() || b >= count())
         throw std::out_of_range("BlockList::swap");
     if (a == b)
-        return;
-    mustStayLast(a, b, count());
-    mustStayLast(b, a, count());
-    make({.kind = ListChange::Kind::Swapped, .first = a, .second = b}, beforeChange());
+        return {};
+    const auto source = [&](std::size_t k) { return k == a ? b : k == b ? a : k; };
+    const auto bytes = [&](std::size_t k) -> std::string_view { return entries_[source(k)]; };
+    const auto from = [&](std::size_t k) {
+        return EntryRegroups{EntryRegroups::Of::List, source(k)};
+    };
+    Placed placed;
+    for (const std::size_t k :
+         {std::min(a, b) - 1, std::min(a, b), std::max(a, b) - 1, std::max(a, b)})
+        readBackAt(k, count(), bytes, from, placed.pairs);
+    std::sort(placed.pairs.begin(), placed.pairs.end());
+    placed.pairs.erase(std::unique(placed.pairs.begin(), placed.pairs.end()), placed.pairs.end());
+    std::vector<ListChange> pairing = pairings(placed.pairs, count(), bytes);
+    const bool noting = beforeChange(1 + pairing.size());
+    make({.kind = ListChange::Kind::Swapped, .first = a, .second = b}, noting);
+    pairUp(pairing, noting);
+    return placed;
 }
 
-void BlockList::replace(std::size_t index, std::string entry, const DisplayLine& line)
+Placed BlockList::replace(std::size_t index, std::string entry, const DisplayLine& line)
 {
     if (index >= count())
         throw std::out_of_range("BlockList::replace");
     if (entries_[index] == entry && lines_[index] == line)
-        return;
-    if (index + 1 != count() && isCutShort(entry))
-        throw EntryCutShort{EntryCutShort::Of::Replacement, index};
-    const bool noting = beforeChange();
+        return {};
+    const auto bytes = [&](std::size_t k) -> std::string_view {
+        return k == index ? std::string_view(entry) : std::string_view(entries_[k]);
+    };
+    const auto from = [&](std::size_t k) {
+        return EntryRegroups{k == index ? EntryRegroups::Of::Replacement : EntryRegroups::Of::List,
+                             k};
+    };
+    Placed placed;
+    readBackAt(index - 1, count(), bytes, from, placed.pairs);
+    readBackAt(index, count(), bytes, from, placed.pairs);
+    std::vector<ListChange> pairing = pairings(placed.pairs, count(), bytes);
+    const bool noting = beforeChange(1 + pairing.size());
     // The new entry goes in by trading places with the old one, which the change then holds.
     ListChange change{.kind = ListChange::Kind::Replaced, .first = index};
     change.held.lines.push_back(line);
     change.held.entries.push_back(std::move(entry));
     make(std::move(change), noting);
+    pairUp(pairing, noting);
+    return placed;
 }
 
 void BlockList::make(ListChange&& change, bool noting)

@@ -20,9 +20,9 @@ void EditHistory::begin(RowSelection before)
     gathering_ = true;
 }
 
-void EditHistory::reserveChange()
+void EditHistory::reserveChange(std::size_t changes)
 {
-    gathered_.changes.reserve(gathered_.changes.size() + 1);
+    gathered_.changes.reserve(gathered_.changes.size() + changes);
 }
 
 void EditHistory::note(ListChange change) noexcept

@@ -60,9 +60,9 @@ public:
     // A step begun while another is gathered joins it: its changes become the outer step's, whose
     // rows before and after stand, and only the outer step's end closes it.
     void begin(RowSelection before);
-    // Room for one more change, made before the list changes, so that noting it cannot fail
-    // after the list has changed.
-    void reserveChange();
+    // Room for `changes` more changes, made before the list changes, so that noting them cannot
+    // fail after the list has changed.
+    void reserveChange(std::size_t changes = 1);
     void note(ListChange change) noexcept;
     void end(RowSelection after) noexcept;
 

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAction>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -51,20 +52,28 @@ Qt::KeyboardModifiers modifiersOf(const Gesture& gesture)
     return modifiers;
 }
 
-// Once the properties dialog is up: its name field's text replaced by `text` as a paste does,
-// then Save. `answered` tells whether it came.
-void whenPropertiesDialogOpens(QString text, std::shared_ptr<bool> answered, int triesLeft = 400)
+// Once the properties dialog is up: the gesture's type chosen, its name and field texts put in
+// their fields as a paste does, then Save. `answered` tells whether it came.
+void whenPropertiesDialogOpens(Gesture gesture, std::shared_ptr<bool> answered, int triesLeft = 400)
 {
-    QTimer::singleShot(5, [text, answered, triesLeft] {
+    QTimer::singleShot(5, [gesture, answered, triesLeft] {
         auto* dialog = qobject_cast<PropertiesDialog*>(QApplication::activeModalWidget());
         if (dialog == nullptr) {
             if (triesLeft > 0)
-                whenPropertiesDialogOpens(text, answered, triesLeft - 1);
+                whenPropertiesDialogOpens(gesture, answered, triesLeft - 1);
             return;
         }
-        auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("cNam"));
-        field->selectAll();
-        field->insert(text);
+        const auto paste = [dialog](const QString& name, const std::string& text) {
+            auto* field = dialog->findChild<QLineEdit*>(name);
+            field->selectAll();
+            field->insert(QString::fromStdString(text));
+        };
+        if (gesture.type)
+            dialog->findChild<QComboBox*>(QStringLiteral("cTyp"))->setCurrentIndex(*gesture.type);
+        if (gesture.name)
+            paste(QStringLiteral("cNam"), *gesture.name);
+        for (const auto& [at, text] : gesture.fields)
+            paste(QStringLiteral("cFld%1").arg(at), text);
         for (QPushButton* button : dialog->findChildren<QPushButton*>())
             if (button->text() == QStringLiteral("Save"))
                 button->click();
@@ -127,8 +136,8 @@ void EditingParityTest::perform(const Gesture& gesture)
         fake_.saveAnswers.push_back(inFolder(file));
     }
     auto renamed = std::make_shared<bool>(false);
-    if (gesture.name)
-        whenPropertiesDialogOpens(QString::fromStdString(*gesture.name), renamed);
+    if (gesture.editsProperties())
+        whenPropertiesDialogOpens(gesture, renamed);
 
     QWidget* area = view().viewport();
     switch (gesture.kind) {
@@ -153,7 +162,7 @@ void EditingParityTest::perform(const Gesture& gesture)
         }
         break;
     }
-    QVERIFY(!gesture.name || *renamed);
+    QVERIFY(!gesture.editsProperties() || *renamed);
     // Each name went to an open or a save dialog, one each; the other kind's copy is dropped.
     QCOMPARE(fake_.openAnswers.size() + fake_.saveAnswers.size(), gesture.files.size());
     fake_.openAnswers.clear();

@@ -31,6 +31,7 @@
 #include "tape/inspect/basic_listing.h"
 #include "tape/inspect/hex_dump.h"
 #include "tape/inspect/screen_picture.h"
+#include "tape/inspect/z80_disassembly.h"
 #include "tests/app/app_test_support.h"
 #include "tests/app/window_test_fixture.h"
 #include "tests/fakes/fake_desktop.h"
@@ -178,12 +179,14 @@ void EntryViewerTest::theViewerFollowsTheCurrentRowAndTheEditsMadeToIt()
     QTRY_VERIFY(viewer().isVisible());
     QTest::keyClick(&view(), Qt::Key_Down);
     QCOMPARE(viewer().windowTitle(), QString("Data block"));
-    QCOMPARE(tabTitles(*viewer().tabs()), QStringList{"Hex dump"});
+    QCOMPARE(tabTitles(*viewer().tabs()), (QStringList{"Disassembly", "Hex dump"}));
+    QCOMPARE(viewer().tabs()->currentWidget(), viewer().disassembly());
+    QCOMPARE(viewer().disassembly()->toPlainText(), joined(disassemblyLines("lone bytes", 0)));
     QCOMPARE(viewer().hexDump()->toPlainText(), joined(hexDumpLines(kLoneData)));
     QVERIFY(viewer().details()->toPlainText().contains("flag 0xFF as expected"));
     QTest::keyClick(&view(), Qt::Key_Down);
     QCOMPARE(viewer().windowTitle(), QString("picture"));
-    QCOMPARE(tabTitles(*viewer().tabs()), (QStringList{"Screen", "Hex dump"}));
+    QCOMPARE(tabTitles(*viewer().tabs()), (QStringList{"Screen", "Disassembly", "Hex dump"}));
 
     // Moving the entry up changes the tape under the current row: the viewer shows it again.
     QTest::keyClick(&view(), Qt::Key_Up, Qt::ControlModifier);
@@ -318,7 +321,8 @@ void EntryViewerTest::exportWritesTheScreenAsAPngOfTheSamePixels()
     QTest::mouseClick(viewer().exportButton(), Qt::LeftButton);
     QCOMPARE(fake_.events,
              std::vector<std::string>{
-                 "save: Export data bytes (a name ending in .png: the screen picture)"});
+                 "save: Export data bytes (a name ending in .png: the screen picture; in .asm: the "
+                 "disassembly)"});
     QImage image;
     QVERIFY(image.load(dir_->filePath("screen.png"), "PNG"));
     QCOMPARE(image.size(), QSize(kScreenWidth, kScreenHeight));

@@ -12,8 +12,10 @@
 
 #include "app/program_fonts.h"
 #include "app/properties_dialog.h"
+#include "tape/commands/header_edit.h"
 #include "tape/format/display_charset.h"
 #include "tests/fakes/fake_desktop.h"
+#include "tests/support/helpers/tape_builder.h"
 
 using murax::PropertiesDialog;
 
@@ -42,6 +44,15 @@ void typeText(QWidget* widget, const QString& text)
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
         QApplication::sendEvent(widget, &release);
     }
+}
+
+// A bytes header's form with `name` in its name field.
+murax::PropertiesForm formNamed(const std::string& name)
+{
+    murax::PropertiesForm form =
+        murax::propertiesFormOf(murax::testing::headerBlock(3, "", 4, 0, 0));
+    form.name = name;
+    return form;
 }
 
 QString displayText(const std::string& bytes)
@@ -90,9 +101,9 @@ private slots:
 
     void isLaidOutInDialogUnitsOfItsFont()
     {
-        PropertiesDialog dialog(fake_, "GAME", 10, owner_);
+        PropertiesDialog dialog(fake_, formNamed("GAME"), owner_);
         QCOMPARE(dialog.windowTitle(), QString("Edit properties"));
-        QCOMPARE(dialog.size(), QSize(158, 89));
+        QCOMPARE(dialog.size(), QSize(158, 244));
         QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
         QVERIFY(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint));
         QVERIFY(!(dialog.windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -112,15 +123,28 @@ private slots:
         QPushButton* save = button(dialog, "Save");
         QPushButton* cancel = button(dialog, "Cancel");
         QVERIFY(save != nullptr && cancel != nullptr);
-        QCOMPARE(save->geometry(), QRect(15, 57, 60, 24));
-        QCOMPARE(cancel->geometry(), QRect(83, 57, 60, 24));
+        QCOMPARE(save->geometry(), QRect(15, 211, 60, 24));
+        QCOMPARE(cancel->geometry(), QRect(83, 211, 60, 24));
         QVERIFY(save->isDefault());
-        QCOMPARE(nameField(dialog)->nextInFocusChain(), save);
+        // The name, then the type and the fields below it, then the buttons.
+        const auto nextTab = [](QWidget* widget) {
+            do
+                widget = widget->nextInFocusChain();
+            while (!(widget->focusPolicy() & Qt::TabFocus));
+            return widget;
+        };
+        QWidget* next = nextTab(nameField(dialog));
+        QCOMPARE(next->objectName(), QString("cTyp"));
+        for (std::size_t i = 0; i < murax::kHeaderFields.size(); ++i) {
+            next = nextTab(next);
+            QCOMPARE(next->objectName(), QString("cFld%1").arg(i));
+        }
+        QCOMPARE(nextTab(next), save);
     }
 
     void opensCentredModalWithTheWholeNameSelectedAndFocused()
     {
-        PropertiesDialog dialog(fake_, "GAME", 10, owner_);
+        PropertiesDialog dialog(fake_, formNamed("GAME"), owner_);
         QRect geometry;
         QString selected;
         bool fieldFocused = false;
@@ -142,25 +166,27 @@ private slots:
 
     void takesAtMostMaxLengthCharacters()
     {
-        PropertiesDialog dialog(fake_, "", 10, owner_);
+        PropertiesDialog dialog(fake_, formNamed(""), owner_);
         QTest::keyClicks(nameField(dialog), "ABCDEFGHIJKL");
         QCOMPARE(nameField(dialog)->text(), QString("ABCDEFGHIJ"));
-        QCOMPARE(dialog.nameBytes(), std::string("ABCDEFGHIJ"));
+        QCOMPARE(dialog.form().name, std::string("ABCDEFGHIJ"));
 
         // A shorter name (a cut header) takes only as many characters as it has bytes.
-        PropertiesDialog shortName(fake_, "AB", 3, owner_);
+        murax::PropertiesForm shortForm = formNamed("AB");
+        shortForm.nameLength = 3;
+        PropertiesDialog shortName(fake_, shortForm, owner_);
         QTest::keyClick(nameField(shortName), Qt::Key_End);
         QTest::keyClicks(nameField(shortName), "CDE");
-        QCOMPARE(shortName.nameBytes(), std::string("ABC"));
+        QCOMPARE(shortName.form().name, std::string("ABC"));
     }
 
     void takesWindows1252CharactersAndStandInsAndBeepsAtTheRest()
     {
-        PropertiesDialog dialog(fake_, "", 10, owner_);
+        PropertiesDialog dialog(fake_, formNamed(""), owner_);
         QLineEdit* field = nameField(dialog);
         typeText(field, QString::fromUtf8("A\u00e9B\u20ac\u4e2d\u00c0\u25a1\u2590"));
         QCOMPARE(field->text(), QString::fromUtf8("A\u00e9B\u20ac\u00c0\u25a1"));
-        QCOMPARE(dialog.nameBytes(), std::string("A\xE9"
+        QCOMPARE(dialog.form().name, std::string("A\xE9"
                                                  "B\x80\xC0\x00",
                                                  6));
         QCOMPARE(fake_.beeps, 2);
@@ -177,21 +203,21 @@ private slots:
 
     void enterChoosesSave()
     {
-        PropertiesDialog dialog(fake_, "OLD NAME", 10, owner_);
+        PropertiesDialog dialog(fake_, formNamed("OLD NAME"), owner_);
         const int result = runWith(dialog, [&dialog] {
             QTest::keyClicks(nameField(dialog), "AB");
             QTest::keyClick(nameField(dialog), Qt::Key_Return);
         });
         QCOMPARE(result, int(QDialog::Accepted));
-        QCOMPARE(dialog.nameBytes(), std::string("AB"));
+        QCOMPARE(dialog.form().name, std::string("AB"));
 
-        PropertiesDialog untouched(fake_, "SAME", 10, owner_);
+        PropertiesDialog untouched(fake_, formNamed("SAME"), owner_);
         QCOMPARE(runWith(untouched,
                          [&untouched] { QTest::keyClick(nameField(untouched), Qt::Key_Enter); }),
                  int(QDialog::Accepted));
-        QCOMPARE(untouched.nameBytes(), std::string("SAME"));
+        QCOMPARE(untouched.form().name, std::string("SAME"));
 
-        PropertiesDialog clicked(fake_, "X", 10, owner_);
+        PropertiesDialog clicked(fake_, formNamed("X"), owner_);
         QCOMPARE(runWith(clicked, [&clicked] { button(clicked, "Save")->click(); }),
                  int(QDialog::Accepted));
     }
@@ -207,7 +233,7 @@ private slots:
     void escCancelAndTheCloseBoxReject()
     {
         QFETCH(int, way);
-        PropertiesDialog dialog(fake_, "NAME", 10, owner_);
+        PropertiesDialog dialog(fake_, formNamed("NAME"), owner_);
         const int result = runWith(dialog, [&dialog, way] {
             QTest::keyClicks(nameField(dialog), "TYPED");
             if (way == 0)
@@ -227,17 +253,17 @@ private slots:
             std::string bytes;
             for (int b = start; b < std::min(start + 10, 256); ++b)
                 bytes += static_cast<char>(b);
-            PropertiesDialog dialog(fake_, bytes, 10, owner_);
+            PropertiesDialog dialog(fake_, formNamed(bytes), owner_);
             QCOMPARE(nameField(dialog)->text(), displayText(bytes));
-            QCOMPARE(dialog.nameBytes(), bytes);
+            QCOMPARE(dialog.form().name, bytes);
         }
         // Typed as the character the list shows for it, and taken back as that byte.
-        PropertiesDialog dialog(fake_, "", 10, owner_);
+        PropertiesDialog dialog(fake_, formNamed(""), owner_);
         for (int b = 0; b < 256; ++b) {
             const std::string byte(1, static_cast<char>(b));
             nameField(dialog)->clear();
             typeText(nameField(dialog), displayText(byte));
-            QCOMPARE(dialog.nameBytes(), byte);
+            QCOMPARE(dialog.form().name, byte);
         }
         QCOMPARE(fake_.beeps, 0);
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,7 +15,7 @@
 namespace murax::testing {
 
 // The main window for command tests: one list box named "cBlk", and a record of what the commands
-// asked of the window. editName answers come from a script.
+// asked of the window. the properties dialog's answers come from a script.
 class FakeWindow : public Window {
 public:
     explicit FakeWindow(AppContext& context) : context_(context) {}
@@ -23,13 +24,16 @@ public:
     std::vector<std::string> titles;
     std::vector<std::string> statusTexts;
     int repaints = 0;
-    // Each call of editName takes the next answer; an empty optional is "Cancel".
+    // Each call of editProperties takes the next answer; an empty optional is "Cancel".
     std::deque<std::optional<std::string>> nameAnswers;
     struct NameRequest {
         std::string fieldText;
         std::size_t maxLength;
     };
     std::vector<NameRequest> nameRequests;
+    // The forms the dialog opened on, and what is done to one before "Save" beyond its name.
+    std::vector<PropertiesForm> forms;
+    std::function<void(PropertiesForm&)> formEdit;
     // The current row each time the viewer was asked for.
     std::vector<int> viewerShownOn;
     FakePngEncoder png;
@@ -39,15 +43,21 @@ public:
     void setTitle(const std::string& title) override { titles.push_back(title); }
     void repaintWithoutErasing() override { ++repaints; }
     void setStatusText(const std::string& text) override { statusTexts.push_back(text); }
-    std::optional<std::string> editName(const std::string& fieldText,
-                                        std::size_t maxLength) override
+    std::optional<PropertiesForm> editProperties(const PropertiesForm& form) override
     {
-        nameRequests.push_back({fieldText, maxLength});
+        nameRequests.push_back({form.name, form.nameLength});
+        forms.push_back(form);
         if (nameAnswers.empty())
             return std::nullopt;
         auto answer = nameAnswers.front();
         nameAnswers.pop_front();
-        return answer;
+        if (!answer)
+            return std::nullopt;
+        PropertiesForm saved = form;
+        saved.name = *answer;
+        if (formEdit)
+            formEdit(saved);
+        return saved;
     }
     void showEntryViewer() override { viewerShownOn.push_back(list.currentPosition()); }
     PngEncoder& pngEncoder() override { return png; }

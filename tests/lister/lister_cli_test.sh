@@ -313,6 +313,38 @@ entry_output)
     fi
     ;;
 
+disassemble)
+    # Each entry of the sample (a program, pasmo's code at 32768, a headerless block) comes back
+    # from pasmo as the bytes --extract writes, from an ORG at the bytes header's address or at 0.
+    for entry in 1:0000 2:8000 3:0000; do
+        run --disassemble "${entry%:*}" "$sample"
+        expect_status 0 "--disassemble ${entry%:*}"
+        expect_no_stderr
+        [ "$(head -n 1 "$scratch/out" | tr -s ' ')" = " ORG \$${entry#*:}" ] ||
+            fail "entry ${entry%:*} does not begin with ORG \$${entry#*:}: $(head -n 1 "$scratch/out")"
+        oracle_installed pasmo || continue
+        cp "$scratch/out" "$scratch/entry.asm"
+        "$lister" --extract "${entry%:*}" -o "$scratch/data.bin" "$sample"
+        pasmo --bin "$scratch/entry.asm" "$scratch/back.bin" >/dev/null 2>&1 ||
+            fail "pasmo refuses the disassembly of entry ${entry%:*}"
+        cmp -s "$scratch/data.bin" "$scratch/back.bin" ||
+            fail "entry ${entry%:*} does not assemble back to its bytes"
+    done
+
+    # Code at 65533 that runs past 65535 (NOP, then LD HL,$1234 across the end, RET at 1): pasmo's
+    # binary is the whole memory, with the code at its end and at its beginning.
+    printf '\x13\x00\x00\x03wrap      \x05\x00\xfd\xff\x00\x80\x90\x07\x00\xff\x00\x21\x34\x12\xc9\x31' >"$scratch/wrap.tap"
+    run --disassemble 1 "$scratch/wrap.tap"
+    expect_status 0 "--disassemble across 65535"
+    if oracle_installed pasmo; then
+        pasmo --bin "$scratch/out" "$scratch/wrap.bin" >/dev/null 2>&1 || fail "pasmo refuses the wrapped code"
+        [ "$(stat -c %s "$scratch/wrap.bin")" -eq 65536 ] || fail "the wrapped code is not one 64 KB image"
+        [ "$(od -An -tx1 -j 65533 "$scratch/wrap.bin" | tr -d ' \n')" = "002134" ] &&
+            [ "$(od -An -tx1 -N2 "$scratch/wrap.bin" | tr -d ' \n')" = "12c9" ] ||
+            fail "the wrapped code's bytes are not where the processor finds them"
+    fi
+    ;;
+
 entry_errors)
     run --basic 2 "$sample"
     expect_status 1 "not a program"

@@ -3,9 +3,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # murax-list.exe under Wine against the Linux murax-list: the same listing, byte for byte, and the
 # same exit status on every tape of the corpus, one file at a time and all together; a name that
-# is not ASCII works; --extract refuses to write the tape it reads and writes to standard output
-# and NUL; --wav writes the same sound, to a file and to standard output, and never over the tape;
-# and the program stands alone (no DLL of the compiler's beside it).
+# is not ASCII works; --disassemble writes the same source; --extract refuses to write the tape it
+# reads and writes to standard output and NUL; --wav writes the same sound, to a file and to
+# standard output, and never over the tape; and the program stands alone (no DLL of the
+# compiler's beside it).
 # Usage: windows_listing_test.sh MURAX_LIST_EXE LINUX_MURAX_LIST SOURCE_DIR
 set -uo pipefail
 
@@ -94,6 +95,11 @@ status=$?
 "$linux_lister" --extract 3 -o - "$work/self.tap" >"$scratch/linux.out"
 [ "$status" -eq 0 ] && cmp -s "$scratch/linux.out" "$scratch/windows.out" ||
     fail "-o - gave status $status and other bytes: $(cat "$scratch/windows.err")"
+run_windows --disassemble 2 self.tap
+status=$?
+"$linux_lister" --disassemble 2 "$work/self.tap" >"$scratch/linux.out"
+[ "$status" -eq 0 ] && cmp -s "$scratch/linux.out" "$scratch/windows.out" ||
+    fail "--disassemble gave status $status and other text: $(cat "$scratch/windows.err")"
 run_windows --extract 3 -o NUL self.tap
 status=$?
 [ "$status" -eq 0 ] && [ ! -s "$scratch/windows.err" ] ||
@@ -129,5 +135,5 @@ done
 
 # That it stands alone, importing only the system's DLLs, is windows_programs_stand_alone's check.
 
-echo "$((${#names[@]} + 4)) comparisons and the outputs of --extract and --wav, $failures failed"
+echo "$((${#names[@]} + 4)) comparisons and the outputs of --extract, --disassemble and --wav, $failures failed"
 [ "$failures" -eq 0 ]

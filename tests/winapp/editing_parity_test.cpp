@@ -40,13 +40,27 @@ protected:
             fake_.openAnswers.push_back(inFolder(file));
             fake_.saveAnswers.push_back(inFolder(file));
         }
-        // The name field's text replaced as a paste does, then Save.
+        // The type chosen, the name's and the fields' texts replaced as a paste does, then Save.
         std::optional<DialogAnswerer> renamer;
-        if (gesture.name)
-            renamer.emplace(L"Edit properties", [text = wideText(*gesture.name)](HWND dialog) {
-                HWND field = GetDlgItem(dialog, MURAX_ID_NAME_FIELD);
-                SendMessageW(field, EM_SETSEL, 0, -1);
-                SendMessageW(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+        if (gesture.editsProperties())
+            renamer.emplace(L"Edit properties", [gesture](HWND dialog) {
+                const auto paste = [dialog](int id, const std::string& text) {
+                    const std::wstring wide = wideText(text);
+                    HWND field = GetDlgItem(dialog, id);
+                    SendMessageW(field, EM_SETSEL, 0, -1);
+                    SendMessageW(field, EM_REPLACESEL, TRUE,
+                                 reinterpret_cast<LPARAM>(wide.c_str()));
+                };
+                if (gesture.type) {
+                    HWND type = GetDlgItem(dialog, MURAX_ID_TYPE);
+                    SendMessageW(type, CB_SETCURSEL, static_cast<WPARAM>(*gesture.type), 0);
+                    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(MURAX_ID_TYPE, CBN_SELCHANGE),
+                                 reinterpret_cast<LPARAM>(type));
+                }
+                if (gesture.name)
+                    paste(MURAX_ID_NAME_FIELD, *gesture.name);
+                for (const auto& [at, text] : gesture.fields)
+                    paste(MURAX_ID_FIELD + at, text);
                 pressButton(dialog, MURAX_ID_SAVE);
             });
         std::optional<MenuAnswerer> menu;

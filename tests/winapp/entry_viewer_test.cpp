@@ -15,6 +15,7 @@
 #include "tape/inspect/basic_listing.h"
 #include "tape/inspect/hex_dump.h"
 #include "tape/inspect/screen_picture.h"
+#include "tape/inspect/z80_disassembly.h"
 #include "tests/support/helpers/tape_builder.h"
 #include "tests/tape/inspect/picture_difference.h"
 #include "tests/tape/sound/entries_sound_file.h"
@@ -139,12 +140,18 @@ TEST_F(WindowsEntryViewerTest, F3OpensItOnTheCurrentEntryItFollowsTheRowsAndEscC
     EXPECT_EQ(textOf(viewer().hexDump()), editLines(hexDumpLines(kProgram)));
     press({VK_DOWN});
     EXPECT_EQ(textOf(viewer().handle()), "Data block");
-    EXPECT_EQ(tabTitles(viewer().tabs()), std::vector<std::string>{"Hex dump"});
+    EXPECT_EQ(tabTitles(viewer().tabs()), (std::vector<std::string>{"Disassembly", "Hex dump"}));
     EXPECT_EQ(textOf(viewer().hexDump()), editLines(hexDumpLines(kLoneData)));
+    EXPECT_EQ(textOf(viewer().disassembly()), editLines(disassemblyLines("lone bytes", 0)));
     press({VK_DOWN});
     EXPECT_EQ(textOf(viewer().handle()), "picture");
-    EXPECT_EQ(tabTitles(viewer().tabs()), (std::vector<std::string>{"Screen", "Hex dump"}));
+    EXPECT_EQ(tabTitles(viewer().tabs()),
+              (std::vector<std::string>{"Screen", "Disassembly", "Hex dump"}));
     EXPECT_EQ(viewer().tabInFront(), ViewerTab::HexDump);
+    pressIn(viewer().tabs(), VK_LEFT);
+    EXPECT_EQ(viewer().tabInFront(), ViewerTab::Disassembly);
+    EXPECT_TRUE(IsWindowVisible(viewer().disassembly()));
+    EXPECT_FALSE(IsWindowVisible(viewer().hexDump()));
     pressIn(viewer().tabs(), VK_LEFT);
     EXPECT_EQ(viewer().tabInFront(), ViewerTab::Screen);
     EXPECT_TRUE(IsWindowVisible(viewer().screen()));
@@ -215,7 +222,8 @@ TEST_F(WindowsEntryViewerTest, TheHexDumpShowsWholeLinesWithoutScrolling)
     // The largest entry there can be: its offsets run past 0xFFFF.
     openWindow(headerEntry("big", 65533));
     pressF3();
-    pressIn(viewer().tabs(), VK_END);
+    // The hex dump comes after the disassembly.
+    pressIn(viewer().tabs(), VK_RIGHT);
     ASSERT_EQ(viewer().tabInFront(), ViewerTab::HexDump);
     HWND hex = viewer().hexDump();
     RECT area{};
@@ -289,9 +297,11 @@ TEST_F(WindowsEntryViewerTest, ExportWritesTheScreenAsAPngThatDecodesToTheSamePi
     fake_.saveAnswers.push_back(file.string());
     SendMessageW(viewer().exportButton(), BM_CLICK, 0, 0);
     pump();
-    EXPECT_EQ(fake_.events,
-              std::vector<std::string>{
-                  "save: Export data bytes (a name ending in .png: the screen picture)"});
+    EXPECT_EQ(
+        fake_.events,
+        std::vector<std::string>{
+            "save: Export data bytes (a name ending in .png: the screen picture; in .asm: the "
+            "disassembly)"});
     EXPECT_TRUE(fake_.messages.empty());
     UINT width = 0;
     UINT height = 0;

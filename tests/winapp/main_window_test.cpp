@@ -70,6 +70,10 @@ TEST_F(WindowsMainWindowTest, ThePropertiesDialogOpensCentredOverTheWindowAtTheL
     } controls[] = {
         {"label", MURAX_ID_NAME_LABEL, kLabelRect},
         {"name field", MURAX_ID_NAME_FIELD, kFieldRect},
+        {"type label", MURAX_ID_TYPE_LABEL, kTypeLabelRect},
+        {"first field", MURAX_ID_FIELD, rowFieldRect(0)},
+        {"last field's label", MURAX_ID_FIELD_LABEL + 3, rowLabelRect(3)},
+        {"data length", MURAX_ID_DATA_LENGTH, rowFieldRect(kFieldRows - 1)},
         {"Save", MURAX_ID_SAVE, kSaveRect},
         {"Cancel", MURAX_ID_CANCEL, kCancelRect},
     };

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <utility>
@@ -9,6 +10,7 @@
 
 #include "seam/desktop_services.h"
 #include "tape/commands/command_table.h"
+#include "tape/commands/header_edit.h"
 #include "tape/commands/virtual_keys.h"
 #include "tests/support/helpers/tape_builder.h"
 
@@ -34,8 +36,12 @@ struct Gesture {
     std::vector<int> answers;
     // The file dialogs it opens, answered in order with names in the tape's folder.
     std::vector<std::string> files;
-    // The properties dialog it opens: the name field's text replaced as a paste does, then Save.
+    // The properties dialog it opens: the type chosen, then the name field's text and those of
+    // the other fields (by their place in kHeaderFields) replaced as a paste does, then Save.
     std::optional<std::string> name;
+    std::optional<int> type;
+    std::vector<std::pair<int, std::string>> fields;
+    bool editsProperties() const { return name || type || !fields.empty(); }
 
     Gesture answering(int answer) const
     {
@@ -47,6 +53,19 @@ struct Gesture {
     {
         Gesture g = *this;
         g.files.push_back(std::move(file));
+        return g;
+    }
+    Gesture choosingType(int headerType) const
+    {
+        Gesture g = *this;
+        g.type = headerType;
+        return g;
+    }
+    Gesture setting(HeaderField field, std::string text) const
+    {
+        Gesture g = *this;
+        const auto at = std::find(kHeaderFields.begin(), kHeaderFields.end(), field);
+        g.fields.emplace_back(static_cast<int>(at - kHeaderFields.begin()), std::move(text));
         return g;
     }
     Gesture naming(std::string text) const
@@ -109,10 +128,13 @@ struct EditingSession {
 inline const std::vector<EditingSession>& editingSessions()
 {
     using B = ToolbarButton;
+    using F = HeaderField;
     constexpr int Yes = Desktop::Yes, No = Desktop::No, Cancel = Desktop::Cancel;
     const std::string a = headerEntry("alpha"), b = lone(2), c = lone(3), d = headerEntry("delta");
     const std::string x = lone(7), y = headerEntry("why");
+    const std::string alone = headerBlock(3, "alone", 4, 0, 0);  // a header without its data
     const std::string abcd = a + b + c + d;
+    const std::string program = printOneEntry();
     const std::vector<FolderFile> more{{"more.tap", x + y}};
     const auto game = [](std::string bytes) { return FolderFile{"game.tap", std::move(bytes)}; };
     // The usual session: the four entries above, no other file, game.tap alone checked after F9.
@@ -188,6 +210,32 @@ inline const std::vector<EditingSession>& editingSessions()
         on("with several rows selected Enter renames the current one alone",
            {click(1), click(4, false, true), press(vk::Return).naming("last")},
            a + b + c + headerEntry("last")),
+        on("a header's start address changed",
+           {press(vk::Return).setting(F::StartAddress, "32768")},
+           headerBlock(3, "alpha", 4, 32768, 0) + dataBlock("dddd") + b + c + d),
+        on("a start address out of range is refused in the field",
+           {press(vk::Return).setting(F::StartAddress, "65536")}, abcd),
+        {"a program's autostart changed, and its program length",
+         program + b,
+         {},
+         {press(vk::Return).setting(F::Autostart, "20").setting(F::ProgramLength, "0")},
+         {game(headerBlock(0, "hello", 13, 20, 0) + dataBlock(printOneProgram()) + b)}},
+        {"a program's autostart emptied means none",
+         program,
+         {},
+         {press(vk::Return).setting(F::Autostart, "")},
+         {game(headerBlock(0, "hello", 13, 32768, 13) + dataBlock(printOneProgram()))}},
+        {"the type changed to bytes, with a start address",
+         program,
+         {},
+         {press(vk::Return).choosingType(3).setting(F::StartAddress, "16384")},
+         {game(headerBlock(3, "hello", 13, 16384, 13) + dataBlock(printOneProgram()))}},
+        on("the type changed to a character array of a letter",
+           {doubleClick(4).choosingType(2).setting(F::Variable, "Q")},
+           a + b + c + headerBlock(2, "delta", 4, 0xD100, 0) + dataBlock("dddd")),
+        on("a header edit undone in one step",
+           {press(vk::Return).naming("beta").choosingType(0).setting(F::Autostart, "1"), ctrl('Z')},
+           abcd),
         on("Enter on a data entry opens nothing", {click(2), press(vk::Return)}, abcd),
         on("Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z redo",
            {ctrl(vk::Down), press(vk::Delete).answering(Yes), ctrl('Z'), ctrl('Z'), ctrl('Y'),
@@ -258,6 +306,23 @@ inline const std::vector<EditingSession>& editingSessions()
          {ctrl(vk::Down),
           toolbar(B::Save, "Save as...").choosingFile("more.tap").answering(Desktop::Ok)},
          {{"more.tap", b + a + c + d}, game(abcd)}},
+        // A header without its data, moved up onto a data entry, takes it as its data at once:
+        // the two then move and delete as the one entry the tape will load.
+        {"a header alone moved onto a data entry moves on with it as one entry",
+         a + b + alone,
+         {},
+         {click(3), ctrl(vk::Up), ctrl(vk::Up)},
+         {game(alone + b + a)}},
+        {"a header alone moved onto a data entry deletes with it",
+         a + b + alone,
+         {},
+         {click(3), ctrl(vk::Up), press(vk::Delete).answering(Yes)},
+         {game(a)}},
+        {"a header alone is not moved before a header: told, nothing moves",
+         a + alone,
+         {},
+         {click(2), ctrl(vk::Up).answering(Desktop::Ok), ctrl(vk::Down)},
+         {game(a + alone)}},
     };
     return sessions;
 }

@@ -15,6 +15,7 @@
 #include "tape/format/entry_bytes.h"
 #include "tape/inspect/basic_listing.h"
 #include "tape/inspect/entry_details.h"
+#include "tape/inspect/z80_disassembly.h"
 #include "tests/support/helpers/tape_builder.h"
 #include "tests/tape/commands/command_fixture.h"
 
@@ -110,7 +111,7 @@ protected:
     }
 };
 
-TEST_F(ExportCommandTest, TheNameChoosesDataBytesListingOrPicture)
+TEST_F(ExportCommandTest, TheNameChoosesDataBytesListingPictureOrDisassembly)
 {
     exportEntry(printOneEntry(), "prog.bin");
     EXPECT_EQ(read(path("prog.bin")), kProgramData);
@@ -137,7 +138,16 @@ TEST_F(ExportCommandTest, TheNameChoosesDataBytesListingOrPicture)
     EXPECT_EQ(read(path("pic.txt")), screenData());
     exportEntry(dataBlock("lone"), "lone.txt");
     EXPECT_EQ(read(path("lone.txt")), "lone");
-    EXPECT_EQ(fake.events.back(), "save: Export data bytes");
+    EXPECT_EQ(fake.events.back(),
+              "save: Export data bytes (a name ending in .asm: the disassembly)");
+    exportEntry(printOneEntry(), "prog.asm");
+    EXPECT_EQ(read(path("prog.asm")), kProgramData);
+
+    // Code at its start address; a data block without a header at 0.
+    exportEntry(bytesEntry("\xC9"), "code.ASM");
+    EXPECT_EQ(read(path("code.ASM")), z80Source("\xC9", 32768));
+    exportEntry(dataBlock("\xC9"), "lone.asm");
+    EXPECT_EQ(read(path("lone.asm")), z80Source("\xC9", 0));
     EXPECT_TRUE(errors.empty());
     EXPECT_TRUE(fake.messages.empty());
 }
@@ -149,9 +159,9 @@ TEST_F(ExportCommandTest, TheDialogOffersAFilterForEachFormTheEntryHas)
         std::vector<std::string> filters;
     } cases[] = {
         {printOneEntry(), {"Data bytes (*)", "BASIC listing (*.txt)"}},
-        {screenEntry(), {"Data bytes (*)", "Screen picture (*.png)"}},
-        {bytesEntry("abc"), {"Data bytes (*)"}},
-        {dataBlock(screenData()), {"Data bytes (*)"}},
+        {screenEntry(), {"Data bytes (*)", "Screen picture (*.png)", "Disassembly (*.asm)"}},
+        {bytesEntry("abc"), {"Data bytes (*)", "Disassembly (*.asm)"}},
+        {dataBlock(screenData()), {"Data bytes (*)", "Disassembly (*.asm)"}},
     };
     for (const auto& c : cases) {
         fake.saveFilters.clear();

@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "tape/inspect/basic_listing.h"
 #include "tape/inspect/hex_dump.h"
+#include "tape/inspect/z80_disassembly.h"
 #include "tests/support/helpers/tape_builder.h"
 
 namespace murax {
@@ -66,12 +68,22 @@ TEST(EntryViewerPage, EachKindOfEntryHasItsOwnTabsAndTheHexDumpOfItsBytes)
     };
     const Case cases[] = {
         {"program", kProgram, "hello", {ViewerTab::BasicListing, ViewerTab::HexDump}},
-        {"screen", kScreen, "picture", {ViewerTab::Screen, ViewerTab::HexDump}},
+        {"screen",
+         kScreen,
+         "picture",
+         {ViewerTab::Screen, ViewerTab::Disassembly, ViewerTab::HexDump}},
         {"other bytes",
          headerBlock(3, "code", 3, 32768, 32768) + dataBlock("abc"),
          "code",
+         {ViewerTab::Disassembly, ViewerTab::HexDump}},
+        {"lone data",
+         dataBlock("lone bytes"),
+         "Data block",
+         {ViewerTab::Disassembly, ViewerTab::HexDump}},
+        {"number array",
+         headerBlock(1, "numbers", 3, 0, 0) + dataBlock("abc"),
+         "numbers",
          {ViewerTab::HexDump}},
-        {"lone data", dataBlock("lone bytes"), "Data block", {ViewerTab::HexDump}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -80,6 +92,8 @@ TEST(EntryViewerPage, EachKindOfEntryHasItsOwnTabsAndTheHexDumpOfItsBytes)
         EXPECT_EQ(page.tabs, c.tabs);
         EXPECT_EQ(page.screen.has_value(), c.tabs.front() == ViewerTab::Screen);
         EXPECT_EQ(page.basicListing.empty(), c.tabs.front() != ViewerTab::BasicListing);
+        EXPECT_EQ(page.disassembly.empty(),
+                  std::find(c.tabs.begin(), c.tabs.end(), ViewerTab::Disassembly) == c.tabs.end());
         std::string dump;
         for (const std::string& line : hexDumpLines(c.entry))
             dump += line + '\n';
@@ -96,7 +110,21 @@ TEST(EntryViewerPage, AFailedCheckIsAProblemAndADataEntryHasNoFields)
     EXPECT_EQ(page.detailRows, 2 + 3);
 }
 
-TEST(EntryViewerPage, TheHexDumpStaysInFrontOtherwiseTheFirstTabComes)
+// The disassembly of a bytes entry's data from its start address, of a data block's from 0.
+TEST(EntryViewerPage, TheDisassemblyStartsAtTheEntrysAddress)
+{
+    const std::string code("\x21\x00\x40\xC9", 4);
+    for (const auto& [entry, start] :
+         {std::pair{headerBlock(3, "code", 4, 0x8000, 32768) + dataBlock(code), 0x8000},
+          std::pair{dataBlock(code), 0}}) {
+        std::string lines;
+        for (const std::string& line : disassemblyLines(code, start))
+            lines += line + '\n';
+        EXPECT_EQ(entryViewerPage(entry).disassembly, lines);
+    }
+}
+
+TEST(EntryViewerPage, TheHexDumpOrDisassemblyStaysInFrontOtherwiseTheFirstTabComes)
 {
     const EntryViewerPage program = entryViewerPage(kProgram);
     const EntryViewerPage screen = entryViewerPage(kScreen);
@@ -112,8 +140,11 @@ TEST(EntryViewerPage, TheHexDumpStaysInFrontOtherwiseTheFirstTabComes)
         {program, ViewerTab::Screen, ViewerTab::BasicListing},
         {screen, ViewerTab::BasicListing, ViewerTab::Screen},
         {screen, ViewerTab::HexDump, ViewerTab::HexDump},
-        {data, ViewerTab::BasicListing, ViewerTab::HexDump},
-        {data, std::nullopt, ViewerTab::HexDump},
+        {screen, ViewerTab::Disassembly, ViewerTab::Disassembly},
+        {program, ViewerTab::Disassembly, ViewerTab::BasicListing},
+        {data, ViewerTab::BasicListing, ViewerTab::Disassembly},
+        {data, ViewerTab::HexDump, ViewerTab::HexDump},
+        {data, std::nullopt, ViewerTab::Disassembly},
     };
     for (const Case& c : cases)
         EXPECT_EQ(tabInFront(c.page, c.previous), c.expected)
@@ -121,6 +152,7 @@ TEST(EntryViewerPage, TheHexDumpStaysInFrontOtherwiseTheFirstTabComes)
             << (c.previous ? viewerTabTitle(*c.previous) : "none");
     EXPECT_STREQ(viewerTabTitle(ViewerTab::BasicListing), "BASIC listing");
     EXPECT_STREQ(viewerTabTitle(ViewerTab::Screen), "Screen");
+    EXPECT_STREQ(viewerTabTitle(ViewerTab::Disassembly), "Disassembly");
     EXPECT_STREQ(viewerTabTitle(ViewerTab::HexDump), "Hex dump");
 }
 

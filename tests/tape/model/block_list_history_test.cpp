@@ -8,6 +8,7 @@
 
 #include "tape/commands/undo_step.h"
 #include "tape/model/block_list.h"
+#include "tape/model/tape_loading.h"
 #include "tests/fakes/fake_list_box.h"
 #include "tests/support/helpers/tape_builder.h"
 
@@ -100,6 +101,86 @@ TEST(BlockListHistory, UndoAndRedoRetraceEveryStateOfRandomEdits)
         ASSERT_EQ(contents(list), states[i]) << "after making step " << i << " again";
     }
     EXPECT_FALSE(list.redo());
+}
+
+// Random edits of lists made of every kind of entry whose grouping depends on what follows it (a
+// header alone, a short header, an empty block, a block whose length's first byte is 0, one cut
+// short): after every edit, made or refused, the joined entries load back as exactly the entries
+// the list holds, and undo and redo retrace exactly the states the list passed through.
+TEST(BlockListHistory, EveryEditLeavesEntriesThatLoadBackAsTheyStand)
+{
+    const std::string kinds[] = {
+        testing::lone(1),
+        testing::headerEntry("h"),
+        testing::headerBlock(3, "alone", 4, 0, 0),
+        framed(std::string("\x00\x07", 2)),
+        framed(""),
+        testing::dataBlock(std::string(254, 'x')),
+        std::string("\x09\x00\xFF", 3),
+        testing::lone(1) + testing::lone(2),
+    };
+    const auto entry = [&](std::mt19937& random) { return kinds[random() % std::size(kinds)]; };
+    const auto loadsBack = [](const BlockList& list) {
+        BlockList again;
+        splitIntoEntries(joinEntries(list), again);
+        return again.entries() == list.entries();
+    };
+    std::mt19937 random(30);
+    for (int round = 0; round < 40; ++round) {
+        BlockList list;
+        splitIntoEntries(entry(random) + entry(random) + entry(random) + entry(random), list);
+        FakeListBox box;
+        std::vector<std::vector<std::string>> states{contents(list)};
+        for (int stepNumber = 0; stepNumber < 30; ++stepNumber) {
+            const std::vector<std::string> before = contents(list);
+            const std::size_t n = list.count();
+            std::vector<std::size_t> some;
+            for (std::size_t i = 0; i < n; ++i)
+                if (random() % 3 == 0)
+                    some.push_back(i);
+            try {
+                const UndoStep step(list, box);
+                switch (random() % 5) {
+                case 0: {
+                    BlockList added;
+                    splitIntoEntries(entry(random) + entry(random), added);
+                    list.insertRun(random() % (n + 1), std::move(added));
+                    break;
+                }
+                case 1:
+                    list.removeSelection(some);
+                    break;
+                case 2:
+                    list.moveSelection(some, random() % (n + 1));
+                    break;
+                case 3:
+                    if (n > 1)
+                        list.swap(random() % n, random() % n);
+                    break;
+                default:
+                    if (n > 0) {
+                        const std::string bytes = entry(random);
+                        list.replace(random() % n, bytes, DisplayLine("replaced"));
+                    }
+                }
+            } catch (const EntryRegroups&) {
+                ASSERT_EQ(contents(list), before) << "a refused edit changed the list";
+            }
+            ASSERT_TRUE(loadsBack(list)) << "round " << round << ", edit " << stepNumber;
+            if (list.history().undoCount() == states.size())
+                states.push_back(contents(list));
+            else
+                ASSERT_EQ(contents(list), states.back());
+        }
+        for (std::size_t i = states.size() - 1; i-- > 0;) {
+            ASSERT_TRUE(list.undo());
+            ASSERT_EQ(contents(list), states[i]) << "round " << round << ", undo to " << i;
+        }
+        for (std::size_t i = 1; i < states.size(); ++i) {
+            ASSERT_TRUE(list.redo());
+            ASSERT_EQ(contents(list), states[i]) << "round " << round << ", redo to " << i;
+        }
+    }
 }
 
 TEST(BlockListHistory, StepsKeepTheRowsAroundThemAndANewEditDropsWhatCouldBeRedone)
