@@ -4,7 +4,7 @@
 
 #include <QAbstractListModel>
 
-#include "seam/display_line.h"
+#include "tape/format/display_line.h"
 
 namespace murax {
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "seam/app_context.h"
-#include "seam/display_line.h"
 #include "seam/png_encoder.h"
+#include "tape/format/display_line.h"
 
 namespace murax {
 

@@ -10,7 +10,7 @@
 #include "tape/commands/block_list_box.h"
 #include "tape/commands/delete_command.h"
 #include "tape/commands/insert_entries.h"
-#include "tape/model/undo_step.h"
+#include "tape/commands/undo_step.h"
 
 namespace murax {
 namespace {

@@ -7,8 +7,8 @@
 #include "seam/message_box.h"
 #include "tape/commands/block_list_box.h"
 #include "tape/commands/edit_refusal.h"
+#include "tape/commands/undo_step.h"
 #include "tape/model/block_info.h"
-#include "tape/model/undo_step.h"
 
 namespace murax {
 

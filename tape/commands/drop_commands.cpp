@@ -12,7 +12,7 @@
 #include "tape/commands/insert_entries.h"
 #include "tape/commands/tape_file_lookup.h"
 #include "tape/commands/tape_file_reading.h"
-#include "tape/model/undo_step.h"
+#include "tape/commands/undo_step.h"
 
 namespace murax {
 namespace {

@@ -13,8 +13,8 @@
 #include "tape/commands/block_list_box.h"
 #include "tape/commands/edit_refusal.h"
 #include "tape/commands/hex_editor_setting.h"
+#include "tape/commands/undo_step.h"
 #include "tape/format/tap_decoding.h"
-#include "tape/model/undo_step.h"
 
 namespace murax {
 namespace {

@@ -5,10 +5,11 @@
 #include <algorithm>
 #include <utility>
 
+#include "seam/desktop_services.h"
 #include "tape/commands/block_list_box.h"
 #include "tape/commands/edit_refusal.h"
+#include "tape/commands/undo_step.h"
 #include "tape/model/block_info.h"
-#include "tape/model/undo_step.h"
 
 namespace murax {
 
@@ -24,7 +25,7 @@ bool insertEntries(Window& window, BlockList& list, const EntryIntake& intake, s
         const bool inserted = changeUnlessRefused(
             window.app(),
             [&] {
-                BlockList run = intake.split(list, window.app().desktop());
+                BlockList run = intake.split(list, window.app().desktop().memoryHeadroom());
                 n = run.count();
                 placed = list.insertRun(at, std::move(run));
             },

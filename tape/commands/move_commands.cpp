@@ -4,7 +4,7 @@
 
 #include "tape/commands/block_list_box.h"
 #include "tape/commands/edit_refusal.h"
-#include "tape/model/undo_step.h"
+#include "tape/commands/undo_step.h"
 
 namespace murax {
 namespace {

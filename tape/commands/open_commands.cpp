@@ -55,7 +55,7 @@ bool loadWithinMemory(AppContext& app, const std::string& name, BlockList& loade
         [&] {
             taken = takeTapeFile(app, intake, name, nullptr);
             if (taken)
-                loaded = intake.split(app.desktop());
+                loaded = intake.split(app.desktop().memoryHeadroom());
         },
         &intake);
     return done && taken;

@@ -4,10 +4,10 @@
 
 #include "tape/commands/block_list_box.h"
 #include "tape/commands/header_edit.h"
+#include "tape/commands/undo_step.h"
 #include "tape/format/entry_bytes.h"
 #include "tape/format/tap_decoding.h"
 #include "tape/format/tap_layout.h"
-#include "tape/model/undo_step.h"
 
 namespace murax {
 namespace {

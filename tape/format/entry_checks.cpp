@@ -3,10 +3,10 @@
 #include "tape/format/entry_checks.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
 #include "tape/format/entry_bytes.h"
+#include "tape/format/hex_text.h"
 #include "tape/format/tap_layout.h"
 
 namespace murax {
@@ -77,13 +77,6 @@ BlockFacts blockFacts(TapeSource& source, std::uint64_t position, std::string* h
         facts.computedChecksum = xorOfAll ^ last;
     }
     return facts;
-}
-
-std::string hexByte(unsigned value)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%02X", value & 0xFFu);
-    return text;
 }
 
 void flagVerdict(BlockName block, const BlockFacts& facts, unsigned expected,

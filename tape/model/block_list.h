@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "seam/display_line.h"
+#include "tape/format/display_line.h"
 #include "tape/format/entry_bytes.h"
 #include "tape/model/edit_history.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "seam/display_line.h"
+#include "tape/format/display_line.h"
 
 namespace murax {
 

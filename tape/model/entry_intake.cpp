@@ -30,21 +30,21 @@ std::uint64_t EntryIntake::heapBytes() const
     return total;
 }
 
-BlockList EntryIntake::split(const BlockList& into, Desktop& desktop) const
+BlockList EntryIntake::split(const BlockList& into, std::uint64_t headroom) const
 {
-    return splitWithin(into.memoryToTakeIn(entryCount(), heapBytes()), desktop);
+    return splitWithin(into.memoryToTakeIn(entryCount(), heapBytes()), headroom);
 }
 
-BlockList EntryIntake::split(Desktop& desktop) const
+BlockList EntryIntake::split(std::uint64_t headroom) const
 {
     return splitWithin(entryCount() * std::uint64_t{BlockList::kBytesPerPlace} + heapBytes(),
-                       desktop);
+                       headroom);
 }
 
-BlockList EntryIntake::splitWithin(std::uint64_t needed, Desktop& desktop) const
+BlockList EntryIntake::splitWithin(std::uint64_t needed, std::uint64_t headroom) const
 {
     const std::size_t entries = entryCount();
-    if (needed > desktop.memoryHeadroom())
+    if (needed > headroom)
         throw NotEnoughMemory{sources(), entries, needed};
 
     BlockList run;

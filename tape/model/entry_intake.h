@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "seam/desktop_services.h"
 #include "tape/model/block_list.h"
 
 namespace murax {
@@ -32,11 +31,12 @@ public:
     std::size_t entryCount() const;
 
     // All the entries, each tape split as a file of its bytes would be, as one run in the order
-    // the tapes were added, to go into `into`. When the desktop cannot give the memory they take
-    // (BlockList::memoryToTakeIn), throws NotEnoughMemory before any entry is made.
-    BlockList split(const BlockList& into, Desktop& desktop) const;
+    // the tapes were added, to go into `into`. When the memory they take
+    // (BlockList::memoryToTakeIn) is more than `headroom`, the bytes the program can still be
+    // given, throws NotEnoughMemory before any entry is made.
+    BlockList split(const BlockList& into, std::uint64_t headroom) const;
     // The same for a list of their own, which goes into no other.
-    BlockList split(Desktop& desktop) const;
+    BlockList split(std::uint64_t headroom) const;
 
     // "block N of SOURCE" for the entry at `index` (from 0) of that run.
     std::string nameOf(std::size_t index) const;
@@ -45,7 +45,7 @@ public:
 
 private:
     std::uint64_t heapBytes() const;
-    BlockList splitWithin(std::uint64_t needed, Desktop& desktop) const;
+    BlockList splitWithin(std::uint64_t needed, std::uint64_t headroom) const;
 
     struct Tape {
         std::string bytes;

@@ -4,19 +4,10 @@
 
 #include <cstdio>
 
+#include "tape/format/hex_text.h"
 #include "tape/tzx/tzx_block_reader.h"
 
 namespace murax::tzx {
-namespace {
-
-std::string hexByte(unsigned value)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%02X", value & 0xFFu);
-    return text;
-}
-
-}  // namespace
 
 bool hasTzxSignature(std::string_view file)
 {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "tape/commands/undo_step.h"
 #include "tape/model/block_list.h"
 #include "tape/model/tape_loading.h"
-#include "tape/model/undo_step.h"
 #include "tests/fakes/fake_list_box.h"
 #include "tests/support/helpers/tape_builder.h"
 

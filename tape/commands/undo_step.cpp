@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tape/model/undo_step.h"
+#include "tape/commands/undo_step.h"
 
 #include <utility>
 

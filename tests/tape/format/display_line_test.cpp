@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "seam/display_line.h"
+#include "tape/format/display_line.h"
 
 #include <gtest/gtest.h>
 
