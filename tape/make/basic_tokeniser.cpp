@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "tape/inspect/basic_keywords.h"
-#include "tape/make/spectrum_number.h"
+#include "tape/make/hidden_number.h"
 
 namespace murax {
 namespace {

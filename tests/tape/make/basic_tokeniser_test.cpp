@@ -14,7 +14,7 @@ using namespace std::string_literals;
 
 #include "tape/inspect/basic_listing.h"
 #include "tape/make/basic_tokeniser.h"
-#include "tape/make/spectrum_number.h"
+#include "tape/make/hidden_number.h"
 
 namespace murax {
 namespace {

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tape/make/spectrum_number.h"
+#include "tape/make/hidden_number.h"
 
 #include <cmath>
 #include <cstdint>
