@@ -473,7 +473,9 @@ private:
         case 1:
             break;
         case 2:
-            ++expectedErrors_;
+            // The edits are gone with the file: the user is told so, and the entry stays.
+            expect(fake_.messages.size() == told + 1, "a deleted file went untold");
+            expect(window_.list.log == log, "a deleted file touched the list box");
             break;
         default:
             expected_.replaceCurrent(before);
