@@ -163,6 +163,10 @@ PropertiesForm propertiesFormOf(std::string_view entry)
 
 std::string withPropertiesWritten(std::string entry, const PropertiesForm& form)
 {
+    // A field the user left as it opened keeps its bytes, even where the field shows them in a
+    // normal form (a letter with other kind bits, say): a rename must change only the name.
+    const PropertiesForm opened = propertiesFormOf(entry);
+    const bool typeChanged = form.type != opened.type;
     std::string name = form.name.substr(0, tap::kNameLength);
     name.resize(tap::kNameLength, ' ');
     entry.replace(offsetOf(tap::header::kName), tap::kNameLength, name);
@@ -171,9 +175,17 @@ std::string withPropertiesWritten(std::string entry, const PropertiesForm& form)
     const std::size_t parameter2At = offsetOf(tap::header::kParameter2);
     unsigned parameter1 = wordAt(entry, parameter1At);
     unsigned parameter2 = wordAt(entry, parameter2At);
-    const auto field = [&form](HeaderField wanted) -> std::optional<unsigned> {
+    const auto changed = [&](HeaderField wanted) {
         const auto at = static_cast<std::size_t>(
             std::find(kHeaderFields.begin(), kHeaderFields.end(), wanted) - kHeaderFields.begin());
+        return typeChanged || at >= form.fields.size() || at >= opened.fields.size() ||
+               form.fields[at] != opened.fields[at];
+    };
+    const auto field = [&form, &changed](HeaderField wanted) -> std::optional<unsigned> {
+        const auto at = static_cast<std::size_t>(
+            std::find(kHeaderFields.begin(), kHeaderFields.end(), wanted) - kHeaderFields.begin());
+        if (!changed(wanted))
+            return std::nullopt;
         return at < form.fields.size() ? valueOf(wanted, form.fields[at]) : std::nullopt;
     };
     const auto fieldText = [&form](HeaderField wanted) {
@@ -191,7 +203,8 @@ std::string withPropertiesWritten(std::string entry, const PropertiesForm& form)
         case kProgram:
             if (const auto line = field(HeaderField::Autostart))
                 parameter1 = *line;
-            else if (fieldText(HeaderField::Autostart).empty() && parameter1 < kNoAutostart)
+            else if (changed(HeaderField::Autostart) && fieldText(HeaderField::Autostart).empty() &&
+                     parameter1 < kNoAutostart)
                 parameter1 = kNoAutostart;
             parameter2 = field(HeaderField::ProgramLength).value_or(parameter2);
             break;

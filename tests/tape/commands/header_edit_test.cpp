@@ -75,6 +75,14 @@ TEST(HeaderEdit, AHeaderWrittenFromAFormReadsBackAsTyped)
          0,
          20000,
          2},
+        // Left as it opened, a letter byte without an array's kind bits stays as it is.
+        {"an array whose letter is left alone",
+         testing::headerBlock(1, "a", 4, 0x0909, 0x0909) + testing::dataBlock("dddd"),
+         1,
+         {},
+         1,
+         0x0909,
+         0x0909},
     };
     for (const Case& c : cases) {
         PropertiesForm form = propertiesFormOf(c.entry);
