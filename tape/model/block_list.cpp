@@ -109,7 +109,9 @@ template <typename At, typename From>
 void BlockList::readBackAt(std::size_t k, std::size_t size, const At& at, const From& from,
                            std::vector<std::size_t>& pairs)
 {
-    if (k >= size)
+    // An entry that the lone header before it takes as its data loads inside that pair, and a
+    // pair always loads as itself: what follows cannot regroup it.
+    if (k >= size || (!pairs.empty() && pairs.back() + 1 == k))
         return;
     const ReadBack how = readBack(at(k), entryOr(at, k + 1, size), entryOr(at, k + 2, size));
     if (how == ReadBack::Same)

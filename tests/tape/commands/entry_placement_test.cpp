@@ -282,6 +282,14 @@ TEST_F(EntryPlacement, AHeaderAlonePutBeforeADataEntryTakesItAsItsData)
          {l1, l7, alone + l8},
          {2, 3}},
         {"hex edit", l12, {1}, 1, hexEdit(alone), {paired}, {1}},
+        // Taken into the pair, the empty block no longer stands before the block of 256 alone.
+        {"drag onto an empty block before a 256",
+         empty + l1 + kLength256 + alone,
+         {2, 4},
+         4,
+         drag(1),
+         {l1, alone + empty, kLength256},
+         {1, 2}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
