@@ -76,7 +76,8 @@ TEST(MessagePumpTest, KeysForADialogGoThroughTheDialogManager)
     ASSERT_EQ(GetFocus(), field);
     PostMessageW(field, WM_KEYDOWN, VK_TAB, 0x000F0001);
     dispatchPendingMessages();
-    EXPECT_EQ(GetFocus(), GetDlgItem(dialog, MURAX_ID_SAVE));
+    EXPECT_EQ(GetFocus(), GetNextDlgTabItem(dialog, field, FALSE));
+    EXPECT_NE(GetFocus(), field);
     DestroyWindow(dialog);
 }
 
