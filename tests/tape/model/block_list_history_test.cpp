@@ -48,6 +48,41 @@ std::vector<std::string> contents(const BlockList& list)
 
 // Random edits of every kind, several to a step, then every step taken back and made again: the
 // list passes through exactly the states it had, in both directions.
+// One random edit of the five the list knows: insert a run, remove, move or swap some entries,
+// or replace one. Each of the given rows is picked with a chance of one in oneIn.
+template <typename MakeRun, typename MakeEntry>
+void randomEdit(BlockList& list, std::mt19937& random, unsigned oneIn, const MakeRun& makeRun,
+                const MakeEntry& makeEntry)
+{
+    const std::size_t n = list.count();
+    std::vector<std::size_t> some;
+    for (std::size_t i = 0; i < n; ++i)
+        if (random() % oneIn == 0)
+            some.push_back(i);
+    switch (random() % 5) {
+    case 0: {
+        BlockList added = makeRun();
+        list.insertRun(random() % (n + 1), std::move(added));
+        break;
+    }
+    case 1:
+        list.removeSelection(some);
+        break;
+    case 2:
+        list.moveSelection(some, random() % (n + 1));
+        break;
+    case 3:
+        if (n > 1)
+            list.swap(random() % n, random() % n);
+        break;
+    default:
+        if (n > 0) {
+            const auto [bytes, line] = makeEntry();
+            list.replace(random() % n, bytes, line);
+        }
+    }
+}
+
 TEST(BlockListHistory, UndoAndRedoRetraceEveryStateOfRandomEdits)
 {
     std::mt19937 random(16);
@@ -59,32 +94,16 @@ TEST(BlockListHistory, UndoAndRedoRetraceEveryStateOfRandomEdits)
         {
             const UndoStep step(list, box);
             const int changes = 1 + static_cast<int>(random() % 3);
-            for (int c = 0; c < changes; ++c) {
-                const std::size_t n = list.count();
-                std::vector<std::size_t> some;
-                for (std::size_t i = 0; i < n; ++i)
-                    if (random() % 4 == 0)
-                        some.push_back(i);
-                switch (random() % 5) {
-                case 0:
-                    list.insertRun(random() % (n + 1), run({++added, ++added}));
-                    break;
-                case 1:
-                    list.removeSelection(some);
-                    break;
-                case 2:
-                    list.moveSelection(some, random() % (n + 1));
-                    break;
-                case 3:
-                    if (n > 1)
-                        list.swap(random() % n, random() % n);
-                    break;
-                default:
-                    if (n > 0)
-                        list.replace(random() % n, framed("replaced" + std::to_string(++added)),
-                                     DisplayLine("replaced line"));
-                }
-            }
+            for (int c = 0; c < changes; ++c)
+                randomEdit(
+                    list, random, 4,
+                    [&] {
+                        return run({++added, ++added});
+                    },
+                    [&] {
+                        return std::pair{framed("replaced" + std::to_string(++added)),
+                                         DisplayLine("replaced line")};
+                    });
         }
         if (list.history().undoCount() == states.size())
             states.push_back(contents(list));
@@ -133,36 +152,18 @@ TEST(BlockListHistory, EveryEditLeavesEntriesThatLoadBackAsTheyStand)
         std::vector<std::vector<std::string>> states{contents(list)};
         for (int stepNumber = 0; stepNumber < 30; ++stepNumber) {
             const std::vector<std::string> before = contents(list);
-            const std::size_t n = list.count();
-            std::vector<std::size_t> some;
-            for (std::size_t i = 0; i < n; ++i)
-                if (random() % 3 == 0)
-                    some.push_back(i);
             try {
                 const UndoStep step(list, box);
-                switch (random() % 5) {
-                case 0: {
-                    BlockList added;
-                    splitIntoEntries(entry(random) + entry(random), added);
-                    list.insertRun(random() % (n + 1), std::move(added));
-                    break;
-                }
-                case 1:
-                    list.removeSelection(some);
-                    break;
-                case 2:
-                    list.moveSelection(some, random() % (n + 1));
-                    break;
-                case 3:
-                    if (n > 1)
-                        list.swap(random() % n, random() % n);
-                    break;
-                default:
-                    if (n > 0) {
-                        const std::string bytes = entry(random);
-                        list.replace(random() % n, bytes, DisplayLine("replaced"));
-                    }
-                }
+                randomEdit(
+                    list, random, 3,
+                    [&] {
+                        BlockList added;
+                        splitIntoEntries(entry(random) + entry(random), added);
+                        return added;
+                    },
+                    [&] {
+                        return std::pair{entry(random), DisplayLine("replaced")};
+                    });
             } catch (const EntryRegroups&) {
                 ASSERT_EQ(contents(list), before) << "a refused edit changed the list";
             }
