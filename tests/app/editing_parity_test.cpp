@@ -164,9 +164,7 @@ void EditingParityTest::perform(const Gesture& gesture)
     case Gesture::Kind::Drag: {
         const QPoint dropAt = rowCentre(gesture.dropRow) - QPoint(0, 5);
         QTest::mousePress(area, Qt::LeftButton, {}, rowCentre(gesture.row));
-        QMouseEvent move(QEvent::MouseMove, dropAt, area->mapToGlobal(dropAt), Qt::NoButton,
-                         Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(area, &move);
+        QTest::mouseMove(area, dropAt);  // with the button still down
         QTest::mouseRelease(area, Qt::LeftButton, {}, dropAt);
         break;
     }
