@@ -27,11 +27,6 @@ Outcome createFailed(int err)
     return failed(gencode::Create, "FCREATE", "Create error", err);
 }
 
-Outcome writeFailed(int err)
-{
-    return failed(gencode::Write, "FWRITE", "Write error", err);
-}
-
 void removeQuietly(const fs::path& path)
 {
     std::error_code ignored;
@@ -55,10 +50,8 @@ Outcome writeInPlace(const ReplaceTarget& target, const ByteParts& parts)
         removeQuietly(nativePath(copy));
         return createFailed(err);
     }
-    // The new bytes end where the writing stopped: an older, longer content is cut there.
-    if (!writePartsTo(file.get(), parts) || !endFileHere(file) || !flushToDisk(file) ||
-        !file.close()) {
-        Outcome failure = writeFailed(lastSystemError());
+    if (!writePartsTo(file.get(), parts) || !endAndFlush(file) || !file.close()) {
+        Outcome failure = failed(gencode::Write, "FWRITE", "Write error", lastSystemError());
         failure->safetyCopy = copy;
         return failure;
     }
@@ -76,7 +69,7 @@ Outcome writeSiblingAndReplace(OpenFile file, const fs::path& sibling, const Rep
         removeQuietly(sibling);
         return failed(gencode, operation, description, err);
     };
-    if (!writePartsTo(file.get(), parts) || !flushToDisk(file) || !takeOverAccess(file, target))
+    if (!writePartsTo(file.get(), parts) || !endAndFlush(file) || !takeOverAccess(file, target))
         return fail(gencode::Write, "FWRITE", "Write error");
     if (!kRenamesAnOpenFile && !file.close())
         return fail(gencode::Write, "FCLOSE", "Close error");

@@ -33,18 +33,12 @@ std::optional<ReplaceTarget> findTarget(const std::string& path, LinksInTheWay l
             target.path = resolved;
     }
     target.folder = target.path.parent_path();
-    if (::lstat(target.path.c_str(), &target.status) != 0) {
-        if (errno == ENOENT)
-            return target;
-        return std::nullopt;
-    }
-    // Not a tape (a folder, a device, a pipe, a link left standing): never replaced by a file.
+    if (::lstat(target.path.c_str(), &target.status) != 0)
+        return errno == ENOENT ? std::optional(target) : std::nullopt;
     if (!S_ISREG(target.status.st_mode)) {
         errno = S_ISDIR(target.status.st_mode) ? EISDIR : EACCES;
         return std::nullopt;
     }
-    // A tape the user may not write is refused, even where its folder would let a new file take
-    // its place.
     if (!UniqueFd(::open(target.path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)))
         return std::nullopt;
     target.exists = true;
@@ -101,14 +95,10 @@ OpenFile openInPlace(const fs::path& path)
     return UniqueFd(::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC));
 }
 
-bool endFileHere(const OpenFile& file)
+bool endAndFlush(const OpenFile& file)
 {
-    return ::ftruncate(file.get(), ::lseek(file.get(), 0, SEEK_CUR)) == 0;
-}
-
-bool flushToDisk(const OpenFile& file)
-{
-    return ::fsync(file.get()) == 0;
+    return ::ftruncate(file.get(), ::lseek(file.get(), 0, SEEK_CUR)) == 0 &&
+           ::fsync(file.get()) == 0;
 }
 
 }  // namespace murax

@@ -46,8 +46,9 @@ struct ReplaceTarget {
 #endif
 };
 
-// Finds the target, following a link or refusing it as `links` says. A folder, anything else
-// that is not a plain file, and a file the user may not write are refused.
+// Finds the target, following a link or refusing it as `links` says. Refused: a folder, anything
+// else that is not a tape (a device, a pipe, a link left standing), and a tape that the user may
+// not write (on Windows also one marked read-only), even where its folder takes a new file.
 std::optional<ReplaceTarget> findTarget(const std::string& path, LinksInTheWay links);
 
 // The new file beside the target: a short name of its own (a long tape name leaves no room for a
@@ -68,8 +69,9 @@ bool putInPlace(const std::filesystem::path& sibling, const ReplaceTarget& targe
 
 // The existing target opened for writing over its own bytes.
 OpenFile openInPlace(const std::filesystem::path& path);
-// Cuts the file where the writing stopped.
-bool endFileHere(const OpenFile& file);
-bool flushToDisk(const OpenFile& file);
+
+// Ends the file where the writing stopped (an older, longer content is cut there) and flushes it
+// to disk.
+bool endAndFlush(const OpenFile& file);
 
 }  // namespace murax

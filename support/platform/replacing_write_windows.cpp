@@ -82,7 +82,6 @@ std::optional<ReplaceTarget> findTarget(const std::string& path, LinksInTheWay l
     ReplaceTarget target{.path = file, .folder = folderOf(file), .exists = exists};
     if (!exists)
         return target;
-    // A folder, or a tape marked read-only: refused, nothing changed.
     if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) {
         SetLastError(ERROR_ACCESS_DENIED);
         return std::nullopt;
@@ -146,14 +145,9 @@ OpenFile openInPlace(const fs::path& path)
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
-bool endFileHere(const OpenFile& file)
+bool endAndFlush(const OpenFile& file)
 {
-    return SetEndOfFile(file.get()) != 0;
-}
-
-bool flushToDisk(const OpenFile& file)
-{
-    return FlushFileBuffers(file.get()) != 0;
+    return SetEndOfFile(file.get()) && FlushFileBuffers(file.get());
 }
 
 }  // namespace murax
