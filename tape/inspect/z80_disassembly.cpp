@@ -31,16 +31,6 @@ void addSourceLine(std::string& source, const std::string& statement, const std:
     source += '\n';
 }
 
-std::string defb(std::string_view bytes)
-{
-    std::string text = "DEFB ";
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        text += i == 0 ? "$" : ",$";
-        appendHex(text, static_cast<unsigned char>(bytes[i]), 2);
-    }
-    return text;
-}
-
 }  // namespace
 
 std::vector<Z80Line> disassembleZ80(std::string_view code, std::uint16_t start)
@@ -98,18 +88,18 @@ std::string z80Source(std::string_view code, std::uint16_t start)
             // The bytes before 65536 end the first part, the rest go on at 0.
             const std::size_t before = kAddressSpace - (start + line.offset);
             if (before > 0)
-                addSourceLine(source, defb(bytes.substr(0, before)), instruction.text);
+                addSourceLine(source, z80Data(bytes.substr(0, before)), instruction.text);
             addSourceLine(source, "ORG $0000", "the addresses wrap past 65535");
             wrapped = true;
             if (before > 0) {
-                addSourceLine(source, defb(bytes.substr(before)), "");
+                addSourceLine(source, z80Data(bytes.substr(before)), "");
                 continue;
             }
         }
         if (instruction.assemblesAsWritten)
             addSourceLine(source, instruction.text, "");
         else
-            addSourceLine(source, defb(bytes), instruction.text);
+            addSourceLine(source, z80Data(bytes), instruction.text);
     }
     return source;
 }

@@ -433,12 +433,7 @@ private:
     {
         Z80Instruction instruction;
         instruction.length = length;
-        instruction.text = "DEFB ";
-        for (std::size_t i = 0; i < length; ++i) {
-            const auto byte = static_cast<unsigned char>(code_[i]);
-            instruction.text += i == 0 ? "$" : ",$";
-            appendHex(instruction.text, byte, 2);
-        }
+        instruction.text = z80Data(code_.substr(0, length));
         return instruction;
     }
 
@@ -458,6 +453,16 @@ private:
 Z80Instruction decodeZ80(std::string_view code, std::uint16_t address)
 {
     return Decoder(code, address).decode();
+}
+
+std::string z80Data(std::string_view bytes)
+{
+    std::string text = "DEFB ";
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        text += i == 0 ? "$" : ",$";
+        appendHex(text, static_cast<unsigned char>(bytes[i]), 2);
+    }
+    return text;
 }
 
 }  // namespace murax
