@@ -13,16 +13,6 @@ namespace fs = std::filesystem;
 
 namespace murax {
 
-int lastSystemError()
-{
-    return errno;
-}
-
-bool isAccessRefused(int error)
-{
-    return error == EACCES || error == EPERM;
-}
-
 std::optional<ReplaceTarget> findTarget(const std::string& path, LinksInTheWay links)
 {
     ReplaceTarget target;

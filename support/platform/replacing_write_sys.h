@@ -4,11 +4,13 @@
 
 // What the replacing write asks of the system. replacing_write.cpp holds the policy and calls
 // these; replacing_write_posix.cpp and replacing_write_windows.cpp implement them. Each call that
-// can fail returns false or an empty file with the system's error set (see lastSystemError).
+// can fail returns false or an empty file with the system's error set (see lastSystemError in
+// os_error.h).
 
 #include <filesystem>
 #include <optional>
 
+#include "support/platform/os_error.h"
 #include "support/platform/replacing_write.h"
 
 #ifdef _WIN32
@@ -26,12 +28,6 @@ using OpenFile = NativeHandle;
 #else
 using OpenFile = UniqueFd;
 #endif
-
-// The system's error of the call that just failed: errno, or GetLastError on Windows.
-int lastSystemError();
-
-// Whether `error` says that the user may not make a file there.
-bool isAccessRefused(int error);
 
 // The file that a replacing write is to fill, as the system finds it beforehand.
 struct ReplaceTarget {

@@ -51,16 +51,6 @@ std::optional<std::wstring> finalPathOf(const std::wstring& path)
 
 }  // namespace
 
-int lastSystemError()
-{
-    return static_cast<int>(GetLastError());
-}
-
-bool isAccessRefused(int error)
-{
-    return error == ERROR_ACCESS_DENIED;
-}
-
 std::optional<ReplaceTarget> findTarget(const std::string& path, LinksInTheWay links)
 {
     std::wstring file = absolutePathOf(wideText(path));
