@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tape/sound/edge_finder.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -10,17 +11,19 @@
 namespace murax {
 namespace {
 
-// Below the pilot tone (807 Hz) and the slowest bit (1 kHz) by far, above mains hum's 50 or 60 Hz
-// enough to weaken it. A first-order filter never makes a square wave's level cross back between
-// its edges, as a steeper one would.
-constexpr double kHighPassHz = 120;
+// Below the pilot tone (807 Hz) and the bits (1 and 2 kHz), above mains hum (50 or 60 Hz) far
+// enough to weaken it to a sixth. A first-order filter never makes a square wave's level cross
+// back between its edges, as a steeper one would.
+constexpr double kHighPassHz = 300;
 // Above the fastest bit's harmonics that shape its edges (2 kHz), below most of the hiss.
 constexpr double kLowPassHz = 6000;
 // How long the level the trigger follows takes to fall to a third: far longer than the longest
 // pulse, far shorter than a recording's fading in and out.
 constexpr double kLevelFallSeconds = 0.03;
-// The trigger fires once the signal has swung this share of its level past the middle.
-constexpr float kHysteresis = 0.3f;
+// The trigger fires once the signal has swung past the middle between the last two peaks by this
+// share of the distance between them, and by this share of its level in the last moments.
+constexpr float kHysteresis = 0.15f;
+constexpr float kLevelShare = 0.1f;
 // Below this the signal is taken as silence: a 16-bit recording's own noise stays under it.
 constexpr float kQuietest = 2e-4f;
 
@@ -48,6 +51,7 @@ EdgeFinder::EdgeFinder(std::uint32_t sampleRate)
 void EdgeFinder::feed(std::span<const float> samples, std::vector<Pulse>& pulses)
 {
     float highX = highX_, highY = highY_, z1 = z1_, z2 = z2_, level = level_, previous = previous_;
+    float peak = peak_, middle = middle_, swing = swing_;
     bool high = high_;
     std::uint64_t at = sample_;
     for (const float x : samples) {
@@ -62,14 +66,20 @@ void EdgeFinder::feed(std::span<const float> samples, std::vector<Pulse>& pulses
             y = out;
         }
         level = std::max(std::abs(y), level * levelDecay_);
-        if ((y >= 0) != (previous >= 0) && previous != y)
-            lastCrossing_ = static_cast<double>(at) - 1 + previous / (previous - y);
-        const float threshold = std::max(level * kHysteresis, kQuietest);
-        if (high ? y < -threshold : y > threshold) {
-            high = !high;
+        peak = high ? std::max(peak, y) : std::min(peak, y);
+        const float now = y - middle, before = previous - middle;
+        if ((now >= 0) != (before >= 0))
+            lastCrossing_ = static_cast<double>(at) - 1 + before / (before - now);
+        const float threshold = std::max({swing * kHysteresis, level * kLevelShare, kQuietest});
+        if (high ? now < -threshold : now > threshold) {
             const double edge = std::max(lastCrossing_, lastEdge_);
             pulses.push_back({(edge - lastEdge_) * tStatesPerSample_, edge * secondsPerSample_});
             lastEdge_ = edge;
+            (high ? highPeak_ : lowPeak_) = peak;
+            high = !high;
+            peak = y;
+            middle = (highPeak_ + lowPeak_) / 2;
+            swing = highPeak_ - lowPeak_;
         }
         previous = y;
         ++at;
@@ -80,6 +90,9 @@ void EdgeFinder::feed(std::span<const float> samples, std::vector<Pulse>& pulses
     z2_ = z2;
     level_ = level;
     previous_ = previous;
+    peak_ = peak;
+    middle_ = middle;
+    swing_ = swing;
     high_ = high;
     sample_ = at;
 }
