@@ -14,6 +14,13 @@ namespace {
 // The bytes read at once: what a file source holds, a whole number of frames of any layout.
 constexpr std::size_t kPieceBytes = 1 << 16;
 
+std::string dataSizeLies(const WavLayout& layout, std::uint64_t held)
+{
+    return "a WAV file whose data size lies: its header says " +
+           std::to_string(layout.dataChunkBytes) + " bytes of samples, the file holds " +
+           std::to_string(held);
+}
+
 }  // namespace
 
 RecordingOutcome readRecording(TapeSource& source, std::optional<std::uint64_t> fileSize,
@@ -57,6 +64,15 @@ RecordingOutcome readRecording(TapeSource& source, std::optional<std::uint64_t> 
         if (progress &&
             !progress(static_cast<double>(done) / static_cast<double>(layout.dataBytes))) {
             outcome.cancelled = true;
+            return outcome;
+        }
+    }
+    // The part of a frame that the data may end in is not read, but it must be there.
+    const auto rest = static_cast<std::size_t>(layout.dataChunkBytes - layout.dataBytes);
+    if (rest > 0) {
+        const std::size_t held = source.bytesAt(layout.dataOffset + done, rest).size();
+        if (held < rest) {
+            outcome.refusal = dataSizeLies(layout, done + held);
             return outcome;
         }
     }

@@ -131,6 +131,7 @@ std::variant<WavLayout, std::string> readWavLayout(TapeSource& source,
                 return std::string("a WAV file whose sample data comes before its format chunk");
             layout->dataOffset = at;
             layout->dataBytes = size - size % layout->frameBytes();
+            layout->dataChunkBytes = size;
             if (fileSize && at + size > *fileSize)
                 return "a WAV file whose data size lies: its header says " + std::to_string(size) +
                        " bytes of samples, the file holds " +

@@ -17,10 +17,11 @@ struct WavLayout {
     enum class Encoding { Integer, Float };
     Encoding encoding = Encoding::Integer;
     std::uint32_t sampleRate = 0;
-    unsigned channels = 0;         // 1 or 2
-    unsigned bitsPerSample = 0;    // 8, 16, 24 or 32; 32 for floats
-    std::uint64_t dataOffset = 0;  // of the first sample byte, from the file's start
-    std::uint64_t dataBytes = 0;   // whole frames only
+    unsigned channels = 0;             // 1 or 2
+    unsigned bitsPerSample = 0;        // 8, 16, 24 or 32; 32 for floats
+    std::uint64_t dataOffset = 0;      // of the first sample byte, from the file's start
+    std::uint64_t dataBytes = 0;       // whole frames only
+    std::uint64_t dataChunkBytes = 0;  // what the header says, a part of a frame at the end too
 
     unsigned frameBytes() const { return channels * (bitsPerSample / 8); }
     std::uint64_t frames() const { return dataBytes / frameBytes(); }
