@@ -131,10 +131,9 @@ TEST(BlockFinder, ABlockWhoseChecksumFailsIsKeptAndNamesItsLeastSureByte)
     EXPECT_EQ(block.bytes.size(), data.size());
     EXPECT_EQ(block.bytes[57] ^ data[57], 0x10);
     EXPECT_EQ(block.failedByte, 57u);
-    EXPECT_NEAR(block.failedSeconds,
-                bit[0].endSeconds - bit[0].length / 3.5e6 - (8 * 3 + 0.0) * 0 -
-                    3 * (bit[0].length) / 3.5e6 * 0,
-                0.01);
+    // When the byte begins: the end of the pulse before its first bit.
+    const std::size_t byteStart = static_cast<std::size_t>(kRom.pilotPulses) + 2 + 2 * 8 * 57;
+    EXPECT_NEAR(block.failedSeconds, pulses.all()[byteStart - 1].endSeconds, 1e-6);
 }
 
 TEST(BlockFinder, ABlockThatBreaksOffIsKeptCutShortSayingWhereAfterItsHeader)
