@@ -32,8 +32,8 @@ constexpr std::string_view kDescription =
     "8 to 32 bits or 32-bit float, mono or stereo, 8 to 192 kHz) is listed block\n"
     "by block: number, time in the recording, kind (standard or turbo), length and\n"
     "checksum verdict, with where a failed block likely went wrong or broke off;\n"
-    "then the entries its blocks become. Every mode names the failed blocks on\n"
-    "standard error.\n";
+    "then the entries its blocks become, on which the entry options and --wav act.\n"
+    "Every mode names the failed blocks on standard error.\n";
 
 // An option and what it does, its lines already broken to fit beside the option column.
 struct OptionHelp {

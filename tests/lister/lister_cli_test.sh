@@ -618,6 +618,13 @@ recording)
     expect_no_stderr
     cmp "$scratch/back.tap" "$sample" >&2 || fail "the recording converts to another tape"
     "$lister" --to-tap -o - "$scratch/sample.wav" | cmp - "$sample" >&2 || fail "--to-tap to standard output"
+    # The entry options and --wav act on the entries the blocks make.
+    run --hex 2 "$scratch/sample.wav"
+    expect_status 0 "--hex of a recording's entry"
+    "$lister" --hex 2 "$sample" | cmp - "$scratch/out" >&2 || fail "--hex 2 differs from the sample's"
+    run --wav -o "$scratch/again.wav" "$scratch/sample.wav"
+    expect_status 0 "--wav of a recording"
+    cmp "$scratch/again.wav" "$scratch/sample.wav" >&2 || fail "the recording sounds otherwise than the sample"
     if oracle_installed tape2wav; then
         tape2wav -r 22050 "$sample" "$scratch/fuse.wav" >/dev/null 2>&1 || fail "tape2wav failed"
         run --to-tap -o "$scratch/fuse.tap" "$scratch/fuse.wav"
