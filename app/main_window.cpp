@@ -10,6 +10,7 @@
 #include "app/block_list_view.h"
 #include "app/entry_viewer.h"
 #include "app/list_key_filter.h"
+#include "app/new_entry_dialog.h"
 #include "app/program_fonts.h"
 #include "app/program_icon.h"
 #include "app/properties_dialog.h"
@@ -109,6 +110,14 @@ void MainWindow::setStatusText(const std::string& text)
 std::optional<PropertiesForm> MainWindow::editProperties(const PropertiesForm& form)
 {
     PropertiesDialog dialog(app_.desktop(), form, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.form();
+}
+
+std::optional<NewEntryForm> MainWindow::askNewEntry(const NewEntryForm& form)
+{
+    NewEntryDialog dialog(app_.desktop(), form, this);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.form();

@@ -10,6 +10,7 @@
 #include "seam/window_placement.h"
 #include "support/platform/wide_text_windows.h"
 #include "tape/model/block_info.h"
+#include "winapp/new_entry_dialog.h"
 #include "winapp/procedure_errors.h"
 #include "winapp/properties_dialog.h"
 #include "winapp/resource_ids.h"
@@ -293,6 +294,11 @@ void WindowsMainWindow::setStatusText(const std::string& text)
 std::optional<PropertiesForm> WindowsMainWindow::editProperties(const PropertiesForm& form)
 {
     return askForProperties(window_, app_.desktop(), form);
+}
+
+std::optional<NewEntryForm> WindowsMainWindow::askNewEntry(const NewEntryForm& form)
+{
+    return askForNewEntry(window_, app_.desktop(), form);
 }
 
 void WindowsMainWindow::showEntryViewer()
