@@ -210,7 +210,6 @@ inline constexpr PixelRect kCancelRect = dialogUnitsToPixels(55, kButtonsTop, 40
 // that says what the file becomes, the name, the one further field the file's kind asks for (a
 // screen's has none and is hidden), then Add, Insert and Cancel.
 namespace new_entry_dialog {
-inline constexpr FontLook kFont = properties_dialog::kFont;
 inline constexpr DialogBaseUnits kBaseUnits = properties_dialog::kBaseUnits;
 inline constexpr PixelRect kAboutRect = dialogUnitsToPixels(10, 8, 160, 13, kBaseUnits);
 inline constexpr PixelRect kNameLabelRect = dialogUnitsToPixels(10, 26, 38, 13, kBaseUnits);
