@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "seam/window_services.h"
+#include "seam/window.h"
 #include "tape/make/entry_from_file.h"
 
 namespace murax {
