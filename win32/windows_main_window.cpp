@@ -11,6 +11,7 @@
 #include "support/platform/wide_text_windows.h"
 #include "tape/model/block_info.h"
 #include "win32/procedure_errors.h"
+#include "win32/progress_bar_window.h"
 #include "win32/properties_dialog.h"
 #include "win32/resource_ids.h"
 #include "win32/window_painting.h"
@@ -293,6 +294,12 @@ void WindowsMainWindow::setStatusText(const std::string& text)
 std::optional<PropertiesForm> WindowsMainWindow::editProperties(const PropertiesForm& form)
 {
     return askForProperties(window_, app_.desktop(), form);
+}
+
+std::unique_ptr<ProgressBar> WindowsMainWindow::openProgressBar(const std::string& title,
+                                                                const std::string& text)
+{
+    return std::make_unique<ProgressBarWindow>(window_, title, text);
 }
 
 void WindowsMainWindow::showEntryViewer()

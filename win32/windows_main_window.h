@@ -53,6 +53,8 @@ public:
     std::optional<PropertiesForm> editProperties(const PropertiesForm& form) override;
     void showEntryViewer() override;
     PngEncoder& pngEncoder() override { return png_; }
+    std::unique_ptr<ProgressBar> openProgressBar(const std::string& title,
+                                                 const std::string& text) override;
 
 private:
     static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

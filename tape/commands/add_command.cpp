@@ -26,10 +26,10 @@ void AGGIUNGI(Window& window, BlockList& list, bool insert)
     if (!name)
         return;
     EntryIntake added;
-    std::vector<std::string> notices;
+    FileConversion conversion(window);
     bool taken = false;
     if (!changeUnlessRefused(
-            window.app(), [&] { taken = takeTapeFile(window.app(), added, *name, &notices); },
+            window.app(), [&] { taken = takeTapeFile(window.app(), added, *name, &conversion); },
             &added) ||
         !taken)
         return;
@@ -37,7 +37,7 @@ void AGGIUNGI(Window& window, BlockList& list, bool insert)
     // The run keeps the file's order in both cases; Insert places it at p, Add at the end.
     const std::size_t at = insert ? static_cast<std::size_t>(p) - 1 : list.count();
     if (insertEntries(window, list, added, at, p))
-        showTzxNotices(window.app(), notices);
+        showConversionNotices(window.app(), conversion);
 }
 
 }  // namespace murax

@@ -63,6 +63,10 @@ protected:
                     paste(MURAX_ID_FIELD + at, text);
                 pressButton(dialog, MURAX_ID_SAVE);
             });
+        std::optional<DialogAnswerer> progress;
+        if (gesture.cancelsProgress)
+            progress.emplace(L"Reading a recording",
+                             [](HWND dialog) { pressButton(dialog, IDCANCEL); });
         std::optional<MenuAnswerer> menu;
         if (!gesture.menuEntry.empty())
             menu.emplace(gesture.menuEntry);
@@ -88,6 +92,9 @@ protected:
         }
         if (renamer) {
             EXPECT_TRUE(renamer->found());
+        }
+        if (progress) {
+            EXPECT_TRUE(progress->found());
         }
         // Each name went to an open or a save dialog, one each; the other kind's copy is dropped.
         EXPECT_EQ(fake_.openAnswers.size() + fake_.saveAnswers.size(), gesture.files.size());
