@@ -136,10 +136,11 @@ bool takeRecording(AppContext& app, EntryIntake& intake, const std::string& name
     intake.addBytes(tapOfRecordedBlocks(recording.blocks), name);
     const std::size_t entries = intake.entryCount() - before;
     conversion.notices.push_back(
-        "File;;" + name + ";;is a sound recording: its " +
-        counted(recording.blocks.size(), "block", "blocks") + " became " +
-        counted(entries, "entry", "entries") + ".;" +
-        asMessageLines(recordingSummary(recording.blocks, recording.leftOut)));
+        "File;;" + name + ";;is a sound recording" +
+        (entries == 0 ? "."
+                      : ": its " + counted(recording.blocks.size(), "block", "blocks") +
+                            " became " + counted(entries, "entry", "entries") + ".") +
+        ";" + asMessageLines(recordingSummary(recording.blocks, recording.leftOut)));
     return true;
 }
 

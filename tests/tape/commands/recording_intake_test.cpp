@@ -103,6 +103,19 @@ TEST_F(RecordingCommands, AShortRecordingGoesInWithoutAProgressBar)
         << fake.messages[0].text;
 }
 
+TEST_F(RecordingCommands, ARecordingWithoutABlockChangesNothingAndSaysSo)
+{
+    open("main.tap", tapeOf({1, 2}), {1}, 1);
+    fake.openAnswers = {write("hiss.wav", recordingOf({}, 1 << 16))};
+
+    AGGIUNGI(window, list, true);
+
+    EXPECT_EQ(tags(), (Tags{1, 2}));
+    EXPECT_FALSE(list.history().canUndo());
+    ASSERT_EQ(fake.messages.size(), 1u);
+    EXPECT_NE(fake.messages[0].text.find("No block"), std::string::npos) << fake.messages[0].text;
+}
+
 TEST_F(RecordingCommands, TheStartUpLoadRefusesARecordingPointingToAdd)
 {
     const std::string name = write("side-a.wav", recordingOf({lone(7)}));
