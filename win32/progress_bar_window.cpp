@@ -14,8 +14,9 @@
 namespace murax {
 namespace {
 
-// The controls, in dialog units: the text, the bar under it, Cancel at the foot.
-constexpr short kWidth = 240, kMargin = 7, kTextHeight = 20, kBarHeight = 10;
+// The controls, in dialog units: the file's name on one line (its path shortened in the middle
+// when it does not fit), the bar under it, Cancel at the foot.
+constexpr short kWidth = 240, kMargin = 7, kTextHeight = 10, kBarHeight = 10;
 constexpr short kButtonWidth = 50, kButtonHeight = 14;
 constexpr WORD kTextId = 100, kBarId = 101;
 // The steps of the bar: finer than any bar is wide.

@@ -1,10 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Sound recordings through the commands, where the editing sessions of the windows cannot reach:
-// a recording that breaks off, a drop cancelled in its progress bar, the start-up load.
+// a recording that breaks off, a drop cancelled in its progress bar, a recording without blocks.
 #include "tape/commands/add_command.h"
 #include "tape/commands/drop_commands.h"
-#include "tape/commands/open_commands.h"
 #include "tape/commands/paced_progress.h"
 #include "tape/format/entry_bytes.h"
 #include "tape/sound/wav_header.h"
@@ -114,20 +113,6 @@ TEST_F(RecordingCommands, ARecordingWithoutABlockChangesNothingAndSaysSo)
     EXPECT_FALSE(list.history().canUndo());
     ASSERT_EQ(fake.messages.size(), 1u);
     EXPECT_NE(fake.messages[0].text.find("No block"), std::string::npos) << fake.messages[0].text;
-}
-
-TEST_F(RecordingCommands, TheStartUpLoadRefusesARecordingPointingToAdd)
-{
-    const std::string name = write("side-a.wav", recordingOf({lone(7)}));
-    BlockList loaded;
-
-    EXPECT_FALSE(startupLoad(app, &name, loaded));
-
-    ASSERT_EQ(fake.messages.size(), 1u);
-    EXPECT_EQ(fake.messages[0].text, "File\r\n\r\n" + name +
-                                         "\r\n\r\nis a sound recording (WAV), not a TAP file.\r\n"
-                                         "Add... (or murax-list --to-tap) brings the blocks it "
-                                         "holds into a TAP file.");
 }
 
 }  // namespace

@@ -62,7 +62,6 @@ TEST(RecordingTap, EachBlockIsFramedAndOnlyALastBlockThatBrokeOffIsCutShort)
          {found(part.substr(0, 3).insert(0, 1, '\0'), Verdict::BrokeOff,
                 RecordedBlock::Speed::Turbo)},
          framed(std::string(1, '\0') + part.substr(0, 3))},
-        {"no block, no bytes", {}, ""},
     };
     for (const Case& c : cases)
         EXPECT_EQ(tapOfRecordedBlocks(c.blocks), c.tap) << c.what;
