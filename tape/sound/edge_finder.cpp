@@ -79,7 +79,7 @@ void EdgeFinder::feed(std::span<const float> samples, std::vector<Pulse>& pulses
             high = !high;
             peak = y;
             middle = (highPeak_ + lowPeak_) / 2;
-            swing = highPeak_ - lowPeak_;
+            swing += (highPeak_ - lowPeak_ - swing) / 4;
         }
         previous = y;
         ++at;

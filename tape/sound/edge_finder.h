@@ -42,7 +42,9 @@ private:
     float levelDecay_;
     float previous_ = 0;
     // The trigger's middle lies between the peaks of the last pulse above it and the last one
-    // below it, so that it follows what is left of an offset or hum from one pulse to the next.
+    // below it, so that it follows what is left of an offset or hum from one pulse to the next;
+    // the swing between them, which sets the hysteresis, is averaged over a few pulses, so that a
+    // peak of hiss does not raise it past the next pulse's.
     float peak_ = 0, highPeak_ = 0, lowPeak_ = 0, middle_ = 0, swing_ = 0;
     bool high_ = false;
     std::uint64_t sample_ = 0;  // samples fed so far
