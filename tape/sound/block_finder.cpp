@@ -79,6 +79,8 @@ BitLengths measureBits(const std::vector<float>& bits, BitLengths expected)
             sums[kind] += bit;
             ++counts[kind];
         }
+        if (counts[0] == 0 || counts[1] == 0)
+            break;
         lengths = {sums[0] / static_cast<double>(counts[0]),
                    sums[1] / static_cast<double>(counts[1])};
     }
