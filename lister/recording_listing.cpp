@@ -7,6 +7,7 @@
 #include "lister/tape_input.h"
 #include "lister/tape_listing.h"
 #include "tape/sound/recording_summary.h"
+#include "tape/sound/recording_tap.h"
 
 namespace murax::lister {
 namespace {
@@ -49,14 +50,7 @@ std::optional<Recording> readRecordingFile(const std::string& file, FileTapeSour
 
 std::string tapOfRecording(const Recording& recording)
 {
-    std::string tap;
-    for (const RecordedBlock& block : recording.blocks) {
-        const std::size_t size = block.bytes.size();
-        tap += static_cast<char>(size & 0xFF);
-        tap += static_cast<char>(size >> 8);
-        tap += block.bytes;
-    }
-    return tap;
+    return tapOfRecordedBlocks(recording.blocks);
 }
 
 bool writeRecordingListing(const Recording& recording, std::FILE* out, bool check)

@@ -20,7 +20,8 @@ bool isRecording(TapeSource& source);
 std::optional<Recording> readRecordingFile(const std::string& file, FileTapeSource& source,
                                            NativeFile& input, const std::string& consequence);
 
-// The TAP file of the recording's blocks, each as it was read.
+// The TAP file of the recording's blocks, as Add takes them in: each as it was read, and a last
+// block that broke off cut short.
 std::string tapOfRecording(const Recording& recording);
 
 // Writes a recording's blocks: a line with its format, length and counts, then one line per

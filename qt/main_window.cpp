@@ -13,6 +13,7 @@
 #include "qt/new_entry_dialog.h"
 #include "qt/program_fonts.h"
 #include "qt/program_icon.h"
+#include "qt/progress_bar_dialog.h"
 #include "qt/properties_dialog.h"
 #include "qt/qt_look.h"
 #include "qt/status_bar.h"
@@ -121,6 +122,12 @@ std::optional<NewEntryForm> MainWindow::askNewEntry(const NewEntryForm& form)
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.form();
+}
+
+std::unique_ptr<ProgressBar> MainWindow::openProgressBar(const std::string& title,
+                                                         const std::string& text)
+{
+    return std::make_unique<ProgressBarDialog>(this, title, text);
 }
 
 void MainWindow::showEntryViewer()

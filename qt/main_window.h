@@ -43,6 +43,8 @@ public:
     std::optional<NewEntryForm> askNewEntry(const NewEntryForm& form) override;
     void showEntryViewer() override;
     PngEncoder& pngEncoder() override { return png_; }
+    std::unique_ptr<ProgressBar> openProgressBar(const std::string& title,
+                                                 const std::string& text) override;
 
     BlockListView* blockList() const { return list_; }
     StatusBar* statusBar() const { return statusBar_; }

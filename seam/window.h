@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,6 +41,16 @@ struct NewEntryForm {
     bool insert = false;
 };
 
+// A progress bar with Cancel, modal to the main window, over a long task that runs meanwhile in
+// the window's own thread. It goes when it is destroyed.
+class ProgressBar {
+public:
+    virtual ~ProgressBar() = default;
+    // Shows that `fraction` (0 to 1) of the task is done and dispatches the pending events, so
+    // that the windows repaint and Cancel can be pressed; false once Cancel has been pressed.
+    virtual bool advance(double fraction) = 0;
+};
+
 // The main window as the commands see it.
 class Window {
 public:
@@ -64,6 +75,10 @@ public:
     virtual void showEntryViewer() = 0;
     // The platform's way of making a picture into a PNG file.
     virtual PngEncoder& pngEncoder() = 0;
+    // Opens a progress bar over this window, titled `title`, with `text` above the bar and
+    // nothing done yet.
+    virtual std::unique_ptr<ProgressBar> openProgressBar(const std::string& title,
+                                                         const std::string& text) = 0;
 };
 
 // The window title: the program's name and the project's version, which the build gives.

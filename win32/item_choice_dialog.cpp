@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "win32/dialog_template.h"
+
 namespace murax {
 namespace {
 
@@ -11,58 +13,6 @@ namespace {
 constexpr short kWidth = 260, kMargin = 7, kLineHeight = 10;
 constexpr short kListHeight = 14, kButtonWidth = 50, kButtonHeight = 14;
 constexpr WORD kLabelId = 100, kListId = 101;
-// The class atoms of the system's controls in a dialog template.
-constexpr WORD kButtonClass = 0x0080, kStaticClass = 0x0082, kComboBoxClass = 0x0085;
-
-// A DLGTEMPLATE and its items, written word by word as the dialog manager reads them.
-class TemplateWriter {
-public:
-    void dialog(DWORD style, short cx, short cy, const std::wstring& title, WORD items)
-    {
-        dword(style);
-        dword(0);
-        words_.push_back(items);
-        for (const short value : {short{0}, short{0}, cx, cy})
-            words_.push_back(static_cast<WORD>(value));
-        words_.push_back(0);  // no menu
-        words_.push_back(0);  // the dialog class
-        text(title);
-        words_.push_back(8);  // DS_SETFONT: the points and the face
-        text(L"MS Shell Dlg");
-    }
-
-    void item(WORD atom, WORD id, DWORD style, short x, short y, short cx, short cy,
-              const std::wstring& title)
-    {
-        if (words_.size() % 2 != 0)  // each item starts on a DWORD
-            words_.push_back(0);
-        dword(style | WS_CHILD | WS_VISIBLE);
-        dword(0);
-        for (const short value : {x, y, cx, cy})
-            words_.push_back(static_cast<WORD>(value));
-        words_.push_back(id);
-        words_.push_back(0xFFFF);
-        words_.push_back(atom);
-        text(title);
-        words_.push_back(0);  // no creation data
-    }
-
-    LPCDLGTEMPLATEW get() const { return reinterpret_cast<LPCDLGTEMPLATEW>(words_.data()); }
-
-private:
-    void dword(DWORD value)
-    {
-        words_.push_back(LOWORD(value));
-        words_.push_back(HIWORD(value));
-    }
-    void text(const std::wstring& value)
-    {
-        words_.insert(words_.end(), value.begin(), value.end());
-        words_.push_back(0);
-    }
-
-    std::vector<WORD> words_;
-};
 
 struct Choice {
     const std::vector<std::wstring>& items;
@@ -154,7 +104,7 @@ std::optional<std::size_t> runItemChoiceDialog(HWND owner, const std::wstring& t
     const short openListHeight =
         static_cast<short>(kListHeight + kLineHeight * std::min<std::size_t>(items.size(), 12));
 
-    TemplateWriter writer;
+    DialogTemplate writer;
     writer.dialog(DS_SETFONT | DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU,
                   kWidth, static_cast<short>(buttonsTop + kButtonHeight + kMargin), title, 4);
     writer.item(kStaticClass, kLabelId, SS_LEFT | SS_NOPREFIX, kMargin, kMargin, innerWidth,

@@ -11,6 +11,7 @@
 #include "tape/model/block_info.h"
 #include "win32/new_entry_dialog.h"
 #include "win32/procedure_errors.h"
+#include "win32/progress_bar_window.h"
 #include "win32/properties_dialog.h"
 #include "win32/resource_ids.h"
 #include "win32/window_painting.h"
@@ -286,6 +287,12 @@ std::optional<PropertiesForm> WindowsMainWindow::editProperties(const Properties
 std::optional<NewEntryForm> WindowsMainWindow::askNewEntry(const NewEntryForm& form)
 {
     return askForNewEntry(window_, app_.desktop(), form);
+}
+
+std::unique_ptr<ProgressBar> WindowsMainWindow::openProgressBar(const std::string& title,
+                                                                const std::string& text)
+{
+    return std::make_unique<ProgressBarWindow>(window_, title, text);
 }
 
 void WindowsMainWindow::showEntryViewer()

@@ -51,6 +51,8 @@ public:
     std::optional<NewEntryForm> askNewEntry(const NewEntryForm& form) override;
     void showEntryViewer() override;
     PngEncoder& pngEncoder() override { return png_; }
+    std::unique_ptr<ProgressBar> openProgressBar(const std::string& title,
+                                                 const std::string& text) override;
 
 private:
     static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -19,6 +19,7 @@ constexpr std::string_view kUsage =
     "A TZX tape does not open: Add, Insert and a drop take its data blocks in as entries,\n"
     "and say which blocks were passed over or could not be converted\n"
     "(murax-list --to-tap -o FILE.tap TAPE.tzx converts it too).\n"
+    "Nor does a WAV recording of a cassette, whose blocks they take in the same way.\n"
     "\n"
     "Keys of the list:\n"
     "  Enter, double-click  rename the current header entry\n"

@@ -31,16 +31,16 @@ void AGGIUNGI(Window& window, BlockList& list, bool insert)
     if (!name)
         return;
     EntryIntake added;
-    std::vector<std::string> notices;
+    FileConversion conversion(window);
     bool taken = false;
     if (!changeUnlessRefused(
-            window.app(), [&] { taken = takeTapeFile(window.app(), added, *name, &notices); },
+            window.app(), [&] { taken = takeTapeFile(window.app(), added, *name, &conversion); },
             &added) ||
         !taken)
         return;
 
     if (addOrInsertEntries(window, list, added, insert))
-        showTzxNotices(window.app(), notices);
+        showConversionNotices(window.app(), conversion);
 }
 
 }  // namespace murax

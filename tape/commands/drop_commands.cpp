@@ -48,14 +48,17 @@ void RILASCIA(Window& window, BlockList& list, const std::vector<std::string>& f
               int beforePosition)
 {
     EntryIntake dropped;
-    std::vector<std::string> notices;
+    FileConversion conversion(window);
     for (const std::string& file : files) {
         const std::optional<std::string> name = findExactFile(window.app(), FULLNAME(file));
         if (!name)
             continue;
         try {
-            if (!changeUnlessRefused(window.app(),
-                                     [&] { takeTapeFile(window.app(), dropped, *name, &notices); }))
+            if (!changeUnlessRefused(
+                    window.app(), [&] { takeTapeFile(window.app(), dropped, *name, &conversion); }))
+                return;
+            // A reading the user cancelled stops the whole drop.
+            if (conversion.cancelled)
                 return;
         } catch (const CommandAbandoned&) {
             // The error handler has told the user; the other files still go in.
@@ -64,7 +67,7 @@ void RILASCIA(Window& window, BlockList& list, const std::vector<std::string>& f
     }
     if (dropped.entryCount() == 0 ||
         insertEntries(window, list, dropped, indexBefore(beforePosition, list.count()), 0))
-        showTzxNotices(window.app(), notices);
+        showConversionNotices(window.app(), conversion);
 }
 
 }  // namespace murax

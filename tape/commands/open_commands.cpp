@@ -44,7 +44,8 @@ bool unsavedEditsSettled(Window& window, BlockList& list, bool& saved)
     }
 }
 
-// Reads the file and splits it into a list of its own. When it is a TZX tape, or the memory for
+// Reads the file and splits it into a list of its own. When it is a TZX tape or a sound
+// recording, or the memory for
 // its entries cannot be had, the user is told and the result is false.
 bool loadWithinMemory(AppContext& app, const std::string& name, BlockList& loaded)
 {

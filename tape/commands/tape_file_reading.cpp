@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tape/commands/tape_file_reading.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 #include <optional>
@@ -10,6 +11,11 @@
 #include "seam/app_context.h"
 #include "seam/message_box.h"
 #include "support/platform/file_io.h"
+#include "tape/commands/paced_progress.h"
+#include "tape/sound/recording_reader.h"
+#include "tape/sound/recording_summary.h"
+#include "tape/sound/recording_tap.h"
+#include "tape/sound/wav_layout.h"
 #include "tape/tzx/tzx_summary.h"
 #include "tape/tzx/tzx_tap_stream.h"
 
@@ -94,10 +100,54 @@ bool convertTzx(AppContext& app, const std::string& name, std::string& bytes, Le
     return true;
 }
 
+// The summary's lines as the message box breaks them: at ';', which the summary's own text must
+// not hold then.
+std::string asMessageLines(std::string text)
+{
+    std::ranges::replace(text, ';', ',');
+    std::ranges::replace(text, '\n', ';');
+    return text;
+}
+
+// Reads the WAV recording held in `bytes` into the TAP bytes of its blocks, with a progress bar
+// over the window while it lasts; nothing is taken in when the recording cannot be read or the
+// reading is cancelled.
+bool takeRecording(AppContext& app, EntryIntake& intake, const std::string& name, std::string bytes,
+                   FileConversion& conversion)
+{
+    MemoryTapeSource source(bytes);
+    PacedProgress progress(conversion.window, "Reading a recording", name, bytes.size());
+    const Recording recording =
+        readWholeRecording(source, bytes.size(), [&](double done) { return progress(done); });
+    progress.close();
+    if (recording.outcome.cancelled) {
+        conversion.cancelled = true;
+        return false;
+    }
+    if (!recording.outcome.read()) {
+        POPMSG(app,
+               "File;;" + name + ";;is " + recording.outcome.refusal +
+                   ".;It is not a recording Murax can read, and nothing was taken from it.",
+               MessageKind::Inform);
+        return false;
+    }
+    bytes = {};
+    const std::size_t before = intake.entryCount();
+    intake.addBytes(tapOfRecordedBlocks(recording.blocks), name);
+    const std::size_t entries = intake.entryCount() - before;
+    conversion.notices.push_back(
+        "File;;" + name + ";;is a sound recording" +
+        (entries == 0 ? "."
+                      : ": its " + counted(recording.blocks.size(), "block", "blocks") +
+                            " became " + counted(entries, "entry", "entries") + ".") +
+        ";" + asMessageLines(recordingSummary(recording.blocks, recording.leftOut)));
+    return true;
+}
+
 }  // namespace
 
 bool takeTapeFile(AppContext& app, EntryIntake& intake, const std::string& name,
-                  std::vector<std::string>* tzxNotices)
+                  FileConversion* conversion)
 {
     std::string bytes;
     try {
@@ -105,11 +155,23 @@ bool takeTapeFile(AppContext& app, EntryIntake& intake, const std::string& name,
     } catch (const std::bad_alloc&) {
         throw NotEnoughMemory{name, 0, 0};
     }
+    if (hasWavSignature(bytes)) {
+        if (!conversion) {
+            POPMSG(app,
+                   "File;;" + name +
+                       ";;is a sound recording (WAV), not a TAP file.;"
+                       "Add... (or murax-list --to-tap) brings the blocks it holds into a TAP "
+                       "file.",
+                   MessageKind::Inform);
+            return false;
+        }
+        return takeRecording(app, intake, name, std::move(bytes), *conversion);
+    }
     if (!tzx::hasTzxSignature(bytes)) {
         intake.addBytes(std::move(bytes), name);
         return true;
     }
-    if (!tzxNotices) {
+    if (!conversion) {
         POPMSG(app,
                "File;;" + name +
                    ";;is a TZX tape, not a TAP file.;"
@@ -123,14 +185,14 @@ bool takeTapeFile(AppContext& app, EntryIntake& intake, const std::string& name,
         return false;
     const std::size_t before = intake.entryCount();
     intake.addBytes(std::move(bytes), name);
-    tzxNotices->push_back(tzxNotice(name, summary, leftOut, intake.entryCount() - before));
+    conversion->notices.push_back(tzxNotice(name, summary, leftOut, intake.entryCount() - before));
     return true;
 }
 
-void showTzxNotices(AppContext& app, const std::vector<std::string>& notices)
+void showConversionNotices(AppContext& app, const FileConversion& conversion)
 {
     std::string text;
-    for (const std::string& notice : notices)
+    for (const std::string& notice : conversion.notices)
         if (!notice.empty())
             text += (text.empty() ? "" : ";;") + notice;
     if (!text.empty())

@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -41,6 +42,11 @@ public:
     // The current row each time the viewer was asked for.
     std::vector<int> viewerShownOn;
     FakePngEncoder png;
+    // The progress bars opened (title and text), every fraction shown, and after how many moves
+    // of a bar Cancel is pressed (never when unset).
+    std::vector<std::string> progressBars;
+    std::vector<double> progressShown;
+    std::optional<std::size_t> cancelAfterMoves;
 
     AppContext& app() override { return context_; }
     ListBox& listBox() override { return list; }
@@ -78,8 +84,25 @@ public:
     }
     void showEntryViewer() override { viewerShownOn.push_back(list.currentPosition()); }
     PngEncoder& pngEncoder() override { return png; }
+    std::unique_ptr<ProgressBar> openProgressBar(const std::string& title,
+                                                 const std::string& text) override
+    {
+        progressBars.push_back(title + ": " + text);
+        return std::make_unique<Bar>(*this);
+    }
 
 private:
+    struct Bar : ProgressBar {
+        explicit Bar(FakeWindow& owner) : window(owner) {}
+        bool advance(double fraction) override
+        {
+            window.progressShown.push_back(fraction);
+            return !window.cancelAfterMoves ||
+                   window.progressShown.size() < *window.cancelAfterMoves;
+        }
+        FakeWindow& window;
+    };
+
     AppContext& context_;
 };
 

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QtTest>
 
@@ -110,6 +111,25 @@ void answerNewEntry(const Gesture::NewEntryAnswer& answer, NewEntryDialog& dialo
     pressButton(dialog, answer.insert ? QStringLiteral("Insert") : QStringLiteral("Add"));
 }
 
+// Once a progress dialog shows: its Cancel button pressed. `cancelled` tells whether it came.
+void whenProgressOpens(std::shared_ptr<bool> cancelled, int triesLeft = 2000)
+{
+    QTimer::singleShot(2, [cancelled, triesLeft] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QProgressDialog*>(widget);
+            if (dialog == nullptr || !dialog->isVisible())
+                continue;
+            for (QPushButton* button : dialog->findChildren<QPushButton*>())
+                if (button->text() == QStringLiteral("Cancel"))
+                    button->click();
+            *cancelled = true;
+            return;
+        }
+        if (triesLeft > 0)
+            whenProgressOpens(cancelled, triesLeft - 1);
+    });
+}
+
 }  // namespace
 
 // The editing sessions every face shares, through the real Qt window: each must leave on disk the
@@ -175,6 +195,9 @@ void EditingParityTest::perform(const Gesture& gesture)
                 answerNewEntry(answer, dialog);
             },
             made);
+    auto cancelled = std::make_shared<bool>(false);
+    if (gesture.cancelsProgress)
+        whenProgressOpens(cancelled);
 
     QWidget* area = view().viewport();
     switch (gesture.kind) {
@@ -208,6 +231,7 @@ void EditingParityTest::perform(const Gesture& gesture)
     }
     QVERIFY(!gesture.editsProperties() || *renamed);
     QVERIFY(!gesture.newEntry || *made);
+    QVERIFY(!gesture.cancelsProgress || *cancelled);
     // Each name went to an open or a save dialog, one each; the other kind's copy is dropped.
     QCOMPARE(fake_.openAnswers.size() + fake_.saveAnswers.size(), gesture.files.size());
     fake_.openAnswers.clear();

@@ -75,6 +75,10 @@ protected:
                     pasteInto(dialog, MURAX_ID_NEW_FIELD, *answer.field);
                 pressButton(dialog, answer.insert ? MURAX_ID_INSERT : MURAX_ID_ADD);
             });
+        std::optional<DialogAnswerer> progress;
+        if (gesture.cancelsProgress)
+            progress.emplace(L"Reading a recording",
+                             [](HWND dialog) { pressButton(dialog, IDCANCEL); });
         std::optional<MenuAnswerer> menu;
         if (!gesture.menuEntry.empty())
             menu.emplace(gesture.menuEntry);
@@ -108,6 +112,9 @@ protected:
         }
         if (maker) {
             EXPECT_TRUE(maker->found());
+        }
+        if (progress) {
+            EXPECT_TRUE(progress->found());
         }
         // Each name went to an open or a save dialog, one each; the other kind's copy is dropped.
         EXPECT_EQ(fake_.openAnswers.size() + fake_.saveAnswers.size(), gesture.files.size());

@@ -11,8 +11,11 @@
 #include "seam/desktop_services.h"
 #include "tape/commands/command_table.h"
 #include "tape/commands/header_edit.h"
+#include "tape/commands/paced_progress.h"
 #include "tape/commands/virtual_keys.h"
+#include "tape/sound/wav_header.h"
 #include "tests/support/helpers/tape_builder.h"
+#include "tests/tape/sound/entries_sound_file.h"
 
 // Editing sessions that every face of the window must end with the same bytes on disk: a tape,
 // what the user does to it, and what the files hold once F9 has saved. Each face's test runs every
@@ -51,6 +54,8 @@ struct Gesture {
         bool insert = false;
     };
     std::optional<NewEntryAnswer> newEntry;
+    // The progress bar it opens is cancelled as soon as it shows.
+    bool cancelsProgress = false;
 
     Gesture answering(int answer) const
     {
@@ -88,6 +93,12 @@ struct Gesture {
     {
         Gesture g = *this;
         g.newEntry = NewEntryAnswer{std::move(entryName), std::move(field), insert};
+        return g;
+    }
+    Gesture cancellingProgress() const
+    {
+        Gesture g = *this;
+        g.cancelsProgress = true;
         return g;
     }
 };
@@ -140,6 +151,17 @@ struct FolderFile {
     std::string bytes;
 };
 
+// The sound that Murax's own export makes of `entries`, as a recording to take in; `silence`
+// bytes of silent samples after it make it as long as wanted.
+inline std::string recordingOf(const std::vector<std::string_view>& entries,
+                               std::size_t silence = 0)
+{
+    const SoundFormat format;
+    const std::string sound = entriesSoundFile(entries, format);
+    const std::string samples = sound.substr(wavHeader(format, 0).size());
+    return wavHeader(format, samples.size() + silence) + samples + std::string(silence, '\0');
+}
+
 struct EditingSession {
     const char* what;
     std::string tape;                // "game.tap", as the window opens it
@@ -176,6 +198,11 @@ inline const std::vector<EditingSession>& editingSessions()
     const auto on = [&](const char* what, std::vector<Gesture> gestures, std::string saved) {
         return EditingSession{what, abcd, {}, std::move(gestures), {game(std::move(saved))}};
     };
+
+    const std::string recording = recordingOf({x, y});
+    // Long enough that its progress bar opens at once, and that reading it lasts a while.
+    const std::string longRecording = recordingOf({x, y}, 2 * PacedProgress::kShownAtOnceFrom);
+    const std::string cutHeader = recording.substr(0, 30);  // a WAV header cut short
 
     static const std::vector<EditingSession> sessions{
         on("opened and saved untouched", {}, abcd),
@@ -268,6 +295,34 @@ inline const std::vector<EditingSession>& editingSessions()
               .makingEntry({}, {})
               .answering(Desktop::Ok)},
          {game(a + alone)}},
+        // A recording is told by its signature, not by its name.
+        {"Add... takes in a recording's blocks as entries, and says what it found",
+         abcd,
+         {{"side-a.wav", recording}},
+         {click(2), toolbar(B::Add, "Add...").choosingFile("side-a.wav").answering(Desktop::Ok)},
+         {game(abcd + x + y)}},
+        {"Insert... puts a recording's entries before the current row",
+         abcd,
+         {{"side-a.rec", recording}},
+         {click(2), toolbar(B::Add, "Insert...").choosingFile("side-a.rec").answering(Desktop::Ok)},
+         {game(a + x + y + b + c + d)}},
+        {"a WAV file whose header is cut short is refused, and nothing changes",
+         abcd,
+         {{"cut.wav", cutHeader}},
+         {ctrl(vk::Down), toolbar(B::Add, "Add...").choosingFile("cut.wav").answering(Desktop::Ok),
+          ctrl('Z')},
+         {game(abcd), {"cut.wav", cutHeader}}},
+        {"Cancel in a long recording's progress takes nothing in",
+         abcd,
+         {{"long.wav", longRecording}},
+         {ctrl(vk::Down), toolbar(B::Add, "Add...").choosingFile("long.wav").cancellingProgress(),
+          ctrl('Z')},
+         {game(abcd)}},
+        {"F2 refuses a recording, pointing to Add",
+         abcd,
+         {{"side-a.wav", recording}},
+         {ctrl(vk::Down), press(vk::F2).choosingFile("side-a.wav").answering(Desktop::Ok)},
+         {game(b + a + c + d), {"side-a.wav", recording}}},
         on("Enter renames a header, its checksum made anew", {press(vk::Return).naming("beta")},
            headerEntry("beta") + b + c + d),
         on("a double-click renames the header clicked", {doubleClick(4).naming("caf\xC3\xA9")},
