@@ -9,7 +9,6 @@
 #include "seam/window_look.h"
 #include "seam/window_placement.h"
 #include "support/platform/wide_text_windows.h"
-#include "tape/model/block_info.h"
 #include "winapp/procedure_errors.h"
 #include "winapp/properties_dialog.h"
 #include "winapp/resource_ids.h"
@@ -21,8 +20,9 @@ namespace murax {
 namespace {
 
 constexpr UINT_PTR kListWatchId = 0x4D57;  // the window's subclass of its list box
-// Posted to itself: the first paint is over; files dropped on the list wait to be read.
-constexpr UINT kFirstPainted = WM_APP + 1;
+// Posted to itself: a call waits for the paint to return; files dropped on the list wait to be
+// read.
+constexpr UINT kAfterPaint = WM_APP + 1;
 constexpr UINT kReadDroppedFiles = WM_APP + 2;
 
 bool isDown(int key)
@@ -115,7 +115,7 @@ void WindowsMainWindow::initialise(HWND window)
     toolbar_ = std::make_unique<WindowsToolbar>(
         window_, scaledPixels(main_window::kClientWidth, dpi_), dpi_);
     layOut();
-    setStatusText(BLKINFO(blocks_));
+    events_.opened();
     SetFocus(box);
 }
 
@@ -148,8 +148,9 @@ INT_PTR WindowsMainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PAINT:
         paint();
         return TRUE;
-    case kFirstPainted:
-        events_.firstPainted();
+    case kAfterPaint:
+        if (const auto call = std::exchange(afterPaint_, nullptr))
+            call();
         return TRUE;
     case kReadDroppedFiles: {
         std::vector<std::string> files;
@@ -213,10 +214,9 @@ void WindowsMainWindow::command(int id, int notification)
 
 void WindowsMainWindow::toolbarClicked(ToolbarButton button)
 {
-    clickToolbarButton(
-        app_, button,
-        [this, button] { return toolbar_->chooseFromMenu(button, toolbarMenuEntries(button)); },
-        [this](const Command& command) { events_.run(command); });
+    events_.toolbarClicked(button, [this, button] {
+        return toolbar_->chooseFromMenu(button, toolbarMenuEntries(button));
+    });
 }
 
 void WindowsMainWindow::contextMenu(LPARAM screenPoint)
@@ -255,11 +255,10 @@ void WindowsMainWindow::paint()
     paintTitleBand(dc, windowFont_, client.right, dpi_);
     paintStatusBar(dc, statusFont_, statusBarRect(), statusText_, dpi_);
     EndPaint(window_, &paint);
-    if (!painted_) {
-        painted_ = true;
-        // Once, right after the first paint: row 1 becomes selected and current.
-        PostMessageW(window_, kFirstPainted, 0, 0);
-    }
+    events_.painted([this](std::function<void()> call) {
+        afterPaint_ = std::move(call);
+        PostMessageW(window_, kAfterPaint, 0, 0);
+    });
 }
 
 RECT WindowsMainWindow::statusBarRect() const

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -89,7 +90,7 @@ private:
     std::unique_ptr<WindowsListBox> list_;
     std::unique_ptr<WindowsToolbar> toolbar_;
     std::string statusText_;
-    bool painted_ = false;
+    std::function<void()> afterPaint_;  // run once the paint that asked for it has returned
     // A press on the selection: a click on one of its rows, or the start of a drag of them all.
     bool pressedOnSelection_ = false;
     bool movingRows_ = false;
