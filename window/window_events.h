@@ -22,7 +22,7 @@ public:
     // `window` is the face's main window and `list` the open tape; both must outlive this.
     WindowEvents(Window& window, BlockList& list) : window_(window), list_(list) {}
 
-    // A command of the table, from a menu entry.
+    // A command of the table, started through the dispatch point.
     void run(const Command& command);
     // A click on a toolbar button: its popup menu through `showMenu` and then the entry chosen,
     // or its own command (see clickToolbarButton).
