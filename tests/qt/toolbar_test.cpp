@@ -263,7 +263,7 @@ private slots:
         QTest::addColumn<int>("button");
         QTest::addColumn<QPoint>("where");  // within the button, from its right edge when negative
         QTest::addColumn<QStringList>("entries");
-        const QStringList add{"Add...", "Insert..."};
+        const QStringList add{"Add...", "Insert...", "New entry from file..."};
         const QStringList save{"Save\tF9", "Save as..."};
         const QStringList edit{"Edit properties...\tEnter", "Edit with hex editor..."};
         const QPoint arrow(-look::kArrowInsetFromRight + 2, look::kCellHeight / 2);
@@ -299,6 +299,7 @@ private slots:
         QTest::addColumn<QString>("command");
         QTest::newRow("Add...") << int(Add) << 0 << "Add";
         QTest::newRow("Insert...") << int(Add) << 1 << "Insert";
+        QTest::newRow("New entry from file...") << int(Add) << 2 << "New entry from file";
         QTest::newRow("Save") << int(Save) << 0 << "Save";
         QTest::newRow("Save as...") << int(Save) << 1 << "Save as";
         QTest::newRow("Edit properties...") << int(Edit) << 0 << "Edit properties";
