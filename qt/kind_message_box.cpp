@@ -11,71 +11,66 @@
 namespace murax {
 namespace {
 
-struct KindStyle {
-    QMessageBox::Icon icon;
-    QMessageBox::StandardButtons buttons;
-    QMessageBox::StandardButton defaultButton;
-    QMessageBox::StandardButton escapeButton;  // NoButton: Esc does nothing
-};
-
-KindStyle styleOf(int kind)
+QMessageBox::StandardButton qtButton(int button)
 {
-    switch (kind) {
-    case 2:
-        return {QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok,
-                QMessageBox::Cancel};
-    case 3:
-        return {QMessageBox::Question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                QMessageBox::Yes, QMessageBox::Cancel};
-    case 4:
-        return {QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes,
-                QMessageBox::NoButton};
-    case 5:
-        return {QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
-                QMessageBox::NoButton};
-    case 6:
-        return {QMessageBox::Critical, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok,
-                QMessageBox::Cancel};
+    switch (button) {
+    case Desktop::Ok:
+        return QMessageBox::Ok;
+    case Desktop::Cancel:
+        return QMessageBox::Cancel;
+    case Desktop::Yes:
+        return QMessageBox::Yes;
+    case Desktop::No:
+        return QMessageBox::No;
     default:
-        return {QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok};
+        return QMessageBox::NoButton;
     }
+}
+
+QMessageBox::Icon iconOf(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Stop:
+        return QMessageBox::Critical;
+    case MessageIcon::Information:
+        break;
+    }
+    return QMessageBox::Information;
 }
 
 }  // namespace
 
-KindMessageBox::KindMessageBox(int kind, const QString& title, const QString& text, QWidget* parent)
+KindMessageBox::KindMessageBox(const MessageKindDescription& kind, const QString& title,
+                               const QString& text, QWidget* parent)
     : QMessageBox(parent), kind_(kind)
 {
-    const KindStyle style = styleOf(kind);
     setWindowTitle(title);
     // Plain text: a file name holding "<" must not turn the message into markup.
     setTextFormat(Qt::PlainText);
     QString shown = text;
     shown.replace("\r\n", "\n");
     setText(shown);
-    setIcon(style.icon);
-    setStandardButtons(style.buttons);
-    setDefaultButton(style.defaultButton);
-    if (style.escapeButton != QMessageBox::NoButton) {
-        setEscapeButton(style.escapeButton);
-    } else {
+    setIcon(iconOf(kind.icon));
+    QMessageBox::StandardButtons buttons;
+    for (const int button : kind.buttons)
+        buttons |= qtButton(button);
+    setStandardButtons(buttons);
+    setDefaultButton(qtButton(kind.defaultButton));
+    if (hasEscape())
+        setEscapeButton(qtButton(kind.escapeAnswer));
+    else
         setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    }
 }
 
 int KindMessageBox::answer() const
 {
-    QAbstractButton* clicked = clickedButton();
-    switch (clicked ? standardButton(clicked) : QMessageBox::NoButton) {
-    case QMessageBox::Ok:
-        return Desktop::Ok;
-    case QMessageBox::Yes:
-        return Desktop::Yes;
-    case QMessageBox::No:
-        return Desktop::No;
-    default:
-        return Desktop::Cancel;
-    }
+    const QAbstractButton* clicked = clickedButton();
+    for (const int button : kind_.buttons)
+        if (clicked != nullptr && clicked == QMessageBox::button(qtButton(button)))
+            return button;
+    return Desktop::Cancel;
 }
 
 void KindMessageBox::keyPressEvent(QKeyEvent* event)
@@ -97,7 +92,8 @@ void KindMessageBox::closeEvent(QCloseEvent* event)
     QMessageBox::closeEvent(event);
 }
 
-int showKindMessageBox(int kind, const QString& title, const QString& text)
+int showKindMessageBox(const MessageKindDescription& kind, const QString& title,
+                       const QString& text)
 {
     KindMessageBox box(kind, title, text, QApplication::activeWindow());
     box.exec();

@@ -59,7 +59,10 @@ MainWindow::MainWindow(AppContext& app, BlockList& list, QWidget* parent)
     installProgramIcon();
 
     toolbar_ = new Toolbar(
-        app_, [this](const Command& command) { events_.run(command); }, this);
+        [this](ToolbarButton button, const MenuChoice& showMenu) {
+            events_.toolbarClicked(button, showMenu);
+        },
+        this);
 
     list_ = new BlockListView(blocks_.lines(), this);
     list_->setFont(mainWindowFont());
@@ -81,7 +84,8 @@ MainWindow::MainWindow(AppContext& app, BlockList& list, QWidget* parent)
     connect(list_->model(), &QAbstractItemModel::modelReset, this,
             [this] { events_.listReloaded(); });
 
-    statusBar_ = STATUSBAR(*this, blocks_);
+    statusBar_ = STATUSBAR(*this);
+    events_.opened();
 
     list_->setFocus();
 }
@@ -191,11 +195,8 @@ void MainWindow::paintEvent(QPaintEvent* event)
     QDialog::paintEvent(event);
     QPainter painter(this);
     TITOLI(*this, painter);
-    if (!painted_) {
-        painted_ = true;
-        // Once, right after the first paint: row 1 becomes selected and current.
-        QTimer::singleShot(0, list_, [this] { events_.firstPainted(); });
-    }
+    events_.painted(
+        [this](std::function<void()> call) { QTimer::singleShot(0, list_, std::move(call)); });
 }
 
 }  // namespace murax

@@ -73,7 +73,6 @@ private:
     QMenu* contextMenu_ = nullptr;
     EntryViewer* viewer_ = nullptr;
     std::unique_ptr<ShownViewer> shownViewer_;
-    bool painted_ = false;
     QtPngEncoder png_;
 };
 

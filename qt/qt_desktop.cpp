@@ -79,10 +79,9 @@ std::string runFileDialog(const std::string& title, QFileDialog::AcceptMode mode
 
 }  // namespace
 
-int QtDesktop::messageBox(const std::string& text, const std::string& title, int kind)
+int QtDesktop::messageBox(const std::string& text, const std::string& title,
+                          const MessageKindDescription& kind)
 {
-    if (!KindMessageBox::isKnownKind(kind))
-        return Cancel;
     return showKindMessageBox(kind, QString::fromStdString(title), QString::fromStdString(text));
 }
 

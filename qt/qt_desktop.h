@@ -12,7 +12,8 @@ namespace murax {
 // for a file or URI, the keyboard state, the event pass and the run-and-wait of a process.
 class QtDesktop : public Desktop {
 public:
-    int messageBox(const std::string& text, const std::string& title, int kind) override;
+    int messageBox(const std::string& text, const std::string& title,
+                   const MessageKindDescription& kind) override;
     void beep() override;
     std::string openFileDialog(const std::string& title,
                                const std::vector<std::string>& filters) override;

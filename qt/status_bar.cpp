@@ -7,7 +7,6 @@
 #include "qt/band_gradient.h"
 #include "qt/program_fonts.h"
 #include "qt/qt_look.h"
-#include "tape/model/block_info.h"
 
 namespace murax {
 
@@ -44,11 +43,10 @@ void StatusBar::paintEvent(QPaintEvent*)
                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text_);
 }
 
-StatusBar* STATUSBAR(QWidget& window, const BlockList& list)
+StatusBar* STATUSBAR(QWidget& window)
 {
     auto* bar = new StatusBar(&window);
     bar->setGeometry(toQRect(main_window::kStatusBarRect));
-    bar->setText(QString::fromStdString(BLKINFO(list)));
     bar->show();
     return bar;
 }

@@ -5,8 +5,6 @@
 #include <QString>
 #include <QWidget>
 
-#include "tape/model/block_list.h"
-
 namespace murax {
 
 // The one-line strip along the bottom of the main window. It holds a single text, its default
@@ -25,7 +23,7 @@ private:
     QString text_;
 };
 
-// Creates the status bar along the bottom of `window`, with the block summary as its text.
-StatusBar* STATUSBAR(QWidget& window, const BlockList& list);  // makes the status bar
+// Creates the status bar along the bottom of `window`, with no text yet.
+StatusBar* STATUSBAR(QWidget& window);  // makes the status bar
 
 }  // namespace murax

@@ -28,8 +28,7 @@ const ToolbarButtonLook& look(int index)
 
 }  // namespace
 
-Toolbar::Toolbar(AppContext& app, CommandRunner run, QWidget* parent)
-    : QWidget(parent), app_(app), run_(std::move(run))
+Toolbar::Toolbar(Click click, QWidget* parent) : QWidget(parent), click_(std::move(click))
 {
     setFocusPolicy(Qt::NoFocus);
     // Right clicks on the bar do nothing, and must not reach the window either.
@@ -163,14 +162,11 @@ void Toolbar::activate(int index)
     const QPointer<Toolbar> alive(this);
     const QRect button = buttonRect(index);
     QMenu* menu = menus_[index];
-    clickToolbarButton(
-        app_, look(index).button,
-        [this, menu, button]() -> const Command* {
-            if (menu == nullptr)
-                return nullptr;
-            return chooseFromMenu(*menu, mapToGlobal(QPoint(button.left(), button.bottom() + 1)));
-        },
-        run_);
+    click_(look(index).button, [this, menu, button]() -> const Command* {
+        if (menu == nullptr)
+            return nullptr;
+        return chooseFromMenu(*menu, mapToGlobal(QPoint(button.left(), button.bottom() + 1)));
+    });
     if (alive)
         followPointer();
 }

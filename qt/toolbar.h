@@ -6,10 +6,10 @@
 #include <QRect>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 #include "qt/toolbar_menus.h"
-#include "seam/app_context.h"
 #include "tape/commands/command_table.h"
 
 class QMenu;
@@ -17,16 +17,17 @@ class QMenu;
 namespace murax {
 
 // The main window's command bar: the painted bitmap buttons of the command table, in groups along
-// the top of the client area. A button runs its command when clicked, or, when its commands are
-// menu entries (Add, Save and Edit), shows their popup menu wherever on the button the click
-// falls. The buttons never take the focus, which stays in the block list.
+// the top of the client area. A click on a button, wherever on it the click falls, goes to the
+// window's events, which run its command or show its popup menu (Add, Save and Edit) through the
+// bar. The buttons never take the focus, which stays in the block list.
 class Toolbar : public QWidget {
     Q_OBJECT
 public:
+    // What a click on a button does: the button, and the way to show its popup menu.
+    using Click = std::function<void(ToolbarButton, const MenuChoice& showMenu)>;
+
     // Builds the bar and its menus from the command table on `parent`, across its full width.
-    // A click or a menu entry hands its command to `run`; while `app` runs a command, a click
-    // only beeps.
-    Toolbar(AppContext& app, CommandRunner run, QWidget* parent);
+    Toolbar(Click click, QWidget* parent);
 
     int buttonCount() const { return static_cast<int>(bitmaps_.size()); }
     // The button's rectangle in the bar's coordinates; index 0 is the leftmost.
@@ -53,8 +54,7 @@ private:
     void followPointer();
     void paintButton(QPainter& painter, int index) const;
 
-    AppContext& app_;
-    CommandRunner run_;
+    Click click_;
     std::vector<QPixmap> bitmaps_;
     std::vector<QMenu*> menus_;  // null for a button without a menu
     int hovered_ = -1;

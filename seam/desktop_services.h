@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "seam/message_kind.h"
+
 namespace murax {
 
 // What the program needs from the desktop it runs on. The Qt implementation lives in qt/; tests
@@ -21,9 +23,10 @@ public:
     // Button numbers a message box answers with.
     static constexpr int Ok = 1, Cancel = 2, Yes = 6, No = 7;
 
-    // Shows a modal message box of kind 1 to 6 (see POPMSG), owned by the active window, and
-    // returns the button chosen. `text` is UTF-8 with "\r\n" line breaks.
-    virtual int messageBox(const std::string& text, const std::string& title, int kind) = 0;
+    // Shows a modal message box of `kind` (see POPMSG), owned by the active window, and returns
+    // the button chosen. `text` is UTF-8 with "\r\n" line breaks.
+    virtual int messageBox(const std::string& text, const std::string& title,
+                           const MessageKindDescription& kind) = 0;
     virtual void beep() = 0;  // 880 Hz for 55 ms where the platform can
     // The open and save dialogs, starting in the current directory, no overwrite warning, no
     // default suffix, a missing file accepted. Empty when cancelled. Each offers the name filters

@@ -65,7 +65,7 @@ int POPMSG(AppContext& app, std::string_view text, MessageKind kind, std::string
     Desktop& screen = app.desktop();
     if (kind != MessageKind::Inform)
         screen.beep();
-    const int button = screen.messageBox(prepared, std::string(title), static_cast<int>(kind));
+    const int button = screen.messageBox(prepared, std::string(title), describe(kind));
     // What queued up while the box was open (the repaint of the windows it covered) is handled
     // before the caller goes on.
     SYSREFRESH(app);

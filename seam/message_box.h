@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "seam/message_kind.h"
+
 namespace murax {
 
 class AppContext;
@@ -14,19 +16,10 @@ class AppContext;
 // then every ";" becomes a line break ("\r\n").
 std::string prepareMessageText(std::string_view text);
 
-// The kinds of message box, by the numbers the program has always given them.
-enum class MessageKind : int {
-    Inform = 1,        // OK; returns 0
-    Confirm = 2,       // OK/Cancel; 1 on OK, else 0
-    AskOrCancel = 3,   // Yes/No/Cancel; the button (Desktop::Yes, No or Cancel)
-    Ask = 4,           // Yes/No, Yes the default; 1 on Yes, else 0
-    AskDefaultNo = 5,  // Yes/No, No the default; 1 on Yes, else 0
-    ConfirmStop = 6,   // OK/Cancel with a stop icon; 1 on OK, else 0
-};
-
 // The modal message box on the context's desktop, titled "Attenzione" unless a title is given,
 // with a beep first for every kind but Inform, and one pass over the pending events after it
-// closes. Returns as the kind says.
+// closes. Returns 0 for Inform; 1 for OK (Confirm, ConfirmStop) or Yes (Ask, AskDefaultNo),
+// else 0; the button for AskOrCancel (Desktop::Yes, No or Cancel).
 int POPMSG(AppContext& app, std::string_view text, MessageKind kind,
            std::string_view title = "Attenzione");  // a message box of a kind
 

@@ -12,8 +12,4 @@ namespace murax {
 // whose name lies outside the ANSI code page keeps it. Empty when the line cannot be split.
 std::vector<std::string> programArguments(const wchar_t* commandLine);
 
-// Pointers into `arguments` laid out as main()'s argv: the arguments, then a null pointer.
-// They stay valid as long as `arguments` is not changed.
-std::vector<char*> argumentPointers(std::vector<std::string>& arguments);
-
 }  // namespace murax

@@ -7,6 +7,8 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
+#include <algorithm>
+
 #include "support/platform/child_process.h"
 #include "support/platform/running_executable.h"
 #include "support/platform/wide_text_windows.h"
@@ -48,34 +50,48 @@ std::string runFileDialog(const std::string& title, const std::vector<std::strin
     return utf8Text(chosen.c_str(), wcslen(chosen.c_str()));
 }
 
-}  // namespace
-
-unsigned messageBoxStyle(int kind)
+// The MessageBoxW style of a kind: its buttons, icon and default button.
+unsigned messageBoxStyle(const MessageKindDescription& kind)
 {
-    switch (kind) {
-    case 1:
-        return MB_OK | MB_ICONINFORMATION;
-    case 2:
-        return MB_OKCANCEL | MB_ICONQUESTION;
-    case 3:
-        return MB_YESNOCANCEL | MB_ICONQUESTION;
-    case 4:
-        return MB_YESNO | MB_ICONQUESTION;
-    case 5:
-        return MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2;
-    case 6:
-        return MB_OKCANCEL | MB_ICONSTOP;
-    default:
-        return 0;
+    // The system's sets of buttons, by the numbers its box answers with, which Desktop's are.
+    static_assert(Desktop::Ok == IDOK && Desktop::Cancel == IDCANCEL && Desktop::Yes == IDYES &&
+                  Desktop::No == IDNO);
+    static const struct {
+        unsigned style;
+        std::vector<int> buttons;
+    } sets[] = {
+        {MB_OK, {IDOK}},
+        {MB_OKCANCEL, {IDOK, IDCANCEL}},
+        {MB_YESNOCANCEL, {IDYES, IDNO, IDCANCEL}},
+        {MB_YESNO, {IDYES, IDNO}},
+    };
+    unsigned style = 0;
+    for (const auto& set : sets)
+        if (set.buttons == kind.buttons)
+            style = set.style;
+    const auto defaultAt = std::find(kind.buttons.begin(), kind.buttons.end(), kind.defaultButton) -
+                           kind.buttons.begin();
+    style |= static_cast<unsigned>(defaultAt) * MB_DEFBUTTON2;
+    switch (kind.icon) {
+    case MessageIcon::Information:
+        return style | MB_ICONINFORMATION;
+    case MessageIcon::Question:
+        return style | MB_ICONQUESTION;
+    case MessageIcon::Stop:
+        return style | MB_ICONSTOP;
     }
+    return style;
 }
 
-int WindowsDesktop::messageBox(const std::string& text, const std::string& title, int kind)
+}  // namespace
+
+int WindowsDesktop::messageBox(const std::string& text, const std::string& title,
+                               const MessageKindDescription& kind)
 {
-    const unsigned style = messageBoxStyle(kind);
-    if (style == 0)
-        return Cancel;
-    return MessageBoxW(GetActiveWindow(), wideText(text).c_str(), wideText(title).c_str(), style);
+    // Esc and the close box answer as the system's box decides from its buttons: Cancel where
+    // there is one, OK in a box of OK alone, nothing in a Yes/No box, as the description says.
+    return MessageBoxW(GetActiveWindow(), wideText(text).c_str(), wideText(title).c_str(),
+                       messageBoxStyle(kind));
 }
 
 void WindowsDesktop::beep()

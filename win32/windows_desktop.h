@@ -15,7 +15,8 @@ namespace murax {
 // (GlobalMemoryStatusEx).
 class WindowsDesktop : public Desktop {
 public:
-    int messageBox(const std::string& text, const std::string& title, int kind) override;
+    int messageBox(const std::string& text, const std::string& title,
+                   const MessageKindDescription& kind) override;
     void beep() override;
     std::string openFileDialog(const std::string& title,
                                const std::vector<std::string>& filters) override;
@@ -34,9 +35,5 @@ public:
 private:
     WindowsClipboard clipboard_;
 };
-
-// The MessageBoxW style of a message-box kind (1 to 6): its buttons, icon and default button;
-// 0 for any other kind, which shows nothing.
-unsigned messageBoxStyle(int kind);
 
 }  // namespace murax

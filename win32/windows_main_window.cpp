@@ -5,10 +5,11 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <utility>
+
 #include "seam/window_look.h"
 #include "seam/window_placement.h"
 #include "support/platform/wide_text_windows.h"
-#include "tape/model/block_info.h"
 #include "win32/new_entry_dialog.h"
 #include "win32/procedure_errors.h"
 #include "win32/progress_bar_window.h"
@@ -21,8 +22,8 @@
 namespace murax {
 namespace {
 
-// Posted to itself: the first paint is over.
-constexpr UINT kFirstPainted = WM_APP + 1;
+// Posted to itself: a call waits for the paint to return.
+constexpr UINT kAfterPaint = WM_APP + 1;
 
 }  // namespace
 
@@ -112,7 +113,7 @@ void WindowsMainWindow::initialise(HWND window)
     toolbar_ = std::make_unique<WindowsToolbar>(
         window_, scaledPixels(main_window::kClientWidth, dpi_), dpi_);
     layOut();
-    setStatusText(BLKINFO(blocks_));
+    events_.opened();
     SetFocus(box);
 }
 
@@ -145,8 +146,9 @@ INT_PTR WindowsMainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PAINT:
         paint();
         return TRUE;
-    case kFirstPainted:
-        events_.firstPainted();
+    case kAfterPaint:
+        if (const auto call = std::exchange(afterPaint_, nullptr))
+            call();
         return TRUE;
     case WM_COMMAND:
         command(LOWORD(wParam), HIWORD(wParam));
@@ -203,10 +205,9 @@ void WindowsMainWindow::command(int id, int notification)
 
 void WindowsMainWindow::toolbarClicked(ToolbarButton button)
 {
-    clickToolbarButton(
-        app_, button,
-        [this, button] { return toolbar_->chooseFromMenu(button, toolbarMenuEntries(button)); },
-        [this](const Command& command) { events_.run(command); });
+    events_.toolbarClicked(button, [this, button] {
+        return toolbar_->chooseFromMenu(button, toolbarMenuEntries(button));
+    });
 }
 
 void WindowsMainWindow::contextMenu(LPARAM screenPoint)
@@ -244,11 +245,10 @@ void WindowsMainWindow::paint()
     paintTitleBand(dc, windowFont_, client.right, dpi_);
     paintStatusBar(dc, statusFont_, statusBarRect(), statusText_, dpi_);
     EndPaint(window_, &paint);
-    if (!painted_) {
-        painted_ = true;
-        // Once, right after the first paint: row 1 becomes selected and current.
-        PostMessageW(window_, kFirstPainted, 0, 0);
-    }
+    events_.painted([this](std::function<void()> call) {
+        afterPaint_ = std::move(call);
+        PostMessageW(window_, kAfterPaint, 0, 0);
+    });
 }
 
 RECT WindowsMainWindow::statusBarRect() const

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -78,7 +79,7 @@ private:
     std::unique_ptr<WindowsListBox> list_;
     std::unique_ptr<WindowsToolbar> toolbar_;
     std::string statusText_;
-    bool painted_ = false;
+    std::function<void()> afterPaint_;  // run once the paint that asked for it has returned
     WindowsPngEncoder png_;
     std::unique_ptr<WindowsEntryViewer> viewer_;
 };

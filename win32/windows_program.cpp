@@ -10,10 +10,9 @@
 #include <objbase.h>
 
 #include "win32/parent_console.h"
-#include "win32/program_arguments.h"
 #include "win32/windows_desktop.h"
 #include "win32/windows_window.h"
-#include "window/information_options.h"
+#include "window/command_line.h"
 #include "window/program_run.h"
 
 namespace murax {
@@ -42,23 +41,19 @@ private:
 
 }  // namespace
 
-int runWindowsProgram(std::vector<std::string> arguments)
+int runWindowsProgram(const std::vector<std::string>& arguments)
 {
-    if (arguments.empty())
-        arguments.emplace_back("murax.exe");
-    std::vector<char*> argv = argumentPointers(arguments);
-    int argc = static_cast<int>(arguments.size());
     std::ostringstream answer;
-    if (const auto status = answerInformationOption(argc, argv.data(), answer)) {
+    const StartRequest request = readCommandLine(arguments, answer);
+    if (request.exitStatus) {
         // Nowhere to write it is as good as a failed write.
-        return writeToStartingConsole(answer.str()) ? *status : 1;
+        return writeToStartingConsole(answer.str()) ? *request.exitStatus : 1;
     }
-    const std::string argument = argc > 1 ? std::string(argv[1]) : std::string();
 
     const SystemComponents components;
     WindowsDesktop desktop;
     AppContext app(desktop);
-    return runEditor(app, argc > 1 ? &argument : nullptr,
+    return runEditor(app, request.tape ? &*request.tape : nullptr,
                      [&app](BlockList& list) { runWindowsWindow(app, list); });
 }
 

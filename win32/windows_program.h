@@ -11,6 +11,6 @@ namespace murax {
 // --version answered on the console it was started from; otherwise the system's components
 // readied, the Windows desktop, then the editor's run (see runEditor) on the first argument with
 // the main window. Returns the process's exit status.
-int runWindowsProgram(std::vector<std::string> arguments);
+int runWindowsProgram(const std::vector<std::string>& arguments);
 
 }  // namespace murax

@@ -7,6 +7,7 @@
 #include "tape/commands/export_command.h"
 #include "tape/commands/export_sound_command.h"
 #include "tape/commands/key_router.h"
+#include "tape/model/block_info.h"
 
 namespace murax {
 
@@ -50,9 +51,23 @@ void WindowEvents::contextMenuRequested(const MenuChoice& showMenu)
         run(*chosen);
 }
 
-void WindowEvents::firstPainted()
+void WindowEvents::toolbarClicked(ToolbarButton button, const MenuChoice& showMenu)
 {
-    window_.listBox().select(1);
+    clickToolbarButton(window_.app(), button, showMenu,
+                       [this](const Command& command) { run(command); });
+}
+
+void WindowEvents::opened()
+{
+    window_.setStatusText(BLKINFO(list_));
+}
+
+void WindowEvents::painted(const Later& later)
+{
+    if (painted_)
+        return;
+    painted_ = true;
+    later([this] { window_.listBox().select(1); });
 }
 
 bool WindowEvents::mayClose()

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,8 +22,11 @@ public:
     // `window` is the face's main window and `list` the open tape; both must outlive this.
     WindowEvents(Window& window, BlockList& list) : window_(window), list_(list) {}
 
-    // A command of the table, from a toolbar button or a menu entry.
+    // A command of the table, started through the dispatch point.
     void run(const Command& command);
+    // A click on a toolbar button: its popup menu through `showMenu` and then the entry chosen,
+    // or its own command (see clickToolbarButton).
+    void toolbarClicked(ToolbarButton button, const MenuChoice& showMenu);
     // A key pressed in the list: runs the command bound to it. True when the list is to give the
     // key no handling of its own.
     bool keyPressed(const KeyPress& key);
@@ -36,8 +40,13 @@ public:
     // A right click on the list (or its menu key): the context menu through `showMenu`, and the
     // chosen entry's command once the menu has closed.
     void contextMenuRequested(const MenuChoice& showMenu);
-    // The window has been painted for the first time: row 1 becomes selected and current.
-    void firstPainted();
+    // The window has been made: its status bar shows the tape's summary.
+    void opened();
+    // Runs a call once the event being handled has returned, through the face's event queue.
+    using Later = std::function<void(std::function<void()> call)>;
+    // The window has been painted. After the first paint, once it has returned (through
+    // `later`), row 1 becomes selected and current.
+    void painted(const Later& later);
     // Whether the window may close now. Not while a command runs (the hex editor's wait among
     // them): the command still holds its positions in the list and will write its result back.
     // The refusal beeps.
@@ -63,6 +72,7 @@ private:
     Window& window_;
     BlockList& list_;
     EntryViewerFace* viewer_ = nullptr;
+    bool painted_ = false;
 };
 
 }  // namespace murax

@@ -26,7 +26,7 @@ public:
     std::vector<Message> messages;
     std::vector<std::string> events;  // "beep", "message K: text", "open: title", "save: title",
                                       // "run: path", "refresh", "wait: command", "choose: title"
-    std::deque<int> messageAnswers;   // buttons; when empty: OK/Yes, the default
+    std::deque<int> messageAnswers;   // buttons; when empty: the first, OK or Yes
     std::deque<std::string> openAnswers;                // when empty: "" (cancelled)
     std::vector<std::vector<std::string>> openFilters;  // the name filters each open dialog offered
     std::deque<std::string> saveAnswers;
@@ -49,16 +49,18 @@ public:
     std::string exeFolder = "./";
     std::optional<std::uint64_t> headroom;  // memoryHeadroom; when unset, the system's
 
-    int messageBox(const std::string& text, const std::string& title, int kind) override
+    int messageBox(const std::string& text, const std::string& title,
+                   const MessageKindDescription& kind) override
     {
-        messages.push_back({text, title, kind});
-        events.push_back("message " + std::to_string(kind) + ": " + text);
+        const int number = static_cast<int>(kind.kind);
+        messages.push_back({text, title, number});
+        events.push_back("message " + std::to_string(number) + ": " + text);
         if (!messageAnswers.empty()) {
             const int answer = messageAnswers.front();
             messageAnswers.pop_front();
             return answer;
         }
-        return (kind == 3 || kind == 4 || kind == 5) ? Yes : Ok;
+        return kind.buttons.front();
     }
     void beep() override
     {

@@ -57,7 +57,8 @@ public:
             throw std::runtime_error("dialog broke");
         return FakeDesktop::openFileDialog(title, filters);
     }
-    int messageBox(const std::string& text, const std::string& title, int kind) override
+    int messageBox(const std::string& text, const std::string& title,
+                   const MessageKindDescription& kind) override
     {
         const int answer = FakeDesktop::messageBox(text, title, kind);
         say(events.back());

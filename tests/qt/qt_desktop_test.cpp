@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -9,7 +10,10 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
+#include <map>
+#include <set>
 
 #include "qt/block_list_view.h"
 #include "qt/kind_message_box.h"
@@ -25,10 +29,7 @@ class QtDesktopTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void messageBoxesAnswerByKind_data();
-    void messageBoxesAnswerByKind();
-    void yesNoBoxesIgnoreEscapeAndTheCloseBox_data();
-    void yesNoBoxesIgnoreEscapeAndTheCloseBox();
+    void eachKindShowsWhatItsDescriptionSays();
     void messageTextIsPlainWithLineBreaks();
     void messageBoxIsOwnedByTheActiveWindow();
     void runAndWaitReturnsTheExitCode();
@@ -43,7 +44,7 @@ private slots:
 
 private:
     // Runs `answer` on the box once it is showing, then returns what messageBox returned.
-    int showAndAnswer(int kind, const std::string& text,
+    int showAndAnswer(const MessageKindDescription& kind, const std::string& text,
                       const std::function<void(QMessageBox&)>& answer)
     {
         QTimer::singleShot(0, [answer] {
@@ -57,85 +58,67 @@ private:
     QtDesktop desktop_;
 };
 
-void QtDesktopTest::messageBoxesAnswerByKind_data()
+// Each kind's box as its description says: each button answers itself, Enter the default, Esc
+// and the close box the escape answer; where there is none, Esc and the close box do nothing and
+// no close box is offered. Each icon of the description shows as an icon of its own.
+void QtDesktopTest::eachKindShowsWhatItsDescriptionSays()
 {
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<bool>("escape");  // false: Enter, the default button
-    QTest::addColumn<int>("expected");
-    QTest::addColumn<int>("icon");
+    std::map<MessageIcon, int> iconShown;
+    for (const MessageKindDescription& kind : messageKinds()) {
+        qInfo() << kind.name;
+        int buttons = 0, icon = -1;
+        QCOMPARE(showAndAnswer(kind, "text",
+                               [&](QMessageBox& box) {
+                                   buttons = int(box.buttons().size());
+                                   icon = box.icon();
+                                   QTest::keyClick(&box, Qt::Key_Return);
+                               }),
+                 kind.defaultButton);
+        QCOMPARE(iconShown.emplace(kind.icon, icon).first->second, icon);
+        std::vector<int> answers;
+        for (int i = 0; i < buttons; ++i)
+            answers.push_back(showAndAnswer(
+                kind, "text", [i](QMessageBox& box) { box.buttons().at(i)->click(); }));
+        std::vector<int> offered = kind.buttons;
+        std::sort(answers.begin(), answers.end());
+        std::sort(offered.begin(), offered.end());
+        QCOMPARE(answers, offered);
 
-    QTest::newRow("OK, Esc") << 1 << true << int(Desktop::Ok) << int(QMessageBox::Information);
-    QTest::newRow("OK, Enter") << 1 << false << int(Desktop::Ok) << int(QMessageBox::Information);
-    QTest::newRow("OK/Cancel, Esc")
-        << 2 << true << int(Desktop::Cancel) << int(QMessageBox::Question);
-    QTest::newRow("OK/Cancel, Enter")
-        << 2 << false << int(Desktop::Ok) << int(QMessageBox::Question);
-    QTest::newRow("Yes/No/Cancel, Esc")
-        << 3 << true << int(Desktop::Cancel) << int(QMessageBox::Question);
-    QTest::newRow("Yes/No/Cancel, Enter")
-        << 3 << false << int(Desktop::Yes) << int(QMessageBox::Question);
-    QTest::newRow("Yes/No, Enter") << 4 << false << int(Desktop::Yes) << int(QMessageBox::Question);
-    QTest::newRow("Yes/No default No, Enter")
-        << 5 << false << int(Desktop::No) << int(QMessageBox::Question);
-    QTest::newRow("stop OK/Cancel, Esc")
-        << 6 << true << int(Desktop::Cancel) << int(QMessageBox::Critical);
-    QTest::newRow("stop OK/Cancel, Enter")
-        << 6 << false << int(Desktop::Ok) << int(QMessageBox::Critical);
-}
-
-void QtDesktopTest::messageBoxesAnswerByKind()
-{
-    QFETCH(int, kind);
-    QFETCH(bool, escape);
-    QFETCH(int, icon);
-    int shownIcon = -1;
-    const int answer = showAndAnswer(kind, "text", [&](QMessageBox& box) {
-        shownIcon = box.icon();
-        QTest::keyClick(&box, escape ? Qt::Key_Escape : Qt::Key_Return);
-    });
-    QTEST(answer, "expected");
-    QCOMPARE(shownIcon, icon);
-}
-
-void QtDesktopTest::yesNoBoxesIgnoreEscapeAndTheCloseBox_data()
-{
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("Yes the default") << 4 << int(Desktop::Yes);
-    QTest::newRow("No the default") << 5 << int(Desktop::No);
-}
-
-void QtDesktopTest::yesNoBoxesIgnoreEscapeAndTheCloseBox()
-{
-    QFETCH(int, kind);
-    bool openAfterEscape = false;
-    bool openAfterClose = false;
-    bool offersCloseBox = true;
-    const int answer = showAndAnswer(kind, "TAP has been changed. Save it?", [&](QMessageBox& box) {
-        offersCloseBox = box.windowFlags() & Qt::WindowCloseButtonHint;
-        QTest::keyClick(&box, Qt::Key_Escape);
-        QTest::keyClick(&box, Qt::Key_Escape);
-        openAfterEscape = box.isVisible();
-        box.close();
-        openAfterClose = box.isVisible();
-        QTest::keyClick(&box, Qt::Key_Return);
-    });
-    QVERIFY(openAfterEscape);
-    QVERIFY(openAfterClose);
-    QVERIFY(!offersCloseBox);
-    // Only the final Enter answered: the default button, never a No that Esc chose.
-    QTEST(answer, "expected");
+        bool stayed = false, closeBox = false;
+        const auto escapeAndClose = [&](QMessageBox& box) {
+            closeBox = box.windowFlags() & Qt::WindowCloseButtonHint;
+            QTest::keyClick(&box, Qt::Key_Escape);
+            if (!box.isVisible())
+                return;
+            QTest::keyClick(&box, Qt::Key_Escape);  // held
+            box.close();
+            stayed = box.isVisible();
+            QTest::keyClick(&box, Qt::Key_Return);
+        };
+        const int escaped = showAndAnswer(kind, "text", escapeAndClose);
+        QCOMPARE(escaped, kind.escapeAnswer != 0 ? kind.escapeAnswer : kind.defaultButton);
+        QCOMPARE(stayed, kind.escapeAnswer == 0);
+        QCOMPARE(closeBox, kind.escapeAnswer != 0);
+        if (kind.escapeAnswer != 0)
+            QCOMPARE(showAndAnswer(kind, "text", [](QMessageBox& box) { box.close(); }),
+                     kind.escapeAnswer);
+    }
+    std::set<int> icons;
+    for (const auto& [description, shown] : iconShown)
+        icons.insert(shown);
+    QCOMPARE(icons.size(), iconShown.size());
 }
 
 void QtDesktopTest::messageTextIsPlainWithLineBreaks()
 {
     QString shown;
     Qt::TextFormat format = Qt::AutoText;
-    showAndAnswer(1, "File\r\n\r\n/tmp/<b>x</b>.tap\r\n\r\nnot found.", [&](QMessageBox& box) {
-        shown = box.text();
-        format = box.textFormat();
-        box.close();
-    });
+    showAndAnswer(describe(MessageKind::Inform), "File\r\n\r\n/tmp/<b>x</b>.tap\r\n\r\nnot found.",
+                  [&](QMessageBox& box) {
+                      shown = box.text();
+                      format = box.textFormat();
+                      box.close();
+                  });
     QCOMPARE(shown, QString("File\n\n/tmp/<b>x</b>.tap\n\nnot found."));
     QCOMPARE(format, Qt::PlainText);
 }
@@ -147,7 +130,7 @@ void QtDesktopTest::messageBoxIsOwnedByTheActiveWindow()
     QApplication::setActiveWindow(&owner);
     QVERIFY(QTest::qWaitForWindowActive(&owner));
     QWidget* parent = nullptr;
-    showAndAnswer(2, "question", [&](QMessageBox& box) {
+    showAndAnswer(describe(MessageKind::Confirm), "question", [&](QMessageBox& box) {
         parent = box.parentWidget();
         QTest::keyClick(&box, Qt::Key_Escape);
     });

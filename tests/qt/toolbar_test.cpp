@@ -26,6 +26,7 @@ using murax::testing::whenMenuOpens;
 
 namespace {
 
+namespace look = murax::toolbar;
 const QColor kBackground = murax::toQColor(murax::toolbar::kBackground);
 const QColor kHoverFill = murax::toQColor(murax::toolbar::kHoverFill);
 const QColor kDivider = murax::toQColor(murax::toolbar::kDivider);
@@ -108,15 +109,19 @@ private slots:
         menuUpWhenRun_.clear();
         contextMenusAsked_ = 0;
         window_ = new QWidget;
-        window_->setFixedSize(446, 602);
+        window_->setFixedSize(murax::main_window::kClientWidth, murax::main_window::kClientHeight);
         window_->move(100, 100);
         window_->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(window_, &QWidget::customContextMenuRequested, this,
                 [this] { ++contextMenusAsked_; });
         list_ = new QListWidget(window_);
-        list_->setGeometry(0, 50, 446, 528);
+        list_->setGeometry(murax::toQRect(murax::main_window::kListRect));
         list_->addItems({"one", "two", "three"});
-        bar_ = new Toolbar(app_, recordingRunner(), window_);
+        bar_ = new Toolbar(
+            [this](ToolbarButton button, const murax::MenuChoice& showMenu) {
+                murax::clickToolbarButton(app_, button, showMenu, recordingRunner());
+            },
+            window_);
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_));
         window_->activateWindow();
@@ -131,65 +136,69 @@ private slots:
         window_ = nullptr;
     }
 
-    void sitsAlongTheTopWithItsButtonsInThreeGroups()
+    // The cells of the look, one after the other from the left edge, wider where a button has a
+    // menu, with a gap before each group after the first.
+    void sitsAlongTheTopWithItsButtonsInGroups()
     {
-        QCOMPARE(bar_->geometry(), QRect(0, 0, 446, 32));
-        // Cells of 30 pixels, 43 with a menu's drop-down part, one after the other from the left
-        // edge, with 8 pixels before each group after the first.
+        QCOMPARE(bar_->geometry(), QRect(0, 0, window_->width(), look::kBarHeight));
         const auto looks = murax::toolbarButtonLooks();
         QCOMPARE(bar_->buttonCount(), int(looks.size()));
         int x = 0;
         for (int i = 0; i < bar_->buttonCount(); ++i) {
-            if (looks[i].startsGroup)
-                x += 8;
-            const int width = murax::directCommandOf(looks[i].button) ? 30 : 43;
-            QCOMPARE(bar_->buttonRect(i), QRect(x, 0, width, 31));
+            if (looks[i].startsGroup && i > 0) {
+                QCOMPARE(bar_->buttonAt(QPoint(x + look::kGroupGap / 2, 10)), -1);
+                x += look::kGroupGap;
+            }
+            const int width = look::kCellWidth +
+                              (murax::directCommandOf(looks[i].button) ? 0 : look::kDropDownWidth);
+            QCOMPARE(bar_->buttonRect(i), QRect(x, 0, width, look::kCellHeight));
             x += width;
         }
-        QCOMPARE(bar_->buttonRect(Open), QRect(0, 0, 30, 31));
-        QCOMPARE(bar_->buttonRect(Add), QRect(30, 0, 43, 31));
-        QCOMPARE(bar_->buttonAt(QPoint(bar_->buttonRect(MoveUp).left() - 4, 10)), -1);  // a gap
-        QCOMPARE(bar_->buttonAt(QPoint(bar_->buttonRect(Run).left() - 4, 10)), -1);
-        QCOMPARE(bar_->buttonAt(QPoint(20, 31)), -1);  // the border row below the cells
+        QCOMPARE(bar_->buttonAt(QPoint(20, look::kCellHeight)), -1);  // the border row
 
-        window_->setFixedSize(500, 602);
-        QCOMPARE(bar_->width(), 500);
+        window_->setFixedSize(window_->width() + 54, window_->height());
+        QCOMPARE(bar_->width(), window_->width());
     }
 
+    // The drawing at rest: the background, the border row, each menu button's drop-down triangle
+    // and each button's picture, at the look's places.
     void paintsBackgroundBorderArrowsAndPictures()
     {
         const QImage image = bar_->grab().toImage();
         QCOMPARE(image.pixelColor(bar_->buttonRect(bar_->buttonCount() - 1).right() + 20, 10),
                  kBackground);
-        QCOMPARE(image.pixelColor(bar_->buttonRect(MoveUp).left() - 4, 10), kBackground);
-        for (int x : {0, 200, 445})
-            QCOMPARE(image.pixelColor(x, 31), QColor(Qt::black));
-        // The drop-down triangle, its upper-left corner 9 pixels left of the right edge on row 15.
-        const char* arrow[] = {".......", ".#####.", "..###..", "...#...", "......."};
+        for (int x : {0, 200, bar_->width() - 1})
+            QCOMPARE(image.pixelColor(x, look::kCellHeight), murax::toQColor(look::kBorder));
+        // The triangle narrows by a pixel on each side per row; its first row is its widest.
         for (int button : {Add, Save, Edit}) {
             const QRect r = bar_->buttonRect(button);
-            const QPoint corner(r.left() + r.width() - 9 - 1, 15 - 1);
-            for (int y = 0; y < 5; ++y)
-                for (int x = 0; x < 7; ++x)
+            const QPoint corner(r.right() + 1 - look::kArrowInsetFromRight, look::kCellHeight / 2);
+            for (int y = -1; y <= look::kArrowHeight; ++y)
+                for (int x = -1; x <= look::kArrowWidth; ++x) {
+                    const bool arrow =
+                        y >= 0 && y < look::kArrowHeight && x >= y && x < look::kArrowWidth - y;
                     QCOMPARE(image.pixelColor(corner + QPoint(x, y)),
-                             arrow[y][x] == '#' ? QColor(Qt::black) : kBackground);
+                             arrow ? murax::toQColor(look::kArrow) : kBackground);
+                }
         }
-        // Every button shows a picture, drawn at (1, 4) and transparently: the cell's corners
-        // keep the background, some pixels inside differ from it.
+        // Every button shows a picture, drawn transparently: the picture's corners keep the
+        // background, some pixels inside differ from it, and nothing is drawn above or below it.
         for (int button = 0; button < bar_->buttonCount(); ++button) {
             const QRect r = bar_->buttonRect(button);
-            const QPoint origin = r.topLeft() + QPoint(1, 4);
-            QCOMPARE(image.pixelColor(origin), kBackground);
-            QCOMPARE(image.pixelColor(origin + QPoint(27, 24)), kBackground);
+            const QRect picture(r.topLeft() + QPoint(look::kBitmapLeft, look::kBitmapTop),
+                                QSize(look::kBitmapWidth, look::kBitmapHeight));
+            QCOMPARE(image.pixelColor(picture.topLeft()), kBackground);
+            QCOMPARE(image.pixelColor(picture.bottomRight()), kBackground);
             int drawn = 0;
-            for (int y = 0; y < 25; ++y)
-                for (int x = 0; x < 28; ++x)
-                    drawn += image.pixelColor(origin + QPoint(x, y)) != kBackground;
+            for (int y = picture.top(); y <= picture.bottom(); ++y)
+                for (int x = picture.left(); x <= picture.right(); ++x)
+                    drawn += image.pixelColor(x, y) != kBackground;
             QVERIFY2(drawn > 100,
                      qPrintable(QString("button %1 draws %2 pixels").arg(button).arg(drawn)));
             for (int x = r.left(); x <= r.right(); ++x)
-                for (int y : {0, 1, 2, 3, 29, 30})
-                    QCOMPARE(image.pixelColor(x, y), kBackground);
+                for (int y = 0; y < look::kCellHeight; ++y)
+                    if (y < picture.top() || y > picture.bottom())
+                        QCOMPARE(image.pixelColor(x, y), kBackground);
         }
     }
 
@@ -218,10 +227,10 @@ private slots:
         murax::testing::UnexpectedWindowWatch watch;
         // In the gaps before the groups, right of the last button, on the border row.
         const int last = bar_->buttonCount() - 1;
-        for (QPoint beside :
-             {QPoint(bar_->buttonRect(MoveUp).left() - 4, 15),
-              QPoint(bar_->buttonRect(Run).left() - 4, 15),
-              QPoint(bar_->buttonRect(last).right() + 1, 15), QPoint(400, 5), QPoint(15, 31)}) {
+        for (QPoint beside : {QPoint(bar_->buttonRect(MoveUp).left() - 4, 15),
+                              QPoint(bar_->buttonRect(Run).left() - 4, 15),
+                              QPoint(bar_->buttonRect(last).right() + 1, 15), QPoint(400, 5),
+                              QPoint(15, look::kCellHeight)}) {
             QTest::mouseClick(bar_, Qt::LeftButton, {}, beside);
             QTest::mouseDClick(bar_, Qt::LeftButton, {}, beside);
         }
@@ -252,32 +261,32 @@ private slots:
     void menuButtonsOpenTheirMenuWhereverTheyAreClicked_data()
     {
         QTest::addColumn<int>("button");
-        QTest::addColumn<int>("x");  // within the button
-        QTest::addColumn<int>("y");
+        QTest::addColumn<QPoint>("where");  // within the button, from its right edge when negative
         QTest::addColumn<QStringList>("entries");
         const QStringList add{"Add...", "Insert...", "New entry from file..."};
         const QStringList save{"Save\tF9", "Save as..."};
         const QStringList edit{"Edit properties...\tEnter", "Edit with hex editor..."};
-        QTest::newRow("add, picture") << int(Add) << 15 << 15 << add;
-        QTest::newRow("add, arrow") << int(Add) << 36 << 16 << add;
-        QTest::newRow("add, right edge") << int(Add) << 42 << 30 << add;
-        QTest::newRow("save, picture") << int(Save) << 2 << 2 << save;
-        QTest::newRow("save, arrow") << int(Save) << 36 << 16 << save;
-        QTest::newRow("edit, picture") << int(Edit) << 20 << 20 << edit;
-        QTest::newRow("edit, arrow") << int(Edit) << 33 << 15 << edit;
+        const QPoint arrow(-look::kArrowInsetFromRight + 2, look::kCellHeight / 2);
+        QTest::newRow("add, picture") << int(Add) << QPoint(15, 15) << add;
+        QTest::newRow("add, arrow") << int(Add) << arrow << add;
+        QTest::newRow("add, bottom right") << int(Add) << QPoint(-1, look::kCellHeight - 1) << add;
+        QTest::newRow("save, picture") << int(Save) << QPoint(2, 2) << save;
+        QTest::newRow("save, arrow") << int(Save) << arrow << save;
+        QTest::newRow("edit, picture") << int(Edit) << QPoint(20, 20) << edit;
+        QTest::newRow("edit, arrow") << int(Edit) << arrow << edit;
     }
 
     void menuButtonsOpenTheirMenuWhereverTheyAreClicked()
     {
         QFETCH(int, button);
-        QFETCH(int, x);
-        QFETCH(int, y);
+        QFETCH(QPoint, where);
         QFETCH(QStringList, entries);
         const QRect r = bar_->buttonRect(button);
-        const ShownMenu shown =
-            clickMenuButton(r.topLeft() + QPoint(x, y), [](QMenu& menu) { menu.close(); });
+        const QPoint at(where.x() < 0 ? r.right() + 1 + where.x() : r.left() + where.x(),
+                        r.top() + where.y());
+        const ShownMenu shown = clickMenuButton(at, [](QMenu& menu) { menu.close(); });
         QCOMPARE(shown.entries, entries);
-        QCOMPARE(shown.position, bar_->mapToGlobal(QPoint(r.left(), 31)));
+        QCOMPARE(shown.position, bar_->mapToGlobal(QPoint(r.left(), look::kCellHeight)));
         QVERIFY(ran_.empty());  // opening a menu runs nothing, Save's included
         QVERIFY(QApplication::activePopupWidget() == nullptr);
         expectFocusInList();
@@ -380,24 +389,30 @@ private slots:
         QTRY_VERIFY(!QToolTip::isVisible());
     }
 
+    // The hovered button: the fill across its cell, through its picture; a menu button's divider
+    // lines left of its drop-down part and along its right edge, its triangle over the fill.
     void fillsTheButtonUnderThePointer()
     {
         const QRect save = bar_->buttonRect(Save);
         const QRect open = bar_->buttonRect(Open);
+        const int dropDown = save.left() + look::kCellWidth;
         QCOMPARE(pixel(save.left(), 1), kBackground);
 
         QTest::mouseMove(bar_, centreOf(Save));
         QTRY_COMPARE(bar_->hoveredButton(), int(Save));
         QImage image = bar_->grab().toImage();
         QCOMPARE(image.pixelColor(save.left(), 1), kHoverFill);
-        QCOMPARE(image.pixelColor(save.left() + 29, 30), kHoverFill);
-        QCOMPARE(image.pixelColor(save.left() + 1, 4), kHoverFill);  // through the picture
-        QCOMPARE(image.pixelColor(save.left() + 30, 1), kDivider);
-        QCOMPARE(image.pixelColor(save.left() + 31, 1), QColor(Qt::white));
-        QCOMPARE(image.pixelColor(save.left() + 32, 1), kHoverFill);
-        QCOMPARE(image.pixelColor(save.left() + 41, 30), kHoverFill);
-        QCOMPARE(image.pixelColor(save.right(), 30), kDivider);
-        QCOMPARE(image.pixelColor(save.left() + 34, 15), QColor(Qt::black));
+        QCOMPARE(image.pixelColor(dropDown - 1, save.bottom()), kHoverFill);
+        QCOMPARE(image.pixelColor(save.topLeft() + QPoint(look::kBitmapLeft, look::kBitmapTop)),
+                 kHoverFill);
+        QCOMPARE(image.pixelColor(dropDown, 1), kDivider);
+        QCOMPARE(image.pixelColor(dropDown + 1, 1), murax::toQColor(look::kDividerLight));
+        QCOMPARE(image.pixelColor(dropDown + 2, 1), kHoverFill);
+        QCOMPARE(image.pixelColor(save.right() - 1, save.bottom()), kHoverFill);
+        QCOMPARE(image.pixelColor(save.right(), save.bottom()), kDivider);
+        QCOMPARE(
+            image.pixelColor(save.right() + 1 - look::kArrowInsetFromRight, look::kCellHeight / 2),
+            murax::toQColor(look::kArrow));
         QCOMPARE(image.pixelColor(open.left(), 1), kBackground);
         QCOMPARE(image.pixelColor(save.right() + 1, 1), kBackground);
 
@@ -407,7 +422,7 @@ private slots:
         image = bar_->grab().toImage();
         QCOMPARE(image.pixelColor(open.left(), 1), kHoverFill);
         QCOMPARE(image.pixelColor(open.right(), 1), kHoverFill);
-        QCOMPARE(image.pixelColor(save.left() + 30, 1), kBackground);
+        QCOMPARE(image.pixelColor(dropDown, 1), kBackground);
         QCOMPARE(image.pixelColor(save.left(), 1), kBackground);
 
         // Beside the buttons, then off the bar: the plain background again.

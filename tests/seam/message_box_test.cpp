@@ -46,6 +46,40 @@ TEST(MessageText, BytesInsideUtf8CharactersAreLeftAlone)
     EXPECT_EQ(prepareMessageText("x\xE2\x82"), "x\xE2\xC3\xA9");
 }
 
+// The one table of what each kind of box offers: its icon, its buttons in order, what Enter
+// answers and what Esc and the close box answer (0: nothing, the box stays).
+TEST(MessageKinds, EachKindOffersItsButtonsAndAnswersEnterAndEsc)
+{
+    using D = Desktop;
+    using I = MessageIcon;
+    using K = MessageKind;
+    const struct {
+        K kind;
+        I icon;
+        std::vector<int> buttons;
+        int enter, escape;
+    } table[] = {
+        {K::Inform, I::Information, {D::Ok}, D::Ok, D::Ok},
+        {K::Confirm, I::Question, {D::Ok, D::Cancel}, D::Ok, D::Cancel},
+        {K::AskOrCancel, I::Question, {D::Yes, D::No, D::Cancel}, D::Yes, D::Cancel},
+        // "TAP has been changed. Save it?": a held Esc must not answer No.
+        {K::Ask, I::Question, {D::Yes, D::No}, D::Yes, 0},
+        {K::AskDefaultNo, I::Question, {D::Yes, D::No}, D::No, 0},
+        {K::ConfirmStop, I::Stop, {D::Ok, D::Cancel}, D::Ok, D::Cancel},
+    };
+    ASSERT_EQ(messageKinds().size(), std::size(table));
+    for (std::size_t i = 0; i < std::size(table); ++i) {
+        const MessageKindDescription& kind = describe(table[i].kind);
+        SCOPED_TRACE(kind.name);
+        EXPECT_EQ(&kind, &messageKinds()[i]);
+        EXPECT_EQ(kind.kind, table[i].kind);
+        EXPECT_EQ(kind.icon, table[i].icon);
+        EXPECT_EQ(kind.buttons, table[i].buttons);
+        EXPECT_EQ(kind.defaultButton, table[i].enter);
+        EXPECT_EQ(kind.escapeAnswer, table[i].escape);
+    }
+}
+
 class MessageBoxTest : public ::testing::Test {
 protected:
     FakeDesktop fake;

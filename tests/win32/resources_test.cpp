@@ -1,14 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What murax.exe carries: the manifest, the icon and the two dialog templates, read from the built
-// program itself (the toolbar's bitmaps are drawn by the toolbar's test).
+// program itself and opened (the toolbar's bitmaps are drawn by the toolbar's test).
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include "tests/win32/helpers/built_program.h"
+#include "tests/win32/helpers/thread_windows.h"
 #include "win32/resource_ids.h"
 
 namespace murax {
@@ -32,9 +34,22 @@ std::string resourceText(HMODULE module, LPCWSTR name, LPCWSTR type)
     return bytes == nullptr ? std::string() : std::string(bytes, SizeofResource(module, found));
 }
 
-INT_PTR CALLBACK quietDialog(HWND, UINT message, WPARAM, LPARAM)
+// A dialog procedure that answers nothing itself: it keeps the commands it is sent, in order.
+INT_PTR CALLBACK recordingDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_INITDIALOG)
+        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+    else if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED)
+        reinterpret_cast<std::vector<int>*>(GetWindowLongPtrW(dialog, DWLP_USER))
+            ->push_back(LOWORD(wParam));
     return message == WM_INITDIALOG ? TRUE : FALSE;
+}
+
+// A key as the message loop hands it to the dialog manager.
+void pressKey(HWND dialog, HWND control, WPARAM key)
+{
+    MSG press{control, WM_KEYDOWN, key, 0, 0, {}};
+    IsDialogMessageW(dialog, &press);
 }
 
 class ProgramResourcesTest : public ::testing::Test {
@@ -66,54 +81,38 @@ TEST_F(ProgramResourcesTest, IconIsThirtyTwoPixelsSquare)
     DestroyIcon(icon);
 }
 
-TEST_F(ProgramResourcesTest, MainWindowTemplateHoldsTheList)
+// The main window's template opens from murax.exe, and its list takes a count of rows without
+// data of its own and selects more than one of them.
+TEST_F(ProgramResourcesTest, MainWindowTemplateOpensWithAListOfManyRows)
 {
-    const HWND window = CreateDialogParamW(programModule(), L"MURAX", nullptr, quietDialog, 0);
+    std::vector<int> commands;
+    const HWND window = CreateDialogParamW(programModule(), L"MURAX", nullptr, recordingDialog,
+                                           reinterpret_cast<LPARAM>(&commands));
     ASSERT_NE(window, nullptr);
-    const LONG style = GetWindowLongW(window, GWL_STYLE);
-    EXPECT_TRUE(style & WS_MINIMIZEBOX);
-    EXPECT_FALSE(style & (WS_MAXIMIZEBOX | WS_THICKFRAME));
-    EXPECT_FALSE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_CONTEXTHELP);
     const HWND list = GetDlgItem(window, MURAX_ID_BLOCK_LIST);
     ASSERT_NE(list, nullptr);
-    const LONG listStyle = GetWindowLongW(list, GWL_STYLE);
-    const LONG wanted = WS_TABSTOP | WS_VSCROLL | LBS_DISABLENOSCROLL | LBS_NOTIFY |
-                        LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_NODATA;
-    EXPECT_EQ(listStyle & wanted, wanted);
-    EXPECT_FALSE(listStyle & (WS_BORDER | LBS_SORT | LBS_HASSTRINGS));
+    EXPECT_NE(SendMessageW(list, LB_SETCOUNT, 3, 0), LB_ERR);
+    EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 3);
+    EXPECT_NE(SendMessageW(list, LB_SELITEMRANGE, TRUE, MAKELPARAM(0, 1)), LB_ERR);
+    EXPECT_EQ(SendMessageW(list, LB_GETSELCOUNT, 0, 0), 2);
     DestroyWindow(window);
 }
 
-TEST_F(ProgramResourcesTest, PropertiesTemplateHoldsTheNameFieldAndItsTwoButtons)
+// The properties template opens from murax.exe: its name field takes what is typed, Enter in it
+// answers with Save and Esc with Cancel.
+TEST_F(ProgramResourcesTest, PropertiesTemplateOpensAndAnswersEnterAndEsc)
 {
-    const HWND dialog = CreateDialogParamW(programModule(), L"MODIFICA", nullptr, quietDialog, 0);
+    std::vector<int> commands;
+    const HWND dialog = CreateDialogParamW(programModule(), L"MODIFICA", nullptr, recordingDialog,
+                                           reinterpret_cast<LPARAM>(&commands));
     ASSERT_NE(dialog, nullptr);
-    wchar_t caption[64] = {};
-    GetWindowTextW(dialog, caption, 64);
-    EXPECT_EQ(std::wstring(caption), L"Edit properties");
-    EXPECT_FALSE(GetWindowLongW(dialog, GWL_EXSTYLE) & WS_EX_CONTEXTHELP);
-    const struct {
-        int id;
-        const wchar_t* text;
-        LONG style;
-    } controls[] = {
-        {MURAX_ID_NAME_FIELD, L"", WS_TABSTOP | ES_AUTOHSCROLL},
-        {MURAX_ID_SAVE, L"Save", WS_TABSTOP | BS_DEFPUSHBUTTON},
-        {MURAX_ID_CANCEL, L"Cancel", WS_TABSTOP},
-    };
-    for (const auto& control : controls) {
-        const HWND item = GetDlgItem(dialog, control.id);
-        ASSERT_NE(item, nullptr) << control.id;
-        wchar_t text[32] = {};
-        GetWindowTextW(item, text, 32);
-        EXPECT_EQ(std::wstring(text), control.text);
-        EXPECT_EQ(GetWindowLongW(item, GWL_STYLE) & control.style, control.style) << control.id;
-    }
-    // The dialog manager draws a field's border as a sunken edge.
     const HWND field = GetDlgItem(dialog, MURAX_ID_NAME_FIELD);
-    EXPECT_TRUE((GetWindowLongW(field, GWL_STYLE) & WS_BORDER) ||
-                (GetWindowLongW(field, GWL_EXSTYLE) & WS_EX_CLIENTEDGE));
-    EXPECT_EQ(LOWORD(SendMessageW(dialog, DM_GETDEFID, 0, 0)), MURAX_ID_SAVE);
+    ASSERT_NE(field, nullptr);
+    SendMessageW(field, WM_CHAR, L'Z', 0);
+    EXPECT_EQ(testing::windowText(field), L"Z");
+    pressKey(dialog, field, VK_RETURN);
+    pressKey(dialog, field, VK_ESCAPE);
+    EXPECT_EQ(commands, (std::vector<int>{MURAX_ID_SAVE, IDCANCEL}));
     DestroyWindow(dialog);
 }
 

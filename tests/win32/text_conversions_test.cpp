@@ -30,16 +30,6 @@ TEST(ProgramArgumentsTest, SplitsByTheSystemsRulesIntoUtf8)
         EXPECT_EQ(programArguments(c.commandLine), c.arguments);
 }
 
-TEST(ProgramArgumentsTest, PointersEndInANullAsMainsDo)
-{
-    std::vector<std::string> arguments = {"murax.exe", "game"};
-    const std::vector<char*> pointers = argumentPointers(arguments);
-    ASSERT_EQ(pointers.size(), 3u);
-    EXPECT_EQ(pointers[0], arguments[0].data());
-    EXPECT_EQ(pointers[1], arguments[1].data());
-    EXPECT_EQ(pointers[2], nullptr);
-}
-
 TEST(DialogFiltersTest, EachFilterBecomesItsDescriptionAndPatterns)
 {
     using namespace std::string_literals;

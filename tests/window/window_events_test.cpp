@@ -4,6 +4,7 @@
 
 #include "seam/command_dispatch.h"
 #include "tape/commands/delete_command.h"
+#include "tape/model/block_info.h"
 #include "tests/tape/commands/command_fixture.h"
 
 namespace murax::testing {
@@ -125,12 +126,24 @@ TEST_F(WindowEventsTest, WhileACommandRunsNothingElseStartsAndTheWindowStays)
     EXPECT_TRUE(events.mayClose());
 }
 
-TEST_F(WindowEventsTest, TheFirstPaintSelectsTheFirstRow)
+// The status bar shows the summary once the window is made; row 1 is selected once the first
+// paint has returned, and no later paint selects it again.
+TEST_F(WindowEventsTest, OpenedShowsTheSummaryAndTheFirstPaintSelectsRowOne)
 {
     open("game.tap", tapeOf({1, 2}));
-    events.firstPainted();
+    events.opened();
+    EXPECT_EQ(window.statusTexts, std::vector<std::string>{BLKINFO(list)});
+    std::vector<std::function<void()>> later;
+    const auto queue = [&later](std::function<void()> call) { later.push_back(std::move(call)); };
+    events.painted(queue);
+    EXPECT_TRUE(window.list.selectedPositions().empty());
+    ASSERT_EQ(later.size(), 1u);
+    later[0]();
     EXPECT_EQ(window.list.selectedPositions(), std::vector<int>{1});
     EXPECT_EQ(window.list.focus, 1);
+    window.list.setState(list.lines(), {2}, 2);
+    events.painted(queue);
+    EXPECT_EQ(later.size(), 1u);
 }
 
 }  // namespace

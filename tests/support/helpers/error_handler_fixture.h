@@ -24,7 +24,8 @@ struct ProgramEnded {
 class ReentrantDesktop : public FakeDesktop {
 public:
     std::function<void()> whileBoxIsOpen;
-    int messageBox(const std::string& text, const std::string& title, int kind) override
+    int messageBox(const std::string& text, const std::string& title,
+                   const MessageKindDescription& kind) override
     {
         if (whileBoxIsOpen)
             std::exchange(whileBoxIsOpen, nullptr)();

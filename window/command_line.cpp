@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/information_options.h"
+#include "window/command_line.h"
 
 #include <string_view>
 
@@ -42,40 +42,33 @@ constexpr std::string_view kUsage =
     "The hex editor's command is the value \"Hex editor\" in the section [Edit] of MURAX.INI,\n"
     "read from the folder of the murax executable, else from ";
 
-void dropFirstArgument(int& argc, char** argv)
-{
-    // argv[argc] is the terminating null pointer, which moves down with the rest.
-    for (int i = 1; i < argc; ++i)
-        argv[i] = argv[i + 1];
-    --argc;
-}
-
-int finish(std::ostream& out)
+StartRequest answered(std::ostream& out)
 {
     out.flush();
-    return out ? 0 : 1;
+    return {out ? 0 : 1, std::nullopt};
 }
 
 }  // namespace
 
-std::optional<int> answerInformationOption(int& argc, char** argv, std::ostream& out)
+StartRequest readCommandLine(const std::vector<std::string>& arguments, std::ostream& out)
 {
-    if (argc < 2)
-        return std::nullopt;
-    const std::string_view first = argv[1];
+    if (arguments.size() < 2)
+        return {};
+    const std::string& first = arguments[1];
     if (first == "--") {
-        dropFirstArgument(argc, argv);
-        return std::nullopt;
+        if (arguments.size() < 3)
+            return {};
+        return {std::nullopt, arguments[2]};
     }
     if (first == "--help") {
         out << kUsage << settingsPlaceInHelp() << ".\n";
-        return finish(out);
+        return answered(out);
     }
     if (first == "--version") {
         out << "Murax " << MURAX_VERSION << '\n';
-        return finish(out);
+        return answered(out);
     }
-    return std::nullopt;
+    return {std::nullopt, first};
 }
 
 }  // namespace murax
