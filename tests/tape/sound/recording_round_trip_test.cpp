@@ -22,28 +22,18 @@ namespace {
 // screen's worth of noise, blocks of one byte value, a block of a flag and checksum, a lone header.
 std::vector<std::string> blocksOfTape()
 {
-    std::string values;
-    for (int i = 0; i < 256; ++i)
-        values += static_cast<char>(i);
-    const std::string down(values.rbegin(), values.rend());
-    std::string noise;
-    std::uint32_t x = 7;
-    for (int i = 0; i < 6912; ++i) {
-        x = x * 1103515245 + 12345;
-        noise += static_cast<char>(x >> 16);
-    }
-    const std::vector<std::string> framedBlocks = {
-        testing::headerBlock(3, "every byte", 512, 32768, 0),
-        testing::dataBlock(values + down),
-        testing::headerBlock(3, "screen", 6912, 16384, 0),
-        testing::dataBlock(noise),
-        testing::dataBlock(std::string(300, '\0')),
-        testing::dataBlock(std::string(300, '\xFF'), 0x7F),
-        testing::dataBlock("", 0x80),
-        testing::headerBlock(0, "lone", 10, 10, 10),
-    };
+    std::string values, noise;
+    for (int i = 0; i < 512; ++i)
+        values += static_cast<char>(i < 256 ? i : 511 - i);
+    for (std::uint32_t i = 0, x = 7; i < 6912; ++i)
+        noise += static_cast<char>((x = x * 1103515245 + 12345) >> 16);
     std::vector<std::string> blocks;
-    for (const std::string& block : framedBlocks)
+    for (const std::string& block :
+         {testing::headerBlock(3, "every byte", 512, 32768, 0), testing::dataBlock(values),
+          testing::headerBlock(3, "screen", 6912, 16384, 0), testing::dataBlock(noise),
+          testing::dataBlock(std::string(300, '\0')),
+          testing::dataBlock(std::string(300, '\xFF'), 0x7F), testing::dataBlock("", 0x80),
+          testing::headerBlock(0, "lone", 10, 10, 10)})
         blocks.push_back(block.substr(2));
     return blocks;
 }
