@@ -10,6 +10,7 @@
 #include "qt/block_list_view.h"
 #include "qt/entry_viewer.h"
 #include "qt/list_key_filter.h"
+#include "qt/new_entry_dialog.h"
 #include "qt/program_fonts.h"
 #include "qt/program_icon.h"
 #include "qt/properties_dialog.h"
@@ -109,6 +110,14 @@ void MainWindow::setStatusText(const std::string& text)
 std::optional<PropertiesForm> MainWindow::editProperties(const PropertiesForm& form)
 {
     PropertiesDialog dialog(app_.desktop(), form, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.form();
+}
+
+std::optional<NewEntryForm> MainWindow::askNewEntry(const NewEntryForm& form)
+{
+    NewEntryDialog dialog(app_.desktop(), form, this);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.form();
