@@ -48,8 +48,6 @@ TEST_P(ToolSoundReadBack, GivesTheTapeByteForByte)
     const Recording recording = readWholeRecording(source, wav.size());
     ASSERT_TRUE(recording.outcome.read()) << recording.outcome.refusal;
     EXPECT_EQ(tapOfBlocks(recording.blocks), read(path("tape.tap")));
-    for (const RecordedBlock& block : recording.blocks)
-        EXPECT_EQ(block.verdict, RecordedBlock::Verdict::Ok);
     EXPECT_TRUE(recording.leftOut.empty());
 }
 

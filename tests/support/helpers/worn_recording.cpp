@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 #include <random>
 
@@ -14,22 +15,6 @@ namespace {
 
 constexpr double kRate = 44100;
 constexpr std::size_t kHeaderBytes = 44;
-
-std::vector<double> exportedSamples(std::span<const std::string_view> blocks)
-{
-    std::string file;
-    tapeSoundFile(blocks, {44100, 16})->writeTo([&file](std::string_view piece) {
-        file += piece;
-        return true;
-    });
-    std::vector<double> samples((file.size() - kHeaderBytes) / 2);
-    for (std::size_t i = 0; i < samples.size(); ++i) {
-        const auto low = static_cast<unsigned char>(file[kHeaderBytes + 2 * i]);
-        const auto high = static_cast<unsigned char>(file[kHeaderBytes + 2 * i + 1]);
-        samples[i] = static_cast<std::int16_t>(low | high << 8) / 32768.0;
-    }
-    return samples;
-}
 
 // The sound played at a speed that may change with time: `speed(t)` of the original's.
 template <class Speed>
@@ -121,42 +106,76 @@ void scale(std::vector<double>& s, double gain, double offset = 0)
         x = x * gain + offset;
 }
 
-void appendLittleEndian(std::string& bytes, std::uint32_t value, int size)
+void appendLittleEndian(std::string& bytes, std::uint64_t value, std::size_t size)
 {
-    for (int i = 0; i < size; ++i)
+    for (std::size_t i = 0; i < size; ++i)
         bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
-std::string wavFile(const std::vector<double>& left, const std::vector<double>* right)
+}  // namespace
+
+std::vector<double> exportedSamples(std::span<const std::string_view> blocks)
 {
-    const std::uint32_t channels = right ? 2 : 1;
-    const auto dataBytes = static_cast<std::uint32_t>(left.size() * 2 * channels);
-    std::string file = "RIFF";
-    appendLittleEndian(file, 36 + dataBytes, 4);
-    file += "WAVEfmt ";
-    appendLittleEndian(file, 16, 4);
-    appendLittleEndian(file, 1, 2);
-    appendLittleEndian(file, channels, 2);
-    appendLittleEndian(file, static_cast<std::uint32_t>(kRate), 4);
-    appendLittleEndian(file, static_cast<std::uint32_t>(kRate) * 2 * channels, 4);
-    appendLittleEndian(file, 2 * channels, 2);
-    appendLittleEndian(file, 16, 2);
-    file += "data";
-    appendLittleEndian(file, dataBytes, 4);
-    file.reserve(file.size() + dataBytes);
-    const auto sample = [&file](double x) {
-        const long value = std::lround(std::clamp(x, -1.0, 32767.0 / 32768) * 32768);
-        appendLittleEndian(file, static_cast<std::uint32_t>(value) & 0xFFFF, 2);
-    };
-    for (std::size_t i = 0; i < left.size(); ++i) {
-        sample(left[i]);
-        if (right)
-            sample((*right)[i]);
+    std::string file;
+    tapeSoundFile(blocks, {44100, 16})->writeTo([&file](std::string_view piece) {
+        file += piece;
+        return true;
+    });
+    std::vector<double> samples((file.size() - kHeaderBytes) / 2);
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        const auto low = static_cast<unsigned char>(file[kHeaderBytes + 2 * i]);
+        const auto high = static_cast<unsigned char>(file[kHeaderBytes + 2 * i + 1]);
+        samples[i] = static_cast<std::int16_t>(low | high << 8) / 32768.0;
     }
-    return file;
+    return samples;
 }
 
-}  // namespace
+std::string wavFile(const std::vector<std::vector<double>>& channels, const SampleLayout& layout)
+{
+    const auto count = static_cast<std::uint32_t>(channels.size());
+    const std::uint32_t frame = count * layout.bits / 8;
+    const std::uint32_t tag = layout.isFloat ? 3 : 1;
+    std::string format;
+    appendLittleEndian(format, layout.extensible ? 0xFFFE : tag, 2);
+    appendLittleEndian(format, count, 2);
+    appendLittleEndian(format, static_cast<std::uint32_t>(kRate), 4);
+    appendLittleEndian(format, static_cast<std::uint32_t>(kRate) * frame, 4);
+    appendLittleEndian(format, frame, 2);
+    appendLittleEndian(format, layout.bits, 2);
+    if (layout.extensible) {
+        appendLittleEndian(format, 22, 2);
+        appendLittleEndian(format, layout.bits, 2);
+        appendLittleEndian(format, count == 1 ? 4 : 3,
+                           4);  // the speakers: centre, or left and right
+        appendLittleEndian(format, tag, 2);
+        format += std::string("\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 14);
+    }
+    const std::size_t dataBytes = channels[0].size() * frame;
+    std::string file = "RIFF";
+    appendLittleEndian(file, 4 + 8 + format.size() + 8 + dataBytes, 4);
+    file += "WAVEfmt ";
+    appendLittleEndian(file, format.size(), 4);
+    file += format + "data";
+    appendLittleEndian(file, dataBytes, 4);
+    file.reserve(file.size() + dataBytes);
+    const double full = std::ldexp(1.0, static_cast<int>(layout.bits) - 1);
+    for (std::size_t i = 0; i < channels[0].size(); ++i)
+        for (const std::vector<double>& channel : channels) {
+            const double x = std::clamp(channel[i], -1.0, 1 - 1 / full);
+            if (layout.isFloat) {
+                const auto f = static_cast<float>(x);
+                std::uint32_t bits = 0;
+                std::memcpy(&bits, &f, 4);
+                appendLittleEndian(file, bits, 4);
+            } else {
+                // 8-bit samples are unsigned, centred on 128.
+                const auto value = static_cast<std::uint64_t>(std::llround(x * full)) +
+                                   (layout.bits == 8 ? 128 : 0);
+                appendLittleEndian(file, value, layout.bits / 8);
+            }
+        }
+    return file;
+}
 
 std::vector<Wear> everyWear()
 {
@@ -246,7 +265,7 @@ std::string wornRecording(std::span<const std::string_view> blocks, Wear wear, s
     case Wear::SilentSide: {
         std::vector<double> silent(s.size());
         hiss(silent, 1e-4, random);
-        return wavFile(silent, &s);
+        return wavFile({silent, s});
     }
     case Wear::All: {
         // Hiss is on the tape, so it fades with the signal as the head loses contact; hum comes
@@ -260,10 +279,10 @@ std::string wornRecording(std::span<const std::string_view> blocks, Wear wear, s
         scale(s, 1, 0.1);
         std::vector<double> silent(s.size());
         hiss(silent, 1e-4, random);
-        return wavFile(silent, &s);
+        return wavFile({silent, s});
     }
     }
-    return wavFile(s, nullptr);
+    return wavFile({s});
 }
 
 }  // namespace murax::testing

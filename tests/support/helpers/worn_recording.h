@@ -33,6 +33,20 @@ enum class Wear {
 std::vector<Wear> everyWear();
 std::string wearName(Wear wear);
 
+// The export's sound of the blocks (44.1 kHz, 16 bits), as samples from -1 to 1.
+std::vector<double> exportedSamples(std::span<const std::string_view> blocks);
+
+// How a WAV file stores its samples.
+struct SampleLayout {
+    unsigned bits = 16;
+    bool isFloat = false;
+    bool extensible = false;  // WAVE_FORMAT_EXTENSIBLE, its subformat naming the encoding
+};
+
+// A 44.1 kHz WAV file of `channels` (each the samples of one side, from -1 to 1) in `layout`.
+std::string wavFile(const std::vector<std::vector<double>>& channels,
+                    const SampleLayout& layout = {});
+
 // The WAV file of the blocks' (flag, payload, checksum) sound, worn.
 std::string wornRecording(std::span<const std::string_view> blocks, Wear wear, std::uint32_t seed);
 

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Blocks found in the pulses of a recording, made here from a loader's lengths: the ROM's at its
-// speed and off it, and a turbo loader's; blocks whose checksum fails or that break off keep what
-// was read and say where; what makes no whole byte is left out and said.
+// Blocks found in the pulses of a recording, made here from a loader's lengths: turbo loaders'
+// blocks; blocks whose checksum fails or that break off keep what was read and say where; what
+// makes no whole byte is left out. The ROM's blocks at any speed are the round trips' to check.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -24,19 +24,17 @@ constexpr Timing kTurbo{1600, 420, 500, 520, 1040, 1500};
 
 class Pulses {
 public:
-    // The pulses of `bytes`, `scale` times as long as `timing` says (a tape running slow), the
-    // first `bits` bits of them (all by default), then a pause.
-    void block(const std::string& bytes, const Timing& timing, double scale = 1,
-               std::size_t bits = std::string::npos)
+    // The pulses of `bytes`, the first `bits` bits of them (all by default), then a pause.
+    void block(const std::string& bytes, const Timing& timing, std::size_t bits = std::string::npos)
     {
         for (int i = 0; i < timing.pilotPulses; ++i)
-            add(timing.pilot * scale);
-        add(timing.firstSync * scale);
-        add(timing.secondSync * scale);
+            add(timing.pilot);
+        add(timing.firstSync);
+        add(timing.secondSync);
         for (std::size_t i = 0; i < std::min(bits, 8 * bytes.size()); ++i) {
             const bool one = static_cast<unsigned char>(bytes[i / 8]) & (0x80 >> (i % 8));
-            add((one ? timing.one : timing.zero) * scale);
-            add((one ? timing.one : timing.zero) * scale);
+            add((one ? timing.one : timing.zero));
+            add((one ? timing.one : timing.zero));
         }
         add(3'500'000);
     }
@@ -76,43 +74,29 @@ std::string code(std::size_t size, unsigned char seed)
     return testing::dataBlock(payload).substr(2);
 }
 
-struct SpeedCase {
-    const char* name;
-    Timing timing;
-    double scale;
-    RecordedBlock::Speed speed;
-};
+// Turbo loaders' blocks: another pilot, sync and bit lengths, or the ROM's pilot and shorter bits.
+class EachTurbo : public ::testing::TestWithParam<Timing> {};
 
-class EachSpeed : public ::testing::TestWithParam<SpeedCase> {};
-
-TEST_P(EachSpeed, GivesTheBytesAndTheKind)
+TEST_P(EachTurbo, GivesTheBytesAsATurboBlock)
 {
     const std::string header = testing::headerBlock(3, "speed", 300, 32768, 0).substr(2);
     const std::string data = code(300, 5);
     Pulses pulses;
-    pulses.block(header, GetParam().timing, GetParam().scale);
-    pulses.block(data, GetParam().timing, GetParam().scale);
+    pulses.block(header, GetParam());
+    pulses.block(data, GetParam());
     const Found found = find(pulses.all());
     ASSERT_EQ(found.blocks.size(), 2u);
     EXPECT_EQ(found.blocks[0].bytes, header);
     EXPECT_EQ(found.blocks[1].bytes, data);
     for (const RecordedBlock& block : found.blocks) {
-        EXPECT_EQ(block.speed, GetParam().speed);
+        EXPECT_EQ(block.speed, RecordedBlock::Speed::Turbo);
         EXPECT_EQ(block.verdict, RecordedBlock::Verdict::Ok);
-        EXPECT_NEAR(block.speedRatio * GetParam().scale * GetParam().timing.pilot, kRom.pilot, 5);
     }
     EXPECT_TRUE(found.leftOut.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Speeds, EachSpeed,
-    ::testing::Values(SpeedCase{"rom", kRom, 1, RecordedBlock::Speed::Standard},
-                      SpeedCase{"rom_10pc_fast", kRom, 1 / 1.1, RecordedBlock::Speed::Standard},
-                      SpeedCase{"rom_10pc_slow", kRom, 1.1, RecordedBlock::Speed::Standard},
-                      SpeedCase{"turbo", kTurbo, 1, RecordedBlock::Speed::Turbo},
-                      SpeedCase{"rom_pilot_turbo_bits", Timing{2168, 667, 735, 500, 1000, 3223}, 1,
-                                RecordedBlock::Speed::Turbo}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Loaders, EachTurbo,
+                         ::testing::Values(kTurbo, Timing{2168, 667, 735, 500, 1000, 3223}));
 
 TEST(BlockFinder, ABlockWhoseChecksumFailsIsKeptAndNamesItsLeastSureByte)
 {
@@ -136,45 +120,72 @@ TEST(BlockFinder, ABlockWhoseChecksumFailsIsKeptAndNamesItsLeastSureByte)
     EXPECT_NEAR(block.failedSeconds, pulses.all()[byteStart - 1].endSeconds, 1e-6);
 }
 
-TEST(BlockFinder, ABlockThatBreaksOffIsKeptCutShortSayingWhereAfterItsHeader)
+// A data block after its header breaking off after `bits` bits, then a pause or the recording's
+// end.
+struct BreakOff {
+    const char* name;
+    std::size_t bits;
+    bool pauseAfter;
+};
+
+class EachBreakOff : public ::testing::TestWithParam<BreakOff> {};
+
+TEST_P(EachBreakOff, KeepsTheBlockCutShortSayingWhere)
 {
     const std::string header = testing::headerBlock(3, "cut", 1000, 32768, 0).substr(2);
     const std::string data = code(1000, 3);
     Pulses pulses;
     pulses.block(header, kRom);
-    pulses.block(data, kRom, 1, 8 * 400);
-    const double brokeAt = pulses.all()[pulses.all().size() - 2].endSeconds;
+    pulses.block(data, kRom, GetParam().bits);
+    if (!GetParam().pauseAfter)
+        pulses.all().pop_back();
+    const double lastBit =
+        pulses.all()[pulses.all().size() - (GetParam().pauseAfter ? 2 : 1)].endSeconds;
     const Found found = find(pulses.all());
     ASSERT_EQ(found.blocks.size(), 2u);
     const RecordedBlock& block = found.blocks[1];
     EXPECT_EQ(block.verdict, RecordedBlock::Verdict::BrokeOff);
-    EXPECT_EQ(block.bytes, data.substr(0, 400));
-    EXPECT_EQ(block.failedByte, 400u);
-    EXPECT_NEAR(block.failedSeconds, brokeAt, 1e-6);
+    EXPECT_EQ(block.bytes, data.substr(0, GetParam().bits / 8));
+    EXPECT_EQ(block.failedByte, GetParam().bits / 8);
+    EXPECT_NEAR(block.failedSeconds, lastBit, 1e-6);
 }
 
-TEST(BlockFinder, ARecordingThatEndsInABlockEndsItBrokenOff)
-{
-    const std::string data = code(100, 1);
-    Pulses pulses;
-    pulses.block(data, kRom, 1, 8 * 60 + 5);
-    pulses.all().pop_back();  // no pause: the recording ends
-    const Found found = find(pulses.all());
-    ASSERT_EQ(found.blocks.size(), 1u);
-    EXPECT_EQ(found.blocks[0].verdict, RecordedBlock::Verdict::BrokeOff);
-    EXPECT_EQ(found.blocks[0].bytes, data.substr(0, 60));
-    EXPECT_EQ(found.blocks[0].failedByte, 60u);
-}
+INSTANTIATE_TEST_SUITE_P(Ends, EachBreakOff,
+                         ::testing::Values(BreakOff{"at_a_pause", 8 * 400, true},
+                                           BreakOff{"at_the_recordings_end", 8 * 60 + 5, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
-TEST(BlockFinder, ATurboSignalOfNoWholeBytesIsLeftOutAndSaid)
+// Tones that make no whole byte: left out, and said when they had a pilot and sync.
+struct NoByte {
+    const char* name;
+    Timing timing;
+    std::size_t bits;
+    const char* says;  // empty: nothing is said
+};
+
+class EachNoByte : public ::testing::TestWithParam<NoByte> {};
+
+TEST_P(EachNoByte, MakesNoBlock)
 {
     Pulses pulses;
-    pulses.block(code(50, 2), kTurbo, 1, 8 * 20 + 3);
+    pulses.block(code(50, 2), GetParam().timing, GetParam().bits);
     const Found found = find(pulses.all());
     EXPECT_TRUE(found.blocks.empty());
+    if (*GetParam().says == '\0') {
+        EXPECT_TRUE(found.leftOut.empty());
+        return;
+    }
     ASSERT_EQ(found.leftOut.size(), 1u);
-    EXPECT_NE(found.leftOut[0].what.find("163 bits"), std::string::npos) << found.leftOut[0].what;
+    EXPECT_NE(found.leftOut[0].what.find(GetParam().says), std::string::npos)
+        << found.leftOut[0].what;
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Tones, EachNoByte,
+    ::testing::Values(NoByte{"turbo_of_no_whole_byte", kTurbo, 8 * 20 + 3, "163 bits"},
+                      NoByte{"pilot_and_sync_alone", kRom, 5, "no whole byte"},
+                      NoByte{"pilot_too_short", Timing{2168, 667, 735, 855, 1710, 200}, 64, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BlockFinder, AClickInThePilotIsNotTakenForTheSync)
 {
@@ -191,33 +202,6 @@ TEST(BlockFinder, AClickInThePilotIsNotTakenForTheSync)
     ASSERT_EQ(found.blocks.size(), 1u);
     EXPECT_EQ(found.blocks[0].bytes, data);
     EXPECT_NEAR(found.blocks[0].startSeconds, 0, 1e-3);
-}
-
-TEST(BlockFinder, APilotAndSyncWithoutAByteAreLeftOutAndSaid)
-{
-    Pulses pulses;
-    pulses.block(code(10, 0), kRom, 1, 5);
-    const Found found = find(pulses.all());
-    EXPECT_TRUE(found.blocks.empty());
-    EXPECT_EQ(found.leftOut.size(), 1u);
-}
-
-TEST(BlockFinder, NoiseAndShortTonesMakeNoBlock)
-{
-    Pulses pulses;
-    std::uint32_t x = 1;
-    for (int i = 0; i < 20000; ++i) {
-        x = x * 1103515245 + 12345;
-        pulses.add(200 + (x >> 16) % 6000);
-    }
-    for (int i = 0; i < 200; ++i)
-        pulses.add(kRom.pilot);
-    pulses.add(kRom.firstSync);
-    pulses.add(kRom.secondSync);
-    for (int i = 0; i < 64; ++i)
-        pulses.add(kRom.zero);
-    const Found found = find(pulses.all());
-    EXPECT_TRUE(found.blocks.empty());
 }
 
 }  // namespace

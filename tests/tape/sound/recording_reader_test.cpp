@@ -35,8 +35,10 @@ std::vector<std::string> bytesRead(const std::string& wav)
     const Recording recording = readWholeRecording(source, wav.size());
     EXPECT_TRUE(recording.outcome.read()) << recording.outcome.refusal;
     std::vector<std::string> blocks;
-    for (const RecordedBlock& block : recording.blocks)
+    for (const RecordedBlock& block : recording.blocks) {
+        EXPECT_EQ(block.speed, RecordedBlock::Speed::Standard);  // however fast the tape ran
         blocks.push_back(block.bytes);
+    }
     return blocks;
 }
 
@@ -68,16 +70,13 @@ TEST(RecordingReader, TellsItsProgressAndStopsWhenToldChangingNothing)
     });
     ASSERT_GT(told.size(), 10u);
     EXPECT_TRUE(std::ranges::is_sorted(told));
-    EXPECT_GT(told.front(), 0);
     EXPECT_EQ(told.back(), 1);
     EXPECT_EQ(whole.blocks.size(), blocks.size());
 
     MemoryTapeSource again(wav);
     std::size_t calls = 0;
-    const Recording cancelled = readWholeRecording(again, wav.size(), [&](double fraction) {
-        ++calls;
-        return fraction < 0.5;
-    });
+    const Recording cancelled = readWholeRecording(
+        again, wav.size(), [&](double fraction) { return ++calls, fraction < 0.5; });
     EXPECT_TRUE(cancelled.outcome.cancelled);
     EXPECT_FALSE(cancelled.outcome.read());
     EXPECT_LT(calls, told.size());

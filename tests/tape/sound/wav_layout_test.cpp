@@ -5,7 +5,6 @@
 // out before the size the header gave).
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,7 +31,7 @@ std::string number(std::uint32_t value, int size)
 struct Fields {
     std::uint32_t tag = 1, channels = 1, rate = 44100, bits = 16;
     std::uint32_t blockAlign = 2;
-    std::string subformat;  // for tag 0xFFFE: the GUID
+    std::string subformat = {};  // for tag 0xFFFE: the GUID
     std::uint32_t samples = 1000;
     std::int64_t dataSizeChange = 0;
     bool dataFirst = false;
@@ -61,118 +60,45 @@ std::string wavFile(const Fields& f)
     return "RIFF" + number(static_cast<std::uint32_t>(4 + body.size()), 4) + "WAVE" + body;
 }
 
+// A header made of `fields`, then cut to its first `keep` bytes and with `patch` written at `at`.
 struct Refusal {
     const char* name;
-    std::function<std::string()> file;
-    const char* says;
-};
-
-std::string withFields(const std::function<void(Fields&)>& change)
-{
     Fields fields;
-    change(fields);
-    return wavFile(fields);
-}
+    const char* says;
+    std::size_t keep = std::string::npos;
+    std::size_t at = 0;
+    std::string patch = {};
+};
 
 const std::vector<Refusal>& refusals()
 {
     static const std::vector<Refusal> rows = {
-        {"not_riff", [] { return std::string("RIFX") + wavFile({}).substr(4); }, "not a WAV file"},
-        {"riff_but_not_wave", [] { return wavFile({}).replace(8, 4, "AVI "); }, "not a WAV file"},
-        {"nothing_after_the_signature", [] { return wavFile({}).substr(0, 12); }, "cut short"},
-        {"cut_in_the_format_chunk", [] { return wavFile({}).substr(0, 30); }, "cut short"},
-        {"cut_before_the_data_chunk", [] { return wavFile({}).substr(0, 40); }, "cut short"},
-        {"format_chunk_too_small",
-         [] {
-             std::string file = wavFile({});
-             put(file, 16, 8, 4);
-             return file;
-         },
-         "too small"},
-        {"a_law",
-         [] {
-             return withFields([](Fields& f) {
-                 f.tag = 6;
-                 f.bits = 8;
-                 f.blockAlign = 1;
-             });
-         },
-         "compressed encoding (A-law)"},
-        {"mu_law",
-         [] {
-             return withFields([](Fields& f) {
-                 f.tag = 7;
-                 f.bits = 8;
-                 f.blockAlign = 1;
-             });
-         },
-         "compressed encoding (mu-law)"},
-        {"ima_adpcm",
-         [] {
-             return withFields([](Fields& f) {
-                 f.tag = 0x11;
-                 f.bits = 4;
-             });
-         },
-         "compressed encoding (IMA ADPCM)"},
-        {"mp3",
-         [] {
-             return withFields([](Fields& f) {
-                 f.tag = 0x55;
-                 f.bits = 0;
-                 f.blockAlign = 1;
-             });
-         },
-         "compressed encoding (MP3)"},
-        {"unnamed_tag", [] { return withFields([](Fields& f) { f.tag = 0x1234; }); },
-         "compressed encoding (format tag 0x1234)"},
+        {"not_riff", {}, "not a WAV file", std::string::npos, 0, "RIFX"},
+        {"riff_but_not_wave", {}, "not a WAV file", std::string::npos, 8, "AVI "},
+        {"nothing_after_the_signature", {}, "cut short", 12},
+        {"cut_in_the_format_chunk", {}, "cut short", 30},
+        {"cut_before_the_data_chunk", {}, "cut short", 40},
+        {"format_chunk_too_small", {}, "too small", std::string::npos, 16, number(8, 4)},
+        {"a_law", {.tag = 6, .bits = 8, .blockAlign = 1}, "compressed encoding (A-law)"},
+        {"mu_law", {.tag = 7, .bits = 8, .blockAlign = 1}, "compressed encoding (mu-law)"},
+        {"ima_adpcm", {.tag = 0x11, .bits = 4}, "compressed encoding (IMA ADPCM)"},
+        {"mp3", {.tag = 0x55, .bits = 0, .blockAlign = 1}, "compressed encoding (MP3)"},
+        {"unnamed_tag", {.tag = 0x1234}, "compressed encoding (format tag 0x1234)"},
         {"extensible_a_law",
-         [] {
-             return withFields([](Fields& f) {
-                 f.tag = 0xFFFE;
-                 f.subformat = extensibleGuid(6);
-             });
-         },
+         {.tag = 0xFFFE, .subformat = extensibleGuid(6)},
          "compressed encoding (A-law)"},
         {"extensible_unknown_guid",
-         [] {
-             return withFields([](Fields& f) {
-                 f.tag = 0xFFFE;
-                 f.subformat = std::string(16, '\x11');
-             });
-         },
+         {.tag = 0xFFFE, .subformat = std::string(16, '\x11')},
          "unknown encoding"},
-        {"float_of_64_bits",
-         [] {
-             return withFields([](Fields& f) {
-                 f.tag = 3;
-                 f.bits = 64;
-                 f.blockAlign = 8;
-             });
-         },
-         "64-bit float"},
-        {"pcm_of_12_bits", [] { return withFields([](Fields& f) { f.bits = 12; }); },
-         "12-bit samples"},
-        {"six_channels",
-         [] {
-             return withFields([](Fields& f) {
-                 f.channels = 6;
-                 f.blockAlign = 12;
-             });
-         },
-         "6 channels"},
-        {"rate_too_low", [] { return withFields([](Fields& f) { f.rate = 4000; }); }, "4000 Hz"},
-        {"rate_too_high", [] { return withFields([](Fields& f) { f.rate = 384000; }); },
-         "384000 Hz"},
-        {"frame_size_contradicts", [] { return withFields([](Fields& f) { f.blockAlign = 3; }); },
-         "contradicts itself"},
-        {"data_before_format", [] { return withFields([](Fields& f) { f.dataFirst = true; }); },
-         "before its format chunk"},
-        {"data_size_lies", [] { return withFields([](Fields& f) { f.dataSizeChange = 1; }); },
-         "data size lies"},
-        {"data_size_of_a_stream",
-         [] { return withFields([](Fields& f) { f.dataSizeChange = 1 << 30; }); },
-         "data size lies"},
+        {"float_of_64_bits", {.tag = 3, .bits = 64, .blockAlign = 8}, "64-bit float"},
+        {"pcm_of_12_bits", {.bits = 12}, "12-bit samples"},
+        {"six_channels", {.channels = 6, .blockAlign = 12}, "6 channels"},
+        {"rate_too_low", {.rate = 4000}, "4000 Hz"},
+        {"rate_too_high", {.rate = 384000}, "384000 Hz"},
+        {"frame_size_contradicts", {.blockAlign = 3}, "contradicts itself"},
+        {"data_before_format", {.dataFirst = true}, "before its format chunk"},
+        {"data_size_lies", {.dataSizeChange = 1}, "data size lies"},
+        {"data_size_of_a_stream", {.dataSizeChange = 1 << 30}, "data size lies"},
     };
     return rows;
 }
@@ -181,7 +107,8 @@ class RefusedRecording : public ::testing::TestWithParam<Refusal> {};
 
 TEST_P(RefusedRecording, IsRefusedSayingWhatItIs)
 {
-    const std::string file = GetParam().file();
+    std::string file = wavFile(GetParam().fields).substr(0, GetParam().keep);
+    file.replace(GetParam().at, GetParam().patch.size(), GetParam().patch);
     MemoryTapeSource source(file);
     const auto layout = readWavLayout(source, file.size());
     ASSERT_TRUE(std::holds_alternative<std::string>(layout));
@@ -202,28 +129,20 @@ TEST_P(RefusedRecording, IsRefusedSayingWhatItIs)
 INSTANTIATE_TEST_SUITE_P(Headers, RefusedRecording, ::testing::ValuesIn(refusals()),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(WavLayout, TheFieldsOfAnAcceptedHeaderAndChunksBeforeTheDataPassedOver)
+// Float samples read as integers keep their sign, and so most of their edges: the round trips
+// need not notice.
+TEST(WavLayout, AnExtensibleFloatHeaderIsFloatAndAChunkBeforeTheDataIsPassedOver)
 {
-    Fields fields;
-    fields.tag = 0xFFFE;
-    fields.subformat = extensibleGuid(3);
-    fields.channels = 2;
-    fields.bits = 32;
-    fields.blockAlign = 8;
-    fields.rate = 192000;
-    std::string file = wavFile(fields);
-    // A chunk of odd size, and its pad byte, between the format and the data.
+    std::string file =
+        wavFile({.tag = 0xFFFE, .bits = 32, .blockAlign = 4, .subformat = extensibleGuid(3)});
     const std::size_t data = file.find("data");
     file.insert(data, "LIST" + number(3, 4) + "abc" + std::string(1, '\0'));
     MemoryTapeSource source(file);
     const auto read = readWavLayout(source, file.size());
     ASSERT_TRUE(std::holds_alternative<WavLayout>(read)) << std::get<std::string>(read);
-    const WavLayout& layout = std::get<WavLayout>(read);
-    EXPECT_EQ(layout.encoding, WavLayout::Encoding::Float);
-    EXPECT_EQ(layout.channels, 2u);
-    EXPECT_EQ(layout.sampleRate, 192000u);
-    EXPECT_EQ(layout.dataOffset, data + 12 + 8);
-    EXPECT_EQ(layout.dataBytes, 8000u);
+    EXPECT_EQ(std::get<WavLayout>(read).encoding, WavLayout::Encoding::Float);
+    EXPECT_EQ(std::get<WavLayout>(read).dataOffset, data + 12 + 8);
+    EXPECT_EQ(std::get<WavLayout>(read).dataBytes, 4000u);
 }
 
 }  // namespace
