@@ -19,6 +19,7 @@ namespace murax {
 
 class BlockListView;
 class EntryViewer;
+class PlayWindow;
 class StatusBar;
 class Toolbar;
 
@@ -42,6 +43,7 @@ public:
     std::optional<PropertiesForm> editProperties(const PropertiesForm& form) override;
     void showEntryViewer() override;
     PngEncoder& pngEncoder() override { return png_; }
+    void showPlayWindow(std::unique_ptr<PlayingSound> playing) override;
 
     BlockListView* blockList() const { return list_; }
     StatusBar* statusBar() const { return statusBar_; }
@@ -49,6 +51,8 @@ public:
     // The viewer once F3 or the context menu has opened it (it stays, hidden, after it closes);
     // else null.
     EntryViewer* viewer() const { return viewer_; }
+    // The play window once Play has opened it (it stays, hidden, after it closes); else null.
+    PlayWindow* playWindow() const { return playWindow_; }
 
     void reject() override;
 
@@ -69,6 +73,7 @@ private:
     StatusBar* statusBar_ = nullptr;
     QMenu* contextMenu_ = nullptr;
     EntryViewer* viewer_ = nullptr;
+    PlayWindow* playWindow_ = nullptr;
     std::unique_ptr<ShownViewer> shownViewer_;
     bool painted_ = false;
     QtPngEncoder png_;

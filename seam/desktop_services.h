@@ -4,9 +4,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "seam/sound_output.h"
 
 namespace murax {
 
@@ -56,6 +59,9 @@ public:
     // How much more memory the program can be given now (see memoryHeadroom); a command that
     // would need more is refused before it begins.
     virtual std::uint64_t memoryHeadroom();
+    // Starts playing `samples` (which must outlive what is returned) on the system's sound
+    // output; nothing when there is no sound device to play them on.
+    virtual std::unique_ptr<SoundPlayback> playSound(SoundSamples& samples) = 0;
 };
 
 }  // namespace murax

@@ -3,12 +3,14 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "seam/app_context.h"
 #include "seam/png_encoder.h"
+#include "seam/sound_output.h"
 #include "tape/format/display_line.h"
 
 namespace murax {
@@ -65,6 +67,10 @@ public:
     virtual void showEntryViewer() = 0;
     // The platform's way of making a picture into a PNG file.
     virtual PngEncoder& pngEncoder() = 0;
+    // Shows `playing` in the play window, a small window of its own beside this one that leaves
+    // this one free to use, until the sound ends or is stopped. A sound played before is stopped
+    // and replaced.
+    virtual void showPlayWindow(std::unique_ptr<PlayingSound> playing) = 0;
 };
 
 // The window title: the program's name and the project's version, which the build gives.

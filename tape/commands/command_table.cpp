@@ -11,6 +11,7 @@
 #include "tape/commands/key_router.h"
 #include "tape/commands/move_commands.h"
 #include "tape/commands/open_commands.h"
+#include "tape/commands/play_command.h"
 #include "tape/commands/rename_command.h"
 #include "tape/commands/save_commands.h"
 #include "tape/commands/undo_commands.h"
@@ -76,6 +77,7 @@ constexpr Command kCommands[] = {
      "Inspect\tF3"},
     {"Export", exportCommand, {}, false, B::None, nullptr, "Export..."},
     {"Export as sound", exportSoundCommand, {}, false, B::None, nullptr, "Export as sound..."},
+    {"Play", playCommand, {}, false, B::None, nullptr, "Play"},
     // Ctrl+Shift+Z before Ctrl+Z: the first row whose modifiers are down wins.
     {"Redo",
      RIPETI,

@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,6 +38,8 @@ public:
     // The current row each time the viewer was asked for.
     std::vector<int> viewerShownOn;
     FakePngEncoder png;
+    // What the play window shows now; a new one replaces (and so stops) it.
+    std::unique_ptr<PlayingSound> playWindow;
 
     AppContext& app() override { return context_; }
     ListBox& listBox() override { return list; }
@@ -61,6 +64,10 @@ public:
     }
     void showEntryViewer() override { viewerShownOn.push_back(list.currentPosition()); }
     PngEncoder& pngEncoder() override { return png; }
+    void showPlayWindow(std::unique_ptr<PlayingSound> playing) override
+    {
+        playWindow = std::move(playing);
+    }
 
 private:
     AppContext& context_;
