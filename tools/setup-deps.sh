@@ -43,10 +43,11 @@ test_packages=(
 
 # Windows: the mingw-w64 cross compiler, GoogleTest's sources to build for it, Wine to run what it
 # builds and Xvfb for the windows it opens; zmakebas and pasmo make tapes for murax-list.exe's
-# comparison; nsis makes the installer, and unzip reads the zip back.
+# comparison; nsis makes the installer, and unzip reads the zip back. PulseAudio gives Wine's
+# wave output a sound card (a null sink) to play into.
 windows_packages=(
     g++-mingw-w64-x86-64-posix googletest
-    wine wine64 xvfb xauth
+    wine wine64 xvfb xauth pulseaudio
     zmakebas pasmo
     nsis unzip
 )

@@ -16,6 +16,7 @@
 #include "tape/model/block_list.h"
 #include "winapp/windows_entry_viewer.h"
 #include "winapp/windows_list_box.h"
+#include "winapp/windows_play_window.h"
 #include "winapp/windows_png_encoder.h"
 #include "winapp/windows_toolbar.h"
 #include "window/window_events.h"
@@ -44,6 +45,8 @@ public:
     const std::string& statusText() const { return statusText_; }
     // The entry viewer, once F3 has first opened it.
     WindowsEntryViewer* entryViewer() const { return viewer_.get(); }
+    // The play window, once Play has first opened it.
+    WindowsPlayWindow* playWindow() const { return playWindow_.get(); }
 
     AppContext& app() override { return app_; }
     ListBox& listBox() override { return *list_; }
@@ -53,6 +56,7 @@ public:
     std::optional<PropertiesForm> editProperties(const PropertiesForm& form) override;
     void showEntryViewer() override;
     PngEncoder& pngEncoder() override { return png_; }
+    void showPlayWindow(std::unique_ptr<PlayingSound> playing) override;
 
 private:
     static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -100,6 +104,7 @@ private:
     int droppedBefore_ = 0;
     WindowsPngEncoder png_;
     std::unique_ptr<WindowsEntryViewer> viewer_;
+    std::unique_ptr<WindowsPlayWindow> playWindow_;
 };
 
 }  // namespace murax
