@@ -15,12 +15,12 @@
 #include <memory>
 #include <random>
 
-#include "app/block_list_view.h"
-#include "app/entry_viewer.h"
-#include "app/main_window.h"
-#include "app/program_fonts.h"
 #include "bench/bench_support.h"
 #include "bench/command_setting.h"
+#include "qt/block_list_view.h"
+#include "qt/entry_viewer.h"
+#include "qt/main_window.h"
+#include "qt/program_fonts.h"
 #include "seam/desktop_services.h"
 #include "tape/commands/add_command.h"
 #include "tape/commands/delete_command.h"

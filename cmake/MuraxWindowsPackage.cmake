@@ -10,7 +10,7 @@ set(MURAX_PACKAGE_NAME Murax-${PROJECT_VERSION}-windows-x64)
 set(MURAX_INSTALLER ${PROJECT_BINARY_DIR}/Murax-${PROJECT_VERSION}-setup.exe)
 set(MURAX_ZIP ${PROJECT_BINARY_DIR}/${MURAX_PACKAGE_NAME}.zip)
 set(MURAX_NSIS_SCRIPT ${PROJECT_SOURCE_DIR}/packaging/windows/murax.nsi)
-set(MURAX_PACKAGE_ICON ${PROJECT_BINARY_DIR}/winapp/images/ICONA.ico)
+set(MURAX_PACKAGE_ICON ${PROJECT_BINARY_DIR}/win32/images/ICONA.ico)
 
 # Both packages take the programs from one staging folder, stripped of their debugging
 # information (a fifth of the size). The zip holds that folder, so that unpacking it never scatters

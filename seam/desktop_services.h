@@ -13,7 +13,7 @@
 
 namespace murax {
 
-// What the program needs from the desktop it runs on. The Qt implementation lives in app/; tests
+// What the program needs from the desktop it runs on. The Qt implementation lives in qt/; tests
 // install a scripted fake.
 inline constexpr const char* kTapeFilesFilter = "TAP files (*.tap)";
 

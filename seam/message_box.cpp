@@ -3,8 +3,8 @@
 #include "seam/message_box.h"
 
 #include "seam/app_context.h"
-#include "seam/desktop_calls.h"
 #include "seam/desktop_services.h"
+#include "seam/pending_events.h"
 #include "support/utf8_text.h"
 
 namespace murax {

@@ -12,8 +12,8 @@ murax_configure "$MURAX_BUILD"
 murax_build "$MURAX_BUILD" murax
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    echo "run: built $MURAX_BUILD/app/murax, but there is no display to open it on" >&2
+    echo "run: built $MURAX_BUILD/qt/murax, but there is no display to open it on" >&2
     exit 1
 fi
 [ $# -gt 0 ] || set -- "$MURAX_ROOT/resources/sample/murax-demo.tap"
-exec "$MURAX_BUILD/app/murax" "$@"
+exec "$MURAX_BUILD/qt/murax" "$@"

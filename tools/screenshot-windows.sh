@@ -36,4 +36,4 @@ wineserver -k
 wait "$app" 2>/dev/null || true
 SCRIPT
 
-shoot_on_virtual_screen "$scratch/shoot.sh" "$build/winapp/murax.exe" "$out"
+shoot_on_virtual_screen "$scratch/shoot.sh" "$build/win32/murax.exe" "$out"

@@ -34,4 +34,4 @@ kill "$app" 2>/dev/null || true
 wait "$app" 2>/dev/null || true
 EOF
 
-shoot_on_virtual_screen "$scratch/shoot.sh" "$MURAX_BUILD/app/murax" "$out"
+shoot_on_virtual_screen "$scratch/shoot.sh" "$MURAX_BUILD/qt/murax" "$out"

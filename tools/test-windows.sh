@@ -26,7 +26,7 @@ murax_configure "$build" \
     -DMURAX_BUILD_WINDOW=ON -DMURAX_BUILD_BENCHMARKS=ON \
     -DMURAX_REFERENCE_LISTER="$MURAX_BUILD/lister/murax-list" \
     -DMURAX_WINE_BENCH_RUNNER="$bench_runner"
-murax_build "$build" murax_core_tests murax-list murax murax_winapp_tests murax_windows_package \
+murax_build "$build" murax_core_tests murax-list murax murax_win32_tests murax_windows_package \
     murax_window_timing
 
 # A Wine prefix of the build's own, made once, with no messages of Wine's own; the windows go to a

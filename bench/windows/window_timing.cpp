@@ -25,8 +25,8 @@
 #include "tape/model/tape_loading.h"
 #include "tests/fakes/fake_desktop.h"
 #include "tests/support/helpers/scratch_folder.h"
-#include "winapp/message_pump.h"
-#include "winapp/windows_main_window.h"
+#include "win32/message_pump.h"
+#include "win32/windows_main_window.h"
 
 namespace murax::bench {
 namespace {

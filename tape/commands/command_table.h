@@ -5,7 +5,7 @@
 #include <array>
 #include <span>
 
-#include "seam/window_services.h"
+#include "seam/window.h"
 #include "tape/commands/virtual_keys.h"
 #include "tape/model/block_list.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "seam/window_services.h"
+#include "seam/window.h"
 #include "tape/model/block_list.h"
 
 namespace murax {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "seam/window_services.h"
+#include "seam/window.h"
 #include "tape/model/block_list.h"
 #include "tape/sound/sound_format.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "seam/window_services.h"
+#include "seam/window.h"
 
 namespace murax {
 

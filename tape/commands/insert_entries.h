@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "seam/window_services.h"
+#include "seam/window.h"
 #include "tape/model/block_list.h"
 #include "tape/model/entry_intake.h"
 

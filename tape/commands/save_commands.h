@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "seam/window_services.h"
+#include "seam/window.h"
 #include "tape/model/block_list.h"
 
 namespace murax {

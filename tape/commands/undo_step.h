@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "seam/window_services.h"
+#include "seam/list_box.h"
 #include "tape/model/block_list.h"
 
 namespace murax {

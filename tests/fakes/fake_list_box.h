@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "seam/window_services.h"
+#include "seam/list_box.h"
 
 namespace murax::testing {
 

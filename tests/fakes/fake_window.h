@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "seam/window_services.h"
+#include "seam/window.h"
 #include "tests/fakes/fake_list_box.h"
 #include "tests/fakes/fake_png_encoder.h"
 

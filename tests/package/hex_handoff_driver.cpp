@@ -27,9 +27,9 @@
 #include <shobjidl.h>
 
 #include "support/platform/wide_text_windows.h"
-#include "tests/winapp/helpers/thread_windows.h"
-#include "winapp/resource_ids.h"
-#include "winapp/windows_toolbar.h"
+#include "tests/win32/helpers/thread_windows.h"
+#include "win32/resource_ids.h"
+#include "win32/windows_toolbar.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 
 #include <string>
 
-#include "app/entry_viewer.h"
-#include "app/play_window.h"
-#include "app/qt_desktop.h"
-#include "tests/app/window_test_fixture.h"
+#include "qt/entry_viewer.h"
+#include "qt/play_window.h"
+#include "qt/qt_desktop.h"
+#include "tests/qt/window_test_fixture.h"
 #include "tests/realtapes/oracle_tools.h"
 #include "tests/realtapes/recording_decoder.h"
 #include "tests/realtapes/tzxlist_listing.h"

@@ -12,7 +12,7 @@
 #include "tape/commands/open_commands.h"
 #include "tape/format/display_charset.h"
 #include "tape/model/change_detection.h"
-#include "tests/app/window_test_fixture.h"
+#include "tests/qt/window_test_fixture.h"
 #include "tests/realtapes/oracle_tools.h"
 #include "tests/realtapes/tool_recipes.h"
 

@@ -1,0 +1,60 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "seam/app_context.h"
+#include "seam/list_box.h"
+#include "seam/png_encoder.h"
+#include "seam/sound_output.h"
+
+namespace murax {
+
+// What the "Edit properties" dialog shows and gives back, as the user sees it: the name field's
+// text (bytes) and how many characters it takes, the type chosen (an index into the header types,
+// -1 for a type byte that is none of them), the text of each further field in the order the
+// properties command lists them, and the data length, shown but not typed.
+struct PropertiesForm {
+    std::string name;
+    std::size_t nameLength = 0;
+    int type = -1;
+    std::vector<std::string> fields;
+    std::string dataLength;
+};
+
+// The main window as the commands see it.
+class Window {
+public:
+    virtual ~Window() = default;
+    // The run's services (desktop, temporary names, the running command) the commands use.
+    virtual AppContext& app() = 0;
+    // The block list box ("cBlk"), which every command works on.
+    virtual ListBox& listBox() = 0;
+    virtual void setTitle(const std::string& title) = 0;
+    // Schedules a repaint of the whole window, without erasing its background first.
+    virtual void repaintWithoutErasing() = 0;
+    virtual void setStatusText(const std::string& text) = 0;
+    // The "Edit properties" dialog, modal to this window, opened on `form`: the name fully
+    // selected in its field, the type and the fields below it. Returns what the dialog holds when
+    // closed with "Save", nothing otherwise.
+    virtual std::optional<PropertiesForm> editProperties(const PropertiesForm& form) = 0;
+    // Opens the viewer, a window of its own beside this one, on the current entry, or brings
+    // it to the front; while it stays open it follows the current row.
+    virtual void showEntryViewer() = 0;
+    // The platform's way of making a picture into a PNG file.
+    virtual PngEncoder& pngEncoder() = 0;
+    // Shows `playing` in the play window, a small window of its own beside this one that leaves
+    // this one free to use, until the sound ends or is stopped. A sound played before is stopped
+    // and replaced.
+    virtual void showPlayWindow(std::unique_ptr<PlayingSound> playing) = 0;
+};
+
+// The window title: the program's name and the project's version, which the build gives.
+inline constexpr const char* kWindowTitle = "Murax " MURAX_VERSION;
+
+}  // namespace murax

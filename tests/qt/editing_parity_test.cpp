@@ -1,0 +1,206 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+#include "qt/properties_dialog.h"
+#include "qt/toolbar.h"
+#include "tests/qt/window_test_fixture.h"
+#include "tests/window/editing_sessions.h"
+
+using namespace murax;
+using testing::EditingSession;
+using testing::Gesture;
+
+namespace {
+
+Qt::Key qtKey(int virtualKey)
+{
+    if (virtualKey >= 'A' && virtualKey <= 'Z')
+        return Qt::Key(Qt::Key_A + (virtualKey - 'A'));
+    if (virtualKey >= vk::F1 && virtualKey <= vk::F24)
+        return Qt::Key(Qt::Key_F1 + (virtualKey - vk::F1));
+    switch (virtualKey) {
+    case vk::Return:
+        return Qt::Key_Return;
+    case vk::Delete:
+        return Qt::Key_Delete;
+    case vk::Up:
+        return Qt::Key_Up;
+    case vk::Down:
+        return Qt::Key_Down;
+    case vk::Home:
+        return Qt::Key_Home;
+    case vk::End:
+        return Qt::Key_End;
+    default:
+        return Qt::Key_unknown;
+    }
+}
+
+Qt::KeyboardModifiers modifiersOf(const Gesture& gesture)
+{
+    Qt::KeyboardModifiers modifiers;
+    modifiers.setFlag(Qt::ControlModifier, gesture.control);
+    modifiers.setFlag(Qt::ShiftModifier, gesture.shift);
+    return modifiers;
+}
+
+// Once the properties dialog is up: the gesture's type chosen, its name and field texts put in
+// their fields as a paste does, then Save. `answered` tells whether it came.
+void whenPropertiesDialogOpens(Gesture gesture, std::shared_ptr<bool> answered, int triesLeft = 400)
+{
+    QTimer::singleShot(5, [gesture, answered, triesLeft] {
+        auto* dialog = qobject_cast<PropertiesDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            if (triesLeft > 0)
+                whenPropertiesDialogOpens(gesture, answered, triesLeft - 1);
+            return;
+        }
+        const auto paste = [dialog](const QString& name, const std::string& text) {
+            auto* field = dialog->findChild<QLineEdit*>(name);
+            field->selectAll();
+            field->insert(QString::fromStdString(text));
+        };
+        if (gesture.type)
+            dialog->findChild<QComboBox*>(QStringLiteral("cTyp"))->setCurrentIndex(*gesture.type);
+        if (gesture.name)
+            paste(QStringLiteral("cNam"), *gesture.name);
+        for (const auto& [at, text] : gesture.fields)
+            paste(QStringLiteral("cFld%1").arg(at), text);
+        for (QPushButton* button : dialog->findChildren<QPushButton*>())
+            if (button->text() == QStringLiteral("Save"))
+                button->click();
+        *answered = true;
+    });
+}
+
+}  // namespace
+
+// The editing sessions every face shares, through the real Qt window: each must leave on disk the
+// bytes the session expects once F9 has saved.
+class EditingParityTest : public QObject, public testing::WindowTest<> {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { prepareWindowTests(); }
+    void init() { beginWindowTest(); }
+    void cleanup() { endWindowTest(); }
+
+    void everySessionSavesTheBytesExpected_data();
+    void everySessionSavesTheBytesExpected();
+
+private:
+    QPoint rowCentre(int position)
+    {
+        return view().visualRect(view().model()->index(position - 1, 0)).center();
+    }
+    std::string inFolder(const std::string& name)
+    {
+        return testing::bytesOf(dir_->filePath(QString::fromStdString(name)));
+    }
+    void perform(const Gesture& gesture);
+    void chooseFromMenu(ToolbarButton button, const std::string& entry);
+};
+
+void EditingParityTest::chooseFromMenu(ToolbarButton button, const std::string& entry)
+{
+    bool chosen = false;
+    testing::whenMenuOpens([&chosen, entry](QMenu& menu) {
+        for (QAction* action : menu.actions()) {
+            if (action->text().toStdString() == entry) {
+                QTest::mouseClick(&menu, Qt::LeftButton, {}, menu.actionGeometry(action).center());
+                chosen = true;
+                return;
+            }
+        }
+        QTest::keyClick(&menu, Qt::Key_Escape);
+    });
+    Toolbar& bar = *window_->toolbar();
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.buttonRect(button).center());
+    QVERIFY2(chosen, entry.c_str());
+}
+
+void EditingParityTest::perform(const Gesture& gesture)
+{
+    for (const int answer : gesture.answers)
+        fake_.messageAnswers.push_back(answer);
+    for (const std::string& file : gesture.files) {
+        fake_.openAnswers.push_back(inFolder(file));
+        fake_.saveAnswers.push_back(inFolder(file));
+    }
+    auto renamed = std::make_shared<bool>(false);
+    if (gesture.editsProperties())
+        whenPropertiesDialogOpens(gesture, renamed);
+
+    QWidget* area = view().viewport();
+    switch (gesture.kind) {
+    case Gesture::Kind::Key:
+        QTest::keyClick(&view(), qtKey(gesture.key), modifiersOf(gesture));
+        break;
+    case Gesture::Kind::Click:
+        QTest::mouseClick(area, Qt::LeftButton, modifiersOf(gesture), rowCentre(gesture.row));
+        break;
+    case Gesture::Kind::DoubleClick:
+        // What a real double-click delivers: press, release, double-click, release.
+        QTest::mouseClick(area, Qt::LeftButton, {}, rowCentre(gesture.row));
+        QTest::mouseDClick(area, Qt::LeftButton, {}, rowCentre(gesture.row));
+        QTest::mouseRelease(area, Qt::LeftButton, {}, rowCentre(gesture.row));
+        break;
+    case Gesture::Kind::Toolbar:
+        if (gesture.menuEntry.empty()) {
+            Toolbar& bar = *window_->toolbar();
+            QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.buttonRect(gesture.button).center());
+        } else {
+            chooseFromMenu(gesture.button, gesture.menuEntry);
+        }
+        break;
+    }
+    QVERIFY(!gesture.editsProperties() || *renamed);
+    // Each name went to an open or a save dialog, one each; the other kind's copy is dropped.
+    QCOMPARE(fake_.openAnswers.size() + fake_.saveAnswers.size(), gesture.files.size());
+    fake_.openAnswers.clear();
+    fake_.saveAnswers.clear();
+}
+
+void EditingParityTest::everySessionSavesTheBytesExpected_data()
+{
+    QTest::addColumn<int>("session");
+    const auto& sessions = testing::editingSessions();
+    for (std::size_t i = 0; i < sessions.size(); ++i)
+        QTest::newRow(sessions[i].what) << static_cast<int>(i);
+}
+
+void EditingParityTest::everySessionSavesTheBytesExpected()
+{
+    QFETCH(int, session);
+    const EditingSession& s = testing::editingSessions()[static_cast<std::size_t>(session)];
+    for (const testing::FolderFile& file : s.others)
+        QVERIFY(testing::writeBytes(dir_->filePath(QString::fromStdString(file.name)), file.bytes));
+    openWindow(s.tape);
+    std::size_t questions = 0;
+    for (const Gesture& gesture : s.gestures) {
+        perform(gesture);
+        if (QTest::currentTestFailed())
+            return;
+        questions += gesture.answers.size();
+    }
+    QTest::keyClick(&view(), Qt::Key_F9);
+
+    // Every question asked was one the session answered, and nothing else was shown.
+    QCOMPARE(fake_.messages.size(), questions);
+    QVERIFY(fake_.messageAnswers.empty());
+    for (const testing::FolderFile& file : s.afterSave)
+        QVERIFY2(testing::contentsOf(dir_->filePath(QString::fromStdString(file.name))) ==
+                     QByteArray::fromStdString(file.bytes),
+                 file.name.c_str());
+}
+
+QTEST_MAIN(EditingParityTest)
+#include "editing_parity_test.moc"

@@ -1,0 +1,503 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "win32/windows_main_window.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include "seam/window_look.h"
+#include "seam/window_placement.h"
+#include "support/platform/wide_text_windows.h"
+#include "tape/model/block_info.h"
+#include "win32/procedure_errors.h"
+#include "win32/properties_dialog.h"
+#include "win32/resource_ids.h"
+#include "win32/window_painting.h"
+#include "win32/window_places.h"
+#include "win32/windows_window.h"
+
+namespace murax {
+namespace {
+
+constexpr UINT_PTR kListWatchId = 0x4D57;  // the window's subclass of its list box
+// Posted to itself: the first paint is over; files dropped on the list wait to be read.
+constexpr UINT kFirstPainted = WM_APP + 1;
+constexpr UINT kReadDroppedFiles = WM_APP + 2;
+
+bool isDown(int key)
+{
+    return GetKeyState(key) < 0;
+}
+
+}  // namespace
+
+WindowsMainWindow::WindowsMainWindow(AppContext& app, BlockList& list)
+    : app_(app), blocks_(list), events_(*this, list)
+{}
+
+WindowsMainWindow::~WindowsMainWindow()
+{
+    if (window_ != nullptr && IsWindow(window_))
+        DestroyWindow(window_);
+    for (HFONT font : {windowFont_, listFont_, statusFont_}) {
+        if (font != nullptr)
+            DeleteObject(font);
+    }
+}
+
+void WindowsMainWindow::runModal()
+{
+    modal_ = true;
+    DialogBoxParamW(GetModuleHandleW(nullptr), L"MURAX", nullptr, procedure,
+                    reinterpret_cast<LPARAM>(this));
+    window_ = nullptr;
+}
+
+HWND WindowsMainWindow::open()
+{
+    modal_ = false;
+    CreateDialogParamW(GetModuleHandleW(nullptr), L"MURAX", nullptr, procedure,
+                       reinterpret_cast<LPARAM>(this));
+    if (window_ != nullptr)
+        ShowWindow(window_, SW_SHOW);
+    return window_;
+}
+
+INT_PTR CALLBACK WindowsMainWindow::procedure(HWND window, UINT message, WPARAM wParam,
+                                              LPARAM lParam)
+{
+    if (message == WM_MEASUREITEM) {
+        // Sent while the template is made, before the window knows its object.
+        reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight =
+            scaledPixels(main_window::kRowHeight, screenDpi());
+        return TRUE;
+    }
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
+        auto* self = reinterpret_cast<WindowsMainWindow*>(lParam);
+        return handledReportingErrors(
+            [&] {
+                self->initialise(window);
+                return INT_PTR{FALSE};
+            },
+            INT_PTR{FALSE});
+    }
+    auto* self = reinterpret_cast<WindowsMainWindow*>(GetWindowLongPtrW(window, DWLP_USER));
+    if (self == nullptr || self->window_ != window)
+        return FALSE;
+    return handledReportingErrors([&] { return self->handle(message, wParam, lParam); },
+                                  INT_PTR{FALSE});
+}
+
+void WindowsMainWindow::initialise(HWND window)
+{
+    window_ = window;
+    dpi_ = screenDpi();
+    SetWindowTextW(window_, wideText(kWindowTitle).c_str());
+    HICON icon = LoadIconW(GetModuleHandleW(nullptr), L"ICONA");
+    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+
+    windowFont_ = createFontOrSubstitute(main_window::kFont, L"Liberation Mono", dpi_);
+    listFont_ = createFontOrSubstitute(main_window::kFont, L"Liberation Mono", dpi_);
+    statusFont_ = createFontOrSubstitute(status_bar::kFont, L"Liberation Sans", dpi_);
+
+    HWND box = GetDlgItem(window_, MURAX_ID_BLOCK_LIST);
+    SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_), FALSE);
+    list_ = std::make_unique<WindowsListBox>(box);
+    // An emptied tape leaves the viewer nothing to show.
+    list_->setReloadHandler([this] { events_.listReloaded(); });
+    SetWindowSubclass(box, listProcedure, kListWatchId, reinterpret_cast<DWORD_PTR>(this));
+    DragAcceptFiles(box, TRUE);
+    list_->reload(blocks_.lines());
+
+    toolbar_ = std::make_unique<WindowsToolbar>(
+        window_, scaledPixels(main_window::kClientWidth, dpi_), dpi_);
+    layOut();
+    setStatusText(BLKINFO(blocks_));
+    SetFocus(box);
+}
+
+void WindowsMainWindow::layOut()
+{
+    using namespace main_window;
+    // The template's units follow whatever font stands in for its own; the look's sizes do not.
+    const SIZE frame =
+        frameSizeFor(scaledPixels(kClientWidth, dpi_), scaledPixels(kClientHeight, dpi_),
+                     static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)),
+                     static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)));
+    const PixelRect work = workAreaOf(window_);
+    placeWindow(window_, centredOver(work, frame.cx, frame.cy, work));
+    SetWindowPos(list_->handle(), nullptr, scaledPixels(kListRect.x, dpi_),
+                 scaledPixels(kListRect.y, dpi_), scaledPixels(kListRect.width, dpi_),
+                 scaledPixels(kListRect.height, dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+INT_PTR WindowsMainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        const auto& lines = blocks_.lines();
+        const bool row = item.itemID != static_cast<UINT>(-1) && item.itemID < lines.size();
+        paintListRow(item, row ? lines[item.itemID].view() : std::string_view(),
+                     row && list_->isCurrentIndex(static_cast<int>(item.itemID)), dpi_);
+        return TRUE;
+    }
+    case WM_PAINT:
+        paint();
+        return TRUE;
+    case kFirstPainted:
+        events_.firstPainted();
+        return TRUE;
+    case kReadDroppedFiles: {
+        std::vector<std::string> files;
+        files.swap(droppedFiles_);
+        if (!files.empty())
+            events_.filesDropped(files, droppedBefore_);
+        return TRUE;
+    }
+    case WM_COMMAND:
+        command(LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
+    case WM_NOTIFY: {
+        const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+        if (toolbar_ && header.hwndFrom == toolbar_->handle() && header.code == NM_CUSTOMDRAW) {
+            SetWindowLongPtrW(
+                window_, DWLP_MSGRESULT,
+                toolbar_->customDraw(*reinterpret_cast<const NMTBCUSTOMDRAW*>(lParam)));
+            return TRUE;
+        }
+        if (toolbar_ && header.hwndFrom == toolbar_->handle() && header.code == TBN_DROPDOWN) {
+            const auto& note = *reinterpret_cast<const NMTOOLBARW*>(lParam);
+            toolbarClicked(WindowsToolbar::buttonOfId(note.iItem));
+            SetWindowLongPtrW(window_, DWLP_MSGRESULT, TBDDRET_DEFAULT);
+            return TRUE;
+        }
+        return FALSE;
+    }
+    case WM_CONTEXTMENU:
+        if (reinterpret_cast<HWND>(wParam) == list_->handle())
+            contextMenu(lParam);
+        return TRUE;
+    case WM_CLOSE:
+        close();
+        return TRUE;
+    case WM_DESTROY:
+        events_.windowHidden();
+        // Its sound does not outlive it either.
+        if (playWindow_ != nullptr)
+            playWindow_->stop();
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+void WindowsMainWindow::command(int id, int notification)
+{
+    if (id == MURAX_ID_BLOCK_LIST) {
+        if (notification == LBN_DBLCLK)
+            events_.rowDoubleClicked();
+        else if (notification == LBN_SELCHANGE)
+            events_.currentRowChanged();
+        return;
+    }
+    if (id == IDCANCEL) {
+        close();
+        return;
+    }
+    // Enter (IDOK from the dialog manager) never closes the window.
+    const ToolbarButton button = WindowsToolbar::buttonOfId(id);
+    if (button != ToolbarButton::None)
+        toolbarClicked(button);
+}
+
+void WindowsMainWindow::toolbarClicked(ToolbarButton button)
+{
+    clickToolbarButton(
+        app_, button,
+        [this, button] { return toolbar_->chooseFromMenu(button, toolbarMenuEntries(button)); },
+        [this](const Command& command) { events_.run(command); });
+}
+
+void WindowsMainWindow::contextMenu(LPARAM screenPoint)
+{
+    POINT at{GET_X_LPARAM(screenPoint), GET_Y_LPARAM(screenPoint)};
+    if (at.x == -1 && at.y == -1) {
+        // The menu key: at the current row, or at the list's corner without one.
+        RECT row{};
+        const int current = list_->currentPosition();
+        if (current > 0)
+            SendMessageW(list_->handle(), LB_GETITEMRECT, current - 1,
+                         reinterpret_cast<LPARAM>(&row));
+        at = {(row.left + row.right) / 2, (row.top + row.bottom) / 2};
+        ClientToScreen(list_->handle(), &at);
+    }
+    events_.contextMenuRequested(
+        [this, at] { return chooseFromPopupMenu(window_, at, contextMenuEntries()); });
+}
+
+void WindowsMainWindow::close()
+{
+    if (!events_.mayClose())
+        return;
+    if (modal_)
+        EndDialog(window_, IDCANCEL);
+    else
+        DestroyWindow(window_);
+}
+
+void WindowsMainWindow::paint()
+{
+    PAINTSTRUCT paint{};
+    HDC dc = BeginPaint(window_, &paint);
+    RECT client{};
+    GetClientRect(window_, &client);
+    paintTitleBand(dc, windowFont_, client.right, dpi_);
+    paintStatusBar(dc, statusFont_, statusBarRect(), statusText_, dpi_);
+    EndPaint(window_, &paint);
+    if (!painted_) {
+        painted_ = true;
+        // Once, right after the first paint: row 1 becomes selected and current.
+        PostMessageW(window_, kFirstPainted, 0, 0);
+    }
+}
+
+RECT WindowsMainWindow::statusBarRect() const
+{
+    const PixelRect bar = main_window::kStatusBarRect;
+    RECT client{};
+    GetClientRect(window_, &client);
+    return {0, scaledPixels(bar.y, dpi_), client.right, scaledPixels(bar.y + bar.height, dpi_)};
+}
+
+void WindowsMainWindow::setTitle(const std::string& title)
+{
+    SetWindowTextW(window_, wideText(title).c_str());
+}
+
+void WindowsMainWindow::repaintWithoutErasing()
+{
+    InvalidateRect(window_, nullptr, FALSE);
+    InvalidateRect(list_->handle(), nullptr, FALSE);
+}
+
+void WindowsMainWindow::setStatusText(const std::string& text)
+{
+    if (text == statusText_)
+        return;
+    statusText_ = text;
+    const RECT bar = statusBarRect();
+    InvalidateRect(window_, &bar, FALSE);
+}
+
+std::optional<PropertiesForm> WindowsMainWindow::editProperties(const PropertiesForm& form)
+{
+    return askForProperties(window_, app_.desktop(), form);
+}
+
+void WindowsMainWindow::showEntryViewer()
+{
+    if (viewer_ == nullptr)
+        viewer_ = std::make_unique<WindowsEntryViewer>(
+            window_, [this] { events_.exportRequested(); },
+            [this] { events_.exportSoundRequested(); }, [this] { events_.playRequested(); });
+    viewer_->bringForward();
+    events_.viewerShown(*viewer_);
+}
+
+void WindowsMainWindow::showPlayWindow(std::unique_ptr<PlayingSound> playing)
+{
+    if (playWindow_ == nullptr)
+        playWindow_ = std::make_unique<WindowsPlayWindow>(window_);
+    playWindow_->play(std::move(playing));
+}
+
+LRESULT CALLBACK WindowsMainWindow::listProcedure(HWND box, UINT message, WPARAM wParam,
+                                                  LPARAM lParam, UINT_PTR, DWORD_PTR self)
+{
+    auto& window = *reinterpret_cast<WindowsMainWindow*>(self);
+    const std::optional<LRESULT> handled = handledReportingErrors(
+        [&] { return window.handleList(message, wParam, lParam); }, std::optional<LRESULT>(0));
+    return handled ? *handled : DefSubclassProc(box, message, wParam, lParam);
+}
+
+std::optional<LRESULT> WindowsMainWindow::handleList(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    HWND box = list_->handle();
+    switch (message) {
+    case WM_GETDLGCODE: {
+        // Enter is the list's: the dialog manager would otherwise take it as the default button
+        // and close the window.
+        const auto* pending = reinterpret_cast<const MSG*>(lParam);
+        const LRESULT code = DefSubclassProc(box, message, wParam, lParam);
+        if (pending != nullptr && pending->message == WM_KEYDOWN && pending->wParam == VK_RETURN)
+            return code | DLGC_WANTALLKEYS;
+        return code;
+    }
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        if (keyDown(wParam))
+            return 0;
+        return std::nullopt;
+    case WM_LBUTTONDOWN:
+        pressOnList(wParam, lParam);
+        return pressedOnSelection_ ? std::optional<LRESULT>(0) : std::nullopt;
+    case WM_MOUSEMOVE:
+        if (!pressedOnSelection_)
+            return std::nullopt;
+        dragOverList(lParam);
+        return 0;
+    case WM_LBUTTONUP:
+        if (!pressedOnSelection_)
+            return std::nullopt;
+        releaseOnList();
+        return 0;
+    case WM_CAPTURECHANGED:
+        if (pressedOnSelection_ && reinterpret_cast<HWND>(lParam) != box) {
+            pressedOnSelection_ = false;
+            movingRows_ = false;
+            showDropPlace(0);
+        }
+        return std::nullopt;
+    case WM_DROPFILES:
+        filesDropped(reinterpret_cast<HDROP>(wParam));
+        return 0;
+    case WM_PAINT: {
+        const LRESULT result = DefSubclassProc(box, message, wParam, lParam);
+        paintDropPlace();
+        return result;
+    }
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(box, listProcedure, kListWatchId);
+        return std::nullopt;
+    default:
+        return std::nullopt;
+    }
+}
+
+bool WindowsMainWindow::keyDown(WPARAM key)
+{
+    const KeyPress press{static_cast<int>(key), isDown(VK_CONTROL), isDown(VK_SHIFT)};
+    const bool consumed = events_.keyPressed(press);
+    if (consumed) {
+        // The character the key would also type is not the list's either.
+        MSG typed;
+        PeekMessageW(&typed, list_->handle(), WM_CHAR, WM_CHAR, PM_REMOVE);
+    }
+    return consumed || key == VK_RETURN;
+}
+
+void WindowsMainWindow::pressOnList(WPARAM flags, LPARAM point)
+{
+    pressedOnSelection_ = false;
+    if ((flags & (MK_CONTROL | MK_SHIFT)) != 0)
+        return;
+    const auto found = SendMessageW(list_->handle(), LB_ITEMFROMPOINT, 0, point);
+    const int index = LOWORD(found);
+    if (HIWORD(found) != 0 || SendMessageW(list_->handle(), LB_GETSEL, index, 0) <= 0)
+        return;
+    // The selection stays until it is clear whether this is a click or a drag of the rows.
+    pressedOnSelection_ = true;
+    movingRows_ = false;
+    pressedIndex_ = index;
+    pressedAt_ = {GET_X_LPARAM(point), GET_Y_LPARAM(point)};
+    SetFocus(list_->handle());
+    SetCapture(list_->handle());
+}
+
+void WindowsMainWindow::dragOverList(LPARAM point)
+{
+    const POINT at{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
+    if (!movingRows_ && (std::abs(at.x - pressedAt_.x) > GetSystemMetrics(SM_CXDRAG) ||
+                         std::abs(at.y - pressedAt_.y) > GetSystemMetrics(SM_CYDRAG)))
+        movingRows_ = true;
+    if (!movingRows_)
+        return;
+    // Past the list's top or bottom edge the list scrolls a row at a time.
+    RECT client{};
+    GetClientRect(list_->handle(), &client);
+    const auto top = static_cast<int>(SendMessageW(list_->handle(), LB_GETTOPINDEX, 0, 0));
+    if (at.y < 0 && top > 0)
+        SendMessageW(list_->handle(), LB_SETTOPINDEX, top - 1, 0);
+    else if (at.y >= client.bottom)
+        SendMessageW(list_->handle(), LB_SETTOPINDEX, top + 1, 0);
+    showDropPlace(rowGeometry().gapNearest(at.y));
+}
+
+void WindowsMainWindow::releaseOnList()
+{
+    const bool moved = movingRows_;
+    const int before = dropBefore_;
+    pressedOnSelection_ = false;
+    movingRows_ = false;
+    ReleaseCapture();
+    showDropPlace(0);
+    if (!moved) {
+        // A click on a selected row: that row alone, as a click anywhere else.
+        SendMessageW(list_->handle(), LB_SETSEL, FALSE, -1);
+        list_->select(pressedIndex_ + 1);
+        events_.currentRowChanged();
+    } else if (before > 0) {
+        events_.rowsDragged(before);
+    }
+}
+
+void WindowsMainWindow::filesDropped(HDROP drop)
+{
+    POINT at{};
+    DragQueryPoint(drop, &at);
+    const UINT files = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    std::vector<std::string> names;
+    for (UINT i = 0; i < files; ++i) {
+        std::wstring name(DragQueryFileW(drop, i, nullptr, 0), L'\0');
+        DragQueryFileW(drop, i, name.data(), static_cast<UINT>(name.size() + 1));
+        names.push_back(utf8Text(name));
+    }
+    DragFinish(drop);
+    droppedFiles_ = std::move(names);
+    droppedBefore_ = rowGeometry().placeBefore(at.y);
+    // Read after the drop has returned: reading may show a message box, and the program the
+    // files came from waits until the drop is answered.
+    PostMessageW(window_, kReadDroppedFiles, 0, 0);
+}
+
+RowGeometry WindowsMainWindow::rowGeometry() const
+{
+    RECT client{};
+    GetClientRect(list_->handle(), &client);
+    const int rowHeight = scaledPixels(main_window::kRowHeight, dpi_);
+    const auto top = static_cast<int>(SendMessageW(list_->handle(), LB_GETTOPINDEX, 0, 0));
+    return {list_->count(), rowHeight, -top * rowHeight, static_cast<int>(client.bottom)};
+}
+
+void WindowsMainWindow::showDropPlace(int beforePosition)
+{
+    if (beforePosition == dropBefore_)
+        return;
+    dropBefore_ = beforePosition;
+    InvalidateRect(list_->handle(), nullptr, FALSE);
+}
+
+void WindowsMainWindow::paintDropPlace()
+{
+    if (dropBefore_ < 1 || list_->count() == 0)
+        return;
+    HDC dc = GetDC(list_->handle());
+    RECT client{};
+    GetClientRect(list_->handle(), &client);
+    const int y = rowGeometry().dropLineY(dropBefore_);
+    const RECT line{0, y - 1, client.right, y + 1};
+    FillRect(dc, &line, GetSysColorBrush(COLOR_WINDOWTEXT));
+    ReleaseDC(list_->handle(), dc);
+}
+
+void runWindowsWindow(AppContext& app, BlockList& list)
+{
+    WindowsMainWindow window(app, list);
+    window.runModal();
+}
+
+}  // namespace murax
