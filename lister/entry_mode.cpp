@@ -6,6 +6,7 @@
 
 #include "lister/entry_commands.h"
 #include "lister/modes.h"
+#include "lister/recording_listing.h"
 #include "lister/tape_input.h"
 #include "lister/tape_listing.h"
 #include "lister/tzx_listing.h"
@@ -55,6 +56,16 @@ int runMode(const WriteEntry& mode)
         return 1;
     NativeFile& input = *opened;
     FileTapeSource source(input);
+    if (isRecording(source)) {
+        // A recording's entries are those its blocks make, each block as it was read.
+        const auto recording = readRecordingFile(file, source, input, "");
+        if (!recording)
+            return 1;
+        const std::string tap = tapOfRecording(*recording);
+        MemoryTapeSource entries(tap);
+        const int status = writeEntryOf(mode, entries, source, input);
+        return reportImperfectBlocks(file, *recording) ? 1 : status;
+    }
     if (!isTzxTape(source))
         return writeEntryOf(mode, source, source, input);
     // A TZX tape's entries are those it converts to.

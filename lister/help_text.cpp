@@ -26,7 +26,14 @@ constexpr std::string_view kDescription =
     "holds no data) or is not converted (tones, pulses, recordings, and data that a\n"
     "TAP block cannot hold exactly); then the entries its data blocks become, as the\n"
     "editor's Add takes them in. The entry options act on those entries. Every mode\n"
-    "names the blocks that are not converted on standard error.\n";
+    "names the blocks that are not converted on standard error.\n"
+    "\n"
+    "A WAV recording of a tape (known by its signature, whatever its name; PCM of\n"
+    "8 to 32 bits or 32-bit float, mono or stereo, 8 to 192 kHz) is listed block\n"
+    "by block: number, time in the recording, kind (standard or turbo), length and\n"
+    "checksum verdict, with where a failed block likely went wrong or broke off;\n"
+    "then the entries its blocks become, on which the entry options and --wav act.\n"
+    "Every mode names the failed blocks on standard error.\n";
 
 // An option and what it does, its lines already broken to fit beside the option column.
 struct OptionHelp {
@@ -56,8 +63,9 @@ constexpr OptionHelp kOptions[] = {
      "write entry N's data, a screen of 6912 (or 6144) bytes, to\n"
      "OUTPUT as a 256x192 PNG picture"},
     {"--to-tap",
-     "write the TAP file that the TZX tape FILE converts to, to\n"
-     "OUTPUT; the blocks left out are named"},
+     "write the TAP file that the TZX tape or WAV recording FILE\n"
+     "converts to, to OUTPUT; the blocks left out, and a\n"
+     "recording's blocks that failed (kept as read), are named"},
     {"--wav",
      "write the tape's sound to OUTPUT as a WAV file that a real\n"
      "Spectrum loads: the ROM's timings, half a second of silence\n"
@@ -92,8 +100,10 @@ constexpr std::string_view kExitStatus =
     "Exit status: 0 when every file was listed (and with --check, every block\n"
     "passed), 1 when a file could not be read, an entry could not be shown or\n"
     "written, a check failed, a TZX tape is malformed or had blocks that were not\n"
-    "converted, a file could not be made into an entry, the output could not be\n"
-    "written or memory ran out, 2 when the command line is wrong.\n";
+    "converted, a recording could not be read or had blocks that failed their\n"
+    "checksum, broke off or were left out, a file could not be made into an\n"
+    "entry, the output could not be written or memory ran out, 2 when the command\n"
+    "line is wrong.\n";
 
 // Where the options' texts begin.
 constexpr std::size_t kTextColumn = 19;

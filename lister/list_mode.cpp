@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The default mode: the entries of each file, a TZX tape's blocks before them.
+// The default mode: the entries of each file, a TZX tape's or a recording's blocks before them.
 
 #include <cstdio>
 
 #include "lister/modes.h"
+#include "lister/recording_listing.h"
 #include "lister/tape_folders.h"
 #include "lister/tape_input.h"
 #include "lister/tape_listing.h"
@@ -28,6 +29,18 @@ bool listTzx(const std::string& file, TzxTape& tape, NativeFile& input, bool che
         return false;
     }
     return !reportLeftOutBlocks(file, tape) && passed;
+}
+
+// A recording's blocks, then the entries they make. False when it is not a recording that can be
+// read, could not be read, had blocks that failed or broke off or signals left out, or a check
+// failed.
+bool listRecording(const std::string& file, FileTapeSource& source, NativeFile& input, bool check)
+{
+    const auto recording = readRecordingFile(file, source, input, "");
+    if (!recording)
+        return false;
+    const bool passed = writeRecordingListing(*recording, stdout, check);
+    return !reportImperfectBlocks(file, *recording) && passed;
 }
 
 // The files to list: with -r, each folder's tapes in its place.
@@ -89,6 +102,11 @@ int runMode(const ListFiles& mode)
         if (isTzxTape(source)) {
             auto tape = readTzxFile(file, source, input);
             if (!tape || !listTzx(file, *tape, input, mode.check))
+                status = 1;
+            continue;
+        }
+        if (isRecording(source)) {
+            if (!listRecording(file, source, input, mode.check))
                 status = 1;
             continue;
         }

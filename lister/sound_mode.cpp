@@ -3,6 +3,7 @@
 // --wav: the sound of the tape's entries, a TZX tape's being those it converts to.
 
 #include "lister/modes.h"
+#include "lister/recording_listing.h"
 #include "lister/sound_output.h"
 #include "lister/tape_input.h"
 #include "lister/tzx_listing.h"
@@ -22,7 +23,15 @@ int runMode(const WriteSound& mode)
     NativeFile& input = *opened;
     FileTapeSource source(input);
     std::string tap;
-    const bool tzx = isTzxTape(source);
+    std::optional<Recording> recording;
+    if (isRecording(source)) {
+        // A recording sounds as the blocks read from it, cleanly.
+        recording = readRecordingFile(file, source, input, "; nothing was written");
+        if (!recording)
+            return 1;
+        tap = tapOfRecording(*recording);
+    }
+    const bool tzx = !recording && isTzxTape(source);
     auto tzxTape =
         tzx ? readWellFormedTzxFile(file, source, input, "; nothing was written") : std::nullopt;
     if (tzx) {
@@ -33,7 +42,7 @@ int runMode(const WriteSound& mode)
             reportUnreadable(file, input.error());
             return 1;
         }
-    } else {
+    } else if (!recording) {
         tap = readWholeTape(source);
         if (source.failed()) {
             reportUnreadable(file, input.error());
@@ -45,6 +54,8 @@ int runMode(const WriteSound& mode)
         reportProblem(file, outcome.reason);
     // The sound was made of the blocks that convert; those it lacks are named.
     if (tzxTape && reportLeftOutBlocks(file, *tzxTape))
+        return 1;
+    if (recording && reportImperfectBlocks(file, *recording))
         return 1;
     return outcome.status;
 }

@@ -6,6 +6,7 @@
 
 #include "lister/tape_listing.h"
 #include "tape/format/entry_bytes.h"
+#include "tape/format/hex_text.h"
 #include "tape/tzx/tzx_block_reader.h"
 #include "tape/tzx/tzx_tap_stream.h"
 
@@ -60,10 +61,7 @@ constexpr std::size_t kBlockLinesKept = 2 << 20;
 // block has been counted: ID, kind and fate.
 void appendLineEnd(std::string& line, const tzx::Block& block, std::size_t entry)
 {
-    constexpr char kHex[] = "0123456789ABCDEF";
-    line += "0x";
-    line += kHex[(block.id >> 4) & 0xF];
-    line += kHex[block.id & 0xF];
+    line += hexByte(block.id);
     line += "  ";
     const std::string_view name = tzx::blockName(block.id);
     line += name;

@@ -121,9 +121,8 @@ std::vector<int> BlockListView::selectedPositions() const
 void BlockListView::reload(const DisplayLines& lines)
 {
     dragging_ = false;
-    pressedOnSelection_ = false;
-    movingRows_ = false;
-    dropBefore_ = 0;
+    rowDrag_.cancel();
+    filesOver_ = 0;
     model_->reload(lines);
     selection_.reset(model_->rowCount());
     scrollToTop();
@@ -209,19 +208,16 @@ void BlockListView::mousePressEvent(QMouseEvent* event)
     QListView::mousePressEvent(event);
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
     const bool shift = event->modifiers() & Qt::ShiftModifier;
-    const int row = indexAt(event->position().toPoint()).row();
+    const QPoint at = event->position().toPoint();
+    const int row = indexAt(at).row();
+    // The selection stays until it is clear whether this is a click or a drag of the rows.
+    if (rowDrag_.press({{at.x(), at.y()}, row, row >= 0 && selection_.contains(row), ctrl, shift},
+                       dragSlack()))
+        return;
     if (row < 0) {
         if (!ctrl && !shift)
             selection_.clear();
         showSelectionChange();
-        return;
-    }
-    if (!ctrl && !shift && selection_.contains(row)) {
-        // The selection stays until it is clear whether this is a click or a drag of the rows.
-        pressedOnSelection_ = true;
-        movingRows_ = false;
-        pressedRow_ = row;
-        pressedAt_ = event->position().toPoint();
         return;
     }
     dragging_ = true;
@@ -238,16 +234,13 @@ void BlockListView::mousePressEvent(QMouseEvent* event)
 
 void BlockListView::mouseMoveEvent(QMouseEvent* event)
 {
-    if (pressedOnSelection_ && (event->buttons() & Qt::LeftButton)) {
-        const QPoint position = event->position().toPoint();
-        if (!movingRows_ &&
-            (position - pressedAt_).manhattanLength() >= QApplication::startDragDistance())
-            movingRows_ = true;
-        if (movingRows_) {
-            // The view scrolls when the pointer leaves it, as while selecting by dragging.
+    if (rowDrag_.held() && (event->buttons() & Qt::LeftButton)) {
+        const QPoint at = event->position().toPoint();
+        if (rowDrag_.move({at.x(), at.y()}, rowGeometry()))
+            viewport()->update();
+        // The view scrolls when the pointer leaves it, as while selecting by dragging.
+        if (rowDrag_.moving())
             QListView::mouseMoveEvent(event);
-            showDropPlace(rowGeometry().gapNearest(position.y()));
-        }
         return;
     }
     if (!dragging_ || !(event->buttons() & Qt::LeftButton)) {
@@ -271,65 +264,62 @@ void BlockListView::mouseReleaseEvent(QMouseEvent* event)
         return;
     }
     dragging_ = false;
-    if (pressedOnSelection_) {
-        const bool moved = movingRows_;
-        const int before = dropBefore_;
-        pressedOnSelection_ = false;
-        movingRows_ = false;
-        showDropPlace(0);
+    if (!rowDrag_.held()) {
         QListView::mouseReleaseEvent(event);
-        if (!moved) {
-            selection_.selectOnly(pressedRow_);
-            showSelectionChange();
-        } else if (rowsDropped_ && before > 0) {
-            rowsDropped_(before);
-        }
         return;
     }
+    const RowDrag::Release release = rowDrag_.release();
+    viewport()->update();
     QListView::mouseReleaseEvent(event);
+    if (release.kind == RowDrag::Release::Kind::SelectAlone) {
+        selection_.selectOnly(release.position - 1);
+        showSelectionChange();
+    } else if (release.kind == RowDrag::Release::Kind::Drop && rowsDropped_) {
+        rowsDropped_(release.position);
+    }
 }
 
 void BlockListView::dragEnterEvent(QDragEnterEvent* event)
 {
     if (acceptAsCopy(event))
-        showDropPlace(rowGeometry().placeBefore(event->position().toPoint().y()));
+        showFilesOver(rowGeometry().placeBefore(event->position().toPoint().y()));
 }
 
 void BlockListView::dragMoveEvent(QDragMoveEvent* event)
 {
     if (acceptAsCopy(event))
-        showDropPlace(rowGeometry().placeBefore(event->position().toPoint().y()));
+        showFilesOver(rowGeometry().placeBefore(event->position().toPoint().y()));
 }
 
 void BlockListView::dragLeaveEvent(QDragLeaveEvent* event)
 {
-    showDropPlace(0);
+    showFilesOver(0);
     event->accept();
 }
 
 void BlockListView::dropEvent(QDropEvent* event)
 {
-    showDropPlace(0);
+    showFilesOver(0);
     if (!acceptAsCopy(event))
         return;
     std::vector<std::string> files;
     for (const QUrl& url : event->mimeData()->urls())
         files.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
-    const int before = rowGeometry().placeBefore(event->position().toPoint().y());
-    // After the drop has returned: reading the files may show a message box, and the program
-    // the files came from waits until the drop is answered.
-    QTimer::singleShot(0, this, [this, files = std::move(files), before] {
-        if (filesDropped_)
-            filesDropped_(files, before);
+    fileDrops_.dropped(std::move(files), event->position().toPoint().y(), rowGeometry());
+    QTimer::singleShot(0, this, [this] {
+        const std::optional<FileDrops::Drop> drop = fileDrops_.takeOldest();
+        if (drop && filesDropped_)
+            filesDropped_(drop->files, drop->beforePosition);
     });
 }
 
 void BlockListView::paintEvent(QPaintEvent* event)
 {
     QListView::paintEvent(event);
-    if (dropBefore_ < 1 || count() == 0)
+    const int place = rowDrag_.dropLine() > 0 ? rowDrag_.dropLine() : filesOver_;
+    if (place < 1 || count() == 0)
         return;
-    const int y = rowGeometry().dropLineY(dropBefore_);
+    const int y = rowGeometry().dropLineY(place);
     QPainter painter(viewport());
     painter.fillRect(QRect(0, y - 1, viewport()->width(), 2), palette().color(QPalette::Text));
 }
@@ -362,10 +352,8 @@ void BlockListView::contextMenuEvent(QContextMenuEvent* event)
     event->accept();
     if (event->reason() == QContextMenuEvent::Mouse || !contextMenu_)
         return;
-    // The menu key: the menu opens at the current row, or at the list's corner without one.
-    const QModelIndex current = currentIndex();
-    const QPoint at = current.isValid() ? visualRect(current).center() : QPoint(0, 0);
-    contextMenu_(viewport()->mapToGlobal(at));
+    const ListPoint at = menuKeyPlace(rowGeometry(), viewport()->width(), currentPosition());
+    contextMenu_(viewport()->mapToGlobal(QPoint(at.x, at.y)));
 }
 
 RowGeometry BlockListView::rowGeometry() const
@@ -375,12 +363,19 @@ RowGeometry BlockListView::rowGeometry() const
             viewport()->height()};
 }
 
-void BlockListView::showDropPlace(int beforePosition)
+void BlockListView::showFilesOver(int beforePosition)
 {
-    if (beforePosition == dropBefore_)
+    if (beforePosition == filesOver_)
         return;
-    dropBefore_ = beforePosition;
+    filesOver_ = beforePosition;
     viewport()->update();
+}
+
+RowDrag::Slack BlockListView::dragSlack()
+{
+    // Qt starts a drag once the pointer has gone this far.
+    const int distance = QApplication::startDragDistance() - 1;
+    return {distance, distance};
 }
 
 void BlockListView::setCurrentRow(int row)

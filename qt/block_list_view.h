@@ -11,6 +11,7 @@
 #include "seam/list_box.h"
 #include "seam/list_selection.h"
 #include "seam/row_geometry.h"
+#include "window/list_gestures.h"
 
 namespace murax {
 
@@ -28,11 +29,10 @@ class BlockListModel;
 // million has been selected, reading that selection and dropping it at the next reload took
 // several times as long as the command itself.
 //
-// A drag that starts on a selected row moves the selected rows to the gap nearest the pointer,
-// shown by a line while the button is held; local files dragged onto the list go before the row
-// under the pointer, or after the last row. What a drop does is the window's: the view only
-// reports it, through the two handlers, with the row the drop lands before (from 1; one past the
-// last row when below it).
+// A press on a selected row is the row drag's (window/list_gestures.h), which the view feeds and
+// draws; local files dragged onto the list go before the row under the pointer, or after the
+// last row. What a drop does is the window's: the view only reports it, through the two
+// handlers, with the row the drop lands before (from 1; one past the last row when below it).
 class BlockListView : public QListView, public ListBox {
 public:
     using RowsDropped = std::function<void(int beforePosition)>;
@@ -78,7 +78,8 @@ private:
     bool secondPressOfDoubleClick(const QMouseEvent* event);
     void setCurrentRow(int row);
     void showSelectionChange();
-    void showDropPlace(int beforePosition);
+    void showFilesOver(int beforePosition);
+    static RowDrag::Slack dragSlack();
 
     BlockListModel* model_;
     ContextMenuHandler contextMenu_;
@@ -93,13 +94,9 @@ private:
     bool dragging_ = false;
     bool dragKeepsOthers_ = false;
     bool dragSelects_ = true;
-    // A plain press on a selected row: a drag from there moves the selection; a release without
-    // a drag selects that row alone, as a click does.
-    bool pressedOnSelection_ = false;
-    bool movingRows_ = false;
-    int pressedRow_ = -1;
-    QPoint pressedAt_;
-    int dropBefore_ = 0;  // where the drop line is drawn; 0: none
+    RowDrag rowDrag_;
+    FileDrops fileDrops_;
+    int filesOver_ = 0;  // where the line of files dragged over the list is drawn; 0: none
     RowsDropped rowsDropped_;
     FilesDropped filesDropped_;
 };

@@ -2,12 +2,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "win32/windows_list_box.h"
 
+#include <algorithm>
+
 #include <commctrl.h>
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include "support/platform/wide_text_windows.h"
+#include "win32/procedure_errors.h"
 
 namespace murax {
 namespace {
 
 constexpr UINT_PTR kWatchId = 0x4D4C;  // this class's subclass of the box
+// Posted to the box itself: files dropped on it wait to be read.
+constexpr UINT kReadDroppedFiles = WM_APP + 1;
+
+bool isDown(int key)
+{
+    return GetKeyState(key) < 0;
+}
 
 // The keys with which a list box moves its focus row by itself.
 bool movesFocus(WPARAM key)
@@ -31,8 +45,8 @@ bool movesFocus(WPARAM key)
 // Ctrl+A, which selects every row as in the list of the other face: the box has no key for it.
 bool selectsAll(UINT message, WPARAM key)
 {
-    return message == WM_KEYDOWN && key == 'A' && GetKeyState(VK_CONTROL) < 0 &&
-           GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_MENU) >= 0;
+    return message == WM_KEYDOWN && key == 'A' && isDown(VK_CONTROL) && !isDown(VK_SHIFT) &&
+           !isDown(VK_MENU);
 }
 
 }  // namespace
@@ -40,6 +54,7 @@ bool selectsAll(UINT message, WPARAM key)
 WindowsListBox::WindowsListBox(HWND box) : box_(box)
 {
     SetWindowSubclass(box_, watch, kWatchId, reinterpret_cast<DWORD_PTR>(this));
+    DragAcceptFiles(box_, TRUE);
 }
 
 WindowsListBox::~WindowsListBox()
@@ -48,24 +63,182 @@ WindowsListBox::~WindowsListBox()
         RemoveWindowSubclass(box_, watch, kWatchId);
 }
 
+void WindowsListBox::setDropHandlers(RowsDropped rowsDropped, FilesDropped filesDropped)
+{
+    rowsDropped_ = std::move(rowsDropped);
+    filesDropped_ = std::move(filesDropped);
+}
+
 LRESULT CALLBACK WindowsListBox::watch(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR, DWORD_PTR self)
 {
     auto& listBox = *reinterpret_cast<WindowsListBox*>(self);
-    if (selectsAll(message, wParam)) {
-        listBox.selectAll();
-        // Nor is the character the key would type the box's: it would give the list a current row.
-        MSG typed;
-        PeekMessageW(&typed, box, WM_CHAR, WM_CHAR, PM_REMOVE);
-        return 0;
-    }
+    const std::optional<LRESULT> handled = handledReportingErrors(
+        [&] { return listBox.handle(message, wParam, lParam); }, std::optional<LRESULT>(0));
+    if (handled)
+        return *handled;
     const LRESULT result = DefSubclassProc(box, message, wParam, lParam);
     // The box has moved its focus row on its own: from now on the list has a current row.
     const bool moved = message == WM_LBUTTONDOWN || message == WM_CHAR ||
                        (message == WM_KEYDOWN && movesFocus(wParam));
     if (moved && listBox.count() > 0)
         listBox.hasCurrent_ = true;
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(box, watch, kWatchId);
     return result;
+}
+
+std::optional<LRESULT> WindowsListBox::handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_GETDLGCODE: {
+        // Enter is the list's: the dialog manager would otherwise take it as the default button
+        // and close the window.
+        const auto* pending = reinterpret_cast<const MSG*>(lParam);
+        const LRESULT code = DefSubclassProc(box_, message, wParam, lParam);
+        if (pending != nullptr && pending->message == WM_KEYDOWN && pending->wParam == VK_RETURN)
+            return code | DLGC_WANTALLKEYS;
+        return code;
+    }
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        return keyDown(message, wParam) ? std::optional<LRESULT>(0) : std::nullopt;
+    case WM_LBUTTONDOWN:
+        return press(wParam, lParam) ? std::optional<LRESULT>(0) : std::nullopt;
+    case WM_MOUSEMOVE:
+        if (!rowDrag_.held())
+            return std::nullopt;
+        dragTo(lParam);
+        return 0;
+    case WM_LBUTTONUP:
+        if (!rowDrag_.held())
+            return std::nullopt;
+        release();
+        return 0;
+    case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(lParam) != box_ && rowDrag_.cancel())
+            InvalidateRect(box_, nullptr, FALSE);
+        return std::nullopt;
+    case WM_DROPFILES:
+        filesDropped(reinterpret_cast<HDROP>(wParam));
+        return 0;
+    case kReadDroppedFiles:
+        if (const std::optional<FileDrops::Drop> drop = fileDrops_.takeOldest();
+            drop && filesDropped_)
+            filesDropped_(drop->files, drop->beforePosition);
+        return 0;
+    case WM_PAINT: {
+        const LRESULT result = DefSubclassProc(box_, message, wParam, lParam);
+        paintDropLine();
+        return result;
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+bool WindowsListBox::keyDown(UINT message, WPARAM key)
+{
+    const KeyPress press{static_cast<int>(key), isDown(VK_CONTROL), isDown(VK_SHIFT)};
+    const bool consumed = keyPressed_ && keyPressed_(press);
+    const bool selectingAll = !consumed && selectsAll(message, key);
+    if (selectingAll)
+        selectAll();
+    if (consumed || selectingAll) {
+        // Nor is the character the key would type the box's: it would give the list a current
+        // row, or search for the letter.
+        MSG typed;
+        PeekMessageW(&typed, box_, WM_CHAR, WM_CHAR, PM_REMOVE);
+    }
+    return consumed || selectingAll || key == VK_RETURN;
+}
+
+bool WindowsListBox::press(WPARAM flags, LPARAM point)
+{
+    const ListPoint at{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
+    const int row = rowGeometry().rowAt(at.y);
+    const bool selected = row >= 0 && SendMessageW(box_, LB_GETSEL, row, 0) > 0;
+    if (!rowDrag_.press({at, row, selected, (flags & MK_CONTROL) != 0, (flags & MK_SHIFT) != 0},
+                        {GetSystemMetrics(SM_CXDRAG), GetSystemMetrics(SM_CYDRAG)}))
+        return false;
+    SetFocus(box_);
+    SetCapture(box_);
+    return true;
+}
+
+void WindowsListBox::dragTo(LPARAM point)
+{
+    const ListPoint at{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
+    if (rowDrag_.moving()) {
+        // Past the box's top or bottom edge the list scrolls a row at a time.
+        RECT client{};
+        GetClientRect(box_, &client);
+        const auto top = static_cast<int>(SendMessageW(box_, LB_GETTOPINDEX, 0, 0));
+        if (at.y < 0 && top > 0)
+            SendMessageW(box_, LB_SETTOPINDEX, top - 1, 0);
+        else if (at.y >= client.bottom)
+            SendMessageW(box_, LB_SETTOPINDEX, top + 1, 0);
+    }
+    if (rowDrag_.move(at, rowGeometry()))
+        InvalidateRect(box_, nullptr, FALSE);
+}
+
+void WindowsListBox::release()
+{
+    const bool lineShown = rowDrag_.dropLine() != 0;
+    // Ended before the capture goes, which would otherwise cancel it.
+    const RowDrag::Release release = rowDrag_.release();
+    ReleaseCapture();
+    if (lineShown)
+        InvalidateRect(box_, nullptr, FALSE);
+    if (release.kind == RowDrag::Release::Kind::SelectAlone) {
+        SendMessageW(box_, LB_SETSEL, FALSE, -1);
+        select(release.position);
+        // Told as the box tells a click.
+        SendMessageW(GetParent(box_), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box_), LBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(box_));
+    } else if (release.kind == RowDrag::Release::Kind::Drop && rowsDropped_) {
+        rowsDropped_(release.position);
+    }
+}
+
+void WindowsListBox::filesDropped(HDROP drop)
+{
+    POINT at{};
+    DragQueryPoint(drop, &at);
+    const UINT files = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    std::vector<std::string> names;
+    for (UINT i = 0; i < files; ++i) {
+        std::wstring name(DragQueryFileW(drop, i, nullptr, 0), L'\0');
+        DragQueryFileW(drop, i, name.data(), static_cast<UINT>(name.size() + 1));
+        names.push_back(utf8Text(name));
+    }
+    DragFinish(drop);
+    fileDrops_.dropped(std::move(names), at.y, rowGeometry());
+    PostMessageW(box_, kReadDroppedFiles, 0, 0);
+}
+
+void WindowsListBox::paintDropLine()
+{
+    const int place = rowDrag_.dropLine();
+    if (place < 1 || count() == 0)
+        return;
+    HDC dc = GetDC(box_);
+    RECT client{};
+    GetClientRect(box_, &client);
+    const int y = rowGeometry().dropLineY(place);
+    const RECT line{0, y - 1, client.right, y + 1};
+    FillRect(dc, &line, GetSysColorBrush(COLOR_WINDOWTEXT));
+    ReleaseDC(box_, dc);
+}
+
+RowGeometry WindowsListBox::rowGeometry() const
+{
+    RECT client{};
+    GetClientRect(box_, &client);
+    const int rowHeight = std::max(static_cast<int>(SendMessageW(box_, LB_GETITEMHEIGHT, 0, 0)), 1);
+    const auto top = static_cast<int>(SendMessageW(box_, LB_GETTOPINDEX, 0, 0));
+    return {count(), rowHeight, -top * rowHeight, static_cast<int>(client.bottom)};
 }
 
 int WindowsListBox::currentPosition() const
@@ -103,6 +276,12 @@ void WindowsListBox::reload(const DisplayLines& lines)
     SendMessageW(box_, LB_RESETCONTENT, 0, 0);
     SendMessageW(box_, LB_SETCOUNT, lines.size(), 0);
     hasCurrent_ = false;
+    // A press held on rows that have gone is let go of.
+    if (rowDrag_.held()) {
+        rowDrag_.cancel();
+        if (GetCapture() == box_)
+            ReleaseCapture();
+    }
     if (redraws_)
         InvalidateRect(box_, nullptr, TRUE);
     if (reloaded_)

@@ -3,7 +3,6 @@
 #include "win32/windows_main_window.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 #include <windowsx.h>
 
 #include "seam/window_look.h"
@@ -20,15 +19,8 @@
 namespace murax {
 namespace {
 
-constexpr UINT_PTR kListWatchId = 0x4D57;  // the window's subclass of its list box
-// Posted to itself: the first paint is over; files dropped on the list wait to be read.
+// Posted to itself: the first paint is over.
 constexpr UINT kFirstPainted = WM_APP + 1;
-constexpr UINT kReadDroppedFiles = WM_APP + 2;
-
-bool isDown(int key)
-{
-    return GetKeyState(key) < 0;
-}
 
 }  // namespace
 
@@ -108,8 +100,11 @@ void WindowsMainWindow::initialise(HWND window)
     list_ = std::make_unique<WindowsListBox>(box);
     // An emptied tape leaves the viewer nothing to show.
     list_->setReloadHandler([this] { events_.listReloaded(); });
-    SetWindowSubclass(box, listProcedure, kListWatchId, reinterpret_cast<DWORD_PTR>(this));
-    DragAcceptFiles(box, TRUE);
+    list_->setKeyHandler([this](const KeyPress& key) { return events_.keyPressed(key); });
+    list_->setDropHandlers([this](int before) { events_.rowsDragged(before); },
+                           [this](const std::vector<std::string>& files, int before) {
+                               events_.filesDropped(files, before);
+                           });
     list_->reload(blocks_.lines());
 
     toolbar_ = std::make_unique<WindowsToolbar>(
@@ -151,13 +146,6 @@ INT_PTR WindowsMainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case kFirstPainted:
         events_.firstPainted();
         return TRUE;
-    case kReadDroppedFiles: {
-        std::vector<std::string> files;
-        files.swap(droppedFiles_);
-        if (!files.empty())
-            events_.filesDropped(files, droppedBefore_);
-        return TRUE;
-    }
     case WM_COMMAND:
         command(LOWORD(wParam), HIWORD(wParam));
         return TRUE;
@@ -226,13 +214,12 @@ void WindowsMainWindow::contextMenu(LPARAM screenPoint)
 {
     POINT at{GET_X_LPARAM(screenPoint), GET_Y_LPARAM(screenPoint)};
     if (at.x == -1 && at.y == -1) {
-        // The menu key: at the current row, or at the list's corner without one.
-        RECT row{};
-        const int current = list_->currentPosition();
-        if (current > 0)
-            SendMessageW(list_->handle(), LB_GETITEMRECT, current - 1,
-                         reinterpret_cast<LPARAM>(&row));
-        at = {(row.left + row.right) / 2, (row.top + row.bottom) / 2};
+        // The menu key.
+        RECT client{};
+        GetClientRect(list_->handle(), &client);
+        const ListPoint place =
+            menuKeyPlace(list_->rowGeometry(), client.right, list_->currentPosition());
+        at = {place.x, place.y};
         ClientToScreen(list_->handle(), &at);
     }
     events_.contextMenuRequested(
@@ -313,185 +300,6 @@ void WindowsMainWindow::showPlayWindow(std::unique_ptr<PlayingSound> playing)
     if (playWindow_ == nullptr)
         playWindow_ = std::make_unique<WindowsPlayWindow>(window_);
     playWindow_->play(std::move(playing));
-}
-
-LRESULT CALLBACK WindowsMainWindow::listProcedure(HWND box, UINT message, WPARAM wParam,
-                                                  LPARAM lParam, UINT_PTR, DWORD_PTR self)
-{
-    auto& window = *reinterpret_cast<WindowsMainWindow*>(self);
-    const std::optional<LRESULT> handled = handledReportingErrors(
-        [&] { return window.handleList(message, wParam, lParam); }, std::optional<LRESULT>(0));
-    return handled ? *handled : DefSubclassProc(box, message, wParam, lParam);
-}
-
-std::optional<LRESULT> WindowsMainWindow::handleList(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    HWND box = list_->handle();
-    switch (message) {
-    case WM_GETDLGCODE: {
-        // Enter is the list's: the dialog manager would otherwise take it as the default button
-        // and close the window.
-        const auto* pending = reinterpret_cast<const MSG*>(lParam);
-        const LRESULT code = DefSubclassProc(box, message, wParam, lParam);
-        if (pending != nullptr && pending->message == WM_KEYDOWN && pending->wParam == VK_RETURN)
-            return code | DLGC_WANTALLKEYS;
-        return code;
-    }
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-        if (keyDown(wParam))
-            return 0;
-        return std::nullopt;
-    case WM_LBUTTONDOWN:
-        pressOnList(wParam, lParam);
-        return pressedOnSelection_ ? std::optional<LRESULT>(0) : std::nullopt;
-    case WM_MOUSEMOVE:
-        if (!pressedOnSelection_)
-            return std::nullopt;
-        dragOverList(lParam);
-        return 0;
-    case WM_LBUTTONUP:
-        if (!pressedOnSelection_)
-            return std::nullopt;
-        releaseOnList();
-        return 0;
-    case WM_CAPTURECHANGED:
-        if (pressedOnSelection_ && reinterpret_cast<HWND>(lParam) != box) {
-            pressedOnSelection_ = false;
-            movingRows_ = false;
-            showDropPlace(0);
-        }
-        return std::nullopt;
-    case WM_DROPFILES:
-        filesDropped(reinterpret_cast<HDROP>(wParam));
-        return 0;
-    case WM_PAINT: {
-        const LRESULT result = DefSubclassProc(box, message, wParam, lParam);
-        paintDropPlace();
-        return result;
-    }
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(box, listProcedure, kListWatchId);
-        return std::nullopt;
-    default:
-        return std::nullopt;
-    }
-}
-
-bool WindowsMainWindow::keyDown(WPARAM key)
-{
-    const KeyPress press{static_cast<int>(key), isDown(VK_CONTROL), isDown(VK_SHIFT)};
-    const bool consumed = events_.keyPressed(press);
-    if (consumed) {
-        // The character the key would also type is not the list's either.
-        MSG typed;
-        PeekMessageW(&typed, list_->handle(), WM_CHAR, WM_CHAR, PM_REMOVE);
-    }
-    return consumed || key == VK_RETURN;
-}
-
-void WindowsMainWindow::pressOnList(WPARAM flags, LPARAM point)
-{
-    pressedOnSelection_ = false;
-    if ((flags & (MK_CONTROL | MK_SHIFT)) != 0)
-        return;
-    const auto found = SendMessageW(list_->handle(), LB_ITEMFROMPOINT, 0, point);
-    const int index = LOWORD(found);
-    if (HIWORD(found) != 0 || SendMessageW(list_->handle(), LB_GETSEL, index, 0) <= 0)
-        return;
-    // The selection stays until it is clear whether this is a click or a drag of the rows.
-    pressedOnSelection_ = true;
-    movingRows_ = false;
-    pressedIndex_ = index;
-    pressedAt_ = {GET_X_LPARAM(point), GET_Y_LPARAM(point)};
-    SetFocus(list_->handle());
-    SetCapture(list_->handle());
-}
-
-void WindowsMainWindow::dragOverList(LPARAM point)
-{
-    const POINT at{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
-    if (!movingRows_ && (std::abs(at.x - pressedAt_.x) > GetSystemMetrics(SM_CXDRAG) ||
-                         std::abs(at.y - pressedAt_.y) > GetSystemMetrics(SM_CYDRAG)))
-        movingRows_ = true;
-    if (!movingRows_)
-        return;
-    // Past the list's top or bottom edge the list scrolls a row at a time.
-    RECT client{};
-    GetClientRect(list_->handle(), &client);
-    const auto top = static_cast<int>(SendMessageW(list_->handle(), LB_GETTOPINDEX, 0, 0));
-    if (at.y < 0 && top > 0)
-        SendMessageW(list_->handle(), LB_SETTOPINDEX, top - 1, 0);
-    else if (at.y >= client.bottom)
-        SendMessageW(list_->handle(), LB_SETTOPINDEX, top + 1, 0);
-    showDropPlace(rowGeometry().gapNearest(at.y));
-}
-
-void WindowsMainWindow::releaseOnList()
-{
-    const bool moved = movingRows_;
-    const int before = dropBefore_;
-    pressedOnSelection_ = false;
-    movingRows_ = false;
-    ReleaseCapture();
-    showDropPlace(0);
-    if (!moved) {
-        // A click on a selected row: that row alone, as a click anywhere else.
-        SendMessageW(list_->handle(), LB_SETSEL, FALSE, -1);
-        list_->select(pressedIndex_ + 1);
-        events_.currentRowChanged();
-    } else if (before > 0) {
-        events_.rowsDragged(before);
-    }
-}
-
-void WindowsMainWindow::filesDropped(HDROP drop)
-{
-    POINT at{};
-    DragQueryPoint(drop, &at);
-    const UINT files = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
-    std::vector<std::string> names;
-    for (UINT i = 0; i < files; ++i) {
-        std::wstring name(DragQueryFileW(drop, i, nullptr, 0), L'\0');
-        DragQueryFileW(drop, i, name.data(), static_cast<UINT>(name.size() + 1));
-        names.push_back(utf8Text(name));
-    }
-    DragFinish(drop);
-    droppedFiles_ = std::move(names);
-    droppedBefore_ = rowGeometry().placeBefore(at.y);
-    // Read after the drop has returned: reading may show a message box, and the program the
-    // files came from waits until the drop is answered.
-    PostMessageW(window_, kReadDroppedFiles, 0, 0);
-}
-
-RowGeometry WindowsMainWindow::rowGeometry() const
-{
-    RECT client{};
-    GetClientRect(list_->handle(), &client);
-    const int rowHeight = scaledPixels(main_window::kRowHeight, dpi_);
-    const auto top = static_cast<int>(SendMessageW(list_->handle(), LB_GETTOPINDEX, 0, 0));
-    return {list_->count(), rowHeight, -top * rowHeight, static_cast<int>(client.bottom)};
-}
-
-void WindowsMainWindow::showDropPlace(int beforePosition)
-{
-    if (beforePosition == dropBefore_)
-        return;
-    dropBefore_ = beforePosition;
-    InvalidateRect(list_->handle(), nullptr, FALSE);
-}
-
-void WindowsMainWindow::paintDropPlace()
-{
-    if (dropBefore_ < 1 || list_->count() == 0)
-        return;
-    HDC dc = GetDC(list_->handle());
-    RECT client{};
-    GetClientRect(list_->handle(), &client);
-    const int y = rowGeometry().dropLineY(dropBefore_);
-    const RECT line{0, y - 1, client.right, y + 1};
-    FillRect(dc, &line, GetSysColorBrush(COLOR_WINDOWTEXT));
-    ReleaseDC(list_->handle(), dc);
 }
 
 void runWindowsWindow(AppContext& app, BlockList& list)

@@ -9,9 +9,6 @@
 
 #include <windows.h>
 
-#include <shellapi.h>
-
-#include "seam/row_geometry.h"
 #include "seam/window.h"
 #include "tape/model/block_list.h"
 #include "win32/windows_entry_viewer.h"
@@ -60,10 +57,7 @@ public:
 
 private:
     static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK listProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
-                                          UINT_PTR id, DWORD_PTR self);
     INT_PTR handle(UINT message, WPARAM wParam, LPARAM lParam);
-    std::optional<LRESULT> handleList(UINT message, WPARAM wParam, LPARAM lParam);
     void initialise(HWND window);
     void layOut();
     void command(int id, int notification);
@@ -71,14 +65,6 @@ private:
     void contextMenu(LPARAM screenPoint);
     void paint();
     void close();
-    bool keyDown(WPARAM key);
-    void pressOnList(WPARAM flags, LPARAM point);
-    void dragOverList(LPARAM point);
-    void releaseOnList();
-    void filesDropped(HDROP drop);
-    RowGeometry rowGeometry() const;
-    void showDropPlace(int beforePosition);
-    void paintDropPlace();
     RECT statusBarRect() const;
 
     AppContext& app_;
@@ -94,14 +80,6 @@ private:
     std::unique_ptr<WindowsToolbar> toolbar_;
     std::string statusText_;
     bool painted_ = false;
-    // A press on the selection: a click on one of its rows, or the start of a drag of them all.
-    bool pressedOnSelection_ = false;
-    bool movingRows_ = false;
-    int pressedIndex_ = -1;
-    POINT pressedAt_{};
-    int dropBefore_ = 0;
-    std::vector<std::string> droppedFiles_;
-    int droppedBefore_ = 0;
     WindowsPngEncoder png_;
     std::unique_ptr<WindowsEntryViewer> viewer_;
     std::unique_ptr<WindowsPlayWindow> playWindow_;

@@ -7,7 +7,6 @@
 #include <string_view>
 #include <system_error>
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -44,14 +43,12 @@ void deleteOwnFile(int folderFd, const char* name)
 template <typename Wanted>
 void deleteFilesOfCurrentDirectory(Wanted wanted)
 {
-    DIR* folder = ::opendir(".");
-    if (!folder)
-        return;
-    while (const dirent* entry = ::readdir(folder)) {
-        if (wanted(std::string_view(entry->d_name)))
-            deleteOwnFile(::dirfd(folder), entry->d_name);
-    }
-    ::closedir(folder);
+    const UniqueFd folder = openFolder(".");
+    forEachName(folder.get(), [&](const char* name) {
+        if (wanted(std::string_view(name)))
+            deleteOwnFile(folder.get(), name);
+        return true;
+    });
 }
 
 // Whether a plain file of the folder is locked by a running program (see tryLockExclusively).
@@ -70,35 +67,23 @@ bool isHeldByARunningProgram(int folderFd, const char* name, const struct stat& 
 // root in a shared temporary folder, other users' folders must survive.
 void emptyAndRemoveTemporaryFolder(int tempFd, const char* name)
 {
-    const int fd = ::openat(tempFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return;  // a plain file or a link: nothing to empty, and not ours to remove
+    const UniqueFd folder(::openat(tempFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     struct stat folderStatus {};
-    if (::fstat(fd, &folderStatus) != 0 || folderStatus.st_uid != ::geteuid()) {
-        ::close(fd);
+    // A plain file or a link has nothing to empty and is not ours to remove.
+    if (!folder || ::fstat(folder.get(), &folderStatus) != 0 || folderStatus.st_uid != ::geteuid())
         return;
-    }
-    DIR* folder = ::fdopendir(fd);
-    if (!folder) {
-        ::close(fd);
-        return;
-    }
-    while (const dirent* entry = ::readdir(folder)) {
-        const std::string_view inner = entry->d_name;
-        if (inner == "." || inner == "..")
-            continue;
+    forEachName(folder.get(), [&](const char* inner) {
         struct stat status {};
-        if (::fstatat(fd, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) != 0)
-            break;
+        if (::fstatat(folder.get(), inner, &status, AT_SYMLINK_NOFOLLOW) != 0)
+            return false;
         if (S_ISDIR(status.st_mode))
-            continue;  // sub-folders are not entered
+            return true;  // sub-folders are not entered
         // The first file that cannot be deleted ends the emptying; so does the scratch file of
         // a hand-off that another running copy has in progress there.
-        if (status.st_uid != ::geteuid() || isHeldByARunningProgram(fd, entry->d_name, status) ||
-            ::unlinkat(fd, entry->d_name, 0) != 0)
-            break;
-    }
-    ::closedir(folder);
+        return status.st_uid == ::geteuid() &&
+               !isHeldByARunningProgram(folder.get(), inner, status) &&
+               ::unlinkat(folder.get(), inner, 0) == 0;
+    });
     // Fails harmlessly when something is left inside.
     ::unlinkat(tempFd, name, AT_REMOVEDIR);
 }
@@ -107,23 +92,13 @@ void cleanTemporaryFolders(const std::string& tempPath)
 {
     if (tempPath.empty())
         return;
-    const int tempFd = ::open(tempPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (tempFd < 0)
-        return;
-    const int listFd = ::dup(tempFd);
-    DIR* listing = listFd >= 0 ? ::fdopendir(listFd) : nullptr;
-    if (!listing) {
-        if (listFd >= 0)
-            ::close(listFd);
-        ::close(tempFd);
-        return;
+    if (const UniqueFd temp = openFolder(tempPath)) {
+        forEachName(temp.get(), [&](const char* name) {
+            if (isTemporaryName(name))
+                emptyAndRemoveTemporaryFolder(temp.get(), name);
+            return true;
+        });
     }
-    while (const dirent* entry = ::readdir(listing)) {
-        if (isTemporaryName(entry->d_name))
-            emptyAndRemoveTemporaryFolder(tempFd, entry->d_name);
-    }
-    ::closedir(listing);
-    ::close(tempFd);
 }
 
 }  // namespace

@@ -7,30 +7,12 @@
 #include <windows.h>
 
 #include "support/cleanup_names.h"
+#include "support/platform/native_handle_windows.h"
 #include "support/platform/save_leftovers.h"
 #include "support/platform/wide_text_windows.h"
 
 namespace murax {
 namespace {
-
-constexpr DWORD kNotAFile = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
-
-// Calls `visit` with each entry of `folder` (a path ending in a separator) whose name `wanted`
-// accepts. Hidden and system files are listed too, as on POSIX.
-void forEachEntry(const std::wstring& folder, const std::function<bool(std::string_view)>& wanted,
-                  const std::function<void(const std::wstring&, DWORD)>& visit)
-{
-    WIN32_FIND_DATAW found{};
-    const HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        const std::wstring name = found.cFileName;
-        if (name != L"." && name != L".." && wanted(utf8Text(name)))
-            visit(folder + name, found.dwFileAttributes);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-}
 
 // A file of the folder is deleted, a link as a link (its target never touched); folders are
 // left alone. A scratch file that a running copy still holds cannot be deleted and stays.

@@ -3,8 +3,10 @@
 #include "support/platform/file_descriptor_posix.h"
 
 #include <cerrno>
+#include <string_view>
 #include <utility>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -34,6 +36,28 @@ void UniqueFd::reset(int fd)
 bool UniqueFd::close()
 {
     return fd_ < 0 || ::close(release()) == 0;
+}
+
+UniqueFd openFolder(const std::string& path)
+{
+    return UniqueFd(::open(path.empty() ? "." : path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+}
+
+void forEachName(int folderFd, const std::function<bool(const char* name)>& visit)
+{
+    // The listing reads through a descriptor of its own, which closedir closes.
+    UniqueFd listFd(::dup(folderFd));
+    DIR* listing = listFd ? ::fdopendir(listFd.get()) : nullptr;
+    if (!listing)
+        return;
+    listFd.release();
+    ::rewinddir(listing);
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string_view name = entry->d_name;
+        if (name != "." && name != ".." && !visit(entry->d_name))
+            break;
+    }
+    ::closedir(listing);
 }
 
 bool writeAllTo(int fd, std::string_view bytes)

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,6 +34,13 @@ public:
 private:
     int fd_ = -1;
 };
+
+// A folder opened for the calls that take one (openat, fsync...); "" is the current folder.
+UniqueFd openFolder(const std::string& path);
+
+// Calls `visit` with the name of each entry of the folder open as `folderFd` but "." and "..",
+// until it returns false. `folderFd` stays open and can be used meanwhile.
+void forEachName(int folderFd, const std::function<bool(const char* name)>& visit);
 
 // Writes every byte, through short writes and interruptions; false (errno set) on failure.
 bool writeAllTo(int fd, std::string_view bytes);

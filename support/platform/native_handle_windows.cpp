@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <random>
 
+#include "support/platform/wide_text_windows.h"
+
 namespace murax {
 
 bool writeAllTo(HANDLE file, const char* data, std::size_t size)
@@ -46,6 +48,21 @@ std::wstring folderOf(const std::wstring& path)
     if (separator == 0 || (separator == 2 && path[1] == L':'))
         return path.substr(0, separator + 1);
     return path.substr(0, separator);
+}
+
+void forEachEntry(const std::wstring& folder, const std::function<bool(std::string_view)>& wanted,
+                  const std::function<void(const std::wstring&, DWORD)>& visit)
+{
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const std::wstring name = found.cFileName;
+        if (name != L"." && name != L".." && wanted(utf8Text(name)))
+            visit(folder + name, found.dwFileAttributes);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
 }
 
 }  // namespace murax

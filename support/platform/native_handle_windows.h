@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include <windows.h>
 
@@ -57,5 +59,13 @@ std::wstring uniqueNamePart();
 
 // The folder part of a path (what comes before its last separator), "." when there is none.
 std::wstring folderOf(const std::wstring& path);
+
+// What a listing's attributes show of an entry that is a folder or a link, never a file of ours.
+constexpr DWORD kNotAFile = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
+
+// Calls `visit` with each entry of `folder` (a path ending in a separator) whose name `wanted`
+// accepts. Hidden and system files are listed too, as on POSIX.
+void forEachEntry(const std::wstring& folder, const std::function<bool(std::string_view)>& wanted,
+                  const std::function<void(const std::wstring&, DWORD)>& visit);
 
 }  // namespace murax

@@ -21,6 +21,12 @@ bool isDiskFull(int systemError);
 // Whether the error says that the file, or a folder on its path, does not exist.
 bool isMissingFile(int systemError);
 
+// Whether the error says that the user may not make or write a file there.
+bool isAccessRefused(int systemError);
+
+// The error of the system call that just failed.
+int lastSystemError();
+
 // The system's own words for the error.
 std::string systemErrorText(int systemError);
 

@@ -52,6 +52,16 @@ bool isMissingFile(int err)
     return err == ENOENT;
 }
 
+bool isAccessRefused(int err)
+{
+    return err == EACCES || err == EPERM;
+}
+
+int lastSystemError()
+{
+    return errno;
+}
+
 std::string systemErrorText(int err)
 {
     return err ? std::strerror(err) : "unknown cause";

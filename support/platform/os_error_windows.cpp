@@ -24,6 +24,16 @@ bool isMissingFile(int error)
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
+bool isAccessRefused(int error)
+{
+    return error == ERROR_ACCESS_DENIED;
+}
+
+int lastSystemError()
+{
+    return static_cast<int>(GetLastError());
+}
+
 std::string systemErrorText(int error)
 {
     wchar_t* text = nullptr;

@@ -1,37 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <optional>
-
-#include <windows.h>
-
-#include "support/platform/native_handle_windows.h"
-#include "support/platform/recovery_file.h"
-#include "support/platform/replacing_write.h"
+#include "support/platform/replacing_write_sys.h"
 #include "support/platform/save_leftovers.h"
 #include "support/platform/wide_text_windows.h"
-#include "support/runtime_errors.h"
+
+namespace fs = std::filesystem;
 
 namespace murax {
 namespace {
 
-constexpr int kSiblingAttempts = 100;
-
-using Outcome = std::optional<ReplaceFailure>;
-
-Outcome failed(int gencode, const char* operation, const char* description, DWORD error)
-{
-    return ReplaceFailure{{gencode, operation, description, static_cast<int>(error)}, {}, {}};
-}
-
-Outcome createFailed(DWORD error)
-{
-    return failed(gencode::Create, "FCREATE", "Create error", error);
-}
-
-Outcome writeFailed(DWORD error)
-{
-    return failed(gencode::Write, "FWRITE", "Write error", error);
-}
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
 // The path made absolute: the folder of a bare name is otherwise "." and some implementations of
 // ReplaceFileW take no relative names.
@@ -51,7 +29,6 @@ std::wstring absolutePathOf(const std::wstring& path)
 // The file a link leads to, for a target that is a link.
 std::optional<std::wstring> finalPathOf(const std::wstring& path)
 {
-    constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
     const NativeHandle file(CreateFileW(path.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
                                         FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!file)
@@ -72,126 +49,95 @@ std::optional<std::wstring> finalPathOf(const std::wstring& path)
     return final;
 }
 
-// Writes over the target's own bytes, for a tape whose folder takes no new file or that has
-// other names (hard links) that must see the new bytes too. A full copy of the new bytes goes to
-// the user's data folder first and stays there if the write fails half-way.
-Outcome writeInPlace(const std::wstring& target, const ByteParts& parts)
+}  // namespace
+
+std::optional<ReplaceTarget> findTarget(const std::string& path, LinksInTheWay links)
 {
-    const std::string copy = writeSafetyCopy(utf8Text(target), parts);
-    if (copy.empty()) {
-        Outcome failure = createFailed(GetLastError());
-        failure->safetyCopyFolder = userDataFolder();
-        return failure;
+    std::wstring file = absolutePathOf(wideText(path));
+    DWORD attributes = GetFileAttributesW(file.c_str());
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    if (!exists && GetLastError() != ERROR_FILE_NOT_FOUND)
+        return std::nullopt;
+    if (exists && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        if (links == LinksInTheWay::Refuse) {
+            SetLastError(ERROR_ACCESS_DENIED);
+            return std::nullopt;
+        }
+        const auto final = finalPathOf(file);
+        if (!final)
+            return std::nullopt;
+        file = *final;
+        attributes = GetFileAttributesW(file.c_str());
     }
-    NativeHandle file(CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) {
-        const DWORD error = GetLastError();
-        DeleteFileW(wideText(copy).c_str());
-        return createFailed(error);
+    ReplaceTarget target{.path = file, .folder = folderOf(file), .exists = exists};
+    if (!exists)
+        return target;
+    if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return std::nullopt;
     }
-    if (!writePartsTo(file.get(), parts) || !SetEndOfFile(file.get()) ||
-        !FlushFileBuffers(file.get()) || !file.close()) {
-        Outcome failure = writeFailed(GetLastError());
-        failure->safetyCopy = copy;
-        return failure;
-    }
-    DeleteFileW(wideText(copy).c_str());
-    return std::nullopt;
+    const NativeHandle probe(CreateFileW(file.c_str(), GENERIC_WRITE, kShareAll, nullptr,
+                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!probe)
+        return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION information{};
+    target.manyNames =
+        GetFileInformationByHandle(probe.get(), &information) && information.nNumberOfLinks > 1;
+    target.attributes = attributes;
+    return target;
 }
 
-// The new file beside the target: a short name of its own, created new and shared with no one
-// while it is written, so that no clean-up can delete it meanwhile.
-NativeHandle createSibling(const std::wstring& folder, std::wstring& sibling, DWORD& error)
+OpenFile createSibling(const fs::path& folder, fs::path& sibling)
 {
-    for (int attempt = 0; attempt < kSiblingAttempts; ++attempt) {
-        sibling = folder + L"\\" + wideText(std::string(kSaveFilePrefix)) + uniqueNamePart();
+    constexpr int kAttempts = 100;
+    DWORD error = ERROR_FILE_EXISTS;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        sibling =
+            folder.native() + L"\\" + wideText(std::string(kSaveFilePrefix)) + uniqueNamePart();
         NativeHandle file(CreateFileW(sibling.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
         if (file)
             return file;
         error = GetLastError();
         if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)
-            return {};
+            break;
     }
+    SetLastError(error);
     return {};
 }
 
-}  // namespace
-
-std::optional<ReplaceFailure> replaceFileContents(const std::string& path, const ByteParts& parts,
-                                                  LinksInTheWay links)
+bool takeOverAccess(const OpenFile&, const ReplaceTarget&)
 {
-    std::wstring target = absolutePathOf(wideText(path));
-    DWORD attributes = GetFileAttributesW(target.c_str());
-    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
-    if (!exists && GetLastError() != ERROR_FILE_NOT_FOUND)
-        return createFailed(GetLastError());
-    if (exists && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
-        if (links == LinksInTheWay::Refuse)
-            return createFailed(ERROR_ACCESS_DENIED);
-        const auto final = finalPathOf(target);
-        if (!final)
-            return createFailed(GetLastError());
-        target = *final;
-        attributes = GetFileAttributesW(target.c_str());
-    }
+    return true;
+}
 
-    bool manyNames = false;
-    if (exists) {
-        // A folder, or a tape marked read-only: refused, nothing changed.
-        if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))
-            return createFailed(ERROR_ACCESS_DENIED);
-        constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-        const NativeHandle probe(CreateFileW(target.c_str(), GENERIC_WRITE, kShareAll, nullptr,
-                                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!probe)
-            return createFailed(GetLastError());
-        BY_HANDLE_FILE_INFORMATION information{};
-        manyNames =
-            GetFileInformationByHandle(probe.get(), &information) && information.nNumberOfLinks > 1;
-    }
+// A file shared with no one cannot be renamed while it is open.
+const bool kRenamesAnOpenFile = false;
 
-    const std::wstring folder = folderOf(target);
-    removeSaveLeftovers(utf8Text(folder));
-    if (manyNames)
-        return writeInPlace(target, parts);
-
-    std::wstring sibling;
-    DWORD error = ERROR_FILE_EXISTS;
-    NativeHandle file = createSibling(folder, sibling, error);
-    if (!file) {
-        if (exists && error == ERROR_ACCESS_DENIED)
-            return writeInPlace(target, parts);
-        return createFailed(error);
-    }
-    if (!writePartsTo(file.get(), parts) || !FlushFileBuffers(file.get())) {
-        const DWORD writeError = GetLastError();
-        file.close();
-        DeleteFileW(sibling.c_str());
-        return writeFailed(writeError);
-    }
-    if (!file.close()) {
-        const DWORD closeError = GetLastError();
-        DeleteFileW(sibling.c_str());
-        return failed(gencode::Write, "FCLOSE", "Close error", closeError);
-    }
+bool putInPlace(const fs::path& sibling, const ReplaceTarget& target)
+{
     // ReplaceFileW keeps the replaced file's security, streams and creation time; its plain
     // attributes (hidden, archive...) are given back afterwards.
-    const bool replaced =
-        exists ? ReplaceFileW(target.c_str(), sibling.c_str(), nullptr,
-                              REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS,
-                              nullptr, nullptr) != 0
-               : MoveFileExW(sibling.c_str(), target.c_str(),
-                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-    if (!replaced) {
-        const DWORD replaceError = GetLastError();
-        DeleteFileW(sibling.c_str());
-        return failed(gencode::Create, "FRENAME", "Create error", replaceError);
-    }
-    if (exists)
-        SetFileAttributesW(target.c_str(), attributes);
-    return std::nullopt;
+    if (!target.exists)
+        return MoveFileExW(sibling.c_str(), target.path.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    if (!ReplaceFileW(target.path.c_str(), sibling.c_str(), nullptr,
+                      REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr,
+                      nullptr))
+        return false;
+    SetFileAttributesW(target.path.c_str(), target.attributes);
+    return true;
+}
+
+OpenFile openInPlace(const fs::path& path)
+{
+    return NativeHandle(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+bool endAndFlush(const OpenFile& file)
+{
+    return SetEndOfFile(file.get()) && FlushFileBuffers(file.get());
 }
 
 }  // namespace murax

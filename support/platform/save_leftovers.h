@@ -12,6 +12,11 @@ namespace murax {
 // killed half-way leaves it behind.
 inline constexpr std::string_view kSaveFilePrefix = ".murax-";
 
+inline bool isSaveFileName(std::string_view name)
+{
+    return name.size() == kSaveFilePrefix.size() + 6 && name.starts_with(kSaveFilePrefix);
+}
+
 // Removes from `folder` the half-written save files that belong to the user and that no running
 // program still writes (on POSIX: those whose lock nobody holds, and those of earlier versions,
 // named "." + name + ".murax-PID-N", whose writer PID is no longer running; on Windows: those that

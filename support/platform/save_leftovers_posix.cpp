@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <charconv>
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -16,14 +15,6 @@
 
 namespace murax {
 namespace {
-
-constexpr std::size_t kUniquePartLength = 6;
-
-bool isCurrentSaveFileName(std::string_view name)
-{
-    return name.size() == kSaveFilePrefix.size() + kUniquePartLength &&
-           name.substr(0, kSaveFilePrefix.size()) == kSaveFilePrefix;
-}
 
 bool allDigits(std::string_view text)
 {
@@ -63,28 +54,16 @@ bool processIsGone(pid_t pid)
 
 void removeSaveLeftovers(const std::string& folder)
 {
-    const UniqueFd folderFd(
-        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!folderFd)
-        return;
-    const int listFd = ::dup(folderFd.get());
-    if (listFd < 0)
-        return;
-    DIR* listing = ::fdopendir(listFd);
-    if (!listing) {
-        ::close(listFd);
-        return;
-    }
-    while (const dirent* entry = ::readdir(listing)) {
-        const std::string_view name = entry->d_name;
-        if (isCurrentSaveFileName(name)) {
-            removeIfOwnedAndUnlocked(folderFd.get(), entry->d_name);
+    const UniqueFd folderFd = openFolder(folder);
+    forEachName(folderFd.get(), [&](const char* name) {
+        if (isSaveFileName(name)) {
+            removeIfOwnedAndUnlocked(folderFd.get(), name);
         } else if (const pid_t writer = writerOfOlderSaveFile(name);
                    writer > 0 && processIsGone(writer)) {
-            removeIfOwnedAndUnlocked(folderFd.get(), entry->d_name);
+            removeIfOwnedAndUnlocked(folderFd.get(), name);
         }
-    }
-    ::closedir(listing);
+        return true;
+    });
 }
 
 }  // namespace murax

@@ -2,10 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tape/format/header_fields.h"
 
-#include <cstdio>
-
 #include "tape/format/display_charset.h"
 #include "tape/format/entry_bytes.h"
+#include "tape/format/hex_text.h"
 #include "tape/format/tap_layout.h"
 
 namespace murax {
@@ -16,12 +15,10 @@ constexpr unsigned kNoAutostart = 32768;
 std::string hexBytes(std::string_view bytes)
 {
     std::string text;
-    char byte[4];
     for (const char c : bytes) {
-        std::snprintf(byte, sizeof byte, "%02X", static_cast<unsigned char>(c));
         if (!text.empty())
             text += ' ';
-        text += byte;
+        appendHex(text, static_cast<unsigned char>(c), 2);
     }
     return text;
 }
@@ -81,10 +78,8 @@ std::optional<unsigned> autostartLine(const HeaderFields& header)
 
 std::vector<FieldLine> describeHeader(const HeaderFields& header)
 {
-    char flag[16];
-    std::snprintf(flag, sizeof flag, "0x%02X", header.flag);
     std::vector<FieldLine> lines = {
-        {"Flag", flag},
+        {"Flag", hexByte(header.flag)},
         {"Type", typeText(header.type)},
         {"Name", "\"" + bytesToDisplayUtf8(header.name) + "\" (" + hexBytes(header.name) + ")"},
         {"Data length", std::to_string(header.dataLength)},

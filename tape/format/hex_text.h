@@ -10,4 +10,7 @@ namespace murax {
 // eight bits of `value`.
 std::string hexByte(unsigned value);
 
+// Adds `digits` upper-case hex digits of `value` (its low 4 * digits bits) to `text`.
+void appendHex(std::string& text, unsigned value, int digits);
+
 }  // namespace murax

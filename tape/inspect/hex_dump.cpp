@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "tape/format/display_charset.h"
+#include "tape/format/hex_text.h"
 
 namespace murax {
 
@@ -16,8 +17,8 @@ std::string hexDumpLine(std::uint64_t offset, std::string_view bytes, int offset
     std::string line = text;
     for (std::size_t i = 0; i < kHexDumpWidth; ++i) {
         if (i < bytes.size()) {
-            std::snprintf(text, sizeof text, " %02X", static_cast<unsigned char>(bytes[i]));
-            line += text;
+            line += ' ';
+            appendHex(line, static_cast<unsigned char>(bytes[i]), 2);
         } else {
             line += "   ";
         }

@@ -6,6 +6,7 @@
 
 #include "tape/format/entry_bytes.h"
 #include "tape/format/header_fields.h"
+#include "tape/format/hex_text.h"
 
 namespace murax {
 namespace {
@@ -15,13 +16,6 @@ constexpr std::size_t kAddressSpace = 0x10000;
 constexpr std::size_t kLongestInstruction = 4;
 constexpr const char* kIndent = "        ";
 constexpr std::size_t kCommentColumn = 32;
-constexpr char kHexDigits[] = "0123456789ABCDEF";
-
-void addHexByte(std::string& text, unsigned char byte)
-{
-    text += kHexDigits[byte >> 4];
-    text += kHexDigits[byte & 15];
-}
 
 void addSourceLine(std::string& source, const std::string& statement, const std::string& comment)
 {
@@ -35,16 +29,6 @@ void addSourceLine(std::string& source, const std::string& statement, const std:
         source += comment;
     }
     source += '\n';
-}
-
-std::string defb(std::string_view bytes)
-{
-    std::string text = "DEFB ";
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        text += i == 0 ? "$" : ",$";
-        addHexByte(text, static_cast<unsigned char>(bytes[i]));
-    }
-    return text;
 }
 
 }  // namespace
@@ -71,12 +55,11 @@ std::vector<std::string> disassemblyLines(std::string_view code, std::uint16_t s
     for (const Z80Line& line : lines) {
         std::string shown;
         shown.reserve(32);
-        for (int shift = 12; shift >= 0; shift -= 4)
-            shown += kHexDigits[(line.address >> shift) & 15];
+        appendHex(shown, line.address, 4);
         shown += "  ";
         for (std::size_t i = 0; i < kLongestInstruction; ++i) {
             if (i < line.instruction.length) {
-                addHexByte(shown, static_cast<unsigned char>(code[line.offset + i]));
+                appendHex(shown, static_cast<unsigned char>(code[line.offset + i]), 2);
                 shown += ' ';
             } else {
                 shown += "   ";
@@ -105,18 +88,18 @@ std::string z80Source(std::string_view code, std::uint16_t start)
             // The bytes before 65536 end the first part, the rest go on at 0.
             const std::size_t before = kAddressSpace - (start + line.offset);
             if (before > 0)
-                addSourceLine(source, defb(bytes.substr(0, before)), instruction.text);
+                addSourceLine(source, z80Data(bytes.substr(0, before)), instruction.text);
             addSourceLine(source, "ORG $0000", "the addresses wrap past 65535");
             wrapped = true;
             if (before > 0) {
-                addSourceLine(source, defb(bytes.substr(before)), "");
+                addSourceLine(source, z80Data(bytes.substr(before)), "");
                 continue;
             }
         }
         if (instruction.assemblesAsWritten)
             addSourceLine(source, instruction.text, "");
         else
-            addSourceLine(source, defb(bytes), instruction.text);
+            addSourceLine(source, z80Data(bytes), instruction.text);
     }
     return source;
 }

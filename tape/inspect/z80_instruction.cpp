@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "tape/format/hex_text.h"
+
 namespace murax {
 namespace {
 
@@ -26,7 +28,6 @@ constexpr std::array<std::array<const char*, 4>, 4> kBlockInstructions = {{
     {"LDIR", "CPIR", "INIR", "OTIR"},
     {"LDDR", "CPDR", "INDR", "OTDR"},
 }};
-constexpr char kHexDigits[] = "0123456789ABCDEF";
 
 constexpr unsigned kIxPrefix = 0xDD;
 constexpr unsigned kIyPrefix = 0xFD;
@@ -88,8 +89,7 @@ private:
     void hex(unsigned value, int digits)
     {
         text_ += '$';
-        for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4)
-            text_ += kHexDigits[(value >> shift) & 15];
+        appendHex(text_, value, digits);
     }
 
     void byteOperand() { hex(next(), 2); }
@@ -433,13 +433,7 @@ private:
     {
         Z80Instruction instruction;
         instruction.length = length;
-        instruction.text = "DEFB ";
-        for (std::size_t i = 0; i < length; ++i) {
-            const auto byte = static_cast<unsigned char>(code_[i]);
-            instruction.text += i == 0 ? "$" : ",$";
-            instruction.text += kHexDigits[byte >> 4];
-            instruction.text += kHexDigits[byte & 15];
-        }
+        instruction.text = z80Data(code_.substr(0, length));
         return instruction;
     }
 
@@ -459,6 +453,16 @@ private:
 Z80Instruction decodeZ80(std::string_view code, std::uint16_t address)
 {
     return Decoder(code, address).decode();
+}
+
+std::string z80Data(std::string_view bytes)
+{
+    std::string text = "DEFB ";
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        text += i == 0 ? "$" : ",$";
+        appendHex(text, static_cast<unsigned char>(bytes[i]), 2);
+    }
+    return text;
 }
 
 }  // namespace murax

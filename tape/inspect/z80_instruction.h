@@ -31,4 +31,7 @@ struct Z80Instruction {
 // does are data together.
 Z80Instruction decodeZ80(std::string_view code, std::uint16_t address);
 
+// The bytes as data, as an instruction's text shows them: "DEFB $ED,$77".
+std::string z80Data(std::string_view bytes);
+
 }  // namespace murax

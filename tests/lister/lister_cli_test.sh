@@ -601,6 +601,57 @@ to_tap)
     grep -q -- "--to-tap" "$scratch/out" || fail "--help does not describe --to-tap"
     ;;
 
+recording)
+    # The sample's sound, made here and by tape2wav, listed and converted back.
+    "$lister" --wav -o "$scratch/sample.wav" "$sample" || fail "--wav of the sample"
+    cp "$scratch/sample.wav" "$scratch/original.wav"
+    run "$scratch/sample.wav"
+    expect_status 0 "a recording listed"
+    expect_no_stderr
+    head -1 "$scratch/out" | grep -q "^WAV recording, 44100 Hz, 16-bit, mono, .*: 5 blocks, 0 failing" ||
+        fail "recording's line: $(head -1 "$scratch/out")"
+    [ "$(grep -c " standard .* checksum OK$" "$scratch/out")" -eq 5 ] || fail "block lines: $(cat "$scratch/out")"
+    sed '1,/^$/d' "$scratch/out" >"$scratch/entries"
+    diff -u "$expected_sample" "$scratch/entries" >&2 || fail "the entries differ from the sample's"
+    run --to-tap -o "$scratch/back.tap" "$scratch/sample.wav"
+    expect_status 0 "--to-tap of a recording"
+    expect_no_stderr
+    cmp "$scratch/back.tap" "$sample" >&2 || fail "the recording converts to another tape"
+    "$lister" --to-tap -o - "$scratch/sample.wav" | cmp - "$sample" >&2 || fail "--to-tap to standard output"
+    # The entry options and --wav act on the entries the blocks make.
+    run --hex 2 "$scratch/sample.wav"
+    expect_status 0 "--hex of a recording's entry"
+    "$lister" --hex 2 "$sample" | cmp - "$scratch/out" >&2 || fail "--hex 2 differs from the sample's"
+    run --wav -o "$scratch/again.wav" "$scratch/sample.wav"
+    expect_status 0 "--wav of a recording"
+    cmp "$scratch/again.wav" "$scratch/sample.wav" >&2 || fail "the recording sounds otherwise than the sample"
+    if oracle_installed tape2wav; then
+        tape2wav -r 22050 "$sample" "$scratch/fuse.wav" >/dev/null 2>&1 || fail "tape2wav failed"
+        run --to-tap -o "$scratch/fuse.tap" "$scratch/fuse.wav"
+        expect_status 0 "--to-tap of tape2wav's recording"
+        cmp "$scratch/fuse.tap" "$sample" >&2 || fail "tape2wav's recording converts to another tape"
+    fi
+
+    # Never over the recording itself; a recording cut short or compressed writes nothing.
+    run --to-tap -o "$scratch/sample.wav" "$scratch/sample.wav"
+    expect_status 1 "--to-tap onto its input"
+    grep -q "must go to another file" "$scratch/err" || fail "same file not refused: $(cat "$scratch/err")"
+    cmp -s "$scratch/sample.wav" "$scratch/original.wav" || fail "the recording was touched"
+    head -c 300000 "$scratch/sample.wav" >"$scratch/cut.wav"
+    run --to-tap -o "$scratch/cut.tap" "$scratch/cut.wav"
+    expect_status 1 "--to-tap of a recording cut short"
+    grep -q "cut.wav: a WAV file whose data size lies: .*; nothing was written" "$scratch/err" ||
+        fail "cut recording not refused: $(cat "$scratch/err")"
+    [ ! -e "$scratch/cut.tap" ] || fail "a TAP file written from a refused recording"
+    printf 'RIFF\x2c\x00\x00\x00WAVEfmt \x10\x00\x00\x00\x06\x00\x01\x00\x40\x1f\x00\x00\x40\x1f\x00\x00\x01\x00\x08\x00data\x00\x00\x00\x00' >"$scratch/alaw.wav"
+    run "$scratch/alaw.wav"
+    expect_status 1 "an A-law recording"
+    grep -q "alaw.wav: a WAV file in a compressed encoding (A-law)" "$scratch/err" ||
+        fail "A-law not refused: $(cat "$scratch/err")"
+    run --help
+    grep -q "WAV recording" "$scratch/out" || fail "--help does not describe recordings"
+    ;;
+
 sound_output)
     # The header's rate and sample size as little-endian bytes at offsets 24 and 34.
     expect_wav() {  # file rate-bytes bits-bytes

@@ -15,7 +15,7 @@
 #include "qt/status_bar.h"
 #include "seam/app_context.h"
 #include "tape/model/block_info.h"
-#include "tests/qt/app_test_support.h"
+#include "tests/qt/qt_test_support.h"
 #include "tests/qt/qt_clipboard_desktop.h"
 #include "tests/qt/window_test_fixture.h"
 
@@ -23,8 +23,8 @@ using namespace murax;
 using testing::dataEntry;
 using testing::headerEntry;
 
-// Undo and redo, the clipboard and drag and drop in the real window, each checked on the bytes
-// that F9 then saves.
+// Undo and redo, the clipboard and dropped files in the real window, each checked on the bytes
+// that F9 then saves; the rows dragged are editing sessions (editing_parity_test.cpp).
 class EditGesturesTest : public QObject, public testing::WindowTest<testing::QtClipboardDesktop> {
     Q_OBJECT
 
@@ -35,7 +35,6 @@ private slots:
 
     void undoAndRedoKeysFollowDeleteAndTheStatusBar();
     void copiedEntriesPasteIntoAnotherWindowAsTheSameBytes();
-    void aDragFromASelectedRowMovesTheSelectedRows();
     void droppedLocalFilesGoBeforeTheRowUnderThePointer();
     void aCutShortEntryIsKeptLastWhateverTheGesture();
 
@@ -61,13 +60,6 @@ private:
     static QByteArray bytes(const std::string& text)
     {
         return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
-    }
-    // A move of the mouse with the left button held down.
-    void dragTo(QPoint point)
-    {
-        QMouseEvent move(QEvent::MouseMove, point, view().viewport()->mapToGlobal(point),
-                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(view().viewport(), &move);
     }
     // A drag of `data` entering the list at `point`, moved there and dropped; whether the list
     // accepted it.
@@ -159,41 +151,6 @@ void EditGesturesTest::copiedEntriesPasteIntoAnotherWindowAsTheSameBytes()
     pressKey(Qt::Key_V, true);
     QCOMPARE(saved(), bytes(other));
     QCOMPARE(list_.count(), 2u);
-}
-
-void EditGesturesTest::aDragFromASelectedRowMovesTheSelectedRows()
-{
-    const std::string e1 = dataEntry(1), e2 = dataEntry(2), e3 = dataEntry(3), e4 = dataEntry(4),
-                      e5 = dataEntry(5);
-    openWindow(e1 + e2 + e3 + e4 + e5);
-    QWidget* area = view().viewport();
-    QTest::mouseClick(area, Qt::LeftButton, {}, rowCentre(1));
-    QTest::mouseClick(area, Qt::LeftButton, Qt::ControlModifier, rowCentre(3));
-
-    // From selected row 3 to the lower half of row 4: rows 1 and 3 go after entry 4.
-    QTest::mousePress(area, Qt::LeftButton, {}, rowCentre(3));
-    dragTo(rowCentre(3) + QPoint(0, 10));
-    dragTo(rowCentre(4) + QPoint(0, 3));
-    QTest::mouseRelease(area, Qt::LeftButton, {}, rowCentre(4) + QPoint(0, 3));
-    QCOMPARE(view().selectedPositions(), (std::vector<int>{3, 4}));
-    QCOMPARE(view().currentPosition(), 3);
-    QCOMPARE(saved(), bytes(e2 + e4 + e1 + e3 + e5));
-
-    // One step back.
-    pressKey(Qt::Key_Z, true);
-    QCOMPARE(saved(), bytes(e1 + e2 + e3 + e4 + e5));
-    QCOMPARE(view().selectedPositions(), (std::vector<int>{1, 3}));
-
-    // A click on a selected row without a drag selects it alone, as any click does.
-    QTest::mouseClick(area, Qt::LeftButton, {}, rowCentre(3));
-    QCOMPARE(view().selectedPositions(), std::vector<int>{3});
-
-    // A drag from an unselected row still selects the rows it passes.
-    QTest::mousePress(area, Qt::LeftButton, {}, rowCentre(4));
-    dragTo(rowCentre(5));
-    QTest::mouseRelease(area, Qt::LeftButton, {}, rowCentre(5));
-    QCOMPARE(view().selectedPositions(), (std::vector<int>{4, 5}));
-    QCOMPARE(saved(), bytes(e1 + e2 + e3 + e4 + e5));
 }
 
 void EditGesturesTest::droppedLocalFilesGoBeforeTheRowUnderThePointer()

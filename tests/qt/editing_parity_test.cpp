@@ -161,6 +161,13 @@ void EditingParityTest::perform(const Gesture& gesture)
             chooseFromMenu(gesture.button, gesture.menuEntry);
         }
         break;
+    case Gesture::Kind::Drag: {
+        const QPoint dropAt = rowCentre(gesture.dropRow) - QPoint(0, 5);
+        QTest::mousePress(area, Qt::LeftButton, {}, rowCentre(gesture.row));
+        QTest::mouseMove(area, dropAt);  // with the button still down
+        QTest::mouseRelease(area, Qt::LeftButton, {}, dropAt);
+        break;
+    }
     }
     QVERIFY(!gesture.editsProperties() || *renamed);
     // Each name went to an open or a save dialog, one each; the other kind's copy is dropped.

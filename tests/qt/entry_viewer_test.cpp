@@ -34,7 +34,7 @@
 #include "tape/inspect/screen_picture.h"
 #include "tape/inspect/z80_disassembly.h"
 #include "tests/fakes/fake_desktop.h"
-#include "tests/qt/app_test_support.h"
+#include "tests/qt/qt_test_support.h"
 #include "tests/qt/window_test_fixture.h"
 #include "tests/support/helpers/tape_builder.h"
 #include "tests/tape/inspect/picture_difference.h"

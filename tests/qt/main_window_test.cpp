@@ -21,7 +21,7 @@
 #include "tape/format/display_charset.h"
 #include "tape/format/tap_decoding.h"
 #include "tape/model/block_info.h"
-#include "tests/qt/app_test_support.h"
+#include "tests/qt/qt_test_support.h"
 #include "tests/qt/window_test_fixture.h"
 
 using namespace murax;

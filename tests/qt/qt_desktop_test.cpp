@@ -16,7 +16,7 @@
 #include "qt/main_window.h"
 #include "qt/program_fonts.h"
 #include "qt/qt_desktop.h"
-#include "tests/qt/app_test_support.h"
+#include "tests/qt/qt_test_support.h"
 
 using namespace murax;
 

@@ -23,7 +23,7 @@
 #include "seam/app_context.h"
 #include "tape/format/tap_decoding.h"
 #include "tape/model/change_detection.h"
-#include "tests/qt/app_test_support.h"
+#include "tests/qt/qt_test_support.h"
 #include "tests/qt/window_test_fixture.h"
 
 using namespace murax;

@@ -19,7 +19,7 @@
 #include "seam/app_context.h"
 #include "seam/command_dispatch.h"
 #include "tests/fakes/fake_desktop.h"
-#include "tests/qt/app_test_support.h"
+#include "tests/qt/qt_test_support.h"
 
 using murax::Toolbar;
 using murax::testing::whenMenuOpens;

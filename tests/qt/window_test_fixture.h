@@ -18,7 +18,7 @@
 #include "support/runtime_errors.h"
 #include "tape/model/block_list.h"
 #include "tests/fakes/fake_desktop.h"
-#include "tests/qt/app_test_support.h"
+#include "tests/qt/qt_test_support.h"
 #include "tests/support/helpers/recording_error_handler.h"
 
 namespace murax::testing {

@@ -85,6 +85,11 @@ protected:
         case Gesture::Kind::Toolbar:
             clickToolbar(gesture.button);
             break;
+        case Gesture::Kind::Drag:
+            mouse(WM_LBUTTONDOWN, rowPoint(gesture.row - 1, 5), MK_LBUTTON);
+            mouse(WM_MOUSEMOVE, rowPoint(gesture.dropRow - 1, 2), MK_LBUTTON);
+            mouse(WM_LBUTTONUP, rowPoint(gesture.dropRow - 1, 2), 0);
+            break;
         }
         if (renamer) {
             EXPECT_TRUE(renamer->found());

@@ -34,8 +34,8 @@ const std::string kFirst = lone(1);
 const std::string kSecond = lone(2);
 const std::string kThird = lone(3);
 
-// Keys, clicks and the toolbar's commands, each checked on the bytes saved, are the editing
-// sessions that both windows run (editing_parity_test.cpp).
+// Keys, clicks, drags and the toolbar's commands, each checked on the bytes saved, are the
+// editing sessions that both windows run (editing_parity_test.cpp).
 
 TEST_F(WindowsMainWindowTest, TheFirstPaintMakesRowOneCurrentAndSelected)
 {
@@ -115,24 +115,6 @@ TEST_F(WindowsMainWindowTest, EscapeClosesTheWindow)
     openWindow(kFirst);
     press({VK_ESCAPE});
     EXPECT_FALSE(IsWindow(window_->handle()));
-}
-
-TEST_F(WindowsMainWindowTest, SelectedRowsDraggedLandInTheGapNearestThePointer)
-{
-    openWindow(kFirst + kSecond + kThird);
-    const int rowHeight = scaledPixels(main_window::kRowHeight, screenDpi());
-    mouse(WM_LBUTTONDOWN, rowPoint(0, 3), MK_LBUTTON);
-    mouse(WM_MOUSEMOVE, rowPoint(2, 2), MK_LBUTTON);
-    mouse(WM_MOUSEMOVE, rowPoint(2, rowHeight - 3), MK_LBUTTON);
-    mouse(WM_LBUTTONUP, rowPoint(2, rowHeight - 3), 0);
-    EXPECT_EQ(savedBytes(), kSecond + kThird + kFirst);
-
-    // A press and release without a move selects the row pressed alone, and moves nothing.
-    press({VK_HOME});
-    press({VK_DOWN, false, true});
-    mouse(WM_LBUTTONDOWN, rowPoint(1, 3), MK_LBUTTON);
-    mouse(WM_LBUTTONUP, rowPoint(1, 3), 0);
-    EXPECT_EQ(window_->blockList().selectedPositions(), std::vector<int>{2});
 }
 
 TEST_F(WindowsMainWindowTest, FilesDroppedFromExplorerGoBeforeTheRowUnderThePointer)

@@ -23,12 +23,13 @@ namespace murax::testing {
 
 // One thing the user does, in terms every face understands, with the answers to what it asks.
 struct Gesture {
-    enum class Kind { Key, Click, DoubleClick, Toolbar };
+    enum class Kind { Key, Click, DoubleClick, Toolbar, Drag };
     Kind kind = Kind::Key;
     int key = 0;  // a virtual-key code (tape/commands/virtual_keys.h)
     bool control = false;
     bool shift = false;  // held down with the key or the click
-    int row = 0;         // the row clicked, from 1
+    int row = 0;         // the row clicked, from 1, or where a drag starts
+    int dropRow = 0;     // where a drag is let go: in the upper part of this row
     ToolbarButton button = ToolbarButton::None;
     std::string menuEntry;  // the entry chosen in the button's menu, as the menu shows it
 
@@ -99,6 +100,14 @@ inline Gesture doubleClick(int row)
 {
     Gesture g = click(row);
     g.kind = Gesture::Kind::DoubleClick;
+    return g;
+}
+// A press in the middle of `row`, one move to the upper part of `dropRow`, and the release there.
+inline Gesture drag(int row, int dropRow)
+{
+    Gesture g = click(row);
+    g.kind = Gesture::Kind::Drag;
+    g.dropRow = dropRow;
     return g;
 }
 inline Gesture toolbar(ToolbarButton button, std::string menuEntry = {})
@@ -260,6 +269,12 @@ inline const std::vector<EditingSession>& editingSessions()
         on("a click on a row of the selection selects it alone",
            {click(1), click(3, false, true), click(2), press(vk::Delete).answering(Yes)},
            a + c + d),
+        on("a drag from a selected row moves the selected rows before the row let go on",
+           {click(1), click(3, true), drag(3, 4)}, b + a + c + d),
+        on("the dragged rows stay selected for another drag; Ctrl+Z takes back one drag",
+           {click(1), click(3, true), drag(1, 4), drag(2, 1), ctrl('Z')}, b + a + c + d),
+        on("a drag from a row not selected selects the rows it passes, and moves nothing",
+           {drag(2, 4), ctrl('X')}, a),
         on("Shift+End selects to the last row", {click(2), press(vk::End, false, true), ctrl('X')},
            a),
         {"an empty tape: Delete and Enter ask nothing",
