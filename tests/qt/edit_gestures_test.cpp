@@ -15,8 +15,8 @@
 #include "qt/status_bar.h"
 #include "seam/app_context.h"
 #include "tape/model/block_info.h"
-#include "tests/qt/qt_test_support.h"
 #include "tests/qt/qt_clipboard_desktop.h"
+#include "tests/qt/qt_test_support.h"
 #include "tests/qt/window_test_fixture.h"
 
 using namespace murax;

@@ -25,8 +25,8 @@
 #include "support/ascii_case.h"
 #include "tape/format/tap_decoding.h"
 #include "tests/fakes/fake_desktop.h"
-#include "tests/qt/qt_test_support.h"
 #include "tests/qt/main_window_watch.h"
+#include "tests/qt/qt_test_support.h"
 #include "tests/qt/window_test_fixture.h"
 #include "window/program_run.h"
 

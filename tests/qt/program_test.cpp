@@ -9,8 +9,8 @@
 #include "qt/status_bar.h"
 #include "seam/app_context.h"
 #include "tape/model/block_list.h"
-#include "tests/qt/qt_test_support.h"
 #include "tests/qt/main_window_watch.h"
+#include "tests/qt/qt_test_support.h"
 #include "tests/qt/window_test_fixture.h"
 #include "window/program_run.h"
 
