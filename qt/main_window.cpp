@@ -12,6 +12,7 @@
 #include "qt/block_list_view.h"
 #include "qt/entry_viewer.h"
 #include "qt/list_key_filter.h"
+#include "qt/new_entry_dialog.h"
 #include "qt/play_window.h"
 #include "qt/program_fonts.h"
 #include "qt/program_icon.h"
@@ -112,6 +113,14 @@ void MainWindow::setStatusText(const std::string& text)
 std::optional<PropertiesForm> MainWindow::editProperties(const PropertiesForm& form)
 {
     PropertiesDialog dialog(app_.desktop(), form, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.form();
+}
+
+std::optional<NewEntryForm> MainWindow::askNewEntry(const NewEntryForm& form)
+{
+    NewEntryDialog dialog(app_.desktop(), form, this);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.form();

@@ -3,67 +3,17 @@
 #include "qt/properties_dialog.h"
 
 #include <QComboBox>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QValidator>
 
 #include "qt/byte_text_validator.h"
+#include "qt/dialog_controls.h"
 #include "qt/qt_look.h"
 #include "tape/commands/header_edit.h"
 #include "tape/commands/name_field.h"
 
 namespace murax {
-namespace {
-
-// The controls keep the template's places in pixels: the substitute font would measure
-// differently and shift them.
-constexpr QRect kLabelRect = toQRect(properties_dialog::kLabelRect);
-
-// "MS Sans Serif" 8 pt, or the font standing in for it. The stand-ins are a little wider, and the
-// template leaves "Name:" no room to spare, so they are narrowed until that label fits again.
-QFont dialogFont()
-{
-    QFont font(QString::fromLatin1(properties_dialog::kFont.family),
-               properties_dialog::kFont.pointSize);
-    const QString widest = QStringLiteral("Name:");
-    for (int stretch = 100; stretch > 70; --stretch) {
-        font.setStretch(stretch);
-        const QFontMetrics metrics(font);
-        if (metrics.horizontalAdvance(widest) <= kLabelRect.width() &&
-            metrics.boundingRect(widest).right() < kLabelRect.width())
-            break;
-    }
-    return font;
-}
-
-// A header field's rule (headerFieldTakes) as Qt asks for it, a refusal beeping.
-class HeaderFieldValidator : public QValidator {
-public:
-    HeaderFieldValidator(Desktop& desktop, HeaderField field, QObject* parent)
-        : QValidator(parent), desktop_(desktop), field_(field)
-    {}
-    State validate(QString& input, int&) const override
-    {
-        return headerFieldTakes(field_, input.toStdU32String(), desktop_) ? Acceptable : Invalid;
-    }
-
-private:
-    Desktop& desktop_;
-    HeaderField field_;
-};
-
-QLabel* labelAt(const QString& text, const QRect& place, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(place);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    return label;
-}
-
-}  // namespace
-
 PropertiesDialog::PropertiesDialog(Desktop& desktop, const PropertiesForm& form, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
@@ -72,7 +22,7 @@ PropertiesDialog::PropertiesDialog(Desktop& desktop, const PropertiesForm& form,
     using namespace properties_dialog;
     setWindowTitle(QStringLiteral("Edit properties"));
     setModal(true);
-    setFont(dialogFont());
+    setFont(smallDialogFont());
     setFixedSize(toQRect(kSize).size());
 
     labelAt(QStringLiteral("Name:"), toQRect(properties_dialog::kLabelRect), this);

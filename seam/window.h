@@ -27,6 +27,21 @@ struct PropertiesForm {
     std::string dataLength;
 };
 
+// What the "New entry from file" dialog shows and gives back: a line saying what the entry will be
+// and the file it comes from (cut at its end when too long to show), the tape name field's text
+// (bytes) and how many characters it takes, and the one further field the file's kind asks for, if
+// any (by its place among the header fields the properties dialog lists, -1 for none) with its
+// text. When closed with "Add" or "Insert", which of the two was pressed: the entry goes at the
+// end, or before the current row.
+struct NewEntryForm {
+    std::string about;
+    std::string name;
+    std::size_t nameLength = 0;
+    int field = -1;
+    std::string fieldText;
+    bool insert = false;
+};
+
 // The main window as the commands see it.
 class Window {
 public:
@@ -43,6 +58,9 @@ public:
     // selected in its field, the type and the fields below it. Returns what the dialog holds when
     // closed with "Save", nothing otherwise.
     virtual std::optional<PropertiesForm> editProperties(const PropertiesForm& form) = 0;
+    // The "New entry from file" dialog, modal to this window, opened on `form` with the name
+    // fully selected. What it holds when closed with "Add" or "Insert", nothing when cancelled.
+    virtual std::optional<NewEntryForm> askNewEntry(const NewEntryForm& form) = 0;
     // Opens the viewer, a window of its own beside this one, on the current entry, or brings
     // it to the front; while it stays open it follows the current row.
     virtual void showEntryViewer() = 0;

@@ -206,6 +206,23 @@ inline constexpr PixelRect kSaveRect = dialogUnitsToPixels(10, kButtonsTop, 40, 
 inline constexpr PixelRect kCancelRect = dialogUnitsToPixels(55, kButtonsTop, 40, 15, kBaseUnits);
 }  // namespace properties_dialog
 
+// "New entry from file": the template "NUOVA", in the properties dialog's font and units. A line
+// that says what the file becomes, the name, the one further field the file's kind asks for (a
+// screen's has none and is hidden), then Add, Insert and Cancel.
+namespace new_entry_dialog {
+inline constexpr DialogBaseUnits kBaseUnits = properties_dialog::kBaseUnits;
+inline constexpr PixelRect kAboutRect = dialogUnitsToPixels(10, 8, 160, 13, kBaseUnits);
+inline constexpr PixelRect kNameLabelRect = dialogUnitsToPixels(10, 26, 38, 13, kBaseUnits);
+inline constexpr PixelRect kNameRect = dialogUnitsToPixels(50, 26, 65, 13, kBaseUnits);
+inline constexpr PixelRect kFieldLabelRect = dialogUnitsToPixels(10, 44, 38, 13, kBaseUnits);
+inline constexpr PixelRect kFieldRect = dialogUnitsToPixels(50, 44, 45, 13, kBaseUnits);
+inline constexpr int kButtonsTop = 66;
+inline constexpr PixelRect kSize = dialogUnitsToPixels(0, 0, 180, kButtonsTop + 22, kBaseUnits);
+inline constexpr PixelRect kAddRect = dialogUnitsToPixels(10, kButtonsTop, 50, 15, kBaseUnits);
+inline constexpr PixelRect kInsertRect = dialogUnitsToPixels(65, kButtonsTop, 50, 15, kBaseUnits);
+inline constexpr PixelRect kCancelRect = dialogUnitsToPixels(120, kButtonsTop, 50, 15, kBaseUnits);
+}  // namespace new_entry_dialog
+
 // The entry viewer: a screen is shown at twice its size, and the window opens wide enough for it
 // to fit its tab without scrolling.
 namespace entry_viewer {

@@ -2,29 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "win32/properties_dialog.h"
 
-#include <algorithm>
 #include <functional>
 #include <vector>
 
 #include "seam/window_look.h"
-#include "seam/window_placement.h"
 #include "tape/commands/header_edit.h"
 #include "tape/commands/name_field.h"
+#include "win32/dialog_fields.h"
 #include "win32/procedure_errors.h"
 #include "win32/resource_ids.h"
 #include "win32/window_painting.h"
-#include "win32/window_places.h"
 
 namespace murax {
 namespace {
-
-// An edit field of the dialog and what it last held that its rule took.
-struct CheckedField {
-    int id;
-    std::u32string shown;
-    std::size_t maxLength;
-    std::function<bool(std::u32string_view)> takes;
-};
 
 struct NameDialog {
     Desktop& desktop;
@@ -33,87 +23,6 @@ struct NameDialog {
     std::optional<PropertiesForm> saved;
 };
 
-std::wstring toUtf16(std::u32string_view text)
-{
-    std::wstring wide;
-    for (const char32_t c : text) {
-        if (c > 0xFFFF) {
-            wide += static_cast<wchar_t>(0xD800 + ((c - 0x10000) >> 10));
-            wide += static_cast<wchar_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
-        } else {
-            wide += static_cast<wchar_t>(c);
-        }
-    }
-    return wide;
-}
-
-// The dialog's own texts (labels, type names, numbers) are ASCII.
-std::wstring wideFromAscii(const std::string& text)
-{
-    return toUtf16(std::u32string(text.begin(), text.end()));
-}
-
-// The header fields hold digits and letters alone.
-std::string asciiOf(std::u32string_view text)
-{
-    std::string ascii;
-    for (const char32_t c : text)
-        if (c < 0x80)
-            ascii += static_cast<char>(c);
-    return ascii;
-}
-
-std::u32string fromUtf16(std::wstring_view wide)
-{
-    std::u32string text;
-    for (std::size_t i = 0; i < wide.size(); ++i) {
-        const char32_t unit = wide[i];
-        if (unit >= 0xD800 && unit < 0xDC00 && i + 1 < wide.size()) {
-            text += 0x10000 + ((unit - 0xD800) << 10) + (wide[i + 1] - 0xDC00);
-            ++i;
-        } else {
-            text += unit;
-        }
-    }
-    return text;
-}
-
-std::u32string fieldText(HWND dialog, int id)
-{
-    HWND field = GetDlgItem(dialog, id);
-    std::wstring wide(static_cast<std::size_t>(GetWindowTextLengthW(field)), L'\0');
-    GetWindowTextW(field, wide.data(), static_cast<int>(wide.size() + 1));
-    return fromUtf16(wide);
-}
-
-// A change the field may not hold (a character its rule refuses, typed or pasted, or more
-// characters than it has room for) is taken back whole.
-void checkChange(HWND dialog, NameDialog& dialogState, CheckedField& state)
-{
-    const std::u32string now = fieldText(dialog, state.id);
-    if (now == state.shown)
-        return;
-    if (now.size() <= state.maxLength && state.takes(now)) {
-        state.shown = now;
-        return;
-    }
-    if (now.size() > state.maxLength)
-        dialogState.desktop.beep();
-    HWND field = GetDlgItem(dialog, state.id);
-    DWORD caret = 0;
-    SendMessageW(field, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&caret));
-    SetWindowTextW(field, toUtf16(state.shown).c_str());
-    const auto back = static_cast<WPARAM>(std::min<std::size_t>(caret, state.shown.size()));
-    SendMessageW(field, EM_SETSEL, back, static_cast<LPARAM>(back));
-}
-
-void placeControl(HWND control, const PixelRect& place, int dpi)
-{
-    SetWindowPos(control, nullptr, scaledPixels(place.x, dpi), scaledPixels(place.y, dpi),
-                 scaledPixels(place.width, dpi), scaledPixels(place.height, dpi),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 // The template's size and places at the look's pixels, whatever font stands in for the
 // template's own (its dialog units follow the stand-in's measures), the dialog centred over the
 // window that owns it.
@@ -121,13 +30,7 @@ void layOut(HWND dialog)
 {
     using namespace properties_dialog;
     const int dpi = screenDpi();
-    const SIZE frame = frameSizeFor(scaledPixels(kSize.width, dpi), scaledPixels(kSize.height, dpi),
-                                    static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_STYLE)),
-                                    static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_EXSTYLE)));
-    HWND owner = GetWindow(dialog, GW_OWNER);
-    const PixelRect work = workAreaOf(owner != nullptr ? owner : dialog);
-    placeWindow(dialog, centredOver(owner != nullptr ? screenRectOf(owner) : work, frame.cx,
-                                    frame.cy, work));
+    sizeAndCentreDialog(dialog, kSize, dpi);
     placeControl(GetDlgItem(dialog, MURAX_ID_NAME_LABEL), kLabelRect, dpi);
     placeControl(GetDlgItem(dialog, MURAX_ID_NAME_FIELD), kFieldRect, dpi);
     placeControl(GetDlgItem(dialog, MURAX_ID_TYPE_LABEL), kTypeLabelRect, dpi);
@@ -160,13 +63,8 @@ INT_PTR handleName(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
             SetWindowLongPtrW(dialog, DWLP_USER, lParam);
             layOut(dialog);
             const auto& state = *reinterpret_cast<NameDialog*>(lParam);
-            // The control's own limit keeps as much of a paste as fits, as every edit field
-            // does; the check of each change would otherwise refuse it whole.
-            for (const CheckedField& checked : state.fields) {
-                HWND field = GetDlgItem(dialog, checked.id);
-                SendMessageW(field, EM_SETLIMITTEXT, checked.maxLength, 0);
-                SetWindowTextW(field, toUtf16(checked.shown).c_str());
-            }
+            for (const CheckedField& checked : state.fields)
+                showCheckedField(dialog, checked);
             HWND type = GetDlgItem(dialog, MURAX_ID_TYPE);
             for (int t = 0; t < kHeaderTypeCount; ++t)
                 SendMessageW(type, CB_ADDSTRING, 0,
@@ -189,7 +87,7 @@ INT_PTR handleName(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
         for (CheckedField& checked : state->fields)
             if (LOWORD(wParam) == checked.id) {
                 if (HIWORD(wParam) == EN_CHANGE)
-                    checkChange(dialog, *state, checked);
+                    checkChange(dialog, state->desktop, checked);
                 return TRUE;
             }
         switch (LOWORD(wParam)) {

@@ -19,3 +19,11 @@
 #define MURAX_ID_FIELD_LABEL 120
 #define MURAX_ID_FIELD 130
 #define MURAX_ID_DATA_LENGTH 134
+// NUOVA ("New entry from file"): the line saying what the entry will be, the name field (the
+// number of MODIFICA's), the further field with its label, and the buttons; Cancel is MODIFICA's.
+#define MURAX_ID_ABOUT 140
+#define MURAX_ID_NEW_NAME_LABEL 141
+#define MURAX_ID_NEW_FIELD_LABEL 142
+#define MURAX_ID_NEW_FIELD 143
+#define MURAX_ID_ADD 203
+#define MURAX_ID_INSERT 204

@@ -9,6 +9,7 @@
 #include "seam/window_placement.h"
 #include "support/platform/wide_text_windows.h"
 #include "tape/model/block_info.h"
+#include "win32/new_entry_dialog.h"
 #include "win32/procedure_errors.h"
 #include "win32/properties_dialog.h"
 #include "win32/resource_ids.h"
@@ -283,6 +284,11 @@ void WindowsMainWindow::setStatusText(const std::string& text)
 std::optional<PropertiesForm> WindowsMainWindow::editProperties(const PropertiesForm& form)
 {
     return askForProperties(window_, app_.desktop(), form);
+}
+
+std::optional<NewEntryForm> WindowsMainWindow::askNewEntry(const NewEntryForm& form)
+{
+    return askForNewEntry(window_, app_.desktop(), form);
 }
 
 void WindowsMainWindow::showEntryViewer()

@@ -51,6 +51,7 @@ public:
     void repaintWithoutErasing() override;
     void setStatusText(const std::string& text) override;
     std::optional<PropertiesForm> editProperties(const PropertiesForm& form) override;
+    std::optional<NewEntryForm> askNewEntry(const NewEntryForm& form) override;
     void showEntryViewer() override;
     PngEncoder& pngEncoder() override { return png_; }
     void showPlayWindow(std::unique_ptr<PlayingSound> playing) override;

@@ -11,13 +11,18 @@
 
 namespace murax {
 
-void AGGIUNGI(Window& window, BlockList& list, bool insert)
+bool addOrInsertEntries(Window& window, BlockList& list, const EntryIntake& intake, bool insert)
 {
-    ListBox& box = blockListBox(window);
-    int p = box.currentPosition();
+    int p = blockListBox(window).currentPosition();
     if (p < 1)
         p = 1;
+    // The run keeps the file's order in both cases; Insert places it at p, Add at the end.
+    const std::size_t at = insert ? static_cast<std::size_t>(p) - 1 : list.count();
+    return insertEntries(window, list, intake, at, p);
+}
 
+void AGGIUNGI(Window& window, BlockList& list, bool insert)
+{
     const std::string chosen =
         window.app().desktop().openFileDialog("Select a TAP file to add", kAddFileFilters);
     if (chosen.empty())
@@ -34,9 +39,7 @@ void AGGIUNGI(Window& window, BlockList& list, bool insert)
         !taken)
         return;
 
-    // The run keeps the file's order in both cases; Insert places it at p, Add at the end.
-    const std::size_t at = insert ? static_cast<std::size_t>(p) - 1 : list.count();
-    if (insertEntries(window, list, added, at, p))
+    if (addOrInsertEntries(window, list, added, insert))
         showTzxNotices(window.app(), notices);
 }
 

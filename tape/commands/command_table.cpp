@@ -10,6 +10,7 @@
 #include "tape/commands/hex_editor_command.h"
 #include "tape/commands/key_router.h"
 #include "tape/commands/move_commands.h"
+#include "tape/commands/new_entry_command.h"
 #include "tape/commands/open_commands.h"
 #include "tape/commands/play_command.h"
 #include "tape/commands/rename_command.h"
@@ -78,6 +79,14 @@ constexpr Command kCommands[] = {
     {"Export", exportCommand, {}, false, B::None, nullptr, "Export..."},
     {"Export as sound", exportSoundCommand, {}, false, B::None, nullptr, "Export as sound..."},
     {"Play", playCommand, {}, false, B::None, nullptr, "Play"},
+    // After the list's own commands in the context menu, and third on Add's menu.
+    {"New entry from file",
+     newEntryFromFile,
+     {},
+     false,
+     B::Add,
+     "New entry from file...",
+     "New entry from file..."},
     // Ctrl+Shift+Z before Ctrl+Z: the first row whose modifiers are down wins.
     {"Redo",
      RIPETI,

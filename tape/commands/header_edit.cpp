@@ -63,13 +63,6 @@ std::u32string asText(std::string_view ascii)
     return {ascii.begin(), ascii.end()};
 }
 
-// What the field's text means, when it is a value the field can hold.
-std::optional<unsigned> valueOf(HeaderField field, std::string_view text)
-{
-    const std::u32string typed = asText(text);
-    return field == HeaderField::Variable ? letterIn(typed) : numberIn(typed, highestValue(field));
-}
-
 void putWord(std::string& entry, std::size_t offset, unsigned word)
 {
     entry[offset] = static_cast<char>(word & 0xFF);
@@ -77,6 +70,12 @@ void putWord(std::string& entry, std::size_t offset, unsigned word)
 }
 
 }  // namespace
+
+std::optional<unsigned> headerFieldValue(HeaderField field, std::string_view text)
+{
+    const std::u32string typed = asText(text);
+    return field == HeaderField::Variable ? letterIn(typed) : numberIn(typed, highestValue(field));
+}
 
 std::string headerTypeName(int type)
 {
@@ -186,7 +185,7 @@ std::string withPropertiesWritten(std::string entry, const PropertiesForm& form)
             std::find(kHeaderFields.begin(), kHeaderFields.end(), wanted) - kHeaderFields.begin());
         if (!changed(wanted))
             return std::nullopt;
-        return at < form.fields.size() ? valueOf(wanted, form.fields[at]) : std::nullopt;
+        return at < form.fields.size() ? headerFieldValue(wanted, form.fields[at]) : std::nullopt;
     };
     const auto fieldText = [&form](HeaderField wanted) {
         const auto at = static_cast<std::size_t>(

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,10 @@ bool typeHasField(int type, HeaderField field);
 // within the field's range, or a single letter for the variable; an empty field is taken (an
 // autostart line left empty means none). A refusal beeps on `desktop`.
 bool headerFieldTakes(HeaderField field, std::u32string_view text, Desktop& desktop);
+
+// The value a field's text stands for: a number within the field's range, or a letter's number
+// (1 for a); nothing for an empty text or one the field could not take.
+std::optional<unsigned> headerFieldValue(HeaderField field, std::string_view text);
 
 // The dialog's opening form for a complete standard header entry.
 PropertiesForm propertiesFormOf(std::string_view entry);

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tape/make/entry_from_file.h"
 
+#include <cstdint>
+
 #include "support/ascii_case.h"
 #include "support/platform/native_file.h"
 #include "support/platform/os_error.h"
@@ -17,6 +19,8 @@ constexpr unsigned kNoAutostart = 32768;      // an autostart line field of 3276
 constexpr unsigned kBytesParameter2 = 32768;  // what SAVE ... CODE leaves in a bytes header
 constexpr unsigned kLastAutostartLine = 9999;
 constexpr std::size_t kAddressSpace = 65536;
+// No entry is made of more: a listing's text may be longer than its program, but not by this much.
+constexpr std::uint64_t kLongestFileRead = 16 * 1024 * 1024;
 
 std::string_view extensionOf(std::string_view path)
 {
@@ -26,9 +30,14 @@ std::string_view extensionOf(std::string_view path)
     return dot == std::string_view::npos ? std::string_view() : name.substr(dot);
 }
 
+std::string refusalText(std::string_view path, const std::string& why)
+{
+    return std::string(path) + ": " + why;
+}
+
 FileEntry refused(std::string_view path, const std::string& why)
 {
-    return {{}, std::string(path) + ": " + why};
+    return {{}, refusalText(path, why)};
 }
 
 FileEntry entry(const HeaderFields& fields, std::string_view data)
@@ -125,13 +134,35 @@ FileEntry entryFromFile(std::string_view path, std::string_view contents,
     return codeEntry(path, contents, choices);
 }
 
-FileEntry entryFromFileAt(const std::string& path, const FileEntryChoices& choices)
+std::string refusalWhateverChosen(std::string_view path, std::string_view contents)
+{
+    // Code from address 0 runs past 65535 only when no block could hold it anyway.
+    FileEntryChoices any;
+    any.start = 0;
+    return entryFromFile(path, contents, any).refusal;
+}
+
+FileContents readFileForEntry(const std::string& path)
 {
     NativeFile file = NativeFile::openForReading(path);
-    std::string contents;
-    if (!file.isOpen() || !file.readAll(contents))
-        return refused(path, "cannot read it: " + systemErrorText(file.error()));
-    return entryFromFile(path, contents, choices);
+    if (!file.isOpen())
+        return {{}, refusalText(path, "cannot read it: " + systemErrorText(file.error()))};
+    if (const auto size = file.regularFileSize(); size && *size > kLongestFileRead)
+        return {{},
+                refusalText(path, "the file is " + std::to_string(*size) +
+                                      " bytes long, far more than an entry is made of")};
+    FileContents read;
+    if (!file.readAll(read.bytes))
+        return {{}, refusalText(path, "cannot read it: " + systemErrorText(file.error()))};
+    return read;
+}
+
+FileEntry entryFromFileAt(const std::string& path, const FileEntryChoices& choices)
+{
+    const FileContents read = readFileForEntry(path);
+    if (!read.refusal.empty())
+        return {{}, read.refusal};
+    return entryFromFile(path, read.bytes, choices);
 }
 
 }  // namespace murax

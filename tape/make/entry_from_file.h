@@ -39,8 +39,20 @@ struct FileEntry {
 FileEntry entryFromFile(std::string_view path, std::string_view contents,
                         const FileEntryChoices& choices);
 
-// The same for the file at `path`, read whole first: a file that cannot be read (gone, a folder,
-// no permission) makes none either, and the refusal says so with the system's reason.
+// Why the file `path`, holding `contents`, makes no entry whatever is chosen for it (it is empty,
+// not what its name says, longer than a block holds); empty when some choice makes one.
+std::string refusalWhateverChosen(std::string_view path, std::string_view contents);
+
+// The file at `path` read whole, or why it cannot be (gone, a folder, no permission: the refusal
+// names it with the system's reason; far longer than any entry is made of: it is not read).
+struct FileContents {
+    std::string bytes;
+    std::string refusal;  // empty when the file was read
+};
+FileContents readFileForEntry(const std::string& path);
+
+// The entry of the file at `path`, read whole first: a file that cannot be read makes none
+// either, and the refusal says why.
 FileEntry entryFromFileAt(const std::string& path, const FileEntryChoices& choices);
 
 }  // namespace murax

@@ -35,6 +35,10 @@ public:
     // The forms the dialog opened on, and what is done to one before "Save" beyond its name.
     std::vector<PropertiesForm> forms;
     std::function<void(PropertiesForm&)> formEdit;
+    // The forms the "New entry from file" dialog opened on; each call takes the next answer,
+    // which fills the form in before Add or Insert; no answer, or an empty one, is "Cancel".
+    std::vector<NewEntryForm> newEntryForms;
+    std::deque<std::function<void(NewEntryForm&)>> newEntryAnswers;
     // The current row each time the viewer was asked for.
     std::vector<int> viewerShownOn;
     FakePngEncoder png;
@@ -61,6 +65,19 @@ public:
         if (formEdit)
             formEdit(saved);
         return saved;
+    }
+    std::optional<NewEntryForm> askNewEntry(const NewEntryForm& form) override
+    {
+        newEntryForms.push_back(form);
+        if (newEntryAnswers.empty())
+            return std::nullopt;
+        const auto answer = std::move(newEntryAnswers.front());
+        newEntryAnswers.pop_front();
+        if (!answer)
+            return std::nullopt;
+        NewEntryForm filled = form;
+        answer(filled);
+        return filled;
     }
     void showEntryViewer() override { viewerShownOn.push_back(list.currentPosition()); }
     PngEncoder& pngEncoder() override { return png; }

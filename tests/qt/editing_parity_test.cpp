@@ -7,8 +7,10 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
+#include "qt/new_entry_dialog.h"
 #include "qt/properties_dialog.h"
 #include "qt/toolbar.h"
 #include "tests/qt/window_test_fixture.h"
@@ -52,33 +54,60 @@ Qt::KeyboardModifiers modifiersOf(const Gesture& gesture)
     return modifiers;
 }
 
-// Once the properties dialog is up: the gesture's type chosen, its name and field texts put in
-// their fields as a paste does, then Save. `answered` tells whether it came.
-void whenPropertiesDialogOpens(Gesture gesture, std::shared_ptr<bool> answered, int triesLeft = 400)
+// Once a modal dialog of the class `Dialog` is up, `answer` fills it in and closes it; `answered`
+// tells whether it came.
+template <typename Dialog>
+void whenDialogOpens(std::function<void(Dialog&)> answer, std::shared_ptr<bool> answered,
+                     int triesLeft = 400)
 {
-    QTimer::singleShot(5, [gesture, answered, triesLeft] {
-        auto* dialog = qobject_cast<PropertiesDialog*>(QApplication::activeModalWidget());
+    QTimer::singleShot(5, [answer, answered, triesLeft] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
         if (dialog == nullptr) {
             if (triesLeft > 0)
-                whenPropertiesDialogOpens(gesture, answered, triesLeft - 1);
+                whenDialogOpens<Dialog>(answer, answered, triesLeft - 1);
             return;
         }
-        const auto paste = [dialog](const QString& name, const std::string& text) {
-            auto* field = dialog->findChild<QLineEdit*>(name);
-            field->selectAll();
-            field->insert(QString::fromStdString(text));
-        };
-        if (gesture.type)
-            dialog->findChild<QComboBox*>(QStringLiteral("cTyp"))->setCurrentIndex(*gesture.type);
-        if (gesture.name)
-            paste(QStringLiteral("cNam"), *gesture.name);
-        for (const auto& [at, text] : gesture.fields)
-            paste(QStringLiteral("cFld%1").arg(at), text);
-        for (QPushButton* button : dialog->findChildren<QPushButton*>())
-            if (button->text() == QStringLiteral("Save"))
-                button->click();
+        answer(*dialog);
         *answered = true;
     });
+}
+
+// A field's text replaced as a paste does.
+void paste(QDialog& dialog, const QString& name, const std::string& text)
+{
+    auto* field = dialog.findChild<QLineEdit*>(name);
+    QVERIFY2(field != nullptr, qPrintable(name));
+    field->selectAll();
+    field->insert(QString::fromStdString(text));
+}
+
+void pressButton(QDialog& dialog, const QString& text)
+{
+    for (QPushButton* button : dialog.findChildren<QPushButton*>())
+        if (button->text() == text)
+            button->click();
+}
+
+// The properties dialog: the gesture's type chosen, its name and field texts pasted, then Save.
+void answerProperties(const Gesture& gesture, PropertiesDialog& dialog)
+{
+    if (gesture.type)
+        dialog.findChild<QComboBox*>(QStringLiteral("cTyp"))->setCurrentIndex(*gesture.type);
+    if (gesture.name)
+        paste(dialog, QStringLiteral("cNam"), *gesture.name);
+    for (const auto& [at, text] : gesture.fields)
+        paste(dialog, QStringLiteral("cFld%1").arg(at), text);
+    pressButton(dialog, QStringLiteral("Save"));
+}
+
+// The new entry dialog: the name and the further field pasted where given, then Add or Insert.
+void answerNewEntry(const Gesture::NewEntryAnswer& answer, NewEntryDialog& dialog)
+{
+    if (answer.name)
+        paste(dialog, QStringLiteral("cNam"), *answer.name);
+    if (answer.field)
+        paste(dialog, QStringLiteral("cFld"), *answer.field);
+    pressButton(dialog, answer.insert ? QStringLiteral("Insert") : QStringLiteral("Add"));
 }
 
 }  // namespace
@@ -137,7 +166,15 @@ void EditingParityTest::perform(const Gesture& gesture)
     }
     auto renamed = std::make_shared<bool>(false);
     if (gesture.editsProperties())
-        whenPropertiesDialogOpens(gesture, renamed);
+        whenDialogOpens<PropertiesDialog>(
+            [gesture](PropertiesDialog& dialog) { answerProperties(gesture, dialog); }, renamed);
+    auto made = std::make_shared<bool>(false);
+    if (gesture.newEntry)
+        whenDialogOpens<NewEntryDialog>(
+            [answer = *gesture.newEntry](NewEntryDialog& dialog) {
+                answerNewEntry(answer, dialog);
+            },
+            made);
 
     QWidget* area = view().viewport();
     switch (gesture.kind) {
@@ -170,6 +207,7 @@ void EditingParityTest::perform(const Gesture& gesture)
     }
     }
     QVERIFY(!gesture.editsProperties() || *renamed);
+    QVERIFY(!gesture.newEntry || *made);
     // Each name went to an open or a save dialog, one each; the other kind's copy is dropped.
     QCOMPARE(fake_.openAnswers.size() + fake_.saveAnswers.size(), gesture.files.size());
     fake_.openAnswers.clear();

@@ -146,7 +146,8 @@ void EntryViewerTest::chooseFromContextMenu(const QString& entry)
     });
     QTest::mouseClick(view().viewport(), Qt::RightButton, {},
                       view().visualRect(view().model()->index(0, 0)).center());
-    QCOMPARE(offered, (QStringList{"Inspect\tF3", "Export...", "Export as sound...", "Play"}));
+    QCOMPARE(offered, (QStringList{"Inspect\tF3", "Export...", "Export as sound...", "Play",
+                                   "New entry from file..."}));
 }
 
 void EntryViewerTest::f3OpensTheViewerOnTheCurrentEntryAndEscClosesIt()
@@ -310,7 +311,8 @@ void EntryViewerTest::theMenuKeyOpensTheSameMenuAndTheViewerGoesWithTheWindow()
     QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(1, 1),
                               view().viewport()->mapToGlobal(QPoint(1, 1)));
     QApplication::sendEvent(view().viewport(), &menuKey);
-    QCOMPARE(offered, (QStringList{"Inspect\tF3", "Export...", "Export as sound...", "Play"}));
+    QCOMPARE(offered, (QStringList{"Inspect\tF3", "Export...", "Export as sound...", "Play",
+                                   "New entry from file..."}));
 
     pressF3();
     QTRY_VERIFY(viewer().isVisible());

@@ -255,7 +255,7 @@ private slots:
         QTest::addColumn<int>("x");  // within the button
         QTest::addColumn<int>("y");
         QTest::addColumn<QStringList>("entries");
-        const QStringList add{"Add...", "Insert..."};
+        const QStringList add{"Add...", "Insert...", "New entry from file..."};
         const QStringList save{"Save\tF9", "Save as..."};
         const QStringList edit{"Edit properties...\tEnter", "Edit with hex editor..."};
         QTest::newRow("add, picture") << int(Add) << 15 << 15 << add;
@@ -290,6 +290,7 @@ private slots:
         QTest::addColumn<QString>("command");
         QTest::newRow("Add...") << int(Add) << 0 << "Add";
         QTest::newRow("Insert...") << int(Add) << 1 << "Insert";
+        QTest::newRow("New entry from file...") << int(Add) << 2 << "New entry from file";
         QTest::newRow("Save") << int(Save) << 0 << "Save";
         QTest::newRow("Save as...") << int(Save) << 1 << "Save as";
         QTest::newRow("Edit properties...") << int(Edit) << 0 << "Edit properties";

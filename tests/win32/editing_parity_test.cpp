@@ -17,6 +17,15 @@
 namespace murax::testing {
 namespace {
 
+// The field's text replaced as a paste does.
+void pasteInto(HWND dialog, int id, const std::string& text)
+{
+    const std::wstring wide = wideText(text);
+    HWND field = GetDlgItem(dialog, id);
+    SendMessageW(field, EM_SETSEL, 0, -1);
+    SendMessageW(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
 // The editing sessions every face shares, through the real Windows window: each must leave on
 // disk the bytes the session expects once F9 has saved.
 class EditingParityTest : public WindowsWindowFixture,
@@ -44,13 +53,6 @@ protected:
         std::optional<DialogAnswerer> renamer;
         if (gesture.editsProperties())
             renamer.emplace(L"Edit properties", [gesture](HWND dialog) {
-                const auto paste = [dialog](int id, const std::string& text) {
-                    const std::wstring wide = wideText(text);
-                    HWND field = GetDlgItem(dialog, id);
-                    SendMessageW(field, EM_SETSEL, 0, -1);
-                    SendMessageW(field, EM_REPLACESEL, TRUE,
-                                 reinterpret_cast<LPARAM>(wide.c_str()));
-                };
                 if (gesture.type) {
                     HWND type = GetDlgItem(dialog, MURAX_ID_TYPE);
                     SendMessageW(type, CB_SETCURSEL, static_cast<WPARAM>(*gesture.type), 0);
@@ -58,10 +60,20 @@ protected:
                                  reinterpret_cast<LPARAM>(type));
                 }
                 if (gesture.name)
-                    paste(MURAX_ID_NAME_FIELD, *gesture.name);
+                    pasteInto(dialog, MURAX_ID_NAME_FIELD, *gesture.name);
                 for (const auto& [at, text] : gesture.fields)
-                    paste(MURAX_ID_FIELD + at, text);
+                    pasteInto(dialog, MURAX_ID_FIELD + at, text);
                 pressButton(dialog, MURAX_ID_SAVE);
+            });
+        // The name's and the further field's texts pasted where given, then Add or Insert.
+        std::optional<DialogAnswerer> maker;
+        if (gesture.newEntry)
+            maker.emplace(L"New entry from file", [answer = *gesture.newEntry](HWND dialog) {
+                if (answer.name)
+                    pasteInto(dialog, MURAX_ID_NAME_FIELD, *answer.name);
+                if (answer.field)
+                    pasteInto(dialog, MURAX_ID_NEW_FIELD, *answer.field);
+                pressButton(dialog, answer.insert ? MURAX_ID_INSERT : MURAX_ID_ADD);
             });
         std::optional<MenuAnswerer> menu;
         if (!gesture.menuEntry.empty())
@@ -93,6 +105,9 @@ protected:
         }
         if (renamer) {
             EXPECT_TRUE(renamer->found());
+        }
+        if (maker) {
+            EXPECT_TRUE(maker->found());
         }
         // Each name went to an open or a save dialog, one each; the other kind's copy is dropped.
         EXPECT_EQ(fake_.openAnswers.size() + fake_.saveAnswers.size(), gesture.files.size());

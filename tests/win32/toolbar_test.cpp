@@ -204,10 +204,11 @@ TEST_F(WindowsToolbarTest, ADropDownMenuOffersItsButtonsEntriesAndRunsTheOneChos
         std::vector<std::string> offered;
         std::string saved;
     };
+    const std::vector<std::string> addMenu{"Add...", "Insert...", "New entry from file..."};
     const Case cases[] = {
-        {ToolbarButton::Add, "Add...", {"Add...", "Insert..."}, first + second + added},
-        {ToolbarButton::Add, "Insert...", {"Add...", "Insert..."}, added + first + second},
-        {ToolbarButton::Add, "", {"Add...", "Insert..."}, first + second},
+        {ToolbarButton::Add, "Add...", addMenu, first + second + added},
+        {ToolbarButton::Add, "Insert...", addMenu, added + first + second},
+        {ToolbarButton::Add, "", addMenu, first + second},
     };
     const auto more = folder_.path() / "more.tap";
     writeBytes(more, added);

@@ -43,6 +43,14 @@ struct Gesture {
     std::optional<int> type;
     std::vector<std::pair<int, std::string>> fields;
     bool editsProperties() const { return name || type || !fields.empty(); }
+    // The "New entry from file" dialog it opens: the name's and the further field's texts
+    // replaced as a paste does, where given, then Add, or Insert.
+    struct NewEntryAnswer {
+        std::optional<std::string> name;
+        std::optional<std::string> field;
+        bool insert = false;
+    };
+    std::optional<NewEntryAnswer> newEntry;
 
     Gesture answering(int answer) const
     {
@@ -73,6 +81,13 @@ struct Gesture {
     {
         Gesture g = *this;
         g.name = std::move(text);
+        return g;
+    }
+    Gesture makingEntry(std::optional<std::string> entryName, std::optional<std::string> field,
+                        bool insert = false) const
+    {
+        Gesture g = *this;
+        g.newEntry = NewEntryAnswer{std::move(entryName), std::move(field), insert};
         return g;
     }
 };
@@ -145,6 +160,17 @@ inline const std::vector<EditingSession>& editingSessions()
     const std::string abcd = a + b + c + d;
     const std::string program = printOneEntry();
     const std::vector<FolderFile> more{{"more.tap", x + y}};
+    // Files that New entry from file makes entries of, and what they become.
+    const std::string code("\x3E\x01\xC9", 3);
+    const std::vector<FolderFile> sources{{"loader.bas", "10 PRINT 1\n"},
+                                          {"game.bin", code},
+                                          {"title.scr", screenMemoryPattern()},
+                                          {"bad.bas", "20 PRINT 1\n10 PRINT 2\n"}};
+    const std::string loader = headerBlock(0, "boot", 13, 10, 13) + dataBlock(printOneProgram());
+    const std::string gameCode = headerBlock(3, "game", 3, 40000, 32768) + dataBlock(code);
+    const std::string title =
+        headerBlock(3, "title", 6912, 16384, 32768) + dataBlock(screenMemoryPattern());
+    const std::string newEntry = "New entry from file...";
     const auto game = [](std::string bytes) { return FolderFile{"game.tap", std::move(bytes)}; };
     // The usual session: the four entries above, no other file, game.tap alone checked after F9.
     const auto on = [&](const char* what, std::vector<Gesture> gestures, std::string saved) {
@@ -205,6 +231,43 @@ inline const std::vector<EditingSession>& editingSessions()
          more,
          {click(2), toolbar(B::Add, "Insert...").choosingFile("more")},
          {game(a + x + y + b + c + d)}},
+        {"a program made from a BASIC listing goes at the end, the current row kept",
+         abcd,
+         sources,
+         {click(2), toolbar(B::Add, newEntry).choosingFile("loader.bas").makingEntry("boot", "10"),
+          ctrl(vk::Down)},
+         {game(a + c + b + d + loader)}},
+        {"a CODE entry from a file, inserted before the current row, which it becomes",
+         abcd,
+         sources,
+         {click(2),
+          toolbar(B::Add, newEntry).choosingFile("game.bin").makingEntry({}, "40000", true),
+          ctrl(vk::Down)},
+         {game(a + b + gameCode + c + d)}},
+        {"a screen from a file, named after it",
+         abcd,
+         sources,
+         {toolbar(B::Add, newEntry).choosingFile("title.scr").makingEntry({}, {})},
+         {game(abcd + title)}},
+        {"a new entry is undone in one step",
+         abcd,
+         sources,
+         {toolbar(B::Add, newEntry).choosingFile("game.bin").makingEntry({}, "40000"), ctrl('Z')},
+         {game(abcd)}},
+        {"a listing that does not tokenise is refused: nothing changes, nothing to undo",
+         abcd,
+         sources,
+         {ctrl(vk::Down), toolbar(B::Add, newEntry).choosingFile("bad.bas").answering(Desktop::Ok),
+          ctrl('Z')},
+         {game(abcd)}},
+        {"a new entry after a header alone is refused, as Add refuses it",
+         a + alone,
+         sources,
+         {toolbar(B::Add, newEntry)
+              .choosingFile("title.scr")
+              .makingEntry({}, {})
+              .answering(Desktop::Ok)},
+         {game(a + alone)}},
         on("Enter renames a header, its checksum made anew", {press(vk::Return).naming("beta")},
            headerEntry("beta") + b + c + d),
         on("a double-click renames the header clicked", {doubleClick(4).naming("caf\xC3\xA9")},
