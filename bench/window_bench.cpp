@@ -295,7 +295,7 @@ void ViewerShowsTheDisassemblyOf48K(benchmark::State& state)
         byte = static_cast<char>(generator() & 0xFF);
     const std::string entry =
         testing::headerBlock(3, "code", kCodeBytes, 16384, 32768) + testing::dataBlock(code);
-    EntryViewer viewer([] {}, [] {}, nullptr);
+    EntryViewer viewer([] {}, [] {}, [] {}, nullptr);
     viewer.show();
     QCoreApplication::processEvents();
     for (auto _ : state) {

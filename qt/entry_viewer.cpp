@@ -48,7 +48,7 @@ QPixmap screenPixmap(const ScreenPicture& picture)
 }  // namespace
 
 EntryViewer::EntryViewer(std::function<void()> exportEntry, std::function<void()> exportSound,
-                         QWidget* parent)
+                         std::function<void()> play, QWidget* parent)
     : QDialog(parent),
       details_(readOnlyText("viewerDetails", this)),
       tabs_(new QTabWidget(this)),
@@ -57,7 +57,8 @@ EntryViewer::EntryViewer(std::function<void()> exportEntry, std::function<void()
       disassembly_(readOnlyText("viewerDisassembly", this)),
       hex_(readOnlyText("viewerHex", this)),
       export_(new QPushButton(kViewerExportButton, this)),
-      exportSound_(new QPushButton(kViewerExportSoundButton, this))
+      exportSound_(new QPushButton(kViewerExportSoundButton, this)),
+      play_(new QPushButton(kViewerPlayButton, this))
 {
     setObjectName("entryViewer");
     setModal(false);
@@ -71,15 +72,19 @@ EntryViewer::EntryViewer(std::function<void()> exportEntry, std::function<void()
     export_->setAutoDefault(false);
     exportSound_->setObjectName("viewerExportSound");
     exportSound_->setAutoDefault(false);
+    play_->setObjectName("viewerPlay");
+    play_->setAutoDefault(false);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->addButton(export_, QDialogButtonBox::ActionRole);
     buttons->addButton(exportSound_, QDialogButtonBox::ActionRole);
+    buttons->addButton(play_, QDialogButtonBox::ActionRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(export_, &QPushButton::clicked, this,
             [exportEntry = std::move(exportEntry)] { exportEntry(); });
     connect(exportSound_, &QPushButton::clicked, this,
             [exportSound = std::move(exportSound)] { exportSound(); });
+    connect(play_, &QPushButton::clicked, this, [play = std::move(play)] { play(); });
 
     // The tab pages live in the tabs only while the entry has them; out of the tabs they must
     // not show as loose children of the window.

@@ -20,12 +20,12 @@ namespace murax {
 // The viewer: a window of its own beside the main window, not modal, that draws an entry's page
 // (tape/inspect/entry_viewer_page.h): the header's fields and the checks' verdicts above, the
 // tabs below, the screen at twice its size. Every text can be selected and copied. Esc or Close
-// hides it; Export... runs `exportEntry` and Export as sound... `exportSound`.
+// hides it; Export... runs `exportEntry`, Export as sound... `exportSound` and Play `play`.
 class EntryViewer : public QDialog {
     Q_OBJECT
 public:
     EntryViewer(std::function<void()> exportEntry, std::function<void()> exportSound,
-                QWidget* parent);
+                std::function<void()> play, QWidget* parent);
 
     // Shows `entry` (its exact bytes), replacing what was shown before.
     void showEntry(std::string_view entry);
@@ -38,6 +38,7 @@ public:
     QPlainTextEdit* hexDump() const { return hex_; }
     QPushButton* exportButton() const { return export_; }
     QPushButton* exportSoundButton() const { return exportSound_; }
+    QPushButton* playButton() const { return play_; }
 
 private:
     void fitDetailsToRows(int rows);
@@ -52,6 +53,7 @@ private:
     QPlainTextEdit* hex_;
     QPushButton* export_;
     QPushButton* exportSound_;
+    QPushButton* play_;
 };
 
 }  // namespace murax

@@ -3,14 +3,17 @@
 #include "qt/main_window.h"
 
 #include <QCloseEvent>
+
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 #include "qt/block_list_view.h"
 #include "qt/entry_viewer.h"
 #include "qt/list_key_filter.h"
 #include "qt/new_entry_dialog.h"
+#include "qt/play_window.h"
 #include "qt/program_fonts.h"
 #include "qt/program_icon.h"
 #include "qt/progress_bar_dialog.h"
@@ -138,7 +141,8 @@ void MainWindow::showEntryViewer()
 {
     if (viewer_ == nullptr) {
         viewer_ = new EntryViewer([this] { events_.exportRequested(); },
-                                  [this] { events_.exportSoundRequested(); }, this);
+                                  [this] { events_.exportSoundRequested(); },
+                                  [this] { events_.playRequested(); }, this);
         shownViewer_ = std::make_unique<ShownViewer>(*viewer_);
     }
     const bool opening = !viewer_->isVisible();
@@ -157,6 +161,25 @@ void MainWindow::showEntryViewer()
     events_.viewerShown(*shownViewer_);
     viewer_->raise();
     viewer_->activateWindow();
+}
+
+void MainWindow::showPlayWindow(std::unique_ptr<PlayingSound> playing)
+{
+    if (playWindow_ == nullptr)
+        playWindow_ = new PlayWindow(this);
+    const bool opening = !playWindow_->isVisible();
+    playWindow_->play(std::move(playing));
+    playWindow_->show();
+    if (opening) {
+        // Below the window, within the work area of its screen, where it hides no row.
+        const QRect work = screen()->availableGeometry();
+        const QRect frame = playWindow_->frameGeometry();
+        const int x =
+            std::max(work.left(), std::min(frameGeometry().left(), work.right() - frame.width()));
+        const int y = std::max(
+            work.top(), std::min(frameGeometry().bottom() + 1, work.bottom() - frame.height()));
+        playWindow_->move(x, y);
+    }
 }
 
 void MainWindow::reject()
@@ -178,8 +201,12 @@ void MainWindow::hideEvent(QHideEvent* event)
 {
     // The viewer belongs to this window: it must not stay on the screen once the window has
     // gone (and the exit question is asked).
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         events_.windowHidden();
+        // Nor may its sound go on playing.
+        if (playWindow_ != nullptr)
+            playWindow_->reject();
+    }
     QDialog::hideEvent(event);
 }
 

@@ -19,6 +19,7 @@ namespace murax {
 
 class BlockListView;
 class EntryViewer;
+class PlayWindow;
 class StatusBar;
 class Toolbar;
 
@@ -45,6 +46,7 @@ public:
     PngEncoder& pngEncoder() override { return png_; }
     std::unique_ptr<ProgressBar> openProgressBar(const std::string& title,
                                                  const std::string& text) override;
+    void showPlayWindow(std::unique_ptr<PlayingSound> playing) override;
 
     BlockListView* blockList() const { return list_; }
     StatusBar* statusBar() const { return statusBar_; }
@@ -52,6 +54,8 @@ public:
     // The viewer once F3 or the context menu has opened it (it stays, hidden, after it closes);
     // else null.
     EntryViewer* viewer() const { return viewer_; }
+    // The play window once Play has opened it (it stays, hidden, after it closes); else null.
+    PlayWindow* playWindow() const { return playWindow_; }
 
     void reject() override;
 
@@ -72,6 +76,7 @@ private:
     StatusBar* statusBar_ = nullptr;
     QMenu* contextMenu_ = nullptr;
     EntryViewer* viewer_ = nullptr;
+    PlayWindow* playWindow_ = nullptr;
     std::unique_ptr<ShownViewer> shownViewer_;
     QtPngEncoder png_;
 };

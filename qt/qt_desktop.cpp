@@ -16,6 +16,7 @@
 #include <QUrl>
 
 #include "qt/kind_message_box.h"
+#include "qt/qt_sound_output.h"
 #include "support/platform/child_process.h"
 
 namespace murax {
@@ -173,6 +174,11 @@ std::optional<std::string> QtDesktop::clipboardData(const std::string& mimeType)
         return std::nullopt;
     const QByteArray bytes = data->data(type);
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+std::unique_ptr<SoundPlayback> QtDesktop::playSound(SoundSamples& samples)
+{
+    return playOnDefaultOutput(samples);
 }
 
 }  // namespace murax

@@ -28,6 +28,7 @@ public:
     std::string executableFolder() override;
     void setClipboardData(const std::string& mimeType, const std::string& bytes) override;
     std::optional<std::string> clipboardData(const std::string& mimeType) override;
+    std::unique_ptr<SoundPlayback> playSound(SoundSamples& samples) override;
 };
 
 }  // namespace murax

@@ -4,11 +4,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "seam/message_kind.h"
+#include "seam/sound_output.h"
 
 namespace murax {
 
@@ -59,6 +61,9 @@ public:
     // How much more memory the program can be given now (see memoryHeadroom); a command that
     // would need more is refused before it begins.
     virtual std::uint64_t memoryHeadroom();
+    // Starts playing `samples` (which must outlive what is returned) on the system's sound
+    // output; nothing when there is no sound device to play them on.
+    virtual std::unique_ptr<SoundPlayback> playSound(SoundSamples& samples) = 0;
 };
 
 }  // namespace murax

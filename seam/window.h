@@ -11,6 +11,7 @@
 #include "seam/app_context.h"
 #include "seam/list_box.h"
 #include "seam/png_encoder.h"
+#include "seam/sound_output.h"
 
 namespace murax {
 
@@ -79,6 +80,10 @@ public:
     // nothing done yet.
     virtual std::unique_ptr<ProgressBar> openProgressBar(const std::string& title,
                                                          const std::string& text) = 0;
+    // Shows `playing` in the play window, a small window of its own beside this one that leaves
+    // this one free to use, until the sound ends or is stopped. A sound played before is stopped
+    // and replaced.
+    virtual void showPlayWindow(std::unique_ptr<PlayingSound> playing) = 0;
 };
 
 // The window title: the program's name and the project's version, which the build gives.

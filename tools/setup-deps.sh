@@ -14,10 +14,11 @@ set -euo pipefail
 # (the build configures the tests), and xdg-utils for Run, with libfile-mimeinfo-perl so that
 # xdg-open knows a TAP file by its MIME type even without a desktop environment (otherwise it asks
 # `file`, which calls it application/octet-stream, and the tape goes to a web browser). libpng,
-# found through pkg-config, writes murax-list's screen pictures.
+# found through pkg-config, writes murax-list's screen pictures. Qt Multimedia plays a tape
+# through the sound card.
 run_packages=(
     g++ cmake ninja-build ccache pkg-config libpng-dev
-    qt6-base-dev qt6-qpa-plugins
+    qt6-base-dev qt6-qpa-plugins qt6-multimedia-dev
     fonts-liberation fonts-dejavu-core
     libgtest-dev
     xdg-utils libfile-mimeinfo-perl
@@ -27,7 +28,8 @@ run_packages=(
 # listbasic and tapeconv), z80dasm to hold the disassembler against, clang 16 with its runtime for
 # the fuzz target (clang 14 lacks std::source_location), the desktop, AppStream and packaging checks (lintian), and Xvfb for the
 # screenshot (imagemagick also reads murax-list's screen pictures back), and clang-format for the
-# sources' format.
+# sources' format. A PulseAudio server with a null sink (and its parecord) takes what Play sends to
+# the sound card, to be read back.
 test_packages=(
     libbenchmark-dev
     zmakebas pasmo fuse-emulator-utils z80dasm
@@ -36,14 +38,16 @@ test_packages=(
     dpkg-dev file lintian
     man-db
     xvfb xauth x11-utils imagemagick
+    pulseaudio pulseaudio-utils
 )
 
 # Windows: the mingw-w64 cross compiler, GoogleTest's sources to build for it, Wine to run what it
 # builds and Xvfb for the windows it opens; zmakebas and pasmo make tapes for murax-list.exe's
-# comparison; nsis makes the installer, and unzip reads the zip back.
+# comparison; nsis makes the installer, and unzip reads the zip back. PulseAudio gives Wine's
+# wave output a sound card (a null sink) to play into.
 windows_packages=(
     g++-mingw-w64-x86-64-posix googletest
-    wine wine64 xvfb xauth
+    wine wine64 xvfb xauth pulseaudio
     zmakebas pasmo
     nsis unzip
 )

@@ -11,6 +11,7 @@
 
 #include "support/platform/child_process.h"
 #include "support/platform/running_executable.h"
+#include "support/platform/wave_out_windows.h"
 #include "support/platform/wide_text_windows.h"
 #include "win32/dialog_filters.h"
 #include "win32/item_choice_dialog.h"
@@ -157,6 +158,30 @@ void WindowsDesktop::setClipboardData(const std::string& mimeType, const std::st
 std::optional<std::string> WindowsDesktop::clipboardData(const std::string& mimeType)
 {
     return clipboard_.take(mimeType);
+}
+
+namespace {
+
+class WaveOutPlayback : public SoundPlayback {
+public:
+    explicit WaveOutPlayback(std::unique_ptr<WaveOut> output) : output_(std::move(output)) {}
+    std::uint64_t playedSamples() const override { return output_->playedSamples(); }
+    bool ended() const override { return output_->ended(); }
+
+private:
+    std::unique_ptr<WaveOut> output_;
+};
+
+}  // namespace
+
+std::unique_ptr<SoundPlayback> WindowsDesktop::playSound(SoundSamples& samples)
+{
+    std::unique_ptr<WaveOut> output = WaveOut::open(
+        samples.sampleRate(), samples.bitsPerSample(),
+        [&samples](char* out, std::size_t bytes) { return samples.read(out, bytes); });
+    if (output == nullptr)
+        return nullptr;
+    return std::make_unique<WaveOutPlayback>(std::move(output));
 }
 
 }  // namespace murax

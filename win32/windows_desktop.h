@@ -31,6 +31,8 @@ public:
     std::string executableFolder() override;
     void setClipboardData(const std::string& mimeType, const std::string& bytes) override;
     std::optional<std::string> clipboardData(const std::string& mimeType) override;
+    // The system's wave output (waveOut), fed by a thread of its own.
+    std::unique_ptr<SoundPlayback> playSound(SoundSamples& samples) override;
 
 private:
     WindowsClipboard clipboard_;

@@ -26,6 +26,7 @@ constexpr wchar_t kScreenClass[] = L"MuraxEntryViewerScreen";
 constexpr UINT_PTR kKeyWatchId = 0x4D56;
 constexpr int kExportId = 101;
 constexpr int kExportSoundId = 102;
+constexpr int kPlayId = 103;
 constexpr int kCloseId = IDCANCEL;
 
 constexpr int kMargin = 8;
@@ -91,10 +92,12 @@ int lineHeight(HWND control, HFONT font)
 }  // namespace
 
 WindowsEntryViewer::WindowsEntryViewer(HWND owner, std::function<void()> exportEntry,
-                                       std::function<void()> exportSound)
+                                       std::function<void()> exportSound,
+                                       std::function<void()> play)
     : owner_(owner),
       exportEntry_(std::move(exportEntry)),
       exportSound_(std::move(exportSound)),
+      playRequest_(std::move(play)),
       dpi_(screenDpi())
 {
     registerClasses();
@@ -134,6 +137,9 @@ WindowsEntryViewer::WindowsEntryViewer(HWND owner, std::function<void()> exportE
     const std::wstring exportSoundText = wideText(kViewerExportSoundButton);
     sound_ = control(WC_BUTTONW, exportSoundText.c_str(), WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
                      0, kExportSoundId, messageFont_);
+    const std::wstring playText = wideText(kViewerPlayButton);
+    play_ = control(WC_BUTTONW, playText.c_str(), WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0,
+                    kPlayId, messageFont_);
     close_ = control(WC_BUTTONW, L"Close", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, kCloseId,
                      messageFont_);
     // Text set from the program is not bound by the limit on what a user types.
@@ -339,7 +345,9 @@ void WindowsEntryViewer::layOut()
     const int buttonsTop = client.bottom - margin - buttonHeight;
     MoveWindow(close_, client.right - margin - buttonWidth, buttonsTop, buttonWidth, buttonHeight,
                TRUE);
-    const int soundLeft = client.right - 2 * margin - buttonWidth - wideButtonWidth;
+    const int playLeft = client.right - 2 * margin - 2 * buttonWidth;
+    MoveWindow(play_, playLeft, buttonsTop, buttonWidth, buttonHeight, TRUE);
+    const int soundLeft = playLeft - margin - wideButtonWidth;
     MoveWindow(sound_, soundLeft, buttonsTop, wideButtonWidth, buttonHeight, TRUE);
     MoveWindow(export_, soundLeft - margin - buttonWidth, buttonsTop, buttonWidth, buttonHeight,
                TRUE);
@@ -381,6 +389,8 @@ std::optional<LRESULT> WindowsEntryViewer::handle(UINT message, WPARAM wParam, L
             exportEntry_();
         else if (LOWORD(wParam) == kExportSoundId && HIWORD(wParam) == BN_CLICKED)
             exportSound_();
+        else if (LOWORD(wParam) == kPlayId && HIWORD(wParam) == BN_CLICKED)
+            playRequest_();
         else if (LOWORD(wParam) == kCloseId)
             putAway();
         return 0;

@@ -18,12 +18,12 @@ namespace murax {
 // an entry's page (tape/inspect/entry_viewer_page.h): the header's fields and the checks' verdicts
 // above, a tab control below with the BASIC listing, the screen at twice its size, the
 // disassembly or the hex dump. The texts are read-only edit controls, so every one can be selected
-// and copied. Esc and the close box hide it; Export... runs `exportEntry` and Export as sound...
-// `exportSound`.
+// and copied. Esc and the close box hide it; Export... runs `exportEntry`, Export as sound...
+// `exportSound` and Play `play`.
 class WindowsEntryViewer : public EntryViewerFace {
 public:
     WindowsEntryViewer(HWND owner, std::function<void()> exportEntry,
-                       std::function<void()> exportSound);
+                       std::function<void()> exportSound, std::function<void()> play);
     ~WindowsEntryViewer() override;
     WindowsEntryViewer(const WindowsEntryViewer&) = delete;
     WindowsEntryViewer& operator=(const WindowsEntryViewer&) = delete;
@@ -44,6 +44,7 @@ public:
     HWND hexDump() const { return hex_; }
     HWND exportButton() const { return export_; }
     HWND exportSoundButton() const { return sound_; }
+    HWND playButton() const { return play_; }
     // The screen as drawn: a top-down 32-bit DIB section at twice the screen's size.
     HBITMAP picture() const { return picture_; }
     const std::vector<ViewerTab>& shownTabs() const { return shownTabs_; }
@@ -68,6 +69,7 @@ private:
     HWND owner_ = nullptr;
     std::function<void()> exportEntry_;
     std::function<void()> exportSound_;
+    std::function<void()> playRequest_;
     int dpi_ = 96;
     HWND window_ = nullptr;
     HWND details_ = nullptr;
@@ -78,6 +80,7 @@ private:
     HWND hex_ = nullptr;
     HWND export_ = nullptr;
     HWND sound_ = nullptr;
+    HWND play_ = nullptr;
     HWND close_ = nullptr;
     HFONT textFont_ = nullptr;
     HFONT messageFont_ = nullptr;

@@ -178,6 +178,9 @@ INT_PTR WindowsMainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return TRUE;
     case WM_DESTROY:
         events_.windowHidden();
+        // Its sound does not outlive it either.
+        if (playWindow_ != nullptr)
+            playWindow_->stop();
         return FALSE;
     default:
         return FALSE;
@@ -300,9 +303,16 @@ void WindowsMainWindow::showEntryViewer()
     if (viewer_ == nullptr)
         viewer_ = std::make_unique<WindowsEntryViewer>(
             window_, [this] { events_.exportRequested(); },
-            [this] { events_.exportSoundRequested(); });
+            [this] { events_.exportSoundRequested(); }, [this] { events_.playRequested(); });
     viewer_->bringForward();
     events_.viewerShown(*viewer_);
+}
+
+void WindowsMainWindow::showPlayWindow(std::unique_ptr<PlayingSound> playing)
+{
+    if (playWindow_ == nullptr)
+        playWindow_ = std::make_unique<WindowsPlayWindow>(window_);
+    playWindow_->play(std::move(playing));
 }
 
 void runWindowsWindow(AppContext& app, BlockList& list)

@@ -14,6 +14,7 @@
 #include "tape/model/block_list.h"
 #include "win32/windows_entry_viewer.h"
 #include "win32/windows_list_box.h"
+#include "win32/windows_play_window.h"
 #include "win32/windows_png_encoder.h"
 #include "win32/windows_toolbar.h"
 #include "window/window_events.h"
@@ -42,6 +43,8 @@ public:
     const std::string& statusText() const { return statusText_; }
     // The entry viewer, once F3 has first opened it.
     WindowsEntryViewer* entryViewer() const { return viewer_.get(); }
+    // The play window, once Play has first opened it.
+    WindowsPlayWindow* playWindow() const { return playWindow_.get(); }
 
     AppContext& app() override { return app_; }
     ListBox& listBox() override { return *list_; }
@@ -54,6 +57,7 @@ public:
     PngEncoder& pngEncoder() override { return png_; }
     std::unique_ptr<ProgressBar> openProgressBar(const std::string& title,
                                                  const std::string& text) override;
+    void showPlayWindow(std::unique_ptr<PlayingSound> playing) override;
 
 private:
     static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -82,6 +86,7 @@ private:
     std::function<void()> afterPaint_;  // run once the paint that asked for it has returned
     WindowsPngEncoder png_;
     std::unique_ptr<WindowsEntryViewer> viewer_;
+    std::unique_ptr<WindowsPlayWindow> playWindow_;
 };
 
 }  // namespace murax

@@ -37,7 +37,8 @@ constexpr std::string_view kUsage =
     "A right click on the list offers Inspect and Export... (the current entry's data bytes,\n"
     "a program's listing as NAME.txt, a screen as NAME.png), and Export as sound..., which\n"
     "writes the selected entries, or the whole tape when none is selected, as a WAV file that\n"
-    "a real Spectrum loads (44.1 kHz and 16 bits, or 48 or 22.05 kHz, 8 bits, on request).\n"
+    "a real Spectrum loads (44.1 kHz and 16 bits, or 48 or 22.05 kHz, 8 bits, on request),\n"
+    "and Play, which plays the same entries through the sound card while you go on editing.\n"
     "\n"
     "The hex editor's command is the value \"Hex editor\" in the section [Edit] of MURAX.INI,\n"
     "read from the folder of the murax executable, else from ";

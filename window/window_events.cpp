@@ -7,6 +7,7 @@
 #include "tape/commands/export_command.h"
 #include "tape/commands/export_sound_command.h"
 #include "tape/commands/key_router.h"
+#include "tape/commands/play_command.h"
 #include "tape/model/block_info.h"
 
 namespace murax {
@@ -89,6 +90,11 @@ void WindowEvents::exportRequested()
 void WindowEvents::exportSoundRequested()
 {
     dispatch(exportSoundCommand);
+}
+
+void WindowEvents::playRequested()
+{
+    dispatch(playCommand);
 }
 
 void WindowEvents::currentRowChanged()

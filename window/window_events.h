@@ -59,6 +59,8 @@ public:
     void exportRequested();
     // The viewer's Export as sound...: the selected entries', or the tape's, sound.
     void exportSoundRequested();
+    // The viewer's Play: the selected entries', or the tape's, sound through the sound card.
+    void playRequested();
     void currentRowChanged();
     // The list box has been reloaded; once the list is empty the viewer has nothing to show.
     void listReloaded();

@@ -12,6 +12,7 @@
 #include "tape/commands/move_commands.h"
 #include "tape/commands/new_entry_command.h"
 #include "tape/commands/open_commands.h"
+#include "tape/commands/play_command.h"
 #include "tape/commands/rename_command.h"
 #include "tape/commands/save_commands.h"
 #include "tape/commands/undo_commands.h"
@@ -77,6 +78,7 @@ constexpr Command kCommands[] = {
      "Inspect\tF3"},
     {"Export", exportCommand, {}, false, B::None, nullptr, "Export..."},
     {"Export as sound", exportSoundCommand, {}, false, B::None, nullptr, "Export as sound..."},
+    {"Play", playCommand, {}, false, B::None, nullptr, "Play"},
     // After the list's own commands in the context menu, and third on Add's menu.
     {"New entry from file",
      newEntryFromFile,

@@ -8,6 +8,7 @@
 #include "tape/commands/file_saving.h"
 #include "tape/commands/name_completion.h"
 #include "tape/commands/save_commands.h"
+#include "tape/commands/sound_entries.h"
 #include "tape/format/entry_bytes.h"
 #include "tape/sound/tape_sound.h"
 
@@ -19,20 +20,6 @@ constexpr const char* kWavFilesFilter = "WAV sound (*.wav)";
 std::string entriesText(std::size_t count)
 {
     return std::to_string(count) + (count == 1 ? " entry" : " entries");
-}
-
-// The entries to write: the selected ones in the list's order, or every entry of the tape when
-// none is selected.
-std::vector<std::string_view> entriesToSound(const std::vector<int>& selected,
-                                             const BlockList& list)
-{
-    std::vector<std::string_view> entries;
-    for (const int position : selected)
-        if (position >= 1 && static_cast<std::size_t>(position) <= list.count())
-            entries.emplace_back(list.entries()[position - 1]);
-    if (entries.empty())
-        entries.assign(list.entries().begin(), list.entries().end());
-    return entries;
 }
 
 // What the export will write, said before the format is chosen.

@@ -21,6 +21,7 @@ const char* viewerTabTitle(ViewerTab tab);
 
 inline constexpr const char* kViewerExportButton = "Export...";
 inline constexpr const char* kViewerExportSoundButton = "Export as sound...";
+inline constexpr const char* kViewerPlayButton = "Play";
 
 // Everything the viewer window shows of one entry, in the words and order it shows them, so
 // that a front end only draws it. Texts are UTF-8, a line each, every line ended by '\n'.

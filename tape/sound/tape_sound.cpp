@@ -4,6 +4,7 @@
 
 #include "tape/sound/block_pulses.h"
 #include "tape/sound/square_wave.h"
+#include "tape/sound/tape_edges.h"
 #include "tape/sound/wav_header.h"
 
 namespace murax {
@@ -15,25 +16,12 @@ bool writeSound(std::span<const std::string_view> blocks, const SoundFormat& for
     if (!sink(wavHeader(format, dataBytes)))
         return false;
     SquareWave wave(format, sink);
-    std::uint64_t time = kSilenceBeforeTape;
-    for (const std::string_view block : blocks) {
-        if (block.empty())
-            continue;
-        forEachPulse(block, [&](std::uint32_t length) {
-            time += length;
-            wave.holdUntil(time);
-            wave.toggle();
-        });
-        // The edge that closed the last pulse is timed by a reader only once another edge ends
-        // the level it set: within the pause, and before the end of the sound for the last block.
-        const std::uint64_t pauseEnd = time + kPauseAfterBlock;
-        if (wave.high()) {
-            wave.holdUntil(time + kLevelHeldAfterBlock);
-            wave.toggle();
-        }
-        time = pauseEnd;
+    TapeEdges edges(blocks);
+    while (const std::optional<std::uint64_t> edge = edges.next()) {
+        wave.holdUntil(*edge);
+        wave.toggle();
     }
-    wave.holdUntil(time);
+    wave.holdUntil(tapeSoundDuration(blocks));
     if (!wave.finish())
         return false;
     return dataBytes % 2 == 0 || sink(std::string_view("\0", 1));

@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -48,6 +49,16 @@ public:
     int beeps = 0;
     std::string exeFolder = "./";
     std::optional<std::uint64_t> headroom;  // memoryHeadroom; when unset, the system's
+    // The sound card: none when false. Each sound started on it is kept in `sounds`, where a test
+    // moves it on (`played`, `ended`) and sees whether it was silenced.
+    bool soundDevice = true;
+    struct Sound {
+        SoundSamples* samples;
+        std::uint64_t played = 0;
+        bool ended = false;
+        bool silenced = false;
+    };
+    std::vector<std::shared_ptr<Sound>> sounds;
 
     int messageBox(const std::string& text, const std::string& title,
                    const MessageKindDescription& kind) override
@@ -125,7 +136,27 @@ public:
         return headroom ? *headroom : Desktop::memoryHeadroom();
     }
 
+    std::unique_ptr<SoundPlayback> playSound(SoundSamples& samples) override
+    {
+        events.push_back(std::string("play: ") + (soundDevice ? "started" : "no device"));
+        if (!soundDevice)
+            return nullptr;
+        sounds.push_back(std::make_shared<Sound>(Sound{&samples}));
+        return std::make_unique<Playback>(sounds.back());
+    }
+
 private:
+    class Playback : public SoundPlayback {
+    public:
+        explicit Playback(std::shared_ptr<Sound> sound) : sound_(std::move(sound)) {}
+        ~Playback() override { sound_->silenced = true; }
+        std::uint64_t playedSamples() const override { return sound_->played; }
+        bool ended() const override { return sound_->ended; }
+
+    private:
+        std::shared_ptr<Sound> sound_;
+    };
+
     static std::string take(std::deque<std::string>& answers)
     {
         if (answers.empty())

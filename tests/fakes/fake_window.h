@@ -47,6 +47,8 @@ public:
     std::vector<std::string> progressBars;
     std::vector<double> progressShown;
     std::optional<std::size_t> cancelAfterMoves;
+    // What the play window shows now; a new one replaces (and so stops) it.
+    std::unique_ptr<PlayingSound> playWindow;
 
     AppContext& app() override { return context_; }
     ListBox& listBox() override { return list; }
@@ -89,6 +91,10 @@ public:
     {
         progressBars.push_back(title + ": " + text);
         return std::make_unique<Bar>(*this);
+    }
+    void showPlayWindow(std::unique_ptr<PlayingSound> playing) override
+    {
+        playWindow = std::move(playing);
     }
 
 private:

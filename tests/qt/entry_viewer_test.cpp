@@ -25,6 +25,7 @@
 #include "qt/block_list_view.h"
 #include "qt/entry_viewer.h"
 #include "qt/main_window.h"
+#include "qt/play_window.h"
 #include "qt/program_fonts.h"
 #include "seam/app_context.h"
 #include "seam/error_handler.h"
@@ -104,6 +105,9 @@ private slots:
     void exportWritesAListingAsTextAndDataAsBytes();
     void anExportOntoAFolderIsReportedAndTheWindowsStay();
     void exportAsSoundWritesTheSelectedEntriesOrTheWholeTape();
+    void playShowsTheEntryPlayingWhileTheListTakesEditsAndStopSilencesIt();
+    void theViewersPlayWindowClosesWhenTheSoundEndsOrTheWindowGoes();
+    void withoutASoundDevicePlayOnlySaysSo();
 
 private:
     using WindowTest::openWindow;
@@ -142,7 +146,7 @@ void EntryViewerTest::chooseFromContextMenu(const QString& entry)
     });
     QTest::mouseClick(view().viewport(), Qt::RightButton, {},
                       view().visualRect(view().model()->index(0, 0)).center());
-    QCOMPARE(offered, (QStringList{"Inspect\tF3", "Export...", "Export as sound...",
+    QCOMPARE(offered, (QStringList{"Inspect\tF3", "Export...", "Export as sound...", "Play",
                                    "New entry from file..."}));
 }
 
@@ -236,9 +240,12 @@ void EntryViewerTest::aHexDumpTooWideForTheViewerScrollsSideways()
     pressF3();
     QTRY_VERIFY(viewer().isVisible());
     viewer().tabs()->setCurrentWidget(viewer().hexDump());
+    // As narrow as its buttons let it be, which is narrower than a line of the dump.
     viewer().resize(300, viewer().height());
     QPlainTextEdit& hex = *viewer().hexDump();
-    QTRY_VERIFY(hex.viewport()->width() < 300);
+    const int lineWidth =
+        hex.fontMetrics().horizontalAdvance(QString::fromStdString(hexDumpLines(kProgram).front()));
+    QTRY_VERIFY(hex.viewport()->width() < lineWidth);
     // Each line of the dump stays one line on the screen; its end is reached by scrolling.
     for (QTextBlock line = hex.document()->begin(); line.isValid(); line = line.next())
         QVERIFY2(!line.layout() || line.layout()->lineCount() <= 1, qPrintable(line.text()));
@@ -304,7 +311,7 @@ void EntryViewerTest::theMenuKeyOpensTheSameMenuAndTheViewerGoesWithTheWindow()
     QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(1, 1),
                               view().viewport()->mapToGlobal(QPoint(1, 1)));
     QApplication::sendEvent(view().viewport(), &menuKey);
-    QCOMPARE(offered, (QStringList{"Inspect\tF3", "Export...", "Export as sound...",
+    QCOMPARE(offered, (QStringList{"Inspect\tF3", "Export...", "Export as sound...", "Play",
                                    "New entry from file..."}));
 
     pressF3();
@@ -388,6 +395,65 @@ void EntryViewerTest::exportAsSoundWritesTheSelectedEntriesOrTheWholeTape()
              soundOf({kLoneData, kProgram, kScreen}, {22050, 8}));
     QVERIFY(fake_.messages.empty());
     QVERIFY(viewer().isVisible());
+}
+
+void EntryViewerTest::playShowsTheEntryPlayingWhileTheListTakesEditsAndStopSilencesIt()
+{
+    openWindow(kLoneData + kProgram + kScreen);
+    QTest::keyClick(&view(), Qt::Key_Down, Qt::ShiftModifier);
+    chooseFromContextMenu("Play");
+    QCOMPARE(fake_.sounds.size(), std::size_t{1});
+    QVERIFY(window_->playWindow() != nullptr);
+    PlayWindow& playing = *window_->playWindow();
+    QVERIFY(playing.isVisible());
+    QVERIFY(!playing.isModal());
+    QVERIFY(playing.progress()->text().startsWith("Playing 1 of 2: Data block\n"));
+    fake_.sounds[0]->played = fake_.sounds[0]->samples->sampleRate() * 60;
+    QTRY_VERIFY(playing.progress()->text().startsWith("Played 2 of 2\n"));
+
+    // The list goes on taking edits, and the sound goes on.
+    QTest::keyClick(&view(), Qt::Key_Delete);
+    QCOMPARE(list_.count(), 1u);
+    QVERIFY(!fake_.sounds[0]->silenced);
+    QVERIFY(playing.isVisible());
+
+    QTest::mouseClick(playing.stopButton(), Qt::LeftButton);
+    QVERIFY(fake_.sounds[0]->silenced);
+    QVERIFY(!playing.isVisible());
+    QVERIFY(!playing.isPlaying());
+}
+
+void EntryViewerTest::theViewersPlayWindowClosesWhenTheSoundEndsOrTheWindowGoes()
+{
+    openWindow(kProgram + kLoneData);
+    pressF3();
+    QTRY_VERIFY(viewer().isVisible());
+    QTest::mouseClick(viewer().playButton(), Qt::LeftButton);
+    QCOMPARE(fake_.sounds.size(), std::size_t{1});
+    PlayWindow& playing = *window_->playWindow();
+    QVERIFY(playing.progress()->text().startsWith("Playing 1 of 1: "));
+    fake_.sounds[0]->ended = true;
+    QTRY_VERIFY(!playing.isVisible());
+    QVERIFY(!playing.isPlaying());
+
+    // Played again, then the main window closes: its sound does not outlive it.
+    QTest::mouseClick(viewer().playButton(), Qt::LeftButton);
+    QCOMPARE(fake_.sounds.size(), std::size_t{2});
+    QVERIFY(playing.isVisible());
+    window_->reject();
+    QVERIFY(fake_.sounds[1]->silenced);
+    QVERIFY(!playing.isVisible());
+}
+
+void EntryViewerTest::withoutASoundDevicePlayOnlySaysSo()
+{
+    openWindow(kProgram);
+    fake_.soundDevice = false;
+    chooseFromContextMenu("Play");
+    QCOMPARE(fake_.messages.size(), std::size_t{1});
+    QVERIFY(fake_.messages[0].text.find("no sound device") != std::string::npos);
+    QVERIFY(window_->playWindow() == nullptr);
+    QVERIFY(window_->isVisible());
 }
 
 QTEST_MAIN(EntryViewerTest)

@@ -140,7 +140,7 @@ TEST_F(WindowsMainWindowTest, TheContextMenuActsOnTheCurrentRowWithoutMovingTheS
 {
     openWindow(kFirst + headerEntry("alpha") + kThird);
     press({VK_DOWN});
-    const std::vector<std::string> entries{"Inspect\tF3", "Export...", "Export as sound...",
+    const std::vector<std::string> entries{"Inspect\tF3", "Export...", "Export as sound...", "Play",
                                            "New entry from file..."};
 
     // A right click on row 1 opens the menu; it acts on row 2, the current one.

@@ -33,7 +33,7 @@ TEST(CommandLine, HelpPrintsTheUsage)
     for (const char* part :
          {"Usage: murax [FILE]", "\"murax -- --help\" opens a file named --help",
           "Ctrl+Up, Ctrl+Down", "F3", "F11", "Esc", "Export...", "Export as sound...", "WAV",
-          "[Edit]", "A TZX tape does not open", "murax-list --to-tap"})
+          "Play", "[Edit]", "A TZX tape does not open", "murax-list --to-tap"})
         EXPECT_NE(usage.find(part), std::string::npos) << part;
     EXPECT_TRUE(usage.ends_with(kHelpEnding)) << usage;
     for (const std::string& part : kSettingsNotNamed)

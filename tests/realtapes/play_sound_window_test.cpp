@@ -1,0 +1,141 @@
+// SPDX-FileCopyrightText: 2026 Murax developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Play in the real window (offscreen) through Qt Multimedia into a sound card of a PulseAudio
+// server of the test's own, whose only card is a null sink: parecord records what the card
+// plays, and a decoder of tape sound reads the recording back as the entries played.
+
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QtTest>
+
+#include <string>
+
+#include "qt/entry_viewer.h"
+#include "qt/play_window.h"
+#include "qt/qt_desktop.h"
+#include "tests/qt/window_test_fixture.h"
+#include "tests/realtapes/oracle_tools.h"
+#include "tests/realtapes/recording_decoder.h"
+#include "tests/realtapes/tzxlist_listing.h"
+
+using namespace murax;
+
+namespace {
+
+constexpr const char* kSink = "murax_play";
+
+// Waits for `ready` to hold, handling events, for at most `milliseconds`.
+template <class Condition>
+bool waitFor(Condition ready, int milliseconds)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!ready()) {
+        if (clock.elapsed() > milliseconds)
+            return false;
+        QTest::qWait(50);
+    }
+    return true;
+}
+
+}  // namespace
+
+class PlaySoundWindowTest : public QObject, public testing::WindowTest<QtDesktop> {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init() { beginWindowTest(); }
+    void cleanup() { endWindowTest(); }
+
+    void theSelectedEntriesPlayedAreReadBackFromTheSoundCard();
+
+private:
+    QTemporaryDir serverDir_;
+    QProcess server_;
+};
+
+void PlaySoundWindowTest::initTestCase()
+{
+    prepareWindowTests();
+    for (const char* tool : {"pulseaudio", "parecord", "pactl"})
+        if (!testing::toolInstalled(tool))
+            MURAX_QT_MISSING_TOOL(std::string(tool) + " (pulseaudio, pulseaudio-utils)");
+
+    // A server of the test's own, whatever the machine runs: its socket, runtime folder and
+    // home in a scratch folder, its one card a null sink.
+    QVERIFY(serverDir_.isValid());
+    const QString socket = serverDir_.filePath("native");
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("HOME", serverDir_.path());
+    environment.insert("XDG_RUNTIME_DIR", serverDir_.path());
+    environment.insert("XDG_CONFIG_HOME", serverDir_.filePath("config"));
+    server_.setProcessEnvironment(environment);
+    server_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    server_.setStandardOutputFile(QProcess::nullDevice());
+    server_.start("pulseaudio",
+                  {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
+                   "--log-level=error", "-L", QString("module-null-sink sink_name=") + kSink, "-L",
+                   "module-native-protocol-unix auth-anonymous=1 socket=" + socket, "-L",
+                   "module-always-sink"});
+    QVERIFY2(server_.waitForStarted(), "pulseaudio does not start");
+    qputenv("PULSE_SERVER", ("unix:" + socket).toUtf8());
+    qputenv("PULSE_SINK", kSink);
+    const bool answering = waitFor([] { return QProcess::execute("pactl", {"info"}) == 0; }, 10000);
+    QVERIFY2(answering, "the PulseAudio server does not answer");
+}
+
+void PlaySoundWindowTest::cleanupTestCase()
+{
+    if (server_.state() != QProcess::NotRunning) {
+        server_.terminate();
+        if (!server_.waitForFinished(5000))
+            server_.kill();
+    }
+}
+
+void PlaySoundWindowTest::theSelectedEntriesPlayedAreReadBackFromTheSoundCard()
+{
+    // The sample tape, made by zmakebas and pasmo: a program, code and a headerless block. The
+    // program and the block, without the code between them, make a short sound.
+    QFile sample(MURAX_SOURCE_DIR "/resources/sample/murax-demo.tap");
+    QVERIFY(sample.open(QIODevice::ReadOnly));
+    const QByteArray tape = sample.readAll();
+    openWindow(tape.toStdString());
+    QCOMPARE(list_.count(), 3u);
+    window_->listBox().selectRows({1, 3}, 1);
+
+    const QString recording = dir_->filePath("recording.wav");
+    QProcess recorder;
+    recorder.start("parecord", {QString("--device=") + kSink + ".monitor", "--file-format=wav",
+                                "--format=s16le", "--rate=44100", "--channels=1", recording});
+    QVERIFY(recorder.waitForStarted());
+    QTest::qWait(500);
+
+    window_->showEntryViewer();
+    QVERIFY(window_->viewer() != nullptr);
+    QTest::mouseClick(window_->viewer()->playButton(), Qt::LeftButton);
+    PlayWindow* playing = window_->playWindow();
+    QVERIFY2(playing != nullptr && playing->isVisible(), "Play found no sound card");
+    QVERIFY(playing->progress()->text().startsWith("Playing 1 of 2: "));
+    // The editing goes on meanwhile: the entries played stay those selected at the start.
+    window_->listBox().selectRows({2}, 2);
+    QVERIFY(waitFor([playing] { return playing->progress()->text().startsWith("Playing 2 of 2"); },
+                    30000));
+    QVERIFY(waitFor([playing] { return !playing->isVisible(); }, 30000));
+    QVERIFY(!playing->isPlaying());
+
+    QTest::qWait(500);
+    recorder.terminate();
+    QVERIFY(recorder.waitForFinished(5000));
+
+    std::string problem;
+    const std::string readBack = testing::tapeOfRecording(testing::bytesOf(recording), problem);
+    QCOMPARE(problem, std::string());
+    QCOMPARE(readBack, list_.entries()[0] + list_.entries()[2]);
+}
+
+QTEST_MAIN(PlaySoundWindowTest)
+#include "play_sound_window_test.moc"
