@@ -18,7 +18,7 @@ for given in "$@"; do
     for dll in $(sed -n 's/.*DLL Name: //p' <<<"$headers"); do
         case "${dll,,}" in
         kernel32.dll | msvcrt.dll | user32.dll | gdi32.dll | shell32.dll | advapi32.dll | \
-            comctl32.dll | comdlg32.dll | ole32.dll | oleaut32.dll | windowscodecs.dll | \
+            comctl32.dll | comdlg32.dll | ole32.dll | oleaut32.dll | windowscodecs.dll | winmm.dll | \
             api-ms-win-*) ;;
         *) fail "$name needs $dll beside it" ;;
         esac

@@ -127,6 +127,12 @@ TEST_P(EditingParityTest, SavesTheBytesExpected)
 {
     const EditingSession& session = editingSessions()[GetParam()];
     SCOPED_TRACE(session.what);
+    // The progress bar's Cancel is pressed from the answerer's thread, which finds the bar only
+    // by polling: on a fast machine the whole recording may be read before the press arrives.
+    for (const Gesture& gesture : session.gestures)
+        if (gesture.cancelsProgress)
+            GTEST_SKIP() << "the press of Cancel races the reading here; the Qt window's session "
+                            "presses it in the window's own thread";
     for (const FolderFile& file : session.others)
         writeBytes(folder_.path() / file.name, file.bytes);
     openWindow(session.tape);
