@@ -34,9 +34,9 @@ struct FileConversion {
 // the TAP bytes their data blocks become, with what became of their blocks added to its notices;
 // a recording is streamed from the file, held a piece at a time whatever its length. A malformed
 // one is reported and taken in not at all, so that no tape comes in half, and a reading
-// cancelled takes in nothing. Without `conversion` (Open and
-// the start-up load, which never convert) either is refused with a message saying how its blocks
-// come into a TAP file. False when the file was not taken in.
+// cancelled takes in nothing. Without `conversion` (Open and the start-up load, which never
+// convert) either is refused with a message saying how its blocks come into a TAP file. False
+// when the file was not taken in.
 bool takeTapeFile(AppContext& app, EntryIntake& intake, const std::string& name,
                   FileConversion* conversion);
 
