@@ -20,8 +20,8 @@
 #include <unistd.h>
 
 #include "bench/bench_support.h"
-#include "lister/file_tape_source.h"
 #include "lister/tape_listing.h"
+#include "tape/format/file_tape_source.h"
 
 namespace murax::bench {
 namespace {
@@ -253,7 +253,7 @@ std::FILE* nullSink()
 bool listInProcess(const std::string& path)
 {
     NativeFile file = NativeFile::openForReading(path);
-    lister::FileTapeSource source(file);
+    FileTapeSource source(file);
     lister::writeListing(source, nullSink(), false);
     std::fflush(nullSink());
     return file.isOpen() && !source.failed();

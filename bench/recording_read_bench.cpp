@@ -4,7 +4,8 @@
 // on a recording, alone and all together (tests/support/helpers/worn_recording.h), the share of
 // the tape's blocks read back byte for byte by Murax and, beside it, by fuse-emulator-utils'
 // audio2tape (its TZX tape made a TAP file by tapeconv); the targets are printed with them. Then
-// an hour of 44.1 kHz 16-bit mono read, streamed, with the memory it takes.
+// an hour of 44.1 kHz 16-bit mono read, streamed, with the memory it takes, by the decoder alone
+// and from a file through the window's intake.
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
@@ -20,8 +21,12 @@
 #include <vector>
 
 #include "bench/bench_support.h"
+#include "seam/app_context.h"
+#include "tape/commands/tape_file_reading.h"
 #include "tape/sound/recording_reader.h"
 #include "tape/sound/tape_sound.h"
+#include "tests/fakes/fake_desktop.h"
+#include "tests/fakes/fake_window.h"
 #include "tests/support/helpers/tape_builder.h"
 #include "tests/support/helpers/worn_recording.h"
 
@@ -249,10 +254,15 @@ double childrenCpuSeconds()
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
+HourOfRecording& theHour()
+{
+    static HourOfRecording hour;
+    return hour;
+}
+
 void HourOfRecordingRead(benchmark::State& state)
 {
-    static const HourOfRecording hour;
-    HourOfRecording& source = const_cast<HourOfRecording&>(hour);
+    HourOfRecording& source = theHour();
     std::size_t blocks = 0, heapPeak = 0;
     double cpuSeconds = 0;
     resetResidentPeak();
@@ -290,6 +300,40 @@ void HourOfRecordingRead(benchmark::State& state)
         (childrenCpuSeconds() - before) * HourOfRecording::kMinutes;
 }
 BENCHMARK(HourOfRecordingRead)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The hour as Add and a drop take it in, from a file through the window's intake: how much the
+// process grows by, the reading and the TAP bytes kept for the list together.
+void HourOfRecordingTakenIn(benchmark::State& state)
+{
+    HourOfRecording& hour = theHour();
+    const ScratchFolder folder;
+    const std::string path = folder.path("hour.wav");
+    std::ofstream file(path, std::ios::binary);
+    std::string_view piece;
+    for (std::uint64_t at = 0; !(piece = hour.bytesAt(at, 1 << 20)).empty(); at += piece.size())
+        file.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+    file.close();
+    testing::FakeDesktop desktop;
+    AppContext app{desktop};
+    testing::FakeWindow window(app);
+    std::size_t entries = 0;
+    const std::size_t before = residentNow();
+    resetResidentPeak();
+    for (auto _ : state) {
+        EntryIntake intake;
+        FileConversion conversion(window);
+        takeTapeFile(app, intake, path, &conversion);
+        entries = intake.entryCount();
+    }
+    if (entries == 0)
+        state.SkipWithError("the hour was not taken in");
+    const std::size_t growth = residentPeak() - std::min(residentPeak(), before);
+    state.counters["file_MiB"] = static_cast<double>(hour.size()) / (1 << 20);
+    state.counters["resident_growth_MiB"] = static_cast<double>(growth) / (1 << 20);
+    state.SetLabel(std::string("target a few MiB, whatever the length: ") +
+                   (growth < 8 << 20 ? "met" : "MISSED"));
+}
+BENCHMARK(HourOfRecordingTakenIn)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 }  // namespace murax::bench

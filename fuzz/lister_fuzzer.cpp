@@ -23,10 +23,10 @@
 #include <unistd.h>
 
 #include "lister/entry_commands.h"
-#include "lister/file_tape_source.h"
 #include "lister/tape_listing.h"
 #include "tape/format/display_charset.h"
 #include "tape/format/entry_checks.h"
+#include "tape/format/file_tape_source.h"
 #include "tape/model/block_list.h"
 #include "tape/model/tape_loading.h"
 
@@ -219,7 +219,7 @@ private:
     {
         if (!file.isOpen())
             fail("cannot open the tape");
-        lister::FileTapeSource source(file);
+        FileTapeSource source(file);
         Outcome outcome = read(source);
         if (source.failed())
             fail("reading the tape failed");

@@ -47,8 +47,8 @@ constexpr OptionHelp kOptions[] = {
      "checksum, the header's data length against the data block's,\n"
      "a block cut short by the end of the file (\"ok\" when all pass)"},
     {"-r, --recursive",
-     "list the *.tap and *.tzx files in each folder given and the\n"
-     "folders below"},
+     "list the *.tap, *.tzx and *.wav files in each folder given\n"
+     "and the folders below"},
     {"--basic N", "print the BASIC listing of entry N, a program"},
     {"--hex N", "print a hex dump of entry N's bytes"},
     {"--disassemble N",

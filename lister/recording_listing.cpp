@@ -30,7 +30,7 @@ std::string formatText(const WavLayout& layout)
 
 bool isRecording(TapeSource& source)
 {
-    return hasWavSignature(source.bytesAt(0, 12));
+    return hasWavSignature(source.bytesAt(0, kWavSignatureBytes));
 }
 
 std::optional<Recording> readRecordingFile(const std::string& file, FileTapeSource& source,

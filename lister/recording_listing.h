@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "lister/file_tape_source.h"
 #include "support/platform/native_file.h"
+#include "tape/format/file_tape_source.h"
 #include "tape/sound/recording_reader.h"
 
 namespace murax::lister {

@@ -29,7 +29,7 @@ bool isTapeName(const fs::path& path)
     std::transform(extension.begin(), extension.end(), extension.begin(), [](char c) {
         return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
     });
-    return extension == ".tap" || extension == ".tzx";
+    return extension == ".tap" || extension == ".tzx" || extension == ".wav";
 }
 
 // Walks one folder at a time, so a folder that cannot be read is told and its neighbours are

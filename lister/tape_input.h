@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "lister/file_tape_source.h"
 #include "lister/tzx_tape.h"
 #include "support/platform/native_file.h"
+#include "tape/format/file_tape_source.h"
 
 namespace murax::lister {
 

@@ -7,9 +7,9 @@
 #include <optional>
 #include <string>
 
-#include "lister/file_tape_source.h"
 #include "lister/tzx_tape.h"
 #include "support/byte_parts.h"
+#include "tape/format/file_tape_source.h"
 
 namespace murax::lister {
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "lister/file_tape_source.h"
 #include "lister/mapped_tape_source.h"
 #include "support/platform/native_file.h"
+#include "tape/format/file_tape_source.h"
 #include "tape/tzx/tzx_summary.h"
 
 namespace murax::lister {

@@ -10,8 +10,11 @@
 
 #include "seam/app_context.h"
 #include "seam/message_box.h"
-#include "support/platform/file_io.h"
+#include "support/error_record.h"
+#include "support/platform/file_error.h"
+#include "support/platform/native_file.h"
 #include "tape/commands/paced_progress.h"
+#include "tape/format/file_tape_source.h"
 #include "tape/sound/recording_reader.h"
 #include "tape/sound/recording_summary.h"
 #include "tape/sound/recording_tap.h"
@@ -109,17 +112,20 @@ std::string asMessageLines(std::string text)
     return text;
 }
 
-// Reads the WAV recording held in `bytes` into the TAP bytes of its blocks, with a progress bar
-// over the window while it lasts; nothing is taken in when the recording cannot be read or the
-// reading is cancelled.
-bool takeRecording(AppContext& app, EntryIntake& intake, const std::string& name, std::string bytes,
-                   FileConversion& conversion)
+// Reads the WAV recording `source` streams from the file into the TAP bytes of its blocks, with a
+// progress bar over the window while it lasts; nothing is taken in when the recording cannot be
+// read or the reading is cancelled, and a read that fails is raised as for any file.
+bool takeRecording(AppContext& app, EntryIntake& intake, const std::string& name,
+                   FileTapeSource& source, NativeFile& file, FileConversion& conversion)
 {
-    MemoryTapeSource source(bytes);
-    PacedProgress progress(conversion.window, "Reading a recording", name, bytes.size());
+    const std::optional<std::uint64_t> size = file.regularFileSize();
+    PacedProgress progress(conversion.window, "Reading a recording", name, size.value_or(0));
     const Recording recording =
-        readWholeRecording(source, bytes.size(), [&](double done) { return progress(done); });
+        readWholeRecording(source, size, [&](double done) { return progress(done); });
     progress.close();
+    if (source.failed())
+        raiseFileError({gencode::Read, "FREAD", "Read error", file.error()}, name,
+                       std::source_location::current());
     if (recording.outcome.cancelled) {
         conversion.cancelled = true;
         return false;
@@ -131,7 +137,6 @@ bool takeRecording(AppContext& app, EntryIntake& intake, const std::string& name
                MessageKind::Inform);
         return false;
     }
-    bytes = {};
     const std::size_t before = intake.entryCount();
     intake.addBytes(tapOfRecordedBlocks(recording.blocks), name);
     const std::size_t entries = intake.entryCount() - before;
@@ -144,18 +149,43 @@ bool takeRecording(AppContext& app, EntryIntake& intake, const std::string& name
     return true;
 }
 
+// The whole of a TAP file or TZX tape, read through `source` from its start: what the editor
+// holds of it anyway. A file the process could never hold is refused before it is read.
+std::string wholeFile(const std::string& name, FileTapeSource& source, NativeFile& file)
+{
+    const std::optional<std::uint64_t> size = file.regularFileSize();
+    if (size && *size > memoryTheProcessMayHave())
+        raiseFileError({gencode::ShowOnly, "FREAD", "File larger than the memory available", 0},
+                       name, std::source_location::current());
+    std::string bytes;
+    try {
+        if (size)
+            bytes.reserve(static_cast<std::size_t>(*size));
+        for (std::string_view piece;
+             !(piece = source.bytesAt(bytes.size(), FileTapeSource::kCapacity)).empty();)
+            bytes += piece;
+    } catch (const std::bad_alloc&) {
+        throw NotEnoughMemory{name, 0, 0};
+    }
+    if (source.failed())
+        raiseFileError({gencode::Read, "FREAD", "Read error", file.error()}, name,
+                       std::source_location::current());
+    return bytes;
+}
+
 }  // namespace
 
 bool takeTapeFile(AppContext& app, EntryIntake& intake, const std::string& name,
                   FileConversion* conversion)
 {
-    std::string bytes;
-    try {
-        bytes = readFile(name);
-    } catch (const std::bad_alloc&) {
-        throw NotEnoughMemory{name, 0, 0};
-    }
-    if (hasWavSignature(bytes)) {
+    NativeFile file = NativeFile::openForReading(name);
+    if (!file.isOpen())
+        raiseFileError({gencode::Open, "FOPEN", "Open error", file.error()}, name,
+                       std::source_location::current());
+    FileTapeSource source(file);
+    // A recording is streamed, as it is far larger than the blocks it holds; the rest is read
+    // whole.
+    if (hasWavSignature(source.bytesAt(0, kWavSignatureBytes))) {
         if (!conversion) {
             POPMSG(app,
                    "File;;" + name +
@@ -165,8 +195,9 @@ bool takeTapeFile(AppContext& app, EntryIntake& intake, const std::string& name,
                    MessageKind::Inform);
             return false;
         }
-        return takeRecording(app, intake, name, std::move(bytes), *conversion);
+        return takeRecording(app, intake, name, source, file, *conversion);
     }
+    std::string bytes = wholeFile(name, source, file);
     if (!tzx::hasTzxSignature(bytes)) {
         intake.addBytes(std::move(bytes), name);
         return true;

@@ -28,13 +28,15 @@ struct FileConversion {
 };
 
 // Reads the named file into `intake` (too little memory to read it throws NotEnoughMemory; a file
-// that cannot be read is raised through the runtime-error handler). A TAP file goes in as its
-// bytes. With `conversion` given, a TZX tape and a WAV recording, each told by its signature
-// whatever its name, go in as the TAP bytes their data blocks become, with what became of their
-// blocks added to its notices; a malformed one is reported and taken in not at all, so that no
-// tape comes in half, and a reading cancelled takes in nothing. Without `conversion` (Open and
-// the start-up load, which never convert) either is refused with a message saying how its blocks
-// come into a TAP file. False when the file was not taken in.
+// that cannot be read, also when a read fails partway, is raised through the runtime-error
+// handler and nothing of it is taken in). A TAP file goes in as its bytes. With `conversion`
+// given, a TZX tape and a WAV recording, each told by its signature whatever its name, go in as
+// the TAP bytes their data blocks become, with what became of their blocks added to its notices;
+// a recording is streamed from the file, held a piece at a time whatever its length. A malformed
+// one is reported and taken in not at all, so that no tape comes in half, and a reading
+// cancelled takes in nothing. Without `conversion` (Open and the start-up load, which never
+// convert) either is refused with a message saying how its blocks come into a TAP file. False
+// when the file was not taken in.
 bool takeTapeFile(AppContext& app, EntryIntake& intake, const std::string& name,
                   FileConversion* conversion);
 

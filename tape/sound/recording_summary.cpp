@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tape/sound/recording_summary.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -49,14 +50,24 @@ std::string recordingSummary(const std::vector<RecordedBlock>& blocks,
     } else {
         text = blocks.size() == 1 ? "1 block was found, at "
                                   : std::to_string(blocks.size()) + " blocks were found, at ";
-        for (std::size_t i = 0; i < blocks.size(); ++i)
+        const std::size_t timed = std::min(blocks.size(), kNamedInSummary);
+        for (std::size_t i = 0; i < timed; ++i)
             text += (i == 0 ? "" : ", ") + recordingTime(blocks[i].startSeconds);
+        if (timed < blocks.size())
+            text += " and " + std::to_string(blocks.size() - timed) + " more";
         text += '.';
     }
+    // The failed blocks take the lines before the signals left out: they are what is repaired.
+    std::size_t lines = 0, failedMore = 0, leftOutMore = 0;
     for (std::size_t i = 0; i < blocks.size(); ++i) {
         const RecordedBlock& block = blocks[i];
         if (block.verdict == RecordedBlock::Verdict::Ok)
             continue;
+        if (lines == kNamedInSummary) {
+            ++failedMore;
+            continue;
+        }
+        ++lines;
         text += "\nBlock " + std::to_string(i + 1) + " (" + speedText(block) + ", at " +
                 recordingTime(block.startSeconds) + "): ";
         if (block.verdict == RecordedBlock::Verdict::ChecksumFailed)
@@ -67,8 +78,26 @@ std::string recordingSummary(const std::vector<RecordedBlock>& blocks,
             text += "it breaks off at " + recordingTime(block.failedSeconds) + ", in byte " +
                     std::to_string(block.failedByte) + "; the bytes before are taken in.";
     }
-    for (const LeftOutSignal& signal : leftOut)
+    for (const LeftOutSignal& signal : leftOut) {
+        if (lines == kNamedInSummary) {
+            ++leftOutMore;
+            continue;
+        }
+        ++lines;
         text += "\nLeft out at " + recordingTime(signal.seconds) + ": " + signal.what + ".";
+    }
+    if (failedMore > 0 || leftOutMore > 0) {
+        const auto more = [](std::size_t n, const char* one, const char* many) {
+            return std::to_string(n) + " more " + (n == 1 ? one : many);
+        };
+        text += "\nand ";
+        if (failedMore > 0)
+            text += more(failedMore, "failed block", "failed blocks") +
+                    (leftOutMore > 0 ? " and " : "");
+        if (leftOutMore > 0)
+            text += more(leftOutMore, "signal left out", "signals left out");
+        text += '.';
+    }
     return text;
 }
 

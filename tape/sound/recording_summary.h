@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -19,8 +20,13 @@ std::string verdictText(const RecordedBlock& block);
 // "standard" or "turbo".
 std::string speedText(const RecordedBlock& block);
 
+// The most block times, and the most lines of failed blocks and signals left out, a summary
+// names; a recording of a long tape can have hundreds of blocks.
+inline constexpr std::size_t kNamedInSummary = 20;
+
 // What reading a recording found, for the message that follows it: how many blocks, when each
-// begins, where each that failed failed, and what was left out.
+// begins, where each that failed failed, and what was left out; past kNamedInSummary of each,
+// the rest counted ("and 12 more"), the failed blocks named before the signals left out.
 std::string recordingSummary(const std::vector<RecordedBlock>& blocks,
                              const std::vector<LeftOutSignal>& leftOut);
 

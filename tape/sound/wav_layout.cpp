@@ -9,7 +9,7 @@ namespace murax {
 namespace {
 
 constexpr std::uint32_t kPcm = 1, kFloat = 3, kExtensible = 0xFFFE;
-constexpr std::size_t kChunkHeader = 8, kRiffHeader = 12;
+constexpr std::size_t kChunkHeader = 8, kRiffHeader = kWavSignatureBytes;
 
 std::uint32_t littleEndian(std::string_view bytes, std::size_t at, std::size_t width)
 {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -28,7 +29,9 @@ struct WavLayout {
     double seconds() const { return static_cast<double>(frames()) / sampleRate; }
 };
 
-// Whether the bytes begin as a WAV file does ("RIFF", a size, "WAVE"), whatever its name.
+// Whether the bytes begin as a WAV file does ("RIFF", a size, "WAVE"), whatever its name; the
+// signature takes the file's first kWavSignatureBytes.
+inline constexpr std::size_t kWavSignatureBytes = 12;
 bool hasWavSignature(std::string_view start);
 
 // The lowest and highest sample rates read.

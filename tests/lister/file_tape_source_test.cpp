@@ -4,7 +4,7 @@
 // must be those of the whole-file split, whatever the sizes of the blocks and the gaps the
 // reader jumps over or reads through.
 
-#include "lister/file_tape_source.h"
+#include "tape/format/file_tape_source.h"
 
 #include <gtest/gtest.h>
 
@@ -112,7 +112,7 @@ std::string listingThrough(int fd, bool check)
     std::FILE* out = ::open_memstream(&buffer, &size);
     NativeFile file = NativeFile::openForReading("/dev/fd/" + std::to_string(fd));
     EXPECT_TRUE(file.isOpen());
-    lister::FileTapeSource source(file);
+    FileTapeSource source(file);
     lister::writeListing(source, out, check);
     EXPECT_FALSE(source.failed());
     std::fclose(out);
@@ -125,7 +125,7 @@ std::string listingThrough(int fd, bool check)
 std::string entryThrough(int fd, std::size_t number)
 {
     NativeFile file = NativeFile::openForReading("/dev/fd/" + std::to_string(fd));
-    lister::FileTapeSource source(file);
+    FileTapeSource source(file);
     std::size_t count = 0;
     const auto entry = lister::readEntry(source, number, count);
     EXPECT_FALSE(source.failed());

@@ -247,6 +247,7 @@ recursive)
     cp "$sample" "$scratch/tapes/b.tap"
     cp "$scratch/lone.tap" "$scratch/tapes/sub/a.TAP"
     printf 'ZXTape!\x1a\x01\x14' >"$scratch/tapes/sub/c.Tzx"
+    "$lister" --wav -o "$scratch/tapes/sub/d.Wav" "$scratch/lone.tap" || fail "--wav of lone.tap"
     echo "not a tape" >"$scratch/tapes/notes.txt"
     run -r "$scratch/tapes" "$scratch/lone.tap"
     expect_status 0 "folder walked"
@@ -260,6 +261,9 @@ recursive)
         echo
         echo "$scratch/tapes/sub/c.Tzx:"
         echo "TZX tape, version 1.20: 0 blocks, 0 converted, 0 passed over, 0 not converted"
+        echo
+        echo "$scratch/tapes/sub/d.Wav:"
+        "$lister" "$scratch/tapes/sub/d.Wav"
         echo
         echo "$scratch/lone.tap:"
         echo "$lone_line"

@@ -119,7 +119,7 @@ auto withTape(const std::string& path, const std::string& file, bool piped, Run 
     }
     NativeFile input = NativeFile::openForReading(name);
     EXPECT_TRUE(input.isOpen());
-    lister::FileTapeSource source(input);
+    FileTapeSource source(input);
     EXPECT_TRUE(lister::isTzxTape(source));
     lister::TzxTape tape(input, source);
     auto result = run(tape);
@@ -232,7 +232,7 @@ TEST(TzxListing, AFileThatShrankWhileItWasReadEndsItsWalkWithAFault)
     const std::string path = folder / "shrinking.tzx";
     writeText(path, file);
     NativeFile input = NativeFile::openForReading(path);
-    lister::FileTapeSource source(input);
+    FileTapeSource source(input);
     ASSERT_TRUE(lister::isTzxTape(source));
     lister::TzxTape tape(input, source);
     std::filesystem::resize_file(path, file.size() / 3);

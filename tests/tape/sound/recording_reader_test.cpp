@@ -108,5 +108,34 @@ TEST(RecordingSummary, CountsTheBlocksTimesThemAndSaysWhereTheFailedOnesFailed)
     EXPECT_EQ(recordingSummary({}, {}), "No block of a tape was found in the recording.");
 }
 
+TEST(RecordingSummary, NamesTwentyTimesAndTwentyLinesTheFailedBlocksFirstAndCountsTheRest)
+{
+    // Blocks a second apart from 0:01.0, those from `firstFailed` on failing their checksum.
+    struct Row {
+        std::size_t blocks, firstFailed, signals, blockLines;
+        std::string timesEnd, lastLine;
+    };
+    for (const Row& row : {Row{30, 5, 2, 20, "0:20.0 and 10 more.",
+                               "and 5 more failed blocks and 2 more signals left out."},
+                           Row{3, 0, 30, 3, "0:03.0.", "and 13 more signals left out."}}) {
+        std::vector<RecordedBlock> blocks(row.blocks);
+        for (std::size_t i = 0; i < blocks.size(); ++i) {
+            blocks[i].startSeconds = static_cast<double>(i + 1);
+            if (i >= row.firstFailed)
+                blocks[i].verdict = RecordedBlock::Verdict::ChecksumFailed;
+        }
+        const std::string text =
+            recordingSummary(blocks, std::vector(row.signals, LeftOutSignal{40, "noise"}));
+        SCOPED_TRACE(text);
+        EXPECT_EQ(std::ranges::count(text, '\n'), 21);
+        EXPECT_TRUE(text.substr(0, text.find('\n')).ends_with(row.timesEnd));
+        EXPECT_TRUE(text.ends_with("\n" + row.lastLine));
+        std::size_t blockLines = 0;
+        for (std::size_t at = 0; (at = text.find("\nBlock ", at)) != std::string::npos; ++at)
+            ++blockLines;
+        EXPECT_EQ(blockLines, row.blockLines);
+    }
+}
+
 }  // namespace
 }  // namespace murax

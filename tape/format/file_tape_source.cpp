@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "lister/file_tape_source.h"
+#include "tape/format/file_tape_source.h"
 
 #include <algorithm>
 #include <cstring>
 
-namespace murax::lister {
+namespace murax {
 namespace {
 
 // After a jump the next bytes wanted are a few header bytes: reading little there is what keeps
@@ -78,4 +78,4 @@ std::string_view FileTapeSource::bytesAt(std::uint64_t position, std::size_t cou
     return std::string_view(buffer_.get() + offset, held_ - offset).substr(0, count);
 }
 
-}  // namespace murax::lister
+}  // namespace murax

@@ -9,7 +9,7 @@
 #include "support/platform/native_file.h"
 #include "tape/format/tape_source.h"
 
-namespace murax::lister {
+namespace murax {
 
 // A tape file as a source of bytes, read through a buffer of fixed size. A plain file is read at
 // the positions asked for, so the bytes skipped between them are never read; a pipe is read
@@ -34,4 +34,4 @@ private:
     bool failed_ = false;
 };
 
-}  // namespace murax::lister
+}  // namespace murax
