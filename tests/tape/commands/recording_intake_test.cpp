@@ -32,11 +32,21 @@ std::string brokenOffRecording(double share)
     return wavHeader(SoundFormat{}, kept) + whole.substr(headerBytes, kept);
 }
 
-TEST_F(RecordingCommands, ABlockThatBrokeOffGoesInCutShortAsTheLastEntry)
+TEST_F(RecordingCommands, ABlockThatBrokeOffGoesInCutShortOnlyAsTheLastEntry)
 {
     open("main.tap", tapeOf({1, 2}), {1}, 1);
-    fake.openAnswers = {write("cut.wav", brokenOffRecording(0.85))};
+    const std::string cut = write("cut.wav", brokenOffRecording(0.85));
+    // Inserted before entries, it would not be last: the recording is refused whole.
+    fake.openAnswers = {cut};
+    AGGIUNGI(window, list, true);
+    ASSERT_EQ(fake.messages.size(), 1u);
+    EXPECT_NE(fake.messages[0].text.find("cut.wav"), std::string::npos) << fake.messages[0].text;
+    EXPECT_EQ(fake.messages[0].kind, 1);
+    EXPECT_EQ(tags(), (Tags{1, 2}));
+    EXPECT_FALSE(list.history().canUndo());
 
+    fake.messages.clear();
+    fake.openAnswers = {cut};
     AGGIUNGI(window, list, false);
 
     ASSERT_EQ(list.count(), 4u);
@@ -54,20 +64,6 @@ TEST_F(RecordingCommands, ABlockThatBrokeOffGoesInCutShortAsTheLastEntry)
     ASSERT_EQ(fake.messages.size(), 1u);
     EXPECT_NE(fake.messages[0].text.find("breaks off at"), std::string::npos)
         << fake.messages[0].text;
-}
-
-TEST_F(RecordingCommands, ARecordingCutShortInsertedBeforeEntriesIsRefusedWhole)
-{
-    open("main.tap", tapeOf({1, 2}), {1}, 1);
-    fake.openAnswers = {write("cut.wav", brokenOffRecording(0.85))};
-
-    AGGIUNGI(window, list, true);
-
-    ASSERT_EQ(fake.messages.size(), 1u);
-    EXPECT_NE(fake.messages[0].text.find("cut.wav"), std::string::npos) << fake.messages[0].text;
-    EXPECT_EQ(fake.messages[0].kind, 1);
-    EXPECT_EQ(tags(), (Tags{1, 2}));
-    EXPECT_FALSE(list.history().canUndo());
 }
 
 TEST_F(RecordingCommands, ADropCancelledInItsProgressTakesInNoneOfItsFiles)
