@@ -121,13 +121,15 @@ TEST_P(EachSignal, IsKeptOrLeftOut)
     for (const RecordedBlock& block : found.blocks)
         EXPECT_EQ(block.speed,
                   turbo ? RecordedBlock::Speed::Turbo : RecordedBlock::Speed::Standard);
-    if (signal.afterHeader)
+    if (signal.afterHeader) {
         EXPECT_EQ(found.blocks[0].bytes, header);
+    }
     if (signal.leftOut) {
         ASSERT_EQ(found.leftOut.size(), *signal.leftOut ? 1u : 0u);
-        if (*signal.leftOut)
+        if (*signal.leftOut) {
             EXPECT_NE(found.leftOut[0].what.find(signal.leftOut), std::string::npos)
                 << found.leftOut[0].what;
+        }
         return;
     }
     EXPECT_TRUE(found.leftOut.empty());
