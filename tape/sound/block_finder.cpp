@@ -182,7 +182,6 @@ void BlockFinder::endBlock(double endSeconds, bool signalEnded)
     RecordedBlock block;
     block.startSeconds = pilotStart_;
     const double speed = static_cast<double>(kPilotPulse) / pilotLength_;
-    block.speedRatio = speed;
     const BitLengths expected{2.0 * kZeroBitPulse / speed, 2.0 * kOneBitPulse / speed};
     const BitLengths measured = measureBits(bits_, expected);
     const bool standard = std::abs(speed - 1) < kStandardSpeedSlack &&

@@ -29,9 +29,6 @@ struct RecordedBlock {
     // signal broke off.
     std::size_t failedByte = 0;
     double failedSeconds = 0;
-    // How fast the tape ran by its pilot tone, as a share of the ROM's speed (1.05: 5% fast);
-    // for a turbo block, its pilot against the ROM's.
-    double speedRatio = 1;
 };
 
 // Something in a recording that looked like the start of a block but gave none: a pilot tone and

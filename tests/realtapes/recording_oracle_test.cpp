@@ -11,23 +11,13 @@
 #include <tuple>
 
 #include "tape/sound/recording_reader.h"
+#include "tape/sound/recording_tap.h"
 #include "tests/realtapes/oracle_tools.h"
 #include "tests/realtapes/tool_recipes.h"
 #include "tests/tape/commands/command_fixture.h"
 
 namespace murax::testing {
 namespace {
-
-std::string tapOfBlocks(const std::vector<RecordedBlock>& blocks)
-{
-    std::string tap;
-    for (const RecordedBlock& block : blocks) {
-        tap += static_cast<char>(block.bytes.size() & 0xFF);
-        tap += static_cast<char>(block.bytes.size() >> 8);
-        tap += block.bytes;
-    }
-    return tap;
-}
 
 class ToolSoundReadBack : public CommandTest,
                           public ::testing::WithParamInterface<std::tuple<Recipe, int>> {};
@@ -47,7 +37,7 @@ TEST_P(ToolSoundReadBack, GivesTheTapeByteForByte)
     MemoryTapeSource source(wav);
     const Recording recording = readWholeRecording(source, wav.size());
     ASSERT_TRUE(recording.outcome.read()) << recording.outcome.refusal;
-    EXPECT_EQ(tapOfBlocks(recording.blocks), read(path("tape.tap")));
+    EXPECT_EQ(tapOfRecordedBlocks(recording.blocks), read(path("tape.tap")));
     EXPECT_TRUE(recording.leftOut.empty());
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 #include <numbers>
 #include <random>
 
@@ -179,44 +180,20 @@ std::string wavFile(const std::vector<std::vector<double>>& channels, const Samp
 
 std::vector<Wear> everyWear()
 {
-    return {Wear::None, Wear::Inverted, Wear::Clipped,    Wear::Quiet,        Wear::DcOffset,
-            Wear::Fast, Wear::Slow,     Wear::WowFlutter, Wear::HeadAndInput, Wear::Hiss,
-            Wear::Hum,  Wear::Fading,   Wear::SilentSide, Wear::All};
+    std::vector<Wear> wears;
+    for (int wear = 0; wear <= static_cast<int>(Wear::All); ++wear)
+        wears.push_back(static_cast<Wear>(wear));
+    return wears;
 }
 
 std::string wearName(Wear wear)
 {
-    switch (wear) {
-    case Wear::None:
-        return "none";
-    case Wear::Inverted:
-        return "inverted";
-    case Wear::Clipped:
-        return "clipped";
-    case Wear::Quiet:
-        return "quiet";
-    case Wear::DcOffset:
-        return "dc_offset";
-    case Wear::Fast:
-        return "fast_10pc";
-    case Wear::Slow:
-        return "slow_10pc";
-    case Wear::WowFlutter:
-        return "wow_flutter";
-    case Wear::HeadAndInput:
-        return "head_and_ac_input";
-    case Wear::Hiss:
-        return "hiss";
-    case Wear::Hum:
-        return "mains_hum";
-    case Wear::Fading:
-        return "fading";
-    case Wear::SilentSide:
-        return "silent_side";
-    case Wear::All:
-        return "all_together";
-    }
-    return "?";
+    static constexpr const char* kNames[] = {
+        "none",        "inverted",    "clipped",           "quiet", "dc_offset", "fast_10pc",
+        "slow_10pc",   "wow_flutter", "head_and_ac_input", "hiss",  "mains_hum", "fading",
+        "silent_side", "all_together"};
+    static_assert(std::size(kNames) == static_cast<std::size_t>(Wear::All) + 1);
+    return kNames[static_cast<std::size_t>(wear)];
 }
 
 std::string wornRecording(std::span<const std::string_view> blocks, Wear wear, std::uint32_t seed)

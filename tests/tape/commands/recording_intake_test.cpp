@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Sound recordings through the commands, where the editing sessions of the windows cannot reach:
-// a recording that breaks off, a drop cancelled in its progress bar, a recording without blocks.
+// a recording that breaks off, a drop cancelled in its progress bar, a recording without blocks
+// or refused.
 #include "tape/commands/add_command.h"
 #include "tape/commands/drop_commands.h"
 #include "tape/commands/paced_progress.h"
@@ -32,11 +33,21 @@ std::string brokenOffRecording(double share)
     return wavHeader(SoundFormat{}, kept) + whole.substr(headerBytes, kept);
 }
 
-TEST_F(RecordingCommands, ABlockThatBrokeOffGoesInCutShortAsTheLastEntry)
+TEST_F(RecordingCommands, ABlockThatBrokeOffGoesInCutShortOnlyAsTheLastEntry)
 {
     open("main.tap", tapeOf({1, 2}), {1}, 1);
-    fake.openAnswers = {write("cut.wav", brokenOffRecording(0.85))};
+    const std::string cut = write("cut.wav", brokenOffRecording(0.85));
+    // Inserted before entries, it would not be last: the recording is refused whole.
+    fake.openAnswers = {cut};
+    AGGIUNGI(window, list, true);
+    ASSERT_EQ(fake.messages.size(), 1u);
+    EXPECT_NE(fake.messages[0].text.find("cut.wav"), std::string::npos) << fake.messages[0].text;
+    EXPECT_EQ(fake.messages[0].kind, 1);
+    EXPECT_EQ(tags(), (Tags{1, 2}));
+    EXPECT_FALSE(list.history().canUndo());
 
+    fake.messages.clear();
+    fake.openAnswers = {cut};
     AGGIUNGI(window, list, false);
 
     ASSERT_EQ(list.count(), 4u);
@@ -54,20 +65,6 @@ TEST_F(RecordingCommands, ABlockThatBrokeOffGoesInCutShortAsTheLastEntry)
     ASSERT_EQ(fake.messages.size(), 1u);
     EXPECT_NE(fake.messages[0].text.find("breaks off at"), std::string::npos)
         << fake.messages[0].text;
-}
-
-TEST_F(RecordingCommands, ARecordingCutShortInsertedBeforeEntriesIsRefusedWhole)
-{
-    open("main.tap", tapeOf({1, 2}), {1}, 1);
-    fake.openAnswers = {write("cut.wav", brokenOffRecording(0.85))};
-
-    AGGIUNGI(window, list, true);
-
-    ASSERT_EQ(fake.messages.size(), 1u);
-    EXPECT_NE(fake.messages[0].text.find("cut.wav"), std::string::npos) << fake.messages[0].text;
-    EXPECT_EQ(fake.messages[0].kind, 1);
-    EXPECT_EQ(tags(), (Tags{1, 2}));
-    EXPECT_FALSE(list.history().canUndo());
 }
 
 TEST_F(RecordingCommands, ADropCancelledInItsProgressTakesInNoneOfItsFiles)
@@ -102,17 +99,24 @@ TEST_F(RecordingCommands, AShortRecordingGoesInWithoutAProgressBar)
         << fake.messages[0].text;
 }
 
-TEST_F(RecordingCommands, ARecordingWithoutABlockChangesNothingAndSaysSo)
+// A recording without a block, and one refused: the message says which, and nothing changes.
+TEST_F(RecordingCommands, ARecordingWithoutABlockOrRefusedChangesNothingAndSaysSo)
 {
     open("main.tap", tapeOf({1, 2}), {1}, 1);
-    fake.openAnswers = {write("hiss.wav", recordingOf({}, 1 << 16))};
+    const std::string hiss = recordingOf({}, 1 << 16);
+    for (const auto& [file, says] :
+         {std::pair{write("hiss.wav", hiss), "No block"},
+          std::pair{write("cut.wav", hiss.substr(0, 30)), "nothing was taken from it"}}) {
+        fake.messages.clear();
+        fake.openAnswers = {file};
 
-    AGGIUNGI(window, list, true);
+        AGGIUNGI(window, list, true);
 
-    EXPECT_EQ(tags(), (Tags{1, 2}));
-    EXPECT_FALSE(list.history().canUndo());
-    ASSERT_EQ(fake.messages.size(), 1u);
-    EXPECT_NE(fake.messages[0].text.find("No block"), std::string::npos) << fake.messages[0].text;
+        EXPECT_EQ(tags(), (Tags{1, 2}));
+        EXPECT_FALSE(list.history().canUndo());
+        ASSERT_EQ(fake.messages.size(), 1u);
+        EXPECT_NE(fake.messages[0].text.find(says), std::string::npos) << fake.messages[0].text;
+    }
 }
 
 }  // namespace

@@ -14,11 +14,7 @@ using Verdict = RecordedBlock::Verdict;
 RecordedBlock found(std::string bytes, Verdict verdict = Verdict::Ok,
                     RecordedBlock::Speed speed = RecordedBlock::Speed::Standard)
 {
-    RecordedBlock block;
-    block.bytes = std::move(bytes);
-    block.verdict = verdict;
-    block.speed = speed;
-    return block;
+    return {.bytes = std::move(bytes), .speed = speed, .verdict = verdict};
 }
 
 // A TAP block of `meant` bytes whose file ends after these bytes of it.

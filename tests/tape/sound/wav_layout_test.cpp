@@ -10,95 +10,60 @@
 
 #include "tape/sound/recording_reader.h"
 #include "tape/sound/wav_layout.h"
+#include "tests/support/helpers/worn_recording.h"
+#include "tests/tape/tzx/tzx_builder.h"
 
 namespace murax {
 namespace {
 
-void put(std::string& bytes, std::size_t at, std::uint32_t value, int size)
+// 1000 silent samples, 16-bit mono: the header's fields at 20 (format tag), 22 (channels), 24
+// (rate), 32 (frame size), 34 (bits), its data chunk at 36. Extensible, the subformat's tag is
+// at 44.
+const std::string kPlain = testing::wavFile({std::vector<double>(1000)});
+const std::string kExtensible = testing::wavFile({std::vector<double>(1000)}, {16, false, true});
+
+// `file` with `value` written over its `width` bytes from `at`.
+std::string with(std::string file, std::size_t at, std::uint64_t value, int width)
 {
-    for (int i = 0; i < size; ++i)
-        bytes[at + static_cast<std::size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    file.replace(at, static_cast<std::size_t>(width), testing::littleEndianBytes(value, width));
+    return file;
 }
 
-std::string number(std::uint32_t value, int size)
-{
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    put(bytes, 0, value, size);
-    return bytes;
-}
-
-// A WAV file's fields, each a row may change.
-struct Fields {
-    std::uint32_t tag = 1, channels = 1, rate = 44100, bits = 16;
-    std::uint32_t blockAlign = 2;
-    std::string subformat = {};  // for tag 0xFFFE: the GUID
-    std::uint32_t samples = 1000;
-    std::int64_t dataSizeChange = 0;
-    bool dataFirst = false;
-};
-
-std::string extensibleGuid(std::uint32_t tag)
-{
-    return number(tag, 2) +
-           std::string("\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 14);
-}
-
-std::string wavFile(const Fields& f)
-{
-    std::string format = number(f.tag, 2) + number(f.channels, 2) + number(f.rate, 4) +
-                         number(f.rate * f.blockAlign, 4) + number(f.blockAlign, 2) +
-                         number(f.bits, 2);
-    if (!f.subformat.empty())
-        format += number(22, 2) + number(f.bits, 2) + number(0, 4) + f.subformat;
-    const std::string formatChunk =
-        "fmt " + number(static_cast<std::uint32_t>(format.size()), 4) + format;
-    const std::uint32_t dataBytes = f.samples * f.blockAlign;
-    const std::string dataChunk =
-        "data" + number(static_cast<std::uint32_t>(dataBytes + f.dataSizeChange), 4) +
-        std::string(dataBytes, '\x40');
-    const std::string body = f.dataFirst ? dataChunk + formatChunk : formatChunk + dataChunk;
-    return "RIFF" + number(static_cast<std::uint32_t>(4 + body.size()), 4) + "WAVE" + body;
-}
-
-// A header made of `fields`, then cut to its first `keep` bytes and with `patch` written at `at`.
 struct Refusal {
     const char* name;
-    Fields fields;
+    std::string file;
     const char* says;
-    std::size_t keep = std::string::npos;
-    std::size_t at = 0;
-    std::string patch = {};
 };
 
 const std::vector<Refusal>& refusals()
 {
     static const std::vector<Refusal> rows = {
-        {"not_riff", {}, "not a WAV file", std::string::npos, 0, "RIFX"},
-        {"riff_but_not_wave", {}, "not a WAV file", std::string::npos, 8, "AVI "},
-        {"nothing_after_the_signature", {}, "cut short", 12},
-        {"cut_in_the_format_chunk", {}, "cut short", 30},
-        {"cut_before_the_data_chunk", {}, "cut short", 40},
-        {"format_chunk_too_small", {}, "too small", std::string::npos, 16, number(8, 4)},
-        {"a_law", {.tag = 6, .bits = 8, .blockAlign = 1}, "compressed encoding (A-law)"},
-        {"mu_law", {.tag = 7, .bits = 8, .blockAlign = 1}, "compressed encoding (mu-law)"},
-        {"ima_adpcm", {.tag = 0x11, .bits = 4}, "compressed encoding (IMA ADPCM)"},
-        {"mp3", {.tag = 0x55, .bits = 0, .blockAlign = 1}, "compressed encoding (MP3)"},
-        {"unnamed_tag", {.tag = 0x1234}, "compressed encoding (format tag 0x1234)"},
-        {"extensible_a_law",
-         {.tag = 0xFFFE, .subformat = extensibleGuid(6)},
-         "compressed encoding (A-law)"},
+        {"not_riff", "RIFX" + kPlain.substr(4), "not a WAV file"},
+        {"riff_but_not_wave", kPlain.substr(0, 8) + "AVI " + kPlain.substr(12), "not a WAV file"},
+        {"nothing_after_the_signature", kPlain.substr(0, 12), "cut short"},
+        {"cut_in_the_format_chunk", kPlain.substr(0, 30), "cut short"},
+        {"cut_before_the_data_chunk", kPlain.substr(0, 40), "cut short"},
+        {"format_chunk_too_small", with(kPlain, 16, 8, 4), "too small"},
+        {"a_law", with(kPlain, 20, 6, 2), "compressed encoding (A-law)"},
+        {"mu_law", with(kPlain, 20, 7, 2), "compressed encoding (mu-law)"},
+        {"mp3", with(kPlain, 20, 0x55, 2), "compressed encoding (MP3)"},
+        {"unnamed_tag", with(kPlain, 20, 0x1234, 2), "compressed encoding (format tag 0x1234)"},
+        // Its 4 bits are read as its encoding's, not as PCM's.
+        {"ima_adpcm", with(with(kPlain, 20, 0x11, 2), 34, 4, 2), "compressed encoding (IMA ADPCM)"},
+        {"extensible_a_law", with(kExtensible, 44, 6, 2), "compressed encoding (A-law)"},
         {"extensible_unknown_guid",
-         {.tag = 0xFFFE, .subformat = std::string(16, '\x11')},
+         kExtensible.substr(0, 44) + std::string(16, '\x11') + kExtensible.substr(60),
          "unknown encoding"},
-        {"float_of_64_bits", {.tag = 3, .bits = 64, .blockAlign = 8}, "64-bit float"},
-        {"pcm_of_12_bits", {.bits = 12}, "12-bit samples"},
-        {"six_channels", {.channels = 6, .blockAlign = 12}, "6 channels"},
-        {"rate_too_low", {.rate = 4000}, "4000 Hz"},
-        {"rate_too_high", {.rate = 384000}, "384000 Hz"},
-        {"frame_size_contradicts", {.blockAlign = 3}, "contradicts itself"},
-        {"data_before_format", {.dataFirst = true}, "before its format chunk"},
-        {"data_size_lies", {.dataSizeChange = 1}, "data size lies"},
-        {"data_size_of_a_stream", {.dataSizeChange = 1 << 30}, "data size lies"},
+        {"float_of_64_bits", with(with(kPlain, 20, 3, 2), 34, 64, 2), "64-bit float"},
+        {"pcm_of_12_bits", with(kPlain, 34, 12, 2), "12-bit samples"},
+        {"six_channels", with(kPlain, 22, 6, 2), "6 channels"},
+        {"rate_too_low", with(kPlain, 24, 4000, 4), "4000 Hz"},
+        {"rate_too_high", with(kPlain, 24, 384000, 4), "384000 Hz"},
+        {"frame_size_contradicts", with(kPlain, 32, 3, 2), "contradicts itself"},
+        {"data_before_format", kPlain.substr(0, 12) + kPlain.substr(36) + kPlain.substr(12, 24),
+         "before its format chunk"},
+        {"data_size_lies", with(kPlain, 40, 2001, 4), "data size lies"},
+        {"data_size_of_a_stream", with(kPlain, 40, 2000 + (1 << 30), 4), "data size lies"},
     };
     return rows;
 }
@@ -107,8 +72,7 @@ class RefusedRecording : public ::testing::TestWithParam<Refusal> {};
 
 TEST_P(RefusedRecording, IsRefusedSayingWhatItIs)
 {
-    std::string file = wavFile(GetParam().fields).substr(0, GetParam().keep);
-    file.replace(GetParam().at, GetParam().patch.size(), GetParam().patch);
+    const std::string& file = GetParam().file;
     MemoryTapeSource source(file);
     const auto layout = readWavLayout(source, file.size());
     ASSERT_TRUE(std::holds_alternative<std::string>(layout));
@@ -133,15 +97,13 @@ INSTANTIATE_TEST_SUITE_P(Headers, RefusedRecording, ::testing::ValuesIn(refusals
 // need not notice.
 TEST(WavLayout, AnExtensibleFloatHeaderIsFloatAndAChunkBeforeTheDataIsPassedOver)
 {
-    std::string file =
-        wavFile({.tag = 0xFFFE, .bits = 32, .blockAlign = 4, .subformat = extensibleGuid(3)});
-    const std::size_t data = file.find("data");
-    file.insert(data, "LIST" + number(3, 4) + "abc" + std::string(1, '\0'));
+    std::string file = testing::wavFile({std::vector<double>(1000)}, {32, true, true});
+    file.insert(60, "LIST" + testing::littleEndianBytes(3, 4) + "abc" + std::string(1, '\0'));
     MemoryTapeSource source(file);
     const auto read = readWavLayout(source, file.size());
     ASSERT_TRUE(std::holds_alternative<WavLayout>(read)) << std::get<std::string>(read);
     EXPECT_EQ(std::get<WavLayout>(read).encoding, WavLayout::Encoding::Float);
-    EXPECT_EQ(std::get<WavLayout>(read).dataOffset, data + 12 + 8);
+    EXPECT_EQ(std::get<WavLayout>(read).dataOffset, 60u + 12 + 8);
     EXPECT_EQ(std::get<WavLayout>(read).dataBytes, 4000u);
 }
 
