@@ -43,13 +43,14 @@ public:
 private:
     static LRESULT CALLBACK onMessage(int code, WPARAM wParam, LPARAM lParam)
     {
-        const auto& sent = *reinterpret_cast<const CWPSTRUCT*>(lParam);
         ShownDialogHook* self = current_;
-        if (code == HC_ACTION && self != nullptr && !self->found_ &&
-            sent.message == WM_SHOWWINDOW && sent.wParam != FALSE &&
-            hasClass(sent.hwnd, L"#32770") && windowText(sent.hwnd) == self->title_) {
-            self->found_ = true;
-            self->answer_(sent.hwnd);
+        if (code == HC_ACTION && self != nullptr && !self->found_) {
+            const auto& sent = *reinterpret_cast<const CWPSTRUCT*>(lParam);
+            if (sent.message == WM_SHOWWINDOW && sent.wParam != FALSE &&
+                hasClass(sent.hwnd, L"#32770") && windowText(sent.hwnd) == self->title_) {
+                self->found_ = true;
+                self->answer_(sent.hwnd);
+            }
         }
         return CallNextHookEx(nullptr, code, wParam, lParam);
     }
