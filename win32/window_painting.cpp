@@ -89,6 +89,43 @@ HFONT createFontOrSubstitute(const FontLook& look, const wchar_t* substitute, in
     return createFont(substitute, look, dpi);
 }
 
+HFONT messageFont()
+{
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    return CreateFontIndirectW(&metrics.lfMessageFont);
+}
+
+void registerWindowClass(const wchar_t* name, WNDPROC procedure, bool withIcon)
+{
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    if (GetClassInfoExW(instance, name, &windowClass))
+        return;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    windowClass.hIcon = withIcon ? LoadIconW(instance, L"ICONA") : nullptr;
+    windowClass.lpszClassName = name;
+    RegisterClassExW(&windowClass);
+}
+
+std::wstring controlText(const std::string& utf8)
+{
+    const std::wstring wide = wideText(utf8);
+    std::wstring text;
+    text.reserve(wide.size() + wide.size() / 16);
+    for (const wchar_t c : wide) {
+        if (c == L'\n')
+            text += L'\r';
+        text += c;
+    }
+    return text;
+}
+
 RowText rowText(std::string_view bytes, int cellWidth)
 {
     RowText text;

@@ -15,7 +15,8 @@ namespace murax {
 
 // The GDI side of the window's look: its fonts at the screen's resolution, and the parts the
 // window draws itself (the rows of the list, the column title band, the status bar), all from
-// the numbers in the look header, scaled from 96 dpi.
+// the numbers in the look header, scaled from 96 dpi; and what the program's own windows that are
+// not dialogs (the entry viewer, the play window) look like alike.
 
 // Pixels at 96 dpi made pixels at `dpi`.
 int scaledPixels(int pixels, int dpi);
@@ -25,6 +26,16 @@ int screenDpi();
 // The font `look` names, or `substitute` where the system lacks that family (Wine has no Courier
 // New: Liberation Mono, made to the same measures, stands in). The caller deletes it.
 HFONT createFontOrSubstitute(const FontLook& look, const wchar_t* substitute, int dpi);
+
+// The system's font for dialogs' texts, already at the screen's resolution. The caller deletes it.
+HFONT messageFont();
+
+// Registers the window class `name`, unless it is already: the arrow cursor, the dialogs' face as
+// background and, where `withIcon`, the program's icon.
+void registerWindowClass(const wchar_t* name, WNDPROC procedure, bool withIcon = true);
+
+// UTF-8 text with its line breaks as the edit and static controls show them: CR LF.
+std::wstring controlText(const std::string& utf8);
 
 // The characters that show a line of tape bytes, one UTF-16 unit per byte where the display
 // character set allows it, and the advance of each: every byte one list cell wide.

@@ -35,49 +35,6 @@ constexpr int kButtonWidth = 88;
 constexpr int kWideButtonWidth = 120;
 constexpr int kButtonHeight = 24;
 
-void registerClasses()
-{
-    static const bool registered = [] {
-        WNDCLASSEXW viewer{};
-        viewer.cbSize = sizeof viewer;
-        viewer.lpfnWndProc = WindowsEntryViewer::procedure;
-        viewer.hInstance = GetModuleHandleW(nullptr);
-        viewer.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        viewer.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-        viewer.hIcon = LoadIconW(GetModuleHandleW(nullptr), L"ICONA");
-        viewer.lpszClassName = kViewerClass;
-        WNDCLASSEXW screen = viewer;
-        screen.hIcon = nullptr;
-        screen.lpfnWndProc = WindowsEntryViewer::screenProcedure;
-        screen.lpszClassName = kScreenClass;
-        return RegisterClassExW(&viewer) != 0 && RegisterClassExW(&screen) != 0;
-    }();
-    (void)registered;
-}
-
-// An edit control's lines end in CR LF; the page's in LF alone.
-std::wstring editText(const std::string& utf8)
-{
-    const std::wstring wide = wideText(utf8);
-    std::wstring text;
-    text.reserve(wide.size() + wide.size() / 16);
-    for (const wchar_t c : wide) {
-        if (c == L'\n')
-            text += L'\r';
-        text += c;
-    }
-    return text;
-}
-
-// The system's font for dialogs' texts, already at the screen's resolution.
-HFONT messageFont()
-{
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    return CreateFontIndirectW(&metrics.lfMessageFont);
-}
-
 int lineHeight(HWND control, HFONT font)
 {
     HDC dc = GetDC(control);
@@ -100,7 +57,8 @@ WindowsEntryViewer::WindowsEntryViewer(HWND owner, std::function<void()> exportE
       playRequest_(std::move(play)),
       dpi_(screenDpi())
 {
-    registerClasses();
+    registerWindowClass(kViewerClass, procedure);
+    registerWindowClass(kScreenClass, screenProcedure, false);
     HINSTANCE instance = GetModuleHandleW(nullptr);
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
     // Its size and place come once its controls are made: bringForward() places it.
@@ -220,7 +178,7 @@ void WindowsEntryViewer::showEntry(std::string_view entry)
         return;
     const EntryViewerPage page = entryViewerPage(entry);
     SetWindowTextW(window_, wideText(page.windowTitle).c_str());
-    SetWindowTextW(details_, editText(page.details).c_str());
+    SetWindowTextW(details_, controlText(page.details).c_str());
     detailRows_ = page.detailRows;
 
     const std::optional<ViewerTab> previous = tabInFront();
@@ -229,13 +187,13 @@ void WindowsEntryViewer::showEntry(std::string_view entry)
     for (std::size_t i = 0; i < shownTabs_.size(); ++i) {
         const ViewerTab tab = shownTabs_[i];
         if (tab == ViewerTab::BasicListing)
-            SetWindowTextW(basic_, editText(page.basicListing).c_str());
+            SetWindowTextW(basic_, controlText(page.basicListing).c_str());
         else if (tab == ViewerTab::Screen)
             drawScreen(*page.screen);
         else if (tab == ViewerTab::Disassembly)
-            SetWindowTextW(disassembly_, editText(page.disassembly).c_str());
+            SetWindowTextW(disassembly_, controlText(page.disassembly).c_str());
         else
-            SetWindowTextW(hex_, editText(page.hexDump).c_str());
+            SetWindowTextW(hex_, controlText(page.hexDump).c_str());
         std::wstring title = wideText(viewerTabTitle(tab));
         TCITEMW item{};
         item.mask = TCIF_TEXT;

@@ -27,39 +27,11 @@ constexpr int kTextHeight = 36;
 constexpr int kButtonWidth = 88;
 constexpr int kButtonHeight = 24;
 
-void registerClass()
-{
-    static const bool registered = [] {
-        WNDCLASSEXW play{};
-        play.cbSize = sizeof play;
-        play.lpfnWndProc = WindowsPlayWindow::procedure;
-        play.hInstance = GetModuleHandleW(nullptr);
-        play.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        play.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-        play.hIcon = LoadIconW(GetModuleHandleW(nullptr), L"ICONA");
-        play.lpszClassName = kPlayClass;
-        return RegisterClassExW(&play) != 0;
-    }();
-    (void)registered;
-}
-
-// A static control shows CR LF as a line break.
-std::wstring staticText(const std::string& utf8)
-{
-    std::wstring text;
-    for (const wchar_t c : wideText(utf8)) {
-        if (c == L'\n')
-            text += L'\r';
-        text += c;
-    }
-    return text;
-}
-
 }  // namespace
 
 WindowsPlayWindow::WindowsPlayWindow(HWND owner) : owner_(owner), dpi_(screenDpi())
 {
-    registerClass();
+    registerWindowClass(kPlayClass, procedure);
     HINSTANCE instance = GetModuleHandleW(nullptr);
     const auto px = [this](int pixels) { return scaledPixels(pixels, dpi_); };
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
@@ -67,10 +39,7 @@ WindowsPlayWindow::WindowsPlayWindow(HWND owner) : owner_(owner), dpi_(screenDpi
     AdjustWindowRectEx(&frame, style, FALSE, 0);
     window_ = CreateWindowExW(0, kPlayClass, L"", style, 0, 0, frame.right - frame.left,
                               frame.bottom - frame.top, owner, nullptr, instance, this);
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    font_ = CreateFontIndirectW(&metrics.lfMessageFont);
+    font_ = messageFont();
     progress_ = CreateWindowExW(0, WC_STATICW, L"", WS_CHILD | WS_VISIBLE | SS_LEFT, px(kMargin),
                                 px(kMargin), px(kClientWidth - 2 * kMargin), px(kTextHeight),
                                 window_, nullptr, instance, nullptr);
@@ -139,7 +108,7 @@ void WindowsPlayWindow::refresh()
         finish();
         return;
     }
-    const std::wstring text = staticText(playing_->progressText());
+    const std::wstring text = controlText(playing_->progressText());
     SetWindowTextW(progress_, text.c_str());
 }
 

@@ -1,65 +1,42 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/platform/new_file.h"
-
 #include <cerrno>
 
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "support/platform/file_descriptor_posix.h"
+#include "support/platform/new_file_sys.h"
 
 namespace murax {
-namespace {
 
-bool finishWriting(UniqueFd& file, const ByteParts& parts)
+OpenFile createNewFile(const std::string& path)
 {
-    const bool written = writePartsTo(file.get(), parts) && ::fsync(file.get()) == 0;
-    return file.close() && written;
+    return UniqueFd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
 }
 
-void removeKeepingError(const std::string& path)
+NewFileResult creationRefusal(int err)
 {
-    const int err = errno;
-    ::unlink(path.c_str());
-    errno = err;
-}
-
-}  // namespace
-
-NewFileResult writeNewFile(const std::string& path, const ByteParts& parts)
-{
-    UniqueFd file(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-    if (!file) {
-        switch (errno) {
-        case EEXIST:
-            return NewFileResult::NameTaken;
-        case ENAMETOOLONG:
-            return NewFileResult::NameTooLong;
-        default:
-            return NewFileResult::Failed;
-        }
-    }
-    if (!finishWriting(file, parts)) {
-        removeKeepingError(path);
+    switch (err) {
+    case EEXIST:
+        return NewFileResult::NameTaken;
+    case ENAMETOOLONG:
+        return NewFileResult::NameTooLong;
+    default:
         return NewFileResult::Failed;
     }
-    return NewFileResult::Written;
 }
 
-std::string writeNewFileUnderShortName(const std::string& folder, const std::string& suffix,
-                                       const ByteParts& parts)
+OpenFile createUnderShortName(const std::string& folder, const std::string& suffix,
+                              std::string& name)
 {
     // Readable by the user only, like the tape it may stand for.
-    std::string name = (folder.empty() ? std::string(".") : folder) + "/murax-XXXXXX" + suffix;
-    UniqueFd file(::mkostemps(name.data(), static_cast<int>(suffix.size()), O_CLOEXEC));
-    if (!file)
-        return {};
-    if (!finishWriting(file, parts)) {
-        removeKeepingError(name);
-        return {};
-    }
-    return name;
+    name = folder + "/murax-XXXXXX" + suffix;
+    return UniqueFd(::mkostemps(name.data(), static_cast<int>(suffix.size()), O_CLOEXEC));
+}
+
+bool flushToDisk(const OpenFile& file)
+{
+    return ::fsync(file.get()) == 0;
 }
 
 }  // namespace murax

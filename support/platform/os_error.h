@@ -27,6 +27,9 @@ bool isAccessRefused(int systemError);
 // The error of the system call that just failed.
 int lastSystemError();
 
+// Sets that error again, as it stood before calls whose own failure does not count.
+void setLastSystemError(int systemError);
+
 // The system's own words for the error.
 std::string systemErrorText(int systemError);
 

@@ -62,6 +62,11 @@ int lastSystemError()
     return errno;
 }
 
+void setLastSystemError(int err)
+{
+    errno = err;
+}
+
 std::string systemErrorText(int err)
 {
     return err ? std::strerror(err) : "unknown cause";

@@ -34,6 +34,11 @@ int lastSystemError()
     return static_cast<int>(GetLastError());
 }
 
+void setLastSystemError(int error)
+{
+    SetLastError(static_cast<DWORD>(error));
+}
+
 std::string systemErrorText(int error)
 {
     wchar_t* text = nullptr;

@@ -10,24 +10,15 @@
 #include <filesystem>
 #include <optional>
 
+#include "support/platform/open_file.h"
 #include "support/platform/os_error.h"
 #include "support/platform/replacing_write.h"
 
-#ifdef _WIN32
-#include "support/platform/native_handle_windows.h"
-#else
+#ifndef _WIN32
 #include <sys/stat.h>
-
-#include "support/platform/file_descriptor_posix.h"
 #endif
 
 namespace murax {
-
-#ifdef _WIN32
-using OpenFile = NativeHandle;
-#else
-using OpenFile = UniqueFd;
-#endif
 
 // The file that a replacing write is to fill, as the system finds it beforehand.
 struct ReplaceTarget {
