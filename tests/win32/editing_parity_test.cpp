@@ -4,12 +4,14 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <memory>
 #include <optional>
 
 #include "support/platform/wide_text_windows.h"
 #include "tests/win32/helpers/dialog_answerer.h"
 #include "tests/win32/helpers/menu_answerer.h"
+#include "tests/win32/helpers/thread_windows.h"
 #include "tests/win32/helpers/windows_window_fixture.h"
 #include "tests/window/editing_sessions.h"
 #include "win32/resource_ids.h"
@@ -39,6 +41,59 @@ protected:
         const POINT at = rowPoint(row - 1, 5);
         mouse(down, at, MK_LBUTTON | keys);
         mouse(WM_LBUTTONUP, at, keys);
+    }
+
+    // What the play window shows, with the line break the face's own.
+    std::string playWindowText()
+    {
+        WindowsPlayWindow* shown = window_->playWindow();
+        if (shown == nullptr || !shown->isShowing())
+            return "";
+        std::string text = utf8Text(windowText(shown->progress()));
+        for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;)
+            text.erase(at, 1);
+        return text;
+    }
+
+    // Play, its window's keys and buttons, and the scripted sound card; then what the window
+    // shows, once its timer has had the time to see it.
+    void playGesture(const Gesture& gesture)
+    {
+        WindowsPlayWindow* shown = window_->playWindow();
+        if (gesture.kind == Gesture::Kind::Play && gesture.fromViewer) {
+            press({VK_F3});
+            ASSERT_NE(window_->entryViewer(), nullptr);
+            SendMessageW(window_->entryViewer()->playButton(), BM_CLICK, 0, 0);
+        } else if (gesture.kind == Gesture::Kind::Play) {
+            PostMessageW(window_->handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list()),
+                         MAKELPARAM(-1, -1));
+        } else if (gesture.kind == Gesture::Kind::PlayWindow) {
+            ASSERT_NE(shown, nullptr);
+            if (gesture.closeBox)
+                PostMessageW(shown->handle(), WM_CLOSE, 0, 0);
+            else if (gesture.key != 0)
+                PostMessageW(shown->handle(), WM_KEYDOWN, static_cast<WPARAM>(gesture.key), 1);
+            else
+                SendMessageW(shown->stopButton(), BM_CLICK, 0, 0);
+        } else if (gesture.kind == Gesture::Kind::Card) {
+            ASSERT_FALSE(fake_.sounds.empty());
+            playOnCard(*fake_.sounds.back(), gesture);
+        }
+        pump();
+        if (const auto& text = gesture.playWindowShows) {
+            const auto shows = [&] {
+                const std::string now = playWindowText();
+                return text->empty() ? now.empty() : now.rfind(*text, 0) == 0;
+            };
+            const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+            while (!shows() && std::chrono::steady_clock::now() < end)
+                pump();
+            EXPECT_TRUE(shows()) << playWindowText();
+        }
+        if (gesture.sounding) {
+            ASSERT_FALSE(fake_.sounds.empty());
+            EXPECT_EQ(!fake_.sounds.back()->silenced, *gesture.sounding);
+        }
     }
 
     void perform(const Gesture& gesture)
@@ -106,7 +161,10 @@ protected:
             mouse(WM_MOUSEMOVE, rowPoint(gesture.dropRow - 1, 2), MK_LBUTTON);
             mouse(WM_LBUTTONUP, rowPoint(gesture.dropRow - 1, 2), 0);
             break;
+        default:
+            break;
         }
+        playGesture(gesture);
         if (renamer) {
             EXPECT_TRUE(renamer->found());
         }
