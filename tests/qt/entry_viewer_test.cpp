@@ -6,6 +6,7 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QImage>
+#include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
