@@ -155,7 +155,7 @@ TEST_F(PlayTest, HowTheSoundEndsAndWhatTheUserIsToldOfIt)
         {"played to its end", false, samplesOf({0, 1, 2}), std::nullopt, ""},
         {"the card stopped in the second entry, saying why", false, samplesOf({0}),
          "The device was removed.",
-         stopped + ", at entry 2 of 3: Data block.;;The device was removed."},
+         stopped + ", at entry 2 of 3: Data block.\r\n\r\nThe device was removed."},
         {"the card stopped without a word", false, 0, "", stopped + ", at entry 1 of 3: prog."},
         {"the card stopped once every sample had played", false, samplesOf({0, 1, 2}), "", ""},
     };
