@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Play in the real window (offscreen) through Qt Multimedia into a sound card of a PulseAudio
-// server of the test's own, whose only card is a null sink: parecord records what the card
-// plays, and a decoder of tape sound reads the recording back as the entries played.
+// Play in the real window (offscreen) through Qt Multimedia into the null sink of the PulseAudio
+// server that tests/with_null_sound_card.sh starts: parecord records what the card plays, and a
+// decoder of tape sound reads the recording back as the entries played.
 
 #include <QLabel>
 #include <QProcess>
@@ -32,53 +32,18 @@ class PlaySoundWindowTest : public QObject, public testing::WindowTest<QtDesktop
 
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void init() { beginWindowTest(); }
     void cleanup() { endWindowTest(); }
 
     void theSelectedEntriesPlayedAreReadBackFromTheSoundCard();
-
-private:
-    QTemporaryDir serverDir_;
-    QProcess server_;
 };
 
 void PlaySoundWindowTest::initTestCase()
 {
     prepareWindowTests();
-    for (const char* tool : {"pulseaudio", "parecord", "pactl"})
-        if (!testing::toolInstalled(tool))
-            MURAX_QT_MISSING_TOOL(std::string(tool) + " (pulseaudio, pulseaudio-utils)");
-
-    // A server of the test's own, whatever the machine runs: its socket, runtime folder and
-    // home in a scratch folder, its one card a null sink.
-    QVERIFY(serverDir_.isValid());
-    const QString socket = serverDir_.filePath("native");
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("HOME", serverDir_.path());
-    environment.insert("XDG_RUNTIME_DIR", serverDir_.path());
-    environment.insert("XDG_CONFIG_HOME", serverDir_.filePath("config"));
-    server_.setProcessEnvironment(environment);
-    server_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    server_.setStandardOutputFile(QProcess::nullDevice());
-    server_.start("pulseaudio",
-                  {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
-                   "--log-level=error", "-L", QString("module-null-sink sink_name=") + kSink, "-L",
-                   "module-native-protocol-unix auth-anonymous=1 socket=" + socket, "-L",
-                   "module-always-sink"});
-    QVERIFY2(server_.waitForStarted(), "pulseaudio does not start");
-    qputenv("PULSE_SERVER", ("unix:" + socket).toUtf8());
-    qputenv("PULSE_SINK", kSink);
-    QTRY_VERIFY_WITH_TIMEOUT(QProcess::execute("pactl", {"info"}) == 0, 10000);
-}
-
-void PlaySoundWindowTest::cleanupTestCase()
-{
-    if (server_.state() != QProcess::NotRunning) {
-        server_.terminate();
-        if (!server_.waitForFinished(5000))
-            server_.kill();
-    }
+    if (!testing::toolInstalled("parecord"))
+        MURAX_QT_MISSING_TOOL("parecord (pulseaudio-utils)");
+    QVERIFY2(qEnvironmentVariableIsSet("PULSE_SERVER"), "run by tests/with_null_sound_card.sh");
 }
 
 void PlaySoundWindowTest::theSelectedEntriesPlayedAreReadBackFromTheSoundCard()

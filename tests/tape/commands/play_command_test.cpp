@@ -150,7 +150,6 @@ TEST_F(PlayTest, HowTheSoundEndsAndWhatTheUserIsToldOfIt)
         std::optional<std::string> failure;
         std::string told;
     } cases[] = {
-        {"stopped by the user", true, 0, std::nullopt, ""},
         {"stopped by the user while the card fails", true, 0, "gone", ""},
         {"played to its end", false, samplesOf({0, 1, 2}), std::nullopt, ""},
         {"the card stopped in the second entry, saying why", false, samplesOf({0}),
