@@ -71,8 +71,10 @@ void PlayWindow::reject()
 void PlayWindow::finish()
 {
     timer_->stop();
-    playing_.reset();
+    const std::unique_ptr<PlayingSound> ended = std::move(playing_);
     QDialog::reject();
+    if (ended)
+        ended->tellHowItEnded();
 }
 
 }  // namespace murax

@@ -16,7 +16,7 @@ namespace murax {
 
 // The play window: a small window of its own, not modal, that shows what a playing sound says of
 // itself a few times a second, with Stop. Stop, Esc and the close box stop the sound; the window
-// closes once the sound has ended.
+// closes once the sound has ended, and the sound then tells what the user needs to know of it.
 class PlayWindow : public QDialog {
     Q_OBJECT
 public:

@@ -56,6 +56,17 @@ public:
             return true;
         return device_.exhausted() && state != QAudio::ActiveState;
     }
+    // Stopped (only the card stops itself) before every sample was taken, or with an error other
+    // than an underrun, which only means it waited for samples. Qt only names the kind of error,
+    // without the system's words.
+    std::optional<std::string> failure() const override
+    {
+        const QAudio::Error error = sink_.error();
+        const bool failed = error != QAudio::NoError && error != QAudio::UnderrunError;
+        if (sink_.state() != QAudio::StoppedState || (!failed && device_.exhausted()))
+            return std::nullopt;
+        return std::string();
+    }
 
 private:
     SamplesDevice device_;

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace murax {
@@ -30,11 +31,15 @@ public:
     // True once every sample has been played, or the card has stopped playing them (it went
     // away).
     virtual bool ended() const = 0;
+    // Set once the card has stopped before every sample was played: why, in the system's words
+    // where it gives any, else empty.
+    virtual std::optional<std::string> failure() const = 0;
 };
 
 // A sound being played as its small window shows it, while the main window goes on taking edits.
-// The face asks for the text a few times a second, turns its Stop button, and the closing of
-// the window, into stop(), and closes the window once the sound has ended.
+// The face asks for the text a few times a second, turns its Stop button, Esc and the closing
+// of the window into stop(), and closes the window once the sound has ended, then calls
+// tellHowItEnded().
 class PlayingSound {
 public:
     virtual ~PlayingSound() = default;
@@ -43,6 +48,9 @@ public:
     virtual std::string progressText() const = 0;
     virtual bool ended() const = 0;
     virtual void stop() = 0;
+    // Tells the user what they need to know of how the sound ended, in a message box of its own:
+    // nothing when it played to its end or was stopped.
+    virtual void tellHowItEnded() = 0;
 };
 
 }  // namespace murax

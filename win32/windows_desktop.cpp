@@ -167,6 +167,7 @@ public:
     explicit WaveOutPlayback(std::unique_ptr<WaveOut> output) : output_(std::move(output)) {}
     std::uint64_t playedSamples() const override { return output_->playedSamples(); }
     bool ended() const override { return output_->ended(); }
+    std::optional<std::string> failure() const override { return output_->failure(); }
 
 private:
     std::unique_ptr<WaveOut> output_;

@@ -115,8 +115,10 @@ void WindowsPlayWindow::refresh()
 void WindowsPlayWindow::finish()
 {
     KillTimer(window_, kRefreshTimer);
-    playing_.reset();
+    const std::unique_ptr<PlayingSound> ended = std::move(playing_);
     ShowWindow(window_, SW_HIDE);
+    if (ended)
+        ended->tellHowItEnded();
 }
 
 LRESULT CALLBACK WindowsPlayWindow::procedure(HWND window, UINT message, WPARAM wParam,
@@ -152,6 +154,13 @@ std::optional<LRESULT> WindowsPlayWindow::handle(UINT message, WPARAM wParam, LP
             stop();
         return 0;
     case WM_CLOSE:
+        stop();
+        return 0;
+    case WM_KEYDOWN:
+        // The window keeps the focus its activation gave it; no dialog manager turns Esc into
+        // Cancel, since the main window's modal loop is the only one.
+        if (wParam != VK_ESCAPE)
+            return std::nullopt;
         stop();
         return 0;
     default:

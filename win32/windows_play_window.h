@@ -12,8 +12,9 @@
 namespace murax {
 
 // The play window on Windows: a small window of its own, owned by the main window and not modal,
-// that shows what a playing sound says of itself a few times a second, with Stop. Stop and the
-// close box stop the sound; the window hides once the sound has ended.
+// that shows what a playing sound says of itself a few times a second, with Stop. Stop, Esc and
+// the close box stop the sound; the window hides once the sound has ended, and the sound then
+// tells what the user needs to know of it.
 class WindowsPlayWindow {
 public:
     explicit WindowsPlayWindow(HWND owner);

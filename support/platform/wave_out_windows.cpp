@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "support/platform/wide_text_windows.h"
+
 namespace murax {
 namespace {
 
@@ -64,15 +66,35 @@ WaveOut::~WaveOut()
     CloseHandle(done_);
 }
 
+std::optional<std::string> WaveOut::failure() const
+{
+    return ended_ ? failure_ : std::nullopt;
+}
+
+bool WaveOut::failed(MMRESULT result)
+{
+    if (result == MMSYSERR_NOERROR)
+        return false;
+    if (!failure_) {
+        wchar_t text[MAXERRORLENGTH] = {};
+        waveOutGetErrorTextW(result, text, MAXERRORLENGTH);
+        failure_ = utf8Text(text);
+    }
+    return true;
+}
+
 std::uint64_t WaveOut::playedSamples() const
 {
+    // A device that has failed no longer says: where it was when it last did is where it stopped.
     MMTIME time{};
     time.wType = TIME_SAMPLES;
     if (waveOutGetPosition(device_, &time, sizeof time) != MMSYSERR_NOERROR)
-        return 0;
+        return lastPlayed_;
     if (time.wType == TIME_BYTES)
-        return time.u.cb / bytesPerSample_;
-    return time.wType == TIME_SAMPLES ? time.u.sample : 0;
+        lastPlayed_ = time.u.cb / bytesPerSample_;
+    else if (time.wType == TIME_SAMPLES)
+        lastPlayed_ = time.u.sample;
+    return lastPlayed_;
 }
 
 bool WaveOut::queue(Buffer& buffer)
@@ -83,9 +105,9 @@ bool WaveOut::queue(Buffer& buffer)
     buffer.header = WAVEHDR{};
     buffer.header.lpData = buffer.bytes.data();
     buffer.header.dwBufferLength = static_cast<DWORD>(given);
-    if (waveOutPrepareHeader(device_, &buffer.header, sizeof buffer.header) != MMSYSERR_NOERROR)
+    if (failed(waveOutPrepareHeader(device_, &buffer.header, sizeof buffer.header)))
         return false;
-    if (waveOutWrite(device_, &buffer.header, sizeof buffer.header) != MMSYSERR_NOERROR) {
+    if (failed(waveOutWrite(device_, &buffer.header, sizeof buffer.header))) {
         waveOutUnprepareHeader(device_, &buffer.header, sizeof buffer.header);
         return false;
     }
@@ -100,6 +122,13 @@ void WaveOut::feed()
         exhausted = exhausted || !queue(buffer);
     while (!stopping_) {
         WaitForSingleObject(done_, kWaitMilliseconds);
+        // A device that went away may never hand the buffers back; asking where it is tells.
+        MMTIME time{};
+        time.wType = TIME_BYTES;
+        if (failure_ || failed(waveOutGetPosition(device_, &time, sizeof time))) {
+            ended_ = true;
+            return;
+        }
         for (Buffer& buffer : buffers_) {
             if (!buffer.queued || (buffer.header.dwFlags & WHDR_DONE) == 0)
                 continue;

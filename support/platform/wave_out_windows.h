@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -34,8 +36,10 @@ public:
 
     // How many samples the device has played.
     std::uint64_t playedSamples() const;
-    // True once every sample has been played.
+    // True once every sample has been played, or the device has failed.
     bool ended() const { return ended_; }
+    // Once ended: why the device failed, in the system's words, when it did.
+    std::optional<std::string> failure() const;
 
 private:
     struct Buffer {
@@ -46,14 +50,21 @@ private:
 
     WaveOut(HWAVEOUT device, HANDLE done, std::uint32_t bytesPerSample, Fill fill);
     void feed();
+    // Fills the buffer and sends it to the device: false once the samples have run out, or the
+    // device failed.
     bool queue(Buffer& buffer);
+    // Whether `result` is a failure, which it then keeps (the first only) for failure().
+    bool failed(MMRESULT result);
 
     HWAVEOUT device_;
     HANDLE done_;
     std::uint32_t bytesPerSample_;
     Fill fill_;
     std::vector<Buffer> buffers_;
+    mutable std::atomic<std::uint64_t> lastPlayed_{0};
     std::atomic<bool> stopping_{false};
+    // The feeder thread writes the failure before it sets ended_, and nothing reads it before.
+    std::optional<std::string> failure_;
     std::atomic<bool> ended_{false};
     std::thread feeder_;
 };

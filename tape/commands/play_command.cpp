@@ -21,7 +21,7 @@ void playCommand(Window& window, BlockList& list)
         return;
     auto playing = std::make_unique<TapePlaying>(
         entriesToSound(blockListBox(window).selectedPositions(), list), playSoundFormat());
-    if (!playing->start(window.app().desktop())) {
+    if (!playing->start(window.app())) {
         POPMSG(window.app(),
                "There is no sound device to play the tape on.;;Connect or turn on a sound "
                "output and press Play again, or write the sound to a file with Export as sound...",

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "seam/desktop_services.h"
+#include "seam/message_box.h"
 #include "tape/format/entry_bytes.h"
 #include "tape/inspect/entry_details.h"
 #include "tape/sound/loader_timing.h"
@@ -48,9 +50,10 @@ TapePlaying::TapePlaying(const std::vector<std::string_view>& entries, const Sou
     }
 }
 
-bool TapePlaying::start(Desktop& desktop)
+bool TapePlaying::start(AppContext& app)
 {
-    playback_ = desktop.playSound(*this);
+    app_ = &app;
+    playback_ = app.desktop().playSound(*this);
     return playback_ != nullptr;
 }
 
@@ -63,17 +66,25 @@ std::string TapePlaying::progressText() const
 {
     const std::uint64_t total = stream_.totalSamples();
     const std::uint64_t played = std::min(playback_ ? playback_->playedSamples() : total, total);
-    const auto playing =
-        std::find_if(entries_.begin(), entries_.end(),
-                     [played](const PlayedEntry& entry) { return played < entry.endSample; });
-    std::string text;
-    if (playing != entries_.end())
-        text = "Playing " + std::to_string(playing - entries_.begin() + 1) + " of " +
-               std::to_string(entries_.size()) + ": " + playing->title + "\n";
-    else
-        text = "Played " + std::to_string(entries_.size()) + " of " +
-               std::to_string(entries_.size()) + "\n";
-    return text + playTimeText(total - played, stream_.format().sampleRate) + " left";
+    const auto playing = entryAt(played);
+    const std::string text = playing != entries_.end()
+                                 ? "Playing " + entryText(playing)
+                                 : "Played " + std::to_string(entries_.size()) + " of " +
+                                       std::to_string(entries_.size());
+    return text + "\n" + playTimeText(total - played, stream_.format().sampleRate) + " left";
+}
+
+std::vector<TapePlaying::PlayedEntry>::const_iterator TapePlaying::entryAt(
+    std::uint64_t played) const
+{
+    return std::find_if(entries_.begin(), entries_.end(),
+                        [played](const PlayedEntry& entry) { return played < entry.endSample; });
+}
+
+std::string TapePlaying::entryText(std::vector<PlayedEntry>::const_iterator entry) const
+{
+    return std::to_string(entry - entries_.begin() + 1) + " of " + std::to_string(entries_.size()) +
+           ": " + entry->title;
 }
 
 bool TapePlaying::ended() const
@@ -84,6 +95,20 @@ bool TapePlaying::ended() const
 void TapePlaying::stop()
 {
     playback_.reset();
+}
+
+void TapePlaying::tellHowItEnded()
+{
+    if (!playback_ || app_ == nullptr || !playback_->failure())
+        return;
+    const auto at = entryAt(playback_->playedSamples());
+    if (at == entries_.end())
+        return;  // it stopped once every sample had played: nothing was lost
+    const std::string why = *playback_->failure();
+    POPMSG(*app_,
+           "The sound device stopped before the tape had played, at entry " + entryText(at) + "." +
+               (why.empty() ? "" : ";;" + why),
+           MessageKind::Inform);
 }
 
 }  // namespace murax

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "seam/desktop_services.h"
+#include "seam/app_context.h"
 #include "seam/sound_output.h"
 #include "tape/sound/sound_format.h"
 #include "tape/sound/tape_sound_stream.h"
@@ -25,8 +25,9 @@ class TapePlaying : public PlayingSound, public SoundSamples {
 public:
     TapePlaying(const std::vector<std::string_view>& entries, const SoundFormat& format);
 
-    // Starts playing on the desktop's sound output; false when it has no sound device.
-    bool start(Desktop& desktop);
+    // Starts playing on the sound output of the app's desktop; false when it has no sound
+    // device. The app tells the user, later, of a sound device that stopped.
+    bool start(AppContext& app);
 
     std::uint32_t sampleRate() const override { return stream_.format().sampleRate; }
     std::uint32_t bitsPerSample() const override { return stream_.format().bitsPerSample; }
@@ -39,6 +40,9 @@ public:
     bool ended() const override;
     // Silences the card at once; the sound has ended then.
     void stop() override;
+    // A card that stopped before the tape had played: a message saying so, at which entry, and
+    // why where the system says.
+    void tellHowItEnded() override;
 
 private:
     struct PlayedEntry {
@@ -46,8 +50,13 @@ private:
         std::uint64_t endSample;  // where its sound and the pause after it end
     };
 
+    // The entry whose sound the card is at, after `played` samples; the end once all have played.
+    std::vector<PlayedEntry>::const_iterator entryAt(std::uint64_t played) const;
+    std::string entryText(std::vector<PlayedEntry>::const_iterator entry) const;
+
     std::vector<PlayedEntry> entries_;
     TapeSoundStream stream_;
+    AppContext* app_ = nullptr;
     std::unique_ptr<SoundPlayback> playback_;
 };
 

@@ -50,12 +50,14 @@ public:
     std::string exeFolder = "./";
     std::optional<std::uint64_t> headroom;  // memoryHeadroom; when unset, the system's
     // The sound card: none when false. Each sound started on it is kept in `sounds`, where a test
-    // moves it on (`played`, `ended`) and sees whether it was silenced.
+    // moves it on (`played`, `ended`, `failure` with `ended` for a card that stopped) and sees
+    // whether it was silenced.
     bool soundDevice = true;
     struct Sound {
         SoundSamples* samples;
         std::uint64_t played = 0;
         bool ended = false;
+        std::optional<std::string> failure{};
         bool silenced = false;
     };
     std::vector<std::shared_ptr<Sound>> sounds;
@@ -152,6 +154,7 @@ private:
         ~Playback() override { sound_->silenced = true; }
         std::uint64_t playedSamples() const override { return sound_->played; }
         bool ended() const override { return sound_->ended; }
+        std::optional<std::string> failure() const override { return sound_->failure; }
 
     private:
         std::shared_ptr<Sound> sound_;

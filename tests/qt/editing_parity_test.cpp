@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressDialog>
@@ -11,7 +12,9 @@
 #include <functional>
 #include <memory>
 
+#include "qt/entry_viewer.h"
 #include "qt/new_entry_dialog.h"
+#include "qt/play_window.h"
 #include "qt/properties_dialog.h"
 #include "qt/toolbar.h"
 #include "tests/qt/window_test_fixture.h"
@@ -32,6 +35,8 @@ Qt::Key qtKey(int virtualKey)
     switch (virtualKey) {
     case vk::Return:
         return Qt::Key_Return;
+    case vk::Escape:
+        return Qt::Key_Escape;
     case vk::Delete:
         return Qt::Key_Delete;
     case vk::Up:
@@ -155,10 +160,11 @@ private:
         return testing::bytesOf(dir_->filePath(QString::fromStdString(name)));
     }
     void perform(const Gesture& gesture);
-    void chooseFromMenu(ToolbarButton button, const std::string& entry);
+    void playGesture(const Gesture& gesture);
+    void chooseFromMenu(const std::function<void()>& open, const std::string& entry);
 };
 
-void EditingParityTest::chooseFromMenu(ToolbarButton button, const std::string& entry)
+void EditingParityTest::chooseFromMenu(const std::function<void()>& open, const std::string& entry)
 {
     bool chosen = false;
     testing::whenMenuOpens([&chosen, entry](QMenu& menu) {
@@ -171,9 +177,53 @@ void EditingParityTest::chooseFromMenu(ToolbarButton button, const std::string& 
         }
         QTest::keyClick(&menu, Qt::Key_Escape);
     });
-    Toolbar& bar = *window_->toolbar();
-    QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.buttonRect(button).center());
+    open();
     QVERIFY2(chosen, entry.c_str());
+}
+
+// Play, its window's keys and buttons, and the scripted sound card; then what the window shows.
+void EditingParityTest::playGesture(const Gesture& gesture)
+{
+    PlayWindow* shown = window_->playWindow();
+    switch (gesture.kind) {
+    case Gesture::Kind::Play:
+        if (!gesture.fromViewer) {
+            const QPoint at = rowCentre(view().currentPosition());
+            chooseFromMenu([&] { QTest::mouseClick(view().viewport(), Qt::RightButton, {}, at); },
+                           gesture.menuEntry);
+            break;
+        }
+        QTest::keyClick(&view(), Qt::Key_F3);
+        QTRY_VERIFY(window_->viewer() != nullptr && window_->viewer()->isVisible());
+        QTest::mouseClick(window_->viewer()->playButton(), Qt::LeftButton);
+        break;
+    case Gesture::Kind::PlayWindow:
+        QVERIFY(shown != nullptr);
+        if (gesture.closeBox)
+            shown->close();
+        else if (gesture.key != 0)
+            QTest::keyClick(shown, qtKey(gesture.key));
+        else
+            QTest::mouseClick(shown->stopButton(), Qt::LeftButton);
+        break;
+    case Gesture::Kind::Card:
+        QVERIFY(!fake_.sounds.empty());
+        testing::playOnCard(*fake_.sounds.back(), gesture);
+        break;
+    default:
+        break;
+    }
+    shown = window_->playWindow();
+    const std::optional<std::string>& text = gesture.playWindowShows;
+    if (!text)
+        return;
+    if (text->empty())
+        QTRY_VERIFY(shown == nullptr || !shown->isVisible());
+    else
+        QTRY_VERIFY2(shown != nullptr && shown->isVisible() &&
+                         shown->progress()->text().startsWith(QString::fromStdString(*text)),
+                     shown ? qPrintable(shown->progress()->text()) : "no play window");
+    QCOMPARE(fake_.sounds.back()->silenced, text->empty());
 }
 
 void EditingParityTest::perform(const Gesture& gesture)
@@ -218,7 +268,10 @@ void EditingParityTest::perform(const Gesture& gesture)
             Toolbar& bar = *window_->toolbar();
             QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.buttonRect(gesture.button).center());
         } else {
-            chooseFromMenu(gesture.button, gesture.menuEntry);
+            Toolbar& bar = *window_->toolbar();
+            const QPoint at = bar.buttonRect(gesture.button).center();
+            chooseFromMenu([&] { QTest::mouseClick(&bar, Qt::LeftButton, {}, at); },
+                           gesture.menuEntry);
         }
         break;
     case Gesture::Kind::Drag: {
@@ -228,7 +281,10 @@ void EditingParityTest::perform(const Gesture& gesture)
         QTest::mouseRelease(area, Qt::LeftButton, {}, dropAt);
         break;
     }
+    default:
+        break;
     }
+    playGesture(gesture);
     QVERIFY(!gesture.editsProperties() || *renamed);
     QVERIFY(!gesture.newEntry || *made);
     QVERIFY(!gesture.cancelsProgress || *cancelled);

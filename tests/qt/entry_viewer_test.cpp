@@ -105,9 +105,7 @@ private slots:
     void exportWritesAListingAsTextAndDataAsBytes();
     void anExportOntoAFolderIsReportedAndTheWindowsStay();
     void exportAsSoundWritesTheSelectedEntriesOrTheWholeTape();
-    void playShowsTheEntryPlayingWhileTheListTakesEditsAndStopSilencesIt();
-    void theViewersPlayWindowClosesWhenTheSoundEndsOrTheWindowGoes();
-    void withoutASoundDevicePlayOnlySaysSo();
+    void playsBesideTheWindowWithoutASoundThatOutlivesIt();
 
 private:
     using WindowTest::openWindow;
@@ -397,63 +395,17 @@ void EntryViewerTest::exportAsSoundWritesTheSelectedEntriesOrTheWholeTape()
     QVERIFY(viewer().isVisible());
 }
 
-void EntryViewerTest::playShowsTheEntryPlayingWhileTheListTakesEditsAndStopSilencesIt()
-{
-    openWindow(kLoneData + kProgram + kScreen);
-    QTest::keyClick(&view(), Qt::Key_Down, Qt::ShiftModifier);
-    chooseFromContextMenu("Play");
-    QCOMPARE(fake_.sounds.size(), std::size_t{1});
-    QVERIFY(window_->playWindow() != nullptr);
-    PlayWindow& playing = *window_->playWindow();
-    QVERIFY(playing.isVisible());
-    QVERIFY(!playing.isModal());
-    QVERIFY(playing.progress()->text().startsWith("Playing 1 of 2: Data block\n"));
-    fake_.sounds[0]->played = fake_.sounds[0]->samples->sampleRate() * 60;
-    QTRY_VERIFY(playing.progress()->text().startsWith("Played 2 of 2\n"));
-
-    // The list goes on taking edits, and the sound goes on.
-    QTest::keyClick(&view(), Qt::Key_Delete);
-    QCOMPARE(list_.count(), 1u);
-    QVERIFY(!fake_.sounds[0]->silenced);
-    QVERIFY(playing.isVisible());
-
-    QTest::mouseClick(playing.stopButton(), Qt::LeftButton);
-    QVERIFY(fake_.sounds[0]->silenced);
-    QVERIFY(!playing.isVisible());
-    QVERIFY(!playing.isPlaying());
-}
-
-void EntryViewerTest::theViewersPlayWindowClosesWhenTheSoundEndsOrTheWindowGoes()
+// The rest of Play's window is in the editing sessions both windows share.
+void EntryViewerTest::playsBesideTheWindowWithoutASoundThatOutlivesIt()
 {
     openWindow(kProgram + kLoneData);
-    pressF3();
-    QTRY_VERIFY(viewer().isVisible());
-    QTest::mouseClick(viewer().playButton(), Qt::LeftButton);
-    QCOMPARE(fake_.sounds.size(), std::size_t{1});
-    PlayWindow& playing = *window_->playWindow();
-    QVERIFY(playing.progress()->text().startsWith("Playing 1 of 1: "));
-    fake_.sounds[0]->ended = true;
-    QTRY_VERIFY(!playing.isVisible());
-    QVERIFY(!playing.isPlaying());
-
-    // Played again, then the main window closes: its sound does not outlive it.
-    QTest::mouseClick(viewer().playButton(), Qt::LeftButton);
-    QCOMPARE(fake_.sounds.size(), std::size_t{2});
-    QVERIFY(playing.isVisible());
-    window_->reject();
-    QVERIFY(fake_.sounds[1]->silenced);
-    QVERIFY(!playing.isVisible());
-}
-
-void EntryViewerTest::withoutASoundDevicePlayOnlySaysSo()
-{
-    openWindow(kProgram);
-    fake_.soundDevice = false;
     chooseFromContextMenu("Play");
-    QCOMPARE(fake_.messages.size(), std::size_t{1});
-    QVERIFY(fake_.messages[0].text.find("no sound device") != std::string::npos);
-    QVERIFY(window_->playWindow() == nullptr);
-    QVERIFY(window_->isVisible());
+    QCOMPARE(fake_.sounds.size(), std::size_t{1});
+    QVERIFY(window_->playWindow() != nullptr && window_->playWindow()->isVisible());
+    QVERIFY(!window_->playWindow()->isModal());
+    window_->reject();
+    QVERIFY(fake_.sounds[0]->silenced);
+    QVERIFY(!window_->playWindow()->isVisible());
 }
 
 QTEST_MAIN(EntryViewerTest)

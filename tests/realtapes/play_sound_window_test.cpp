@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Murax developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Play in the real window (offscreen) through Qt Multimedia into a sound card of a PulseAudio
-// server of the test's own, whose only card is a null sink: parecord records what the card
-// plays, and a decoder of tape sound reads the recording back as the entries played.
+// Play in the real window (offscreen) through Qt Multimedia into the null sink of the PulseAudio
+// server that tests/with_null_sound_card.sh starts: parecord records what the card plays, and a
+// decoder of tape sound reads the recording back as the entries played.
 
 #include <QLabel>
 #include <QProcess>
@@ -25,20 +25,6 @@ namespace {
 
 constexpr const char* kSink = "murax_play";
 
-// Waits for `ready` to hold, handling events, for at most `milliseconds`.
-template <class Condition>
-bool waitFor(Condition ready, int milliseconds)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!ready()) {
-        if (clock.elapsed() > milliseconds)
-            return false;
-        QTest::qWait(50);
-    }
-    return true;
-}
-
 }  // namespace
 
 class PlaySoundWindowTest : public QObject, public testing::WindowTest<QtDesktop> {
@@ -46,54 +32,18 @@ class PlaySoundWindowTest : public QObject, public testing::WindowTest<QtDesktop
 
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void init() { beginWindowTest(); }
     void cleanup() { endWindowTest(); }
 
     void theSelectedEntriesPlayedAreReadBackFromTheSoundCard();
-
-private:
-    QTemporaryDir serverDir_;
-    QProcess server_;
 };
 
 void PlaySoundWindowTest::initTestCase()
 {
     prepareWindowTests();
-    for (const char* tool : {"pulseaudio", "parecord", "pactl"})
-        if (!testing::toolInstalled(tool))
-            MURAX_QT_MISSING_TOOL(std::string(tool) + " (pulseaudio, pulseaudio-utils)");
-
-    // A server of the test's own, whatever the machine runs: its socket, runtime folder and
-    // home in a scratch folder, its one card a null sink.
-    QVERIFY(serverDir_.isValid());
-    const QString socket = serverDir_.filePath("native");
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("HOME", serverDir_.path());
-    environment.insert("XDG_RUNTIME_DIR", serverDir_.path());
-    environment.insert("XDG_CONFIG_HOME", serverDir_.filePath("config"));
-    server_.setProcessEnvironment(environment);
-    server_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    server_.setStandardOutputFile(QProcess::nullDevice());
-    server_.start("pulseaudio",
-                  {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
-                   "--log-level=error", "-L", QString("module-null-sink sink_name=") + kSink, "-L",
-                   "module-native-protocol-unix auth-anonymous=1 socket=" + socket, "-L",
-                   "module-always-sink"});
-    QVERIFY2(server_.waitForStarted(), "pulseaudio does not start");
-    qputenv("PULSE_SERVER", ("unix:" + socket).toUtf8());
-    qputenv("PULSE_SINK", kSink);
-    const bool answering = waitFor([] { return QProcess::execute("pactl", {"info"}) == 0; }, 10000);
-    QVERIFY2(answering, "the PulseAudio server does not answer");
-}
-
-void PlaySoundWindowTest::cleanupTestCase()
-{
-    if (server_.state() != QProcess::NotRunning) {
-        server_.terminate();
-        if (!server_.waitForFinished(5000))
-            server_.kill();
-    }
+    if (!testing::toolInstalled("parecord"))
+        MURAX_QT_MISSING_TOOL("parecord (pulseaudio-utils)");
+    QVERIFY2(qEnvironmentVariableIsSet("PULSE_SERVER"), "run by tests/with_null_sound_card.sh");
 }
 
 void PlaySoundWindowTest::theSelectedEntriesPlayedAreReadBackFromTheSoundCard()
@@ -114,6 +64,8 @@ void PlaySoundWindowTest::theSelectedEntriesPlayedAreReadBackFromTheSoundCard()
     QVERIFY(recorder.waitForStarted());
     QTest::qWait(500);
 
+    // A sound played to its end is not told as a sound card that stopped.
+    testing::UnexpectedWindowWatch told;
     window_->showEntryViewer();
     QVERIFY(window_->viewer() != nullptr);
     QTest::mouseClick(window_->viewer()->playButton(), Qt::LeftButton);
@@ -122,10 +74,10 @@ void PlaySoundWindowTest::theSelectedEntriesPlayedAreReadBackFromTheSoundCard()
     QVERIFY(playing->progress()->text().startsWith("Playing 1 of 2: "));
     // The editing goes on meanwhile: the entries played stay those selected at the start.
     window_->listBox().selectRows({2}, 2);
-    QVERIFY(waitFor([playing] { return playing->progress()->text().startsWith("Playing 2 of 2"); },
-                    30000));
-    QVERIFY(waitFor([playing] { return !playing->isVisible(); }, 30000));
+    QTRY_VERIFY_WITH_TIMEOUT(playing->progress()->text().startsWith("Playing 2 of 2"), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(!playing->isVisible(), 30000);
     QVERIFY(!playing->isPlaying());
+    QCOMPARE(told.seen, QStringList());
 
     QTest::qWait(500);
     recorder.terminate();

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <memory>
 #include <optional>
 
@@ -11,6 +12,7 @@
 #include "tests/win32/helpers/dialog_answerer.h"
 #include "tests/win32/helpers/menu_answerer.h"
 #include "tests/win32/helpers/shown_dialog_hook.h"
+#include "tests/win32/helpers/thread_windows.h"
 #include "tests/win32/helpers/windows_window_fixture.h"
 #include "tests/window/editing_sessions.h"
 #include "win32/resource_ids.h"
@@ -40,6 +42,50 @@ protected:
         const POINT at = rowPoint(row - 1, 5);
         mouse(down, at, MK_LBUTTON | keys);
         mouse(WM_LBUTTONUP, at, keys);
+    }
+
+    // Play, its window's keys and buttons, and the scripted sound card; then what the window
+    // shows, once its timer has had the time to see it.
+    void playGesture(const Gesture& gesture)
+    {
+        WindowsPlayWindow* window = window_->playWindow();
+        if (gesture.kind == Gesture::Kind::Play && gesture.fromViewer) {
+            press({VK_F3});
+            ASSERT_NE(window_->entryViewer(), nullptr);
+            SendMessageW(window_->entryViewer()->playButton(), BM_CLICK, 0, 0);
+        } else if (gesture.kind == Gesture::Kind::Play) {
+            PostMessageW(window_->handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list()),
+                         MAKELPARAM(-1, -1));
+        } else if (gesture.kind == Gesture::Kind::PlayWindow) {
+            ASSERT_NE(window, nullptr);
+            if (gesture.closeBox)
+                PostMessageW(window->handle(), WM_CLOSE, 0, 0);
+            else if (gesture.key != 0)
+                PostMessageW(window->handle(), WM_KEYDOWN, static_cast<WPARAM>(gesture.key), 1);
+            else
+                SendMessageW(window->stopButton(), BM_CLICK, 0, 0);
+        } else if (gesture.kind == Gesture::Kind::Card) {
+            ASSERT_FALSE(fake_.sounds.empty());
+            playOnCard(*fake_.sounds.back(), gesture);
+        }
+        pump();
+        const std::optional<std::string>& text = gesture.playWindowShows;
+        if (!text)
+            return;
+        // The window's text, its CR LF line breaks made LF; empty while it is not showing.
+        std::string shown;
+        const auto shows = [&] {
+            window = window_->playWindow();
+            shown = window && window->isShowing() ? utf8Text(windowText(window->progress())) : "";
+            for (std::size_t at; (at = shown.find("\r\n")) != std::string::npos;)
+                shown.erase(at, 1);
+            return text->empty() ? shown.empty() : shown.rfind(*text, 0) == 0;
+        };
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+        while (!shows() && std::chrono::steady_clock::now() < end)
+            pump();
+        EXPECT_TRUE(shows()) << shown;
+        EXPECT_EQ(fake_.sounds.back()->silenced, text->empty());
     }
 
     void perform(const Gesture& gesture)
@@ -110,7 +156,10 @@ protected:
             mouse(WM_MOUSEMOVE, rowPoint(gesture.dropRow - 1, 2), MK_LBUTTON);
             mouse(WM_LBUTTONUP, rowPoint(gesture.dropRow - 1, 2), 0);
             break;
+        default:
+            break;
         }
+        playGesture(gesture);
         if (renamer) {
             EXPECT_TRUE(renamer->found());
         }

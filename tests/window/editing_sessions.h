@@ -14,6 +14,7 @@
 #include "tape/commands/paced_progress.h"
 #include "tape/commands/virtual_keys.h"
 #include "tape/sound/wav_header.h"
+#include "tests/fakes/fake_desktop.h"
 #include "tests/support/helpers/tape_builder.h"
 #include "tests/tape/sound/entries_sound_file.h"
 
@@ -26,7 +27,7 @@ namespace murax::testing {
 
 // One thing the user does, in terms every face understands, with the answers to what it asks.
 struct Gesture {
-    enum class Kind { Key, Click, DoubleClick, Toolbar, Drag };
+    enum class Kind { Key, Click, DoubleClick, Toolbar, Drag, Play, PlayWindow, Card };
     Kind kind = Kind::Key;
     int key = 0;  // a virtual-key code (tape/commands/virtual_keys.h)
     bool control = false;
@@ -56,6 +57,18 @@ struct Gesture {
     std::optional<NewEntryAnswer> newEntry;
     // The progress bar it opens is cancelled as soon as it shows.
     bool cancelsProgress = false;
+
+    // Play: from the list's context menu on the current row, or from the viewer's button (F3
+    // opens the viewer first). PlayWindow: `key` pressed in the play window, or its Stop button
+    // (key 0), or its close box. Card: what the scripted sound card does with the sound started
+    // last: play it all, end it, or stop with `failure`, its system's words.
+    bool fromViewer = false;
+    bool closeBox = false;
+    enum class CardAct { PlaysAll, Ends, Fails } card = CardAct::Ends;
+    std::string failure;
+    // Checked once the gesture is done, where given: the play window's text starts with this,
+    // and the sound started last is heard; or, when it is empty, neither the window nor the sound.
+    std::optional<std::string> playWindowShows;
 
     Gesture answering(int answer) const
     {
@@ -101,6 +114,12 @@ struct Gesture {
         g.cancelsProgress = true;
         return g;
     }
+    Gesture showing(std::string text) const
+    {
+        Gesture g = *this;
+        g.playWindowShows = std::move(text);
+        return g;
+    }
 };
 
 inline Gesture press(int key, bool control = false, bool shift = false)
@@ -136,6 +155,30 @@ inline Gesture drag(int row, int dropRow)
     g.dropRow = dropRow;
     return g;
 }
+inline Gesture play(bool fromViewer = false)
+{
+    Gesture g;
+    g.kind = Gesture::Kind::Play;
+    g.fromViewer = fromViewer;
+    if (!fromViewer)
+        g.menuEntry = "Play";
+    return g;
+}
+inline Gesture inPlayWindow(int key, bool closeBox = false)
+{
+    Gesture g = press(key);
+    g.kind = Gesture::Kind::PlayWindow;
+    g.closeBox = closeBox;
+    return g;
+}
+inline Gesture card(Gesture::CardAct act, std::string failure = {})
+{
+    Gesture g;
+    g.kind = Gesture::Kind::Card;
+    g.card = act;
+    g.failure = std::move(failure);
+    return g;
+}
 inline Gesture toolbar(ToolbarButton button, std::string menuEntry = {})
 {
     Gesture g;
@@ -143,6 +186,17 @@ inline Gesture toolbar(ToolbarButton button, std::string menuEntry = {})
     g.button = button;
     g.menuEntry = std::move(menuEntry);
     return g;
+}
+
+// What a Card gesture does to the scripted sound card's sound.
+inline void playOnCard(FakeDesktop::Sound& sound, const Gesture& gesture)
+{
+    using Card = Gesture::CardAct;
+    if (gesture.card == Card::PlaysAll)
+        sound.played = std::uint64_t{sound.samples->sampleRate()} * 3600;
+    sound.ended = gesture.card != Card::PlaysAll;
+    if (gesture.card == Card::Fails)
+        sound.failure = gesture.failure;
 }
 
 // A file in the tape's folder: its name and its bytes.
@@ -176,6 +230,7 @@ inline const std::vector<EditingSession>& editingSessions()
     using B = ToolbarButton;
     using F = HeaderField;
     constexpr int Yes = Desktop::Yes, No = Desktop::No, Cancel = Desktop::Cancel;
+    using Card = Gesture::CardAct;
     const std::string a = headerEntry("alpha"), b = lone(2), c = lone(3), d = headerEntry("delta");
     const std::string x = lone(7), y = headerEntry("why");
     const std::string alone = headerBlock(3, "alone", 4, 0, 0);  // a header without its data
@@ -446,6 +501,23 @@ inline const std::vector<EditingSession>& editingSessions()
          {},
          {click(3), ctrl(vk::Up), press(vk::Delete).answering(Yes)},
          {game(a)}},
+        // Play's window beside the list: the list goes on taking edits, the sound goes on with
+        // what was selected, and Esc, Stop, the close box or the card's end put the window away.
+        on("Play plays the selection while the list takes edits; Esc stops it",
+           {click(2), click(3, false, true), play().showing("Playing 1 of 2: Data block\n"),
+            press(vk::Delete).answering(Yes).showing("Playing 1 of 2"),
+            card(Card::PlaysAll).showing("Played 2 of 2\n"), inPlayWindow(vk::Escape).showing("")},
+           a + d),
+        on("the viewer's Play; the window goes once the card has played it, Stop stops the next",
+           {press(vk::Down), play(true).showing("Playing 1 of 1: Data block\n"),
+            card(Card::Ends).showing(""), play(true).showing("Playing 1 of 1"),
+            inPlayWindow(0).showing(""), ctrl(vk::Down)},
+           a + c + b + d),
+        on("a sound card that stops mid-play is told; the close box stops the next sound",
+           {play().showing("Playing 1 of 1: alpha\n"),
+            card(Card::Fails, "The device was removed.").answering(Desktop::Ok).showing(""),
+            play().showing("Playing"), inPlayWindow(0, true).showing("")},
+           abcd),
         {"a header alone is not moved before a header: told, nothing moves",
          a + alone,
          {},

@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 Murax developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command with a sound card: a PulseAudio server of its own, in a scratch folder, whose one
-# card is a null sink, and which Wine's wave output plays into. The command is told that a sound
+# card is a null sink "murax_play", which Qt Multimedia, or Wine's wave output, plays into. The command is told that a sound
 # device is there (MURAX_EXPECT_SOUND_DEVICE=1), so that a Play that finds none fails. Without
 # pulseaudio the run is skipped (exit 77), except under CI, which installs it: there it fails.
 # Usage: with_null_sound_card.sh COMMAND [ARGUMENT...]
